@@ -1,0 +1,12 @@
+# Fails unless `nm -D --defined-only` lists exactly FUNCT1, N_E04JYF and RLOGLIK.
+execute_process(COMMAND nm -D --defined-only ${LIBRARY} OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+string(REGEX MATCHALL "[^ \n]+\n" names "${out}")
+list(TRANSFORM names STRIP)
+list(SORT names)
+if(NOT names STREQUAL "FUNCT1;N_E04JYF;RLOGLIK")
+  message(FATAL_ERROR "unexpected exports: ${names}")
+endif()
+message(STATUS "exports: ${names}")

@@ -1,0 +1,87 @@
+// FUNCT1: which trial value becomes which parameter, and that the caller's blocks survive.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstring>
+
+#include "kestrivo.h"
+
+namespace {
+
+// Blocks as the window fills them, with the counts 10, 20, 5, 5.
+struct Blocks {
+    std::array<int32_t, 1000> iuser{};
+    std::array<double, 1000> ruser{};
+    Blocks(double s, double p) {
+        iuser[9] = 10;
+        iuser[10] = 20;
+        iuser[11] = 5;
+        iuser[12] = 5;
+        ruser[0] = s;
+        ruser[1] = 1.0;
+        ruser[2] = 0.01;
+        ruser[3] = 0.99;
+        ruser[4] = p;
+        ruser[5] = 1.0;
+        ruser[6] = 0.01;
+        ruser[7] = 0.99;
+    }
+    double funct1(int32_t n, std::array<double, 2> xc) {
+        double fc = 0;
+        FUNCT1(&n, xc.data(), &fc, iuser.data(), ruser.data());
+        return fc;
+    }
+};
+
+double minus_loglik(double s, double p) {
+    const int32_t counts[4] = {10, 20, 5, 5};
+    return -RLOGLIK(counts, &p, &s);
+}
+
+TEST(objective_test, no_free_parameter_evaluates_the_stored_values) {
+    Blocks b(0.5, 0.5);
+    b.iuser[0] = 2;  // IUSER(1) is not read: N comes from the argument
+    double untouched_xc[2] = {std::nan(""), std::nan("")};
+    int32_t n = 0;
+    double fc = 0;
+    FUNCT1(&n, untouched_xc, &fc, b.iuser.data(), b.ruser.data());
+    EXPECT_NEAR(fc, 55.451774, 5e-7);
+    EXPECT_DOUBLE_EQ(fc, 20 * std::log(16.0));
+}
+
+TEST(objective_test, trial_values_follow_the_free_list_and_each_parameters_own_scale) {
+    Blocks b(0.3, 0.7);
+    // N = 1, P free: S stays at RUSER(1).
+    b.iuser[1] = 2;
+    EXPECT_EQ(b.funct1(1, {0.4, 99}), minus_loglik(0.3, 0.4));
+    // N = 1, S free.
+    b.iuser[1] = 1;
+    EXPECT_EQ(b.funct1(1, {0.4, 99}), minus_loglik(0.4, 0.7));
+    // N = 2 in reverse order: XC(1) is P, XC(2) is S.
+    b.iuser[1] = 2;
+    b.iuser[2] = 1;
+    EXPECT_EQ(b.funct1(2, {0.6, 0.2}), minus_loglik(0.2, 0.6));
+    // The scale of P divides the trial value of P, whatever its position.
+    b.ruser[5] = 2.0;
+    b.ruser[1] = 4.0;
+    EXPECT_EQ(b.funct1(2, {1.0, 0.8}), minus_loglik(0.2, 0.5));
+    // A stored value outside the stored bounds is evaluated as it is.
+    Blocks outside(0.999, 0.5);
+    EXPECT_EQ(outside.funct1(0, {}), minus_loglik(0.999, 0.5));
+}
+
+TEST(objective_test, leaves_both_blocks_unchanged_to_the_last_bit) {
+    Blocks b(0.5, 0.5);
+    b.iuser[1] = 1;
+    b.iuser[2] = 2;
+    const Blocks before = b;
+    b.funct1(2, {0.25, 0.75});
+    b.funct1(0, {});
+    EXPECT_EQ(std::memcmp(before.iuser.data(), b.iuser.data(), sizeof b.iuser), 0);
+    EXPECT_EQ(std::memcmp(before.ruser.data(), b.ruser.data(), sizeof b.ruser), 0);
+    // Same arguments, same answer: no state survives a call.
+    EXPECT_EQ(b.funct1(2, {0.25, 0.75}), b.funct1(2, {0.25, 0.75}));
+}
+
+}  // namespace
