@@ -46,7 +46,8 @@ struct Block {
         iuser[0] = 2;
         iuser[1] = 1;
         iuser[2] = 2;
-        for (int h = 0; h < 4; ++h) iuser[9 + h] = counts[h];
+        for (int h = 0; h < 4; ++h)
+            iuser[9 + h] = counts[h];
         const double values[8] = {0.5, 1.0, 0.01, 0.99, 0.5, 1.0, 0.01, 0.99};
         std::copy(values, values + 8, ruser.begin());
     }
@@ -100,8 +101,7 @@ void BM_fit_two_parameters(benchmark::State& state) {
         benchmark::DoNotOptimize(fit(blocks[i], false));
         i = (i + 1) % blocks.size();
     }
-    state.counters["median_evaluations"] =
-        static_cast<double>(evaluations[evaluations.size() / 2]);
+    state.counters["median_evaluations"] = static_cast<double>(evaluations[evaluations.size() / 2]);
     state.counters["worst_abs_dF"] = worst;
     state.counters["sweep_size"] = static_cast<double>(blocks.size());
 }

@@ -52,6 +52,7 @@ extern "C" double RLOGLIK(const int32_t* counts, const double* P, double* S) {
     }
 
     double sum = 0.0;
-    for (int k = 0; k < 4; ++k) sum += term(counts[k], pi[k]);
+    for (int k = 0; k < 4; ++k)
+        sum += term(counts[k], pi[k]);
     return sum;
 }

@@ -61,7 +61,8 @@ public:
     // The start point in NLopt's coordinates (the free variables only).
     std::vector<double> reduced_start() const {
         std::vector<double> x;
-        for (int i : free_) x.push_back(trial_[i]);
+        for (int i : free_)
+            x.push_back(trial_[i]);
         return x;
     }
 
@@ -193,7 +194,8 @@ void E04JYF(const int32_t* N, const int32_t* IBOUND, Objective FUNCT, const doub
         if (!search.evaluated()) search.evaluate_trial();
         if (!search.found_finite()) status = kNoProgress;
 
-        for (int i = 0; i < n; ++i) X[i] = search.best_point()[i];
+        for (int i = 0; i < n; ++i)
+            X[i] = search.best_point()[i];
         *F = search.best_value();
         *IFAIL = status;
     } catch (...) {

@@ -12,7 +12,8 @@ extern "C" void FUNCT1(const int32_t* N, const double* XC, double* FC, const int
     const int n = *N;
 
     int32_t counts[4];
-    for (int h = 0; h < 4; ++h) counts[h] = IUSER[kFirstCountSlot - 1 + h];
+    for (int h = 0; h < 4; ++h)
+        counts[h] = IUSER[kFirstCountSlot - 1 + h];
 
     // Parameter k keeps its value in RUSER(4k - 3) and its scale in RUSER(4k - 2).
     double value[kParameterCount];

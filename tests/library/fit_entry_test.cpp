@@ -28,7 +28,8 @@ struct Fit {
         iuser[0] = 2;
         iuser[1] = 1;
         iuser[2] = 2;
-        for (int h = 0; h < 4; ++h) iuser[9 + h] = counts[h];
+        for (int h = 0; h < 4; ++h)
+            iuser[9 + h] = counts[h];
         const double block[8] = {s, 1.0, 0.01, 0.99, p, 1.0, 0.01, 0.99};
         std::copy(block, block + 8, ruser.begin());
         x = {s, p};
@@ -48,9 +49,9 @@ struct Fit {
 
 // Count vectors whose maximum lies inside the box, on the S = 0.01 edge (the window's start counts
 // among them), and on the P edges.
-const Counts kInterior[] = {{10, 20, 5, 5}, {30, 40, 20, 25}, {5, 60, 12, 9}, {50, 10, 30, 30},
+const Counts kInterior[] = {{10, 20, 5, 5}, {30, 40, 20, 25},   {5, 60, 12, 9}, {50, 10, 30, 30},
                             {3, 3, 3, 3},   {100, 250, 80, 70}, {1, 30, 1, 0}};
-const Counts kOnEdge[] = {{29, 36, 54, 48}, {40, 10, 60, 60}, {0, 5, 5, 5}, {80, 1, 2, 1},
+const Counts kOnEdge[] = {{29, 36, 54, 48}, {40, 10, 60, 60}, {0, 5, 5, 5},  {80, 1, 2, 1},
                           {0, 10, 0, 0},    {10, 0, 0, 0},    {7, 0, 40, 44}};
 
 void expect_at_maximum(Fit& fit, const Counts& counts) {
@@ -64,8 +65,8 @@ void expect_at_maximum(Fit& fit, const Counts& counts) {
 
 TEST(fit_entry_test, two_free_parameters_reach_the_exact_maximum_inside_the_box) {
     for (const Counts& counts : kInterior) {
-        SCOPED_TRACE(::testing::Message() << counts[0] << "," << counts[1] << "," << counts[2]
-                                          << "," << counts[3]);
+        SCOPED_TRACE(::testing::Message()
+                     << counts[0] << "," << counts[1] << "," << counts[2] << "," << counts[3]);
         Fit fit(counts, 0.5, 0.5);
         fit.run();
         expect_at_maximum(fit, counts);
@@ -74,8 +75,8 @@ TEST(fit_entry_test, two_free_parameters_reach_the_exact_maximum_inside_the_box)
 
 TEST(fit_entry_test, two_free_parameters_reach_the_exact_maximum_on_the_edge) {
     for (const Counts& counts : kOnEdge) {
-        SCOPED_TRACE(::testing::Message() << counts[0] << "," << counts[1] << "," << counts[2]
-                                          << "," << counts[3]);
+        SCOPED_TRACE(::testing::Message()
+                     << counts[0] << "," << counts[1] << "," << counts[2] << "," << counts[3]);
         Fit fit(counts, 0.5, 0.5);
         fit.run();
         expect_at_maximum(fit, counts);

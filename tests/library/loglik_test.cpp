@@ -38,10 +38,9 @@ TEST(loglik_test, matches_the_model_evaluated_by_hand_in_the_same_order) {
             double s = s0;
             const double got = RLOGLIK(counts, &p, &s);
             const double s1 = s0 / ((1 - s0) * p + s0);
-            const double expected = std::log((1 - p) * (1 - p) * (1 - s1)) * 29 +
-                                    std::log(p * p * (1 - s1) + s1) * 36 +
-                                    std::log((1 - s1) * (1 - p) * p) * 54 +
-                                    std::log((1 - s1) * (1 - p) * p) * 48;
+            const double expected =
+                std::log((1 - p) * (1 - p) * (1 - s1)) * 29 + std::log(p * p * (1 - s1) + s1) * 36 +
+                std::log((1 - s1) * (1 - p) * p) * 54 + std::log((1 - s1) * (1 - p) * p) * 48;
             EXPECT_EQ(got, expected) << "p " << p << " s " << s0;  // to the last bit
             EXPECT_EQ(s, s1);
         }
@@ -72,15 +71,15 @@ struct Impossible {
 
 TEST(loglik_test, impossible_histories_give_minus_infinity_and_raise_no_flag) {
     const Impossible cases[] = {
-        {{1, 5, 0, 0}, 0.5, 1.0, -kInf},    // S = 1: only 1,1,1 can happen
-        {{0, 5, 0, 0}, 0.5, 1.0, 0.0},      // ... and only 1,1,1 was seen
-        {{0, 5, 0, 1}, 1.0, 0.3, -kInf},    // P = 1: every dog seen again
-        {{0, 0, 2, 0}, 0.0, 0.3, -kInf},    // P = 0: never seen again
-        {{4, 0, 0, 0}, 0.0, 0.0, -kInf},    // S = P = 0: S' is 0/0
-        {{0, 0, 0, 0}, 0.0, 0.0, 0.0},      // ... but no dog needs explaining
-        {{1, 1, 1, 1}, 1.5, 0.3, -kInf},    // outside 0..1: a negative probability
-        {{1, 1, 1, 1}, 0.5, -1.0, -kInf},   // S' infinite
-        {{1, 1, 1, 1}, kNaN, 0.5, -kInf},   // not a number
+        {{1, 5, 0, 0}, 0.5, 1.0, -kInf},   // S = 1: only 1,1,1 can happen
+        {{0, 5, 0, 0}, 0.5, 1.0, 0.0},     // ... and only 1,1,1 was seen
+        {{0, 5, 0, 1}, 1.0, 0.3, -kInf},   // P = 1: every dog seen again
+        {{0, 0, 2, 0}, 0.0, 0.3, -kInf},   // P = 0: never seen again
+        {{4, 0, 0, 0}, 0.0, 0.0, -kInf},   // S = P = 0: S' is 0/0
+        {{0, 0, 0, 0}, 0.0, 0.0, 0.0},     // ... but no dog needs explaining
+        {{1, 1, 1, 1}, 1.5, 0.3, -kInf},   // outside 0..1: a negative probability
+        {{1, 1, 1, 1}, 0.5, -1.0, -kInf},  // S' infinite
+        {{1, 1, 1, 1}, kNaN, 0.5, -kInf},  // not a number
         {{0, 3, 0, 0}, 0.5, kNaN, -kInf},
     };
     for (const Impossible& c : cases) {

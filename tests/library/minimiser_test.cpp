@@ -21,7 +21,8 @@ void record(int32_t n, const double* xc) {
 void bowl(const int32_t* n, const double* xc, double* fc, const int32_t*, const double* ruser) {
     record(*n, xc);
     double sum = 0;
-    for (int i = 0; i < *n; ++i) sum += (xc[i] - ruser[i]) * (xc[i] - ruser[i]) * (i + 1);
+    for (int i = 0; i < *n; ++i)
+        sum += (xc[i] - ruser[i]) * (xc[i] - ruser[i]) * (i + 1);
     *fc = sum;
 }
 
@@ -31,8 +32,7 @@ void walled(const int32_t* n, const double* xc, double* fc, const int32_t* iu, c
     if (xc[0] > ru[2]) *fc = INFINITY;
 }
 
-void nowhere_finite(const int32_t* n, const double* xc, double* fc, const int32_t*,
-                    const double*) {
+void nowhere_finite(const int32_t* n, const double* xc, double* fc, const int32_t*, const double*) {
     record(*n, xc);
     *fc = NAN;
 }
@@ -63,8 +63,8 @@ struct Search {
 TEST(minimiser_test, finds_floors_inside_and_on_the_bounds_evaluating_only_inside) {
     const Search cases[] = {
         {1, 1, 0, {0.5}, {0.01}, {0.99}, {0.3}},
-        {1, 1, 0, {0.5}, {0.01}, {0.99}, {-2.0}},           // floor below the box
-        {1, 1, 0, {0.99}, {0.01}, {0.99}, {0.99}},          // start on the floor, on the bound
+        {1, 1, 0, {0.5}, {0.01}, {0.99}, {-2.0}},   // floor below the box
+        {1, 1, 0, {0.99}, {0.01}, {0.99}, {0.99}},  // start on the floor, on the bound
         {2, 1, 0, {0.5, 0.5}, {0.01, 0.01}, {0.99, 0.99}, {0.25, 0.75}},
         {2, 1, 0, {0.5, 0.5}, {0.01, 0.01}, {0.99, 0.99}, {0.25, 5.0}},
         {2, 1, 0, {0.5, 0.5}, {0.01, 0.01}, {0.99, 0.99}, {-1.0, -1.0}},  // a corner
@@ -72,8 +72,8 @@ TEST(minimiser_test, finds_floors_inside_and_on_the_bounds_evaluating_only_insid
     };
     for (Search run : cases) {
         run(bowl);
-        SCOPED_TRACE(::testing::Message() << "n " << run.n << " floor " << run.ruser[0] << ","
-                                          << run.ruser[1]);
+        SCOPED_TRACE(::testing::Message()
+                     << "n " << run.n << " floor " << run.ruser[0] << "," << run.ruser[1]);
         EXPECT_EQ(run.ifail, 0);
         EXPECT_TRUE(run.every_call_inside());
         for (int i = 0; i < run.n; ++i) {
@@ -88,10 +88,12 @@ TEST(minimiser_test, returns_the_lowest_point_it_evaluated) {
     run(bowl);
     double lowest = INFINITY;
     for (const auto& c : g_calls) {
-        lowest = std::min(lowest, (c[0] - 0.31) * (c[0] - 0.31) + 2 * (c[1] - 0.77) * (c[1] - 0.77));
+        lowest =
+            std::min(lowest, (c[0] - 0.31) * (c[0] - 0.31) + 2 * (c[1] - 0.77) * (c[1] - 0.77));
     }
     EXPECT_EQ(run.f, lowest);
-    EXPECT_EQ(run.f, (run.x[0] - 0.31) * (run.x[0] - 0.31) + 2 * (run.x[1] - 0.77) * (run.x[1] - 0.77));
+    EXPECT_EQ(run.f,
+              (run.x[0] - 0.31) * (run.x[0] - 0.31) + 2 * (run.x[1] - 0.77) * (run.x[1] - 0.77));
 }
 
 TEST(minimiser_test, infinite_values_near_the_floor_do_not_derail_it) {

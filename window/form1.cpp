@@ -1,0 +1,189 @@
+// Form1: builds the window from its layout table, sets the help text, and runs the two commands
+// so that a run-time error ends the command, not the program.
+#include "form1.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "help_text.h"
+#include "platform/library_binding.h"
+#include "platform/picture_box.h"
+#include "platform/runtime_error.h"
+
+namespace {
+
+// The layout is measured in twips (1440 an inch); at 96 logical dots an inch that is 15 a pixel.
+constexpr int kTwipsPerPixel = 15;
+
+QRect twips(int left, int top, int width, int height) {
+    return QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+                 height / kTwipsPerPixel);
+}
+
+// The window's font. The face is asked for by name; where it is missing, a face with its widths
+// (Arial's, which Liberation Sans shares) keeps the labels inside their boxes, and failing those
+// the system's sans-serif face is used at the same size.
+QFont layout_font(qreal points, bool bold) {
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                                QStringLiteral("Liberation Sans")});
+    QFont font("MS Sans Serif");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* label(QWidget* parent, const char* text, QRect where, bool bold = false) {
+    auto* l = new QLabel(QString::fromUtf8(text), parent);
+    l->setGeometry(where);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (bold) l->setFont(layout_font(8.25, true));
+    return l;
+}
+
+QLineEdit* text_box(QWidget* parent, const char* text, QRect where) {
+    auto* box = new QLineEdit(QString::fromUtf8(text), parent);
+    box->setGeometry(where);
+    return box;
+}
+
+// The whole layout reaches 14535 x 9135 twips; the window opens that large plus a margin.
+constexpr int kLayoutWidth = 14535, kLayoutHeight = 9135, kMarginPixels = 16;
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent) {
+    locale_.decimal_point = QLocale().decimalPoint().toStdString();
+    report_ = [this](const platform::RuntimeError& error) {
+        QMessageBox::critical(this, QStringLiteral("Kestrivo"),
+                              QString::fromStdString(error.report()));
+    };
+    library_ = std::make_unique<platform::LibraryBinding>(
+        platform::kestrivo_library_paths(QCoreApplication::applicationDirPath().toStdString()));
+
+    setWindowTitle(QStringLiteral("Form1"));
+    setFont(layout_font(8.25, false));
+    create_controls();
+    set_tab_order();
+    resize(kLayoutWidth / kTwipsPerPixel + kMarginPixels,
+           kLayoutHeight / kTwipsPerPixel + kMarginPixels);
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::create_controls() {
+    Label2 = label(this, "capture history", twips(120, 600, 1335, 255), true);
+    Label6 = label(this, "frequency", twips(1800, 600, 855, 255), true);
+    Label7 = label(this, "parameters", twips(3360, 600, 975, 255), true);
+    Label1[0] = label(this, "1,0,0", twips(480, 990, 735, 255));
+    Label1[1] = label(this, "1,1,1", twips(480, 1335, 735, 255));
+    Label1[2] = label(this, "1,0,1", twips(480, 1695, 735, 255));
+    Label1[3] = label(this, "1,1,0", twips(480, 2040, 735, 255));
+    txtHist[1] = text_box(this, "29", twips(1920, 960, 495, 285));
+    txtHist[2] = text_box(this, "36", twips(1920, 1320, 495, 285));
+    txtHist[3] = text_box(this, "54", twips(1920, 1650, 495, 285));
+    txtHist[4] = text_box(this, "48", twips(1920, 2040, 495, 285));
+    Label4 = label(this, "P", twips(3360, 1230, 255, 255), true);
+    txtP = text_box(this, "0.5", twips(3720, 1200, 735, 285));
+    Label11 = label(this, "", twips(4560, 1200, 2295, 255));
+    Label5 = label(this, "S", twips(3360, 1710, 255, 255), true);
+    txtS = text_box(this, "0.5", twips(3720, 1680, 735, 285));
+
+    // Only the box shows: Label8 beside it says what it means.
+    chkS = new QCheckBox(QStringLiteral("Check1"), this);
+    chkS->setGeometry(twips(4560, 1680, 255, 255));
+    chkS->setChecked(true);
+    Label8 = label(this, "include as free parameter", twips(4920, 1680, 1935, 255));
+
+    Label9 = label(this, "Label9", twips(3360, 2160, 3495, 255));
+    Label9->hide();
+
+    Command1 = new QPushButton(QStringLiteral("estimate"), this);
+    Command1->setGeometry(twips(240, 2880, 1095, 255));
+    optP = new QRadioButton(QStringLiteral("error on P"), this);
+    optP->setGeometry(twips(1800, 2880, 1215, 375));
+    optP->setChecked(true);
+    optS = new QRadioButton(QStringLiteral("error on S"), this);
+    optS->setGeometry(twips(3360, 2880, 1215, 375));
+    txtHist[0] = text_box(this, "30", twips(4800, 2925, 375, 285));
+    Label3 = label(this, "% plotting range", twips(5400, 2940, 1215, 255));
+
+    picLL = new platform::PictureBox(this);
+    picLL->setGeometry(twips(240, 3360, 14295, 5775));
+
+    Command2 = new QPushButton(QStringLiteral("simulate"), this);
+    Command2->setGeometry(twips(1680, 120, 1095, 255));
+
+    Label10 = label(this, "Label10", twips(7080, 120, 7455, 3135));
+    Label10->setFont(layout_font(9.75, true));
+    Label10->setWordWrap(true);
+    QPalette blue = Label10->palette();
+    blue.setColor(QPalette::WindowText, platform::to_qcolor(0xC00000));
+    Label10->setPalette(blue);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { run_command(&Form1::Command1_Click); });
+    connect(Command2, &QPushButton::clicked, this, [this] { run_command(&Form1::Command2_Click); });
+}
+
+// Focus visits the controls in the layout's tab order; the two option buttons are one stop.
+void Form1::set_tab_order() {
+    QWidget* const order[] = {txtHist[0], txtHist[2], txtHist[3], Command1, txtHist[4],
+                              picLL,      txtP,       txtS,       chkS,     txtHist[1],
+                              optP,       optS,       Command2};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void Form1::Form_Load() {
+    Label10->setText(QString::fromUtf8(kHelpText));
+}
+
+void Form1::run_command(void (Form1::*command)()) {
+    try {
+        (this->*command)();
+    } catch (const platform::RuntimeError& error) {
+        report_(error);
+    }
+}
+
+double Form1::number_in(const QLineEdit* box, const char* box_name) const {
+    try {
+        return platform::text_to_double(box->text().toStdString(), locale_);
+    } catch (const platform::RuntimeError& error) {
+        throw platform::RuntimeError(
+            error.kind(), std::string("in the ") + box_name + " box, " + error.what() + ".");
+    }
+}
+
+// Counts are numbers of dogs: a fraction rounds (a half to even), a negative number is refused.
+int32_t Form1::count_in(const QLineEdit* box, const char* box_name) const {
+    int32_t count = 0;
+    try {
+        count = platform::text_to_int32(box->text().toStdString(), locale_);
+    } catch (const platform::RuntimeError& error) {
+        throw platform::RuntimeError(
+            error.kind(), std::string("in the ") + box_name + " box, " + error.what() + ".");
+    }
+    if (count < 0) {
+        throw platform::RuntimeError(platform::ErrorKind::InvalidInput,
+                                     std::string("in the ") + box_name + " box, \"" +
+                                         box->text().toStdString() +
+                                         "\" is negative; a frequency is a number of dogs.");
+    }
+    return count;
+}
+
+kestrivo_n_e04jyf_fn Form1::fit_entry() {
+    if (!fit_entry_) {
+        fit_entry_ = reinterpret_cast<kestrivo_n_e04jyf_fn>(library_->entry("N_E04JYF"));
+    }
+    return fit_entry_;
+}

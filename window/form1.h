@@ -1,0 +1,90 @@
+// The program's one window: the count, parameter and range boxes, the two commands, the help text
+// and the profile plot, with the parameter blocks that live as long as the window.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "kestrivo.h"
+#include "one_based.h"
+#include "platform/number_text.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace platform {
+class LibraryBinding;
+class PictureBox;
+class RuntimeError;
+}  // namespace platform
+
+class Form1 : public QWidget {
+public:
+    /// Shows a run-time error to the user; tests put a recorder in its place.
+    using ErrorReporter = std::function<void(const platform::RuntimeError&)>;
+
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    void set_error_reporter(ErrorReporter reporter) { report_ = std::move(reporter); }
+    /// Replaces the entry bound by name in libKestrivo.so (tests observe the calls through it).
+    void set_fit_entry(kestrivo_n_e04jyf_fn entry) { fit_entry_ = entry; }
+    const platform::NumberLocale& number_locale() const { return locale_; }
+
+    // The controls, by the names the program's documentation uses.
+    std::array<QLineEdit*, 5> txtHist{};  // 0: plotting range in percent; 1..4: history counts
+    std::array<QLabel*, 4> Label1{};      // the history codes beside txtHist(1..4)
+    QLineEdit* txtS = nullptr;
+    QLineEdit* txtP = nullptr;
+    QCheckBox* chkS = nullptr;
+    QRadioButton* optP = nullptr;
+    QRadioButton* optS = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLabel* Label11 = nullptr;
+    platform::PictureBox* picLL = nullptr;
+
+    // Window-lifetime state: zero-filled at creation, never reset.
+    OneBased<int32_t, 1000> IUSER;
+    OneBased<double, 1000> RUSER;
+    int32_t iuCursor = 0;
+    int32_t ruCursor = 0;
+    int16_t profCount = 0;
+
+    void Form_Load();
+    /// "estimate": fit, show the estimates, scan and plot the profile.
+    void Command1_Click();
+    /// "simulate": the counts the model expects per 100 dogs for the S and P in the window.
+    void Command2_Click();
+
+private:
+    void create_controls();
+    void set_tab_order();
+    /// Runs one command; a run-time error ends it and is reported, and the window goes on.
+    void run_command(void (Form1::*command)());
+
+    double number_in(const QLineEdit* box, const char* box_name) const;
+    int32_t count_in(const QLineEdit* box, const char* box_name) const;
+    void WriteUserFile();
+    kestrivo_n_e04jyf_fn fit_entry();
+
+    platform::NumberLocale locale_;
+    ErrorReporter report_;
+    std::unique_ptr<platform::LibraryBinding> library_;
+    kestrivo_n_e04jyf_fn fit_entry_ = nullptr;
+};

@@ -1,0 +1,170 @@
+// "estimate": reads the window into the parameter blocks, dumps them, fits through the library,
+// shows the estimates and the maximum log likelihood, then scans and plots the profile log
+// likelihood of P (or S) around its estimate.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "form1.h"
+#include "platform/float_checks.h"
+#include "platform/picture_box.h"
+#include "platform/text_file.h"
+#include "plot_curve.h"
+#include "profile_scan.h"
+
+using platform::checked;
+
+namespace {
+
+// Working data of one click, zero-filled each time. Parameter 1 is S, 2 is P; position i is the
+// i-th free parameter in fitting order.
+struct FitData {
+    OneBased<double, 11> parValue, parScale, parLower, parUpper;
+    OneBased<int32_t, 11> freeList;
+    int32_t N = 0;
+    OneBased<double, 12> X, BL, BU;
+    OneBased<int32_t, 20> IW;
+    OneBased<double, 500> W;
+    double F = 0;
+    int32_t IBOUND = 0, LIW = 0, LW = 0, IFAIL = 0;
+};
+
+constexpr platform::Colour kCurveColour = 0xC00000;
+
+QString qtext(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+void Form1::Command1_Click() {
+    FitData d;
+
+    // Start values, scales and bounds of S and P.
+    d.parValue(1) = number_in(txtS, "S");
+    d.parScale(1) = 1.0;
+    d.parLower(1) = 0.01;
+    d.parUpper(1) = 0.99;
+    d.parValue(2) = number_in(txtP, "P");
+    d.parScale(2) = 1.0;
+    d.parLower(2) = 0.01;
+    d.parUpper(2) = 0.99;
+
+    // Both free, or P alone with S held at what was typed.
+    if (chkS->isChecked()) {
+        d.N = 2;
+        d.freeList(1) = 1;
+        d.freeList(2) = 2;
+    } else {
+        d.N = 1;
+        d.freeList(1) = 2;
+    }
+    IUSER(1) = d.N;
+    for (int i = 1; i <= d.N; ++i)
+        IUSER(1 + i) = d.freeList(i);
+
+    static const char* const kCountBoxes[] = {"", "1,0,0", "1,1,1", "1,0,1", "1,1,0"};
+    iuCursor = 10;
+    for (int h = 1; h <= 4; ++h) {
+        IUSER(iuCursor) = count_in(txtHist[h], kCountBoxes[h]);
+        iuCursor += 1;
+    }
+
+    ruCursor = 0;
+    for (int k = 1; k <= 2; ++k) {
+        for (double value : {d.parValue(k), d.parScale(k), d.parLower(k), d.parUpper(k)}) {
+            ruCursor += 1;
+            RUSER(ruCursor) = value;
+        }
+    }
+
+    // The minimiser works on value x scale.
+    const auto product = +[](double a, double b) { return a * b; };
+    for (int i = 1; i <= d.N; ++i) {
+        const int j = d.freeList(i);
+        d.X(i) = checked("the scaled start value", product, d.parScale(j), d.parValue(j));
+        d.BL(i) = checked("the scaled lower bound", product, d.parLower(j), d.parScale(j));
+        d.BU(i) = checked("the scaled upper bound", product, d.parUpper(j), d.parScale(j));
+    }
+
+    WriteUserFile();
+
+    const kestrivo_n_e04jyf_fn N_E04JYF = fit_entry();
+    const auto fit = [&] {
+        d.IBOUND = 0;
+        d.LIW = 20;
+        d.LW = 500;
+        d.IFAIL = 1;
+        N_E04JYF(&d.N, &d.IBOUND, d.BL.data(), d.BU.data(), d.X.data(), &d.F, d.IW.data(), &d.LIW,
+                 d.W.data(), &d.LW, IUSER.data(), RUSER.data(), &d.IFAIL);
+    };
+    fit();
+
+    for (int i = 1; i <= d.N; ++i) {
+        const int j = d.freeList(i);
+        d.parValue(j) = checked(
+            "the estimate scaled back", +[](double x, double c) { return x / c; }, d.X(i),
+            d.parScale(j));
+    }
+    txtS->setText(qtext(platform::format_pattern(d.parValue(1), "0.00", locale_)));
+    txtP->setText(qtext(platform::format_pattern(d.parValue(2), "0.00", locale_)));
+
+    // The share of all dogs seen on one count, from the estimates as they are shown.
+    const double s = number_in(txtS, "S");
+    const double p = number_in(txtP, "P");
+    const double seen = checked(
+        "the percentage of all dogs seen",
+        +[](double s, double p) { return (s + p * (1 - s)) * 100; }, s, p);
+    Label11->setText("(" + qtext(platform::format_pattern(seen, "0.00", locale_)) +
+                     "% of all dogs seen)");
+
+    const double r = number_in(txtHist[0], "% plotting range");
+    const double theta = optP->isChecked() ? d.parValue(2) : d.parValue(1);
+    const ProfileRange range = profile_range(theta, r, locale_);
+
+    const double maximum = checked(
+        "the maximum log likelihood", +[](double f) { return -f; }, d.F);
+    Label9->setText("maximum log likelihood = " +
+                    qtext(platform::format_pattern(maximum, "0.000", locale_)));
+    Label9->setVisible(true);
+
+    // The profile: the profiled parameter fixed at each grid value, the other refitted from where
+    // the previous fit left it (or, with nothing left free, the objective evaluated once).
+    d.N = d.N - 1;
+    IUSER(2) = optP->isChecked() ? 1 : 2;
+    OneBased<float, 100> profX, profY;
+    profCount = 0;
+    for (ProfileWalk walk(range); walk.more(); walk.advance()) {
+        if (optP->isChecked()) {
+            RUSER(5) = walk.value();
+        } else {
+            RUSER(1) = walk.value();
+        }
+        fit();
+        profCount += 1;
+        profY(profCount) = checked(
+            "a profile log likelihood", +[](double f) { return static_cast<float>(-f); }, d.F);
+        profX(profCount) = profile_label(walk.value(), locale_);
+    }
+
+    picLL->clear();
+    PlotCurve(*picLL, std::span<const float>(profY.data(), profY.size()),
+              std::span<const float>(profX.data(), profX.size()), profCount, "log likelihood", 10,
+              kCurveColour, -1, optP->isChecked(), locale_);
+}
+
+// "user.txt" in the current folder: the cursors and the blocks as the fit receives them, one
+// number a line in the printed form.
+void Form1::WriteUserFile() {
+    std::vector<std::string> lines;
+    lines.push_back(platform::printed_number(iuCursor));
+    const int32_t iuCount = iuCursor;
+    for (int i = 1; i <= iuCount; ++i)
+        lines.push_back(platform::printed_number(IUSER(i)));
+    lines.push_back(platform::printed_number(ruCursor));
+    const int32_t ruCount = ruCursor;
+    for (int i = 1; i <= ruCount; ++i)
+        lines.push_back(platform::printed_number(RUSER(i), locale_));
+    platform::write_text_lines("user.txt", lines);
+}

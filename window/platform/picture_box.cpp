@@ -1,0 +1,90 @@
+// PictureBox: draws into an image the size of its inner area and paints that image.
+#include "picture_box.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPen>
+
+namespace platform {
+
+QColor to_qcolor(Colour colour) {
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setFocusPolicy(Qt::StrongFocus);  // a stop in the tab order, as the layout lists it
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    fit_image();
+}
+
+void PictureBox::fit_image() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = contentsRect().size() * ratio;
+    if (!image_.isNull() && image_.size() == pixels) return;
+    QImage fresh(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    fresh.setDevicePixelRatio(ratio);
+    fresh.fill(palette().color(QPalette::Window));
+    if (!image_.isNull()) {
+        QPainter painter(&fresh);
+        painter.drawImage(QPointF(0, 0), image_);
+    }
+    image_ = fresh;
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    fit_image();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.drawImage(contentsRect().topLeft(), image_);
+}
+
+void PictureBox::clear() {
+    fit_image();
+    image_.fill(palette().color(QPalette::Window));
+    x_ = 0;
+    y_ = 0;
+    update();
+}
+
+float PictureBox::scale_width() const {
+    return static_cast<float>(contentsRect().width());
+}
+float PictureBox::scale_height() const {
+    return static_cast<float>(contentsRect().height());
+}
+
+void PictureBox::line(float x1, float y1, float x2, float y2) {
+    line(x1, y1, x2, y2, fore_);
+}
+
+void PictureBox::line(float x1, float y1, float x2, float y2, Colour colour) {
+    QPainter painter(&image_);
+    QPen pen(to_qcolor(colour));
+    pen.setWidth(1);
+    pen.setStyle(style_ == DrawStyle::Dashed ? Qt::DashLine : Qt::SolidLine);
+    painter.setPen(pen);
+    painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    x_ = x2;
+    y_ = y2;
+    update();
+}
+
+void PictureBox::print(std::string_view text) {
+    QPainter painter(&image_);
+    painter.setFont(font());
+    painter.setPen(to_qcolor(fore_));
+    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    painter.drawText(QRectF(x_, y_, 10000, 10000),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, qtext);
+    x_ = 0;
+    y_ += static_cast<float>(painter.fontMetrics().height());
+    update();
+}
+
+}  // namespace platform

@@ -1,0 +1,30 @@
+// Titles and report texts of the run-time errors.
+#include "runtime_error.h"
+
+namespace platform {
+
+const char* kind_title(ErrorKind kind) {
+    switch (kind) {
+        case ErrorKind::TypeMismatch:
+            return "Type mismatch";
+        case ErrorKind::InvalidInput:
+            return "Invalid input";
+        case ErrorKind::Overflow:
+            return "Overflow";
+        case ErrorKind::FloatingPoint:
+            return "Floating-point error";
+        case ErrorKind::SubscriptOutOfRange:
+            return "Subscript out of range";
+        case ErrorKind::FileError:
+            return "File error";
+        case ErrorKind::LibraryNotFound:
+            return "Library not found";
+    }
+    return "Run-time error";
+}
+
+std::string RuntimeError::report() const {
+    return std::string(kind_title(kind_)) + ": " + what();
+}
+
+}  // namespace platform
