@@ -23,8 +23,9 @@ float element(std::span<const float> values, int i) {
     return values[static_cast<std::size_t>(i - 1)];
 }
 
-// Single-precision scales and the mapping of a point to picture coordinates. The constants 0.8
-// and 0.75 are doubles that enter before the result is rounded to single.
+// Single-precision scales and the mapping of a point to picture coordinates. Each quantity is
+// computed from its single-precision inputs in double, the constants 0.8, 0.75 and 1.92 included,
+// and rounded to single once, when it is stored.
 struct Mapping {
     float sw, sh, xMid, yMid, xScale, yScale;
 
@@ -51,20 +52,15 @@ Mapping scales(float sw, float sh, int16_t nPts, float yMax, float yMin) {
     m.xMid = checked(
         "the plot's middle point", +[](int n) { return float((n + 1) / 2.0); }, nPts);
     m.yMid = checked(
-        "the plot's middle value", +[](float hi, float lo) { return (hi + lo) / 2.0f; }, yMax,
-        yMin);
+        "the plot's middle value",
+        +[](float hi, float lo) { return float((double(hi) + double(lo)) / 2); }, yMax, yMin);
     m.xScale = checked(
-        "the plot's x scale",
-        +[](float sw, int n) {
-            const float per_point = sw / static_cast<float>(n - 1);
-            return float(double(per_point) * 0.8);
-        },
+        "the plot's x scale", +[](float sw, int n) { return float(double(sw) / (n - 1) * 0.8); },
         sw, nPts);
     m.yScale = checked(
         "the plot's y scale",
         +[](float sh, float hi, float lo) {
-            const float per_unit = sh / (hi - lo);
-            return float(double(per_unit) * 0.75);
+            return float(double(sh) / (double(hi) - double(lo)) * 0.75);
         },
         sh, yMax, yMin);
     return m;

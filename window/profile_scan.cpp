@@ -19,9 +19,11 @@ ProfileRange profile_range(double theta, double r, const platform::NumberLocale&
         +[](double r, double theta) { return float((r / 100 + 1) * theta); }, r, theta);
     if (range.hi > 0.99) range.hi = 0.99f;
 
+    // From the two single values, rounded to single once at the end.
     range.step = checked(
-        "the step of the plotting range", +[](float hi, float lo) { return (hi - lo) / 20.0f; },
-        range.hi, range.lo);
+        "the step of the plotting range",
+        +[](float hi, float lo) { return float((double(hi) - double(lo)) / 20); }, range.hi,
+        range.lo);
     return range;
 }
 

@@ -1,0 +1,426 @@
+// The window with real widgets: its start-up state, tab order, the simulate command, and the
+// estimate command from the blocks it hands the library to the picture it leaves.
+#include "form1.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "kestrivo.h"
+#include "platform/picture_box.h"
+#include "platform/runtime_error.h"
+#include "reference_model.h"
+
+namespace {
+
+// What the window handed the library at each call, taken before the call runs.
+struct FitCall {
+    int32_t n, ibound, liw, lw, ifail;
+    std::array<int32_t, 14> iuser;
+    std::array<double, 8> ruser;
+    std::vector<double> x, bl, bu;
+};
+std::vector<FitCall> g_calls;
+
+void recording_entry(const int32_t* N, const int32_t* IBOUND, const double* BL, const double* BU,
+                     double* X, double* F, int32_t* IW, const int32_t* LIW, double* W,
+                     const int32_t* LW, const int32_t* IUSER, const double* RUSER, int32_t* IFAIL) {
+    FitCall call{*N, *IBOUND, *LIW, *LW, *IFAIL, {}, {}, {}, {}, {}};
+    std::copy(IUSER, IUSER + 14, call.iuser.begin());
+    std::copy(RUSER, RUSER + 8, call.ruser.begin());
+    for (int i = 0; i < *N; ++i) {
+        call.x.push_back(X[i]);
+        call.bl.push_back(BL[i]);
+        call.bu.push_back(BU[i]);
+    }
+    g_calls.push_back(call);
+    N_E04JYF(N, IBOUND, BL, BU, X, F, IW, LIW, W, LW, IUSER, RUSER, IFAIL);
+}
+
+std::string file_contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Each test runs in a folder of its own (user.txt goes to the current folder) on a fresh window
+// whose error reports are recorded.
+class form1_test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = QDir::currentPath();
+        ASSERT_TRUE(folder_.isValid());
+        QDir::setCurrent(folder_.path());
+        form_.set_error_reporter([this](const platform::RuntimeError& e) { errors_.push_back(e); });
+        form_.set_fit_entry(recording_entry);
+        g_calls.clear();
+    }
+    void TearDown() override { QDir::setCurrent(previous_); }
+
+    void set_counts(const char* a, const char* b, const char* c, const char* d) {
+        form_.txtHist[1]->setText(a);
+        form_.txtHist[2]->setText(b);
+        form_.txtHist[3]->setText(c);
+        form_.txtHist[4]->setText(d);
+    }
+    std::array<QString, 5> boxes() const {
+        std::array<QString, 5> t;
+        for (int i = 0; i < 5; ++i)
+            t[i] = form_.txtHist[i]->text();
+        return t;
+    }
+    void estimate() { QTest::mouseClick(form_.Command1, Qt::LeftButton); }
+    void simulate() { QTest::mouseClick(form_.Command2, Qt::LeftButton); }
+    std::string user_txt() const { return file_contents("user.txt"); }
+    int pixels_of(QRgb colour) const {
+        const QImage& image = form_.picLL->image();
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) == colour;
+        }
+        return n;
+    }
+
+    QString previous_;
+    QTemporaryDir folder_;
+    Form1 form_;
+    std::vector<platform::RuntimeError> errors_;
+};
+
+TEST_F(form1_test, start_up_state_and_help_text) {
+    EXPECT_EQ(form_.windowTitle(), "Form1");
+    EXPECT_FALSE(form_.Label9->isVisibleTo(&form_));
+    EXPECT_EQ(form_.Label9->text(), "Label9");
+    EXPECT_EQ(form_.Label11->text(), "");
+    EXPECT_TRUE(form_.chkS->isChecked());
+    EXPECT_TRUE(form_.optP->isChecked());
+    EXPECT_FALSE(form_.optS->isChecked());
+    EXPECT_EQ(boxes(), (std::array<QString, 5>{"30", "29", "36", "54", "48"}));
+    EXPECT_EQ(form_.txtS->text(), "0.5");
+    EXPECT_EQ(form_.txtP->text(), "0.5");
+    EXPECT_EQ(form_.Command1->text(), "estimate");
+    EXPECT_EQ(form_.Command2->text(), "simulate");
+
+    const char* pieces[] = {
+        "This program can be used to estimate the proportion of free-roaming dogs ",
+        "seen on a count of a city block.  A sample of individually distinct dogs are ",
+        "identified during the first count and the number seen during a second and third ",
+        "count recorded.  The frequency of the four possible resulting capture histories ",
+        "- not seen again, seen on both the second and third counts, seen on the third ",
+        "but not on the second, seen on the second but not on the third - are entered in ",
+        "the text boxes to the left.  Click the 'estimate' command button to generate ML ",
+        "estimates of the proportion permanently visible because of defending territory, S, and ",
+        "the probability of seeing the others, P.  Read 95% confidence limits from intersection "
+        "of dotted red line ",
+        "with ML curve.  Uncheck check box and set S to 0 to see effect of assuming all dogs "
+        "equally visible on P ",
+        "estimate."};
+    QString help;
+    for (const char* piece : pieces)
+        help += piece;
+    EXPECT_EQ(form_.Label10->text(), help);
+    EXPECT_TRUE(form_.Label10->wordWrap());
+    EXPECT_EQ(form_.Label10->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+    EXPECT_DOUBLE_EQ(form_.Label10->font().pointSizeF(), 9.75);
+    EXPECT_TRUE(form_.Label10->font().bold());
+    EXPECT_DOUBLE_EQ(form_.txtS->font().pointSizeF(), 8.25);
+
+    // Twips to pixels at 15 a pixel; the window shows the whole layout.
+    EXPECT_EQ(form_.picLL->geometry(), QRect(16, 224, 953, 385));
+    EXPECT_EQ(form_.Label10->geometry(), QRect(472, 8, 497, 209));
+    EXPECT_EQ(form_.txtHist[0]->geometry(), QRect(320, 195, 25, 19));
+    EXPECT_GE(form_.width(), 14535 / 15);
+    EXPECT_GE(form_.height(), 9135 / 15);
+    EXPECT_EQ(form_.picLL->scale_width(), 949);
+    EXPECT_EQ(form_.picLL->scale_height(), 381);
+}
+
+TEST_F(form1_test, tab_visits_the_controls_in_layout_order_with_the_options_as_one_stop) {
+    form_.show();
+    QApplication::setActiveWindow(&form_);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form_));
+    form_.txtHist[0]->setFocus();
+    std::vector<QWidget*> visited;
+    for (int i = 0; i < 13; ++i) {
+        visited.push_back(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    const std::vector<QWidget*> expected = {
+        form_.txtHist[0], form_.txtHist[2], form_.txtHist[3], form_.Command1, form_.txtHist[4],
+        form_.picLL,      form_.txtP,       form_.txtS,       form_.chkS,     form_.txtHist[1],
+        form_.optP,       form_.Command2,   form_.txtHist[0]};
+    EXPECT_EQ(visited, expected);
+}
+
+TEST_F(form1_test, simulate_writes_the_expected_frequencies_per_hundred_dogs) {
+    const struct {
+        const char *s, *p;
+        std::array<QString, 4> counts;
+    } cases[] = {
+        {"0.5", "0.5", {"8.33333333333333", "75", "8.33333333333333", "8.33333333333333"}},
+        {"0.2",
+         "0.6",
+         {"11.2941176470588", "54.8235294117647", "16.9411764705882", "16.9411764705882"}},
+        {"0", "0.5", {"25", "25", "25", "25"}},
+        {"1", "0", {"0", "100", "0", "0"}},
+        {"1", "0.7", {"0", "100", "0", "0"}},
+    };
+    for (const auto& c : cases) {
+        form_.txtS->setText(c.s);
+        form_.txtP->setText(c.p);
+        simulate();
+        for (int h = 1; h <= 4; ++h)
+            EXPECT_EQ(form_.txtHist[h]->text(), c.counts[h - 1]) << c.s;
+    }
+    EXPECT_TRUE(errors_.empty());
+    EXPECT_EQ(form_.txtHist[0]->text(), "30");
+    EXPECT_TRUE(g_calls.empty());
+}
+
+TEST_F(form1_test, simulate_errors_change_no_box_and_the_window_goes_on) {
+    const struct {
+        const char *s, *p;
+        platform::ErrorKind kind;
+        const char* mentions;
+    } cases[] = {
+        {"0", "0", platform::ErrorKind::FloatingPoint, "Invalid operation"},
+        {"-1", "0.5", platform::ErrorKind::FloatingPoint, "Division by zero"},
+        {"0.5", "abc", platform::ErrorKind::TypeMismatch, "P box, \"abc\""},
+        {"", "0.5", platform::ErrorKind::TypeMismatch, "S box"},
+    };
+    for (const auto& c : cases) {
+        errors_.clear();
+        const auto before = boxes();
+        form_.txtS->setText(c.s);
+        form_.txtP->setText(c.p);
+        simulate();
+        ASSERT_EQ(errors_.size(), 1u) << c.s << " " << c.p;
+        EXPECT_EQ(errors_[0].kind(), c.kind);
+        EXPECT_NE(errors_[0].report().find(c.mentions), std::string::npos) << errors_[0].report();
+        EXPECT_EQ(boxes(), before);
+    }
+    form_.txtS->setText("0");
+    form_.txtP->setText("0.5");
+    simulate();
+    EXPECT_EQ(form_.txtHist[1]->text(), "25");
+}
+
+TEST_F(form1_test, first_estimate_hands_the_library_the_start_blocks_and_dumps_them) {
+    estimate();
+    ASSERT_TRUE(errors_.empty()) << errors_[0].report();
+    ASSERT_GE(g_calls.size(), 1u);
+    const FitCall& first = g_calls[0];
+    EXPECT_EQ(first.n, 2);
+    EXPECT_EQ(first.iuser, (std::array<int32_t, 14>{2, 1, 2, 0, 0, 0, 0, 0, 0, 29, 36, 54, 48, 0}));
+    EXPECT_EQ(first.ruser, (std::array<double, 8>{0.5, 1, 0.01, 0.99, 0.5, 1, 0.01, 0.99}));
+    EXPECT_EQ(first.x, (std::vector<double>{0.5, 0.5}));
+    EXPECT_EQ(first.bl, (std::vector<double>{0.01, 0.01}));
+    EXPECT_EQ(first.bu, (std::vector<double>{0.99, 0.99}));
+    EXPECT_EQ(first.ibound, 0);
+    EXPECT_EQ(first.liw, 20);
+    EXPECT_EQ(first.lw, 500);
+    EXPECT_EQ(first.ifail, 1);
+    EXPECT_EQ(form_.iuCursor, 14);
+    EXPECT_EQ(form_.ruCursor, 8);
+
+    EXPECT_EQ(user_txt(),
+              " 14 \r\n 2 \r\n 1 \r\n 2 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 29 \r\n"
+              " 36 \r\n 54 \r\n 48 \r\n 0 \r\n 8 \r\n 0.5 \r\n 1 \r\n 0.01 \r\n 0.99 \r\n"
+              " 0.5 \r\n 1 \r\n 0.01 \r\n 0.99 \r\n");
+}
+
+TEST_F(form1_test, estimate_shows_the_exact_maximum_and_draws_the_profile) {
+    estimate();
+    ASSERT_TRUE(errors_.empty());
+    // For the start counts the maximum lies on the lower bound of S.
+    const auto best = kestrivo::reference::maximum({29, 36, 54, 48});
+    EXPECT_EQ(static_cast<double>(best.s), 0.01);
+    const platform::NumberLocale& locale = form_.number_locale();
+    EXPECT_EQ(form_.txtS->text().toStdString(), platform::format_pattern(0.01, "0.00", locale));
+    EXPECT_EQ(form_.txtP->text().toStdString(),
+              platform::format_pattern(static_cast<double>(best.p), "0.00", locale));
+    EXPECT_EQ(
+        form_.Label9->text().toStdString(),
+        "maximum log likelihood = " +
+            platform::format_pattern(static_cast<double>(best.log_likelihood), "0.000", locale));
+    EXPECT_TRUE(form_.Label9->isVisibleTo(&form_));
+    // From the two-decimal texts: 0.01 + 0.51 x 0.99 = 51.49%.
+    EXPECT_EQ(form_.Label11->text(), "(51.49% of all dogs seen)");
+
+    // One full fit, then one fit of S per profile point of P.
+    EXPECT_EQ(form_.profCount, 20);
+    ASSERT_EQ(g_calls.size(), 21u);
+    for (std::size_t i = 1; i < g_calls.size(); ++i) {
+        EXPECT_EQ(g_calls[i].n, 1);
+        EXPECT_EQ(g_calls[i].iuser[0], 2) << "IUSER(1) keeps the full fit's count";
+        EXPECT_EQ(g_calls[i].iuser[1], 1) << "S is refitted";
+    }
+    EXPECT_GT(pixels_of(qRgb(0, 0, 192)), 200) << "the blue curve";
+    EXPECT_GT(pixels_of(qRgb(255, 0, 0)), 200) << "the red line";
+
+    // The estimates are the next start values.
+    estimate();
+    EXPECT_EQ(g_calls[21].x[0], 0.01);
+    EXPECT_NE(user_txt().find(" 0.01 \r\n 1 \r\n 0.01 \r\n 0.99 \r\n"), std::string::npos);
+}
+
+TEST_F(form1_test, what_each_choice_of_free_and_profiled_parameter_fits) {
+    const struct {
+        bool s_free, profile_p;
+        int32_t full_n, scan_n, slot2;
+    } cases[] = {{true, true, 2, 1, 1},
+                 {true, false, 2, 1, 2},
+                 {false, true, 1, 0, 1},
+                 {false, false, 1, 0, 2}};
+    for (const auto& c : cases) {
+        g_calls.clear();
+        form_.txtS->setText("0.3");
+        form_.txtP->setText("0.5");
+        form_.chkS->setChecked(c.s_free);
+        (c.profile_p ? form_.optP : form_.optS)->setChecked(true);
+        estimate();
+        ASSERT_TRUE(errors_.empty());
+        ASSERT_GT(g_calls.size(), 1u);
+        EXPECT_EQ(g_calls[0].n, c.full_n);
+        for (std::size_t i = 1; i < g_calls.size(); ++i) {
+            EXPECT_EQ(g_calls[i].n, c.scan_n);
+            EXPECT_EQ(g_calls[i].iuser[1], c.slot2);
+            // The profiled parameter's slot holds the grid value; the other keeps its value.
+            if (!c.s_free && c.profile_p) {
+                EXPECT_EQ(g_calls[i].ruser[0], 0.3);
+            }
+            if (!c.s_free && !c.profile_p) {
+                EXPECT_EQ(g_calls[i].ruser[4], 0.5) << "the start value of P, not its estimate";
+            }
+        }
+        EXPECT_EQ(g_calls.size(), 1u + static_cast<std::size_t>(form_.profCount));
+    }
+}
+
+TEST_F(form1_test, s_held_at_zero_fits_p_alone) {
+    form_.chkS->setChecked(false);
+    form_.txtS->setText("0");
+    estimate();
+    ASSERT_TRUE(errors_.empty());
+    EXPECT_EQ(g_calls[0].n, 1);
+    EXPECT_EQ(g_calls[0].iuser[0], 1);
+    EXPECT_EQ(g_calls[0].iuser[1], 2);
+    EXPECT_EQ(g_calls[0].ruser[0], 0.0);
+    EXPECT_EQ(g_calls[0].x, std::vector<double>{0.5});
+    EXPECT_EQ(form_.txtS->text(), "0.00");
+    // With S = 0 the percentage seen is P itself.
+    const QString p = form_.txtP->text();
+    EXPECT_EQ(form_.Label11->text().toStdString(),
+              "(" + platform::format_pattern(p.toDouble() * 100, "0.00", form_.number_locale()) +
+                  "% of all dogs seen)");
+    EXPECT_NE(user_txt().find(" 1 \r\n 2 \r\n 0 \r\n"), std::string::npos);
+}
+
+TEST_F(form1_test, a_bad_number_stops_the_estimate_where_it_is_read) {
+    // A count or start value that cannot be used: nothing changes, not even user.txt.
+    const struct {
+        QLineEdit* box;
+        const char* text;
+        platform::ErrorKind kind;
+        const char* mentions;
+    } early[] = {
+        {form_.txtS, "abc", platform::ErrorKind::TypeMismatch, "the S box, \"abc\""},
+        {form_.txtP, "", platform::ErrorKind::TypeMismatch, "the P box"},
+        {form_.txtHist[3], "5x", platform::ErrorKind::TypeMismatch, "the 1,0,1 box"},
+        {form_.txtHist[1], "-3", platform::ErrorKind::InvalidInput, "the 1,0,0 box"},
+        {form_.txtHist[2], "3e9", platform::ErrorKind::Overflow, "the 1,1,1 box"},
+    };
+    for (const auto& c : early) {
+        errors_.clear();
+        const QString kept = c.box->text();
+        c.box->setText(c.text);
+        estimate();
+        ASSERT_EQ(errors_.size(), 1u);
+        EXPECT_EQ(errors_[0].kind(), c.kind);
+        EXPECT_NE(errors_[0].report().find(c.mentions), std::string::npos) << errors_[0].report();
+        EXPECT_FALSE(std::filesystem::exists("user.txt"));
+        EXPECT_TRUE(g_calls.empty());
+        EXPECT_EQ(form_.txtS->text(), c.box == form_.txtS ? c.text : "0.5");
+        EXPECT_EQ(form_.Label11->text(), "");
+        c.box->setText(kept);
+    }
+
+    // A plotting range that is not a number: the estimates are shown, Label9 is not.
+    errors_.clear();
+    form_.txtHist[0]->setText("wide");
+    estimate();
+    ASSERT_EQ(errors_.size(), 1u);
+    EXPECT_NE(errors_[0].report().find("% plotting range box"), std::string::npos);
+    EXPECT_EQ(form_.txtS->text(), "0.01");
+    EXPECT_EQ(form_.Label11->text(), "(51.49% of all dogs seen)");
+    EXPECT_FALSE(form_.Label9->isVisibleTo(&form_));
+    EXPECT_TRUE(std::filesystem::exists("user.txt"));
+    EXPECT_EQ(g_calls.size(), 1u);
+
+    // The window goes on: the corrected estimate completes.
+    errors_.clear();
+    form_.txtHist[0]->setText("30");
+    estimate();
+    EXPECT_TRUE(errors_.empty());
+    EXPECT_TRUE(form_.Label9->isVisibleTo(&form_));
+}
+
+TEST_F(form1_test, fractional_counts_round_half_to_even) {
+    set_counts("29.5", "28.5", "54", "48");
+    estimate();
+    ASSERT_FALSE(g_calls.empty());
+    EXPECT_EQ(g_calls[0].iuser[9], 30);
+    EXPECT_EQ(g_calls[0].iuser[10], 28);
+}
+
+TEST_F(form1_test, a_dump_file_that_cannot_be_written_stops_before_the_fit) {
+    std::filesystem::create_directory("user.txt");
+    estimate();
+    ASSERT_EQ(errors_.size(), 1u);
+    EXPECT_EQ(errors_[0].kind(), platform::ErrorKind::FileError);
+    EXPECT_TRUE(g_calls.empty());
+    EXPECT_EQ(form_.txtS->text(), "0.5");
+}
+
+TEST_F(form1_test, a_held_s_of_one_shows_minus_infinity_and_a_blank_plot) {
+    form_.chkS->setChecked(false);
+    form_.txtS->setText("1");
+    estimate();
+    EXPECT_TRUE(errors_.empty()) << errors_[0].report();
+    EXPECT_EQ(form_.Label9->text(), "maximum log likelihood = -Infinity");
+    EXPECT_EQ(pixels_of(qRgb(0, 0, 192)), 0);
+    EXPECT_EQ(pixels_of(qRgb(255, 0, 0)), 0);
+}
+
+TEST_F(form1_test, a_range_with_no_point_clears_the_plot_and_draws_nothing) {
+    estimate();
+    ASSERT_GT(pixels_of(qRgb(255, 0, 0)), 0);
+    // S held at 0.5 and profiled with a range of 0%: both ends are 0.5, so no point.
+    form_.txtHist[0]->setText("0");
+    form_.chkS->setChecked(false);
+    form_.optS->setChecked(true);
+    form_.txtS->setText("0.5");
+    estimate();
+    EXPECT_TRUE(errors_.empty());
+    EXPECT_TRUE(form_.Label9->isVisibleTo(&form_));
+    EXPECT_EQ(form_.profCount, 0);
+    EXPECT_EQ(g_calls.size(), 21u + 1u);
+    EXPECT_EQ(pixels_of(qRgb(255, 0, 0)), 0);
+    EXPECT_EQ(pixels_of(qRgb(0, 0, 192)), 0);
+}
+
+}  // namespace
