@@ -19,6 +19,7 @@ void Form1::Command2_Click() {
 
     const auto show = [&](int box, double frequency) {
         txtHist[box]->setText(QString::fromStdString(platform::general_text(frequency, locale_)));
+        txtHist[box]->setCursorPosition(0);  // a long number shows from its first digit
     };
     show(1, checked(
                 "the expected frequency of 1,0,0",

@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# Drives the built program in a real X server as a user would: simulate, estimate, a typing slip
+# and its error box, then a corrected estimate. Checks user.txt and screenshots.
+#   window_e2e.sh PROGRAM SCREENSHOT_FOLDER
+set -euo pipefail
+program="$1"
+shots="$2"
+mkdir -p "$shots"
+work="$(mktemp -d)"
+xvfb_pid="" program_pid=""
+cleanup() {
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# An X server of our own on the first free display.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")"
+unset QT_QPA_PLATFORM
+
+cd "$work"
+"$program" >"$work/program.log" 2>&1 &
+program_pid=$!
+window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Form1$' | head -n1)"
+[ -n "$window" ] || fail "the window did not open"
+sleep 0.5
+
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$WIDTH" -ge 969 ] && [ "$HEIGHT" -ge 609 ] || fail "window ${WIDTH}x${HEIGHT} cuts the layout"
+win_x=$X win_y=$Y
+
+# Controls' centres in window pixels (the layout is in twips, 15 a pixel).
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
+simulate_button=(148 16) estimate_button=(52 200) count_100=(144 73)
+
+# Pixels of exactly one colour inside a rectangle of the window (x y w h).
+count_colour() {
+  import -window root "$work/shot.png"
+  convert "$work/shot.png" -crop "$4x$5+$((win_x + $2))+$((win_y + $3))" +repage \
+    -fill black +opaque "$1" -fill white -opaque "$1" -format '%[fx:round(mean*w*h)]' info:
+}
+help_blue=$(count_colour 'rgb(0,0,192)' 472 8 497 209)
+[ "$help_blue" -gt 300 ] || fail "help text is not blue ($help_blue pixels)"
+
+wait_for_user_txt() {
+  for _ in $(seq 100); do [ -s user.txt ] && break; sleep 0.1; done
+  [ -s user.txt ] || fail "estimate wrote no user.txt"
+  sleep 0.5
+}
+lines() { printf ' %s \r\n' "$@"; }
+
+# The first estimate with the start values: the dump and the profile with its 1.92 line.
+click "${estimate_button[@]}"
+wait_for_user_txt
+[ "$(cat user.txt)" = "$(lines 14 2 1 2 0 0 0 0 0 0 29 36 54 48 0 8 0.5 1 0.01 0.99 0.5 1 0.01 0.99)" ] ||
+  fail "user.txt of the first estimate: $(od -c user.txt | head)"
+curve=$(count_colour 'rgb(0,0,192)' 18 226 949 381)
+red=$(count_colour 'rgb(255,0,0)' 18 226 949 381)
+import -window root -crop "${WIDTH}x${HEIGHT}+${win_x}+${win_y}" "$shots/after-estimate.png"
+[ "$curve" -gt 200 ] || fail "no blue curve in the plot ($curve pixels)"
+[ "$red" -gt 150 ] || fail "no red line in the plot ($red pixels)"
+
+# simulate from the estimates S 0.01, P 0.51 fills the counts; estimate reads them rounded.
+rm -f user.txt
+click "${simulate_button[@]}"
+import -window root -crop "${WIDTH}x${HEIGHT}+${win_x}+${win_y}" "$shots/after-simulate.png"
+click "${estimate_button[@]}"
+wait_for_user_txt
+# Expected per 100 dogs: 23.54, 27.45, 24.50 and 24.50, which read as 24, 27, 25 and 25.
+[ "$(sed -n 11,14p user.txt)" = "$(lines 24 27 25 25)" ] || fail "simulated counts: $(sed -n 11,14p user.txt)"
+[ "$(sed -n 17p user.txt)" = $' 0.01 \r' ] || fail "the estimate of S is not the next start value"
+
+# A typing slip: the error box comes up, goes away, and the program is still there.
+rm -f user.txt
+click "${count_100[@]}"
+xdotool key ctrl+a
+xdotool type 'abc'
+click "${estimate_button[@]}"
+box="$(timeout 10 xdotool search --sync --onlyvisible --name '^Kestrivo$' | head -n1)"
+[ -n "$box" ] || fail "no error box for a count that is not a number"
+import -window root -crop "${WIDTH}x${HEIGHT}+${win_x}+${win_y}" "$shots/error-box.png"
+xdotool key Return
+sleep 0.5
+xdotool search --onlyvisible --name '^Kestrivo$' >/dev/null && fail "the error box stayed"
+kill -0 "$program_pid" || fail "the program ended after the error"
+[ ! -e user.txt ] || fail "the failed estimate wrote user.txt"
+
+click "${count_100[@]}"
+xdotool key ctrl+a
+xdotool type '29'
+click "${estimate_button[@]}"
+for _ in $(seq 100); do [ -s user.txt ] && break; sleep 0.1; done
+grep -q $'^ 29 \r$' user.txt || fail "the corrected estimate did not run"
+sleep 0.3
+xdotool search --onlyvisible --name '^Kestrivo$' >/dev/null && fail "the corrected estimate failed"
+echo "end-to-end: window ${WIDTH}x${HEIGHT}, help text $help_blue blue pixels, curve $curve, red line $red"
