@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Drives the built program in a real X server as a user would: simulate, estimate, a typing slip
-# and its error box, then a corrected estimate. Checks user.txt and screenshots.
-#   window_e2e.sh PROGRAM SCREENSHOT_FOLDER
+# Drives the built program in a real X server as a user would: estimate, simulate, a typing slip
+# and its error box, then a corrected estimate. Checks user.txt and screenshots. A decoy
+# libKestrivo.so lies in the current folder and on LD_LIBRARY_PATH; only the program's own
+# library may be loaded.
+#   window_e2e.sh PROGRAM SCREENSHOT_FOLDER PLANTED_LIBRARY
 set -euo pipefail
 program="$1"
 shots="$2"
+planted="$3"
 mkdir -p "$shots"
 work="$(mktemp -d)"
 xvfb_pid="" program_pid=""
@@ -25,7 +28,11 @@ export DISPLAY=":$(cat "$work/display")"
 unset QT_QPA_PLATFORM
 
 cd "$work"
-"$program" >"$work/program.log" 2>&1 &
+mkdir decoys
+cp "$planted" "$work/libKestrivo.so"
+cp "$planted" "$work/decoys/libKestrivo.so"
+export KESTRIVO_PLANTED_MARKER="$work/planted-loaded"
+LD_LIBRARY_PATH="$work/decoys:$work" "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Form1$' | head -n1)"
 [ -n "$window" ] || fail "the window did not open"
@@ -99,4 +106,14 @@ for _ in $(seq 100); do [ -s user.txt ] && break; sleep 0.1; done
 grep -q $'^ 29 \r$' user.txt || fail "the corrected estimate did not run"
 sleep 0.3
 xdotool search --onlyvisible --name '^Kestrivo$' >/dev/null && fail "the corrected estimate failed"
+# Only the program's own library: beside it, or in the install layout's lib/kestrivo.
+[ ! -e "$KESTRIVO_PLANTED_MARKER" ] || fail "a planted libKestrivo.so was loaded"
+program_folder="$(cd "$(dirname "$program")" && pwd -P)"
+own=("$program_folder/libKestrivo.so" "$(cd "$program_folder/.." && pwd -P)/lib/kestrivo/libKestrivo.so")
+loaded="$(grep -o '/[^ ]*libKestrivo\.so$' "/proc/$program_pid/maps" | sort -u)"
+[ -n "$loaded" ] || fail "libKestrivo.so is not loaded"
+for path in $loaded; do
+  [ "$path" = "${own[0]}" ] || [ "$path" = "${own[1]}" ] || fail "loaded $path"
+done
+echo "end-to-end: loaded only $loaded"
 echo "end-to-end: window ${WIDTH}x${HEIGHT}, help text $help_blue blue pixels, curve $curve, red line $red"

@@ -19,8 +19,14 @@ bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The text as a message quotes it: a long one is cut, so a message box stays readable.
 std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    constexpr std::size_t kShown = 40;
+    if (text.size() <= kShown) return "\"" + std::string(text) + "\"";
+    std::size_t cut = kShown;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;  // UTF-8
+    return "\"" + std::string(text.substr(0, cut)) + "...\"";
 }
 
 [[noreturn]] void not_a_number(std::string_view text) {

@@ -167,6 +167,21 @@ TEST(number_text_test, printed_form_keeps_a_place_for_the_sign_and_a_blank_after
     EXPECT_EQ(platform::printed_number(1e20f, kPoint), " 1E+20 ");
 }
 
+TEST(number_text_test, the_largest_double_written_with_fifteen_digits_reads_back_as_overflow) {
+    // 1.79769313486232E+308 lies beyond the largest double: a clean Overflow, with the long text
+    // cut short in the message.
+    const std::string text = platform::format_pattern(-1.7976931348623157e308, "0.00", kPoint);
+    EXPECT_EQ(text.size(), 313u);
+    try {
+        platform::text_to_double(text, kPoint);
+        ADD_FAILURE();
+    } catch (const platform::RuntimeError& e) {
+        EXPECT_EQ(e.kind(), ErrorKind::Overflow);
+        EXPECT_EQ(std::string(e.what()),
+                  "\"-179769313486232000000000000000000000000...\" is too large");
+    }
+}
+
 TEST(number_text_test, texts_written_read_back_to_the_value) {
     for (double v : {0.5, 0.35, 12.75, -3.25, 1e-3, 61.65}) {
         const std::string text = platform::format_pattern(v, "0.00", kComma);

@@ -1,0 +1,79 @@
+// Fuzzes the text-to-number conversions and every number pattern: nothing but a run-time error
+// may come out of bad text, and the texts written must read back to the value they stand for.
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "platform/number_text.h"
+#include "platform/runtime_error.h"
+
+namespace {
+
+const platform::NumberLocale kLocales[] = {{"."}, {","}, {"\xD9\xAB"}};  // the last: Arabic
+
+void check(bool condition) {
+    if (!condition) std::abort();
+}
+
+// The largest doubles' 15-digit texts lie beyond the largest double: reading those back is an
+// overflow, reported as such.
+double read_back(const std::string& text, double v, const platform::NumberLocale& locale) {
+    try {
+        return platform::text_to_double(text, locale);
+    } catch (const platform::RuntimeError& e) {
+        check(e.kind() == platform::ErrorKind::Overflow && std::fabs(v) > 1.7976931348623e308);
+        return v;
+    }
+}
+
+void round_trips(double v, const platform::NumberLocale& locale) {
+    if (!std::isfinite(v)) return;
+    // "0.00" keeps a value to within half a hundredth, as far as 15 digits can carry it.
+    const double back = read_back(platform::format_pattern(v, "0.00", locale), v, locale);
+    check(std::fabs(back - v) <= 0.005 + std::fabs(v) * 1e-14);
+    // The general form keeps 15 significant digits.
+    const double general = read_back(platform::general_text(v, locale), v, locale);
+    check(std::fabs(general - v) <= std::fabs(v) * 5e-15 + 1e-300);
+    for (const char* pattern : {"0", "0.000", "#.###0"}) {
+        const std::string text = platform::format_pattern(v, pattern, locale);
+        check(!text.empty());
+        read_back(text, v, locale);
+    }
+    platform::printed_number(v, locale);
+    platform::printed_number(static_cast<float>(std::fmin(std::fmax(v, -3e38), 3e38)), locale);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0) return 0;
+    const platform::NumberLocale& locale = kLocales[data[0] % 3];
+    const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+    try {
+        round_trips(platform::text_to_double(text, locale), locale);
+    } catch (const platform::RuntimeError& e) {
+        check(e.kind() == platform::ErrorKind::TypeMismatch ||
+              e.kind() == platform::ErrorKind::Overflow);
+    }
+    try {
+        const int32_t n = platform::text_to_int32(text, locale);
+        check(platform::text_to_int32(platform::printed_number(n), locale) == n);
+    } catch (const platform::RuntimeError&) {
+    }
+    try {
+        platform::text_to_single(text, locale);
+    } catch (const platform::RuntimeError&) {
+    }
+    // The raw bytes as a double, NaN and infinities included.
+    if (size >= 9) {
+        double v;
+        __builtin_memcpy(&v, data + 1, sizeof v);
+        round_trips(v, locale);
+        for (const char* pattern : {"0", "0.00", "0.000", "#.###0"}) {
+            platform::format_pattern(v, pattern, locale);
+        }
+        platform::general_text(v, locale);
+    }
+    return 0;
+}
