@@ -154,31 +154,38 @@ void Form1::run_command(void (Form1::*command)()) {
     }
 }
 
-double Form1::number_in(const QLineEdit* box, const char* box_name) const {
+namespace {
+
+// A box's text read by `convert`; a run-time error it raises says which box.
+template <class Convert>
+auto read_box(const QLineEdit* box, const char* box_name, Convert convert) {
     try {
-        return platform::text_to_double(box->text().toStdString(), locale_);
+        return convert(box->text().toStdString());
     } catch (const platform::RuntimeError& error) {
         throw platform::RuntimeError(
             error.kind(), std::string("in the ") + box_name + " box, " + error.what() + ".");
     }
 }
 
+}  // namespace
+
+double Form1::number_in(const QLineEdit* box, const char* box_name) const {
+    return read_box(box, box_name, [this](const std::string& text) {
+        return platform::text_to_double(text, locale_);
+    });
+}
+
 // Counts are numbers of dogs: a fraction rounds (a half to even), a negative number is refused.
 int32_t Form1::count_in(const QLineEdit* box, const char* box_name) const {
-    int32_t count = 0;
-    try {
-        count = platform::text_to_int32(box->text().toStdString(), locale_);
-    } catch (const platform::RuntimeError& error) {
-        throw platform::RuntimeError(
-            error.kind(), std::string("in the ") + box_name + " box, " + error.what() + ".");
-    }
-    if (count < 0) {
-        throw platform::RuntimeError(platform::ErrorKind::InvalidInput,
-                                     std::string("in the ") + box_name + " box, \"" +
-                                         box->text().toStdString() +
-                                         "\" is negative; a frequency is a number of dogs.");
-    }
-    return count;
+    return read_box(box, box_name, [this](const std::string& text) {
+        const int32_t count = platform::text_to_int32(text, locale_);
+        if (count < 0) {
+            throw platform::RuntimeError(
+                platform::ErrorKind::InvalidInput,
+                "\"" + text + "\" is negative; a frequency is a number of dogs");
+        }
+        return count;
+    });
 }
 
 kestrivo_n_e04jyf_fn Form1::fit_entry() {
