@@ -37,14 +37,7 @@ class Search {
 public:
     Search(int n, Objective objective, const double* lo, const double* hi, const double* start,
            const int32_t* iuser, const double* ruser)
-        : n_(n),
-          objective_(objective),
-          lo_(lo),
-          hi_(hi),
-          iuser_(iuser),
-          ruser_(ruser),
-          trial_(n),
-          best_(n) {
+        : n_(n), objective_(objective), lo_(lo), hi_(hi), iuser_(iuser), ruser_(ruser), trial_(n) {
         for (int i = 0; i < n; ++i) {
             trial_[i] = clamp_into(start[i], lo[i], hi[i]);
             if (lo[i] < hi[i]) free_.push_back(i);

@@ -14,14 +14,13 @@
 #include <QTest>
 #include <array>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "kestrivo.h"
 #include "platform/picture_box.h"
 #include "platform/runtime_error.h"
 #include "reference_model.h"
+#include "test_helpers.h"
 
 namespace {
 
@@ -47,13 +46,6 @@ void recording_entry(const int32_t* N, const int32_t* IBOUND, const double* BL, 
     }
     g_calls.push_back(call);
     N_E04JYF(N, IBOUND, BL, BU, X, F, IW, LIW, W, LW, IUSER, RUSER, IFAIL);
-}
-
-std::string file_contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 // Each test runs in a folder of its own (user.txt goes to the current folder) on a fresh window
@@ -85,15 +77,7 @@ protected:
     void estimate() { QTest::mouseClick(form_.Command1, Qt::LeftButton); }
     void simulate() { QTest::mouseClick(form_.Command2, Qt::LeftButton); }
     std::string user_txt() const { return file_contents("user.txt"); }
-    int pixels_of(QRgb colour) const {
-        const QImage& image = form_.picLL->image();
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x)
-                n += image.pixel(x, y) == colour;
-        }
-        return n;
-    }
+    int pixels_of(QRgb colour) const { return ::pixels_of(form_.picLL->image(), colour); }
 
     QString previous_;
     QTemporaryDir folder_;

@@ -5,16 +5,9 @@
 
 #include <QFontMetrics>
 
-namespace {
+#include "test_helpers.h"
 
-int pixels_of(const QImage& image, QRgb colour) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            n += image.pixel(x, y) == colour;
-    }
-    return n;
-}
+namespace {
 
 TEST(picture_box_test, drawing_persists_through_hiding_and_resizing_until_cleared) {
     platform::PictureBox box;

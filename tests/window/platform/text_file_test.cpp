@@ -8,26 +8,18 @@
 
 #include <QTemporaryDir>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "platform/runtime_error.h"
+#include "test_helpers.h"
 
 namespace {
-
-std::string contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 TEST(text_file_test, replaces_the_file_with_crlf_lines) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("user.txt").toStdString();
     platform::write_text_lines(path, {"a long first text", "second", "third"});
     platform::write_text_lines(path, {" 14 ", " 0.5 "});
-    EXPECT_EQ(contents(path), " 14 \r\n 0.5 \r\n");
+    EXPECT_EQ(file_contents(path), " 14 \r\n 0.5 \r\n");
     // Nothing but the target is left in the folder.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path().toStdString()),
                             std::filesystem::directory_iterator()),
@@ -87,7 +79,7 @@ TEST(text_file_test, rewrites_in_place_when_only_the_file_is_writable) {
     chmod(dir.path().toStdString().c_str(), 0555);
     EXPECT_EQ(write_as_ordinary_user(path, {"new"}), 0);
     chmod(dir.path().toStdString().c_str(), 0755);
-    EXPECT_EQ(contents(path), "new\r\n");
+    EXPECT_EQ(file_contents(path), "new\r\n");
 }
 
 }  // namespace
