@@ -26,19 +26,21 @@ extern "C" {
 #endif
 
 /// Log likelihood of the four capture-history counts under the two-class model.
-/// @param counts  four counts, histories 1,0,0 / 1,1,1 / 1,0,1 / 1,1,0
+/// @param counts  four counts, histories 1,0,0 / 1,1,1 / 1,0,1 / 1,1,0; only these four are read
 /// @param P       probability of seeing a non-territorial dog on one count (0..1)
 /// @param S       in: share of permanently visible dogs (0..1); out: S' = S / ((1 - S) P + S),
 ///                their share among the dogs seen on count 1
-/// @return        sum of count_k * ln(pi_k); a term with count 0 adds 0, and a nonzero count whose
-///                probability is not positive (or not a number) makes the result -infinity, without
-///                raising any floating-point exception flag on the way.
+/// @return        sum of count_k * ln(pi_k), where a term with count 0 adds 0. It is -infinity when
+///                S or P lies outside 0..1 (or is not a number), and when a history with a
+///                positive count has a probability outside (0, 1]; NaN when a count is negative.
+///                No invalid, divide-by-zero or overflow flag is raised on any of these ways.
 KESTRIVO_EXPORT double RLOGLIK(const int32_t* counts, const double* P, double* S);
 
 /// Objective of the fit: the negative log likelihood at trial point XC (scaled units).
 /// @param N      number of free parameters, 0..2; IUSER(1) is not read
 /// @param XC     XC(i) = value x scale of the parameter numbered IUSER(i + 1); unread when N = 0
-/// @param FC     out: -RLOGLIK at the resulting S and P
+/// @param FC     out: -RLOGLIK at the resulting S and P; NaN when N is not 0..2 or the parameter
+///               numbers IUSER(2..N+1) are not 1 or 2 and distinct (nothing past N is read then)
 KESTRIVO_EXPORT void FUNCT1(const int32_t* N, const double* XC, double* FC, const int32_t* IUSER,
                             const double* RUSER);
 
@@ -53,8 +55,10 @@ KESTRIVO_EXPORT void FUNCT1(const int32_t* N, const double* XC, double* FC, cons
 ///
 /// IFAIL on return (its value on entry is ignored; nothing is ever printed):
 ///   0  success;
-///   1  invalid arguments: N < 1, IBOUND not 0, a bound not finite, or BL(i) > BU(i);
-///      X and F are left as they were;
+///   1  invalid arguments, refused before any evaluation with X and F left as they were: N < 0
+///      or N > 2, a parameter number in IUSER(2..N+1) that is not 1 or 2 or that repeats, a
+///      negative count, IBOUND not 0, a bound not finite, or BL(i) > BU(i). With N = 0 only a
+///      negative count is refused; otherwise that path leaves IFAIL alone;
 ///   2  evaluation limit reached; X and F hold the best point so far;
 ///   3  no progress: the objective was never finite, or the search failed; X and F hold the
 ///      best point evaluated.

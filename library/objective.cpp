@@ -1,19 +1,25 @@
 // The objective that the minimiser drives: unpacks a trial point through the parameter blocks and
 // returns the negative log likelihood.
-#include "kestrivo.h"
+#include <limits>
 
-namespace {
-constexpr int kParameterCount = 2;  // 1 = S, 2 = P
-constexpr int kFirstCountSlot = 10;
-}  // namespace
+#include "kestrivo.h"
+#include "parameter_block.h"
+
+using kestrivo::kParameterCount;
 
 extern "C" void FUNCT1(const int32_t* N, const double* XC, double* FC, const int32_t* IUSER,
                        const double* RUSER) {
+    // Only a block inside the contract is read past N: anything else would send the reads below
+    // wherever its numbers point.
+    if (!kestrivo::valid_free_list(*N, IUSER)) {
+        *FC = std::numeric_limits<double>::quiet_NaN();
+        return;
+    }
     const int n = *N;
 
     int32_t counts[4];
     for (int h = 0; h < 4; ++h)
-        counts[h] = IUSER[kFirstCountSlot - 1 + h];
+        counts[h] = IUSER[kestrivo::kFirstCountSlot - 1 + h];
 
     // Parameter k keeps its value in RUSER(4k - 3) and its scale in RUSER(4k - 2).
     double value[kParameterCount];

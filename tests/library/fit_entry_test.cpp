@@ -201,4 +201,41 @@ TEST(fit_entry_test, invalid_arguments_fail_quietly_and_touch_nothing) {
     EXPECT_EQ(bound_kind.ifail, 1);
 }
 
+// Blocks the entry cannot fit are refused at once with IFAIL 1, before any evaluation, with X
+// and F as the caller left them: too many free parameters, a parameter number that is not 1 or 2
+// or that repeats, a negative count.
+TEST(fit_entry_test, blocks_outside_the_contract_are_refused_at_once) {
+    struct Case {
+        const char* what;
+        int32_t n, first, second, count;
+    };
+    const Case cases[] = {
+        {"N = 3", 3, 1, 2, 5},
+        {"N = 1000", 1000, 1, 2, 5},
+        {"parameter number 10^8", 1, 100000000, 2, 5},
+        {"parameter number 0", 1, 0, 2, 5},
+        {"parameter number -1", 2, -1, 2, 5},
+        {"parameter number 3", 2, 1, 3, 5},
+        {"S twice", 2, 1, 1, 5},
+        {"P twice", 2, 2, 2, 5},
+        {"a negative count", 2, 1, 2, -5},
+        {"a negative count, nothing free", 0, 1, 2, -5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Fit fit(Counts{10, 20, c.count, 5}, 0.5, 0.5);
+        fit.n = c.n;
+        fit.iuser[1] = c.first;
+        fit.iuser[2] = c.second;
+        fit.x = {0.25, 0.75};
+        fit.f = 42;
+        fit.ifail = -99;
+        fit.run();
+        EXPECT_EQ(fit.ifail, 1);
+        EXPECT_EQ(fit.f, 42);
+        EXPECT_EQ(fit.x[0], 0.25);
+        EXPECT_EQ(fit.x[1], 0.75);
+    }
+}
+
 }  // namespace

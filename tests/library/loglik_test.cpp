@@ -2,8 +2,10 @@
 // exists.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cfenv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "kestrivo.h"
@@ -88,6 +90,41 @@ TEST(loglik_test, impossible_histories_give_minus_infinity_and_raise_no_flag) {
         const int raised = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
         EXPECT_EQ(got, c.expected) << "p " << c.p << " s " << c.s;
         EXPECT_EQ(raised, 0) << "p " << c.p << " s " << c.s;
+    }
+}
+
+// The header promises -infinity and no flag for any S or P outside 0..1, however far outside:
+// huge finite values once overflowed into NaN on the way.
+TEST(loglik_test, parameters_outside_zero_to_one_give_minus_infinity_and_raise_no_flag) {
+    const double outside[] = {-1e308, -1.0, -1e-300, 1.0 + 1e-15, 1.5, 1e308, kInf, -kInf, kNaN};
+    const double inside[] = {0.0, 0.3, 1.0};
+    const std::array<int32_t, 4> counts[] = {{1, 2, 3, 4}, {0, 0, 0, 0}, {0, 7, 0, 0}};
+    auto expect_minus_infinity = [](std::array<int32_t, 4> c, double p, double s) {
+        std::feclearexcept(FE_ALL_EXCEPT);
+        const double got = loglik(c, p, s);
+        const int raised = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
+        EXPECT_EQ(got, -kInf) << "p " << p << " s " << s;
+        EXPECT_EQ(raised, 0) << "p " << p << " s " << s;
+    };
+    for (const auto& c : counts) {
+        for (double a : outside) {
+            for (double b : outside) {
+                expect_minus_infinity(c, a, b);
+            }
+            for (double b : inside) {
+                expect_minus_infinity(c, a, b);
+                expect_minus_infinity(c, b, a);
+            }
+        }
+    }
+}
+
+TEST(loglik_test, a_negative_count_is_no_frequency_and_gives_nan_quietly) {
+    for (const std::array<int32_t, 4> c :
+         {std::array<int32_t, 4>{-1, 2, 3, 4}, std::array<int32_t, 4>{5, 5, 5, INT32_MIN}}) {
+        std::feclearexcept(FE_ALL_EXCEPT);
+        EXPECT_TRUE(std::isnan(loglik(c, 0.4, 0.3)));
+        EXPECT_EQ(std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW), 0);
     }
 }
 

@@ -1,9 +1,11 @@
 // FUNCT1: which trial value becomes which parameter, and that the caller's blocks survive.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <memory>
 
 #include "kestrivo.h"
 
@@ -82,6 +84,36 @@ TEST(objective_test, leaves_both_blocks_unchanged_to_the_last_bit) {
     EXPECT_EQ(std::memcmp(before.ruser.data(), b.ruser.data(), sizeof b.ruser), 0);
     // Same arguments, same answer: no state survives a call.
     EXPECT_EQ(b.funct1(2, {0.25, 0.75}), b.funct1(2, {0.25, 0.75}));
+}
+
+// Blocks exactly as long as the slots FUNCT1 documents (IUSER 1..13, RUSER 1..8, XC 1..N) on the
+// heap, so that the sanitizer build sees any read beyond them. A block outside the contract gives
+// NaN, never a wild read.
+TEST(objective_test, blocks_outside_the_contract_give_nan_without_reading_past_them) {
+    struct Case {
+        int32_t n, first, second;
+    };
+    const Case cases[] = {{3, 1, 2},  {1000, 1, 2}, {-1, 1, 2}, {1, 100000000, 2}, {1, 0, 2},
+                          {1, -5, 2}, {2, 1, 1},    {2, 2, 2},  {2, 1, 3}};
+    for (const Case& c : cases) {
+        auto iuser = std::make_unique<int32_t[]>(13);
+        auto ruser = std::make_unique<double[]>(8);
+        const int32_t slots = std::clamp(c.n, 1, 2);
+        auto xc = std::make_unique<double[]>(static_cast<std::size_t>(slots));
+        iuser[1] = c.first;
+        iuser[2] = c.second;
+        iuser[9] = 10;
+        iuser[10] = 20;
+        ruser[0] = 0.5;
+        ruser[1] = 1.0;
+        ruser[4] = 0.5;
+        ruser[5] = 1.0;
+        for (int i = 0; i < slots; ++i)
+            xc[i] = 0.4;
+        double fc = 0;
+        FUNCT1(&c.n, xc.get(), &fc, iuser.get(), ruser.get());
+        EXPECT_TRUE(std::isnan(fc)) << c.n << " " << c.first << " " << c.second;
+    }
 }
 
 }  // namespace
