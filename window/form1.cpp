@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <cstdio>
 
 #include "help_text.h"
 #include "platform/library_binding.h"
@@ -61,7 +62,11 @@ constexpr int kLayoutWidth = 14535, kLayoutHeight = 9135, kMarginPixels = 16;
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
     locale_.decimal_point = QLocale().decimalPoint().toStdString();
+    locale_.group_separator = QLocale().groupSeparator().toStdString();
+    // Shown in a message box, and written to standard error for a user who started the program
+    // from a terminal and for scripts that drive it.
     report_ = [this](const platform::RuntimeError& error) {
+        std::fprintf(stderr, "Kestrivo: %s\n", error.report().c_str());
         QMessageBox::critical(this, QStringLiteral("Kestrivo"),
                               QString::fromStdString(error.report()));
     };
@@ -173,6 +178,17 @@ double Form1::number_in(const QLineEdit* box, const char* box_name) const {
     return read_box(box, box_name, [this](const std::string& text) {
         return platform::text_to_double(text, locale_);
     });
+}
+
+double Form1::share_in(const QLineEdit* box, const char* box_name) const {
+    const double value = number_in(box, box_name);
+    if (!(value >= 0 && value <= 1)) {
+        throw platform::RuntimeError(platform::ErrorKind::InvalidInput,
+                                     std::string("in the ") + box_name + " box, " +
+                                         platform::quoted(box->text().toStdString()) +
+                                         " is not a share: it must lie from 0 to 1.");
+    }
+    return value;
 }
 
 // Counts are numbers of dogs: a fraction rounds (a half to even), a negative number is refused.

@@ -12,6 +12,7 @@
 #include "one_based.h"
 #include "platform/number_text.h"
 
+struct ProfileRange;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -79,6 +80,13 @@ private:
     void run_command(void (Form1::*command)());
 
     double number_in(const QLineEdit* box, const char* box_name) const;
+    /// A probability read from `box`: a number from 0 to 1, or an InvalidInput error naming it.
+    double share_in(const QLineEdit* box, const char* box_name) const;
+    ProfileRange plotting_range(double theta);
+    platform::RuntimeError no_estimate(int32_t ifail, double f) const;
+    /// Takes back what a stopped estimate must not leave beside its data: the maximum log
+    /// likelihood and the plot, and with `including_estimates` the percentage seen.
+    void clear_results(bool including_estimates = true);
     int32_t count_in(const QLineEdit* box, const char* box_name) const;
     void WriteUserFile();
     kestrivo_n_e04jyf_fn fit_entry();
@@ -88,3 +96,8 @@ private:
     std::unique_ptr<platform::LibraryBinding> library_;
     kestrivo_n_e04jyf_fn fit_entry_ = nullptr;
 };
+
+/// What the plot area says when the plotting range holds no point of the profile.
+inline constexpr const char* kNoProfilePoint =
+    "The plotting range holds no point of the profile: make the % plotting range larger "
+    "(for example 30).";

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <cmath>
 
 #include "form1.h"
 #include "platform/float_checks.h"
@@ -51,12 +52,19 @@ void Form1::Command1_Click() {
     d.parLower(2) = 0.01;
     d.parUpper(2) = 0.99;
 
-    // Both free, or P alone with S held at what was typed.
+    // Both free, or P alone with S held at what was typed. A held S is a share of the dogs: the
+    // model has no meaning outside 0..1, so such a value is refused rather than fitted.
     if (chkS->isChecked()) {
         d.N = 2;
         d.freeList(1) = 1;
         d.freeList(2) = 2;
     } else {
+        if (!(d.parValue(1) >= 0 && d.parValue(1) <= 1)) {
+            throw platform::RuntimeError(
+                platform::ErrorKind::InvalidInput,
+                "in the S box, " + platform::quoted(txtS->text().toStdString()) +
+                    " cannot be held: S is a share of the dogs, from 0 to 1.");
+        }
         d.N = 1;
         d.freeList(1) = 2;
     }
@@ -69,6 +77,11 @@ void Form1::Command1_Click() {
     for (int h = 1; h <= 4; ++h) {
         IUSER(iuCursor) = count_in(txtHist[h], kCountBoxes[h]);
         iuCursor += 1;
+    }
+    if (IUSER(10) == 0 && IUSER(11) == 0 && IUSER(12) == 0 && IUSER(13) == 0) {
+        throw platform::RuntimeError(
+            platform::ErrorKind::InvalidInput,
+            "all four frequencies are 0: there are no dogs to estimate from.");
     }
 
     ruCursor = 0;
@@ -100,6 +113,10 @@ void Form1::Command1_Click() {
                  d.W.data(), &d.LW, IUSER.data(), RUSER.data(), &d.IFAIL);
     };
     fit();
+    if (d.IFAIL != 0 || !std::isfinite(d.F)) {
+        clear_results();
+        throw no_estimate(d.IFAIL, d.F);
+    }
 
     for (int i = 1; i <= d.N; ++i) {
         const int j = d.freeList(i);
@@ -110,21 +127,29 @@ void Form1::Command1_Click() {
     txtS->setText(qtext(platform::format_pattern(d.parValue(1), "0.00", locale_)));
     txtP->setText(qtext(platform::format_pattern(d.parValue(2), "0.00", locale_)));
 
-    // The share of all dogs seen on one count, from the estimates as they are shown.
-    const double s = number_in(txtS, "S");
-    const double p = number_in(txtP, "P");
-    const double seen = checked(
-        "the percentage of all dogs seen",
-        +[](double s, double p) { return (s + p * (1 - s)) * 100; }, s, p);
-    Label11->setText("(" + qtext(platform::format_pattern(seen, "0.00", locale_)) +
-                     "% of all dogs seen)");
+    // From here the window shows the new estimates. Should the command stop before the maximum
+    // log likelihood is shown, the previous data's maximum and plot must not stand beside them.
+    ProfileRange range{};
+    double maximum = 0;
+    try {
+        // The share of all dogs seen on one count, from the estimates as they are shown.
+        const double s = number_in(txtS, "S");
+        const double p = number_in(txtP, "P");
+        const double seen = checked(
+            "the percentage of all dogs seen",
+            +[](double s, double p) { return (s + p * (1 - s)) * 100; }, s, p);
+        Label11->setText("(" + qtext(platform::format_pattern(seen, "0.00", locale_)) +
+                         "% of all dogs seen)");
 
-    const double r = number_in(txtHist[0], "% plotting range");
-    const double theta = optP->isChecked() ? d.parValue(2) : d.parValue(1);
-    const ProfileRange range = profile_range(theta, r, locale_);
+        const double theta = optP->isChecked() ? d.parValue(2) : d.parValue(1);
+        range = plotting_range(theta);
 
-    const double maximum = checked(
-        "the maximum log likelihood", +[](double f) { return -f; }, d.F);
+        maximum = checked(
+            "the maximum log likelihood", +[](double f) { return -f; }, d.F);
+    } catch (const platform::RuntimeError&) {
+        clear_results(false);
+        throw;
+    }
     Label9->setText("maximum log likelihood = " +
                     qtext(platform::format_pattern(maximum, "0.000", locale_)));
     Label9->setVisible(true);
@@ -152,6 +177,48 @@ void Form1::Command1_Click() {
     PlotCurve(*picLL, std::span<const float>(profY.data(), profY.size()),
               std::span<const float>(profX.data(), profX.size()), profCount, "log likelihood", 10,
               kCurveColour, -1, optP->isChecked(), locale_);
+    if (profCount == 0) {
+        // An empty plot would say nothing; the reason goes where the curve would be.
+        picLL->set_current_x(picLL->scale_width() / 10);
+        picLL->set_current_y(picLL->scale_height() / 2);
+        picLL->print(kNoProfilePoint);
+    }
+}
+
+// The range of the profile from the "% plotting range" box. A range so wide that its ends leave
+// single precision is refused in the box's own words, not in those of a number nobody typed.
+ProfileRange Form1::plotting_range(double theta) {
+    const double r = number_in(txtHist[0], "% plotting range");
+    try {
+        return profile_range(theta, r, locale_);
+    } catch (const platform::RuntimeError& error) {
+        throw platform::RuntimeError(
+            error.kind(), "in the % plotting range box, " +
+                              platform::quoted(txtHist[0]->text().toStdString()) +
+                              " is beyond what can be plotted; a range of 100 already covers "
+                              "0.01 to 0.99.");
+    }
+}
+
+// Why a fit gave no estimate. With S held, the only way is S = 1 (every dog always seen) and dogs
+// that were missed on a later count; otherwise the minimiser's code is all there is to say.
+platform::RuntimeError Form1::no_estimate(int32_t ifail, double f) const {
+    if (!chkS->isChecked() && !std::isfinite(f)) {
+        return platform::RuntimeError(
+            platform::ErrorKind::NoEstimate,
+            "these counts are impossible when S is held at " + txtS->text().toStdString() +
+                ": every dog would then be seen on every count, yet some were missed on the "
+                "second or third. Hold S below 1, or tick \"include as free parameter\".");
+    }
+    return platform::RuntimeError(platform::ErrorKind::NoEstimate,
+                                  "the fit found no maximum (error code " + std::to_string(ifail) +
+                                      "); no estimate is shown.");
+}
+
+void Form1::clear_results(bool including_estimates) {
+    if (including_estimates) Label11->setText(QString());
+    Label9->setVisible(false);
+    picLL->clear();
 }
 
 // "user.txt" in the current folder: the cursors and the blocks as the fit receives them, one

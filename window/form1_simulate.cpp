@@ -9,8 +9,9 @@
 using platform::checked;
 
 void Form1::Command2_Click() {
-    const double P = number_in(txtP, "P");
-    const double S = number_in(txtS, "S");
+    // Outside 0..1 the model's frequencies are no frequencies at all (some come out negative).
+    const double P = share_in(txtP, "P");
+    const double S = share_in(txtS, "S");
     // The share of territorial dogs among those seen on count 1: they are always seen, the
     // others with probability P.
     const double f = checked(

@@ -9,49 +9,17 @@ program="$1"
 shots="$2"
 planted="$3"
 mkdir -p "$shots"
-work="$(mktemp -d)"
-xvfb_pid="" program_pid=""
-cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/session.sh"
+start_x
 
-# An X server of our own on the first free display.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
-unset QT_QPA_PLATFORM
-
-cd "$work"
-mkdir decoys
+mkdir "$work/decoys"
 cp "$planted" "$work/libKestrivo.so"
 cp "$planted" "$work/decoys/libKestrivo.so"
-export KESTRIVO_PLANTED_MARKER="$work/planted-loaded"
-LD_LIBRARY_PATH="$work/decoys:$work" "$program" >"$work/program.log" 2>&1 &
-program_pid=$!
-window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Form1$' | head -n1)"
-[ -n "$window" ] || fail "the window did not open"
-sleep 0.5
-
-eval "$(xdotool getwindowgeometry --shell "$window")"
+marker="$work/planted-loaded"
+start_program "$program" LD_LIBRARY_PATH="$work/decoys:$work" KESTRIVO_PLANTED_MARKER="$marker"
+cd "$work"
 [ "$WIDTH" -ge 969 ] && [ "$HEIGHT" -ge 609 ] || fail "window ${WIDTH}x${HEIGHT} cuts the layout"
-win_x=$X win_y=$Y
 
-# Controls' centres in window pixels (the layout is in twips, 15 a pixel).
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
-simulate_button=(148 16) estimate_button=(52 200) count_100=(144 73)
-
-# Pixels of exactly one colour inside a rectangle of the window (x y w h).
-count_colour() {
-  import -window root "$work/shot.png"
-  convert "$work/shot.png" -crop "$4x$5+$((win_x + $2))+$((win_y + $3))" +repage \
-    -fill black +opaque "$1" -fill white -opaque "$1" -format '%[fx:round(mean*w*h)]' info:
-}
 help_blue=$(count_colour 'rgb(0,0,192)' 472 8 497 209)
 [ "$help_blue" -gt 300 ] || fail "help text is not blue ($help_blue pixels)"
 
@@ -69,14 +37,14 @@ wait_for_user_txt
   fail "user.txt of the first estimate: $(od -c user.txt | head)"
 curve=$(count_colour 'rgb(0,0,192)' 18 226 949 381)
 red=$(count_colour 'rgb(255,0,0)' 18 226 949 381)
-import -window root -crop "${WIDTH}x${HEIGHT}+${win_x}+${win_y}" "$shots/after-estimate.png"
+screenshot "$shots/after-estimate.png"
 [ "$curve" -gt 200 ] || fail "no blue curve in the plot ($curve pixels)"
 [ "$red" -gt 150 ] || fail "no red line in the plot ($red pixels)"
 
 # simulate from the estimates S 0.01, P 0.51 fills the counts; estimate reads them rounded.
 rm -f user.txt
 click "${simulate_button[@]}"
-import -window root -crop "${WIDTH}x${HEIGHT}+${win_x}+${win_y}" "$shots/after-simulate.png"
+screenshot "$shots/after-simulate.png"
 click "${estimate_button[@]}"
 wait_for_user_txt
 # Expected per 100 dogs: 23.54, 27.45, 24.50 and 24.50, which read as 24, 27, 25 and 25.
@@ -89,9 +57,9 @@ click "${count_100[@]}"
 xdotool key ctrl+a
 xdotool type 'abc'
 click "${estimate_button[@]}"
-box="$(timeout 10 xdotool search --sync --onlyvisible --name '^Kestrivo$' | head -n1)"
+box="$(message_box)"
 [ -n "$box" ] || fail "no error box for a count that is not a number"
-import -window root -crop "${WIDTH}x${HEIGHT}+${win_x}+${win_y}" "$shots/error-box.png"
+screenshot "$shots/error-box.png"
 xdotool key Return
 sleep 0.5
 xdotool search --onlyvisible --name '^Kestrivo$' >/dev/null && fail "the error box stayed"
@@ -107,7 +75,7 @@ grep -q $'^ 29 \r$' user.txt || fail "the corrected estimate did not run"
 sleep 0.3
 xdotool search --onlyvisible --name '^Kestrivo$' >/dev/null && fail "the corrected estimate failed"
 # Only the program's own library: beside it, or in the install layout's lib/kestrivo.
-[ ! -e "$KESTRIVO_PLANTED_MARKER" ] || fail "a planted libKestrivo.so was loaded"
+[ ! -e "$marker" ] || fail "a planted libKestrivo.so was loaded"
 program_folder="$(cd "$(dirname "$program")" && pwd -P)"
 own=("$program_folder/libKestrivo.so" "$(cd "$program_folder/.." && pwd -P)/lib/kestrivo/libKestrivo.so")
 loaded="$(grep -o '/[^ ]*libKestrivo\.so$' "/proc/$program_pid/maps" | sort -u)"

@@ -8,18 +8,22 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <array>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "kestrivo.h"
 #include "platform/picture_box.h"
 #include "platform/runtime_error.h"
 #include "reference_model.h"
+#include "temporary_folder.h"
 #include "test_helpers.h"
 
 namespace {
@@ -182,7 +186,10 @@ TEST_F(form1_test, simulate_errors_change_no_box_and_the_window_goes_on) {
         const char* mentions;
     } cases[] = {
         {"0", "0", platform::ErrorKind::FloatingPoint, "Invalid operation"},
-        {"-1", "0.5", platform::ErrorKind::FloatingPoint, "Division by zero"},
+        // Outside 0..1 the frequencies would come out negative: refused, naming the box.
+        {"-1", "0.5", platform::ErrorKind::InvalidInput, "the S box, \"-1\" is not a share"},
+        {"1e308", "0.5", platform::ErrorKind::InvalidInput, "the S box, \"1e308\""},
+        {"0.5", "1.5", platform::ErrorKind::InvalidInput, "the P box, \"1.5\" is not a share"},
         {"0.5", "abc", platform::ErrorKind::TypeMismatch, "P box, \"abc\""},
         {"", "0.5", platform::ErrorKind::TypeMismatch, "S box"},
     };
@@ -380,17 +387,158 @@ TEST_F(form1_test, a_dump_file_that_cannot_be_written_stops_before_the_fit) {
     EXPECT_EQ(form_.txtS->text(), "0.5");
 }
 
-TEST_F(form1_test, a_held_s_of_one_shows_minus_infinity_and_a_blank_plot) {
+TEST_F(form1_test, a_held_s_outside_zero_to_one_is_refused_before_anything_changes) {
     form_.chkS->setChecked(false);
-    form_.txtS->setText("1");
-    estimate();
-    EXPECT_TRUE(errors_.empty()) << errors_[0].report();
-    EXPECT_EQ(form_.Label9->text(), "maximum log likelihood = -Infinity");
-    EXPECT_EQ(pixels_of(qRgb(0, 0, 192)), 0);
-    EXPECT_EQ(pixels_of(qRgb(255, 0, 0)), 0);
+    for (const char* held : {"-0.5", "1.0001", "1e308"}) {
+        errors_.clear();
+        form_.txtS->setText(held);
+        estimate();
+        ASSERT_EQ(errors_.size(), 1u) << held;
+        EXPECT_EQ(errors_[0].kind(), platform::ErrorKind::InvalidInput);
+        EXPECT_NE(errors_[0].report().find("in the S box, \"" + std::string(held) + "\""),
+                  std::string::npos)
+            << errors_[0].report();
+        EXPECT_TRUE(g_calls.empty());
+        EXPECT_FALSE(std::filesystem::exists("user.txt"));
+        EXPECT_EQ(form_.txtS->text(), held);
+        EXPECT_EQ(form_.Label11->text(), "");
+    }
 }
 
-TEST_F(form1_test, a_range_with_no_point_clears_the_plot_and_draws_nothing) {
+TEST_F(form1_test, counts_impossible_under_the_held_s_show_no_estimate) {
+    estimate();
+    ASSERT_TRUE(errors_.empty());
+    ASSERT_GT(pixels_of(qRgb(0, 0, 192)), 0);
+
+    // S held at 1: every dog always seen, yet 1,0,0 and the others were counted.
+    form_.chkS->setChecked(false);
+    form_.txtS->setText("1");
+    form_.txtP->setText("0.5");
+    estimate();
+    ASSERT_EQ(errors_.size(), 1u);
+    EXPECT_EQ(errors_[0].kind(), platform::ErrorKind::NoEstimate);
+    EXPECT_NE(errors_[0].report().find("impossible when S is held at 1"), std::string::npos)
+        << errors_[0].report();
+    EXPECT_EQ(g_calls.size(), 22u) << "one fit, and no profile";
+    EXPECT_EQ(form_.txtS->text(), "1");
+    EXPECT_EQ(form_.txtP->text(), "0.5") << "the start value is not shown as an estimate";
+    EXPECT_EQ(form_.Label11->text(), "");
+    EXPECT_FALSE(form_.Label9->isVisibleTo(&form_));
+    EXPECT_EQ(pixels_of(qRgb(0, 0, 192)), 0);
+    EXPECT_EQ(pixels_of(qRgb(255, 0, 0)), 0);
+    EXPECT_TRUE(std::filesystem::exists("user.txt")) << "the dump comes before the fit";
+
+    // Held at 1 with only dogs seen on every count, the counts are possible.
+    errors_.clear();
+    set_counts("0", "12", "0", "0");
+    estimate();
+    EXPECT_TRUE(errors_.empty()) << errors_[0].report();
+    EXPECT_EQ(form_.Label9->text(), "maximum log likelihood = 0.000");
+}
+
+TEST_F(form1_test, all_counts_zero_stop_before_the_dump_and_the_fit) {
+    set_counts("0", "0", "0.4", "0");
+    estimate();
+    ASSERT_EQ(errors_.size(), 1u);
+    EXPECT_EQ(errors_[0].kind(), platform::ErrorKind::InvalidInput);
+    EXPECT_NE(errors_[0].report().find("all four frequencies are 0"), std::string::npos);
+    EXPECT_TRUE(g_calls.empty());
+    EXPECT_FALSE(std::filesystem::exists("user.txt"));
+    EXPECT_EQ(form_.txtS->text(), "0.5");
+}
+
+TEST_F(form1_test,
+       a_plotting_range_beyond_single_precision_names_the_box_and_hides_the_old_maximum) {
+    estimate();
+    ASSERT_TRUE(form_.Label9->isVisibleTo(&form_));
+    set_counts("10", "20", "5", "5");
+    form_.txtHist[0]->setText("1e300");
+    estimate();
+    ASSERT_EQ(errors_.size(), 1u);
+    EXPECT_EQ(errors_[0].report(),
+              "Overflow: in the % plotting range box, \"1e300\" is beyond what can be plotted; a "
+              "range of 100 already covers 0.01 to 0.99.");
+    // The new estimates stand, with nothing of the previous data beside them.
+    EXPECT_NE(form_.txtS->text(), "0.01");
+    EXPECT_NE(form_.Label11->text(), "(51.49% of all dogs seen)");
+    EXPECT_FALSE(form_.Label9->isVisibleTo(&form_));
+    EXPECT_EQ(pixels_of(qRgb(0, 0, 192)), 0);
+
+    errors_.clear();
+    form_.txtHist[0]->setText("-1e300");
+    estimate();
+    ASSERT_EQ(errors_.size(), 1u);
+    EXPECT_NE(errors_[0].report().find("box, \"-1e300\" is beyond"), std::string::npos);
+}
+
+TEST_F(form1_test, a_number_grouped_with_the_locales_separator_is_refused_as_ambiguous) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Form1 german;
+    QLocale::setDefault(QLocale::c());
+    std::vector<platform::RuntimeError> errors;
+    german.set_error_reporter([&](const platform::RuntimeError& e) { errors.push_back(e); });
+    german.set_fit_entry(recording_entry);
+    german.txtHist[1]->setText("1.000");
+    QTest::mouseClick(german.Command1, Qt::LeftButton);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].kind(), platform::ErrorKind::InvalidInput);
+    EXPECT_NE(errors[0].report().find("the 1,0,0 box, \"1.000\" is ambiguous"), std::string::npos)
+        << errors[0].report();
+    EXPECT_TRUE(g_calls.empty());
+
+    // A decimal comma, and the point that reads in every locale, still read.
+    errors.clear();
+    german.txtHist[1]->setText("29");
+    german.txtS->setText("0,5");
+    german.txtP->setText("0.5");
+    QTest::mouseClick(german.Command1, Qt::LeftButton);
+    EXPECT_TRUE(errors.empty());
+    EXPECT_EQ(german.txtS->text(), "0,01");
+}
+
+TEST_F(form1_test, a_user_txt_that_is_a_symbolic_link_stops_the_estimate_and_is_not_followed) {
+    QTemporaryDir elsewhere;
+    const std::string victim = elsewhere.filePath("their-file.txt").toStdString();
+    std::ofstream(victim) << "not Kestrivo's";
+    std::filesystem::create_symlink(victim, "user.txt");
+    estimate();
+    ASSERT_EQ(errors_.size(), 1u);
+    EXPECT_EQ(errors_[0].kind(), platform::ErrorKind::FileError);
+    EXPECT_NE(errors_[0].report().find("symbolic link"), std::string::npos);
+    EXPECT_TRUE(g_calls.empty());
+    EXPECT_EQ(file_contents(victim), "not Kestrivo's");
+    EXPECT_TRUE(std::filesystem::is_symlink("user.txt"));
+}
+
+// Runs only inside tests/window/full_disk.sh, on a 64 KiB tmpfs of its own.
+TEST(full_disk_test, an_estimate_on_a_full_disk_stops_and_keeps_the_previous_user_txt) {
+    const char* mount = std::getenv("KESTRIVO_FULL_DISK_DIR");
+    if (!mount) GTEST_SKIP() << "runs inside tests/window/full_disk.sh";
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(mount);
+    {
+        Form1 form;
+        std::vector<platform::RuntimeError> errors;
+        form.set_error_reporter([&](const platform::RuntimeError& e) { errors.push_back(e); });
+        QTest::mouseClick(form.Command1, Qt::LeftButton);
+        ASSERT_TRUE(errors.empty());
+        const std::string good = file_contents("user.txt");
+        ASSERT_EQ(good.size(), 141u);
+        fill_the_disk(mount);
+
+        form.txtHist[1]->setText("30");
+        QTest::mouseClick(form.Command1, Qt::LeftButton);
+        ASSERT_EQ(errors.size(), 1u);
+        EXPECT_EQ(errors[0].kind(), platform::ErrorKind::FileError);
+        EXPECT_NE(errors[0].report().find("No space left on device"), std::string::npos)
+            << errors[0].report();
+        EXPECT_EQ(file_contents("user.txt"), good);
+        EXPECT_EQ(form.txtS->text(), "0.01") << "stopped before the fit";
+    }
+    QDir::setCurrent(previous);
+}
+
+TEST_F(form1_test, a_range_with_no_point_says_so_inside_the_plot) {
     estimate();
     ASSERT_GT(pixels_of(qRgb(255, 0, 0)), 0);
     // S held at 0.5 and profiled with a range of 0%: both ends are 0.5, so no point.
@@ -405,6 +553,20 @@ TEST_F(form1_test, a_range_with_no_point_clears_the_plot_and_draws_nothing) {
     EXPECT_EQ(g_calls.size(), 21u + 1u);
     EXPECT_EQ(pixels_of(qRgb(255, 0, 0)), 0);
     EXPECT_EQ(pixels_of(qRgb(0, 0, 192)), 0);
+    // The sentence is the only thing drawn: dark text, in one line across the middle.
+    const DarkPixels text = dark_pixels(form_.picLL->image());
+    EXPECT_GT(text.count, 300);
+    EXPECT_GE(text.top, form_.picLL->image().height() / 2 - 2);
+    EXPECT_LT(text.bottom - text.top, 20);
+
+    // A range of -5 gives none either.
+    form_.chkS->setChecked(true);
+    form_.optP->setChecked(true);
+    form_.txtHist[0]->setText("-5");
+    estimate();
+    EXPECT_EQ(form_.profCount, 0);
+    EXPECT_EQ(pixels_of(qRgb(255, 0, 0)), 0);
+    EXPECT_EQ(dark_pixels(form_.picLL->image()).count, text.count);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 
 namespace {
 
-const platform::NumberLocale kPoint{"."};
+const platform::NumberLocale kPoint{".", ""};
 constexpr platform::Colour kBlue = 0xC00000;
 
 struct Series {

@@ -10,7 +10,7 @@
 
 namespace {
 
-const platform::NumberLocale kPoint{"."};
+const platform::NumberLocale kPoint{".", ""};
 
 struct Walked {
     ProfileRange range;

@@ -1,17 +1,15 @@
-// Small readers the widget tests share: a whole file's bytes, and how many pixels of an image
-// have exactly one colour.
+// Small readers the widget tests share: a whole file's bytes, how many pixels of an image have
+// exactly one colour, and where its dark (text) pixels lie.
 #pragma once
 
 #include <QImage>
-#include <fstream>
-#include <sstream>
+#include <algorithm>
 #include <string>
 
+#include "temporary_folder.h"
+
 inline std::string file_contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return read_file(path);
 }
 
 inline int pixels_of(const QImage& image, QRgb colour) {
@@ -21,4 +19,21 @@ inline int pixels_of(const QImage& image, QRgb colour) {
             n += image.pixel(x, y) == colour;
     }
     return n;
+}
+
+struct DarkPixels {
+    int count = 0, top = 0, bottom = 0;  // how many, and the rows of the first and the last
+};
+
+inline DarkPixels dark_pixels(const QImage& image) {
+    DarkPixels dark{0, image.height(), -1};
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) >= 60) continue;
+            ++dark.count;
+            dark.top = std::min(dark.top, y);
+            dark.bottom = std::max(dark.bottom, y);
+        }
+    }
+    return dark;
 }

@@ -19,16 +19,6 @@ bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The text as a message quotes it: a long one is cut, so a message box stays readable.
-std::string quoted(std::string_view text) {
-    constexpr std::size_t kShown = 40;
-    if (text.size() <= kShown) return "\"" + std::string(text) + "\"";
-    std::size_t cut = kShown;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;  // UTF-8
-    return "\"" + std::string(text.substr(0, cut)) + "...\"";
-}
-
 [[noreturn]] void not_a_number(std::string_view text) {
     throw RuntimeError(ErrorKind::TypeMismatch, quoted(text) + " is not a number");
 }
@@ -105,8 +95,70 @@ std::optional<Normalised> normalise(std::string_view text, std::string_view deci
     return out;
 }
 
+// Digits with a group separator between every three: an optional sign, one to three digits (the
+// first not 0), then one or more groups of the separator and three digits. Returns how many
+// groups there are, 0 when the text is not of that form.
+int digit_groups(std::string_view text, std::string_view separator) {
+    std::size_t i = 0, end = text.size();
+    while (i < end && is_blank(text[i]))
+        ++i;
+    while (end > i && is_blank(text[end - 1]))
+        --end;
+    if (i < end && (text[i] == '+' || text[i] == '-')) ++i;
+    std::size_t lead = 0;
+    while (i + lead < end && is_digit(text[i + lead]))
+        ++lead;
+    if (lead < 1 || lead > 3 || text[i] == '0') return 0;
+    i += lead;
+    int groups = 0;
+    while (i < end) {
+        if (!text.substr(i).starts_with(separator) || end - i < separator.size() + 3) return 0;
+        i += separator.size();
+        for (std::size_t k = 0; k < 3; ++k, ++i) {
+            if (!is_digit(text[i])) return 0;
+        }
+        ++groups;
+    }
+    return groups;
+}
+
+// Refuses a text written with the locale's group separator, showing what to type instead.
+void refuse_grouped_digits(std::string_view text, const NumberLocale& locale) {
+    const std::string& separator = locale.group_separator;
+    if (separator.empty() || separator == locale.decimal_point) return;
+    const int groups = digit_groups(text, separator);
+    if (groups == 0) return;
+
+    std::string trimmed(text);
+    trimmed.erase(0, trimmed.find_first_not_of(" \t"));
+    trimmed.erase(trimmed.find_last_not_of(" \t") + 1);
+    std::string plain;
+    for (std::size_t i = 0; i < trimmed.size();) {
+        if (trimmed.compare(i, separator.size(), separator) == 0) {
+            i += separator.size();
+        } else {
+            plain += trimmed[i++];
+        }
+    }
+    // "." also reads as a decimal point, so one group has a second reading: 12.500 as 12,5.
+    if (separator == "." && groups == 1) {
+        std::string fraction = trimmed.substr(trimmed.find('.') + 1);
+        fraction.erase(fraction.find_last_not_of('0') + 1);
+        std::string decimal = trimmed.substr(0, trimmed.find('.'));
+        if (!fraction.empty()) decimal += locale.decimal_point + fraction;
+        throw RuntimeError(ErrorKind::InvalidInput,
+                           quoted(text) + " is ambiguous: it could be read as " + plain +
+                               " or as " + decimal + "; type " + plain + " or " + decimal +
+                               ", without \".\"");
+    }
+    throw RuntimeError(ErrorKind::InvalidInput, quoted(text) + " groups its digits with \"" +
+                                                    separator +
+                                                    "\"; type it without them: " + plain);
+}
+
 template <class T>
 T parse(std::string_view text, const NumberLocale& locale) {
+    refuse_grouped_digits(text, locale);
     const std::optional<Normalised> n = normalise(text, locale.decimal_point);
     if (!n) not_a_number(text);
     T value{};
@@ -162,6 +214,15 @@ void increment(std::string& digits) {
 }
 
 }  // namespace
+
+std::string quoted(std::string_view text) {
+    constexpr std::size_t kShown = 40;
+    if (text.size() <= kShown) return "\"" + std::string(text) + "\"";
+    std::size_t cut = kShown;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;  // UTF-8
+    return "\"" + std::string(text.substr(0, cut)) + "...\"";
+}
 
 double text_to_double(std::string_view text, const NumberLocale& locale) {
     return parse<double>(text, locale);

@@ -2,9 +2,11 @@
 // here is UTF-8 and the user's decimal separator is passed in.
 //
 // Reading: surrounding blanks and an exponent are accepted; the decimal separator is the user's,
-// and "." is accepted too, so the start texts read in any locale. Group separators, "nan", "inf",
-// hexadecimal and an empty text are not numbers (TypeMismatch); a value beyond the type's range is
-// an Overflow. A value too small for the type reads as zero.
+// and "." is accepted too, so the start texts read in any locale. "nan", "inf", hexadecimal and an
+// empty text are not numbers (TypeMismatch); a value beyond the type's range is an Overflow. A
+// value too small for the type reads as zero. A text written with the locale's group separator
+// ("1.000" where "." groups thousands) is refused as InvalidInput with the plain forms to type:
+// with "." also read as a point, "1.000" could be one dog or a thousand.
 //
 // Writing: every pattern first writes the double with 15 significant digits and rounds that text,
 // a half away from zero, so 0.175 gives "0.18" although its stored double lies just below 0.175.
@@ -19,7 +21,11 @@ namespace platform {
 
 struct NumberLocale {
     std::string decimal_point = ".";
+    std::string group_separator;  // empty: the locale groups no digits
 };
+
+/// `text` in double quotes as an error message shows it; a long text is cut short.
+std::string quoted(std::string_view text);
 
 /// A whole text as a double.
 double text_to_double(std::string_view text, const NumberLocale& locale);

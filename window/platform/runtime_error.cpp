@@ -19,6 +19,10 @@ const char* kind_title(ErrorKind kind) {
             return "File error";
         case ErrorKind::LibraryNotFound:
             return "Library not found";
+        case ErrorKind::LibraryDamaged:
+            return "Library damaged";
+        case ErrorKind::NoEstimate:
+            return "No estimate";
     }
     return "Run-time error";
 }

@@ -15,6 +15,8 @@ enum class ErrorKind {
     SubscriptOutOfRange,  // an index outside its array
     FileError,            // a file that cannot be written
     LibraryNotFound,      // the shared library or one of its entries is missing
+    LibraryDamaged,       // the shared library is there but its file is cut short or not one
+    NoEstimate,           // the fit found none: the counts are impossible under what is held
 };
 
 /// The kind's title, as the user reads it ("Type mismatch").

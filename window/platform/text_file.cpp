@@ -1,28 +1,17 @@
-// write_text_lines over QSaveFile.
+// write_text_lines over write_whole_file.
 #include "text_file.h"
 
-#include <QSaveFile>
-
-#include "runtime_error.h"
+#include "whole_file.h"
 
 namespace platform {
 
 void write_text_lines(const std::string& path, const std::vector<std::string>& lines) {
-    QSaveFile file(QString::fromStdString(path));
-    file.setDirectWriteFallback(true);
-    auto fail = [&] {
-        throw RuntimeError(ErrorKind::FileError, "\"" + path + "\" cannot be written: " +
-                                                     file.errorString().toStdString() + ".");
-    };
-    if (!file.open(QIODevice::WriteOnly)) fail();
+    std::string bytes;
     for (const std::string& line : lines) {
-        const std::string ended = line + "\r\n";
-        if (file.write(ended.data(), static_cast<qint64>(ended.size())) !=
-            static_cast<qint64>(ended.size())) {
-            fail();
-        }
+        bytes += line;
+        bytes += "\r\n";
     }
-    if (!file.commit()) fail();
+    write_whole_file(path, bytes);
 }
 
 }  // namespace platform

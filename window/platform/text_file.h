@@ -1,6 +1,4 @@
-// Sequential text output that never leaves a torn file: the lines are written to a temporary file
-// beside the target and renamed over it. Where the folder cannot take a new file but the target
-// itself is writable, the target is rewritten in place instead.
+// Sequential text output, written whole or not at all (see whole_file.h).
 #pragma once
 
 #include <string>
@@ -9,7 +7,8 @@
 namespace platform {
 
 /// Writes `lines` to `path`, each ended by CR LF, replacing what the file held. Throws a FileError
-/// RuntimeError with the system's reason when the file cannot be written.
+/// RuntimeError with the system's reason when the file cannot be written; the previous file then
+/// stays as it was.
 void write_text_lines(const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace platform

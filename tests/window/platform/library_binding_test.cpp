@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/runtime_error.h"
+#include "temporary_folder.h"
 
 namespace {
 
@@ -43,6 +44,37 @@ TEST(library_binding_test, the_programs_library_is_looked_for_beside_it_and_in_t
     EXPECT_EQ(platform::kestrivo_library_paths("/opt/k/bin"),
               (std::vector<std::string>{"/opt/k/bin/libKestrivo.so",
                                         "/opt/k/lib/kestrivo/libKestrivo.so"}));
+}
+
+// A library cut short would have the loader map pages past the end of the file: SIGBUS inside
+// dlopen. Each truncated copy must come back as a clear error, and the process go on.
+TEST(library_binding_test, a_damaged_library_is_refused_before_it_is_loaded) {
+    TemporaryFolder dir;
+    const std::string whole = read_file(KESTRIVO_LIBRARY_PATH);
+    ASSERT_GT(whole.size(), 16384u);
+    for (std::size_t size : {0, 3, 64, 100, 2048, 4096, 8192, 12288, 16384}) {
+        SCOPED_TRACE(size);
+        const std::string path = dir.file("libKestrivo-" + std::to_string(size) + ".so");
+        dir.write("libKestrivo-" + std::to_string(size) + ".so", whole.substr(0, size));
+        LibraryBinding binding({path});
+        const platform::RuntimeError e = failure_of(binding, "N_E04JYF");
+        EXPECT_EQ(e.kind(), platform::ErrorKind::LibraryDamaged) << e.what();
+        EXPECT_NE(std::string(e.what()).find(path + " is damaged"), std::string::npos) << e.what();
+    }
+    // Not a library at all, and a library for another machine's word size.
+    dir.write("text.so", "this is not a library\n");
+    LibraryBinding text({dir.file("text.so")});
+    EXPECT_EQ(failure_of(text, "N_E04JYF").kind(), platform::ErrorKind::LibraryDamaged);
+    std::string other = whole;
+    other[4] = 1;  // ELFCLASS32
+    dir.write("other.so", other);
+    LibraryBinding elsewhere({dir.file("other.so")});
+    EXPECT_EQ(failure_of(elsewhere, "N_E04JYF").kind(), platform::ErrorKind::LibraryDamaged);
+
+    // The whole file still loads.
+    dir.write("whole.so", whole);
+    LibraryBinding good({dir.file("whole.so")});
+    EXPECT_NE(good.entry("N_E04JYF"), nullptr);
 }
 
 }  // namespace

@@ -13,8 +13,8 @@ namespace {
 using platform::ErrorKind;
 using platform::NumberLocale;
 
-const NumberLocale kPoint{"."};
-const NumberLocale kComma{","};
+const NumberLocale kPoint{".", ""};
+const NumberLocale kComma{",", ""};
 
 ErrorKind read_error(std::string_view text, const NumberLocale& locale = kPoint) {
     try {
@@ -191,6 +191,47 @@ TEST(number_text_test, texts_written_read_back_to_the_value) {
         const std::string text = platform::general_text(v, kPoint);
         EXPECT_NEAR(platform::text_to_double(text, kPoint), v, std::fabs(v) * 1e-14) << text;
     }
+}
+
+// Where "." groups thousands, "1.000" could be one dog (the point accepted everywhere) or a
+// thousand: it is refused with both plain forms, and texts that are not grouped read as before.
+TEST(number_text_test, digits_grouped_with_the_locales_separator_are_refused_with_the_plain_form) {
+    const NumberLocale german{",", "."};
+    const struct {
+        const char* text;
+        const char* message;
+    } refused[] = {
+        {"1.000",
+         "\"1.000\" is ambiguous: it could be read as 1000 or as 1; type 1000 or 1, "
+         "without \".\""},
+        {"12.500",
+         "\"12.500\" is ambiguous: it could be read as 12500 or as 12,5; type 12500 or "
+         "12,5, without \".\""},
+        {" -1.234.567 ",
+         "\" -1.234.567 \" groups its digits with \".\"; type it without them: "
+         "-1234567"},
+    };
+    for (const auto& c : refused) {
+        try {
+            platform::text_to_int32(c.text, german);
+            ADD_FAILURE() << c.text;
+        } catch (const platform::RuntimeError& e) {
+            EXPECT_EQ(e.kind(), ErrorKind::InvalidInput) << c.text;
+            EXPECT_EQ(std::string(e.what()), c.message);
+        }
+    }
+    const struct {
+        const char* text;
+        double value;
+    } read[] = {{"12,5", 12.5}, {"0.5", 0.5},   {"0.500", 0.5}, {"1.5", 1.5},
+                {"1.0000", 1},  {"1000", 1000}, {"1,000", 1},   {"1.000e3", 1000}};
+    for (const auto& c : read)
+        EXPECT_EQ(platform::text_to_double(c.text, german), c.value) << c.text;
+
+    // Where "," groups, "1,000" cannot be misread, but the plain form helps all the same.
+    const NumberLocale english{".", ","};
+    EXPECT_EQ(read_error("1,000", english), ErrorKind::InvalidInput);
+    EXPECT_EQ(platform::text_to_double("1.000", english), 1.0);
 }
 
 }  // namespace

@@ -1,0 +1,63 @@
+# Shared by the end-to-end scripts (sourced): an X server of their own, the program started in a
+# scratch folder, and the few ways a user touches the window. Coordinates are in window pixels.
+work="$(mktemp -d)"
+xvfb_pid="" program_pid=""
+end_session() {
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap end_session EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# An X server on the first free display.
+start_x() {
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+  [ -s "$work/display" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(cat "$work/display")"
+  unset QT_QPA_PLATFORM
+}
+
+# start_program PROGRAM [ENV=VALUE ...]: runs it from $work and waits for its window; sets
+# $window, $win_x, $win_y, $WIDTH, $HEIGHT.
+start_program() {
+  local program="$1"
+  shift
+  (cd "$work" && exec env "$@" "$program" >"$work/program.log" 2>&1) &
+  program_pid=$!
+  window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Form1$' | head -n1)"
+  [ -n "$window" ] || fail "the window did not open: $(cat "$work/program.log")"
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  win_x=$X win_y=$Y
+}
+
+stop_program() {
+  kill "$program_pid" 2>/dev/null || true
+  wait "$program_pid" 2>/dev/null || true
+  program_pid=""
+}
+
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
+
+# The centres of the controls the scripts use (the layout is in twips, 15 a pixel).
+simulate_button=(148 16) estimate_button=(52 200) count_100=(144 73)
+
+# Waits for the message box (its title is "Kestrivo") and prints its window id.
+message_box() {
+  timeout 10 xdotool search --sync --onlyvisible --name '^Kestrivo$' | head -n1
+}
+
+# The last run-time error the program reported (it writes each to standard error as well).
+last_error() { grep -E '^Kestrivo: ' "$work/program.log" | tail -n1; }
+
+# Pixels of exactly one colour inside a rectangle of the window (x y w h).
+count_colour() {
+  import -window root "$work/shot.png"
+  convert "$work/shot.png" -crop "$4x$5+$((win_x + $2))+$((win_y + $3))" +repage \
+    -fill black +opaque "$1" -fill white -opaque "$1" -format '%[fx:round(mean*w*h)]' info:
+}
+
+screenshot() { import -window root -crop "${WIDTH}x${HEIGHT}+${win_x}+${win_y}" "$1"; }

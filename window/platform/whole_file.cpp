@@ -1,0 +1,134 @@
+// write_whole_file over POSIX calls: a temporary file created exclusively beside the target,
+// every write checked, fsync before the rename.
+#include "whole_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <random>
+
+#include "runtime_error.h"
+
+namespace platform {
+namespace {
+
+[[noreturn]] void file_error(const std::string& path, const std::string& what) {
+    throw RuntimeError(ErrorKind::FileError, "\"" + path + "\" " + what);
+}
+
+std::string reason(int error) {
+    return std::strerror(error);
+}
+
+// Closes a descriptor once, however the function that owns it ends.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    /// Closes now and returns 0, or the errno of a failed close (a delayed write error).
+    int close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0 ? 0 : errno;
+    }
+
+private:
+    int fd_;
+};
+
+// Writes all of `bytes`, going on after a partial write or a signal. Returns 0 or the errno.
+int write_all(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+// A new file in `folder` that did not exist before, readable and writable as the umask allows.
+// Returns the descriptor, or -1 with errno set.
+int create_beside(const std::filesystem::path& folder, const std::string& stem, std::string& name) {
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = (folder / ("." + stem + "." + std::to_string(random() % 1000000000))).string();
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+// The target rewritten where it stands, for a folder that takes no new file. O_NOFOLLOW: a link
+// is refused here too, even one that appeared since the check.
+void rewrite_in_place(const std::string& path, std::string_view bytes) {
+    Descriptor file(::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (file.get() < 0) {
+        const int error = errno;
+        if (error == ELOOP) file_error(path, "is a symbolic link; nothing was written through it.");
+        file_error(path, "cannot be written: " + reason(error) + ".");
+    }
+    int error = write_all(file.get(), bytes);
+    if (error == 0 && ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) != 0) error = errno;
+    if (error == 0 && ::fsync(file.get()) != 0) error = errno;
+    if (error == 0) error = file.close();
+    if (error != 0) {
+        file_error(path, "could not be rewritten: " + reason(error) +
+                             ". It was being rewritten in place, and may now be incomplete.");
+    }
+}
+
+}  // namespace
+
+void write_whole_file(const std::string& path, std::string_view bytes) {
+    struct stat existing {};
+    const bool exists = ::lstat(path.c_str(), &existing) == 0;
+    if (exists && S_ISLNK(existing.st_mode)) {
+        file_error(path,
+                   "is a symbolic link; Kestrivo does not write through links, so nothing "
+                   "was written. Remove the link, or work in another folder.");
+    }
+    if (exists && S_ISDIR(existing.st_mode)) file_error(path, "cannot be written: it is a folder.");
+
+    const std::filesystem::path target(path);
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty()) folder = ".";
+    std::string temporary;
+    Descriptor file(create_beside(folder, target.filename().string(), temporary));
+    if (file.get() < 0) {
+        const int error = errno;
+        if ((error == EACCES || error == EPERM) && exists) return rewrite_in_place(path, bytes);
+        file_error(path, "cannot be written: " + reason(error) + ".");
+    }
+
+    // The replacement keeps the permissions of the file it replaces.
+    int error = 0;
+    if (exists && ::fchmod(file.get(), existing.st_mode & 07777) != 0) error = errno;
+    if (error == 0) error = write_all(file.get(), bytes);
+    if (error == 0 && ::fsync(file.get()) != 0) error = errno;
+    if (error == 0) error = file.close();
+    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        file_error(path,
+                   "cannot be written: " + reason(error) + ". The previous file is unchanged.");
+    }
+
+    // Make the rename itself durable; a folder that cannot be synced changes nothing above.
+    Descriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.get() >= 0) ::fsync(directory.get());
+}
+
+}  // namespace platform
