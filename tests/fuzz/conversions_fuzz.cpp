@@ -10,7 +10,8 @@
 
 namespace {
 
-const platform::NumberLocale kLocales[] = {{"."}, {","}, {"\xD9\xAB"}};  // the last: Arabic
+// English, German (where "." groups digits) and Arabic separators.
+const platform::NumberLocale kLocales[] = {{".", ","}, {",", "."}, {"\xD9\xAB", "\xD9\xAC"}};
 
 void check(bool condition) {
     if (!condition) std::abort();
@@ -55,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         round_trips(platform::text_to_double(text, locale), locale);
     } catch (const platform::RuntimeError& e) {
         check(e.kind() == platform::ErrorKind::TypeMismatch ||
-              e.kind() == platform::ErrorKind::Overflow);
+              e.kind() == platform::ErrorKind::Overflow ||
+              e.kind() == platform::ErrorKind::InvalidInput);
     }
     try {
         const int32_t n = platform::text_to_int32(text, locale);
