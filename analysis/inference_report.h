@@ -1,0 +1,114 @@
+// The numbers a survey team acts on, for one block: the estimates, their confidence limits from
+// the profile likelihood, the dogs on the block with limits, which estimates sit on an edge of
+// the fit's box, and two model checks. Built over the likelihood library's C entry points (the
+// fit entry and RLOGLIK, passed in as pointers), so the window, which binds the library from its
+// own folder, and a program linked to it compute the same report. No Qt.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
+
+#include "kestrivo.h"
+#include "profile_likelihood.h"
+
+namespace kestrivo::analysis {
+
+/// The library's two entries the report calls.
+struct Library {
+    kestrivo_n_e04jyf_fn fit = nullptr;  // N_E04JYF
+    LogLikelihoodFn loglik = nullptr;    // RLOGLIK
+};
+
+struct Request {
+    /// Counts of the histories 1,0,0 / 1,1,1 / 1,0,1 / 1,1,0.
+    std::array<int32_t, 4> counts{};
+    /// Empty: S is fitted. Otherwise S is held at this value (0..1).
+    std::optional<double> s_held;
+    /// Confidence level of every interval, between 0 and 1.
+    double level = 0.95;
+    /// Where the fit starts (S, P), as the window's boxes give it; S's is unused when S is held.
+    std::array<double, 2> start{0.5, 0.5};
+};
+
+/// A quantity of the report: its value, or in `why_not` the reason there is none.
+template <class T>
+struct Quantity {
+    std::optional<T> value;
+    std::string why_not;
+
+    explicit operator bool() const { return value.has_value(); }
+    const T& operator*() const { return *value; }
+    const T* operator->() const { return &*value; }
+};
+
+enum class Bound { none, lower, upper };
+
+/// A confidence interval. A limit that reached an edge of the fit's box is that edge, marked.
+struct Interval {
+    double lower = std::numeric_limits<double>::quiet_NaN();
+    double upper = std::numeric_limits<double>::quiet_NaN();
+    bool lower_at_bound = false;
+    bool upper_at_bound = false;
+};
+
+struct Estimates {
+    double S;  // the held value when S is held
+    double P;
+    double seen;            // q = S + (1 - S) P, the share of all dogs seen on one count
+    double log_likelihood;  // the maximum, as RLOGLIK computes it
+};
+
+struct DogsOnBlock {
+    double estimate;  // n / q
+    double lower;     // never below n
+    double upper;     // +infinity when no upper limit is reached
+};
+
+/// Goodness of fit: G2 = 2 sum c ln(c / (n pi)) over the histories seen, on 3 - (free
+/// parameters) degrees of freedom.
+struct FitCheck {
+    double deviance;
+    int df;
+    double p;
+};
+
+/// Are there always-visible dogs? The likelihood ratio of S free against S = 0, with the p-value
+/// of the boundary mixture of chi-square(0) and chi-square(1).
+struct AlwaysVisibleTest {
+    double statistic;
+    double p;
+};
+
+struct Report {
+    Request request;
+    /// Half the chi-square(1) quantile at the level: how far below the maximum the limits lie
+    /// (1.9207... at 0.95).
+    double drop = std::numeric_limits<double>::quiet_NaN();
+    /// The dogs identified on the first count: the sum of the four counts (when none is negative).
+    std::optional<std::int64_t> n;
+    /// The fit entry's IFAIL.
+    std::int32_t ifail = 0;
+
+    Quantity<Estimates> estimates;
+    Quantity<Interval> s_limits;
+    Quantity<Interval> p_limits;
+    Quantity<Interval> seen_limits;
+    Quantity<DogsOnBlock> dogs;
+    Bound s_bound = Bound::none;  // always none when S is held
+    Bound p_bound = Bound::none;
+    Quantity<FitCheck> fit_check;
+    Quantity<AlwaysVisibleTest> always_visible;
+};
+
+/// Fits the block and computes every quantity of the report. Never throws: data on which a
+/// quantity cannot be computed (no dogs, a negative count, counts impossible under a held S, a
+/// level outside 0..1) give that quantity's reason instead of a value.
+Report make_report(const Library& library, const Request& request) noexcept;
+
+/// Which edge of the fit's box a value lies on, within 1e-6.
+Bound bound_of(double value);
+
+}  // namespace kestrivo::analysis

@@ -1,0 +1,64 @@
+// The two one-dimensional tools every quantity of the report is built from: the maximum of a
+// function on an interval, and the point where a function crosses zero in a bracket. Both are
+// Boost.Math's (Brent's minimiser, TOMS 748); this file only fixes how they are used here.
+#pragma once
+
+#include <boost/math/tools/minima.hpp>
+#include <boost/math/tools/toms748_solve.hpp>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "boost_policy.h"
+
+namespace kestrivo::analysis {
+
+struct Peak {
+    double x;
+    double value;
+};
+
+/// The maximum of `f` over [lo, hi]. A grid of `intervals` steps (both ends included) finds the
+/// highest region, so a function with a second, lower hump is not misled; Brent's method then
+/// refines inside the two steps around the best grid point. The grid points compete with Brent's
+/// answer, so a maximum on an end of the interval is found exactly rather than approached.
+template <class F>
+Peak maximise(F f, double lo, double hi, int intervals = 8) {
+    if (!(hi > lo)) return {lo, f(lo)};
+    int best = 0;
+    double best_value = -std::numeric_limits<double>::infinity();
+    double best_x = lo;
+    const double step = (hi - lo) / intervals;
+    for (int i = 0; i <= intervals; ++i) {
+        const double x = i == intervals ? hi : lo + step * i;
+        const double value = f(x);
+        if (value > best_value || i == 0) {
+            best = i;
+            best_value = value;
+            best_x = x;
+        }
+    }
+    const double a = best == 0 ? lo : lo + step * (best - 1);
+    const double b = best == intervals ? hi : std::fmin(hi, lo + step * (best + 1));
+    std::uintmax_t iterations = 100;
+    // Half the digits of a double: near a maximum the value is then right to the last digits.
+    const auto [x, minus_value] = boost::math::tools::brent_find_minima(
+        [&](double t) { return -f(t); }, a, b, std::numeric_limits<double>::digits / 2, iterations);
+    if (-minus_value > best_value) return {x, -minus_value};
+    return {best_x, best_value};
+}
+
+/// The x in [a, b] where g crosses zero, to within `tolerance`, given g(a) and g(b) of opposite
+/// signs (or one of them zero).
+template <class G>
+double crossing(G g, double a, double b, double ga, double gb, double tolerance) {
+    if (ga == 0) return a;
+    if (gb == 0) return b;
+    std::uintmax_t iterations = 200;
+    const auto [left, right] = boost::math::tools::toms748_solve(
+        g, a, b, ga, gb, [tolerance](double u, double v) { return std::fabs(v - u) <= tolerance; },
+        iterations, MathPolicy());
+    return left + (right - left) / 2;
+}
+
+}  // namespace kestrivo::analysis

@@ -1,0 +1,53 @@
+// The log likelihood of the two-class model, evaluated by the library's own RLOGLIK, and its
+// profiles: for one quantity held at a value (P, S, or the share seen on one count), the largest
+// log likelihood that the remaining freedom allows inside the fit's box. The report's confidence
+// limits are where these profiles fall a set amount below the maximum.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <utility>
+
+#include "kestrivo.h"
+
+namespace kestrivo::analysis {
+
+/// The box the window's fit works in, for S and for P alike.
+inline constexpr double kLowerBound = 0.01;
+inline constexpr double kUpperBound = 0.99;
+
+/// RLOGLIK's type, for calling the library's entry through a pointer.
+using LogLikelihoodFn = double (*)(const int32_t*, const double*, double*);
+
+/// The model for one block: its counts, and S either free in the box or held at a value.
+class Model {
+public:
+    /// @param s_held  empty: S is free in the box; otherwise S is fixed there (0..1)
+    Model(LogLikelihoodFn loglik, std::array<int32_t, 4> counts, std::optional<double> s_held);
+
+    /// The log likelihood at (S, P).
+    double at(double s, double p) const;
+    bool s_free() const { return !s_held_; }
+
+    /// The largest log likelihood with P fixed: over S in the box, or at the held S.
+    double profile_p(double p) const;
+    /// The largest log likelihood with S fixed, over P in the box.
+    double profile_s(double s) const;
+    /// The largest log likelihood with the share seen on one count, q = S + (1 - S) P, fixed.
+    double profile_seen(double q) const;
+    /// The shares seen that the box allows: from its smallest S and P to its largest.
+    std::pair<double, double> seen_range() const;
+
+private:
+    LogLikelihoodFn loglik_;
+    std::array<int32_t, 4> counts_;
+    std::optional<double> s_held_;
+};
+
+/// q = S + (1 - S) P: a territorial dog is always seen, any other with probability P.
+inline double share_seen(double s, double p) {
+    return s + (1 - s) * p;
+}
+
+}  // namespace kestrivo::analysis
