@@ -16,6 +16,7 @@
 #include "platform/library_binding.h"
 #include "platform/picture_box.h"
 #include "platform/runtime_error.h"
+#include "report_strip.h"
 
 namespace {
 
@@ -124,6 +125,12 @@ void Form1::create_controls() {
     picLL = new platform::PictureBox(this);
     picLL->setGeometry(twips(240, 3360, 14295, 5775));
 
+    lblReport = label(this, "", twips(6720, 2670, 7815, 690));
+    lblReport->setWordWrap(true);
+    // Selectable with the mouse only: keyboard selection would make it a stop in the tab order.
+    lblReport->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    clear_report();
+
     Command2 = new QPushButton(QStringLiteral("simulate"), this);
     Command2->setGeometry(twips(1680, 120, 1095, 255));
 
@@ -202,6 +209,24 @@ int32_t Form1::count_in(const QLineEdit* box, const char* box_name) const {
         }
         return count;
     });
+}
+
+kestrivo::analysis::Library Form1::report_library() {
+    return {reinterpret_cast<kestrivo_n_e04jyf_fn>(library_->entry("N_E04JYF")),
+            reinterpret_cast<kestrivo::analysis::LogLikelihoodFn>(library_->entry("RLOGLIK"))};
+}
+
+void Form1::show_report(const kestrivo::analysis::Request& request) {
+    const kestrivo::analysis::Report report = make_report(report_library(), request);
+    const QString text =
+        QString::fromStdString(report_strip_text(report, optP->isChecked(), locale_));
+    lblReport->setText(text);
+    lblReport->setAccessibleName(QStringLiteral("Report: ") + text);
+}
+
+void Form1::clear_report() {
+    lblReport->clear();
+    lblReport->setAccessibleName(QStringLiteral("Report: none yet"));
 }
 
 kestrivo_n_e04jyf_fn Form1::fit_entry() {

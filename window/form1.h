@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "inference_report.h"
 #include "kestrivo.h"
 #include "one_based.h"
 #include "platform/number_text.h"
@@ -59,6 +60,9 @@ public:
     QLabel* Label10 = nullptr;
     QLabel* Label11 = nullptr;
     platform::PictureBox* picLL = nullptr;
+    /// The inference report, in the strip right of "% plotting range" between the help text and
+    /// the plot: empty until an estimate completes.
+    QLabel* lblReport = nullptr;
 
     // Window-lifetime state: zero-filled at creation, never reset.
     OneBased<int32_t, 1000> IUSER;
@@ -90,6 +94,11 @@ private:
     int32_t count_in(const QLineEdit* box, const char* box_name) const;
     void WriteUserFile();
     kestrivo_n_e04jyf_fn fit_entry();
+    /// The report's view of the library: its two entries, bound by name from the program's own
+    /// libKestrivo.so (never the entry a test put in place of the fit).
+    kestrivo::analysis::Library report_library();
+    void show_report(const kestrivo::analysis::Request& request);
+    void clear_report();
 
     platform::NumberLocale locale_;
     ErrorReporter report_;

@@ -40,6 +40,8 @@ QString qtext(const std::string& text) {
 }  // namespace
 
 void Form1::Command1_Click() {
+    // The report belongs to the counts of one estimate; a new one starts without it.
+    clear_report();
     FitData d;
 
     // Start values, scales and bounds of S and P.
@@ -102,6 +104,11 @@ void Form1::Command1_Click() {
     }
 
     WriteUserFile();
+    // The report refits from the same start; the scan below changes the value slots.
+    kestrivo::analysis::Request report_request;
+    report_request.counts = {IUSER(10), IUSER(11), IUSER(12), IUSER(13)};
+    report_request.start = {RUSER(1), RUSER(5)};
+    if (!chkS->isChecked()) report_request.s_held = RUSER(1);
 
     const kestrivo_n_e04jyf_fn N_E04JYF = fit_entry();
     const auto fit = [&] {
@@ -183,6 +190,7 @@ void Form1::Command1_Click() {
         picLL->set_current_y(picLL->scale_height() / 2);
         picLL->print(kNoProfilePoint);
     }
+    show_report(report_request);
 }
 
 // The range of the profile from the "% plotting range" box. A range so wide that its ends leave

@@ -269,6 +269,39 @@ TEST_F(form1_test, estimate_shows_the_exact_maximum_and_draws_the_profile) {
     EXPECT_NE(user_txt().find(" 0.01 \r\n 1 \r\n 0.01 \r\n 0.99 \r\n"), std::string::npos);
 }
 
+TEST_F(form1_test, the_report_stands_beside_the_plot_after_an_estimate_and_goes_with_a_failed_one) {
+    EXPECT_EQ(form_.lblReport->text(), "");
+    EXPECT_EQ(form_.lblReport->geometry(), QRect(448, 178, 521, 46));
+    estimate();
+    ASSERT_TRUE(errors_.empty());
+    // The start counts: S on the lower edge of its range, and a poor fit.
+    const QStringList lines = form_.lblReport->text().split('\n');
+    ASSERT_EQ(lines.size(), 3) << form_.lblReport->text().toStdString();
+    EXPECT_EQ(lines[0],
+              "95% limits: P 45.91–56.96%, seen 46.45–57.39%; dogs on the block 321 (278–374).");
+    EXPECT_EQ(lines[1],
+              "S lies on the lower edge of its range (0.01): the estimate and its limit "
+              "stop there.");
+    EXPECT_EQ(lines[2],
+              "Fit check: G² = 10.19 on 1 df, p = 0.001: the model fits these counts "
+              "poorly.");
+    EXPECT_EQ(form_.lblReport->accessibleName(), "Report: " + form_.lblReport->text());
+    EXPECT_TRUE(form_.lblReport->textInteractionFlags() & Qt::TextSelectableByMouse);
+
+    // The S profile with S held: there are no limits of S to give, and the report says why.
+    form_.chkS->setChecked(false);
+    form_.optS->setChecked(true);
+    form_.txtS->setText("0.2");
+    estimate();
+    EXPECT_TRUE(form_.lblReport->text().startsWith("95% limits: S: S is held, not estimated, seen"))
+        << form_.lblReport->text().toStdString();
+
+    form_.txtHist[2]->setText("many");
+    estimate();
+    EXPECT_EQ(form_.lblReport->text(), "");
+    EXPECT_EQ(form_.lblReport->accessibleName(), "Report: none yet");
+}
+
 TEST_F(form1_test, what_each_choice_of_free_and_profiled_parameter_fits) {
     const struct {
         bool s_free, profile_p;
