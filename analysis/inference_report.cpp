@@ -7,6 +7,7 @@
 
 #include "dogs_on_block.h"
 #include "one_dimension.h"
+#include "vector_state.h"
 
 namespace kestrivo::analysis {
 namespace {
@@ -189,6 +190,7 @@ Bound bound_of(double value) {
 }
 
 Report make_report(const Library& library, const Request& request) noexcept {
+    clear_vector_state();
     Report report;
     try {
         report.request = request;

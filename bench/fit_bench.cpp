@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "count_sweep.h"
 #include "kestrivo.h"
 #include "minimiser.h"
 #include "reference_model.h"
@@ -16,20 +17,8 @@ namespace {
 
 using kestrivo::reference::Counts;
 
-// A few hundred count vectors from a fixed pseudo-random stream: a mix of small and large samples.
 std::vector<Counts> sweep() {
-    std::vector<Counts> all;
-    std::uint32_t state = 12345;
-    auto next = [&](int limit) {
-        state = state * 1664525u + 1013904223u;
-        return static_cast<int>((state >> 8) % static_cast<std::uint32_t>(limit + 1));
-    };
-    while (all.size() < 300) {
-        const int limit = all.size() % 3 == 0 ? 10 : 120;
-        Counts c = {next(limit), next(limit), next(limit), next(limit)};
-        if (c[0] + c[1] + c[2] + c[3] > 0) all.push_back(c);
-    }
-    return all;
+    return count_sweep();
 }
 
 long g_evaluations = 0;

@@ -125,10 +125,6 @@ void write_whole_file(const std::string& path, std::string_view bytes) {
         file_error(path,
                    "cannot be written: " + reason(error) + ". The previous file is unchanged.");
     }
-
-    // Make the rename itself durable; a folder that cannot be synced changes nothing above.
-    Descriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (directory.get() >= 0) ::fsync(directory.get());
 }
 
 }  // namespace platform

@@ -1,0 +1,22 @@
+// The count vectors every benchmark runs over: a few hundred from a fixed pseudo-random stream, a
+// mix of small and large samples whose maxima fall inside the box and on its edges.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+inline std::vector<std::array<int, 4>> count_sweep(std::size_t size = 300) {
+    std::vector<std::array<int, 4>> all;
+    std::uint32_t state = 12345;
+    auto next = [&](int limit) {
+        state = state * 1664525u + 1013904223u;
+        return static_cast<int>((state >> 8) % static_cast<std::uint32_t>(limit + 1));
+    };
+    while (all.size() < size) {
+        const int limit = all.size() % 3 == 0 ? 10 : 120;
+        std::array<int, 4> c = {next(limit), next(limit), next(limit), next(limit)};
+        if (c[0] + c[1] + c[2] + c[3] > 0) all.push_back(c);
+    }
+    return all;
+}
