@@ -1,0 +1,57 @@
+// The survey file: one block of a city survey a row, in CSV (RFC 4180: quoted fields, CRLF or LF
+// line ends, an optional UTF-8 byte-order mark) with a header row. The columns c100, c111, c101
+// and c110 hold the counts of the histories 1,0,0 / 1,1,1 / 1,0,1 / 1,1,0; "block" a label and
+// "s_held" a value at which S is held (empty: S is fitted); every other column is carried along
+// unchanged. The survey companion reads whole surveys with it and the window opens one block, so
+// both accept and refuse exactly the same files, with the same messages.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <istream>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kestrivo::survey {
+
+/// The counts' column names, in the order of the histories everywhere else.
+inline constexpr std::array<const char*, 4> kCountColumns = {"c100", "c111", "c101", "c110"};
+
+struct Header {
+    std::vector<std::string> carried;  // the other columns' names, in file order
+    bool has_block = false;
+    bool has_s_held = false;
+};
+
+struct Row {
+    std::size_t line = 0;              // where the row starts in its file (the header is line 1)
+    std::string label;                 // the "block" value, or the line number where it is empty
+    std::array<int32_t, 4> counts{};   // valid when `error` is empty
+    std::optional<double> s_held;      // empty: S is fitted
+    std::vector<std::string> carried;  // the carried columns' values, in header order
+    std::string error;                 // "" or: file, line, column and the offending text
+};
+
+/// The file cannot serve as a survey at all: it cannot be read, is empty, or its header lacks a
+/// count column. The message names the file.
+class FileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// Reads a survey from `in`, streaming: `on_header` once, then `on_row` for every row that is not
+/// blank, in file order. A row that cannot be read still comes with its line, label and carried
+/// values, and with `error` saying why. Throws FileError naming `file_name`.
+void read_survey(std::istream& in, const std::string& file_name,
+                 const std::function<void(const Header&)>& on_header,
+                 const std::function<void(const Row&)>& on_row);
+
+/// `text` as one CSV field: quoted (with its quotes doubled) when it holds a comma, a quote, a line
+/// end or blanks at either end; as it is otherwise.
+std::string csv_field(std::string_view text);
+
+}  // namespace kestrivo::survey

@@ -1,0 +1,160 @@
+// Reading survey files: the CSV forms field workers' spreadsheets produce (quotes, a byte-order
+// mark, CRLF, blank lines, labels over several lines, extra columns), and every way a file or a
+// row can be unusable, with the message the user will see.
+#include "survey_file.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+using kestrivo::survey::FileError;
+using kestrivo::survey::Header;
+using kestrivo::survey::Row;
+
+struct Survey {
+    Header header;
+    std::vector<Row> rows;
+};
+
+Survey read(const std::string& text) {
+    std::istringstream in(text);
+    Survey survey;
+    kestrivo::survey::read_survey(
+        in, "survey.csv", [&](const Header& h) { survey.header = h; },
+        [&](const Row& r) { survey.rows.push_back(r); });
+    return survey;
+}
+
+std::string file_error(const std::string& text) {
+    try {
+        read(text);
+    } catch (const FileError& e) {
+        return e.what();
+    }
+    ADD_FAILURE() << "read without a file error";
+    return "";
+}
+
+TEST(survey_file_test, reads_blocks_with_their_labels_counts_held_s_and_carried_columns) {
+    const Survey s = read(
+        "\xEF\xBB\xBF"
+        "ward,block,c100,c111,c101,c110,s_held,date\r\n"
+        "North,\"A-1, corner\",29,36,54,48,,2026-03-01\r\n"
+        "\r\n"
+        "\"Old \"\"Town\"\"\",,1,2,3,4,0.25,\r\n"
+        "South,B2, 7 ,+8,9,10,0,\"2026-03-02\"\r\n");
+    EXPECT_EQ(s.header.carried, (std::vector<std::string>{"ward", "date"}));
+    EXPECT_TRUE(s.header.has_block);
+    EXPECT_TRUE(s.header.has_s_held);
+    ASSERT_EQ(s.rows.size(), 3u);
+
+    EXPECT_EQ(s.rows[0].line, 2u);
+    EXPECT_EQ(s.rows[0].label, "A-1, corner");
+    EXPECT_EQ(s.rows[0].counts, (std::array<int32_t, 4>{29, 36, 54, 48}));
+    EXPECT_FALSE(s.rows[0].s_held);
+    EXPECT_EQ(s.rows[0].carried, (std::vector<std::string>{"North", "2026-03-01"}));
+    EXPECT_EQ(s.rows[0].error, "");
+
+    // No label: the line number stands for it. The blank line still counts as a line.
+    EXPECT_EQ(s.rows[1].line, 4u);
+    EXPECT_EQ(s.rows[1].label, "4");
+    EXPECT_EQ(s.rows[1].s_held, 0.25);
+    EXPECT_EQ(s.rows[1].carried[0], "Old \"Town\"");
+
+    EXPECT_EQ(s.rows[2].counts, (std::array<int32_t, 4>{7, 8, 9, 10}));
+    EXPECT_EQ(s.rows[2].s_held, 0.0);
+}
+
+TEST(survey_file_test, line_numbers_follow_quoted_line_ends_and_files_without_a_last_line_end) {
+    const Survey s = read(
+        "c100,c111,c101,c110,note\n"
+        "1,1,1,1,\"two\nlines\"\n"
+        "\"2\",2,2,2,x\n"
+        ",,,,\n"
+        "3,3,3,3,last");
+    ASSERT_EQ(s.rows.size(), 3u);
+    EXPECT_EQ(s.rows[0].line, 2u);
+    EXPECT_EQ(s.rows[0].carried[0], "two\nlines");
+    EXPECT_EQ(s.rows[1].line, 4u);
+    EXPECT_EQ(s.rows[1].counts[0], 2);
+    EXPECT_EQ(s.rows[2].line, 6u) << "a row of empty values is blank";
+    EXPECT_EQ(s.rows[2].carried[0], "last");
+    EXPECT_FALSE(s.header.has_block);
+
+    // A label over two lines: the row starts where the label does.
+    const Survey labelled = read("block,c100,c111,c101,c110\n\"two\nlines\",1,1,1,1\nx,2,2,2,2\n");
+    EXPECT_EQ(labelled.rows.at(0).line, 2u);
+    EXPECT_EQ(labelled.rows.at(1).line, 4u);
+}
+
+TEST(survey_file_test, a_row_that_cannot_be_read_keeps_its_place_and_says_where_and_why) {
+    const Survey s = read(
+        "block,c100,c111,c101,c110,s_held,ward\n"
+        "a,1,2,3,4,,W\n"
+        "b,1,x,3,4,,W\n"
+        "c,1,2,-3,4,,W\n"
+        "d,1,2,3,,,W\n"
+        "e,1,2,3\n"
+        "f,1,2.5,3,4,,W\n"
+        "g,1,2,3,3000000000,,W\n"
+        "h,1,2,3,4,1.5,W\n"
+        "i,1,2,3,4,\"0,5\",W\n"
+        "j,1,2,3,4,,W,extra\n"
+        "k,1,2,3,4,,W,,\n");
+    const std::vector<std::string> expected = {
+        "",
+        "survey.csv, line 3, column c111: \"x\" is not a whole number of dogs (0 or more)",
+        "survey.csv, line 4, column c101: \"-3\" is not a whole number of dogs (0 or more)",
+        "survey.csv, line 5, column c110: the value is missing",
+        "survey.csv, line 6, column c110: the value is missing",
+        "survey.csv, line 7, column c111: \"2.5\" is not a whole number of dogs (0 or more)",
+        "survey.csv, line 8, column c110: \"3000000000\" is too large",
+        "survey.csv, line 9, column s_held: \"1.5\" is not a share from 0 to 1 (a number such as "
+        "0.25)",
+        "survey.csv, line 10, column s_held: \"0,5\" is not a share from 0 to 1 (a number such as "
+        "0.25)",
+        "survey.csv, line 11, column 8: \"extra\" lies beyond the 7 columns of the header",
+        ""};
+    ASSERT_EQ(s.rows.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(s.rows[i].error, expected[i]);
+        EXPECT_EQ(s.rows[i].label, std::string(1, char('a' + i)));
+        EXPECT_EQ(s.rows[i].carried.size(), 1u);
+    }
+}
+
+TEST(survey_file_test, a_file_that_cannot_be_a_survey_is_a_file_error_naming_what_is_missing) {
+    EXPECT_EQ(file_error("block,c100,c111,ward\n1,2,3,x\n"),
+              "survey.csv: the header lacks the columns c101, c110; a survey needs c100, c111, "
+              "c101 and c110.");
+    EXPECT_EQ(file_error("c100,c111,c101\n"),
+              "survey.csv: the header lacks the column c110; a survey needs c100, c111, c101 and "
+              "c110.");
+    EXPECT_EQ(file_error(""),
+              "survey.csv: the file is empty; a survey needs a header row with "
+              "c100, c111, c101 and c110.");
+    EXPECT_EQ(file_error("\n\n  \n"), file_error(""));
+    EXPECT_EQ(file_error("c100,c111,c101,c110,C100\n"),
+              "survey.csv: the column \"C100\" appears twice in the header.");
+    // Header names are matched without regard to case or surrounding blanks.
+    EXPECT_EQ(read(" C100 ,c111,C101,c110\n1,2,3,4\n").rows.at(0).counts[3], 4);
+    EXPECT_EQ(read("c100,c111,c101,c110\n").rows.size(), 0u);
+}
+
+TEST(survey_file_test, fields_are_quoted_only_where_csv_needs_it) {
+    using kestrivo::survey::csv_field;
+    EXPECT_EQ(csv_field("A-1"), "A-1");
+    EXPECT_EQ(csv_field(""), "");
+    EXPECT_EQ(csv_field("A-1, corner"), "\"A-1, corner\"");
+    EXPECT_EQ(csv_field("say \"hi\""), "\"say \"\"hi\"\"\"");
+    EXPECT_EQ(csv_field("two\nlines"), "\"two\nlines\"");
+    EXPECT_EQ(csv_field(" padded"), "\" padded\"");
+    // What is written reads back the same.
+    const Survey s =
+        read("c100,c111,c101,c110,note\n1,2,3,4," + csv_field(" a, \"b\"\r\nc ") + "\n");
+    EXPECT_EQ(s.rows.at(0).carried.at(0), " a, \"b\"\r\nc ");
+}
+
+}  // namespace
