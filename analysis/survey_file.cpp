@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <deque>
 #include <limits>
 #include <memory>
 
@@ -22,31 +23,57 @@ std::string trimmed(std::string_view text) {
     return std::string(text);
 }
 
+// How many line ends `text` holds: CR LF, LF, and a CR alone (old Mac files) each count once.
+std::size_t line_ends(std::string_view text) {
+    std::size_t ends = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) {
+            ++ends;
+        }
+    }
+    return ends;
+}
+
+// The next physical line of `in` with its line end, whichever of CR LF, LF or CR it is. False at
+// the end of the stream.
+bool next_line(std::istream& in, std::string& line) {
+    line.clear();
+    for (int c = in.get(); c != std::char_traits<char>::eof(); c = in.get()) {
+        line += static_cast<char>(c);
+        if (c == '\n') return true;
+        if (c == '\r') {
+            if (in.peek() == '\n') line += static_cast<char>(in.get());
+            return true;
+        }
+    }
+    return !line.empty();
+}
+
 std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
 }
 
-// The fields of one record as libcsv hands them over, with the line the record starts on.
+// The fields of one record as libcsv hands them over, with the line the record starts on, and the
+// records completed so far.
 struct Records {
     std::vector<std::string> fields;
     std::size_t feeding_line = 0;  // the physical line being fed to the parser
     std::size_t start_line = 0;    // where the record in `fields` began
-    std::function<void(std::vector<std::string>&, std::size_t)> on_record;
+    std::deque<std::pair<std::vector<std::string>, std::size_t>> complete;
 
     static void field(void* data, size_t size, void* self) {
         auto& r = *static_cast<Records*>(self);
         const std::string_view text(static_cast<const char*>(data), data ? size : 0);
         if (r.fields.empty()) {
-            r.start_line = r.feeding_line -
-                           static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+            r.start_line = r.feeding_line - line_ends(text);
         }
         r.fields.emplace_back(text);
     }
     static void record(int, void* self) {
         auto& r = *static_cast<Records*>(self);
-        r.on_record(r.fields, r.start_line);
+        r.complete.emplace_back(std::move(r.fields), r.start_line);
         r.fields.clear();
     }
 };
@@ -179,41 +206,83 @@ bool blank(const std::vector<std::string>& fields) {
 
 }  // namespace
 
-void read_survey(std::istream& in, const std::string& file_name,
-                 const std::function<void(const Header&)>& on_header,
-                 const std::function<void(const Row&)>& on_row) {
-    std::unique_ptr<csv_parser, ParserDeleter> parser(new csv_parser);
-    if (csv_init(parser.get(), 0) != 0) throw FileError(file_name + ": out of memory.");
-
-    std::optional<Layout> layout;
+struct SurveyReader::State {
+    std::istream& in;
+    std::string file_name;
+    std::unique_ptr<csv_parser, ParserDeleter> parser{new csv_parser};
     Records records;
-    records.on_record = [&](std::vector<std::string>& fields, std::size_t line) {
-        if (blank(fields)) return;
-        if (!layout) {
-            layout = layout_of(fields, file_name);
-            on_header(layout->header);
+    std::optional<Layout> layout;
+    bool finished = false;
+    bool last_line_ended = false;
+
+    State(std::istream& stream, std::string name) : in(stream), file_name(std::move(name)) {
+        if (csv_init(parser.get(), 0) != 0) throw FileError(file_name + ": out of memory.");
+    }
+
+    // The next record that is not blank, feeding the parser line by line as far as needed.
+    std::optional<std::pair<std::vector<std::string>, std::size_t>> next_record() {
+        for (;;) {
+            while (!records.complete.empty()) {
+                auto record = std::move(records.complete.front());
+                records.complete.pop_front();
+                if (!blank(record.first)) return record;
+            }
+            if (finished) return std::nullopt;
+            feed_line();
+        }
+    }
+
+    void feed_line() {
+        std::string line;
+        if (!next_line(in, line)) {
+            if (in.bad()) throw FileError(file_name + ": the file could not be read to its end.");
+            // After a last line end the parser stands at the start of a line that never comes; a
+            // field still open there holds that line end too.
+            if (last_line_ended) ++records.feeding_line;
+            csv_fini(parser.get(), Records::field, Records::record, &records);
+            finished = true;
             return;
         }
-        on_row(row_of(fields, line, *layout, file_name));
-    };
-
-    std::string line;
-    while (std::getline(in, line)) {
         ++records.feeding_line;
+        last_line_ended = line.back() == '\n' || line.back() == '\r';
         if (records.feeding_line == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
-        if (!in.eof()) line += '\n';
         if (csv_parse(parser.get(), line.data(), line.size(), Records::field, Records::record,
                       &records) != line.size()) {
             throw FileError(file_name + ": " + csv_strerror(csv_error(parser.get())) + ".");
         }
     }
-    if (in.bad()) throw FileError(file_name + ": the file could not be read to its end.");
-    csv_fini(parser.get(), Records::field, Records::record, &records);
-    if (!layout) {
-        throw FileError(file_name +
-                        ": the file is empty; a survey needs a header row with "
-                        "c100, c111, c101 and c110.");
+};
+
+SurveyReader::SurveyReader(std::istream& in, std::string file_name)
+    : state_(std::make_unique<State>(in, std::move(file_name))) {
+    const auto header = state_->next_record();
+    if (!header) {
+        throw FileError(state_->file_name +
+                        ": the file is empty; a survey needs a header row with c100, c111, c101 "
+                        "and c110.");
     }
+    state_->layout = layout_of(header->first, state_->file_name);
+}
+
+SurveyReader::~SurveyReader() = default;
+
+const Header& SurveyReader::header() const {
+    return state_->layout->header;
+}
+
+std::optional<Row> SurveyReader::next() {
+    const auto record = state_->next_record();
+    if (!record) return std::nullopt;
+    return row_of(record->first, record->second, *state_->layout, state_->file_name);
+}
+
+void read_survey(std::istream& in, const std::string& file_name,
+                 const std::function<void(const Header&)>& on_header,
+                 const std::function<void(const Row&)>& on_row) {
+    SurveyReader reader(in, file_name);
+    on_header(reader.header());
+    while (const std::optional<Row> row = reader.next())
+        on_row(*row);
 }
 
 std::string csv_field(std::string_view text) {

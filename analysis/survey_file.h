@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <istream>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -43,9 +44,28 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-/// Reads a survey from `in`, streaming: `on_header` once, then `on_row` for every row that is not
-/// blank, in file order. A row that cannot be read still comes with its line, label and carried
-/// values, and with `error` saying why. Throws FileError naming `file_name`.
+/// Reads a survey from a stream, a row at a time, so that memory stays flat however long the
+/// survey is. A row that cannot be read still comes with its line, label and carried values, and
+/// with `error` saying why. Every FileError names the file.
+class SurveyReader {
+public:
+    /// Reads up to the header row. Throws FileError for an empty file or an unusable header.
+    SurveyReader(std::istream& in, std::string file_name);
+    ~SurveyReader();
+    SurveyReader(const SurveyReader&) = delete;
+    SurveyReader& operator=(const SurveyReader&) = delete;
+
+    const Header& header() const;
+    /// The next row that is not blank, or nothing at the end of the file. Throws FileError when
+    /// the stream fails.
+    std::optional<Row> next();
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+/// The whole survey at once: `on_header`, then `on_row` for every row, in file order.
 void read_survey(std::istream& in, const std::string& file_name,
                  const std::function<void(const Header&)>& on_header,
                  const std::function<void(const Row&)>& on_row);

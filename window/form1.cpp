@@ -16,6 +16,7 @@
 #include "platform/library_binding.h"
 #include "platform/picture_box.h"
 #include "platform/runtime_error.h"
+#include "platform/window_font.h"
 #include "report_strip.h"
 
 namespace {
@@ -28,25 +29,11 @@ QRect twips(int left, int top, int width, int height) {
                  height / kTwipsPerPixel);
 }
 
-// The window's font. The face is asked for by name; where it is missing, a face with its widths
-// (Arial's, which Liberation Sans shares) keeps the labels inside their boxes, and failing those
-// the system's sans-serif face is used at the same size.
-QFont layout_font(qreal points, bool bold) {
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                                QStringLiteral("Liberation Sans")});
-    QFont font("MS Sans Serif");
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 QLabel* label(QWidget* parent, const char* text, QRect where, bool bold = false) {
     auto* l = new QLabel(QString::fromUtf8(text), parent);
     l->setGeometry(where);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (bold) l->setFont(layout_font(8.25, true));
+    if (bold) l->setFont(platform::window_font(8.25, true));
     return l;
 }
 
@@ -75,7 +62,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
         platform::kestrivo_library_paths(QCoreApplication::applicationDirPath().toStdString()));
 
     setWindowTitle(QStringLiteral("Form1"));
-    setFont(layout_font(8.25, false));
+    setFont(platform::window_font(8.25, false));
     create_controls();
     set_tab_order();
     resize(kLayoutWidth / kTwipsPerPixel + kMarginPixels,
@@ -135,7 +122,7 @@ void Form1::create_controls() {
     Command2->setGeometry(twips(1680, 120, 1095, 255));
 
     Label10 = label(this, "Label10", twips(7080, 120, 7455, 3135));
-    Label10->setFont(layout_font(9.75, true));
+    Label10->setFont(platform::window_font(9.75, true));
     Label10->setWordWrap(true);
     QPalette blue = Label10->palette();
     blue.setColor(QPalette::WindowText, platform::to_qcolor(0xC00000));

@@ -83,6 +83,11 @@ TEST(survey_file_test, line_numbers_follow_quoted_line_ends_and_files_without_a_
     EXPECT_EQ(s.rows[2].carried[0], "last");
     EXPECT_FALSE(s.header.has_block);
 
+    // Old Mac files end their lines with a carriage return alone.
+    const Survey mac = read("c100,c111,c101,c110\r1,1,1,1\r\r2,2,2,2\r");
+    ASSERT_EQ(mac.rows.size(), 2u);
+    EXPECT_EQ(mac.rows[1].line, 4u);
+
     // A label over two lines: the row starts where the label does.
     const Survey labelled = read("block,c100,c111,c101,c110\n\"two\nlines\",1,1,1,1\nx,2,2,2,2\n");
     EXPECT_EQ(labelled.rows.at(0).line, 2u);

@@ -1,16 +1,39 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix, checks the layout a desktop expects, and runs the
-# end-to-end test against the installed program.
-#   install_e2e.sh BUILD_DIR WINDOW_E2E_SCRIPT PLANTED_LIBRARY
+# Installs the build into a temporary prefix, checks the layout a desktop expects, runs the
+# end-to-end test against the installed program, and runs the installed kestrivo-report on a
+# small survey with a decoy libKestrivo.so in the current folder and on LD_LIBRARY_PATH.
+#   install_e2e.sh BUILD_DIR WINDOW_E2E_SCRIPT PLANTED_LIBRARY SURVEY
 set -euo pipefail
-build="$1" e2e="$2" planted="$3"
+build="$1" e2e="$2" planted="$3" survey="$4"
 prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in bin/Kestrivo lib/kestrivo/libKestrivo.so share/applications/kestrivo.desktop \
-         share/icons/hicolor/scalable/apps/kestrivo.svg; do
-  [ -f "$prefix/$f" ] || { echo "FAIL: $f is not installed" >&2; exit 1; }
+for f in bin/Kestrivo bin/kestrivo-report lib/kestrivo/libKestrivo.so \
+         share/applications/kestrivo.desktop share/icons/hicolor/scalable/apps/kestrivo.svg \
+         share/man/man1/kestrivo-report.1; do
+  [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
 grep -q '^Exec=Kestrivo$' "$prefix/share/applications/kestrivo.desktop"
 grep -q '^Icon=kestrivo$' "$prefix/share/applications/kestrivo.desktop"
+grep -q "^\.SH EXIT STATUS" "$prefix/share/man/man1/kestrivo-report.1" ||
+  fail "the man page does not read"
+
+# The survey companion, installed, with decoys where a careless loader would look.
+mkdir "$prefix/work" "$prefix/work/decoys"
+cp "$planted" "$prefix/work/libKestrivo.so"
+cp "$planted" "$prefix/work/decoys/libKestrivo.so"
+marker="$prefix/work/planted-loaded"
+output="$(cd "$prefix/work" && LD_LIBRARY_PATH="$prefix/work/decoys:$prefix/work" \
+  KESTRIVO_PLANTED_MARKER="$marker" "$prefix/bin/kestrivo-report" --blocks-total 120 "$survey")"
+[ ! -e "$marker" ] || fail "kestrivo-report loaded a planted libKestrivo.so"
+# Rows in order with their n, P to six decimals, no error and the ward carried; then the total.
+summary="$(printf '%s\n' "$output" | tr -d '\r' | awk -F, 'NR > 1 { printf "%s %s %.6f [%s] %s\n", $1, $2, $4, $23, $28 }')"
+expected="A-1 167 0.514812 [] North
+A-2 40 0.333333 [] North
+B-1 56 0.660714 [] South
+total 263 0.000000 [] "
+[ "$summary" = "$expected" ] || fail "installed kestrivo-report wrote:
+$output"
+
 "$e2e" "$prefix/bin/Kestrivo" "$prefix/screenshots" "$planted"

@@ -3,13 +3,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPen>
 
 namespace platform {
-
-QColor to_qcolor(Colour colour) {
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -65,11 +60,7 @@ void PictureBox::line(float x1, float y1, float x2, float y2) {
 
 void PictureBox::line(float x1, float y1, float x2, float y2, Colour colour) {
     QPainter painter(&image_);
-    QPen pen(to_qcolor(colour));
-    pen.setWidth(1);
-    pen.setStyle(style_ == DrawStyle::Dashed ? Qt::DashLine : Qt::SolidLine);
-    painter.setPen(pen);
-    painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    paint_line(painter, x1, y1, x2, y2, colour, style_);
     x_ = x2;
     y_ = y2;
     update();
@@ -77,13 +68,8 @@ void PictureBox::line(float x1, float y1, float x2, float y2, Colour colour) {
 
 void PictureBox::print(std::string_view text) {
     QPainter painter(&image_);
-    painter.setFont(font());
-    painter.setPen(to_qcolor(fore_));
-    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    painter.drawText(QRectF(x_, y_, 10000, 10000),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, qtext);
+    y_ += paint_text(painter, x_, y_, text, fore_, font());
     x_ = 0;
-    y_ += static_cast<float>(painter.fontMetrics().height());
     update();
 }
 

@@ -1,0 +1,69 @@
+// kestrivo-report's throughput on a generated survey of 1,000 and 10,000 blocks (no plots, one
+// core), and its peak memory after each: rows are streamed and the total accumulated as it goes,
+// so the peak should not grow with the number of rows.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <streambuf>
+
+#include "count_sweep.h"
+#include "kestrivo.h"
+#include "report_command.h"
+
+namespace {
+
+// An output that goes nowhere, so that only the work is timed.
+class NullBuffer : public std::streambuf {
+protected:
+    int overflow(int c) override { return c; }
+    std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
+};
+
+std::string survey_file(int blocks) {
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("kestrivo-bench-" + std::to_string(blocks) + ".csv"))
+                                 .string();
+    std::ofstream out(path, std::ios::binary);
+    out << "block,c100,c111,c101,c110,ward\n";
+    const auto sweep = count_sweep();
+    for (int i = 0; i < blocks; ++i) {
+        const auto& c = sweep[static_cast<std::size_t>(i) % sweep.size()];
+        out << "b" << i << ',' << c[0] << ',' << c[1] << ',' << c[2] << ',' << c[3] << ",W" << i % 7
+            << '\n';
+    }
+    return path;
+}
+
+long peak_rss_kb() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+void BM_survey(benchmark::State& state) {
+    const int blocks = static_cast<int>(state.range(0));
+    const std::string path = survey_file(blocks);
+    kestrivo::cli::Options options;
+    options.files = {path};
+    options.blocks_total = blocks * 2;
+    NullBuffer nothing;
+    std::ostream out(&nothing), err(&nothing);
+    std::istringstream no_input;
+    for (auto _ : state) {
+        const int status = kestrivo::cli::run_report(options, {N_E04JYF, RLOGLIK}, no_input, out,
+                                                     err, false, nullptr);
+        benchmark::DoNotOptimize(status);
+    }
+    state.counters["blocks_per_second"] = benchmark::Counter(
+        double(blocks) * double(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["peak_rss_kb"] = double(peak_rss_kb());
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_survey)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+
+BENCHMARK_MAIN();

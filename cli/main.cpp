@@ -1,0 +1,117 @@
+// kestrivo-report: every block of a survey in one command. Reads its options, binds the
+// likelihood library beside itself (or in the install layout), and runs the report.
+#include <unistd.h>
+
+#include <CLI/CLI.hpp>
+#include <QGuiApplication>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+#include "platform/library_binding.h"
+#include "platform/runtime_error.h"
+#include "profile_plots.h"
+#include "report_command.h"
+
+namespace {
+
+constexpr const char* kExample = R"(Example:
+  kestrivo-report --blocks-total 120 survey.csv > report.csv
+
+  survey.csv holds a header row and one block a row:
+    block,c100,c111,c101,c110,s_held,ward
+    A-1,29,36,54,48,,North
+    A-2,10,20,5,5,,North
+    B-1,12,30,8,6,0,South
+
+Exit status: 0 every block fitted, 1 some blocks had errors (see the error
+column), 2 a usage or file error (see standard error).)";
+
+std::string own_folder() {
+    std::error_code error;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : exe.parent_path().string();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // A file-size limit makes a write fail with an error; left to its default, the signal would
+    // end the program without one.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    kestrivo::cli::Options options;
+    CLI::App app(
+        "Fits every block of a survey of free-roaming dogs and writes one row of "
+        "estimates, confidence limits, dogs on the block and model checks per block.",
+        "kestrivo-report");
+    app.set_version_flag("--version", "kestrivo-report " KESTRIVO_VERSION);
+    app.add_option("--level", options.level, "confidence level of every interval")
+        ->default_val(0.95)
+        ->check(CLI::Range(0.0, 1.0).description("between 0 and 1"))
+        ->check([](const std::string& text) {
+            const double v = std::strtod(text.c_str(), nullptr);
+            return v > 0 && v < 1 ? std::string() : "the level must lie strictly between 0 and 1";
+        });
+    std::string format = "csv";
+    app.add_option("--format", format, "output format")
+        ->default_val("csv")
+        ->check(CLI::IsMember({"csv", "json"}));
+    app.add_option("--blocks-total", options.blocks_total,
+                   "the city's number of blocks K: adds a row 'total' with the city's dogs")
+        ->check(CLI::PositiveNumber);
+    app.add_option("--plots", options.plots, "write each block's profile plot as DIR/<block>.png")
+        ->type_name("DIR");
+    app.add_option("files", options.files, "survey files in CSV; - or none: standard input")
+        ->type_name("FILE ... | -");
+    app.footer(kExample);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        app.exit(e);
+        return kestrivo::cli::kUsageOrFileError;
+    }
+    options.format = format == "json" ? kestrivo::cli::Format::json : kestrivo::cli::Format::csv;
+
+    // Only the libKestrivo.so beside the program or in its install layout, by absolute path.
+    platform::LibraryBinding binding(platform::kestrivo_library_paths(own_folder()));
+    kestrivo::analysis::Library library;
+    try {
+        library.fit = reinterpret_cast<kestrivo_n_e04jyf_fn>(binding.entry("N_E04JYF"));
+        library.loglik =
+            reinterpret_cast<kestrivo::analysis::LogLikelihoodFn>(binding.entry("RLOGLIK"));
+    } catch (const platform::RuntimeError& e) {
+        std::cerr << "kestrivo-report: " << e.report() << "\n";
+        return kestrivo::cli::kUsageOrFileError;
+    }
+
+    // Plots are drawn offscreen: no display is needed or used.
+    std::unique_ptr<QGuiApplication> gui;
+    std::unique_ptr<kestrivo::cli::ProfilePlots> plots;
+    if (options.plots) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Standard error carries this program's own messages only, not the toolkit's chatter
+        // about a session it does not use.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg) {
+                std::cerr << "kestrivo-report: " << text.toStdString() << "\n";
+            }
+        });
+        gui = std::make_unique<QGuiApplication>(argc, argv);
+        try {
+            plots = std::make_unique<kestrivo::cli::ProfilePlots>(*options.plots, library);
+        } catch (const platform::RuntimeError& e) {
+            std::cerr << "kestrivo-report: " << e.what() << "\n";
+            return kestrivo::cli::kUsageOrFileError;
+        }
+    }
+    std::ios::sync_with_stdio(false);
+    return kestrivo::cli::run_report(options, library, std::cin, std::cout, std::cerr,
+                                     isatty(STDERR_FILENO) == 1, plots.get());
+}

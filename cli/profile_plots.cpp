@@ -1,0 +1,88 @@
+// ProfilePlots: the window's profile grid around the estimate of P (the default 30% plotting
+// range), the profile log likelihood at each point from the analysis layer, PlotCurve on a
+// PainterSurface over an image, and the PNG written whole.
+#include "profile_plots.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <filesystem>
+#include <vector>
+
+#include "platform/painter_surface.h"
+#include "platform/runtime_error.h"
+#include "platform/whole_file.h"
+#include "platform/window_font.h"
+#include "plot_curve.h"
+#include "profile_scan.h"
+
+namespace kestrivo::cli {
+namespace {
+
+// The window's plot area in pixels, its default plotting range and the curve's colour.
+constexpr int kWidth = 949, kHeight = 381;
+constexpr double kPlottingRange = 30;
+constexpr platform::Colour kCurveColour = 0xC00000;
+
+}  // namespace
+
+ProfilePlots::ProfilePlots(std::string folder, const analysis::Library& library)
+    : folder_(std::move(folder)), library_(library) {
+    std::error_code error;
+    std::filesystem::create_directories(folder_, error);
+    if (error || !std::filesystem::is_directory(folder_)) {
+        throw platform::RuntimeError(
+            platform::ErrorKind::FileError,
+            "the plot folder \"" + folder_ + "\" cannot be made: " +
+                (error ? error.message() : std::string("a file of that name is in the way")) + ".");
+    }
+}
+
+std::string ProfilePlots::safe_name(const std::string& label) {
+    std::string name;
+    for (char c : label) {
+        const bool keep = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                          (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '_';
+        name += keep ? c : '_';
+    }
+    if (name.empty() || name.find_first_not_of('.') == std::string::npos) name = "_" + name;
+    return name.substr(0, 100);
+}
+
+void ProfilePlots::write(const survey::Row& row, const analysis::Report& report) {
+    const platform::NumberLocale locale{".", ""};
+    const analysis::Model model(library_.loglik, row.counts, row.s_held);
+    const ProfileRange range = profile_range(report.estimates->P, kPlottingRange, locale);
+    std::vector<float> y, x;
+    for (ProfileWalk walk(range); walk.more() && y.size() < 100; walk.advance()) {
+        y.push_back(static_cast<float>(model.profile_p(walk.value())));
+        x.push_back(profile_label(walk.value(), locale));
+    }
+
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        platform::PainterSurface surface(painter, QSizeF(kWidth, kHeight),
+                                         platform::window_font(8.25), Qt::white);
+        surface.clear();
+        PlotCurve(surface, y, x, static_cast<int16_t>(y.size()), "log likelihood", 10, kCurveColour,
+                  -1, true, locale);
+    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+
+    // Two labels that read alike as file names are told apart by their line.
+    std::string name = safe_name(row.label);
+    if (!used_.insert(name).second) {
+        name += "-line" + std::to_string(row.line);
+        used_.insert(name);
+    }
+    platform::write_whole_file(
+        folder_ + "/" + name + ".png",
+        std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+}
+
+}  // namespace kestrivo::cli

@@ -1,0 +1,24 @@
+// ProgressLine: "\r" redraws the line in place; "\r\x1b[K" clears it.
+#include "progress_line.h"
+
+namespace kestrivo::cli {
+
+ProgressLine::ProgressLine(std::ostream& err, bool terminal, std::chrono::milliseconds delay)
+    : err_(err), terminal_(terminal), delay_(delay) {}
+
+void ProgressLine::blocks_done(std::size_t count) {
+    if (!terminal_) return;
+    const Clock::time_point now = Clock::now();
+    if (now - start_ < delay_ || (shown_ && now - last_ < std::chrono::milliseconds(250))) return;
+    last_ = now;
+    shown_ = true;
+    err_ << "\rkestrivo-report: " << count << " blocks fitted..." << std::flush;
+}
+
+void ProgressLine::finish() {
+    if (!shown_) return;
+    err_ << "\r\x1b[K" << std::flush;
+    shown_ = false;
+}
+
+}  // namespace kestrivo::cli

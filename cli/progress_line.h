@@ -1,0 +1,31 @@
+// A progress line for long surveys: shown on standard error only when it is a terminal and only
+// once the work has taken more than about a second, redrawn a few times a second, and cleared at
+// the end, so that short runs and redirected output see nothing of it.
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <ostream>
+
+namespace kestrivo::cli {
+
+class ProgressLine {
+public:
+    /// @param delay  how long the work runs before the line shows
+    ProgressLine(std::ostream& err, bool terminal,
+                 std::chrono::milliseconds delay = std::chrono::seconds(1));
+    ~ProgressLine() { finish(); }
+    void blocks_done(std::size_t count);
+    void finish();
+
+private:
+    using Clock = std::chrono::steady_clock;
+    std::ostream& err_;
+    bool terminal_;
+    std::chrono::milliseconds delay_;
+    bool shown_ = false;
+    Clock::time_point start_ = Clock::now();
+    Clock::time_point last_ = start_;
+};
+
+}  // namespace kestrivo::cli

@@ -1,0 +1,133 @@
+// run_report: open every input and read its header first (the output's columns depend on all of
+// them), then stream the rows through the report into the table.
+#include "report_command.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <memory>
+
+#include "city_total.h"
+#include "platform/runtime_error.h"
+#include "progress_line.h"
+
+namespace kestrivo::cli {
+namespace {
+
+struct Input {
+    std::string name;
+    std::unique_ptr<std::ifstream> file;  // empty for standard input
+    std::unique_ptr<survey::SurveyReader> reader;
+};
+
+// The carried columns of every input, each name once, in order of first appearance.
+std::vector<std::string> carried_union(const std::vector<Input>& inputs) {
+    std::vector<std::string> names;
+    for (const Input& input : inputs) {
+        for (const std::string& name : input.reader->header().carried) {
+            if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+        }
+    }
+    return names;
+}
+
+// A row's carried values in the output's order: empty where its file lacks the column.
+std::vector<std::string> carried_values(const survey::Row& row, const survey::Header& header,
+                                        const std::vector<std::string>& names) {
+    std::vector<std::string> values(names.size());
+    for (std::size_t i = 0; i < header.carried.size() && i < row.carried.size(); ++i) {
+        const auto at = std::find(names.begin(), names.end(), header.carried[i]);
+        values[static_cast<std::size_t>(at - names.begin())] = row.carried[i];
+    }
+    return values;
+}
+
+}  // namespace
+
+int run_report(const Options& options, const analysis::Library& library,
+               std::istream& standard_input, std::ostream& out, std::ostream& err,
+               bool err_is_terminal, PlotWriter* plots) {
+    const auto fail = [&](const std::string& message) {
+        err << "kestrivo-report: " << message << "\n";
+        return kUsageOrFileError;
+    };
+    std::vector<std::string> names = options.files;
+    if (names.empty()) names.push_back("-");
+    if (std::count(names.begin(), names.end(), "-") > 1) {
+        return fail("standard input (-) can be read only once.");
+    }
+
+    std::vector<Input> inputs;
+    try {
+        for (const std::string& name : names) {
+            Input input{name == "-" ? "standard input" : name, nullptr, nullptr};
+            std::istream* stream = &standard_input;
+            if (name != "-") {
+                input.file = std::make_unique<std::ifstream>(name, std::ios::binary);
+                if (!*input.file) return fail(name + ": " + std::strerror(errno) + ".");
+                stream = input.file.get();
+            }
+            input.reader = std::make_unique<survey::SurveyReader>(*stream, input.name);
+            inputs.push_back(std::move(input));
+        }
+    } catch (const survey::FileError& e) {
+        return fail(e.what());
+    }
+
+    const std::vector<std::string> carried = carried_union(inputs);
+    ReportTable table(out, options.format, carried, options.blocks_total.has_value());
+    CityTotalAccumulator city;
+    ProgressLine progress(err, err_is_terminal);
+    std::size_t blocks = 0;
+    bool some_errors = false;
+    try {
+        for (Input& input : inputs) {
+            while (const std::optional<survey::Row> row = input.reader->next()) {
+                ++blocks;
+                const auto values = carried_values(*row, input.reader->header(), carried);
+                if (!row->error.empty()) {
+                    some_errors = true;
+                    table.block(*row, values, nullptr, row->error);
+                    continue;
+                }
+                analysis::Request request;
+                request.counts = row->counts;
+                request.s_held = row->s_held;
+                request.level = options.level;
+                const analysis::Report report = analysis::make_report(library, request);
+                if (!report.estimates) {
+                    some_errors = true;
+                    table.block(*row, values, &report,
+                                input.name + ", line " + std::to_string(row->line) + ": " +
+                                    report.estimates.why_not);
+                    continue;
+                }
+                city.add(*report.n, report.dogs ? report.dogs->estimate : 0);
+                if (plots) plots->write(*row, report);
+                table.block(*row, values, &report, "");
+                progress.blocks_done(blocks);
+            }
+        }
+    } catch (const survey::FileError& e) {
+        table.finish();
+        return fail(e.what());
+    } catch (const platform::RuntimeError& e) {
+        table.finish();
+        return fail(e.what());
+    }
+    progress.finish();
+
+    if (options.blocks_total) {
+        if (*options.blocks_total < std::int64_t(blocks)) {
+            table.finish();
+            return fail("--blocks-total " + std::to_string(*options.blocks_total) +
+                        " is fewer than the " + std::to_string(blocks) + " blocks read.");
+        }
+        table.total(city.total(*options.blocks_total, options.level));
+    }
+    table.finish();
+    return some_errors ? kSomeErrors : kAllFitted;
+}
+
+}  // namespace kestrivo::cli

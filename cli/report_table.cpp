@@ -1,0 +1,154 @@
+// ReportTable: the report's numbers into cells, cells into CSV or JSON.
+#include "report_table.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace kestrivo::cli {
+namespace {
+
+const char* bound_text(analysis::Bound bound) {
+    return bound == analysis::Bound::lower ? "lower" : "upper";
+}
+
+}  // namespace
+
+std::string shortest(double value) {
+    if (std::isinf(value)) return value > 0 ? "inf" : "-inf";
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+const std::vector<std::string>& ReportTable::report_columns() {
+    static const std::vector<std::string> columns = {
+        "block",   "n",        "S",       "P",       "seen",   "logL",  "S_lo", "S_hi",
+        "P_lo",    "P_hi",     "seen_lo", "seen_hi", "N_hat",  "N_lo",  "N_hi", "S_bound",
+        "P_bound", "deviance", "df",      "gof_p",   "lrt_S0", "lrt_p", "error"};
+    return columns;
+}
+
+ReportTable::ReportTable(std::ostream& out, Format format, std::vector<std::string> carried,
+                         bool with_city)
+    : out_(out), format_(format), keys_(report_columns()), with_city_(with_city) {
+    if (with_city_) {
+        for (const char* key : {"city_N", "city_se", "city_lo", "city_hi"})
+            keys_.push_back(key);
+    }
+    // A carried column that bears the name of one of ours keeps its values under a name of its
+    // own rather than overwriting ours.
+    for (std::string& name : carried) {
+        while (std::find(keys_.begin(), keys_.end(), name) != keys_.end())
+            name += " (input)";
+        keys_.push_back(name);
+    }
+    if (format_ == Format::json) {
+        out_ << "[";
+        return;
+    }
+    for (std::size_t i = 0; i < keys_.size(); ++i)
+        out_ << (i ? "," : "") << survey::csv_field(keys_[i]);
+    out_ << "\r\n";
+}
+
+void ReportTable::block(const survey::Row& row, const std::vector<std::string>& carried_values,
+                        const analysis::Report* report, const std::string& error) {
+    std::vector<Value> v(report_columns().size());
+    v[0] = row.label;
+    if (!error.empty()) v[22] = error;
+    if (report) {
+        if (report->n) v[1] = *report->n;
+        if (report->estimates) {
+            const auto& e = *report->estimates;
+            v[2] = e.S;
+            v[3] = e.P;
+            v[4] = e.seen;
+            v[5] = e.log_likelihood;
+        }
+        const auto interval = [&](const analysis::Quantity<analysis::Interval>& q, int at) {
+            if (!q) return;
+            v[at] = q->lower;
+            v[at + 1] = q->upper;
+        };
+        interval(report->s_limits, 6);
+        interval(report->p_limits, 8);
+        interval(report->seen_limits, 10);
+        if (report->dogs) {
+            v[12] = report->dogs->estimate;
+            v[13] = report->dogs->lower;
+            v[14] = report->dogs->upper;
+        }
+        if (report->s_bound != analysis::Bound::none)
+            v[15] = std::string(bound_text(report->s_bound));
+        if (report->p_bound != analysis::Bound::none)
+            v[16] = std::string(bound_text(report->p_bound));
+        if (report->fit_check) {
+            v[17] = report->fit_check->deviance;
+            v[18] = std::int64_t{report->fit_check->df};
+            v[19] = report->fit_check->p;
+        }
+        if (report->always_visible) {
+            v[20] = report->always_visible->statistic;
+            v[21] = report->always_visible->p;
+        }
+    }
+    if (with_city_) v.resize(v.size() + 4);
+    for (const std::string& value : carried_values)
+        v.emplace_back(value);
+    write(v);
+}
+
+void ReportTable::total(const CityTotal& total) {
+    std::vector<Value> v(keys_.size());
+    v[0] = std::string("total");
+    v[1] = total.n;
+    v[12] = total.n_hat_sum;
+    const std::size_t city = report_columns().size();
+    if (total.dogs) v[city] = *total.dogs;
+    if (total.standard_error) v[city + 1] = *total.standard_error;
+    if (total.lower) v[city + 2] = *total.lower;
+    if (total.upper) v[city + 3] = *total.upper;
+    write(v);
+}
+
+void ReportTable::write(const std::vector<Value>& values) {
+    if (format_ == Format::json) {
+        nlohmann::ordered_json object = nlohmann::ordered_json::object();
+        for (std::size_t i = 0; i < keys_.size(); ++i) {
+            const Value& value = i < values.size() ? values[i] : Value();
+            nlohmann::ordered_json& cell = object[keys_[i]];
+            if (const double* d = std::get_if<double>(&value)) {
+                if (std::isfinite(*d)) cell = *d;
+            } else if (const std::int64_t* n = std::get_if<std::int64_t>(&value)) {
+                cell = *n;
+            } else if (const std::string* s = std::get_if<std::string>(&value)) {
+                cell = *s;
+            }
+        }
+        out_ << (first_row_ ? "\n" : ",\n") << object.dump();
+    } else {
+        for (std::size_t i = 0; i < keys_.size(); ++i) {
+            const Value& value = i < values.size() ? values[i] : Value();
+            if (i) out_ << ',';
+            if (const double* d = std::get_if<double>(&value)) {
+                out_ << shortest(*d);
+            } else if (const std::int64_t* n = std::get_if<std::int64_t>(&value)) {
+                out_ << *n;
+            } else if (const std::string* s = std::get_if<std::string>(&value)) {
+                out_ << survey::csv_field(*s);
+            }
+        }
+        out_ << "\r\n";
+    }
+    first_row_ = false;
+}
+
+void ReportTable::finish() {
+    if (format_ == Format::json) out_ << (first_row_ ? "]\n" : "\n]\n");
+    out_.flush();
+}
+
+}  // namespace kestrivo::cli

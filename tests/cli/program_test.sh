@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# kestrivo-report as a program: its help and version, the exit status of usage errors, standard
+# input, --plots (PNG files of the window's plot size with the curve's colour, written with no
+# display), and no progress line when standard error is not a terminal.
+#   program_test.sh PROGRAM SURVEY
+set -euo pipefail
+program="$1" survey="$2"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+status_of() { set +e; "$@" >"$work/out" 2>"$work/err"; local s=$?; set -e; echo "$s"; }
+
+[ "$(status_of "$program" --help)" -eq 0 ] || fail "--help"
+grep -q '^Example:' "$work/out" || fail "--help shows no example"
+grep -q -- '--blocks-total' "$work/out" || fail "--help does not list --blocks-total"
+[ "$("$program" --version)" = "kestrivo-report 0.1.0" ] || fail "--version: $("$program" --version)"
+
+for bad in "--format xml" "--level 1" "--level 0" "--level x" "--blocks-total 0" "--no-such-option"; do
+  # shellcheck disable=SC2086
+  [ "$(status_of "$program" $bad "$survey")" -eq 2 ] || fail "$bad is not a usage error"
+  [ -s "$work/err" ] || fail "$bad: no message"
+  [ ! -s "$work/out" ] || fail "$bad: wrote output"
+done
+
+# Standard input, and - for it.
+[ "$(status_of "$program" <"$survey")" -eq 0 ] || fail "standard input: $(cat "$work/err")"
+[ "$(wc -l <"$work/out")" -eq 4 ] || fail "standard input: $(cat "$work/out")"
+cp "$work/out" "$work/from-stdin"
+[ "$(status_of "$program" - <"$survey")" -eq 0 ] || fail "-"
+cmp -s "$work/out" "$work/from-stdin" || fail "- reads differently"
+
+# Plots without a display, into a folder that does not exist yet.
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$program" --plots "$work/plots/new" "$survey" | wc -l)" -eq 4 ] ||
+  fail "--plots"
+for block in A-1 A-2 B-1; do
+  png="$work/plots/new/$block.png"
+  [ -s "$png" ] || fail "no plot for $block"
+  [ "$(identify -format '%wx%h' "$png")" = "949x381" ] || fail "$block: $(identify "$png")"
+  blue="$(convert "$png" -fill black +opaque 'rgb(0,0,192)' -fill white -opaque 'rgb(0,0,192)' \
+    -format '%[fx:round(mean*w*h)]' info:)"
+  [ "$blue" -gt 200 ] || fail "$block: no curve ($blue pixels)"
+done
+echo "block,c100,c111,c101,c110" >"$work/plots/blocker"
+[ "$(status_of "$program" --plots "$work/plots/blocker" "$survey")" -eq 2 ] ||
+  fail "a plot folder that is a file"
+
+# A survey of a few thousand blocks with standard error redirected: no progress line.
+awk 'BEGIN { print "block,c100,c111,c101,c110"; for (i = 1; i <= 4000; i++)
+  printf "b%d,%d,%d,%d,%d\n", i, 5 + i % 40, 10 + i % 23, 3 + i % 17, 4 + i % 11 }' >"$work/big.csv"
+[ "$(status_of "$program" "$work/big.csv")" -eq 0 ] || fail "the big survey"
+[ "$(wc -l <"$work/out")" -eq 4001 ] || fail "the big survey has $(wc -l <"$work/out") lines"
+[ ! -s "$work/err" ] || fail "progress written to a file: $(head -c 200 "$work/err")"
+echo "kestrivo-report: help, usage errors, standard input, plots and quiet progress checked"

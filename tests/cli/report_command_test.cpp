@@ -1,0 +1,296 @@
+// kestrivo-report's work on survey files: rows in input order with the analysis layer's numbers
+// to the last bit, CSV and JSON, rows that cannot be read or fitted, file errors and their exit
+// status, several inputs, the city total, and the progress line.
+#include "report_command.h"
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "city_total.h"
+#include "kestrivo.h"
+#include "progress_line.h"
+#include "temporary_folder.h"
+
+namespace {
+
+using kestrivo::cli::Format;
+using kestrivo::cli::Options;
+
+const kestrivo::analysis::Library kLibrary{N_E04JYF, RLOGLIK};
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome run(Options options, const std::string& standard_input = "") {
+    std::istringstream in(standard_input);
+    std::ostringstream out, err;
+    const int status = kestrivo::cli::run_report(options, kLibrary, in, out, err, false, nullptr);
+    return {status, out.str(), err.str()};
+}
+
+Options with_files(std::vector<std::string> files, Format format = Format::csv) {
+    Options options;
+    options.files = std::move(files);
+    options.format = format;
+    return options;
+}
+
+// A CSV output as rows of cells (the outputs here have no line ends inside fields).
+std::vector<std::vector<std::string>> cells(const std::string& csv) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(csv);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::vector<std::string> row;
+        std::string cell;
+        bool quoted = false;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const char c = line[i];
+            if (c == '"' && quoted && i + 1 < line.size() && line[i + 1] == '"') {
+                cell += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = !quoted;
+            } else if (c == ',' && !quoted) {
+                row.push_back(cell);
+                cell.clear();
+            } else {
+                cell += c;
+            }
+        }
+        row.push_back(cell);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+double number(const std::string& text) {
+    if (text == "inf") return INFINITY;
+    double value = NAN;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+kestrivo::analysis::Report report_for(std::array<int32_t, 4> counts,
+                                      std::optional<double> s_held = {}) {
+    kestrivo::analysis::Request request;
+    request.counts = counts;
+    request.s_held = s_held;
+    return kestrivo::analysis::make_report(kLibrary, request);
+}
+
+TEST(report_command_test, one_row_per_block_in_input_order_with_the_analysis_layers_numbers) {
+    const Outcome r = run(with_files({KESTRIVO_SURVEY}));
+    EXPECT_EQ(r.status, 0) << r.err;
+    const auto rows = cells(r.out);
+    ASSERT_EQ(rows.size(), 4u);
+    const std::vector<std::string> header = {
+        "block",   "n",        "S",       "P",       "seen",   "logL",  "S_lo",  "S_hi",
+        "P_lo",    "P_hi",     "seen_lo", "seen_hi", "N_hat",  "N_lo",  "N_hi",  "S_bound",
+        "P_bound", "deviance", "df",      "gof_p",   "lrt_S0", "lrt_p", "error", "ward"};
+    EXPECT_EQ(rows[0], header);
+    EXPECT_EQ(rows[1][0], "A-1");
+    EXPECT_EQ(rows[2][0], "A-2");
+    EXPECT_EQ(rows[3][0], "B-1");
+    EXPECT_EQ(rows[3][23], "South");
+
+    // Every number reads back to the very double the analysis layer computes.
+    const auto a1 = report_for({29, 36, 54, 48});
+    EXPECT_EQ(rows[1][1], "167");
+    EXPECT_EQ(number(rows[1][2]), a1.estimates->S);
+    EXPECT_EQ(number(rows[1][3]), a1.estimates->P);
+    EXPECT_EQ(number(rows[1][4]), a1.estimates->seen);
+    EXPECT_EQ(number(rows[1][5]), a1.estimates->log_likelihood);
+    EXPECT_EQ(number(rows[1][7]), a1.s_limits->upper);
+    EXPECT_EQ(number(rows[1][8]), a1.p_limits->lower);
+    EXPECT_EQ(number(rows[1][11]), a1.seen_limits->upper);
+    EXPECT_EQ(number(rows[1][12]), a1.dogs->estimate);
+    EXPECT_EQ(number(rows[1][14]), a1.dogs->upper);
+    EXPECT_EQ(rows[1][15], "lower");
+    EXPECT_EQ(rows[1][16], "");
+    EXPECT_EQ(number(rows[1][17]), a1.fit_check->deviance);
+    EXPECT_EQ(rows[1][18], "1");
+    EXPECT_EQ(number(rows[1][19]), a1.fit_check->p);
+    EXPECT_EQ(number(rows[1][21]), a1.always_visible->p);
+    EXPECT_EQ(rows[1][22], "");
+
+    // S held at 0: S is the held value and has no limits, and there is no test of S = 0.
+    const auto b1 = report_for({12, 30, 8, 6}, 0.0);
+    EXPECT_EQ(rows[3][2], "0");
+    EXPECT_EQ(rows[3][6], "");
+    EXPECT_EQ(rows[3][20], "");
+    EXPECT_EQ(rows[3][18], "2");
+    EXPECT_EQ(number(rows[3][13]), b1.dogs->lower);
+}
+
+TEST(report_command_test, json_has_the_same_keys_with_numbers_and_null_where_no_value_exists) {
+    const Outcome r = run(with_files({KESTRIVO_SURVEY}, Format::json));
+    EXPECT_EQ(r.status, 0);
+    const nlohmann::json rows = nlohmann::json::parse(r.out);
+    ASSERT_TRUE(rows.is_array());
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0]["block"], "A-1");
+    EXPECT_EQ(rows[0]["n"], 167);
+    EXPECT_EQ(rows[0]["P"].get<double>(), report_for({29, 36, 54, 48}).estimates->P);
+    EXPECT_EQ(rows[0]["S_bound"], "lower");
+    EXPECT_TRUE(rows[0]["P_bound"].is_null());
+    EXPECT_TRUE(rows[0]["error"].is_null());
+    EXPECT_TRUE(rows[2]["S_lo"].is_null());
+    EXPECT_EQ(rows[2]["ward"], "South");
+    EXPECT_EQ(rows[0].size(), 24u);
+
+    // An empty survey is an empty array; an upper limit never reached is null in JSON, inf in CSV.
+    EXPECT_EQ(
+        nlohmann::json::parse(run(with_files({"-"}, Format::json), "c100,c111,c101,c110\n").out),
+        nlohmann::json::array());
+}
+
+TEST(report_command_test, rows_that_cannot_be_read_or_fitted_keep_their_place_and_say_why) {
+    TemporaryFolder dir;
+    dir.write("bad.csv",
+              "block,c100,c111,c101,c110,ward\n"
+              "a,1,2,3,4,W\n"
+              "b,1,x,3,4,W\n"
+              "c,0,0,0,0,W\n"
+              "d,5,6,7,8,W\n");
+    const Outcome r = run(with_files({dir.file("bad.csv")}));
+    EXPECT_EQ(r.status, 1);
+    const auto rows = cells(r.out);
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[2][0], "b");
+    EXPECT_EQ(rows[2][22], dir.file("bad.csv") +
+                               ", line 3, column c111: \"x\" is not a whole number of dogs (0 or "
+                               "more)");
+    for (int c = 1; c <= 21; ++c)
+        EXPECT_EQ(rows[2][c], "") << c;
+    EXPECT_EQ(rows[2][23], "W");
+    EXPECT_EQ(rows[3][1], "0");
+    EXPECT_EQ(rows[3][22], dir.file("bad.csv") + ", line 4: no dogs were counted");
+    EXPECT_EQ(rows[3][2], "");
+    EXPECT_NE(rows[4][2], "") << "the rows after an error are fitted";
+}
+
+TEST(report_command_test, file_and_usage_errors_stop_with_status_two_and_a_message) {
+    TemporaryFolder dir;
+    dir.write("short.csv", "block,c100,c111\n1,2,3\n");
+    dir.write("empty.csv", "");
+    const struct {
+        std::vector<std::string> files;
+        std::string message;
+    } cases[] = {
+        {{dir.file("missing.csv")},
+         "kestrivo-report: " + dir.file("missing.csv") + ": No such file or directory.\n"},
+        {{dir.path()}, ""},
+        {{dir.file("short.csv")},
+         "kestrivo-report: " + dir.file("short.csv") +
+             ": the header lacks the columns c101, c110; a survey needs c100, c111, c101 and "
+             "c110.\n"},
+        {{dir.file("empty.csv")},
+         "kestrivo-report: " + dir.file("empty.csv") +
+             ": the file is empty; a survey needs a header row with c100, c111, c101 and c110.\n"},
+        {{"-", "-"}, "kestrivo-report: standard input (-) can be read only once.\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome r = run(with_files(c.files), "c100,c111,c101,c110\n1,2,3,4\n");
+        EXPECT_EQ(r.status, 2) << c.files[0];
+        if (!c.message.empty()) {
+            EXPECT_EQ(r.err, c.message);
+        }
+        EXPECT_NE(r.err, "") << c.files[0];
+    }
+
+    // The city's blocks cannot be fewer than those read.
+    Options options = with_files({KESTRIVO_SURVEY});
+    options.blocks_total = 2;
+    const Outcome few = run(options);
+    EXPECT_EQ(few.status, 2);
+    EXPECT_EQ(few.err, "kestrivo-report: --blocks-total 2 is fewer than the 3 blocks read.\n");
+}
+
+TEST(report_command_test, several_inputs_in_order_with_the_union_of_their_carried_columns) {
+    TemporaryFolder dir;
+    dir.write("one.csv",
+              "\xEF\xBB\xBF"
+              "date,c100,c111,c101,c110\r\n2026-01-01,1,2,3,4\r\n\r\n");
+    dir.write("two.csv", "c100,c111,c101,c110,ward,date\n5,6,7,8,\"West, upper\",2026-01-02\n");
+    const Outcome r = run(with_files({dir.file("one.csv"), "-", dir.file("two.csv")}),
+                          "ward,c100,c111,c101,c110\nEast,9,9,9,9\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    const auto rows = cells(r.out);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(rows[0].end() - 2, rows[0].end()),
+              (std::vector<std::string>{"date", "ward"}));
+    EXPECT_EQ(rows[1][0], "2") << "no block column: the line number";
+    EXPECT_EQ(rows[1][23], "2026-01-01");
+    EXPECT_EQ(rows[1][24], "");
+    EXPECT_EQ(rows[2][24], "East");
+    EXPECT_EQ(rows[3][23], "2026-01-02");
+    EXPECT_EQ(rows[3][24], "West, upper");
+}
+
+TEST(report_command_test, the_city_total_from_a_simple_random_sample_of_blocks) {
+    Options options = with_files({KESTRIVO_SURVEY});
+    options.blocks_total = 120;
+    const Outcome r = run(options);
+    EXPECT_EQ(r.status, 0);
+    const auto rows = cells(r.out);
+    ASSERT_EQ(rows.size(), 5u);
+    const auto& total = rows[4];
+    EXPECT_EQ(total[0], "total");
+    EXPECT_EQ(total[1], std::to_string(167 + 40 + 56));
+
+    const double y[3] = {report_for({29, 36, 54, 48}).dogs->estimate,
+                         report_for({10, 20, 5, 5}).dogs->estimate,
+                         report_for({12, 30, 8, 6}, 0.0).dogs->estimate};
+    const double mean = (y[0] + y[1] + y[2]) / 3;
+    double s2 = 0;
+    for (double v : y)
+        s2 += (v - mean) * (v - mean) / 2;
+    const double se = std::sqrt(120.0 * 120.0 * (1 - 3.0 / 120) * s2 / 3);
+    const double t = 4.302652729911275;  // Student's t, 2 df, 97.5%, from tables
+    EXPECT_NEAR(number(total[12]), y[0] + y[1] + y[2], 1e-9);
+    EXPECT_NEAR(number(total[23]), 40 * (y[0] + y[1] + y[2]), 1e-7);
+    EXPECT_NEAR(number(total[24]), se, 1e-7);
+    EXPECT_NEAR(number(total[25]), 263, 1e-9) << "never below the dogs identified";
+    EXPECT_NEAR(number(total[26]), 40 * (y[0] + y[1] + y[2]) + t * se, 1e-4);
+
+    // All blocks of the city: no sampling error left.
+    kestrivo::cli::CityTotalAccumulator all;
+    all.add(10, 20);
+    all.add(30, 70);
+    const kestrivo::cli::CityTotal whole = all.total(2, 0.95);
+    EXPECT_EQ(*whole.dogs, 90);
+    EXPECT_EQ(*whole.standard_error, 0);
+    EXPECT_EQ(*whole.upper, 90);
+}
+
+TEST(report_command_test, the_progress_line_shows_only_on_a_terminal_and_goes_away) {
+    std::ostringstream quiet, shown;
+    {
+        kestrivo::cli::ProgressLine line(quiet, false, std::chrono::milliseconds(0));
+        line.blocks_done(10);
+    }
+    EXPECT_EQ(quiet.str(), "");
+    {
+        kestrivo::cli::ProgressLine line(shown, true, std::chrono::milliseconds(0));
+        line.blocks_done(10);
+        line.blocks_done(11);  // too soon to redraw
+    }
+    EXPECT_EQ(shown.str(), "\rkestrivo-report: 10 blocks fitted...\r\x1b[K");
+    std::ostringstream brief;
+    {
+        kestrivo::cli::ProgressLine line(brief, true);  // a second's grace
+        line.blocks_done(10);
+    }
+    EXPECT_EQ(brief.str(), "");
+}
+
+}  // namespace
