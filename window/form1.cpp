@@ -7,9 +7,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 #include <cstdio>
 
 #include "help_text.h"
@@ -63,65 +65,77 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 
     setWindowTitle(QStringLiteral("Form1"));
     setFont(platform::window_font(8.25, false));
+    client = new QWidget(this);
     create_controls();
+    name_controls();
     set_tab_order();
+    create_menus();
+    install_default_dialogs();
+
+    // The menu bar sits above the window's own area; the controls keep their places in it, and
+    // the window is taller by the menu bar.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(client);
     resize(kLayoutWidth / kTwipsPerPixel + kMarginPixels,
-           kLayoutHeight / kTwipsPerPixel + kMarginPixels);
+           kLayoutHeight / kTwipsPerPixel + kMarginPixels + menuBar->sizeHint().height());
     Form_Load();
 }
 
 Form1::~Form1() = default;
 
 void Form1::create_controls() {
-    Label2 = label(this, "capture history", twips(120, 600, 1335, 255), true);
-    Label6 = label(this, "frequency", twips(1800, 600, 855, 255), true);
-    Label7 = label(this, "parameters", twips(3360, 600, 975, 255), true);
-    Label1[0] = label(this, "1,0,0", twips(480, 990, 735, 255));
-    Label1[1] = label(this, "1,1,1", twips(480, 1335, 735, 255));
-    Label1[2] = label(this, "1,0,1", twips(480, 1695, 735, 255));
-    Label1[3] = label(this, "1,1,0", twips(480, 2040, 735, 255));
-    txtHist[1] = text_box(this, "29", twips(1920, 960, 495, 285));
-    txtHist[2] = text_box(this, "36", twips(1920, 1320, 495, 285));
-    txtHist[3] = text_box(this, "54", twips(1920, 1650, 495, 285));
-    txtHist[4] = text_box(this, "48", twips(1920, 2040, 495, 285));
-    Label4 = label(this, "P", twips(3360, 1230, 255, 255), true);
-    txtP = text_box(this, "0.5", twips(3720, 1200, 735, 285));
-    Label11 = label(this, "", twips(4560, 1200, 2295, 255));
-    Label5 = label(this, "S", twips(3360, 1710, 255, 255), true);
-    txtS = text_box(this, "0.5", twips(3720, 1680, 735, 285));
+    Label2 = label(client, "capture history", twips(120, 600, 1335, 255), true);
+    Label6 = label(client, "frequency", twips(1800, 600, 855, 255), true);
+    Label7 = label(client, "parameters", twips(3360, 600, 975, 255), true);
+    Label1[0] = label(client, "1,0,0", twips(480, 990, 735, 255));
+    Label1[1] = label(client, "1,1,1", twips(480, 1335, 735, 255));
+    Label1[2] = label(client, "1,0,1", twips(480, 1695, 735, 255));
+    Label1[3] = label(client, "1,1,0", twips(480, 2040, 735, 255));
+    txtHist[1] = text_box(client, "29", twips(1920, 960, 495, 285));
+    txtHist[2] = text_box(client, "36", twips(1920, 1320, 495, 285));
+    txtHist[3] = text_box(client, "54", twips(1920, 1650, 495, 285));
+    txtHist[4] = text_box(client, "48", twips(1920, 2040, 495, 285));
+    Label4 = label(client, "P", twips(3360, 1230, 255, 255), true);
+    txtP = text_box(client, "0.5", twips(3720, 1200, 735, 285));
+    Label11 = label(client, "", twips(4560, 1200, 2295, 255));
+    Label5 = label(client, "S", twips(3360, 1710, 255, 255), true);
+    txtS = text_box(client, "0.5", twips(3720, 1680, 735, 285));
 
     // Only the box shows: Label8 beside it says what it means.
-    chkS = new QCheckBox(QStringLiteral("Check1"), this);
+    chkS = new QCheckBox(QStringLiteral("Check1"), client);
     chkS->setGeometry(twips(4560, 1680, 255, 255));
     chkS->setChecked(true);
-    Label8 = label(this, "include as free parameter", twips(4920, 1680, 1935, 255));
+    Label8 = label(client, "include as free parameter", twips(4920, 1680, 1935, 255));
 
-    Label9 = label(this, "Label9", twips(3360, 2160, 3495, 255));
+    Label9 = label(client, "Label9", twips(3360, 2160, 3495, 255));
     Label9->hide();
 
-    Command1 = new QPushButton(QStringLiteral("estimate"), this);
+    Command1 = new QPushButton(QStringLiteral("estimate"), client);
     Command1->setGeometry(twips(240, 2880, 1095, 255));
-    optP = new QRadioButton(QStringLiteral("error on P"), this);
+    optP = new QRadioButton(QStringLiteral("error on P"), client);
     optP->setGeometry(twips(1800, 2880, 1215, 375));
     optP->setChecked(true);
-    optS = new QRadioButton(QStringLiteral("error on S"), this);
+    optS = new QRadioButton(QStringLiteral("error on S"), client);
     optS->setGeometry(twips(3360, 2880, 1215, 375));
-    txtHist[0] = text_box(this, "30", twips(4800, 2925, 375, 285));
-    Label3 = label(this, "% plotting range", twips(5400, 2940, 1215, 255));
+    txtHist[0] = text_box(client, "30", twips(4800, 2925, 375, 285));
+    Label3 = label(client, "% plotting range", twips(5400, 2940, 1215, 255));
 
-    picLL = new platform::PictureBox(this);
+    picLL = new platform::PictureBox(client);
     picLL->setGeometry(twips(240, 3360, 14295, 5775));
 
-    lblReport = label(this, "", twips(6720, 2670, 7815, 690));
+    lblReport = label(client, "", twips(6720, 2670, 7815, 690));
     lblReport->setWordWrap(true);
     // Selectable with the mouse only: keyboard selection would make it a stop in the tab order.
     lblReport->setTextInteractionFlags(Qt::TextSelectableByMouse);
     clear_report();
 
-    Command2 = new QPushButton(QStringLiteral("simulate"), this);
+    Command2 = new QPushButton(QStringLiteral("simulate"), client);
     Command2->setGeometry(twips(1680, 120, 1095, 255));
 
-    Label10 = label(this, "Label10", twips(7080, 120, 7455, 3135));
+    Label10 = label(client, "Label10", twips(7080, 120, 7455, 3135));
     Label10->setFont(platform::window_font(9.75, true));
     Label10->setWordWrap(true);
     QPalette blue = Label10->palette();
@@ -130,6 +144,25 @@ void Form1::create_controls() {
 
     connect(Command1, &QPushButton::clicked, this, [this] { run_command(&Form1::Command1_Click); });
     connect(Command2, &QPushButton::clicked, this, [this] { run_command(&Form1::Command2_Click); });
+}
+
+// What each control holds, in words a screen reader speaks; the labels beside the boxes are
+// separate widgets, so the boxes would otherwise be announced without a name.
+void Form1::name_controls() {
+    const char* histories[] = {"", "1,0,0", "1,1,1", "1,0,1", "1,1,0"};
+    for (int h = 1; h <= 4; ++h) {
+        txtHist[std::size_t(h)]->setAccessibleName(QStringLiteral("count of history ") +
+                                                   QString::fromLatin1(histories[h]));
+    }
+    txtHist[0]->setAccessibleName(QStringLiteral("plotting range in percent"));
+    txtP->setAccessibleName(QStringLiteral("start value of P, then its estimate"));
+    txtS->setAccessibleName(QStringLiteral("start value of S, then its estimate"));
+    chkS->setAccessibleName(QStringLiteral("include S as free parameter"));
+    optP->setAccessibleName(QStringLiteral("profile and limits of P"));
+    optS->setAccessibleName(QStringLiteral("profile and limits of S"));
+    Label11->setAccessibleName(QStringLiteral("percentage of all dogs seen"));
+    picLL->setAccessibleName(QStringLiteral("profile log likelihood plot"));
+    picLL->setAccessibleDescription(QStringLiteral("No plot yet."));
 }
 
 // Focus visits the controls in the layout's tab order; the two option buttons are one stop.
@@ -204,14 +237,17 @@ kestrivo::analysis::Library Form1::report_library() {
 }
 
 void Form1::show_report(const kestrivo::analysis::Request& request) {
-    const kestrivo::analysis::Report report = make_report(report_library(), request);
+    last_report_ = make_report(report_library(), request);
     const QString text =
-        QString::fromStdString(report_strip_text(report, optP->isChecked(), locale_));
+        QString::fromStdString(report_strip_text(*last_report_, optP->isChecked(), locale_));
     lblReport->setText(text);
     lblReport->setAccessibleName(QStringLiteral("Report: ") + text);
+    picture_.description = plot_description(*last_report_, picture_, locale_);
+    picLL->setAccessibleDescription(QString::fromStdString(picture_.description));
 }
 
 void Form1::clear_report() {
+    last_report_.reset();
     lblReport->clear();
     lblReport->setAccessibleName(QStringLiteral("Report: none yet"));
 }

@@ -1,5 +1,7 @@
 // The program's one window: the count, parameter and range boxes, the two commands, the help text
-// and the profile plot, with the parameter blocks that live as long as the window.
+// and the profile plot, with the parameter blocks that live as long as the window. A menu bar
+// above the window's own area carries what a desktop program is expected to offer: opening a
+// survey, saving counts, exporting, printing and copying the results, and help.
 #pragma once
 
 #include <QWidget>
@@ -7,13 +9,20 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "inference_report.h"
 #include "kestrivo.h"
 #include "one_based.h"
 #include "platform/number_text.h"
+#include "plot_picture.h"
+#include "survey_file.h"
 
 struct ProfileRange;
+class QAction;
+class QMenuBar;
+class QPrinter;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -31,13 +40,37 @@ public:
     /// Shows a run-time error to the user; tests put a recorder in its place.
     using ErrorReporter = std::function<void(const platform::RuntimeError&)>;
 
+    /// The questions the menu commands ask. Each has a dialog by default; tests answer in its
+    /// place. An empty name or a block of -1 means the user cancelled.
+    struct Dialogs {
+        std::function<QString(const QString& title, const QString& filters)> open_file;
+        /// `filter`: in, the filter to offer first; out, the one the user chose.
+        std::function<QString(const QString& title, const QString& filters, QString& filter)>
+            save_file;
+        std::function<int(const kestrivo::survey::Header& header,
+                          const std::vector<kestrivo::survey::Row>& rows)>
+            choose_block;
+        /// Shows the print dialog; false when the user cancels.
+        std::function<bool(QPrinter& printer)> print;
+    };
+
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
     void set_error_reporter(ErrorReporter reporter) { report_ = std::move(reporter); }
+    Dialogs& dialogs() { return dialogs_; }
     /// Replaces the entry bound by name in libKestrivo.so (tests observe the calls through it).
     void set_fit_entry(kestrivo_n_e04jyf_fn entry) { fit_entry_ = entry; }
     const platform::NumberLocale& number_locale() const { return locale_; }
+
+    /// The window's own area, under the menu bar: every control stands in it.
+    QWidget* client = nullptr;
+    QMenuBar* menuBar = nullptr;
+    struct Actions {
+        QAction *open_survey, *save_counts, *export_plot, *print_plot, *quit;
+        QAction *copy_results, *copy_plot;
+        QAction *user_guide, *about;
+    } actions{};
 
     // The controls, by the names the program's documentation uses.
     std::array<QLineEdit*, 5> txtHist{};  // 0: plotting range in percent; 1..4: history counts
@@ -77,8 +110,36 @@ public:
     /// "simulate": the counts the model expects per 100 dogs for the S and P in the window.
     void Command2_Click();
 
+    // The menu commands. Each asks its question through dialogs(), then does the work in the
+    // function named after it with "_to"/"_file"/"_on", which tests call directly too.
+    void open_survey();
+    void open_survey_file(const QString& path);
+    void save_counts();
+    void save_counts_to(const QString& path);
+    void export_plot();
+    /// PNG, SVG or PDF by the name's ending; a name with none gets the ending of `filter`.
+    void export_plot_to(const QString& path, const QString& filter = QString());
+    void print_plot();
+    void print_plot_on(QPrinter& printer);
+    void copy_results();
+    void copy_plot();
+    void show_user_guide();
+    void show_about();
+
+    /// What the plot area shows, for drawing it again elsewhere.
+    const PlotPicture& plot_picture() const { return picture_; }
+    /// The report of the last estimate, if it completed.
+    const std::optional<kestrivo::analysis::Report>& last_report() const { return last_report_; }
+
 private:
     void create_controls();
+    void name_controls();
+    void create_menus();
+    void install_default_dialogs();
+    /// Runs one menu command like a command button: a run-time error ends it and is reported.
+    void run_menu_command(const std::function<void()>& command);
+    /// Draws `picture_` in the plot area and describes it for screen readers.
+    void show_plot();
     void set_tab_order();
     /// Runs one command; a run-time error ends it and is reported, and the window goes on.
     void run_command(void (Form1::*command)());
@@ -102,11 +163,9 @@ private:
 
     platform::NumberLocale locale_;
     ErrorReporter report_;
+    Dialogs dialogs_;
+    PlotPicture picture_;
+    std::optional<kestrivo::analysis::Report> last_report_;
     std::unique_ptr<platform::LibraryBinding> library_;
     kestrivo_n_e04jyf_fn fit_entry_ = nullptr;
 };
-
-/// What the plot area says when the plotting range holds no point of the profile.
-inline constexpr const char* kNoProfilePoint =
-    "The plotting range holds no point of the profile: make the % plotting range larger "
-    "(for example 30).";

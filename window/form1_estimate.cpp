@@ -11,7 +11,6 @@
 #include "platform/float_checks.h"
 #include "platform/picture_box.h"
 #include "platform/text_file.h"
-#include "plot_curve.h"
 #include "profile_scan.h"
 
 using platform::checked;
@@ -30,8 +29,6 @@ struct FitData {
     double F = 0;
     int32_t IBOUND = 0, LIW = 0, LW = 0, IFAIL = 0;
 };
-
-constexpr platform::Colour kCurveColour = 0xC00000;
 
 QString qtext(const std::string& text) {
     return QString::fromStdString(text);
@@ -180,16 +177,19 @@ void Form1::Command1_Click() {
         profX(profCount) = profile_label(walk.value(), locale_);
     }
 
-    picLL->clear();
-    PlotCurve(*picLL, std::span<const float>(profY.data(), profY.size()),
-              std::span<const float>(profX.data(), profX.size()), profCount, "log likelihood", 10,
-              kCurveColour, -1, optP->isChecked(), locale_);
-    if (profCount == 0) {
-        // An empty plot would say nothing; the reason goes where the curve would be.
-        picLL->set_current_x(picLL->scale_width() / 10);
-        picLL->set_current_y(picLL->scale_height() / 2);
-        picLL->print(kNoProfilePoint);
-    }
+    // The picture is kept, so that it can be exported, printed and copied as it is shown.
+    picture_ = PlotPicture{};
+    picture_.shown = true;
+    picture_.y.assign(profY.data(), profY.data() + profCount);
+    picture_.x.assign(profX.data(), profX.data() + profCount);
+    picture_.profile_p = optP->isChecked();
+    picture_.caption =
+        "Counts 1,0,0: " + std::to_string(IUSER(10)) + ", 1,1,1: " + std::to_string(IUSER(11)) +
+        ", 1,0,1: " + std::to_string(IUSER(12)) + ", 1,1,0: " + std::to_string(IUSER(13)) + ".  " +
+        (chkS->isChecked() ? "S = " : "S held at ") + txtS->text().toStdString() +
+        ", P = " + txtP->text().toStdString() + " " + Label11->text().toStdString() + ", " +
+        Label9->text().toStdString() + ".";
+    show_plot();
     show_report(report_request);
 }
 
@@ -226,7 +226,15 @@ platform::RuntimeError Form1::no_estimate(int32_t ifail, double f) const {
 void Form1::clear_results(bool including_estimates) {
     if (including_estimates) Label11->setText(QString());
     Label9->setVisible(false);
+    picture_ = PlotPicture{};
+    show_plot();
+}
+
+void Form1::show_plot() {
     picLL->clear();
+    draw_plot(*picLL, picture_, locale_);
+    picLL->setAccessibleDescription(QString::fromStdString(
+        picture_.shown ? picture_.description : std::string("No plot yet.")));
 }
 
 // "user.txt" in the current folder: the cursors and the blocks as the fit receives them, one

@@ -71,3 +71,107 @@ std::string report_strip_text(const Report& report, bool profile_p,
     if (!bounds.empty()) bounds.back() = '\n';
     return limits_line(report, profile_p, locale) + "\n" + bounds + fit_line(report, locale);
 }
+
+std::string plot_description(const Report& report, const PlotPicture& picture,
+                             const platform::NumberLocale& locale) {
+    const char* parameter = picture.profile_p ? "P" : "S";
+    if (picture.y.empty()) {
+        return std::string("Profile log likelihood of ") + parameter +
+               ": the plotting range holds no point.";
+    }
+    const auto whole = [&](double x) { return platform::format_pattern(x, "0", locale); };
+    std::size_t top = 0;
+    for (std::size_t i = 1; i < picture.y.size(); ++i) {
+        if (picture.y[i] > picture.y[top]) top = i;
+    }
+    std::string text = std::string("Profile log likelihood of ") + parameter + " from " +
+                       whole(picture.x.front()) + "% to " + whole(picture.x.back()) +
+                       "%: highest, " + platform::format_pattern(picture.y[top], "0.000", locale) +
+                       ", at " + whole(picture.x[top]) + "%.";
+    const auto& limits = picture.profile_p ? report.p_limits : report.s_limits;
+    if (limits) {
+        text += std::string(" The 95% limits of ") + parameter + " are " +
+                percent(limits->lower, locale) + "% and " + percent(limits->upper, locale) + "%.";
+    }
+    return text;
+}
+
+std::vector<std::vector<std::string>> results_table(const Report& report,
+                                                    const platform::NumberLocale& locale) {
+    using Table = std::vector<std::vector<std::string>>;
+    const auto number = [&](double v) {
+        return std::isinf(v) ? std::string("no limit") : platform::general_text(v, locale);
+    };
+    Table table = {{"quantity", "estimate", "95% lower", "95% upper", "note"}};
+    const char* histories[] = {"1,0,0", "1,1,1", "1,0,1", "1,1,0"};
+    for (int h = 0; h < 4; ++h) {
+        table.push_back({std::string("frequency ") + histories[h],
+                         std::to_string(report.request.counts[std::size_t(h)]), "", "", ""});
+    }
+    if (!report.estimates) {
+        table.push_back({"no estimate", "", "", "", report.estimates.why_not});
+        return table;
+    }
+    const auto& e = *report.estimates;
+    const auto note = [](Bound bound) {
+        return bound == Bound::lower   ? std::string("on the lower edge of its range")
+               : bound == Bound::upper ? std::string("on the upper edge of its range")
+                                       : std::string();
+    };
+    const auto row = [&](const char* name, double value,
+                         const kestrivo::analysis::Quantity<Interval>& limits, std::string text) {
+        if (!limits) {
+            table.push_back({name, number(value), "", "", limits.why_not});
+            return;
+        }
+        table.push_back({name, number(value), number(limits->lower), number(limits->upper), text});
+    };
+    row("S", e.S, report.s_limits, note(report.s_bound));
+    row("P", e.P, report.p_limits, note(report.p_bound));
+    row("share of all dogs seen on one count", e.seen, report.seen_limits, "");
+    table.push_back({"maximum log likelihood", number(e.log_likelihood), "", "", ""});
+    table.push_back({"dogs identified on the first count", std::to_string(*report.n), "", "", ""});
+    if (report.dogs) {
+        table.push_back({"dogs on the block", number(report.dogs->estimate),
+                         number(report.dogs->lower), number(report.dogs->upper), ""});
+    }
+    if (report.fit_check) {
+        table.push_back({"fit check: G²", number(report.fit_check->deviance), "", "",
+                         "df " + std::to_string(report.fit_check->df) +
+                             ", p = " + number(report.fit_check->p)});
+    }
+    if (report.always_visible) {
+        table.push_back({"test of S = 0 (no always-visible dogs)",
+                         number(report.always_visible->statistic), "", "",
+                         "p = " + number(report.always_visible->p)});
+    }
+    return table;
+}
+
+std::string tab_separated(const std::vector<std::vector<std::string>>& table) {
+    std::string text;
+    for (const auto& row : table) {
+        for (std::size_t i = 0; i < row.size(); ++i)
+            text += (i ? "\t" : "") + row[i];
+        text += "\n";
+    }
+    return text;
+}
+
+std::string html_table(const std::vector<std::vector<std::string>>& table) {
+    const auto escaped = [](const std::string& text) {
+        std::string out;
+        for (char c : text) {
+            out += c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '&' ? "&amp;" : std::string(1, c);
+        }
+        return out;
+    };
+    std::string html = "<table>";
+    for (std::size_t r = 0; r < table.size(); ++r) {
+        html += "<tr>";
+        for (const std::string& cell : table[r])
+            html += (r == 0 ? "<th>" : "<td>") + escaped(cell) + (r == 0 ? "</th>" : "</td>");
+        html += "</tr>";
+    }
+    return html + "</table>";
+}

@@ -1,5 +1,6 @@
 # Shared by the end-to-end scripts (sourced): an X server of their own, the program started in a
-# scratch folder, and the few ways a user touches the window. Coordinates are in window pixels.
+# scratch folder, and the few ways a user touches the window. Coordinates are in pixels of the
+# window's own area, under the menu bar, where the layout places the controls.
 work="$(mktemp -d)"
 xvfb_pid="" program_pid=""
 end_session() {
@@ -21,7 +22,8 @@ start_x() {
 }
 
 # start_program PROGRAM [ENV=VALUE ...]: runs it from $work and waits for its window; sets
-# $window, $win_x, $win_y, $WIDTH, $HEIGHT.
+# $window, $win_x, $win_y, $WIDTH, $HEIGHT, and $top, the menu bar's height (the window is the
+# layout's 625 pixels plus the menu bar high).
 start_program() {
   local program="$1"
   shift
@@ -31,7 +33,8 @@ start_program() {
   [ -n "$window" ] || fail "the window did not open: $(cat "$work/program.log")"
   sleep 0.5
   eval "$(xdotool getwindowgeometry --shell "$window")"
-  win_x=$X win_y=$Y
+  win_x=$X win_y=$Y top=$((HEIGHT - 625))
+  [ "$top" -gt 10 ] && [ "$top" -lt 60 ] || fail "no menu bar above the window's area ($HEIGHT high)"
 }
 
 stop_program() {
@@ -40,7 +43,7 @@ stop_program() {
   program_pid=""
 }
 
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
+click() { xdotool mousemove --window "$window" "$1" "$(($2 + top))" click 1; sleep 0.3; }
 
 # The centres of the controls the scripts use (the layout is in twips, 15 a pixel).
 simulate_button=(148 16) estimate_button=(52 200) count_100=(144 73)
@@ -56,7 +59,7 @@ last_error() { grep -E '^Kestrivo: ' "$work/program.log" | tail -n1; }
 # Pixels of exactly one colour inside a rectangle of the window (x y w h).
 count_colour() {
   import -window root "$work/shot.png"
-  convert "$work/shot.png" -crop "$4x$5+$((win_x + $2))+$((win_y + $3))" +repage \
+  convert "$work/shot.png" -crop "$4x$5+$((win_x + $2))+$((win_y + top + $3))" +repage \
     -fill black +opaque "$1" -fill white -opaque "$1" -format '%[fx:round(mean*w*h)]' info:
 }
 

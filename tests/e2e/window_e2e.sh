@@ -18,7 +18,7 @@ cp "$planted" "$work/decoys/libKestrivo.so"
 marker="$work/planted-loaded"
 start_program "$program" LD_LIBRARY_PATH="$work/decoys:$work" KESTRIVO_PLANTED_MARKER="$marker"
 cd "$work"
-[ "$WIDTH" -ge 969 ] && [ "$HEIGHT" -ge 609 ] || fail "window ${WIDTH}x${HEIGHT} cuts the layout"
+[ "$WIDTH" -ge 969 ] && [ "$HEIGHT" -ge $((609 + top)) ] || fail "window ${WIDTH}x${HEIGHT} cuts the layout"
 
 help_blue=$(count_colour 'rgb(0,0,192)' 472 8 497 209)
 [ "$help_blue" -gt 300 ] || fail "help text is not blue ($help_blue pixels)"

@@ -1,0 +1,63 @@
+// BlockPicker: a table of the blocks, the first chosen, Return or a double click to open one.
+#include "block_picker.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+BlockPicker::BlockPicker(const kestrivo::survey::Header& header,
+                         const std::vector<kestrivo::survey::Row>& rows, QWidget* parent)
+    : QDialog(parent), table_(new QTableWidget(this)) {
+    setWindowTitle(QStringLiteral("Choose a block"));
+    QStringList columns = {QStringLiteral("block"), QStringLiteral("line")};
+    for (const std::string& name : header.carried)
+        columns << QString::fromStdString(name);
+    columns << QStringLiteral("counts");
+    table_->setColumnCount(int(columns.size()));
+    table_->setHorizontalHeaderLabels(columns);
+    table_->setRowCount(int(rows.size()));
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->hide();
+    table_->setAccessibleName(QStringLiteral("blocks of the survey"));
+    for (int r = 0; r < int(rows.size()); ++r) {
+        const kestrivo::survey::Row& row = rows[std::size_t(r)];
+        int c = 0;
+        const auto cell = [&](const std::string& text) {
+            table_->setItem(r, c++, new QTableWidgetItem(QString::fromStdString(text)));
+        };
+        cell(row.label);
+        cell(std::to_string(row.line));
+        for (const std::string& value : row.carried)
+            cell(value);
+        cell(row.error.empty()
+                 ? std::to_string(row.counts[0]) + ", " + std::to_string(row.counts[1]) + ", " +
+                       std::to_string(row.counts[2]) + ", " + std::to_string(row.counts[3])
+                 : "cannot be read");
+    }
+    table_->resizeColumnsToContents();
+    if (!rows.empty()) table_->selectRow(0);
+    connect(table_, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_);
+    layout->addWidget(buttons);
+    resize(560, 360);
+    table_->setFocus();
+}
+
+int BlockPicker::chosen() const {
+    const auto selected = table_->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+int choose_block(QWidget* parent, const kestrivo::survey::Header& header,
+                 const std::vector<kestrivo::survey::Row>& rows) {
+    BlockPicker picker(header, rows, parent);
+    return picker.exec() == QDialog::Accepted ? picker.chosen() : -1;
+}

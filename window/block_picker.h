@@ -1,0 +1,26 @@
+// The list a survey file with several blocks opens: one line per block, its label and its carried
+// columns, to pick the block whose counts go into the window.
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+#include "survey_file.h"
+
+class QTableWidget;
+
+class BlockPicker : public QDialog {
+public:
+    BlockPicker(const kestrivo::survey::Header& header,
+                const std::vector<kestrivo::survey::Row>& rows, QWidget* parent = nullptr);
+    /// The row chosen, or -1.
+    int chosen() const;
+    QTableWidget* table() const { return table_; }
+
+private:
+    QTableWidget* table_;
+};
+
+/// Shows the picker and returns the row chosen, or -1 when the user cancels.
+int choose_block(QWidget* parent, const kestrivo::survey::Header& header,
+                 const std::vector<kestrivo::survey::Row>& rows);

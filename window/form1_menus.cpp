@@ -1,0 +1,200 @@
+// The menu bar and its commands that are not about files of counts: exporting, printing and
+// copying what the window shows, the user guide and the about box.
+#include <csv.h>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <boost/version.hpp>
+
+#include "block_picker.h"
+#include "form1.h"
+#include "platform/picture_box.h"
+#include "platform/runtime_error.h"
+#include "platform/whole_file.h"
+#include "plot_export.h"
+#include "report_strip.h"
+
+namespace {
+
+QAction* add_action(QMenu* menu, const QString& text, const QKeySequence& keys,
+                    const std::function<void()>& command) {
+    QAction* action = menu->addAction(text);
+    action->setShortcut(keys);
+    QObject::connect(action, &QAction::triggered, menu, command);
+    return action;
+}
+
+constexpr const char* kPlotFilters = "PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)";
+
+}  // namespace
+
+void Form1::create_menus() {
+    menuBar = new QMenuBar(this);
+    QMenu* file = menuBar->addMenu(QStringLiteral("&File"));
+    actions.open_survey = add_action(file, QStringLiteral("&Open survey..."), QKeySequence::Open,
+                                     [this] { run_menu_command([this] { open_survey(); }); });
+    actions.save_counts = add_action(file, QStringLiteral("&Save counts..."), QKeySequence::Save,
+                                     [this] { run_menu_command([this] { save_counts(); }); });
+    file->addSeparator();
+    actions.export_plot =
+        add_action(file, QStringLiteral("&Export plot..."), QKeySequence(Qt::CTRL | Qt::Key_E),
+                   [this] { run_menu_command([this] { export_plot(); }); });
+    actions.print_plot = add_action(file, QStringLiteral("&Print plot..."), QKeySequence::Print,
+                                    [this] { run_menu_command([this] { print_plot(); }); });
+    file->addSeparator();
+    actions.quit =
+        add_action(file, QStringLiteral("&Quit"), QKeySequence::Quit, [this] { close(); });
+
+    QMenu* edit = menuBar->addMenu(QStringLiteral("&Edit"));
+    actions.copy_results = add_action(edit, QStringLiteral("&Copy results"), QKeySequence::Copy,
+                                      [this] { run_menu_command([this] { copy_results(); }); });
+    actions.copy_plot = add_action(edit, QStringLiteral("Copy &plot"),
+                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                                   [this] { run_menu_command([this] { copy_plot(); }); });
+
+    QMenu* help = menuBar->addMenu(QStringLiteral("&Help"));
+    actions.user_guide = add_action(help, QStringLiteral("&User guide"), QKeySequence::HelpContents,
+                                    [this] { show_user_guide(); });
+    actions.about = add_action(help, QStringLiteral("&About Kestrivo"), QKeySequence(),
+                               [this] { show_about(); });
+}
+
+void Form1::install_default_dialogs() {
+    dialogs_.open_file = [this](const QString& title, const QString& filters) {
+        return QFileDialog::getOpenFileName(this, title, QString(), filters);
+    };
+    dialogs_.save_file = [this](const QString& title, const QString& filters, QString& filter) {
+        return QFileDialog::getSaveFileName(this, title, QString(), filters, &filter);
+    };
+    dialogs_.choose_block = [this](const kestrivo::survey::Header& header,
+                                   const std::vector<kestrivo::survey::Row>& rows) {
+        return choose_block(this, header, rows);
+    };
+    dialogs_.print = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, this);
+        dialog.setWindowTitle(QStringLiteral("Print plot"));
+        return dialog.exec() == QDialog::Accepted;
+    };
+}
+
+void Form1::run_menu_command(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const platform::RuntimeError& error) {
+        report_(error);
+    }
+}
+
+namespace {
+
+[[noreturn]] void nothing_to(const char* what) {
+    throw platform::RuntimeError(
+        platform::ErrorKind::InvalidInput,
+        std::string("there is no plot to ") + what + " yet: press \"estimate\" first.");
+}
+
+}  // namespace
+
+void Form1::export_plot() {
+    if (!picture_.shown) nothing_to("export");
+    QString filter = QStringLiteral("PNG image (*.png)");
+    const QString path =
+        dialogs_.save_file(QStringLiteral("Export plot"), QString::fromUtf8(kPlotFilters), filter);
+    if (path.isEmpty()) return;
+    export_plot_to(path, filter);
+}
+
+void Form1::export_plot_to(const QString& path, const QString& filter) {
+    if (!picture_.shown) nothing_to("export");
+    std::string name = path.toStdString();
+    std::optional<PlotFormat> format = plot_format_of(name);
+    if (!format) {
+        // The name has no known ending: the filter the dialog showed supplies one.
+        const std::string chosen = filter.toStdString();
+        const std::size_t star = chosen.find("*.");
+        name += star == std::string::npos ? ".png" : chosen.substr(star + 1, 4);
+        format = plot_format_of(name);
+    }
+    const QSizeF size(picLL->scale_width(), picLL->scale_height());
+    platform::write_whole_file(name, plot_file(*format, picture_, size, picLL->font(), locale_));
+}
+
+void Form1::print_plot() {
+    if (!picture_.shown) nothing_to("print");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Kestrivo plot"));
+    if (!dialogs_.print(printer)) return;
+    print_plot_on(printer);
+}
+
+void Form1::print_plot_on(QPrinter& printer) {
+    if (!picture_.shown) nothing_to("print");
+    const QSizeF size(picLL->scale_width(), picLL->scale_height());
+    if (!print_plot_page(printer, picture_, size, picLL->font(), locale_)) {
+        throw platform::RuntimeError(platform::ErrorKind::FileError,
+                                     "the plot could not be printed: the printer is not ready.");
+    }
+}
+
+void Form1::copy_results() {
+    if (!last_report_) {
+        throw platform::RuntimeError(platform::ErrorKind::InvalidInput,
+                                     "there are no results to copy yet: press \"estimate\" first.");
+    }
+    const auto table = results_table(*last_report_, locale_);
+    auto* data = new QMimeData;
+    data->setText(QString::fromStdString(tab_separated(table)));
+    data->setHtml(QString::fromStdString(html_table(table)));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+void Form1::copy_plot() {
+    if (!picture_.shown) nothing_to("copy");
+    QApplication::clipboard()->setImage(picLL->image());
+}
+
+void Form1::show_user_guide() {
+    QDialog guide(this);
+    guide.setWindowTitle(QStringLiteral("Kestrivo user guide"));
+    auto* text = new QTextBrowser(&guide);
+    text->setOpenExternalLinks(true);
+    text->setSearchPaths({QStringLiteral(":/kestrivo")});
+    QFile readme(QStringLiteral(":/kestrivo/README.md"));
+    readme.open(QIODevice::ReadOnly);
+    text->setMarkdown(QString::fromUtf8(readme.readAll()));
+    text->setAccessibleName(QStringLiteral("user guide"));
+    auto* close = new QDialogButtonBox(QDialogButtonBox::Close, &guide);
+    connect(close, &QDialogButtonBox::rejected, &guide, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&guide);
+    layout->addWidget(text);
+    layout->addWidget(close);
+    guide.resize(760, 620);
+    guide.exec();
+}
+
+void Form1::show_about() {
+    QMessageBox::about(
+        this, QStringLiteral("About Kestrivo"),
+        QStringLiteral(
+            "<h3>Kestrivo %1</h3>"
+            "<p>Estimates how visible the free-roaming dogs of a city block are to a "
+            "street count, from three counts of the block.</p>"
+            "<p>Licence: MIT.</p>"
+            "<p>Built with Qt %2, NLopt (BOBYQA), Boost.Math %3 and libcsv %4.%5.%6.</p>")
+            .arg(QStringLiteral(KESTRIVO_VERSION), QString::fromLatin1(qVersion()),
+                 QStringLiteral(BOOST_LIB_VERSION).replace('_', '.'))
+            .arg(CSV_MAJOR)
+            .arg(CSV_MINOR)
+            .arg(CSV_RELEASE));
+}

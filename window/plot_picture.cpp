@@ -1,0 +1,26 @@
+// draw_plot: PlotCurve with the window's arguments, and the empty range said in words.
+#include "plot_picture.h"
+
+#include "plot_curve.h"
+
+namespace {
+
+constexpr platform::Colour kCurveColour = 0xC00000;
+constexpr const char* kNoProfilePoint =
+    "The plotting range holds no point of the profile: make the % plotting range larger "
+    "(for example 30).";
+
+}  // namespace
+
+void draw_plot(platform::DrawingSurface& surface, const PlotPicture& picture,
+               const platform::NumberLocale& locale) {
+    if (!picture.shown) return;
+    PlotCurve(surface, picture.y, picture.x, static_cast<int16_t>(picture.y.size()),
+              "log likelihood", 10, kCurveColour, -1, picture.profile_p, locale);
+    if (picture.y.empty()) {
+        // An empty plot would say nothing; the reason goes where the curve would be.
+        surface.set_current_x(surface.scale_width() / 10);
+        surface.set_current_y(surface.scale_height() / 2);
+        surface.print(kNoProfilePoint);
+    }
+}
