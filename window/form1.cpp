@@ -160,7 +160,6 @@ void Form1::name_controls() {
     chkS->setAccessibleName(QStringLiteral("include S as free parameter"));
     optP->setAccessibleName(QStringLiteral("profile and limits of P"));
     optS->setAccessibleName(QStringLiteral("profile and limits of S"));
-    Label11->setAccessibleName(QStringLiteral("percentage of all dogs seen"));
     picLL->setAccessibleName(QStringLiteral("profile log likelihood plot"));
     picLL->setAccessibleDescription(QStringLiteral("No plot yet."));
 }

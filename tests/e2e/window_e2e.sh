@@ -74,6 +74,34 @@ for _ in $(seq 100); do [ -s user.txt ] && break; sleep 0.1; done
 grep -q $'^ 29 \r$' user.txt || fail "the corrected estimate did not run"
 sleep 0.3
 xdotool search --onlyvisible --name '^Kestrivo$' >/dev/null && fail "the corrected estimate failed"
+# A survey opened through the menu: File, Open survey..., the file's name typed into the dialog,
+# the second block chosen from the list; then estimate fits that block.
+cat >"$work/survey.csv" <<'SURVEY'
+block,c100,c111,c101,c110,ward
+A-1,29,36,54,48,North
+A-2,10,20,5,5,North
+B-1,12,30,8,6,South
+SURVEY
+rm -f user.txt
+xdotool mousemove --window "$window" 18 $((top / 2)) click 1
+sleep 0.5
+xdotool key Down Return
+dialog="$(timeout 10 xdotool search --sync --onlyvisible --name '^Open survey$' | head -n1)"
+[ -n "$dialog" ] || fail "File > Open survey... opened no dialog"
+sleep 0.5
+xdotool type --delay 20 "$work/survey.csv"
+xdotool key Return
+picker="$(timeout 10 xdotool search --sync --onlyvisible --name '^Choose a block$' | head -n1)"
+[ -n "$picker" ] || fail "a survey of three blocks opened no list to choose from"
+sleep 0.3
+screenshot "$shots/choose-a-block.png"
+xdotool key Down Return
+sleep 0.5
+click "${estimate_button[@]}"
+wait_for_user_txt
+[ "$(sed -n 11,14p user.txt)" = "$(lines 10 20 5 5)" ] || fail "the chosen block was not estimated: $(sed -n 11,14p user.txt)"
+screenshot "$shots/after-open-survey.png"
+
 # Only the program's own library: beside it, or in the install layout's lib/kestrivo.
 [ ! -e "$marker" ] || fail "a planted libKestrivo.so was loaded"
 program_folder="$(cd "$(dirname "$program")" && pwd -P)"
