@@ -25,21 +25,27 @@ done
 
 start_x
 
+# estimate_fails_with PROGRAM WORDS WHAT: an estimate in a fresh window ends in an error box whose
+# message holds WORDS, and the program goes on.
+estimate_fails_with() {
+  start_program "$1"
+  click "${estimate_button[@]}"
+  [ -n "$(message_box)" ] || fail "no error box for $3"
+  local text
+  text="$(last_error)"
+  xdotool key Return
+  sleep 0.3
+  case "$text" in *"$2"*) ;; *) fail "$3: $text" ;; esac
+  kill -0 "$program_pid" || fail "the program ended with $3"
+  stop_program
+}
+
 # user.txt links to a file of someone else's: refused, the file untouched, the program on.
 echo "someone else's notes" >"$work/theirs.txt"
 ln -s "$work/theirs.txt" "$work/user.txt"
-start_program "$program"
-click "${estimate_button[@]}"
-box="$(message_box)"
-[ -n "$box" ] || fail "no error box for a user.txt that is a symbolic link"
-text="$(last_error)"
-xdotool key Return
-sleep 0.3
-case "$text" in *"symbolic link"*) ;; *) fail "the message does not name the link: $text" ;; esac
+estimate_fails_with "$program" "symbolic link" "a user.txt that is a symbolic link"
 [ "$(cat "$work/theirs.txt")" = "someone else's notes" ] || fail "the link was written through"
 [ -L "$work/user.txt" ] || fail "the link was replaced"
-kill -0 "$program_pid" || fail "the program ended"
-stop_program
 rm "$work/user.txt"
 
 # A library cut short at each of a few sizes beside a copy of the program.
@@ -47,15 +53,6 @@ mkdir "$work/install"
 cp "$program" "$work/install/Kestrivo"
 for size in 2048 8192 16384; do
   head -c "$size" "$library" >"$work/install/libKestrivo.so"
-  start_program "$work/install/Kestrivo"
-  click "${estimate_button[@]}"
-  box="$(message_box)"
-  [ -n "$box" ] || fail "no error box for a library cut at $size bytes"
-  text="$(last_error)"
-  xdotool key Return
-  sleep 0.3
-  case "$text" in *"Library damaged"*) ;; *) fail "library cut at $size bytes: $text" ;; esac
-  kill -0 "$program_pid" || fail "the program ended with a library cut at $size bytes"
-  stop_program
+  estimate_fails_with "$work/install/Kestrivo" "Library damaged" "a library cut at $size bytes"
 done
 echo "hostile folder: link refused, damaged library reported, no-display line given"

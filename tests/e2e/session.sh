@@ -21,6 +21,20 @@ start_x() {
   unset QT_QPA_PLATFORM
 }
 
+# The id of the visible window whose name matches NAME (a regular expression), waiting up to
+# SECONDS (default 10) for it; empty when there is none. Menus and dialogs come and go while
+# xdotool walks the window tree, which can make one search fail with BadWindow: it is simply
+# tried again.
+find_window() {
+  local id="" tries=$((${2:-10} * 10))
+  for _ in $(seq "$tries"); do
+    id="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)"
+    [ -n "$id" ] && break
+    sleep 0.1
+  done
+  echo "$id"
+}
+
 # start_program PROGRAM [ENV=VALUE ...]: runs it from $work and waits for its window; sets
 # $window, $win_x, $win_y, $WIDTH, $HEIGHT, and $top, the menu bar's height (the window is the
 # layout's 625 pixels plus the menu bar high).
@@ -29,7 +43,7 @@ start_program() {
   shift
   (cd "$work" && exec env "$@" "$program" >"$work/program.log" 2>&1) &
   program_pid=$!
-  window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Form1$' | head -n1)"
+  window="$(find_window '^Form1$' 20)"
   [ -n "$window" ] || fail "the window did not open: $(cat "$work/program.log")"
   sleep 0.5
   eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -50,7 +64,7 @@ simulate_button=(148 16) estimate_button=(52 200) count_100=(144 73)
 
 # Waits for the message box (its title is "Kestrivo") and prints its window id.
 message_box() {
-  timeout 10 xdotool search --sync --onlyvisible --name '^Kestrivo$' | head -n1
+  find_window '^Kestrivo$'
 }
 
 # The last run-time error the program reported (it writes each to standard error as well).

@@ -62,7 +62,7 @@ box="$(message_box)"
 screenshot "$shots/error-box.png"
 xdotool key Return
 sleep 0.5
-xdotool search --onlyvisible --name '^Kestrivo$' >/dev/null && fail "the error box stayed"
+[ -z "$(find_window '^Kestrivo$' 1)" ] || fail "the error box stayed"
 kill -0 "$program_pid" || fail "the program ended after the error"
 [ ! -e user.txt ] || fail "the failed estimate wrote user.txt"
 
@@ -73,7 +73,7 @@ click "${estimate_button[@]}"
 for _ in $(seq 100); do [ -s user.txt ] && break; sleep 0.1; done
 grep -q $'^ 29 \r$' user.txt || fail "the corrected estimate did not run"
 sleep 0.3
-xdotool search --onlyvisible --name '^Kestrivo$' >/dev/null && fail "the corrected estimate failed"
+[ -z "$(find_window '^Kestrivo$' 1)" ] || fail "the corrected estimate failed"
 # A survey opened through the menu: File, Open survey..., the file's name typed into the dialog,
 # the second block chosen from the list; then estimate fits that block.
 cat >"$work/survey.csv" <<'SURVEY'
@@ -86,12 +86,12 @@ rm -f user.txt
 xdotool mousemove --window "$window" 18 $((top / 2)) click 1
 sleep 0.5
 xdotool key Down Return
-dialog="$(timeout 10 xdotool search --sync --onlyvisible --name '^Open survey$' | head -n1)"
+dialog="$(find_window '^Open survey$')"
 [ -n "$dialog" ] || fail "File > Open survey... opened no dialog"
 sleep 0.5
 xdotool type --delay 20 "$work/survey.csv"
 xdotool key Return
-picker="$(timeout 10 xdotool search --sync --onlyvisible --name '^Choose a block$' | head -n1)"
+picker="$(find_window '^Choose a block$')"
 [ -n "$picker" ] || fail "a survey of three blocks opened no list to choose from"
 sleep 0.3
 screenshot "$shots/choose-a-block.png"

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QDomDocument>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -98,6 +99,18 @@ TEST_F(desktop_test, the_menu_bar_stands_above_the_controls_with_the_standard_sh
     EXPECT_EQ(form_.picLL->geometry(), QRect(16, 224, 953, 385));
     EXPECT_EQ(form_.height(), 9135 / 15 + 16 + bar);
     EXPECT_EQ(form_.menuBar->focusPolicy(), Qt::NoFocus);
+
+    // Help > User guide shows the README's guide from the program's own resources, picture and
+    // all, and the guide speaks of every menu command.
+    QFile guide(QStringLiteral(":/kestrivo/README.md"));
+    ASSERT_TRUE(guide.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(guide.readAll());
+    for (const char* command : {"File > Open survey", "File > Save counts", "File > Export plot",
+                                "File > Print plot", "File > Quit", "Edit > Copy results",
+                                "Edit > Copy plot", "Help > User guide", "Help > About Kestrivo"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(command))) << command;
+    }
+    EXPECT_TRUE(QFile::exists(QStringLiteral(":/kestrivo/docs/window-after-estimate.png")));
 }
 
 TEST_F(desktop_test, saved_counts_open_again_and_a_survey_block_fills_the_boxes) {
