@@ -1,6 +1,7 @@
 // make_report: one fit through the library's entry, then every quantity from the profiles.
 #include "inference_report.h"
 
+#include <algorithm>
 #include <boost/math/distributions/chi_squared.hpp>
 #include <cmath>
 #include <numeric>
@@ -94,16 +95,14 @@ std::string number_text(double value) {
     return text;
 }
 
-// Why the request cannot be fitted at all, or "".
-std::string unusable(const Library& library, const Request& request) {
+// Why the request cannot be fitted at all, or "". `n` is the dogs counted, when no count is
+// negative.
+std::string unusable(const Library& library, const Request& request,
+                     std::optional<std::int64_t> n) {
     if (!library.fit || !library.loglik) return "the likelihood library is not bound";
     if (!(request.level > 0 && request.level < 1)) return "the level must lie between 0 and 1";
-    for (int32_t c : request.counts) {
-        if (c < 0) return "a count is negative";
-    }
-    if (std::accumulate(request.counts.begin(), request.counts.end(), std::int64_t{0}) == 0) {
-        return "no dogs were counted";
-    }
+    if (!n) return "a count is negative";
+    if (*n == 0) return "no dogs were counted";
     if (request.s_held && !(*request.s_held >= 0 && *request.s_held <= 1)) {
         return "S is held outside 0 to 1";
     }
@@ -194,14 +193,12 @@ Report make_report(const Library& library, const Request& request) noexcept {
     Report report;
     try {
         report.request = request;
-        bool counts_valid = true;
-        for (int32_t c : request.counts)
-            counts_valid = counts_valid && c >= 0;
-        if (counts_valid) {
+        if (std::all_of(request.counts.begin(), request.counts.end(),
+                        [](int32_t c) { return c >= 0; })) {
             report.n =
                 std::accumulate(request.counts.begin(), request.counts.end(), std::int64_t{0});
         }
-        if (const std::string why = unusable(library, request); !why.empty()) {
+        if (const std::string why = unusable(library, request, report.n); !why.empty()) {
             nothing_estimated(report, why);
             return report;
         }

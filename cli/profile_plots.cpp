@@ -1,6 +1,6 @@
 // ProfilePlots: the window's profile grid around the estimate of P (the default 30% plotting
-// range), the profile log likelihood at each point from the analysis layer, PlotCurve on a
-// PainterSurface over an image, and the PNG written whole.
+// range), the profile log likelihood at each point from the analysis layer, the window's
+// draw_plot on a PainterSurface over an image, and the PNG written whole.
 #include "profile_plots.h"
 
 #include <QBuffer>
@@ -13,16 +13,15 @@
 #include "platform/runtime_error.h"
 #include "platform/whole_file.h"
 #include "platform/window_font.h"
-#include "plot_curve.h"
+#include "plot_picture.h"
 #include "profile_scan.h"
 
 namespace kestrivo::cli {
 namespace {
 
-// The window's plot area in pixels, its default plotting range and the curve's colour.
+// The window's plot area in pixels, and its default plotting range.
 constexpr int kWidth = 949, kHeight = 381;
 constexpr double kPlottingRange = 30;
-constexpr platform::Colour kCurveColour = 0xC00000;
 
 }  // namespace
 
@@ -53,10 +52,11 @@ void ProfilePlots::write(const survey::Row& row, const analysis::Report& report)
     const platform::NumberLocale locale{".", ""};
     const analysis::Model model(library_.loglik, row.counts, row.s_held);
     const ProfileRange range = profile_range(report.estimates->P, kPlottingRange, locale);
-    std::vector<float> y, x;
-    for (ProfileWalk walk(range); walk.more() && y.size() < 100; walk.advance()) {
-        y.push_back(static_cast<float>(model.profile_p(walk.value())));
-        x.push_back(profile_label(walk.value(), locale));
+    PlotPicture picture;
+    picture.shown = true;
+    for (ProfileWalk walk(range); walk.more() && picture.y.size() < 100; walk.advance()) {
+        picture.y.push_back(static_cast<float>(model.profile_p(walk.value())));
+        picture.x.push_back(profile_label(walk.value(), locale));
     }
 
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
@@ -66,8 +66,7 @@ void ProfilePlots::write(const survey::Row& row, const analysis::Report& report)
         platform::PainterSurface surface(painter, QSizeF(kWidth, kHeight),
                                          platform::window_font(8.25), Qt::white);
         surface.clear();
-        PlotCurve(surface, y, x, static_cast<int16_t>(y.size()), "log likelihood", 10, kCurveColour,
-                  -1, true, locale);
+        draw_plot(surface, picture, locale);
     }
     QByteArray png;
     QBuffer buffer(&png);

@@ -110,38 +110,33 @@ public:
     /// "simulate": the counts the model expects per 100 dogs for the S and P in the window.
     void Command2_Click();
 
-    // The menu commands. Each asks its question through dialogs(), then does the work in the
-    // function named after it with "_to"/"_file"/"_on", which tests call directly too.
+    // The menu commands. Each asks its question through dialogs(); a run-time error ends it. The
+    // menu's actions run them and report that error, as the command buttons do.
     void open_survey();
-    void open_survey_file(const QString& path);
     void save_counts();
-    void save_counts_to(const QString& path);
     void export_plot();
-    /// PNG, SVG or PDF by the name's ending; a name with none gets the ending of `filter`.
+    /// Export without the dialog: PNG, SVG or PDF by the name's ending; a name with none gets
+    /// the ending of `filter`.
     void export_plot_to(const QString& path, const QString& filter = QString());
     void print_plot();
-    void print_plot_on(QPrinter& printer);
     void copy_results();
     void copy_plot();
     void show_user_guide();
     void show_about();
-
-    /// What the plot area shows, for drawing it again elsewhere.
-    const PlotPicture& plot_picture() const { return picture_; }
-    /// The report of the last estimate, if it completed.
-    const std::optional<kestrivo::analysis::Report>& last_report() const { return last_report_; }
 
 private:
     void create_controls();
     void name_controls();
     void create_menus();
     void install_default_dialogs();
-    /// Runs one menu command like a command button: a run-time error ends it and is reported.
-    void run_menu_command(const std::function<void()>& command);
+    void open_survey_file(const QString& path);
+    void save_counts_to(const QString& path);
+    void print_plot_on(QPrinter& printer);
     /// Draws `picture_` in the plot area and describes it for screen readers.
     void show_plot();
     void set_tab_order();
-    /// Runs one command; a run-time error ends it and is reported, and the window goes on.
+    /// Runs one command, from a button or the menu; a run-time error ends it and is reported,
+    /// and the window goes on.
     void run_command(void (Form1::*command)());
 
     double number_in(const QLineEdit* box, const char* box_name) const;

@@ -58,12 +58,7 @@ void Form1::Command1_Click() {
         d.freeList(1) = 1;
         d.freeList(2) = 2;
     } else {
-        if (!(d.parValue(1) >= 0 && d.parValue(1) <= 1)) {
-            throw platform::RuntimeError(
-                platform::ErrorKind::InvalidInput,
-                "in the S box, " + platform::quoted(txtS->text().toStdString()) +
-                    " cannot be held: S is a share of the dogs, from 0 to 1.");
-        }
+        share_in(txtS, "S");
         d.N = 1;
         d.freeList(1) = 2;
     }

@@ -43,25 +43,25 @@ void Form1::create_menus() {
     menuBar = new QMenuBar(this);
     QMenu* file = menuBar->addMenu(QStringLiteral("&File"));
     actions.open_survey = add_action(file, QStringLiteral("&Open survey..."), QKeySequence::Open,
-                                     [this] { run_menu_command([this] { open_survey(); }); });
+                                     [this] { run_command(&Form1::open_survey); });
     actions.save_counts = add_action(file, QStringLiteral("&Save counts..."), QKeySequence::Save,
-                                     [this] { run_menu_command([this] { save_counts(); }); });
+                                     [this] { run_command(&Form1::save_counts); });
     file->addSeparator();
     actions.export_plot =
         add_action(file, QStringLiteral("&Export plot..."), QKeySequence(Qt::CTRL | Qt::Key_E),
-                   [this] { run_menu_command([this] { export_plot(); }); });
+                   [this] { run_command(&Form1::export_plot); });
     actions.print_plot = add_action(file, QStringLiteral("&Print plot..."), QKeySequence::Print,
-                                    [this] { run_menu_command([this] { print_plot(); }); });
+                                    [this] { run_command(&Form1::print_plot); });
     file->addSeparator();
     actions.quit =
         add_action(file, QStringLiteral("&Quit"), QKeySequence::Quit, [this] { close(); });
 
     QMenu* edit = menuBar->addMenu(QStringLiteral("&Edit"));
     actions.copy_results = add_action(edit, QStringLiteral("&Copy results"), QKeySequence::Copy,
-                                      [this] { run_menu_command([this] { copy_results(); }); });
+                                      [this] { run_command(&Form1::copy_results); });
     actions.copy_plot = add_action(edit, QStringLiteral("Copy &plot"),
                                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-                                   [this] { run_menu_command([this] { copy_plot(); }); });
+                                   [this] { run_command(&Form1::copy_plot); });
 
     QMenu* help = menuBar->addMenu(QStringLiteral("&Help"));
     actions.user_guide = add_action(help, QStringLiteral("&User guide"), QKeySequence::HelpContents,
@@ -86,14 +86,6 @@ void Form1::install_default_dialogs() {
         dialog.setWindowTitle(QStringLiteral("Print plot"));
         return dialog.exec() == QDialog::Accepted;
     };
-}
-
-void Form1::run_menu_command(const std::function<void()>& command) {
-    try {
-        command();
-    } catch (const platform::RuntimeError& error) {
-        report_(error);
-    }
 }
 
 namespace {
