@@ -79,6 +79,48 @@ Quantity<T> none(const std::string& why) {
     return {std::nullopt, why};
 }
 
+// With S held the profile of P is the likelihood itself, which can have two peaks: the P within
+// the limits are found from its turning points, each monotone stretch between them crossing the
+// threshold at most once. Several pieces are all kept; the one that holds the estimate is the
+// interval.
+Interval held_s_limits(const Model& model, double s, double estimate, double threshold) {
+    std::vector<double> ends{kLowerBound};
+    for (double t : model.turning_points_p(s)) {
+        if (t > ends.back() && t < kUpperBound) ends.push_back(t);
+    }
+    ends.push_back(kUpperBound);
+    const auto g = [&](double p) { return model.at(s, p) - threshold; };
+    std::vector<std::pair<double, double>> pieces;
+    double at_a = g(ends[0]);
+    bool in_piece = at_a >= 0;
+    double start = ends[0];  // where the piece being built begins, while in_piece
+    for (std::size_t k = 0; k + 1 < ends.size(); ++k) {
+        const double a = ends[k], b = ends[k + 1];
+        const double at_b = g(b);
+        if ((at_a >= 0) != (at_b >= 0)) {
+            const double x = crossing(g, a, b, at_a, at_b, kRootTolerance);
+            if (in_piece) pieces.emplace_back(start, x);
+            start = x;
+            in_piece = !in_piece;
+        }
+        at_a = at_b;
+    }
+    if (in_piece) pieces.emplace_back(start, kUpperBound);
+
+    Interval interval;
+    interval.lower = interval.upper = estimate;
+    for (const auto& [lo, hi] : pieces) {
+        if (lo <= estimate + 1e-9 && estimate - 1e-9 <= hi) {
+            interval.lower = std::fmin(lo, estimate);
+            interval.upper = std::fmax(hi, estimate);
+        }
+    }
+    interval.lower_at_bound = interval.lower == kLowerBound;
+    interval.upper_at_bound = interval.upper == kUpperBound;
+    if (pieces.size() > 1) interval.pieces = pieces;
+    return interval;
+}
+
 // Every quantity that depends on the fit gets the same reason.
 void nothing_estimated(Report& report, const std::string& why) {
     report.estimates = none<Estimates>(why);
@@ -102,7 +144,6 @@ std::string unusable(const Library& library, const Request& request,
     if (!library.fit || !library.loglik) return "the likelihood library is not bound";
     if (!(request.level > 0 && request.level < 1)) return "the level must lie between 0 and 1";
     if (!n) return "a count is negative";
-    if (*n == 0) return "no dogs were counted";
     if (request.s_held && !(*request.s_held >= 0 && *request.s_held <= 1)) {
         return "S is held outside 0 to 1";
     }
@@ -130,12 +171,20 @@ void fill(Report& report, const Library& library) {
 
     const Model model(library.loglik, request.counts, request.s_held);
     const double q = share_seen(fit.s, fit.p);
-    report.estimates = {Estimates{fit.s, fit.p, q, fit.log_likelihood}, ""};
+    const bool p_identified = !(request.s_held && *request.s_held >= 1);
+    report.estimates = {Estimates{fit.s, fit.p, q, fit.log_likelihood, p_identified}, ""};
     const double threshold = fit.log_likelihood - report.drop;
 
-    report.p_limits = {limits([&](double p) { return model.profile_p(p); }, fit.p, kLowerBound,
-                              kUpperBound, threshold),
-                       ""};
+    if (!p_identified) {
+        report.p_limits = none<Interval>(
+            "with S held at 1 every dog is seen on every count, so the counts say nothing of P");
+    } else if (request.s_held) {
+        report.p_limits = {held_s_limits(model, *request.s_held, fit.p, threshold), ""};
+    } else {
+        report.p_limits = {limits([&](double p) { return model.profile_p(p); }, fit.p, kLowerBound,
+                                  kUpperBound, threshold),
+                           ""};
+    }
     if (model.s_free()) {
         report.s_limits = {limits([&](double s) { return model.profile_s(s); }, fit.s, kLowerBound,
                                   kUpperBound, threshold),
@@ -144,14 +193,19 @@ void fill(Report& report, const Library& library) {
     } else {
         report.s_limits = none<Interval>("S is held, not estimated");
     }
-    report.p_bound = bound_of(fit.p);
+    if (p_identified) report.p_bound = bound_of(fit.p);
     const auto [q_low, q_high] = model.seen_range();
     report.seen_limits = {
         limits([&](double x) { return model.profile_seen(x); }, q, q_low, q_high, threshold), ""};
 
     const std::int64_t n = *report.n;
     const DogLimits dogs = dog_limits(model, n, report.drop);
-    report.dogs = {DogsOnBlock{double(n) / q, dogs.lower, dogs.upper}, ""};
+    // The limits come from the full likelihood of (N, q), whose top can lie a little away from
+    // n / q at the histories' own estimate of q (most where q sits near an edge of its range,
+    // or at a level near 0). The interval is widened to hold the estimate it is reported with.
+    const double n_hat = double(n) / q;
+    report.dogs = {DogsOnBlock{n_hat, std::fmin(dogs.lower, n_hat), std::fmax(dogs.upper, n_hat)},
+                   ""};
 
     // G2 = 2 (sum c ln(c / n) - max log L), the same sum as 2 sum c ln(c / (n pi)).
     double saturated = 0;
@@ -182,6 +236,31 @@ void fill(Report& report, const Library& library) {
 
 }  // namespace
 
+std::string limits_at_edges(const Report& report) {
+    std::string names;
+    const auto add = [&](const Quantity<Interval>& q, const char* lo, const char* hi) {
+        if (!q) return;
+        if (q->lower_at_bound) names += std::string(names.empty() ? "" : " ") + lo;
+        if (q->upper_at_bound) names += std::string(names.empty() ? "" : " ") + hi;
+    };
+    add(report.s_limits, "S_lo", "S_hi");
+    add(report.p_limits, "P_lo", "P_hi");
+    add(report.seen_limits, "seen_lo", "seen_hi");
+    return names;
+}
+
+std::string pieces_note(const Report& report, const std::function<std::string(double)>& number) {
+    if (!report.p_limits || report.p_limits->pieces.empty()) return "";
+    std::string text = "the P within the limits form " +
+                       std::to_string(report.p_limits->pieces.size()) + " separate pieces: ";
+    for (std::size_t i = 0; i < report.p_limits->pieces.size(); ++i) {
+        const auto& [lo, hi] = report.p_limits->pieces[i];
+        if (i) text += i + 1 == report.p_limits->pieces.size() ? " and " : ", ";
+        text += number(lo) + " to " + number(hi);
+    }
+    return text;
+}
+
 Bound bound_of(double value) {
     if (std::fabs(value - kLowerBound) <= 1e-6) return Bound::lower;
     if (std::fabs(value - kUpperBound) <= 1e-6) return Bound::upper;
@@ -200,6 +279,14 @@ Report make_report(const Library& library, const Request& request) noexcept {
         }
         if (const std::string why = unusable(library, request, report.n); !why.empty()) {
             nothing_estimated(report, why);
+            return report;
+        }
+        if (*report.n == 0) {
+            // Nobody was identified: the block's dogs are at least 0 and nothing bounds them
+            // from above; there is no visibility to fit.
+            nothing_estimated(report, "no dogs were counted");
+            report.empty_block = true;
+            report.dogs = {DogsOnBlock{0, 0, std::numeric_limits<double>::infinity()}, ""};
             return report;
         }
         fill(report, library);

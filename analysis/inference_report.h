@@ -7,9 +7,12 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "kestrivo.h"
 #include "profile_likelihood.h"
@@ -52,13 +55,20 @@ struct Interval {
     double upper = std::numeric_limits<double>::quiet_NaN();
     bool lower_at_bound = false;
     bool upper_at_bound = false;
+    /// Empty when the values within the limits form one span. Otherwise they form several
+    /// separate pieces, listed here in order; `lower` and `upper` then bound the piece that holds
+    /// the estimate, and no single interval describes the set.
+    std::vector<std::pair<double, double>> pieces;
 };
 
 struct Estimates {
-    double S;  // the held value when S is held
-    double P;
+    double S;               // the held value when S is held
+    double P;               // meaningless when !p_identified
     double seen;            // q = S + (1 - S) P, the share of all dogs seen on one count
     double log_likelihood;  // the maximum, as RLOGLIK computes it
+    /// False with S held at 1: every dog is then seen on every count and the data say nothing
+    /// about P.
+    bool p_identified = true;
 };
 
 struct DogsOnBlock {
@@ -91,6 +101,9 @@ struct Report {
     std::optional<std::int64_t> n;
     /// The fit entry's IFAIL.
     std::int32_t ifail = 0;
+    /// No dog was identified (all four counts 0): nothing to fit, but a block with no dogs seen.
+    /// Only `dogs` (0, from 0, no upper limit) has a value then.
+    bool empty_block = false;
 
     Quantity<Estimates> estimates;
     Quantity<Interval> s_limits;
@@ -103,9 +116,18 @@ struct Report {
     Quantity<AlwaysVisibleTest> always_visible;
 };
 
+/// The names of the limits that stopped at an edge of the fit's box rather than where the
+/// profile fell far enough, as the report's columns call them ("S_lo P_hi"), or "".
+std::string limits_at_edges(const Report& report);
+
+/// The sentence for limits whose values form separate pieces ("" when every interval is one
+/// span), naming the pieces with `number` writing each value.
+std::string pieces_note(const Report& report, const std::function<std::string(double)>& number);
+
 /// Fits the block and computes every quantity of the report. Never throws: data on which a
-/// quantity cannot be computed (no dogs, a negative count, counts impossible under a held S, a
-/// level outside 0..1) give that quantity's reason instead of a value.
+/// quantity cannot be computed (a negative count, counts impossible under a held S, a level
+/// outside 0..1) give that quantity's reason instead of a value. A block where no dog was
+/// identified is data, not a failure: see `empty_block`.
 Report make_report(const Library& library, const Request& request) noexcept;
 
 /// Which edge of the fit's box a value lies on, within 1e-6.

@@ -1,10 +1,24 @@
-// The profiles as one-dimensional maximisations of RLOGLIK's value.
+// The profiles, each the exact maximum over the remaining freedom. Writing a = c100, b = c111,
+// d = c101 + c110, n = a + b + d and r = S / (1 - S), the log likelihood is
+//     L = (a + 2d) ln P - n ln(P + r) + b ln(r + P^3) + (2a + d) ln(1 - P),
+// and in w = 1 - S' = P / (P + r), for P fixed,
+//     L = (a + d) ln w + b ln(1 - w (1 - P^2)) + (2a + d) ln(1 - P) + d ln P,
+// which is concave in w with its top at w = (a + d) / (n (1 - P^2)). So:
+// - P fixed: S is the clamp of that w into the box, no search at all;
+// - S fixed: the stationary points in P are the roots of a polynomial of degree 5 (L' over a
+//   common denominator that is positive in the box); the profile is the best of those and the
+//   two ends;
+// - the share seen q fixed: on the line S = (q - P) / (1 - P),
+//     L = (a + 2d) ln P + (a - b) ln(1 - P) + b ln(q - P + (1 - q) P^3) + const(q),
+//   whose stationary points are the roots of a polynomial of degree 4.
+// Every candidate is evaluated by the library's RLOGLIK, so a profile's value is the library's
+// own log likelihood at a point of the box.
 #include "profile_likelihood.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "one_dimension.h"
+#include "polynomial_roots.h"
 
 namespace kestrivo::analysis {
 namespace {
@@ -23,13 +37,50 @@ double Model::at(double s, double p) const {
     return loglik_(counts_.data(), &p, &s_in_out);
 }
 
+std::vector<double> Model::turning_points_p(double s) const {
+    const double a = counts_[0], b = counts_[1], d = double(counts_[2]) + counts_[3];
+    const double n = a + b + d;
+    const double r = s / (1 - s);
+    const Polynomial p_plus_r{r, 1}, r_plus_p3{r, 0, 0, 1}, one_minus_p{1, -1}, p{0, 1},
+        p3{0, 0, 0, 1};
+    const Polynomial numerator =
+        p_plus_r * r_plus_p3 * one_minus_p * (a + 2 * d) + p * r_plus_p3 * one_minus_p * (-n) +
+        p3 * p_plus_r * one_minus_p * (3 * b) + p * p_plus_r * r_plus_p3 * (-(2 * a + d));
+    return roots_in(numerator, kLowerBound, kUpperBound);
+}
+
+Peak Model::best_p(double s) const {
+    Peak best{kLowerBound, at(s, kLowerBound)};
+    const auto consider = [&](double p) {
+        const double value = at(s, p);
+        if (value > best.value || std::isnan(best.value)) best = {p, value};
+    };
+    consider(kUpperBound);
+    if (s < 1) {
+        for (double p : turning_points_p(s))
+            consider(p);
+    }
+    return best;
+}
+
 double Model::profile_p(double p) const {
     if (s_held_) return at(*s_held_, p);
-    return maximise([&](double s) { return at(s, p); }, kLowerBound, kUpperBound).value;
+    const double a = counts_[0], b = counts_[1], d = double(counts_[2]) + counts_[3];
+    const double n = a + b + d;
+    // The best S' for this P, then the S that gives it: S = S' P / (1 - S' (1 - P)).
+    const double s1 = 1 - (a + d) / (n * (1 - p * p));
+    double s = kLowerBound;
+    if (s1 >= 1) {
+        s = kUpperBound;
+    } else if (s1 > 0) {
+        s = into_box(s1 * p / (1 - s1 * (1 - p)));
+    }
+    // The ends compete too, so rounding in the clamp can never lose the maximum.
+    return std::max({at(s, p), at(kLowerBound, p), at(kUpperBound, p)});
 }
 
 double Model::profile_s(double s) const {
-    return maximise([&](double p) { return at(s, p); }, kLowerBound, kUpperBound).value;
+    return best_p(s).value;
 }
 
 std::pair<double, double> Model::seen_range() const {
@@ -39,17 +90,25 @@ std::pair<double, double> Model::seen_range() const {
 }
 
 double Model::profile_seen(double q) const {
-    // On the line S + (1 - S) P = q, P = (q - S) / (1 - S).
     if (s_held_) {
         const double s = *s_held_;
         return at(s, s < 1 ? into_box((q - s) / (1 - s)) : kLowerBound);
     }
-    // P >= 0.01 holds for S <= (q - 0.01) / 0.99 and P <= 0.99 for S >= (q - 0.99) / 0.01.
-    const double s_low = std::max(kLowerBound, (q - kUpperBound) / (1 - kUpperBound));
-    const double s_high = std::min(kUpperBound, (q - kLowerBound) / (1 - kLowerBound));
-    const auto on_line = [&](double s) { return at(s, into_box((q - s) / (1 - s))); };
-    if (!(s_high > s_low)) return on_line(std::clamp(s_low, kLowerBound, kUpperBound));
-    return maximise(on_line, s_low, s_high).value;
+    // On the line, S >= 0.01 holds for P <= (q - 0.01) / 0.99 and S <= 0.99 for
+    // P >= (q - 0.99) / 0.01.
+    const double p_low = std::max(kLowerBound, (q - kUpperBound) / (1 - kUpperBound));
+    const double p_high = std::min(kUpperBound, (q - kLowerBound) / (1 - kLowerBound));
+    const auto on_line = [&](double p) { return at(into_box((q - p) / (1 - p)), into_box(p)); };
+    if (!(p_high > p_low)) return on_line(p_low);
+
+    const double a = counts_[0], b = counts_[1], d = double(counts_[2]) + counts_[3];
+    const Polynomial g{q, -1, 0, 1 - q}, slope_g{-1, 0, 3 * (1 - q)}, one_minus_p{1, -1}, p{0, 1};
+    const Polynomial numerator =
+        one_minus_p * g * (a + 2 * d) + p * g * (-(a - b)) + p * one_minus_p * slope_g * b;
+    double best = std::max(on_line(p_low), on_line(p_high));
+    for (double t : roots_in(numerator, p_low, p_high))
+        best = std::max(best, on_line(t));
+    return best;
 }
 
 }  // namespace kestrivo::analysis

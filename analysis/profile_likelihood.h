@@ -8,10 +8,17 @@
 #include <cstdint>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "kestrivo.h"
 
 namespace kestrivo::analysis {
+
+/// A maximum of a function of one variable: where, and how high.
+struct Peak {
+    double x;
+    double value;
+};
 
 /// The box the window's fit works in, for S and for P alike.
 inline constexpr double kLowerBound = 0.01;
@@ -34,6 +41,11 @@ public:
     double profile_p(double p) const;
     /// The largest log likelihood with S fixed, over P in the box.
     double profile_s(double s) const;
+    /// Where that largest value lies, and the value (S below 1).
+    Peak best_p(double s) const;
+    /// The stationary points in P of the log likelihood with S fixed (below 1), inside the box,
+    /// in increasing order: the log likelihood is monotone between them.
+    std::vector<double> turning_points_p(double s) const;
     /// The largest log likelihood with the share seen on one count, q = S + (1 - S) P, fixed.
     double profile_seen(double q) const;
     /// The shares seen that the box allows: from its smallest S and P to its largest.

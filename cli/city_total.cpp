@@ -24,6 +24,12 @@ CityTotal CityTotalAccumulator::total(std::int64_t blocks_in_city, double level)
     if (k_ == 0) return total;
     const double K = double(blocks_in_city), k = double(k_);
     total.dogs = K / k * sum_;
+    if (k_ >= blocks_in_city) {
+        // A census: every block was counted, so there is no sampling error.
+        total.standard_error = 0;
+        total.lower = total.upper = *total.dogs;
+        return total;
+    }
     if (k_ < 2) return total;
     // Var(K ybar) = K^2 (1 - k/K) s^2 / k, with s^2 the variance between the blocks' estimates.
     const double variance_between = squares_ / (k - 1);

@@ -4,9 +4,11 @@
 
 #include <CLI/CLI.hpp>
 #include <QGuiApplication>
+#include <charconv>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <memory>
 
@@ -29,6 +31,24 @@ constexpr const char* kExample = R"(Example:
 Exit status: 0 every block fitted, 1 some blocks had errors (see the error
 column), 2 a usage or file error (see standard error).)";
 
+// No city has more blocks than this; a larger K is a typing slip.
+constexpr std::int64_t kMostBlocks = 1'000'000'000;
+
+// A check that the option's text is a whole number in decimal digits from `low` to `high`.
+std::function<std::string(const std::string&)> whole_number(std::int64_t low, std::int64_t high) {
+    return [=](const std::string& text) {
+        std::int64_t v = 0;
+        const bool digits =
+            !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+        const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), v);
+        if (digits && status == std::errc() && end == text.data() + text.size() && v >= low &&
+            v <= high) {
+            return std::string();
+        }
+        return "must be a whole number from " + std::to_string(low) + " to " + std::to_string(high);
+    };
+}
+
 std::string own_folder() {
     std::error_code error;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
@@ -48,12 +68,16 @@ int main(int argc, char** argv) {
         "estimates, confidence limits, dogs on the block and model checks per block.",
         "kestrivo-report");
     app.set_version_flag("--version", "kestrivo-report " KESTRIVO_VERSION);
+    // Numbers on the command line are read as plain decimals only: no hexadecimal, no silent
+    // clamping of a value too large, each refused with its range in words.
     app.add_option("--level", options.level, "confidence level of every interval")
         ->default_val(0.95)
-        ->check(CLI::Range(0.0, 1.0).description("between 0 and 1"))
         ->check([](const std::string& text) {
-            const double v = std::strtod(text.c_str(), nullptr);
-            return v > 0 && v < 1 ? std::string() : "the level must lie strictly between 0 and 1";
+            double v = 0;
+            const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), v);
+            return status == std::errc() && end == text.data() + text.size() && v > 0 && v < 1
+                       ? std::string()
+                       : "the level must be a number strictly between 0 and 1, such as 0.95";
         });
     std::string format = "csv";
     app.add_option("--format", format, "output format")
@@ -61,7 +85,12 @@ int main(int argc, char** argv) {
         ->check(CLI::IsMember({"csv", "json"}));
     app.add_option("--blocks-total", options.blocks_total,
                    "the city's number of blocks K: adds a row 'total' with the city's dogs")
-        ->check(CLI::PositiveNumber);
+        ->check(whole_number(1, kMostBlocks));
+    app.add_option("--digits", options.digits,
+                   "significant digits of every number (17: the shortest form that reads back "
+                   "to the same double)")
+        ->default_val(kestrivo::cli::kDefaultDigits)
+        ->check(whole_number(1, kestrivo::cli::kRoundTripDigits));
     app.add_option("--plots", options.plots, "write each block's profile plot as DIR/<block>.png")
         ->type_name("DIR");
     app.add_option("files", options.files, "survey files in CSV; - or none: standard input")

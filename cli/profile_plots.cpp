@@ -73,11 +73,12 @@ void ProfilePlots::write(const survey::Row& row, const analysis::Report& report)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
 
-    // Two labels that read alike as file names are told apart by their line.
-    std::string name = safe_name(row.label);
-    if (!used_.insert(name).second) {
-        name += "-line" + std::to_string(row.line);
-        used_.insert(name);
+    // Two labels that read alike as file names are told apart by their line, and by a number
+    // after that should even that name be taken: no plot of this run replaces another.
+    const std::string base = safe_name(row.label);
+    std::string name = base;
+    for (int k = 2; !used_.insert(name).second; ++k) {
+        name = base + "-line" + std::to_string(row.line) + (k > 2 ? "-" + std::to_string(k) : "");
     }
     platform::write_whole_file(
         folder_ + "/" + name + ".png",

@@ -76,7 +76,15 @@ int run_report(const Options& options, const analysis::Library& library,
     }
 
     const std::vector<std::string> carried = carried_union(inputs);
-    ReportTable table(out, options.format, carried, options.blocks_total.has_value());
+    ReportTable table(out, options.format, carried, options.blocks_total.has_value(),
+                      options.digits);
+    // A report cut short must not look whole: every write is checked, and the first failure
+    // (a full disk, a closed pipe, /dev/full) ends the run with the system's reason.
+    const auto output_failed = [&] {
+        const int error = errno;
+        return fail(std::string("the report could not be written: ") +
+                    (error ? std::strerror(error) : "output error") + ".");
+    };
     CityTotalAccumulator city;
     ProgressLine progress(err, err_is_terminal);
     std::size_t blocks = 0;
@@ -88,7 +96,9 @@ int run_report(const Options& options, const analysis::Library& library,
                 const auto values = carried_values(*row, input.reader->header(), carried);
                 if (!row->error.empty()) {
                     some_errors = true;
+                    errno = 0;
                     table.block(*row, values, nullptr, row->error);
+                    if (!out) return output_failed();
                     continue;
                 }
                 analysis::Request request;
@@ -96,23 +106,33 @@ int run_report(const Options& options, const analysis::Library& library,
                 request.s_held = row->s_held;
                 request.level = options.level;
                 const analysis::Report report = analysis::make_report(library, request);
-                if (!report.estimates) {
+                std::string error;
+                if (report.empty_block) {
+                    city.add(0, 0);  // a sampled block where nobody was seen
+                } else if (!report.estimates) {
                     some_errors = true;
-                    table.block(*row, values, &report,
-                                input.name + ", line " + std::to_string(row->line) + ": " +
-                                    report.estimates.why_not);
-                    continue;
+                    error = input.name + ", line " + std::to_string(row->line) + ": " +
+                            report.estimates.why_not;
+                } else {
+                    city.add(*report.n, report.dogs ? report.dogs->estimate : 0);
+                    if (plots && report.estimates->p_identified) {
+                        // A plot that cannot be written is this block's trouble only.
+                        try {
+                            plots->write(*row, report);
+                        } catch (const platform::RuntimeError& e) {
+                            some_errors = true;
+                            error = input.name + ", line " + std::to_string(row->line) +
+                                    ": the plot could not be written: " + e.what();
+                        }
+                    }
                 }
-                city.add(*report.n, report.dogs ? report.dogs->estimate : 0);
-                if (plots) plots->write(*row, report);
-                table.block(*row, values, &report, "");
+                errno = 0;
+                table.block(*row, values, &report, error);
+                if (!out) return output_failed();
                 progress.blocks_done(blocks);
             }
         }
     } catch (const survey::FileError& e) {
-        table.finish();
-        return fail(e.what());
-    } catch (const platform::RuntimeError& e) {
         table.finish();
         return fail(e.what());
     }
@@ -126,7 +146,9 @@ int run_report(const Options& options, const analysis::Library& library,
         }
         table.total(city.total(*options.blocks_total, options.level));
     }
+    errno = 0;
     table.finish();
+    if (!out) return output_failed();
     return some_errors ? kSomeErrors : kAllFitted;
 }
 

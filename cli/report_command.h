@@ -20,6 +20,7 @@ struct Options {
     Format format = Format::csv;
     std::optional<std::int64_t> blocks_total;  // the city's number of blocks, K
     std::optional<std::string> plots;          // folder for the profile plots
+    int digits = kDefaultDigits;               // significant digits of every number
     std::vector<std::string> files;            // "-" (or none at all): standard input
 };
 

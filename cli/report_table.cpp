@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <string_view>
 
 namespace kestrivo::cli {
 namespace {
@@ -17,23 +19,42 @@ const char* bound_text(analysis::Bound bound) {
 }  // namespace
 
 std::string shortest(double value) {
+    return with_digits(value, kRoundTripDigits);
+}
+
+std::string with_digits(double value, int digits) {
     if (std::isinf(value)) return value > 0 ? "inf" : "-inf";
+    if (value == 0) return "0";  // never "-0"
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    const auto result =
+        digits >= kRoundTripDigits
+            ? std::to_chars(buffer, buffer + sizeof buffer, value)
+            : std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
+                            std::clamp(digits, 1, kRoundTripDigits));
     return std::string(buffer, result.ptr);
+}
+
+std::string defused(const std::string& cell) {
+    if (cell.empty() || std::string_view("=+-@\t\r").find(cell.front()) == std::string::npos) {
+        return cell;
+    }
+    double number = 0;
+    const auto [end, status] = std::from_chars(cell.data(), cell.data() + cell.size(), number);
+    if (status == std::errc() && end == cell.data() + cell.size()) return cell;
+    return "'" + cell;
 }
 
 const std::vector<std::string>& ReportTable::report_columns() {
     static const std::vector<std::string> columns = {
-        "block",   "n",        "S",       "P",       "seen",   "logL",  "S_lo", "S_hi",
-        "P_lo",    "P_hi",     "seen_lo", "seen_hi", "N_hat",  "N_lo",  "N_hi", "S_bound",
-        "P_bound", "deviance", "df",      "gof_p",   "lrt_S0", "lrt_p", "error"};
+        "block", "n",       "S",       "P",     "seen",  "logL",  "S_lo",    "S_hi",    "P_lo",
+        "P_hi",  "seen_lo", "seen_hi", "N_hat", "N_lo",  "N_hi",  "S_bound", "P_bound", "deviance",
+        "df",    "gof_p",   "lrt_S0",  "lrt_p", "error", "edges", "note"};
     return columns;
 }
 
 ReportTable::ReportTable(std::ostream& out, Format format, std::vector<std::string> carried,
-                         bool with_city)
-    : out_(out), format_(format), keys_(report_columns()), with_city_(with_city) {
+                         bool with_city, int digits)
+    : out_(out), format_(format), keys_(report_columns()), with_city_(with_city), digits_(digits) {
     if (with_city_) {
         for (const char* key : {"city_N", "city_se", "city_lo", "city_hi"})
             keys_.push_back(key);
@@ -50,7 +71,7 @@ ReportTable::ReportTable(std::ostream& out, Format format, std::vector<std::stri
         return;
     }
     for (std::size_t i = 0; i < keys_.size(); ++i)
-        out_ << (i ? "," : "") << survey::csv_field(keys_[i]);
+        out_ << (i ? "," : "") << survey::csv_field(defused(keys_[i]));
     out_ << "\r\n";
 }
 
@@ -64,12 +85,13 @@ void ReportTable::block(const survey::Row& row, const std::vector<std::string>& 
         if (report->estimates) {
             const auto& e = *report->estimates;
             v[2] = e.S;
-            v[3] = e.P;
+            if (e.p_identified) v[3] = e.P;
             v[4] = e.seen;
             v[5] = e.log_likelihood;
         }
         const auto interval = [&](const analysis::Quantity<analysis::Interval>& q, int at) {
-            if (!q) return;
+            // Limits whose values form separate pieces are no interval: the note names them.
+            if (!q || !q->pieces.empty()) return;
             v[at] = q->lower;
             v[at + 1] = q->upper;
         };
@@ -79,7 +101,8 @@ void ReportTable::block(const survey::Row& row, const std::vector<std::string>& 
         if (report->dogs) {
             v[12] = report->dogs->estimate;
             v[13] = report->dogs->lower;
-            v[14] = report->dogs->upper;
+            // A block where nobody was identified has no upper limit to give: left empty.
+            if (!report->empty_block) v[14] = report->dogs->upper;
         }
         if (report->s_bound != analysis::Bound::none)
             v[15] = std::string(bound_text(report->s_bound));
@@ -94,6 +117,13 @@ void ReportTable::block(const survey::Row& row, const std::vector<std::string>& 
             v[20] = report->always_visible->statistic;
             v[21] = report->always_visible->p;
         }
+        if (const std::string edges = analysis::limits_at_edges(*report); !edges.empty()) {
+            v[23] = edges;
+        }
+        std::string note =
+            analysis::pieces_note(*report, [this](double x) { return with_digits(x, digits_); });
+        if (report->estimates && !report->estimates->p_identified) note = report->p_limits.why_not;
+        if (!note.empty()) v[24] = note;
     }
     if (with_city_) v.resize(v.size() + 4);
     for (const std::string& value : carried_values)
@@ -121,24 +151,29 @@ void ReportTable::write(const std::vector<Value>& values) {
             const Value& value = i < values.size() ? values[i] : Value();
             nlohmann::ordered_json& cell = object[keys_[i]];
             if (const double* d = std::get_if<double>(&value)) {
-                if (std::isfinite(*d)) cell = *d;
+                // The number JSON reads is the one the CSV shows at the same digits.
+                if (std::isfinite(*d))
+                    cell = std::strtod(with_digits(*d, digits_).c_str(), nullptr);
             } else if (const std::int64_t* n = std::get_if<std::int64_t>(&value)) {
                 cell = *n;
             } else if (const std::string* s = std::get_if<std::string>(&value)) {
                 cell = *s;
             }
         }
-        out_ << (first_row_ ? "\n" : ",\n") << object.dump();
+        // Survey files from older spreadsheets are often Latin-1: bytes that are not UTF-8 are
+        // written as U+FFFD rather than stopping the report.
+        out_ << (first_row_ ? "\n" : ",\n")
+             << object.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
     } else {
         for (std::size_t i = 0; i < keys_.size(); ++i) {
             const Value& value = i < values.size() ? values[i] : Value();
             if (i) out_ << ',';
             if (const double* d = std::get_if<double>(&value)) {
-                out_ << shortest(*d);
+                out_ << with_digits(*d, digits_);
             } else if (const std::int64_t* n = std::get_if<std::int64_t>(&value)) {
                 out_ << *n;
             } else if (const std::string* s = std::get_if<std::string>(&value)) {
-                out_ << survey::csv_field(*s);
+                out_ << survey::csv_field(defused(*s));
             }
         }
         out_ << "\r\n";

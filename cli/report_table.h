@@ -17,6 +17,10 @@ namespace kestrivo::cli {
 
 enum class Format { csv, json };
 
+/// The fit is good to about 1e-8: nine significant digits show all of it.
+inline constexpr int kDefaultDigits = 9;
+inline constexpr int kRoundTripDigits = 17;
+
 /// The city-wide estimate from k fitted blocks of K (see city_total.h).
 struct CityTotal {
     std::int64_t n = 0;          // dogs identified on the first count, over the fitted blocks
@@ -29,7 +33,10 @@ class ReportTable {
 public:
     /// @param carried    the carried columns' names, in output order
     /// @param with_city  adds the city columns (city_N, city_se, city_lo, city_hi)
-    ReportTable(std::ostream& out, Format format, std::vector<std::string> carried, bool with_city);
+    /// @param digits     significant digits of every number; 17 writes the shortest form that
+    ///                   reads back to the same double
+    ReportTable(std::ostream& out, Format format, std::vector<std::string> carried, bool with_city,
+                int digits = kDefaultDigits);
 
     /// One block: its report, or (`report` empty) only `error` and what the row itself holds.
     void block(const survey::Row& row, const std::vector<std::string>& carried_values,
@@ -48,10 +55,19 @@ private:
     Format format_;
     std::vector<std::string> keys_;
     bool with_city_;
+    int digits_;
     bool first_row_ = true;
 };
 
-/// A double in the shortest form that reads back to the same value; "inf" for infinity.
+/// A double in the shortest form that reads back to the same value; "inf" for infinity, and 0
+/// for a negative zero.
 std::string shortest(double value);
+
+/// A double to `digits` significant digits (kRoundTripDigits: shortest()).
+std::string with_digits(double value, int digits);
+
+/// A CSV cell that a spreadsheet would run as a formula (it starts with =, +, -, @, a tab or a
+/// carriage return and is not a number) gets a single quote in front, so it shows as text.
+std::string defused(const std::string& cell);
 
 }  // namespace kestrivo::cli

@@ -1,12 +1,22 @@
 // Bounded minimisation over NLopt's BOBYQA, with the guarantees the fit relies on: the objective
 // is only evaluated inside the box, the point returned is the best one evaluated, and nothing but
 // IFAIL reports trouble.
+//
+// Two things BOBYQA alone gets wrong on our likelihoods, and what is done about them here:
+// - With the minimum on a bound and a tolerance near the rounding of the arithmetic, its trust
+//   region step rounds to nothing and it evaluates the very same point over and over until the
+//   evaluation limit (an ordinary block then "found no maximum"). A search that proposes the same
+//   point several times running has converged as far as the arithmetic allows, and is stopped.
+// - It is a local method. Some blocks (a few dogs of three histories, very many of the fourth)
+//   have a second, higher maximum in another corner of the box. A coarse grid over the box, both
+//   edges included, finds the best region; the search then also starts from there.
 #include "minimiser.h"
 
 #include <nlopt.h>
 
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <type_traits>
 #include <vector>
 
@@ -18,6 +28,12 @@ constexpr double kInitialStep = 0.1;
 // For BOBYQA the relative x tolerance is taken against the initial radius; this lets the search
 // go on until x is good to about 1e-8 and F to about 1e-12 relative.
 constexpr double kRelativeTolerance = 1e-10;
+// The same point proposed this many times in a row means the search can make no more progress.
+constexpr int kRepeatsToStop = 4;
+// Points per variable of the coarse scan of the box, both bounds included. Only boxes of up to
+// kScanMaxVariables variables are scanned (the fit has one or two).
+constexpr int kScanPoints = 9;
+constexpr std::size_t kScanMaxVariables = 2;
 
 struct NloptDeleter {
     void operator()(nlopt_opt opt) const { nlopt_destroy(opt); }
@@ -62,11 +78,22 @@ public:
     // The objective at a point given in NLopt's coordinates. NLopt may hand us a point a rounding
     // step outside a bound, so every coordinate is clipped into the box first.
     double evaluate(const double* reduced) {
+        bool same = evaluations_ > 0;
         for (std::size_t j = 0; j < free_.size(); ++j) {
             const int i = free_[j];
-            trial_[i] = clamp_into(reduced[j], lo_[i], hi_[i]);
+            const double x = clamp_into(reduced[j], lo_[i], hi_[i]);
+            same = same && x == trial_[i];
+            trial_[i] = x;
         }
+        repeats_ = same ? repeats_ + 1 : 0;
         return evaluate_trial();
+    }
+
+    // True once the search has proposed the same point kRepeatsToStop times running.
+    bool stalled() const { return repeats_ >= kRepeatsToStop; }
+    void restart_from(const std::vector<double>& point) {
+        trial_ = point;
+        repeats_ = 0;
     }
 
     double evaluate_trial() {
@@ -112,10 +139,19 @@ private:
     double best_value_ = NAN;
     double worst_finite_ = NAN;
     long evaluations_ = 0;
+    int repeats_ = 0;
+};
+
+struct Run {
+    Search* search;
+    nlopt_opt opt;
 };
 
 double nlopt_objective(unsigned, const double* x, double*, void* data) {
-    return static_cast<Search*>(data)->evaluate(x);
+    const Run& run = *static_cast<Run*>(data);
+    const double f = run.search->evaluate(x);
+    if (run.search->stalled()) nlopt_force_stop(run.opt);
+    return f;
 }
 
 bool valid_arguments(int n, int ibound, const double* lo, const double* hi) {
@@ -143,9 +179,10 @@ MinimiserStatus run_bobyqa(Search& search, int max_evaluations, const double* lo
     if (!opt) return kNoProgress;
     std::vector<double> x = search.reduced_start();
     double f = 0.0;
+    Run run{&search, opt.get()};
     const bool configured = nlopt_set_lower_bounds(opt.get(), lower.data()) > 0 &&
                             nlopt_set_upper_bounds(opt.get(), upper.data()) > 0 &&
-                            nlopt_set_min_objective(opt.get(), nlopt_objective, &search) > 0 &&
+                            nlopt_set_min_objective(opt.get(), nlopt_objective, &run) > 0 &&
                             nlopt_set_xtol_rel(opt.get(), kRelativeTolerance) > 0 &&
                             nlopt_set_maxeval(opt.get(), max_evaluations) > 0 &&
                             nlopt_set_initial_step1(opt.get(), step) > 0;
@@ -159,12 +196,44 @@ MinimiserStatus run_bobyqa(Search& search, int max_evaluations, const double* lo
         // Rounding stopped further progress: the best point is as good as the arithmetic allows.
         case NLOPT_ROUNDOFF_LIMITED:
             return kSuccess;
+        case NLOPT_FORCED_STOP:
+            return search.stalled() ? kSuccess : kNoProgress;
         case NLOPT_MAXEVAL_REACHED:
         case NLOPT_MAXTIME_REACHED:
             return kEvaluationLimit;
         default:
             return kNoProgress;
     }
+}
+
+// The lowest point of a grid of kScanPoints per free variable over the box, bounds included;
+// every point is evaluated (and so competes for the best point). Empty for wider boxes.
+std::optional<std::vector<double>> scan_box(Search& search, const double* lo, const double* hi) {
+    const std::vector<int>& free = search.free_variables();
+    if (free.empty() || free.size() > kScanMaxVariables) return std::nullopt;
+    std::vector<double> point = search.best_point();
+    std::vector<double> lowest;
+    double lowest_value = INFINITY;
+    std::vector<int> index(free.size(), 0);
+    for (;;) {
+        for (std::size_t j = 0; j < free.size(); ++j) {
+            const int i = free[j];
+            point[i] = index[j] == kScanPoints - 1
+                           ? hi[i]
+                           : lo[i] + (hi[i] - lo[i]) * index[j] / (kScanPoints - 1);
+        }
+        search.restart_from(point);
+        const double f = search.evaluate_trial();
+        if (lowest.empty() || f < lowest_value) {
+            lowest = point;
+            lowest_value = f;
+        }
+        std::size_t j = 0;
+        while (j < free.size() && ++index[j] == kScanPoints)
+            index[j++] = 0;
+        if (j == free.size()) break;
+    }
+    return lowest;
 }
 
 }  // namespace
@@ -182,6 +251,14 @@ void E04JYF(const int32_t* N, const int32_t* IBOUND, Objective FUNCT, const doub
         MinimiserStatus status = kSuccess;
         if (!search.free_variables().empty()) {
             status = run_bobyqa(search, kEvaluationsPerVariable * n, BL, BU);
+            // A second search from the best point of the coarse scan when that point lies lower
+            // than where the first search ended: another basin, the first one missed.
+            const double first = search.best_value();
+            if (const auto lowest = scan_box(search, BL, BU);
+                lowest && std::isless(search.best_value(), first)) {
+                search.restart_from(*lowest);
+                status = run_bobyqa(search, kEvaluationsPerVariable * n, BL, BU);
+            }
         }
         // Whatever happened, X and F must describe one real evaluation.
         if (!search.evaluated()) search.evaluate_trial();

@@ -231,7 +231,6 @@ TEST(inference_report_test, data_with_nothing_to_estimate_say_why_for_each_quant
         double level;
         const char* why;
     } cases[] = {
-        {{0, 0, 0, 0}, {}, 0.95, "no dogs were counted"},
         {{3, -1, 2, 2}, {}, 0.95, "a count is negative"},
         {{29, 36, 54, 48}, 1.0, 0.95, "the counts are impossible when S is held at 1"},
         {{29, 36, 54, 48}, -0.5, 0.95, "S is held outside 0 to 1"},
@@ -250,8 +249,17 @@ TEST(inference_report_test, data_with_nothing_to_estimate_say_why_for_each_quant
         EXPECT_FALSE(report.fit_check);
         EXPECT_FALSE(report.always_visible);
     }
-    EXPECT_EQ(*report_of({0, 0, 0, 0}).n, 0);
     EXPECT_FALSE(report_of({3, -1, 2, 2}).n);
+
+    // A block where nobody was identified is data: nothing to fit, 0 dogs from 0 upwards.
+    const Report empty = report_of({0, 0, 0, 0});
+    EXPECT_TRUE(empty.empty_block);
+    EXPECT_EQ(*empty.n, 0);
+    EXPECT_FALSE(empty.estimates);
+    ASSERT_TRUE(empty.dogs);
+    EXPECT_EQ(empty.dogs->estimate, 0);
+    EXPECT_EQ(empty.dogs->lower, 0);
+    EXPECT_EQ(empty.dogs->upper, INFINITY);
     EXPECT_EQ(kestrivo::analysis::make_report({}, {}).estimates.why_not,
               "the likelihood library is not bound");
 
@@ -261,6 +269,59 @@ TEST(inference_report_test, data_with_nothing_to_estimate_say_why_for_each_quant
     EXPECT_EQ(all_seen.estimates->seen, 1.0);
     EXPECT_EQ(all_seen.dogs->lower, 7.0);
     EXPECT_EQ(all_seen.dogs->upper, 7.0);
+}
+
+// Blocks that once went wrong: a fit that ran out of evaluations on an edge (the same point
+// proposed over and over), a fit that stopped in the lower of two corners, and profiles of S
+// whose inner maximum over P has two peaks (the near one is not the profile).
+TEST(inference_report_test, regressions_fits_on_edges_and_profiles_with_two_peaks) {
+    const ref::Counts cases[] = {{6, 28, 6, 20},  {93, 112, 94, 105}, {1, 100000, 1, 1},
+                                 {0, 1000, 0, 0}, {1, 23, 1, 0},      {2, 6, 0, 1},
+                                 {2, 23, 1, 1}};
+    for (const auto& counts : cases) {
+        SCOPED_TRACE(name(counts, {}));
+        EXPECT_EQ(report_of(counts).ifail, 0);
+        expect_matches_reference(counts);
+    }
+    EXPECT_NEAR(report_of({1, 23, 1, 0}).s_limits->lower, 0.1512, 1e-4);
+    EXPECT_NEAR(report_of({1, 100000, 1, 1}).estimates->log_likelihood, -46.9512047211, 1e-9);
+}
+
+// With S held the P within the limits can be two separate pieces; they are reported as such. With
+// S held at 1 every dog is always seen and P is not identified.
+TEST(inference_report_test, limits_of_p_with_s_held_in_pieces_or_not_identified) {
+    const Report split = report_of({0, 15, 0, 0}, 0.5);
+    ASSERT_TRUE(split.p_limits);
+    ASSERT_EQ(split.p_limits->pieces.size(), 2u);
+    EXPECT_EQ(split.p_limits->pieces[0].first, 0.01);
+    EXPECT_NEAR(split.p_limits->pieces[0].second, 0.152, 1e-3);
+    EXPECT_NEAR(split.p_limits->pieces[1].first, 0.848, 1e-3);
+    EXPECT_EQ(split.p_limits->pieces[1].second, 0.99);
+    EXPECT_EQ(kestrivo::analysis::pieces_note(split, [](double x) { return std::to_string(x); }),
+              "the P within the limits form 2 separate pieces: 0.010000 to 0.152005 and "
+              "0.847995 to 0.990000");
+    EXPECT_TRUE(report_of({29, 36, 54, 48}, 0.3).p_limits->pieces.empty());
+
+    const Report all_seen = report_of({0, 7, 0, 0}, 1.0);
+    EXPECT_FALSE(all_seen.estimates->p_identified);
+    EXPECT_FALSE(all_seen.p_limits);
+    EXPECT_EQ(all_seen.p_bound, Bound::none);
+}
+
+// The dogs' interval holds its estimate even where the full likelihood's top lies beside n / q,
+// and at a level so low that the interval shrinks to that top.
+TEST(inference_report_test, the_dogs_interval_holds_its_estimate) {
+    for (const double level : {0.95, 1e-7}) {
+        for (const ref::Counts& counts : {ref::Counts{0, 1000, 0, 0}, ref::Counts{1, 1000000, 1, 1},
+                                          ref::Counts{29, 36, 54, 48}}) {
+            SCOPED_TRACE(name(counts, {}));
+            const Report report = report_of(counts, {}, level);
+            ASSERT_TRUE(report.dogs);
+            EXPECT_LE(report.dogs->lower, report.dogs->estimate);
+            EXPECT_GE(report.dogs->upper, report.dogs->estimate);
+        }
+    }
+    EXPECT_EQ(kestrivo::analysis::limits_at_edges(report_of({1, 2, 0, 1})).substr(0, 4), "S_lo");
 }
 
 }  // namespace

@@ -39,6 +39,7 @@ Options with_files(std::vector<std::string> files, Format format = Format::csv) 
     Options options;
     options.files = std::move(files);
     options.format = format;
+    options.digits = kestrivo::cli::kRoundTripDigits;  // to the last bit
     return options;
 }
 
@@ -93,14 +94,14 @@ TEST(report_command_test, one_row_per_block_in_input_order_with_the_analysis_lay
     const auto rows = cells(r.out);
     ASSERT_EQ(rows.size(), 4u);
     const std::vector<std::string> header = {
-        "block",   "n",        "S",       "P",       "seen",   "logL",  "S_lo",  "S_hi",
-        "P_lo",    "P_hi",     "seen_lo", "seen_hi", "N_hat",  "N_lo",  "N_hi",  "S_bound",
-        "P_bound", "deviance", "df",      "gof_p",   "lrt_S0", "lrt_p", "error", "ward"};
+        "block", "n",       "S",       "P",     "seen",  "logL",  "S_lo",    "S_hi",    "P_lo",
+        "P_hi",  "seen_lo", "seen_hi", "N_hat", "N_lo",  "N_hi",  "S_bound", "P_bound", "deviance",
+        "df",    "gof_p",   "lrt_S0",  "lrt_p", "error", "edges", "note",    "ward"};
     EXPECT_EQ(rows[0], header);
     EXPECT_EQ(rows[1][0], "A-1");
     EXPECT_EQ(rows[2][0], "A-2");
     EXPECT_EQ(rows[3][0], "B-1");
-    EXPECT_EQ(rows[3][23], "South");
+    EXPECT_EQ(rows[3][25], "South");
 
     // Every number reads back to the very double the analysis layer computes.
     const auto a1 = report_for({29, 36, 54, 48});
@@ -145,7 +146,7 @@ TEST(report_command_test, json_has_the_same_keys_with_numbers_and_null_where_no_
     EXPECT_TRUE(rows[0]["error"].is_null());
     EXPECT_TRUE(rows[2]["S_lo"].is_null());
     EXPECT_EQ(rows[2]["ward"], "South");
-    EXPECT_EQ(rows[0].size(), 24u);
+    EXPECT_EQ(rows[0].size(), 26u);
 
     // An empty survey is an empty array; an upper limit never reached is null in JSON, inf in CSV.
     EXPECT_EQ(
@@ -171,10 +172,14 @@ TEST(report_command_test, rows_that_cannot_be_read_or_fitted_keep_their_place_an
                                "more)");
     for (int c = 1; c <= 21; ++c)
         EXPECT_EQ(rows[2][c], "") << c;
-    EXPECT_EQ(rows[2][23], "W");
+    EXPECT_EQ(rows[2][25], "W");
+    // A block where nobody was seen is data: no visibility, 0 dogs from 0, no upper limit.
     EXPECT_EQ(rows[3][1], "0");
-    EXPECT_EQ(rows[3][22], dir.file("bad.csv") + ", line 4: no dogs were counted");
+    EXPECT_EQ(rows[3][22], "");
     EXPECT_EQ(rows[3][2], "");
+    EXPECT_EQ(rows[3][12], "0");
+    EXPECT_EQ(rows[3][13], "0");
+    EXPECT_EQ(rows[3][14], "");
     EXPECT_NE(rows[4][2], "") << "the rows after an error are fitted";
 }
 
@@ -229,11 +234,11 @@ TEST(report_command_test, several_inputs_in_order_with_the_union_of_their_carrie
     EXPECT_EQ(std::vector<std::string>(rows[0].end() - 2, rows[0].end()),
               (std::vector<std::string>{"date", "ward"}));
     EXPECT_EQ(rows[1][0], "2") << "no block column: the line number";
-    EXPECT_EQ(rows[1][23], "2026-01-01");
-    EXPECT_EQ(rows[1][24], "");
-    EXPECT_EQ(rows[2][24], "East");
-    EXPECT_EQ(rows[3][23], "2026-01-02");
-    EXPECT_EQ(rows[3][24], "West, upper");
+    EXPECT_EQ(rows[1][25], "2026-01-01");
+    EXPECT_EQ(rows[1][26], "");
+    EXPECT_EQ(rows[2][26], "East");
+    EXPECT_EQ(rows[3][25], "2026-01-02");
+    EXPECT_EQ(rows[3][26], "West, upper");
 }
 
 TEST(report_command_test, the_city_total_from_a_simple_random_sample_of_blocks) {
@@ -257,10 +262,10 @@ TEST(report_command_test, the_city_total_from_a_simple_random_sample_of_blocks) 
     const double se = std::sqrt(120.0 * 120.0 * (1 - 3.0 / 120) * s2 / 3);
     const double t = 4.302652729911275;  // Student's t, 2 df, 97.5%, from tables
     EXPECT_NEAR(number(total[12]), y[0] + y[1] + y[2], 1e-9);
-    EXPECT_NEAR(number(total[23]), 40 * (y[0] + y[1] + y[2]), 1e-7);
-    EXPECT_NEAR(number(total[24]), se, 1e-7);
-    EXPECT_NEAR(number(total[25]), 263, 1e-9) << "never below the dogs identified";
-    EXPECT_NEAR(number(total[26]), 40 * (y[0] + y[1] + y[2]) + t * se, 1e-4);
+    EXPECT_NEAR(number(total[25]), 40 * (y[0] + y[1] + y[2]), 1e-7);
+    EXPECT_NEAR(number(total[26]), se, 1e-7);
+    EXPECT_NEAR(number(total[27]), 263, 1e-9) << "never below the dogs identified";
+    EXPECT_NEAR(number(total[28]), 40 * (y[0] + y[1] + y[2]) + t * se, 1e-4);
 
     // All blocks of the city: no sampling error left.
     kestrivo::cli::CityTotalAccumulator all;

@@ -28,7 +28,7 @@ output="$(cd "$prefix/work" && LD_LIBRARY_PATH="$prefix/work/decoys:$prefix/work
   KESTRIVO_PLANTED_MARKER="$marker" "$prefix/bin/kestrivo-report" --blocks-total 120 "$survey")"
 [ ! -e "$marker" ] || fail "kestrivo-report loaded a planted libKestrivo.so"
 # Rows in order with their n, P to six decimals, no error and the ward carried; then the total.
-summary="$(printf '%s\n' "$output" | tr -d '\r' | awk -F, 'NR > 1 { printf "%s %s %.6f [%s] %s\n", $1, $2, $4, $23, $28 }')"
+summary="$(printf '%s\n' "$output" | tr -d '\r' | awk -F, 'NR > 1 { printf "%s %s %.6f [%s] %s\n", $1, $2, $4, $23, $30 }')"
 expected="A-1 167 0.514812 [] North
 A-2 40 0.333333 [] North
 B-1 56 0.660714 [] South

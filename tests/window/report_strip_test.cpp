@@ -18,9 +18,9 @@ const platform::NumberLocale kPoint{".", ","};
 Report a_report() {
     Report r;
     r.estimates = {kestrivo::analysis::Estimates{0.2, 0.4, 0.52, -50}, ""};
-    r.p_limits = {Interval{0.3012, 0.5, false, false}, ""};
-    r.s_limits = {Interval{0.01, 0.35, true, false}, ""};
-    r.seen_limits = {Interval{0.41, 0.6, false, false}, ""};
+    r.p_limits = {Interval{0.3012, 0.5, false, false, {}}, ""};
+    r.s_limits = {Interval{0.01, 0.35, true, false, {}}, ""};
+    r.seen_limits = {Interval{0.41, 0.6, false, false, {}}, ""};
     r.dogs = {kestrivo::analysis::DogsOnBlock{120.5, 101.4, 160.6}, ""};
     r.fit_check = {kestrivo::analysis::FitCheck{0.5, 1, 0.4795}, ""};
     return r;
