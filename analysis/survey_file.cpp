@@ -5,6 +5,8 @@
 #include <csv.h>
 
 #include <algorithm>
+#include <cmath>
+#include <unordered_set>
 #include <cctype>
 #include <charconv>
 #include <deque>
@@ -13,6 +15,13 @@
 
 namespace kestrivo::survey {
 namespace {
+
+// No sane survey line is longer than this; a longer one is an error of its row.
+constexpr std::size_t kLongestLine = std::size_t{1} << 20;
+// A quoted field may hold line ends, but a record still open after this many lines (or bytes) is
+// a stray quote swallowing the rows after it, not one long field.
+constexpr std::size_t kMostRecordLines = 100;
+constexpr std::size_t kMostRecordBytes = kLongestLine;
 
 std::string trimmed(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -23,30 +32,45 @@ std::string trimmed(std::string_view text) {
     return std::string(text);
 }
 
-// How many line ends `text` holds: CR LF, LF, and a CR alone (old Mac files) each count once.
-std::size_t line_ends(std::string_view text) {
-    std::size_t ends = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) {
-            ++ends;
-        }
-    }
-    return ends;
-}
+// One physical line of the file, with its line end (CR LF, LF or CR alone).
+struct Line {
+    std::size_t number = 0;
+    std::string text;
+    bool too_long = false;  // longer than kLongestLine: its text is dropped, not kept
+};
 
-// The next physical line of `in` with its line end, whichever of CR LF, LF or CR it is. False at
-// the end of the stream.
-bool next_line(std::istream& in, std::string& line) {
-    line.clear();
-    for (int c = in.get(); c != std::char_traits<char>::eof(); c = in.get()) {
-        line += static_cast<char>(c);
+// Reads the next physical line of `in`. A line longer than kLongestLine is read to its end
+// without being kept, so a file with no line ends (or /dev/zero) never makes memory grow. False
+// at the end of the stream.
+bool next_line(std::istream& in, Line& line) try {
+    line.text.clear();
+    line.too_long = false;
+    std::streambuf* buffer = in.rdbuf();
+    bool any = false;
+    for (int c = buffer->sbumpc(); c != std::char_traits<char>::eof(); c = buffer->sbumpc()) {
+        any = true;
+        if (!line.too_long) {
+            line.text += static_cast<char>(c);
+            if (line.text.size() > kLongestLine) {
+                line.too_long = true;
+                line.text.clear();
+            }
+        }
         if (c == '\n') return true;
         if (c == '\r') {
-            if (in.peek() == '\n') line += static_cast<char>(in.get());
+            if (buffer->sgetc() == '\n') {
+                buffer->sbumpc();
+                if (!line.too_long) line.text += '\n';
+            }
             return true;
         }
     }
-    return !line.empty();
+    if (!any) in.setstate(std::ios::eofbit);
+    return any;
+} catch (const std::exception&) {
+    // A stream buffer reports a read error (a folder, an I/O error) by throwing.
+    in.setstate(std::ios::badbit);
+    return false;
 }
 
 std::string lower(std::string text) {
@@ -55,25 +79,27 @@ std::string lower(std::string text) {
     return text;
 }
 
-// The fields of one record as libcsv hands them over, with the line the record starts on, and the
-// records completed so far.
+// A record as libcsv hands it over: its fields and the line it starts on; or, for a record that
+// could not be read, the reason instead of fields.
+struct Record {
+    std::vector<std::string> fields;
+    std::size_t line = 0;
+    std::string error;
+};
+
+// The fields of the record being parsed, and the records completed so far.
 struct Records {
     std::vector<std::string> fields;
-    std::size_t feeding_line = 0;  // the physical line being fed to the parser
-    std::size_t start_line = 0;    // where the record in `fields` began
-    std::deque<std::pair<std::vector<std::string>, std::size_t>> complete;
+    std::size_t start_line = 0;  // where the record in `fields` began
+    std::deque<Record> complete;
 
     static void field(void* data, size_t size, void* self) {
         auto& r = *static_cast<Records*>(self);
-        const std::string_view text(static_cast<const char*>(data), data ? size : 0);
-        if (r.fields.empty()) {
-            r.start_line = r.feeding_line - line_ends(text);
-        }
-        r.fields.emplace_back(text);
+        r.fields.emplace_back(static_cast<const char*>(data), data ? size : 0);
     }
     static void record(int, void* self) {
         auto& r = *static_cast<Records*>(self);
-        r.complete.emplace_back(std::move(r.fields), r.start_line);
+        r.complete.push_back({std::move(r.fields), r.start_line, ""});
         r.fields.clear();
     }
 };
@@ -94,18 +120,19 @@ struct Layout {
     Header header;
 };
 
-Layout layout_of(const std::vector<std::string>& names, const std::string& file_name) {
+Layout layout_of(std::vector<std::string> names, const std::string& file_name) {
     Layout layout;
     layout.width = names.size();
     std::array<std::optional<std::size_t>, 4> counts;
-    std::vector<std::string> seen;
+    std::unordered_set<std::string> seen;  // a hash set: a header of a million columns is linear
     for (std::size_t i = 0; i < names.size(); ++i) {
+        // A column without a name is named by its place, so two of them stay two columns.
+        if (trimmed(names[i]).empty()) names[i] = "column " + std::to_string(i + 1);
         const std::string name = lower(trimmed(names[i]));
-        if (!name.empty() && std::find(seen.begin(), seen.end(), name) != seen.end()) {
+        if (!seen.insert(name).second) {
             throw FileError(file_name + ": the column \"" + trimmed(names[i]) +
                             "\" appears twice in the header.");
         }
-        seen.push_back(name);
         const auto count = std::find(kCountColumns.begin(), kCountColumns.end(), name);
         if (count != kCountColumns.end()) {
             counts[static_cast<std::size_t>(count - kCountColumns.begin())] = i;
@@ -142,16 +169,30 @@ std::string quoted(std::string_view text) {
     return "\"" + std::string(text.substr(0, kShown)) + "...\"";
 }
 
-// A count: digits only (a "+" in front allowed), at most 2^31 - 1. Returns "" or why not.
+// A count: digits (a "+" in front allowed), or a number whose value is whole, as a spreadsheet
+// may write it ("12.0"), at most 2^31 - 1. Returns "" or why not.
 std::string read_count(const std::string& text, int32_t& count) {
     if (text.empty()) return "the value is missing";
     std::string_view digits = text;
     if (digits.front() == '+') digits.remove_prefix(1);
     const bool plain = !digits.empty() && std::all_of(digits.begin(), digits.end(),
                                                       [](char c) { return c >= '0' && c <= '9'; });
-    if (!plain) return quoted(text) + " is not a whole number of dogs (0 or more)";
-    const auto [end, status] = std::from_chars(digits.data(), digits.data() + digits.size(), count);
-    if (status == std::errc::result_out_of_range) return quoted(text) + " is too large";
+    if (plain) {
+        const auto [end, status] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), count);
+        if (status == std::errc::result_out_of_range) return quoted(text) + " is too large";
+        return "";
+    }
+    double value = 0;
+    const auto [end, status] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    const bool number = !digits.empty() && status == std::errc() &&
+                        end == digits.data() + digits.size() && digits.front() != '-';
+    if (!number || !(value >= 0) || value != std::floor(value)) {
+        return quoted(text) + " is not a whole number of dogs (0 or more)";
+    }
+    if (value > double(std::numeric_limits<int32_t>::max())) return quoted(text) + " is too large";
+    count = static_cast<int32_t>(value);
     return "";
 }
 
@@ -163,7 +204,7 @@ std::string read_share(const std::string& text, std::optional<double>& share) {
     if (status != std::errc() || end != text.data() + text.size() || !(value >= 0 && value <= 1)) {
         return quoted(text) + " is not a share from 0 to 1 (a number such as 0.25)";
     }
-    share = value;
+    share = value + 0.0;  // -0 is 0
     return "";
 }
 
@@ -206,49 +247,132 @@ bool blank(const std::vector<std::string>& fields) {
 
 }  // namespace
 
+// libcsv's state between records: a line fed in this state starts a new record.
+constexpr int kRowNotBegun = 0;
+
 struct SurveyReader::State {
     std::istream& in;
     std::string file_name;
-    std::unique_ptr<csv_parser, ParserDeleter> parser{new csv_parser};
+    std::unique_ptr<csv_parser, ParserDeleter> parser;
     Records records;
     std::optional<Layout> layout;
     bool finished = false;
-    bool last_line_ended = false;
+    std::size_t lines_read = 0;
+    std::deque<Line> again;          // lines to feed once more, ahead of the stream
+    std::vector<Line> record_lines;  // the lines of the record being parsed, from its first
+    std::size_t record_bytes = 0;
 
     State(std::istream& stream, std::string name) : in(stream), file_name(std::move(name)) {
-        if (csv_init(parser.get(), 0) != 0) throw FileError(file_name + ": out of memory.");
+        reset_parser();
+    }
+
+    // Strict mode: a quote that does not end its field ("Main St" corner, "1"0) is an error
+    // rather than text that keeps the field open over the rows after it.
+    void reset_parser() {
+        parser.reset(new csv_parser);
+        if (csv_init(parser.get(), CSV_STRICT | CSV_STRICT_FINI) != 0) {
+            throw FileError(file_name + ": out of memory.");
+        }
+        records.fields.clear();
+        record_lines.clear();
+        record_bytes = 0;
     }
 
     // The next record that is not blank, feeding the parser line by line as far as needed.
-    std::optional<std::pair<std::vector<std::string>, std::size_t>> next_record() {
+    std::optional<Record> next_record() {
         for (;;) {
             while (!records.complete.empty()) {
-                auto record = std::move(records.complete.front());
+                Record record = std::move(records.complete.front());
                 records.complete.pop_front();
-                if (!blank(record.first)) return record;
+                if (!record.error.empty() || !blank(record.fields)) return record;
             }
             if (finished) return std::nullopt;
             feed_line();
         }
     }
 
+    // The record being parsed cannot be read: it becomes an error of its first line, and every
+    // line after that one is read again as the start of new records, so one stray quote costs
+    // one row, not the rest of the file.
+    void broken(const std::string& why) {
+        const std::size_t line = records.start_line;
+        const std::size_t column = records.fields.size() + 1;
+        records.complete.push_back(
+            {{}, line,
+             file_name + ", line " + std::to_string(line) + ", column " + std::to_string(column) +
+                 ": " + why});
+        std::vector<Line> lines = std::move(record_lines);
+        reset_parser();
+        for (std::size_t k = lines.size(); k-- > 1;)
+            again.push_front(std::move(lines[k]));
+    }
+
+    bool take_line(Line& line) {
+        if (!again.empty()) {
+            line = std::move(again.front());
+            again.pop_front();
+            return true;
+        }
+        if (!next_line(in, line)) return false;
+        line.number = ++lines_read;
+        if (line.number == 1) {
+            // A byte-order mark (some tools write two) is no part of the first column's name.
+            while (line.text.starts_with("\xEF\xBB\xBF"))
+                line.text.erase(0, 3);
+        }
+        return true;
+    }
+
     void feed_line() {
-        std::string line;
-        if (!next_line(in, line)) {
+        Line line;
+        if (!take_line(line)) {
             if (in.bad()) throw FileError(file_name + ": the file could not be read to its end.");
-            // After a last line end the parser stands at the start of a line that never comes; a
-            // field still open there holds that line end too.
-            if (last_line_ended) ++records.feeding_line;
-            csv_fini(parser.get(), Records::field, Records::record, &records);
+            if (parser->pstate != kRowNotBegun && parser->quoted) {
+                broken("a quoted field has no closing quote");
+                return;
+            }
+            if (csv_fini(parser.get(), Records::field, Records::record, &records) != 0) {
+                broken("a quoted field has no closing quote");
+                return;
+            }
             finished = true;
             return;
         }
-        ++records.feeding_line;
-        last_line_ended = line.back() == '\n' || line.back() == '\r';
-        if (records.feeding_line == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
-        if (csv_parse(parser.get(), line.data(), line.size(), Records::field, Records::record,
-                      &records) != line.size()) {
-            throw FileError(file_name + ": " + csv_strerror(csv_error(parser.get())) + ".");
+        const bool starts_record = parser->pstate == kRowNotBegun;
+        if (line.too_long) {
+            if (!starts_record) {
+                again.push_front(std::move(line));
+                broken("a quoted field runs on past the longest line a survey may have (1 MB)");
+                return;
+            }
+            records.complete.push_back(
+                {{}, line.number,
+                 file_name + ", line " + std::to_string(line.number) +
+                     ", column 1: the line is longer than a survey line may be (1 MB)"});
+            return;
+        }
+        if (starts_record) {
+            records.start_line = line.number;
+            record_lines.clear();
+            record_bytes = 0;
+        }
+        record_bytes += line.text.size();
+        record_lines.push_back(line);
+        if (csv_parse(parser.get(), line.text.data(), line.text.size(), Records::field,
+                      Records::record, &records) != line.text.size()) {
+            if (csv_error(parser.get()) != CSV_EPARSE) {
+                throw FileError(file_name + ": " + csv_strerror(csv_error(parser.get())) + ".");
+            }
+            broken("a quoted field is malformed (a quote inside a field must be doubled, and a "
+                   "closing quote must end the field)");
+            return;
+        }
+        if (parser->pstate == kRowNotBegun) {
+            record_lines.clear();
+            record_bytes = 0;
+        } else if (record_lines.size() > kMostRecordLines || record_bytes > kMostRecordBytes) {
+            broken("a quoted field is still open after " + std::to_string(record_lines.size()) +
+                   " lines; is a closing quote missing?");
         }
     }
 };
@@ -261,7 +385,8 @@ SurveyReader::SurveyReader(std::istream& in, std::string file_name)
                         ": the file is empty; a survey needs a header row with c100, c111, c101 "
                         "and c110.");
     }
-    state_->layout = layout_of(header->first, state_->file_name);
+    if (!header->error.empty()) throw FileError(header->error + " (in the header).");
+    state_->layout = layout_of(header->fields, state_->file_name);
 }
 
 SurveyReader::~SurveyReader() = default;
@@ -273,7 +398,15 @@ const Header& SurveyReader::header() const {
 std::optional<Row> SurveyReader::next() {
     const auto record = state_->next_record();
     if (!record) return std::nullopt;
-    return row_of(record->first, record->second, *state_->layout, state_->file_name);
+    if (!record->error.empty()) {
+        Row row;
+        row.line = record->line;
+        row.label = std::to_string(record->line);
+        row.carried.assign(state_->layout->carried_at.size(), "");
+        row.error = record->error;
+        return row;
+    }
+    return row_of(record->fields, record->line, *state_->layout, state_->file_name);
 }
 
 void read_survey(std::istream& in, const std::string& file_name,

@@ -12,6 +12,7 @@
 #include <iostream>
 #include <memory>
 
+#include "library_digest.h"
 #include "platform/library_binding.h"
 #include "platform/runtime_error.h"
 #include "profile_plots.h"
@@ -109,7 +110,8 @@ int main(int argc, char** argv) {
     options.format = format == "json" ? kestrivo::cli::Format::json : kestrivo::cli::Format::csv;
 
     // Only the libKestrivo.so beside the program or in its install layout, by absolute path.
-    platform::LibraryBinding binding(platform::kestrivo_library_paths(own_folder()));
+    platform::LibraryBinding binding(platform::kestrivo_library_paths(own_folder()),
+                                     kestrivo_library_sha256());
     kestrivo::analysis::Library library;
     try {
         library.fit = reinterpret_cast<kestrivo_n_e04jyf_fn>(binding.entry("N_E04JYF"));

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <memory>
+#include <unordered_map>
 
 #include "city_total.h"
 #include "platform/runtime_error.h"
@@ -19,27 +21,31 @@ struct Input {
     std::string name;
     std::unique_ptr<std::ifstream> file;  // empty for standard input
     std::unique_ptr<survey::SurveyReader> reader;
+    std::vector<std::size_t> carried_at;  // output place of each of its carried columns
 };
 
-// The carried columns of every input, each name once, in order of first appearance.
-std::vector<std::string> carried_union(const std::vector<Input>& inputs) {
+// The carried columns of every input, each name once, in order of first appearance; and for
+// each input, where each of its carried columns goes in that order. Hashed, so that a header of
+// many thousand columns costs linear time.
+std::vector<std::string> carried_union(std::vector<Input>& inputs) {
     std::vector<std::string> names;
-    for (const Input& input : inputs) {
+    std::unordered_map<std::string, std::size_t> place;
+    for (Input& input : inputs) {
         for (const std::string& name : input.reader->header().carried) {
-            if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+            const auto [at, added] = place.emplace(name, names.size());
+            if (added) names.push_back(name);
+            input.carried_at.push_back(at->second);
         }
     }
     return names;
 }
 
 // A row's carried values in the output's order: empty where its file lacks the column.
-std::vector<std::string> carried_values(const survey::Row& row, const survey::Header& header,
-                                        const std::vector<std::string>& names) {
-    std::vector<std::string> values(names.size());
-    for (std::size_t i = 0; i < header.carried.size() && i < row.carried.size(); ++i) {
-        const auto at = std::find(names.begin(), names.end(), header.carried[i]);
-        values[static_cast<std::size_t>(at - names.begin())] = row.carried[i];
-    }
+std::vector<std::string> carried_values(const survey::Row& row, const Input& input,
+                                        std::size_t columns) {
+    std::vector<std::string> values(columns);
+    for (std::size_t i = 0; i < input.carried_at.size() && i < row.carried.size(); ++i)
+        values[input.carried_at[i]] = row.carried[i];
     return values;
 }
 
@@ -61,9 +67,12 @@ int run_report(const Options& options, const analysis::Library& library,
     std::vector<Input> inputs;
     try {
         for (const std::string& name : names) {
-            Input input{name == "-" ? "standard input" : name, nullptr, nullptr};
+            Input input{name == "-" ? "standard input" : name, nullptr, nullptr, {}};
             std::istream* stream = &standard_input;
             if (name != "-") {
+                if (std::filesystem::is_directory(name)) {
+                    return fail(name + ": is a folder, not a survey file.");
+                }
                 input.file = std::make_unique<std::ifstream>(name, std::ios::binary);
                 if (!*input.file) return fail(name + ": " + std::strerror(errno) + ".");
                 stream = input.file.get();
@@ -93,7 +102,7 @@ int run_report(const Options& options, const analysis::Library& library,
         for (Input& input : inputs) {
             while (const std::optional<survey::Row> row = input.reader->next()) {
                 ++blocks;
-                const auto values = carried_values(*row, input.reader->header(), carried);
+                const auto values = carried_values(*row, input, carried.size());
                 if (!row->error.empty()) {
                     some_errors = true;
                     errno = 0;

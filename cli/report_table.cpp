@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string_view>
+#include <unordered_set>
 
 namespace kestrivo::cli {
 namespace {
@@ -61,8 +62,9 @@ ReportTable::ReportTable(std::ostream& out, Format format, std::vector<std::stri
     }
     // A carried column that bears the name of one of ours keeps its values under a name of its
     // own rather than overwriting ours.
+    std::unordered_set<std::string> taken(keys_.begin(), keys_.end());
     for (std::string& name : carried) {
-        while (std::find(keys_.begin(), keys_.end(), name) != keys_.end())
+        while (!taken.insert(name).second)
             name += " (input)";
         keys_.push_back(name);
     }
@@ -146,24 +148,27 @@ void ReportTable::total(const CityTotal& total) {
 
 void ReportTable::write(const std::vector<Value>& values) {
     if (format_ == Format::json) {
-        nlohmann::ordered_json object = nlohmann::ordered_json::object();
+        // Written by hand around nlohmann's string escaping, so that a number shows exactly the
+        // digits the CSV shows. Survey files from older spreadsheets are often Latin-1: bytes
+        // that are not UTF-8 are written as U+FFFD rather than stopping the report.
+        const auto text = [](const std::string& s) {
+            return nlohmann::json(s).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+        };
+        std::string object = "{";
         for (std::size_t i = 0; i < keys_.size(); ++i) {
             const Value& value = i < values.size() ? values[i] : Value();
-            nlohmann::ordered_json& cell = object[keys_[i]];
-            if (const double* d = std::get_if<double>(&value)) {
-                // The number JSON reads is the one the CSV shows at the same digits.
-                if (std::isfinite(*d))
-                    cell = std::strtod(with_digits(*d, digits_).c_str(), nullptr);
+            object += (i ? "," : "") + text(keys_[i]) + ":";
+            if (const double* d = std::get_if<double>(&value); d && std::isfinite(*d)) {
+                object += with_digits(*d, digits_);
             } else if (const std::int64_t* n = std::get_if<std::int64_t>(&value)) {
-                cell = *n;
+                object += std::to_string(*n);
             } else if (const std::string* s = std::get_if<std::string>(&value)) {
-                cell = *s;
+                object += text(*s);
+            } else {
+                object += "null";
             }
         }
-        // Survey files from older spreadsheets are often Latin-1: bytes that are not UTF-8 are
-        // written as U+FFFD rather than stopping the report.
-        out_ << (first_row_ ? "\n" : ",\n")
-             << object.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+        out_ << (first_row_ ? "\n" : ",\n") << object << "}";
     } else {
         for (std::size_t i = 0; i < keys_.size(); ++i) {
             const Value& value = i < values.size() ? values[i] : Value();

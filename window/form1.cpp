@@ -1,6 +1,7 @@
 // Form1: builds the window from its layout table, sets the help text, and runs the two commands
 // so that a run-time error ends the command, not the program.
 #include "form1.h"
+#include "library_digest.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -61,7 +62,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
                               QString::fromStdString(error.report()));
     };
     library_ = std::make_unique<platform::LibraryBinding>(
-        platform::kestrivo_library_paths(QCoreApplication::applicationDirPath().toStdString()));
+        platform::kestrivo_library_paths(QCoreApplication::applicationDirPath().toStdString()),
+        kestrivo_library_sha256());
 
     setWindowTitle(QStringLiteral("Form1"));
     setFont(platform::window_font(8.25, false));

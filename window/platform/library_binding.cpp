@@ -3,16 +3,28 @@
 
 #include <dlfcn.h>
 #include <link.h>
+#include <nettle/sha2.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <vector>
 
 #include "runtime_error.h"
 
 namespace platform {
 namespace {
+
+#if defined(__x86_64__)
+constexpr int kNativeMachine = EM_X86_64;
+#elif defined(__aarch64__)
+constexpr int kNativeMachine = EM_AARCH64;
+#elif defined(__i386__)
+constexpr int kNativeMachine = EM_386;
+#else
+#error "the ELF machine of this processor is not known here"
+#endif
 
 // What is wrong with the shared library at `path`, or "" when its ELF header and every segment the
 // loader maps lie inside the file. The loader maps segments without reading them first, so a
@@ -32,6 +44,10 @@ std::string elf_damage(const std::string& path) {
         header.e_ident[EI_CLASS] == (sizeof(void*) == 8 ? ELFCLASS64 : ELFCLASS32) &&
         header.e_ident[EI_DATA] == ELFDATA2LSB && header.e_type == ET_DYN;
     if (!native) return "it is not a shared library for this machine";
+    if (header.e_machine != kNativeMachine) {
+        return "it is a library for another kind of processor (ELF machine " +
+               std::to_string(header.e_machine) + ")";
+    }
     if (header.e_phentsize != sizeof(ElfW(Phdr)) || header.e_phnum == 0 || header.e_phoff > size ||
         (size - header.e_phoff) / sizeof(ElfW(Phdr)) < header.e_phnum) {
         return "its table of segments is cut off (the file has " + std::to_string(size) + " bytes)";
@@ -54,8 +70,8 @@ std::string elf_damage(const std::string& path) {
 
 }  // namespace
 
-LibraryBinding::LibraryBinding(std::vector<std::string> candidates)
-    : candidates_(std::move(candidates)) {}
+LibraryBinding::LibraryBinding(std::vector<std::string> candidates, std::string sha256)
+    : candidates_(std::move(candidates)), sha256_(std::move(sha256)) {}
 
 LibraryBinding::~LibraryBinding() {
     if (handle_) dlclose(handle_);
@@ -63,45 +79,93 @@ LibraryBinding::~LibraryBinding() {
 
 void* LibraryBinding::entry(const std::string& name) {
     if (!handle_) {
-        std::string reasons;
-        bool damaged = false;
+        // The first candidate that exists decides: a damaged or foreign library is reported,
+        // never passed over for another one further down the list.
+        std::optional<std::string> found;
         for (const std::string& path : candidates_) {
             // A path with a slash is opened as it is; the loader searches nothing.
-            if (!std::filesystem::path(path).is_absolute()) continue;
-            if (!std::filesystem::exists(path)) continue;
-            if (const std::string damage = elf_damage(path); !damage.empty()) {
-                damaged = true;
-                reasons += " " + path + " is damaged: " + damage + ".";
-                continue;
-            }
-            handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-            if (handle_) {
-                loaded_ = path;
+            std::error_code error;
+            if (std::filesystem::path(path).is_absolute() &&
+                std::filesystem::symlink_status(path, error).type() !=
+                    std::filesystem::file_type::not_found &&
+                !error) {
+                found = path;
                 break;
             }
-            const char* why = dlerror();
-            reasons += " " + path + ": " + (why ? why : "cannot be loaded") + ".";
         }
-        if (!handle_ && damaged) {
-            throw RuntimeError(
-                ErrorKind::LibraryDamaged,
-                "the library cannot be loaded." + reasons + " Reinstalling Kestrivo replaces it.");
-        }
-        if (!handle_) {
+        if (!found) {
             std::string looked;
             for (const std::string& path : candidates_)
                 looked += (looked.empty() ? "" : ", ") + path;
             throw RuntimeError(ErrorKind::LibraryNotFound,
-                               "the library was not found (looked for " + looked + ")." + reasons);
+                               "the library was not found (looked for " + looked + ").");
         }
+        const std::string& path = *found;
+        if (std::filesystem::is_directory(path)) {
+            throw RuntimeError(ErrorKind::LibraryUnusable,
+                               path + " is a folder, not the library file.");
+        }
+        const std::string damage = elf_damage(path);
+        if (damage.find("another kind of processor") != std::string::npos) {
+            throw RuntimeError(ErrorKind::LibraryUnusable,
+                               path + " cannot be used here: " + damage + ".");
+        }
+        if (!damage.empty()) {
+            throw RuntimeError(
+                ErrorKind::LibraryDamaged,
+                path + " is damaged: " + damage + ". Reinstalling Kestrivo replaces it.");
+        }
+        // The digest is taken once per process, here, before the loader maps anything: a flipped
+        // bit in the code would otherwise run, crash or give other numbers without a word.
+        if (!sha256_.empty()) {
+            const std::string digest = file_sha256(path);
+            if (digest != sha256_) {
+                throw RuntimeError(ErrorKind::LibraryDamaged,
+                                   path +
+                                       " is damaged: its contents are not those of the library "
+                                       "this program was built with (SHA-256 " +
+                                       (digest.empty() ? std::string("unreadable") : digest) +
+                                       "). Reinstalling Kestrivo replaces it.");
+            }
+        }
+        handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!handle_) {
+            const char* why = dlerror();
+            throw RuntimeError(ErrorKind::LibraryUnusable,
+                               path + " cannot be loaded: " + (why ? why : "unknown reason") + ".");
+        }
+        loaded_ = path;
     }
     dlerror();
     void* address = dlsym(handle_, name.c_str());
     if (!address) {
-        throw RuntimeError(ErrorKind::LibraryNotFound,
+        throw RuntimeError(ErrorKind::LibraryUnusable,
                            "the entry " + name + " is missing from " + loaded_ + ".");
     }
     return address;
+}
+
+std::string file_sha256(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return "";
+    sha256_ctx context;
+    sha256_init(&context);
+    char buffer[1 << 16];
+    while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
+        sha256_update(&context, static_cast<std::size_t>(file.gcount()),
+                      reinterpret_cast<const std::uint8_t*>(buffer));
+        if (!file) break;
+    }
+    if (file.bad()) return "";
+    std::uint8_t digest[SHA256_DIGEST_SIZE];
+    sha256_digest(&context, sizeof digest, digest);
+    static const char kHex[] = "0123456789abcdef";
+    std::string hex;
+    for (std::uint8_t byte : digest) {
+        hex += kHex[byte >> 4];
+        hex += kHex[byte & 15];
+    }
+    return hex;
 }
 
 std::vector<std::string> kestrivo_library_paths(const std::string& executable_folder) {

@@ -37,8 +37,7 @@ QFont font_in_pixels(const QFont& font) {
     return fixed;
 }
 
-PainterSurface::PainterSurface(QPainter& painter, QSizeF size, const QFont& font,
-                               QColor background)
+PainterSurface::PainterSurface(QPainter& painter, QSizeF size, const QFont& font, QColor background)
     : painter_(painter), size_(size), font_(font_in_pixels(font)), background_(background) {}
 
 void PainterSurface::clear() {

@@ -21,6 +21,8 @@ const char* kind_title(ErrorKind kind) {
             return "Library not found";
         case ErrorKind::LibraryDamaged:
             return "Library damaged";
+        case ErrorKind::LibraryUnusable:
+            return "Library unusable";
         case ErrorKind::NoEstimate:
             return "No estimate";
     }

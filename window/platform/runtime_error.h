@@ -15,7 +15,9 @@ enum class ErrorKind {
     SubscriptOutOfRange,  // an index outside its array
     FileError,            // a file that cannot be written
     LibraryNotFound,      // the shared library or one of its entries is missing
-    LibraryDamaged,       // the shared library is there but its file is cut short or not one
+    LibraryDamaged,       // the library file is cut short, altered, or not the one built with us
+    LibraryUnusable,      // a library is there but cannot serve: another machine's, a folder,
+                          // or an entry missing
     NoEstimate,           // the fit found none: the counts are impossible under what is held
 };
 

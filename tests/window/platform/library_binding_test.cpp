@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "platform/runtime_error.h"
 #include "temporary_folder.h"
 
@@ -27,7 +29,7 @@ TEST(library_binding_test, binds_the_entries_of_the_first_library_found) {
     EXPECT_EQ(binding.loaded_path(), KESTRIVO_LIBRARY_PATH);
 
     const platform::RuntimeError missing = failure_of(binding, "E04JYF");
-    EXPECT_EQ(missing.kind(), platform::ErrorKind::LibraryNotFound);
+    EXPECT_EQ(missing.kind(), platform::ErrorKind::LibraryUnusable);
     EXPECT_NE(std::string(missing.what()).find("E04JYF"), std::string::npos);
 }
 
@@ -75,6 +77,55 @@ TEST(library_binding_test, a_damaged_library_is_refused_before_it_is_loaded) {
     dir.write("whole.so", whole);
     LibraryBinding good({dir.file("whole.so")});
     EXPECT_NE(good.entry("N_E04JYF"), nullptr);
+}
+
+// What is wrong is said in words: a library for another processor, a folder where the library
+// should be, an entry missing.
+TEST(library_binding_test, an_unusable_library_says_why) {
+    TemporaryFolder dir;
+    std::string foreign = read_file(KESTRIVO_LIBRARY_PATH);
+    foreign[18] = static_cast<char>(183);  // e_machine: AArch64 (elsewhere x86-64 below)
+    foreign[19] = 0;
+    if (foreign == read_file(KESTRIVO_LIBRARY_PATH)) foreign[18] = 62;
+    dir.write("foreign.so", foreign);
+    const platform::RuntimeError other = failure_of(
+        *std::make_unique<LibraryBinding>(std::vector{dir.file("foreign.so")}), "N_E04JYF");
+    EXPECT_EQ(other.kind(), platform::ErrorKind::LibraryUnusable);
+    EXPECT_NE(std::string(other.what()).find("another kind of processor"), std::string::npos);
+
+    LibraryBinding folder({dir.path()});
+    const platform::RuntimeError e = failure_of(folder, "N_E04JYF");
+    EXPECT_EQ(e.kind(), platform::ErrorKind::LibraryUnusable);
+    EXPECT_NE(std::string(e.what()).find("is a folder"), std::string::npos) << e.what();
+}
+
+// A library changed on disk is refused on its digest before it is loaded: bits flipped through
+// its code must never run, crash or give other numbers. The unchanged file still binds.
+TEST(library_binding_test, a_library_whose_digest_differs_is_refused_unloaded) {
+    TemporaryFolder dir;
+    const std::string whole = read_file(KESTRIVO_LIBRARY_PATH);
+    const std::string digest = platform::file_sha256(KESTRIVO_LIBRARY_PATH);
+    ASSERT_EQ(digest.size(), 64u);
+    // sha256("abc") from FIPS 180-2, appendix B.1.
+    dir.write("abc", "abc");
+    EXPECT_EQ(platform::file_sha256(dir.file("abc")),
+              "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+
+    for (std::size_t offset = 0x1000; offset < whole.size(); offset += whole.size() / 7) {
+        SCOPED_TRACE(offset);
+        std::string flipped = whole;
+        flipped[offset] = static_cast<char>(flipped[offset] ^ 0x10);
+        const std::string name = "flipped-" + std::to_string(offset) + ".so";
+        dir.write(name, flipped);
+        LibraryBinding binding({dir.file(name)}, digest);
+        const platform::RuntimeError e = failure_of(binding, "N_E04JYF");
+        EXPECT_EQ(e.kind(), platform::ErrorKind::LibraryDamaged);
+        EXPECT_NE(std::string(e.what()).find("not those of the library"), std::string::npos);
+        EXPECT_EQ(binding.loaded_path(), "");
+    }
+    dir.write("same.so", whole);
+    LibraryBinding same({dir.file("same.so")}, digest);
+    EXPECT_NE(same.entry("RLOGLIK"), nullptr);
 }
 
 }  // namespace
