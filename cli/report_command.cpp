@@ -94,6 +94,7 @@ int run_report(const Options& options, const analysis::Library& library,
         return fail(std::string("the report could not be written: ") +
                     (error ? std::strerror(error) : "output error") + ".");
     };
+    if (!out) return output_failed();  // the header row
     CityTotalAccumulator city;
     ProgressLine progress(err, err_is_terminal);
     std::size_t blocks = 0;

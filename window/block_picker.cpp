@@ -1,14 +1,20 @@
-// BlockPicker: a table of the blocks, the first chosen, Return or a double click to open one.
+// BlockPicker: a table of the blocks, the first chosen, Return or a double click to open one; a
+// find box above it narrows the table as the user types.
 #include "block_picker.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 BlockPicker::BlockPicker(const kestrivo::survey::Header& header,
                          const std::vector<kestrivo::survey::Row>& rows, QWidget* parent)
-    : QDialog(parent), table_(new QTableWidget(this)) {
+    : QDialog(parent), table_(new QTableWidget(this)), finder_(new QLineEdit(this)) {
+    finder_->setPlaceholderText(QStringLiteral("Find a block: type part of its label or values"));
+    finder_->setAccessibleName(QStringLiteral("find a block"));
+    finder_->setClearButtonEnabled(true);
+    connect(finder_, &QLineEdit::textChanged, this, &BlockPicker::filter);
     setWindowTitle(QStringLiteral("Choose a block"));
     QStringList columns = {QStringLiteral("block"), QStringLiteral("line")};
     for (const std::string& name : header.carried)
@@ -37,6 +43,9 @@ BlockPicker::BlockPicker(const kestrivo::survey::Header& header,
                        std::to_string(row.counts[2]) + ", " + std::to_string(row.counts[3])
                  : "cannot be read");
     }
+    // Every row counts when the columns are sized (Qt looks at the first thousand otherwise, and
+    // cuts longer labels further down), as far as that stays quick.
+    if (rows.size() <= 100000) table_->horizontalHeader()->setResizeContentsPrecision(-1);
     table_->resizeColumnsToContents();
     if (!rows.empty()) table_->selectRow(0);
     connect(table_, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
@@ -45,10 +54,30 @@ BlockPicker::BlockPicker(const kestrivo::survey::Header& header,
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(finder_);
     layout->addWidget(table_);
     layout->addWidget(buttons);
     resize(560, 360);
-    table_->setFocus();
+    finder_->setFocus();
+}
+
+void BlockPicker::filter(const QString& text) {
+    int first = -1;
+    for (int r = 0; r < table_->rowCount(); ++r) {
+        bool match = text.isEmpty();
+        // The last column holds the counts; the line number is searched too.
+        for (int c = 0; !match && c + 1 < table_->columnCount(); ++c) {
+            const QTableWidgetItem* item = table_->item(r, c);
+            match = item && item->text().contains(text, Qt::CaseInsensitive);
+        }
+        table_->setRowHidden(r, !match);
+        if (match && first < 0) first = r;
+    }
+    if (first >= 0) {
+        table_->selectRow(first);
+    } else {
+        table_->clearSelection();
+    }
 }
 
 int BlockPicker::chosen() const {

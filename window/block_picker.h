@@ -7,6 +7,7 @@
 
 #include "survey_file.h"
 
+class QLineEdit;
 class QTableWidget;
 
 class BlockPicker : public QDialog {
@@ -16,9 +17,14 @@ public:
     /// The row chosen, or -1.
     int chosen() const;
     QTableWidget* table() const { return table_; }
+    /// Typing here shows only the blocks whose label or carried values hold the text.
+    QLineEdit* finder() const { return finder_; }
 
 private:
+    void filter(const QString& text);
+
     QTableWidget* table_;
+    QLineEdit* finder_;
 };
 
 /// Shows the picker and returns the row chosen, or -1 when the user cancels.

@@ -52,6 +52,11 @@ public:
             choose_block;
         /// Shows the print dialog; false when the user cancels.
         std::function<bool(QPrinter& printer)> print;
+        /// Asks whether `question` (about replacing a file) may go ahead; false: leave it.
+        std::function<bool(const QString& question)> confirm;
+        /// Reading a large survey: called now and then with the share read (0..1); false when
+        /// the user cancelled.
+        std::function<bool(double share)> reading;
     };
 
     explicit Form1(QWidget* parent = nullptr);
@@ -131,6 +136,10 @@ private:
     void install_default_dialogs();
     void open_survey_file(const QString& path);
     void save_counts_to(const QString& path);
+    /// Whether `name` may be written: asks when it exists and the file dialog has not asked about
+    /// this very name (`not_yet_asked`: an ending was added to the name typed), and always when it
+    /// is read-only.
+    bool may_replace(const std::string& name, bool not_yet_asked);
     void print_plot_on(QPrinter& printer);
     /// Draws `picture_` in the plot area and describes it for screen readers.
     void show_plot();
@@ -164,3 +173,7 @@ private:
     std::unique_ptr<platform::LibraryBinding> library_;
     kestrivo_n_e04jyf_fn fit_entry_ = nullptr;
 };
+
+/// The user guide Help shows: the README's parts about using Kestrivo, without those about
+/// building, testing and changing it.
+std::string user_guide(const std::string& readme);

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -13,9 +14,13 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <boost/version.hpp>
+#include <memory>
+#include <sstream>
+#include <algorithm>
 
 #include "block_picker.h"
 #include "form1.h"
@@ -81,6 +86,24 @@ void Form1::install_default_dialogs() {
                                    const std::vector<kestrivo::survey::Row>& rows) {
         return choose_block(this, header, rows);
     };
+    dialogs_.confirm = [this](const QString& question) {
+        return QMessageBox::question(this, QStringLiteral("Kestrivo"), question) ==
+               QMessageBox::Yes;
+    };
+    // A progress dialog shown only once reading has taken a moment, with a Cancel button.
+    dialogs_.reading = [this, progress = std::shared_ptr<QProgressDialog>()](double share) mutable {
+        if (!progress) {
+            progress = std::make_shared<QProgressDialog>(QStringLiteral("Reading the survey..."),
+                                                         QStringLiteral("Cancel"), 0, 1000, this);
+            progress->setWindowModality(Qt::WindowModal);
+            progress->setMinimumDuration(500);
+        }
+        progress->setValue(int(share * 1000));
+        QCoreApplication::processEvents();
+        const bool go_on = !progress->wasCanceled();
+        if (share >= 1 || !go_on) progress.reset();
+        return go_on;
+    };
     dialogs_.print = [this](QPrinter& printer) {
         QPrintDialog dialog(&printer, this);
         dialog.setWindowTitle(QStringLiteral("Print plot"));
@@ -117,6 +140,10 @@ void Form1::export_plot_to(const QString& path, const QString& filter) {
         const std::size_t star = chosen.find("*.");
         name += star == std::string::npos ? ".png" : chosen.substr(star + 1, 4);
         format = plot_format_of(name);
+        // The dialog asked about the name as typed, not about this one.
+        if (!may_replace(name, true)) return;
+    } else if (!may_replace(name, false)) {
+        return;
     }
     const QSizeF size(picLL->scale_width(), picLL->scale_height());
     platform::write_whole_file(name, plot_file(*format, picture_, size, picLL->font(), locale_));
@@ -156,6 +183,28 @@ void Form1::copy_plot() {
     QApplication::clipboard()->setImage(picLL->image());
 }
 
+std::string user_guide(const std::string& readme) {
+    // The README opens with how to build; a user of the installed program wants none of that, nor
+    // the sections for those who build, test or change Kestrivo.
+    static const char* const kForDevelopers[] = {"## Installing", "## Testing", "## The library",
+                                                 "## Layout"};
+    std::string guide = "# Kestrivo user guide\n\n";
+    std::istringstream lines(readme);
+    std::string line;
+    bool keep = false, started = false;
+    while (std::getline(lines, line)) {
+        if (!started) {
+            started = line.starts_with("Kestrivo estimates");
+            keep = started;
+        } else if (line.starts_with("## ")) {
+            keep = std::none_of(std::begin(kForDevelopers), std::end(kForDevelopers),
+                                [&](const char* title) { return line.starts_with(title); });
+        }
+        if (keep) guide += line + "\n";
+    }
+    return guide;
+}
+
 void Form1::show_user_guide() {
     QDialog guide(this);
     guide.setWindowTitle(QStringLiteral("Kestrivo user guide"));
@@ -164,7 +213,7 @@ void Form1::show_user_guide() {
     text->setSearchPaths({QStringLiteral(":/kestrivo")});
     QFile readme(QStringLiteral(":/kestrivo/README.md"));
     readme.open(QIODevice::ReadOnly);
-    text->setMarkdown(QString::fromUtf8(readme.readAll()));
+    text->setMarkdown(QString::fromStdString(user_guide(readme.readAll().toStdString())));
     text->setAccessibleName(QStringLiteral("user guide"));
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, &guide);
     connect(close, &QDialogButtonBox::rejected, &guide, &QDialog::reject);

@@ -1,9 +1,14 @@
 // Files of counts: Open survey reads the survey companion's format (the same reader, the same
 // messages) and puts one block's counts into the boxes; Save counts writes the boxes back as a
 // one-row survey that Open survey reads.
+#include <sys/stat.h>
 #include <QCheckBox>
 #include <QLineEdit>
+
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <fstream>
 
 #include "form1.h"
@@ -13,6 +18,8 @@
 namespace {
 
 constexpr const char* kSurveyFilters = "Survey files (*.csv);;All files (*)";
+// The window keeps every block of a survey it opens in memory, for the chooser.
+constexpr off_t kLargestSurvey = off_t{64} << 20;
 
 [[noreturn]] void survey_error(const std::string& message) {
     throw platform::RuntimeError(platform::ErrorKind::FileError, message);
@@ -29,19 +36,47 @@ void Form1::open_survey() {
 
 void Form1::open_survey_file(const QString& path) {
     const std::string name = path.toStdString();
+    // Looked at before it is opened: opening a pipe with no writer would wait for ever, and a
+    // device such as /dev/zero never ends.
+    struct stat status {};
+    if (::stat(name.c_str(), &status) != 0) survey_error(name + ": " + std::strerror(errno) + ".");
+    if (!S_ISREG(status.st_mode)) {
+        survey_error(name + ": " +
+                     (S_ISDIR(status.st_mode) ? "is a folder" : "is not an ordinary file") +
+                     "; a survey is a CSV file.");
+    }
+    if (status.st_size > kLargestSurvey) {
+        survey_error(name + ": at " + std::to_string(status.st_size >> 20) +
+                     " MB the survey is too large to open in the window (at most " +
+                     std::to_string(kLargestSurvey >> 20) +
+                     " MB); kestrivo-report reads surveys of any size.");
+    }
     std::ifstream in(name, std::ios::binary);
     if (!in) survey_error(name + ": " + std::strerror(errno) + ".");
 
     // Every row is read before anything changes, so a bad file leaves every box as it was.
+    // The progress dialog keeps the window answering on a large file and lets the user stop.
+    struct Cancelled {};
     std::vector<kestrivo::survey::Row> rows;
     kestrivo::survey::Header header;
+    const double size = double(std::max<off_t>(status.st_size, 1));
     try {
         kestrivo::survey::read_survey(
             in, name, [&](const kestrivo::survey::Header& h) { header = h; },
-            [&](const kestrivo::survey::Row& row) { rows.push_back(row); });
+            [&](const kestrivo::survey::Row& row) {
+                rows.push_back(row);
+                if (rows.size() % 2000 == 0 && dialogs_.reading &&
+                    !dialogs_.reading(double(in.tellg()) / size)) {
+                    throw Cancelled{};
+                }
+            });
     } catch (const kestrivo::survey::FileError& e) {
+        if (dialogs_.reading) dialogs_.reading(1);
         survey_error(e.what());
+    } catch (const Cancelled&) {
+        return;
     }
+    if (dialogs_.reading && rows.size() >= 2000) dialogs_.reading(1);
     if (rows.empty()) survey_error(name + ": the survey holds no block.");
 
     const int chosen = rows.size() == 1 ? 0 : dialogs_.choose_block(header, rows);
@@ -83,6 +118,22 @@ void Form1::save_counts_to(const QString& path) {
         row += "," + std::string(text, end);
     }
     std::string name = path.toStdString();
-    if (name.find('.', name.find_last_of('/') + 1) == std::string::npos) name += ".csv";
+    const bool extended = name.find('.', name.find_last_of('/') + 1) == std::string::npos;
+    if (extended) name += ".csv";
+    if (!may_replace(name, extended)) return;
     platform::write_whole_file(name, header + "\r\n" + row + "\r\n");
+}
+
+bool Form1::may_replace(const std::string& name, bool not_yet_asked) {
+    struct stat status {};
+    if (::stat(name.c_str(), &status) != 0 || !dialogs_.confirm) return true;
+    const QString file = QString::fromStdString(name);
+    // A file that nobody may write was made so on purpose: say so, whoever we run as.
+    if ((status.st_mode & 0222) == 0) {
+        return dialogs_.confirm(
+            QStringLiteral("%1 is read-only. Replace it all the same? It stays read-only.")
+                .arg(file));
+    }
+    if (!not_yet_asked) return true;
+    return dialogs_.confirm(QStringLiteral("%1 already exists. Replace it?").arg(file));
 }

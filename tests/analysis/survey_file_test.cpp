@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 
 namespace {
@@ -160,6 +161,72 @@ TEST(survey_file_test, fields_are_quoted_only_where_csv_needs_it) {
     const Survey s =
         read("c100,c111,c101,c110,note\n1,2,3,4," + csv_field(" a, \"b\"\r\nc ") + "\n");
     EXPECT_EQ(s.rows.at(0).carried.at(0), " a, \"b\"\r\nc ");
+}
+
+}  // namespace
+
+namespace {
+
+// Malformed quoted fields and overlong lines: the row they stand on is an error naming its line
+// and column, and every other row is read, however far a stray quote would otherwise reach.
+TEST(survey_file_test, a_malformed_field_costs_its_own_row_and_no_other) {
+    std::string text =
+        "block,c100,c111,c101,c110,where\n"
+        "a,1,2,3,4,\"Main St\" corner\n"
+        "b,1,2,3,4,x\n"
+        "c,1,2,3,4,\"closed\"junk\n"
+        "d,\"1\"0,2,3,4,x\n"
+        "e,1,2,3,4,\"multi\nline\"\n"
+        "f,1,2,3,4,\"never closed\n"
+        "g,1,2,3,4,x\n"
+        "h,1,2,3,4," +
+        std::string(std::size_t(1) << 21, 'z') +
+        "\n"
+        "i,12.0,2,3,4,x\n";
+    const Survey s = read(text);
+    const struct {
+        std::string label, error;
+    } expected[] = {
+        {"2", "survey.csv, line 2, column 6: a quoted field is malformed"},
+        {"b", ""},
+        {"4", "survey.csv, line 4, column 6: a quoted field is malformed"},
+        {"5", "survey.csv, line 5, column 2: a quoted field is malformed"},
+        {"e", ""},
+        {"8", "survey.csv, line 8, column 6: a quoted field runs on past the longest line"},
+        {"g", ""},
+        {"10", "survey.csv, line 10, column 1: the line is longer than a survey line may be"},
+        {"i", ""},
+    };
+    ASSERT_EQ(s.rows.size(), std::size(expected));
+    for (std::size_t i = 0; i < s.rows.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(s.rows[i].label, expected[i].label);
+        EXPECT_EQ(s.rows[i].error.substr(0, expected[i].error.size()), expected[i].error);
+        EXPECT_EQ(s.rows[i].carried.size(), 1u);
+    }
+    EXPECT_EQ(s.rows[8].counts[0], 12) << "a count written as 12.0 is 12";
+}
+
+// Headers and values spreadsheets write: two byte-order marks, columns with no name, a negative
+// zero for a held S; and a header of many thousand columns read in linear time.
+TEST(survey_file_test, odd_headers_and_values_read_as_meant) {
+    const Survey s = read(
+        "\xEF\xBB\xBF\xEF\xBB\xBF"
+        "block,c100,c111,c101,c110,s_held,,\n"
+        "A,1,2,3,4,-0,left,right\n");
+    ASSERT_EQ(s.rows.size(), 1u);
+    EXPECT_EQ(s.rows[0].label, "A");
+    EXPECT_EQ(s.header.carried, (std::vector<std::string>{"column 7", "column 8"}));
+    EXPECT_EQ(s.rows[0].carried, (std::vector<std::string>{"left", "right"}));
+    ASSERT_TRUE(s.rows[0].s_held);
+    EXPECT_FALSE(std::signbit(*s.rows[0].s_held));
+
+    std::string wide = "c100,c111,c101,c110", values = "1,2,3,4";
+    for (int i = 0; i < 100000; ++i) {
+        wide += ",x" + std::to_string(i);
+        values += ",v";
+    }
+    EXPECT_EQ(read(wide + "\n" + values + "\n").header.carried.size(), 100000u);
 }
 
 }  // namespace

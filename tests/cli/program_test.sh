@@ -15,7 +15,8 @@ grep -q '^Example:' "$work/out" || fail "--help shows no example"
 grep -q -- '--blocks-total' "$work/out" || fail "--help does not list --blocks-total"
 [ "$("$program" --version)" = "kestrivo-report 0.1.0" ] || fail "--version: $("$program" --version)"
 
-for bad in "--format xml" "--level 1" "--level 0" "--level x" "--blocks-total 0" "--no-such-option"; do
+for bad in "--format xml" "--level 1" "--level 0" "--level x" "--level 0x0.8" "--blocks-total 0" \
+  "--blocks-total 0x10" "--blocks-total 99999999999999999999" "--digits 18" "--no-such-option"; do
   # shellcheck disable=SC2086
   [ "$(status_of "$program" $bad "$survey")" -eq 2 ] || fail "$bad is not a usage error"
   [ -s "$work/err" ] || fail "$bad: no message"
@@ -43,6 +44,23 @@ done
 echo "block,c100,c111,c101,c110" >"$work/plots/blocker"
 [ "$(status_of "$program" --plots "$work/plots/blocker" "$survey")" -eq 2 ] ||
   fail "a plot folder that is a file"
+
+# Output that cannot be written ends the run with the reason, never with status 0.
+set +e; "$program" "$survey" >/dev/full 2>"$work/err"; full=$?; set -e
+[ "$full" -eq 2 ] || fail "/dev/full gave status $full"
+grep -q "No space left on device" "$work/err" || fail "/dev/full: $(cat "$work/err")"
+set +e; "$program" "$survey" >&- 2>"$work/err"; closed=$?; set -e
+[ "$closed" -eq 2 ] || fail "a closed standard output gave status $closed"
+
+# Labels that read alike as file names never replace each other's plot, and a plot that cannot
+# be written is its row's error while the other rows go on.
+printf 'block,c100,c111,c101,c110\nx-line4,1,2,3,4\nx,1,2,3,4\nx,1,2,3,4\ny,1,2,3,4\n' >"$work/alike.csv"
+mkdir "$work/alike"
+mkdir "$work/alike/y.png"  # in the way of y's plot
+[ "$(status_of "$program" --plots "$work/alike" "$work/alike.csv")" -eq 1 ] || fail "alike labels"
+[ "$(ls "$work/alike" | grep -c '^x.*png$')" -eq 3 ] || fail "plots replaced: $(ls "$work/alike")"
+[ "$(wc -l <"$work/out")" -eq 5 ] || fail "rows lost after a failed plot: $(cat "$work/out")"
+grep -q '^y,.*the plot could not be written' "$work/out" || fail "no plot error for y"
 
 # A survey of a few thousand blocks with standard error redirected: no progress line.
 awk 'BEGIN { print "block,c100,c111,c101,c110"; for (i = 1; i <= 4000; i++)

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -296,6 +297,53 @@ TEST(report_command_test, the_progress_line_shows_only_on_a_terminal_and_goes_aw
         line.blocks_done(10);
     }
     EXPECT_EQ(brief.str(), "");
+}
+
+// Cells a spreadsheet would run as formulas are defused in CSV and kept in JSON; bytes that are
+// not UTF-8 never stop the JSON; numbers have nine digits unless asked for more.
+TEST(report_command_test, hostile_cells_are_written_safely) {
+    const std::string survey =
+        "block,c100,c111,c101,c110,ward\n"
+        "\"=HYPERLINK(\"\"x\"\")\",1,2,3,4,@SUM(1+1)\n"
+        "\"\t=tab\",1,2,3,4,-5\n"
+        "K\xF6ln,1,2,3,4,+cmd|' /C calc'!A0\n";
+    Options options = with_files({"-"});
+    options.digits = kestrivo::cli::kDefaultDigits;
+    const auto rows = cells(run(options, survey).out);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[1][0], "'=HYPERLINK(\"x\")");
+    EXPECT_EQ(rows[1][25], "'@SUM(1+1)");
+    EXPECT_EQ(rows[2][0], "'=tab");
+    EXPECT_EQ(rows[2][25], "-5") << "a number is left as it is";
+    EXPECT_EQ(rows[3][25], "'+cmd|' /C calc'!A0");
+    EXPECT_EQ(rows[1][3], kestrivo::cli::with_digits(report_for({1, 2, 3, 4}).estimates->P, 9));
+
+    const Outcome json = run(with_files({"-"}, Format::json), survey);
+    EXPECT_EQ(json.status, 0);
+    const nlohmann::json parsed = nlohmann::json::parse(json.out);
+    ASSERT_EQ(parsed.size(), 3u);
+    EXPECT_EQ(parsed[0]["block"], "=HYPERLINK(\"x\")");
+    EXPECT_EQ(parsed[2]["block"], "K\xEF\xBF\xBDln");
+}
+
+// A report that cannot be written must not look whole: the first failed write ends the run with
+// status 2 and the system's reason.
+TEST(report_command_test, output_that_cannot_be_written_ends_the_run_with_the_reason) {
+    struct Full : std::streambuf {
+        int overflow(int) override {
+            errno = ENOSPC;
+            return traits_type::eof();
+        }
+    } full;
+    std::ostream out(&full);
+    std::istringstream in;
+    std::ostringstream err;
+    const int status = kestrivo::cli::run_report(with_files({KESTRIVO_SURVEY}), kLibrary, in, out,
+                                                 err, false, nullptr);
+    EXPECT_EQ(status, 2);
+    EXPECT_EQ(err.str(),
+              "kestrivo-report: the report could not be written: No space left on "
+              "device.\n");
 }
 
 }  // namespace

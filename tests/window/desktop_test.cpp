@@ -19,11 +19,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSvgRenderer>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 
+#include "block_picker.h"
 #include "form1.h"
 #include "platform/picture_box.h"
 #include "platform/runtime_error.h"
@@ -49,6 +52,11 @@ protected:
             offered_ = rows.size();
             return block_answer_;
         };
+        form_.dialogs().confirm = [this](const QString& question) {
+            asked_.push_back(question.toStdString());
+            return replace_answer_;
+        };
+        form_.dialogs().reading = [this](double) { return !cancel_reading_; };
         form_.dialogs().print = [this](QPrinter& printer) {
             if (answer_.isEmpty()) return false;
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -75,6 +83,8 @@ protected:
     QString answer_, filter_answer_;
     int block_answer_ = 0;
     std::size_t offered_ = 0;
+    std::vector<std::string> asked_;
+    bool replace_answer_ = false, cancel_reading_ = false;
 };
 
 TEST_F(desktop_test, the_menu_bar_stands_above_the_controls_with_the_standard_shortcuts) {
@@ -189,6 +199,119 @@ TEST_F(desktop_test, a_survey_that_cannot_be_read_says_where_and_leaves_every_bo
         EXPECT_EQ(last_error(), c.message);
         EXPECT_EQ(boxes(), before) << c.file;
     }
+}
+
+// The file dialog asks about the name as typed; when an ending is added to it, or the file is
+// read-only, the window asks itself before anything is replaced.
+TEST_F(desktop_test, an_existing_file_is_replaced_only_when_the_user_says_so) {
+    estimate();
+    const struct {
+        QString typed, filter;
+        std::string written;
+        mode_t mode;
+        const char* question;  // "" when the dialog's own question was enough
+    } cases[] = {
+        {path("counts"), "", "counts.csv", 0644, "already exists"},
+        {path("plot"), "SVG drawing (*.svg)", "plot.svg", 0644, "already exists"},
+        {path("kept.csv"), "", "kept.csv", 0444, "is read-only"},
+        {path("typed.csv"), "", "typed.csv", 0644, ""},
+    };
+    for (const bool replace : {false, true}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.written + (replace ? " replaced" : " kept"));
+            dir_.write(c.written, "before");
+            ::chmod(dir_.file(c.written).c_str(), c.mode);
+            asked_.clear();
+            replace_answer_ = replace;
+            answer_ = c.typed;
+            filter_answer_ = c.filter;
+            (c.written == "plot.svg" ? form_.actions.export_plot : form_.actions.save_counts)
+                ->trigger();
+            EXPECT_EQ(asked_.size(), std::string(c.question).empty() ? 0u : 1u);
+            if (!asked_.empty()) {
+                EXPECT_NE(asked_[0].find(c.question), std::string::npos);
+            }
+            const bool written = dir_.read(c.written) != "before";
+            EXPECT_EQ(written, replace || std::string(c.question).empty());
+            struct stat status {};
+            ::stat(dir_.file(c.written).c_str(), &status);
+            EXPECT_EQ(status.st_mode & 0777, c.mode) << "the mode of a replaced file is kept";
+        }
+    }
+}
+
+// What is not an ordinary file is refused before it is opened (a pipe with no writer would hang
+// the window); a survey too large for the window points to kestrivo-report; a long read can be
+// cancelled and then changes nothing.
+TEST_F(desktop_test, open_survey_refuses_pipes_folders_and_huge_files_and_can_be_cancelled) {
+    ASSERT_EQ(::mkfifo(dir_.file("pipe.csv").c_str(), 0644), 0);
+    std::filesystem::create_directory(dir_.file("folder.csv"));
+    {
+        std::ofstream huge(dir_.file("huge.csv"));
+        huge << "c100,c111,c101,c110\n";
+        huge.seekp(65 << 20);
+        huge << "1,2,3,4\n";
+    }
+    std::string many = "block,c100,c111,c101,c110\n";
+    for (int i = 0; i < 5000; ++i)
+        many += "b" + std::to_string(i) + ",1,2,3,4\n";
+    dir_.write("many.csv", many);
+    const std::array<QString, 6> before = boxes();
+    const struct {
+        std::string file, message;
+    } cases[] = {
+        {"pipe.csv", "is not an ordinary file"},
+        {"folder.csv", "is a folder"},
+        {"huge.csv", "too large to open in the window"},
+        {"many.csv", ""},  // cancelled while reading
+    };
+    cancel_reading_ = true;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        errors_.clear();
+        offered_ = 0;
+        answer_ = path(c.file);
+        form_.actions.open_survey->trigger();
+        if (c.message.empty()) {
+            EXPECT_TRUE(errors_.empty()) << last_error();
+        } else {
+            EXPECT_NE(last_error().find(c.message), std::string::npos) << last_error();
+        }
+        EXPECT_EQ(boxes(), before);
+        EXPECT_EQ(offered_, 0u);
+    }
+    cancel_reading_ = false;
+    form_.actions.open_survey->trigger();
+    EXPECT_EQ(offered_, 5000u);
+}
+
+TEST(block_picker_test, typing_narrows_the_blocks_to_those_that_match) {
+    kestrivo::survey::Header header;
+    header.carried = {"ward"};
+    std::vector<kestrivo::survey::Row> rows(3);
+    rows[0].label = "North-1";
+    rows[0].carried = {"Hill"};
+    rows[1].label = "South-1";
+    rows[1].carried = {"Harbour"};
+    rows[2].label = "South-2";
+    rows[2].carried = {"Market"};
+    BlockPicker picker(header, rows);
+    picker.finder()->setText("south");
+    EXPECT_TRUE(picker.table()->isRowHidden(0));
+    EXPECT_FALSE(picker.table()->isRowHidden(1));
+    EXPECT_EQ(picker.chosen(), 1);
+    picker.finder()->setText("market");
+    EXPECT_EQ(picker.chosen(), 2);
+    picker.finder()->setText("nowhere");
+    EXPECT_EQ(picker.chosen(), -1);
+}
+
+TEST(user_guide_test, the_guide_is_the_readme_without_building_and_testing) {
+    const std::string guide = user_guide(read_file(KESTRIVO_README));
+    EXPECT_NE(guide.find("## Using the window"), std::string::npos);
+    EXPECT_NE(guide.find("kestrivo-report"), std::string::npos);
+    EXPECT_EQ(guide.find("./scripts/"), std::string::npos);
+    EXPECT_EQ(guide.find("## Testing"), std::string::npos);
 }
 
 TEST_F(desktop_test, save_counts_refuses_what_estimate_refuses_and_a_failed_save_keeps_the_file) {

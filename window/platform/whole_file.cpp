@@ -113,8 +113,14 @@ void write_whole_file(const std::string& path, std::string_view bytes) {
         file_error(path, "cannot be written: " + reason(error) + ".");
     }
 
-    // The replacement keeps the permissions of the file it replaces.
+    // The replacement keeps the group and the permissions of the file it replaces. The group
+    // is kept where the system lets us (a member of it, or root); otherwise it is the folder's
+    // default, as for any new file.
     int error = 0;
+    if (exists && existing.st_gid != ::getegid()) {
+        [[maybe_unused]] const int kept =
+            ::fchown(file.get(), static_cast<uid_t>(-1), existing.st_gid);
+    }
     if (exists && ::fchmod(file.get(), existing.st_mode & 07777) != 0) error = errno;
     if (error == 0) error = write_all(file.get(), bytes);
     if (error == 0 && ::fsync(file.get()) != 0) error = errno;
