@@ -25,8 +25,20 @@ std::string limits_line(const Report& report, bool profile_p,
     const char* parameter = profile_p ? "P" : "S";
     const auto& limits = profile_p ? report.p_limits : report.s_limits;
     std::string line = "95% limits: ";
-    line += limits ? std::string(parameter) + " " + percent_range(*limits, locale)
-                   : std::string(parameter) + ": " + limits.why_not;
+    if (limits && !limits->pieces.empty()) {
+        // No one span holds the values within the limits: each piece is named.
+        line += std::string(parameter) + " in " + std::to_string(limits->pieces.size()) +
+                " separate pieces";
+        for (std::size_t i = 0; i < limits->pieces.size(); ++i) {
+            Interval piece;
+            piece.lower = limits->pieces[i].first;
+            piece.upper = limits->pieces[i].second;
+            line += (i ? " and " : " ") + percent_range(piece, locale);
+        }
+    } else {
+        line += limits ? std::string(parameter) + " " + percent_range(*limits, locale)
+                       : std::string(parameter) + ": " + limits.why_not;
+    }
     if (report.seen_limits) line += ", seen " + percent_range(*report.seen_limits, locale);
     if (report.dogs) {
         const auto whole = [&](double n) { return platform::format_pattern(n, "0", locale); };

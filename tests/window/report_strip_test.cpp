@@ -50,6 +50,13 @@ TEST(report_strip_test, edges_a_poor_fit_and_no_upper_limit_are_said_in_words) {
               std::string::npos)
         << text;
     EXPECT_NE(text.find("p < 0.001: the model fits these counts poorly."), std::string::npos);
+
+    // With S held, the P within the limits can be two pieces; both are named.
+    r.p_limits.value->pieces = {{0.01, 0.152}, {0.848, 0.99}};
+    EXPECT_TRUE(
+        report_strip_text(r, true, kPoint)
+            .starts_with("95% limits: P in 2 separate pieces 1.00–15.20% and 84.80–99.00%,"))
+        << report_strip_text(r, true, kPoint);
 }
 
 TEST(report_strip_test, what_cannot_be_computed_is_given_its_reason) {
