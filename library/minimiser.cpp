@@ -14,6 +14,7 @@
 
 #include <nlopt.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -34,6 +35,8 @@ constexpr int kRepeatsToStop = 4;
 // kScanMaxVariables variables are scanned (the fit has one or two).
 constexpr int kScanPoints = 9;
 constexpr std::size_t kScanMaxVariables = 2;
+// At most this many further searches, from the lowest local minima of the scan.
+constexpr int kMostRestarts = 4;
 
 struct NloptDeleter {
     void operator()(nlopt_opt opt) const { nlopt_destroy(opt); }
@@ -206,34 +209,48 @@ MinimiserStatus run_bobyqa(Search& search, int max_evaluations, const double* lo
     }
 }
 
-// The lowest point of a grid of kScanPoints per free variable over the box, bounds included;
-// every point is evaluated (and so competes for the best point). Empty for wider boxes.
-std::optional<std::vector<double>> scan_box(Search& search, const double* lo, const double* hi) {
+// The local minima of a grid of kScanPoints per free variable over the box, bounds included,
+// lowest first: grid points no higher than any neighbour along an axis. Every point is evaluated
+// (and so competes for the best point). Empty for wider boxes.
+std::vector<std::vector<double>> scan_box(Search& search, const double* lo, const double* hi) {
     const std::vector<int>& free = search.free_variables();
-    if (free.empty() || free.size() > kScanMaxVariables) return std::nullopt;
+    if (free.empty() || free.size() > kScanMaxVariables) return {};
+    const std::size_t m = free.size();
+    std::size_t count = 1;
+    for (std::size_t j = 0; j < m; ++j)
+        count *= kScanPoints;
+    std::vector<std::vector<double>> points(count);
+    std::vector<double> values(count);
     std::vector<double> point = search.best_point();
-    std::vector<double> lowest;
-    double lowest_value = INFINITY;
-    std::vector<int> index(free.size(), 0);
-    for (;;) {
-        for (std::size_t j = 0; j < free.size(); ++j) {
+    for (std::size_t k = 0; k < count; ++k) {
+        std::size_t rest = k;
+        for (std::size_t j = 0; j < m; ++j, rest /= kScanPoints) {
             const int i = free[j];
-            point[i] = index[j] == kScanPoints - 1
-                           ? hi[i]
-                           : lo[i] + (hi[i] - lo[i]) * index[j] / (kScanPoints - 1);
+            const int at = int(rest % kScanPoints);
+            point[i] =
+                at == kScanPoints - 1 ? hi[i] : lo[i] + (hi[i] - lo[i]) * at / (kScanPoints - 1);
         }
         search.restart_from(point);
-        const double f = search.evaluate_trial();
-        if (lowest.empty() || f < lowest_value) {
-            lowest = point;
-            lowest_value = f;
-        }
-        std::size_t j = 0;
-        while (j < free.size() && ++index[j] == kScanPoints)
-            index[j++] = 0;
-        if (j == free.size()) break;
+        values[k] = search.evaluate_trial();
+        points[k] = point;
     }
-    return lowest;
+    std::vector<std::size_t> minima;
+    for (std::size_t k = 0; k < count; ++k) {
+        bool lowest = std::isfinite(values[k]);
+        std::size_t stride = 1;
+        for (std::size_t j = 0; j < m && lowest; ++j, stride *= kScanPoints) {
+            const std::size_t at = (k / stride) % kScanPoints;
+            if (at > 0 && values[k - stride] < values[k]) lowest = false;
+            if (at + 1 < kScanPoints && values[k + stride] < values[k]) lowest = false;
+        }
+        if (lowest) minima.push_back(k);
+    }
+    std::sort(minima.begin(), minima.end(),
+              [&](std::size_t a, std::size_t b) { return values[a] < values[b]; });
+    std::vector<std::vector<double>> starts;
+    for (std::size_t k : minima)
+        starts.push_back(points[k]);
+    return starts;
 }
 
 }  // namespace
@@ -251,13 +268,18 @@ void E04JYF(const int32_t* N, const int32_t* IBOUND, Objective FUNCT, const doub
         MinimiserStatus status = kSuccess;
         if (!search.free_variables().empty()) {
             status = run_bobyqa(search, kEvaluationsPerVariable * n, BL, BU);
-            // A second search from the best point of the coarse scan when that point lies lower
-            // than where the first search ended: another basin, the first one missed.
-            const double first = search.best_value();
-            if (const auto lowest = scan_box(search, BL, BU);
-                lowest && std::isless(search.best_value(), first)) {
-                search.restart_from(*lowest);
-                status = run_bobyqa(search, kEvaluationsPerVariable * n, BL, BU);
+            // Further searches from the local minima of a coarse scan: each may lie in a basin
+            // the first search never saw (large counts make basins narrow and deep). The best
+            // point over all of them is the answer.
+            int more = 0;
+            for (const std::vector<double>& start : scan_box(search, BL, BU)) {
+                if (++more > kMostRestarts) break;
+                const double before = search.best_value();
+                search.restart_from(start);
+                const MinimiserStatus again =
+                    run_bobyqa(search, kEvaluationsPerVariable * n, BL, BU);
+                // The status is that of the search that found the best point.
+                if (std::isless(search.best_value(), before)) status = again;
             }
         }
         // Whatever happened, X and F must describe one real evaluation.

@@ -2,8 +2,10 @@
 // find box above it narrows the table as the user types.
 #include "block_picker.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -15,6 +17,7 @@ BlockPicker::BlockPicker(const kestrivo::survey::Header& header,
     finder_->setAccessibleName(QStringLiteral("find a block"));
     finder_->setClearButtonEnabled(true);
     connect(finder_, &QLineEdit::textChanged, this, &BlockPicker::filter);
+    finder_->installEventFilter(this);
     setWindowTitle(QStringLiteral("Choose a block"));
     QStringList columns = {QStringLiteral("block"), QStringLiteral("line")};
     for (const std::string& name : header.carried)
@@ -59,6 +62,18 @@ BlockPicker::BlockPicker(const kestrivo::survey::Header& header,
     layout->addWidget(buttons);
     resize(560, 360);
     finder_->setFocus();
+}
+
+bool BlockPicker::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == finder_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+            key == Qt::Key_PageDown) {
+            QCoreApplication::sendEvent(table_, event);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void BlockPicker::filter(const QString& text) {

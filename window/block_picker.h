@@ -20,6 +20,10 @@ public:
     /// Typing here shows only the blocks whose label or carried values hold the text.
     QLineEdit* finder() const { return finder_; }
 
+protected:
+    /// Up, Down and the page keys typed in the find box move through the list.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void filter(const QString& text);
 

@@ -277,7 +277,7 @@ TEST(inference_report_test, data_with_nothing_to_estimate_say_why_for_each_quant
 TEST(inference_report_test, regressions_fits_on_edges_and_profiles_with_two_peaks) {
     const ref::Counts cases[] = {{6, 28, 6, 20},  {93, 112, 94, 105}, {1, 100000, 1, 1},
                                  {0, 1000, 0, 0}, {1, 23, 1, 0},      {2, 6, 0, 1},
-                                 {2, 23, 1, 1}};
+                                 {2, 23, 1, 1},   {15, 67000, 0, 30}, {12, 53000, 3, 21}};
     for (const auto& counts : cases) {
         SCOPED_TRACE(name(counts, {}));
         EXPECT_EQ(report_of(counts).ifail, 0);

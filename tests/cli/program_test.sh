@@ -62,6 +62,24 @@ mkdir "$work/alike/y.png"  # in the way of y's plot
 [ "$(wc -l <"$work/out")" -eq 5 ] || fail "rows lost after a failed plot: $(cat "$work/out")"
 grep -q '^y,.*the plot could not be written' "$work/out" || fail "no plot error for y"
 
+# A copy of the library with one bit flipped in its code, beside a copy of the program: refused
+# as damaged before it is loaded, at each of a handful of offsets; never a crash, never numbers.
+library="$(dirname "$program")/libKestrivo.so"
+mkdir "$work/flipped"
+cp "$program" "$work/flipped/"
+size="$(stat -c %s "$library")"
+for offset in 4200 5238 $((size / 3)) $((size / 2)) $((size - 100)); do
+  cp "$library" "$work/flipped/libKestrivo.so"
+  byte="$(od -An -tu1 -j "$offset" -N1 "$library" | tr -d ' ')"
+  printf "$(printf '\\%03o' $((byte ^ 4)))" |
+    dd of="$work/flipped/libKestrivo.so" bs=1 seek="$offset" conv=notrunc status=none
+  cmp -s "$library" "$work/flipped/libKestrivo.so" && fail "offset $offset: no bit flipped"
+  s="$(status_of "$work/flipped/$(basename "$program")" "$survey")"
+  [ "$s" -eq 2 ] || fail "flipped at $offset: status $s"
+  grep -q "Library damaged" "$work/err" || fail "flipped at $offset: $(cat "$work/err")"
+  [ ! -s "$work/out" ] || fail "flipped at $offset: wrote numbers"
+done
+
 # A survey of a few thousand blocks with standard error redirected: no progress line.
 awk 'BEGIN { print "block,c100,c111,c101,c110"; for (i = 1; i <= 4000; i++)
   printf "b%d,%d,%d,%d,%d\n", i, 5 + i % 40, 10 + i % 23, 3 + i % 17, 4 + i % 11 }' >"$work/big.csv"

@@ -296,6 +296,8 @@ TEST(block_picker_test, typing_narrows_the_blocks_to_those_that_match) {
     rows[2].label = "South-2";
     rows[2].carried = {"Market"};
     BlockPicker picker(header, rows);
+    QTest::keyClick(picker.finder(), Qt::Key_Down);
+    EXPECT_EQ(picker.chosen(), 1) << "Down in the find box moves through the list";
     picker.finder()->setText("south");
     EXPECT_TRUE(picker.table()->isRowHidden(0));
     EXPECT_FALSE(picker.table()->isRowHidden(1));
