@@ -15,11 +15,7 @@ namespace {
 
 constexpr double kRootTolerance = 1e-9;  // limits of S, P and q, well within 1e-8
 
-// The fit as the window asks for it: the same blocks, bounds and start point.
-struct Fit {
-    double s, p, log_likelihood;
-    int32_t ifail;
-};
+}  // namespace
 
 Fit fit_block(const Library& library, const Request& request) {
     std::array<int32_t, 1000> iuser{};
@@ -47,6 +43,8 @@ Fit fit_block(const Library& library, const Request& request) {
     if (s_free) return {x[0], x[1], -f, ifail};
     return {*request.s_held, x[0], -f, ifail};
 }
+
+namespace {
 
 // The interval where `profile` stays at or above `threshold`, from the estimate out to each edge
 // of [low, high]; a side that never falls below it ends at the edge.

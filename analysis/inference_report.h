@@ -124,6 +124,14 @@ std::string limits_at_edges(const Report& report);
 /// span), naming the pieces with `number` writing each value.
 std::string pieces_note(const Report& report, const std::function<std::string(double)>& number);
 
+/// The maximum of the likelihood as the window's fit finds it: the library's fit entry with the
+/// window's blocks, bounds and start point.
+struct Fit {
+    double s, p, log_likelihood;
+    std::int32_t ifail;
+};
+Fit fit_block(const Library& library, const Request& request);
+
 /// Fits the block and computes every quantity of the report. Never throws: data on which a
 /// quantity cannot be computed (a negative count, counts impossible under a held S, a level
 /// outside 0..1) give that quantity's reason instead of a value. A block where no dog was

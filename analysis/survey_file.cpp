@@ -5,13 +5,13 @@
 #include <csv.h>
 
 #include <algorithm>
-#include <cmath>
-#include <unordered_set>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <deque>
 #include <limits>
 #include <memory>
+#include <unordered_set>
 
 namespace kestrivo::survey {
 namespace {
@@ -184,8 +184,7 @@ std::string read_count(const std::string& text, int32_t& count) {
         return "";
     }
     double value = 0;
-    const auto [end, status] =
-        std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    const auto [end, status] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     const bool number = !digits.empty() && status == std::errc() &&
                         end == digits.data() + digits.size() && digits.front() != '-';
     if (!number || !(value >= 0) || value != std::floor(value)) {
@@ -297,10 +296,10 @@ struct SurveyReader::State {
     void broken(const std::string& why) {
         const std::size_t line = records.start_line;
         const std::size_t column = records.fields.size() + 1;
-        records.complete.push_back(
-            {{}, line,
-             file_name + ", line " + std::to_string(line) + ", column " + std::to_string(column) +
-                 ": " + why});
+        records.complete.push_back({{},
+                                    line,
+                                    file_name + ", line " + std::to_string(line) + ", column " +
+                                        std::to_string(column) + ": " + why});
         std::vector<Line> lines = std::move(record_lines);
         reset_parser();
         for (std::size_t k = lines.size(); k-- > 1;)
@@ -346,7 +345,8 @@ struct SurveyReader::State {
                 return;
             }
             records.complete.push_back(
-                {{}, line.number,
+                {{},
+                 line.number,
                  file_name + ", line " + std::to_string(line.number) +
                      ", column 1: the line is longer than a survey line may be (1 MB)"});
             return;
@@ -363,8 +363,9 @@ struct SurveyReader::State {
             if (csv_error(parser.get()) != CSV_EPARSE) {
                 throw FileError(file_name + ": " + csv_strerror(csv_error(parser.get())) + ".");
             }
-            broken("a quoted field is malformed (a quote inside a field must be doubled, and a "
-                   "closing quote must end the field)");
+            broken(
+                "a quoted field is malformed (a quote inside a field must be doubled, and a "
+                "closing quote must end the field)");
             return;
         }
         if (parser->pstate == kRowNotBegun) {
@@ -385,7 +386,14 @@ SurveyReader::SurveyReader(std::istream& in, std::string file_name)
                         ": the file is empty; a survey needs a header row with c100, c111, c101 "
                         "and c110.");
     }
-    if (!header->error.empty()) throw FileError(header->error + " (in the header).");
+    if (!header->error.empty()) {
+        // "file, line 1, column 3: why" becomes "file: the header (line 1, column 3): why".
+        const std::string& error = header->error;
+        const std::string place = error.substr(0, error.find(": "));
+        throw FileError(state_->file_name + ": the header (" +
+                        place.substr(std::min(place.size(), state_->file_name.size() + 2)) +
+                        ") cannot be read: " + error.substr(place.size() + 2) + ".");
+    }
     state_->layout = layout_of(header->fields, state_->file_name);
 }
 

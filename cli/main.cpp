@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <iostream>
+#include <limits>
 #include <memory>
 
 #include "library_digest.h"
@@ -22,6 +23,7 @@ namespace {
 
 constexpr const char* kExample = R"(Example:
   kestrivo-report --blocks-total 120 survey.csv > report.csv
+  kestrivo-report --pool --stratum ward --blocks-total North=80,South=40 survey.csv
 
   survey.csv holds a header row and one block a row:
     block,c100,c111,c101,c110,s_held,ward
@@ -48,6 +50,32 @@ std::function<std::string(const std::string&)> whole_number(std::int64_t low, st
         }
         return "must be a whole number from " + std::to_string(low) + " to " + std::to_string(high);
     };
+}
+
+// --blocks-total: one K, or NAME=K pairs separated by commas. Fills `options`; returns "" or why
+// the text is not one of those.
+std::string read_blocks_total(const std::string& text, kestrivo::cli::Options& options) {
+    if (text.empty()) return "";
+    const auto number = whole_number(1, kMostBlocks);
+    if (text.find('=') == std::string::npos) {
+        if (std::string why = number(text); !why.empty()) return why;
+        options.blocks_total = std::stoll(text);
+        return "";
+    }
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find(',', start), text.size());
+        const std::string pair = text.substr(start, end - start);
+        const std::size_t equals = pair.rfind('=');
+        if (equals == std::string::npos) return "\"" + pair + "\" is not NAME=K";
+        const std::string name = pair.substr(0, equals), k = pair.substr(equals + 1);
+        if (std::string why = number(k); !why.empty()) return "\"" + pair + "\": K " + why;
+        if (!options.blocks_by_stratum.emplace(name, std::stoll(k)).second) {
+            return "the stratum \"" + name + "\" is given twice";
+        }
+        start = end + 1;
+    }
+    return "";
 }
 
 std::string own_folder() {
@@ -84,9 +112,29 @@ int main(int argc, char** argv) {
     app.add_option("--format", format, "output format")
         ->default_val("csv")
         ->check(CLI::IsMember({"csv", "json"}));
-    app.add_option("--blocks-total", options.blocks_total,
-                   "the city's number of blocks K: adds a row 'total' with the city's dogs")
-        ->check(whole_number(1, kMostBlocks));
+    std::string blocks_total;
+    app.add_option("--blocks-total", blocks_total,
+                   "the city's number of blocks K, or with --stratum each stratum's as "
+                   "NAME=K,NAME=K: adds rows 'total' with the dogs and their interval")
+        ->type_name("K | NAME=K,...")
+        ->check([](const std::string& text) {
+            kestrivo::cli::Options parsed;
+            return read_blocks_total(text, parsed);
+        });
+    app.add_flag("--pool", options.pool,
+                 "the blocks of each stratum share S and P: adds their pooled fit, each block's "
+                 "dogs under it and a test of whether pooling is fair");
+    app.add_option("--stratum", options.stratum,
+                   "the column whose values are the strata (a ward, a district)")
+        ->type_name("COLUMN");
+    app.add_option("--bootstrap", options.bootstrap,
+                   "bootstrap replicates for the interval of the city's dogs")
+        ->default_val(2000)
+        ->check(whole_number(100, 1000000));
+    app.add_option("--seed", options.seed,
+                   "seed of the bootstrap (the same seed, the same interval)")
+        ->default_val(1)
+        ->check(whole_number(0, std::numeric_limits<std::int64_t>::max()));
     app.add_option("--digits", options.digits,
                    "significant digits of every number (17: the shortest form that reads back "
                    "to the same double)")
@@ -107,6 +155,7 @@ int main(int argc, char** argv) {
         app.exit(e);
         return kestrivo::cli::kUsageOrFileError;
     }
+    read_blocks_total(blocks_total, options);
     options.format = format == "json" ? kestrivo::cli::Format::json : kestrivo::cli::Format::csv;
 
     // Only the libKestrivo.so beside the program or in its install layout, by absolute path.

@@ -1,16 +1,22 @@
 // run_report: open every input and read its header first (the output's columns depend on all of
-// them), then stream the rows through the report into the table.
+// them); when visibility is pooled or a city total is asked for, read the survey once for its
+// design (strata and their blocks' counts) and fit each stratum's shared visibility; then stream
+// the rows through the report into the table, and end with the pooled and total rows.
 #include "report_command.h"
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <memory>
 #include <unordered_map>
 
-#include "city_total.h"
 #include "platform/runtime_error.h"
 #include "progress_line.h"
 
@@ -19,9 +25,11 @@ namespace {
 
 struct Input {
     std::string name;
-    std::unique_ptr<std::ifstream> file;  // empty for standard input
+    std::string path;  // empty for standard input read once
+    std::unique_ptr<std::ifstream> file;
     std::unique_ptr<survey::SurveyReader> reader;
-    std::vector<std::size_t> carried_at;  // output place of each of its carried columns
+    std::vector<std::size_t> carried_at;    // output place of each of its carried columns
+    std::optional<std::size_t> stratum_at;  // its stratum column among its carried ones
 };
 
 // The carried columns of every input, each name once, in order of first appearance; and for
@@ -49,6 +57,36 @@ std::vector<std::string> carried_values(const survey::Row& row, const Input& inp
     return values;
 }
 
+std::string stratum_of(const survey::Row& row, const Input& input) {
+    if (!input.stratum_at || *input.stratum_at >= row.carried.size()) return "";
+    return row.carried[*input.stratum_at];
+}
+
+// Standard input copied whole into an unnamed temporary file, so that it can be read twice.
+std::string spool_standard_input(std::istream& in) {
+    const char* folder = std::getenv("TMPDIR");
+    std::string path = std::string(folder && *folder ? folder : "/tmp") + "/kestrivo-XXXXXX";
+    const int fd = ::mkstemp(path.data());
+    if (fd < 0) return "";
+    ::close(fd);
+    std::ofstream copy(path, std::ios::binary | std::ios::trunc);
+    copy << in.rdbuf();
+    copy.close();
+    if (!copy) {
+        std::remove(path.c_str());
+        return "";
+    }
+    return path;
+}
+
+// Removes a spooled copy of standard input however the run ends.
+struct Spool {
+    std::string path;
+    ~Spool() {
+        if (!path.empty()) std::remove(path.c_str());
+    }
+};
+
 }  // namespace
 
 int run_report(const Options& options, const analysis::Library& library,
@@ -63,30 +101,98 @@ int run_report(const Options& options, const analysis::Library& library,
     if (std::count(names.begin(), names.end(), "-") > 1) {
         return fail("standard input (-) can be read only once.");
     }
+    const bool with_city = options.blocks_total || !options.blocks_by_stratum.empty();
+    const bool with_pool = options.pool || with_city;
+    if (!options.blocks_by_stratum.empty() && !options.stratum) {
+        return fail("--blocks-total NAME=K needs --stratum to say which column holds the names.");
+    }
+    if (options.blocks_total && options.stratum) {
+        return fail("with --stratum, give each stratum's blocks: --blocks-total NAME=K,NAME=K.");
+    }
+
+    // Pooling reads the survey twice: standard input is kept in a temporary file for that.
+    Spool spool;
+    if (with_pool && std::count(names.begin(), names.end(), "-") == 1) {
+        spool.path = spool_standard_input(standard_input);
+        if (spool.path.empty()) return fail("standard input could not be kept for a second read.");
+    }
+    const auto open = [&](Input& input) -> std::istream& {
+        if (input.path.empty()) return standard_input;
+        input.file = std::make_unique<std::ifstream>(input.path, std::ios::binary);
+        return *input.file;
+    };
 
     std::vector<Input> inputs;
     try {
         for (const std::string& name : names) {
-            Input input{name == "-" ? "standard input" : name, nullptr, nullptr, {}};
-            std::istream* stream = &standard_input;
-            if (name != "-") {
-                if (std::filesystem::is_directory(name)) {
-                    return fail(name + ": is a folder, not a survey file.");
-                }
-                input.file = std::make_unique<std::ifstream>(name, std::ios::binary);
-                if (!*input.file) return fail(name + ": " + std::strerror(errno) + ".");
-                stream = input.file.get();
+            Input input;
+            input.name = name == "-" ? "standard input" : name;
+            input.path = name == "-" ? spool.path : name;
+            if (name != "-" && std::filesystem::is_directory(name)) {
+                return fail(name + ": is a folder, not a survey file.");
             }
-            input.reader = std::make_unique<survey::SurveyReader>(*stream, input.name);
+            std::istream& stream = open(input);
+            if (!stream) return fail(name + ": " + std::strerror(errno) + ".");
+            input.reader = std::make_unique<survey::SurveyReader>(stream, input.name);
+            if (options.stratum) {
+                const auto& carried = input.reader->header().carried;
+                const auto at = std::find(carried.begin(), carried.end(), *options.stratum);
+                if (at == carried.end()) {
+                    return fail(input.name + ": there is no column \"" + *options.stratum +
+                                "\" to take the strata from.");
+                }
+                input.stratum_at = std::size_t(at - carried.begin());
+            }
             inputs.push_back(std::move(input));
         }
     } catch (const survey::FileError& e) {
         return fail(e.what());
     }
-
     const std::vector<std::string> carried = carried_union(inputs);
-    ReportTable table(out, options.format, carried, options.blocks_total.has_value(),
-                      options.digits);
+
+    // The design: every readable row is a sampled block of its stratum.
+    analysis::SurveyDesign design;
+    std::vector<analysis::PooledVisibility> pooled;
+    if (with_pool) {
+        try {
+            for (Input& input : inputs) {
+                while (const std::optional<survey::Row> row = input.reader->next()) {
+                    if (row->error.empty()) {
+                        design.stratum(stratum_of(*row, input)).add(row->counts, row->s_held);
+                    }
+                }
+                input.reader.reset();
+                input.reader = std::make_unique<survey::SurveyReader>(open(input), input.name);
+            }
+        } catch (const survey::FileError& e) {
+            return fail(e.what());
+        }
+        for (analysis::Stratum& stratum : design.strata) {
+            if (options.blocks_total) stratum.blocks_total = *options.blocks_total;
+            if (options.stratum && with_city) {
+                const auto k = options.blocks_by_stratum.find(stratum.name);
+                if (k == options.blocks_by_stratum.end()) {
+                    return fail("the stratum \"" + stratum.name +
+                                "\" has no number of blocks in --blocks-total.");
+                }
+                stratum.blocks_total = k->second;
+            }
+            if (stratum.blocks_total &&
+                *stratum.blocks_total < std::int64_t(stratum.blocks.size())) {
+                return fail("--blocks-total " + std::to_string(*stratum.blocks_total) +
+                            (options.stratum ? " for \"" + stratum.name + "\"" : std::string()) +
+                            " is fewer than the " + std::to_string(stratum.blocks.size()) +
+                            " blocks read.");
+            }
+            pooled.push_back(analysis::pool(library, stratum, options.level));
+        }
+    }
+    const auto pooled_of = [&](const std::string& name) -> const analysis::PooledVisibility* {
+        const analysis::Stratum* stratum = design.find(name);
+        return stratum ? &pooled[std::size_t(stratum - design.strata.data())] : nullptr;
+    };
+
+    ReportTable table(out, options.format, carried, with_pool, with_city, options.digits);
     // A report cut short must not look whole: every write is checked, and the first failure
     // (a full disk, a closed pipe, /dev/full) ends the run with the system's reason.
     const auto output_failed = [&] {
@@ -95,7 +201,10 @@ int run_report(const Options& options, const analysis::Library& library,
                     (error ? std::strerror(error) : "output error") + ".");
     };
     if (!out) return output_failed();  // the header row
-    CityTotalAccumulator city;
+
+    // Each block's own maximum, summed per stratum for the test of pooling.
+    std::vector<double> own_maxima(design.strata.size(), 0.0);
+    std::vector<int> blocks_with_dogs(design.strata.size(), 0);
     ProgressLine progress(err, err_is_terminal);
     std::size_t blocks = 0;
     bool some_errors = false;
@@ -104,10 +213,11 @@ int run_report(const Options& options, const analysis::Library& library,
             while (const std::optional<survey::Row> row = input.reader->next()) {
                 ++blocks;
                 const auto values = carried_values(*row, input, carried.size());
+                SurveyCells cells;
                 if (!row->error.empty()) {
                     some_errors = true;
                     errno = 0;
-                    table.block(*row, values, nullptr, row->error);
+                    table.row(row->label, values, nullptr, cells, row->error);
                     if (!out) return output_failed();
                     continue;
                 }
@@ -117,27 +227,35 @@ int run_report(const Options& options, const analysis::Library& library,
                 request.level = options.level;
                 const analysis::Report report = analysis::make_report(library, request);
                 std::string error;
-                if (report.empty_block) {
-                    city.add(0, 0);  // a sampled block where nobody was seen
-                } else if (!report.estimates) {
+                if (!report.empty_block && !report.estimates) {
                     some_errors = true;
                     error = input.name + ", line " + std::to_string(row->line) + ": " +
                             report.estimates.why_not;
-                } else {
-                    city.add(*report.n, report.dogs ? report.dogs->estimate : 0);
-                    if (plots && report.estimates->p_identified) {
-                        // A plot that cannot be written is this block's trouble only.
-                        try {
-                            plots->write(*row, report);
-                        } catch (const platform::RuntimeError& e) {
-                            some_errors = true;
-                            error = input.name + ", line " + std::to_string(row->line) +
-                                    ": the plot could not be written: " + e.what();
-                        }
+                } else if (plots && report.estimates && report.estimates->p_identified) {
+                    // A plot that cannot be written is this block's trouble only.
+                    try {
+                        plots->write(*row, report);
+                    } catch (const platform::RuntimeError& e) {
+                        some_errors = true;
+                        error = input.name + ", line " + std::to_string(row->line) +
+                                ": the plot could not be written: " + e.what();
+                    }
+                }
+                if (with_pool) {
+                    const std::string name = stratum_of(*row, input);
+                    const std::size_t h = std::size_t(design.find(name) - design.strata.data());
+                    if (const analysis::PooledVisibility* shared = pooled_of(name); *shared) {
+                        cells.dogs_pooled = analysis::dogs_under(*shared, *report.n);
+                    }
+                    if (*report.n > 0) {
+                        ++blocks_with_dogs[h];
+                        own_maxima[h] += report.estimates
+                                             ? report.estimates->log_likelihood
+                                             : -std::numeric_limits<double>::infinity();
                     }
                 }
                 errno = 0;
-                table.block(*row, values, &report, error);
+                table.row(row->label, values, &report, cells, error);
                 if (!out) return output_failed();
                 progress.blocks_done(blocks);
             }
@@ -148,13 +266,48 @@ int run_report(const Options& options, const analysis::Library& library,
     }
     progress.finish();
 
-    if (options.blocks_total) {
-        if (*options.blocks_total < std::int64_t(blocks)) {
-            table.finish();
-            return fail("--blocks-total " + std::to_string(*options.blocks_total) +
-                        " is fewer than the " + std::to_string(blocks) + " blocks read.");
+    // The stratum's value goes in its column of the pooled and total rows.
+    const auto stratum_values = [&](const std::string& name) {
+        std::vector<std::string> values(carried.size());
+        if (options.stratum) {
+            const auto at = std::find(carried.begin(), carried.end(), *options.stratum);
+            values[std::size_t(at - carried.begin())] = name;
         }
-        table.total(city.total(*options.blocks_total, options.level));
+        return values;
+    };
+    if (options.pool) {
+        for (std::size_t h = 0; h < design.strata.size(); ++h) {
+            const analysis::PooledVisibility& shared = pooled[h];
+            SurveyCells cells;
+            if (shared) {
+                cells.het = analysis::heterogeneity(shared, own_maxima[h], blocks_with_dogs[h]);
+                if (cells.het) cells.note = analysis::heterogeneity_note(*cells.het);
+            } else {
+                some_errors = true;
+            }
+            errno = 0;
+            table.row("pooled", stratum_values(design.strata[h].name), &shared.report, cells,
+                      shared ? "" : "pooled: " + shared.why_not);
+            if (!out) return output_failed();
+        }
+    }
+    if (with_city) {
+        const std::vector<analysis::TotalEstimate> totals = analysis::city_totals(
+            library, design, options.level, {options.bootstrap, options.seed});
+        for (std::size_t i = 0; i < totals.size(); ++i) {
+            const bool city = i + 1 == totals.size();
+            // Without strata the city is its one stratum: one total row.
+            if (!city && !options.stratum) continue;
+            SurveyCells cells;
+            cells.total = totals[i];
+            if (!totals[i].why_not.empty()) some_errors = true;
+            errno = 0;
+            table.row(
+                "total",
+                city ? std::vector<std::string>(carried.size()) : stratum_values(totals[i].name),
+                nullptr, cells, totals[i].why_not);
+            if (!out) return output_failed();
+        }
     }
     errno = 0;
     table.finish();

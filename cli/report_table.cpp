@@ -54,12 +54,18 @@ const std::vector<std::string>& ReportTable::report_columns() {
 }
 
 ReportTable::ReportTable(std::ostream& out, Format format, std::vector<std::string> carried,
-                         bool with_city, int digits)
-    : out_(out), format_(format), keys_(report_columns()), with_city_(with_city), digits_(digits) {
-    if (with_city_) {
+                         bool with_pool, bool with_city, int digits)
+    : out_(out), format_(format), keys_(report_columns()), digits_(digits) {
+    if (with_pool) {
+        for (const char* key : {"N_pool", "N_pool_lo", "N_pool_hi", "het", "het_df", "het_p"})
+            keys_.push_back(key);
+    }
+    if (with_city) {
         for (const char* key : {"city_N", "city_se", "city_lo", "city_hi"})
             keys_.push_back(key);
     }
+    for (std::size_t i = 0; i < keys_.size(); ++i)
+        place_.emplace(keys_[i], i);
     // A carried column that bears the name of one of ours keeps its values under a name of its
     // own rather than overwriting ours.
     std::unordered_set<std::string> taken(keys_.begin(), keys_.end());
@@ -77,72 +83,83 @@ ReportTable::ReportTable(std::ostream& out, Format format, std::vector<std::stri
     out_ << "\r\n";
 }
 
-void ReportTable::block(const survey::Row& row, const std::vector<std::string>& carried_values,
-                        const analysis::Report* report, const std::string& error) {
-    std::vector<Value> v(report_columns().size());
-    v[0] = row.label;
-    if (!error.empty()) v[22] = error;
-    if (report) {
-        if (report->n) v[1] = *report->n;
-        if (report->estimates) {
-            const auto& e = *report->estimates;
-            v[2] = e.S;
-            if (e.p_identified) v[3] = e.P;
-            v[4] = e.seen;
-            v[5] = e.log_likelihood;
-        }
-        const auto interval = [&](const analysis::Quantity<analysis::Interval>& q, int at) {
-            // Limits whose values form separate pieces are no interval: the note names them.
-            if (!q || !q->pieces.empty()) return;
-            v[at] = q->lower;
-            v[at + 1] = q->upper;
-        };
-        interval(report->s_limits, 6);
-        interval(report->p_limits, 8);
-        interval(report->seen_limits, 10);
-        if (report->dogs) {
-            v[12] = report->dogs->estimate;
-            v[13] = report->dogs->lower;
-            // A block where nobody was identified has no upper limit to give: left empty.
-            if (!report->empty_block) v[14] = report->dogs->upper;
-        }
-        if (report->s_bound != analysis::Bound::none)
-            v[15] = std::string(bound_text(report->s_bound));
-        if (report->p_bound != analysis::Bound::none)
-            v[16] = std::string(bound_text(report->p_bound));
-        if (report->fit_check) {
-            v[17] = report->fit_check->deviance;
-            v[18] = std::int64_t{report->fit_check->df};
-            v[19] = report->fit_check->p;
-        }
-        if (report->always_visible) {
-            v[20] = report->always_visible->statistic;
-            v[21] = report->always_visible->p;
-        }
-        if (const std::string edges = analysis::limits_at_edges(*report); !edges.empty()) {
-            v[23] = edges;
-        }
-        std::string note =
-            analysis::pieces_note(*report, [this](double x) { return with_digits(x, digits_); });
-        if (report->estimates && !report->estimates->p_identified) note = report->p_limits.why_not;
-        if (!note.empty()) v[24] = note;
-    }
-    if (with_city_) v.resize(v.size() + 4);
-    for (const std::string& value : carried_values)
-        v.emplace_back(value);
-    write(v);
+std::size_t ReportTable::at(const std::string& key) const {
+    return place_.at(key);
 }
 
-void ReportTable::total(const CityTotal& total) {
-    std::vector<Value> v(keys_.size());
-    v[0] = std::string("total");
-    v[1] = total.n;
-    v[12] = total.n_hat_sum;
-    const std::size_t city = report_columns().size();
-    if (total.dogs) v[city] = *total.dogs;
-    if (total.standard_error) v[city + 1] = *total.standard_error;
-    if (total.lower) v[city + 2] = *total.lower;
-    if (total.upper) v[city + 3] = *total.upper;
+void ReportTable::row(const std::string& label, const std::vector<std::string>& carried_values,
+                      const analysis::Report* report, const SurveyCells& survey,
+                      const std::string& error) {
+    std::vector<Value> v(place_.size());
+    const auto set = [&](const char* key, Value value) { v[at(key)] = std::move(value); };
+    set("block", label);
+    if (!error.empty()) set("error", error);
+    std::string note;
+    if (report) {
+        if (report->n) set("n", *report->n);
+        if (report->estimates) {
+            const auto& e = *report->estimates;
+            set("S", e.S);
+            if (e.p_identified) set("P", e.P);
+            set("seen", e.seen);
+            set("logL", e.log_likelihood);
+        }
+        const auto interval = [&](const analysis::Quantity<analysis::Interval>& q, const char* lo,
+                                  const char* hi) {
+            // Limits whose values form separate pieces are no interval: the note names them.
+            if (!q || !q->pieces.empty()) return;
+            set(lo, q->lower);
+            set(hi, q->upper);
+        };
+        interval(report->s_limits, "S_lo", "S_hi");
+        interval(report->p_limits, "P_lo", "P_hi");
+        interval(report->seen_limits, "seen_lo", "seen_hi");
+        if (report->dogs) {
+            set("N_hat", report->dogs->estimate);
+            set("N_lo", report->dogs->lower);
+            // A block where nobody was identified has no upper limit to give: left empty.
+            if (!report->empty_block) set("N_hi", report->dogs->upper);
+        }
+        if (report->s_bound != analysis::Bound::none)
+            set("S_bound", std::string(bound_text(report->s_bound)));
+        if (report->p_bound != analysis::Bound::none)
+            set("P_bound", std::string(bound_text(report->p_bound)));
+        if (report->fit_check) {
+            set("deviance", report->fit_check->deviance);
+            set("df", std::int64_t{report->fit_check->df});
+            set("gof_p", report->fit_check->p);
+        }
+        if (report->always_visible) {
+            set("lrt_S0", report->always_visible->statistic);
+            set("lrt_p", report->always_visible->p);
+        }
+        if (const std::string edges = analysis::limits_at_edges(*report); !edges.empty()) {
+            set("edges", edges);
+        }
+        note = analysis::pieces_note(*report, [this](double x) { return with_digits(x, digits_); });
+        if (report->estimates && !report->estimates->p_identified) note = report->p_limits.why_not;
+    }
+    if (survey.dogs_pooled) {
+        set("N_pool", survey.dogs_pooled->estimate);
+        set("N_pool_lo", survey.dogs_pooled->lower);
+        if (std::isfinite(survey.dogs_pooled->upper)) set("N_pool_hi", survey.dogs_pooled->upper);
+    }
+    if (survey.het) {
+        set("het", survey.het->statistic);
+        set("het_df", std::int64_t{survey.het->df});
+        set("het_p", survey.het->p);
+    }
+    if (survey.total) {
+        set("n", survey.total->identified);
+        if (survey.total->dogs) set("city_N", *survey.total->dogs);
+        if (survey.total->standard_error) set("city_se", *survey.total->standard_error);
+        if (survey.total->lower) set("city_lo", *survey.total->lower);
+        if (survey.total->upper) set("city_hi", *survey.total->upper);
+    }
+    if (!survey.note.empty()) note += (note.empty() ? "" : "; ") + survey.note;
+    if (!note.empty()) set("note", note);
+    for (const std::string& value : carried_values)
+        v.emplace_back(value);
     write(v);
 }
 

@@ -10,7 +10,11 @@
 #include <variant>
 #include <vector>
 
+#include <unordered_map>
+
+#include "city_total.h"
 #include "inference_report.h"
+#include "pooled_visibility.h"
 #include "survey_file.h"
 
 namespace kestrivo::cli {
@@ -21,40 +25,43 @@ enum class Format { csv, json };
 inline constexpr int kDefaultDigits = 9;
 inline constexpr int kRoundTripDigits = 17;
 
-/// The city-wide estimate from k fitted blocks of K (see city_total.h).
-struct CityTotal {
-    std::int64_t n = 0;          // dogs identified on the first count, over the fitted blocks
-    double n_hat_sum = 0;        // the sum of their dogs on the block
-    std::optional<double> dogs;  // K / k x that sum
-    std::optional<double> standard_error, lower, upper;
+/// What a row holds beyond one block's report: the columns of pooled visibility and of the
+/// city total, each empty unless set.
+struct SurveyCells {
+    std::optional<analysis::DogsOnBlock> dogs_pooled;  // N_pool, N_pool_lo, N_pool_hi
+    std::optional<analysis::Heterogeneity> het;        // het, het_df, het_p
+    std::optional<analysis::TotalEstimate> total;      // city_N, city_se, city_lo, city_hi
+    std::string note;                                  // joins the report's own note
 };
 
 class ReportTable {
 public:
     /// @param carried    the carried columns' names, in output order
+    /// @param with_pool  adds the columns of pooled visibility (N_pool ... het_p)
     /// @param with_city  adds the city columns (city_N, city_se, city_lo, city_hi)
     /// @param digits     significant digits of every number; 17 writes the shortest form that
     ///                   reads back to the same double
-    ReportTable(std::ostream& out, Format format, std::vector<std::string> carried, bool with_city,
-                int digits = kDefaultDigits);
+    ReportTable(std::ostream& out, Format format, std::vector<std::string> carried, bool with_pool,
+                bool with_city, int digits = kDefaultDigits);
 
-    /// One block: its report, or (`report` empty) only `error` and what the row itself holds.
-    void block(const survey::Row& row, const std::vector<std::string>& carried_values,
-               const analysis::Report* report, const std::string& error);
-    void total(const CityTotal& total);
+    /// One row: `label` in the block column, a report (or none: only `error` and what the row
+    /// itself holds), the survey-level cells, and the carried values in output order.
+    void row(const std::string& label, const std::vector<std::string>& carried_values,
+             const analysis::Report* report, const SurveyCells& survey, const std::string& error);
     void finish();
 
-    /// The report's columns, in output order.
+    /// The columns of one block's report, in output order.
     static const std::vector<std::string>& report_columns();
 
 private:
     using Value = std::variant<std::monostate, double, std::int64_t, std::string>;
     void write(const std::vector<Value>& values);
+    std::size_t at(const std::string& key) const;
 
     std::ostream& out_;
     Format format_;
     std::vector<std::string> keys_;
-    bool with_city_;
+    std::unordered_map<std::string, std::size_t> place_;  // our own columns only
     int digits_;
     bool first_row_ = true;
 };

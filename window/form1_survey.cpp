@@ -14,6 +14,7 @@
 #include "form1.h"
 #include "platform/runtime_error.h"
 #include "platform/whole_file.h"
+#include "survey_design.h"
 
 namespace {
 
@@ -23,6 +24,31 @@ constexpr off_t kLargestSurvey = off_t{64} << 20;
 
 [[noreturn]] void survey_error(const std::string& message) {
     throw platform::RuntimeError(platform::ErrorKind::FileError, message);
+}
+
+// The entry "whole survey (pooled)": the summed counts of every block that could be read, with S
+// held when every block holds it at one value.
+kestrivo::survey::Row whole_survey(const std::vector<kestrivo::survey::Row>& rows) {
+    kestrivo::survey::Row whole;
+    whole.label = "whole survey (pooled)";
+    kestrivo::analysis::Stratum all;
+    for (const kestrivo::survey::Row& row : rows) {
+        if (row.error.empty()) all.add(row.counts, row.s_held);
+    }
+    whole.carried.assign(rows.front().carried.size(), "");
+    const std::optional<kestrivo::analysis::Counts> sum =
+        kestrivo::analysis::summed_counts(all.blocks);
+    if (all.blocks.empty()) {
+        whole.error = "no block of the survey could be read, so there is nothing to pool";
+    } else if (all.s_held_differs) {
+        whole.error = "the blocks hold S at different values, so they share no one visibility";
+    } else if (!sum) {
+        whole.error = "a summed count exceeds 2147483647 dogs, more than the fit takes";
+    } else {
+        whole.counts = *sum;
+        whole.s_held = all.s_held;
+    }
+    return whole;
 }
 
 }  // namespace
@@ -79,6 +105,9 @@ void Form1::open_survey_file(const QString& path) {
     if (dialogs_.reading && rows.size() >= 2000) dialogs_.reading(1);
     if (rows.empty()) survey_error(name + ": the survey holds no block.");
 
+    // Several blocks: the whole survey comes first, its histories summed as one sample, so the
+    // estimate and its report are those of visibility shared by every block.
+    if (rows.size() > 1) rows.insert(rows.begin(), whole_survey(rows));
     const int chosen = rows.size() == 1 ? 0 : dialogs_.choose_block(header, rows);
     if (chosen < 0 || chosen >= int(rows.size())) return;
     const kestrivo::survey::Row& row = rows[std::size_t(chosen)];

@@ -5,14 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <fstream>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "city_total.h"
 #include "kestrivo.h"
 #include "progress_line.h"
 #include "temporary_folder.h"
@@ -242,40 +243,99 @@ TEST(report_command_test, several_inputs_in_order_with_the_union_of_their_carrie
     EXPECT_EQ(rows[3][26], "West, upper");
 }
 
-TEST(report_command_test, the_city_total_from_a_simple_random_sample_of_blocks) {
-    Options options = with_files({KESTRIVO_SURVEY});
-    options.blocks_total = 120;
-    const Outcome r = run(options);
-    EXPECT_EQ(r.status, 0);
-    const auto rows = cells(r.out);
-    ASSERT_EQ(rows.size(), 5u);
-    const auto& total = rows[4];
-    EXPECT_EQ(total[0], "total");
-    EXPECT_EQ(total[1], std::to_string(167 + 40 + 56));
+// A row of the output by its block column, and its cell under `key`.
+struct Table {
+    std::vector<std::vector<std::string>> rows;
+    std::string cell(std::size_t row, const std::string& key) const {
+        const auto at = std::find(rows[0].begin(), rows[0].end(), key);
+        return at == rows[0].end() ? "<no column>" : rows[row][std::size_t(at - rows[0].begin())];
+    }
+};
 
-    const double y[3] = {report_for({29, 36, 54, 48}).dogs->estimate,
-                         report_for({10, 20, 5, 5}).dogs->estimate,
-                         report_for({12, 30, 8, 6}, 0.0).dogs->estimate};
-    const double mean = (y[0] + y[1] + y[2]) / 3;
-    double s2 = 0;
-    for (double v : y)
-        s2 += (v - mean) * (v - mean) / 2;
-    const double se = std::sqrt(120.0 * 120.0 * (1 - 3.0 / 120) * s2 / 3);
-    const double t = 4.302652729911275;  // Student's t, 2 df, 97.5%, from tables
-    EXPECT_NEAR(number(total[12]), y[0] + y[1] + y[2], 1e-9);
-    EXPECT_NEAR(number(total[25]), 40 * (y[0] + y[1] + y[2]), 1e-7);
-    EXPECT_NEAR(number(total[26]), se, 1e-7);
-    EXPECT_NEAR(number(total[27]), 263, 1e-9) << "never below the dogs identified";
-    EXPECT_NEAR(number(total[28]), 40 * (y[0] + y[1] + y[2]) + t * se, 1e-4);
+// Visibility pooled within strata and the city's dogs from it: the pooled row is the report of
+// the summed counts, each block's N_pool is its n over the stratum's share seen, het is 0 for
+// blocks alike, and city_N is sum_h K_h / k_h sum n / q_h with a reproducible bootstrap interval.
+TEST(report_command_test, pooled_visibility_and_the_city_total_by_stratum) {
+    const std::string survey =
+        "block,c100,c111,c101,c110,ward\n"
+        "a,10,20,5,5,North\n"
+        "b,14,25,9,4,North\n"
+        "c,29,36,54,48,South\n"
+        "d,0,0,0,0,South\n"
+        "e,12,30,8,6,South\n";
+    Options options = with_files({"-"});
+    options.pool = true;
+    options.stratum = "ward";
+    options.blocks_by_stratum = {{"North", 20}, {"South", 3}};
+    options.bootstrap = 400;
+    const Outcome r = run(options, survey);
+    EXPECT_EQ(r.status, 0) << r.err;
+    const Table t{cells(r.out)};
+    ASSERT_EQ(t.rows.size(), 1u + 5 + 2 + 3) << r.out;
+    const std::vector<std::string> blocks = {"a",      "b",      "c",     "d",     "e",
+                                             "pooled", "pooled", "total", "total", "total"};
+    for (std::size_t i = 0; i < blocks.size(); ++i)
+        EXPECT_EQ(t.rows[i + 1][0], blocks[i]);
 
-    // All blocks of the city: no sampling error left.
-    kestrivo::cli::CityTotalAccumulator all;
-    all.add(10, 20);
-    all.add(30, 70);
-    const kestrivo::cli::CityTotal whole = all.total(2, 0.95);
-    EXPECT_EQ(*whole.dogs, 90);
-    EXPECT_EQ(*whole.standard_error, 0);
-    EXPECT_EQ(*whole.upper, 90);
+    const auto north = report_for({24, 45, 14, 9}), south = report_for({41, 66, 62, 54});
+    EXPECT_EQ(number(t.cell(6, "S")), north.estimates->S);
+    EXPECT_EQ(number(t.cell(6, "N_hat")), north.dogs->estimate);
+    EXPECT_EQ(t.cell(6, "ward"), "North");
+    const double own = report_for({10, 20, 5, 5}).estimates->log_likelihood +
+                       report_for({14, 25, 9, 4}).estimates->log_likelihood;
+    EXPECT_NEAR(number(t.cell(6, "het")), 2 * (own - north.estimates->log_likelihood), 1e-6);
+    EXPECT_EQ(t.cell(6, "het_df"), "2");
+    EXPECT_EQ(t.cell(7, "ward"), "South");
+    EXPECT_EQ(number(t.cell(3, "N_pool")), 167 / south.estimates->seen);
+    EXPECT_EQ(t.cell(4, "N_pool"), "0") << "a block with no dogs";
+    EXPECT_EQ(t.cell(4, "N_pool_lo"), "0");
+    EXPECT_NE(t.cell(4, "N_pool_hi"), "");
+    EXPECT_EQ(t.cell(4, "error"), "");
+    EXPECT_LE(number(t.cell(3, "N_pool_lo")), number(t.cell(3, "N_pool")));
+    EXPECT_GE(number(t.cell(3, "N_pool_hi")), number(t.cell(3, "N_pool")));
+
+    // Totals: North sampled 2 of 20 blocks; South was counted whole (a census).
+    const double north_total = 20.0 / 2 * 92 / north.estimates->seen;
+    const double south_total = 223 / south.estimates->seen;
+    EXPECT_NEAR(number(t.cell(8, "city_N")), north_total, 1e-6);
+    EXPECT_EQ(t.cell(9, "city_se"), "0");
+    EXPECT_NEAR(number(t.cell(9, "city_lo")), south_total, 1e-6);
+    EXPECT_NEAR(number(t.cell(10, "city_N")), north_total + south_total, 1e-6);
+    EXPECT_EQ(t.cell(10, "ward"), "");
+    EXPECT_EQ(t.cell(10, "n"), std::to_string(92 + 223));
+    EXPECT_GE(number(t.cell(10, "city_lo")), 315);
+    EXPECT_GT(number(t.cell(10, "city_hi")), number(t.cell(10, "city_lo")));
+    EXPECT_GT(number(t.cell(10, "city_se")), 0);
+
+    // The same seed gives the same interval; another seed another one.
+    EXPECT_EQ(run(options, survey).out, r.out);
+    options.seed = 2;
+    EXPECT_NE(cells(run(options, survey).out)[10], t.rows[10]);
+}
+
+TEST(report_command_test, survey_level_usage_errors_say_what_is_missing) {
+    const std::string survey = "block,c100,c111,c101,c110,ward\na,1,2,3,4,North\nb,1,2,3,4,\n";
+    const struct {
+        std::map<std::string, std::int64_t> by_stratum;
+        std::optional<std::int64_t> k;
+        std::optional<std::string> stratum;
+        std::string message;
+    } cases[] = {
+        {{{"North", 5}}, {}, "ward", "the stratum \"\" has no number of blocks in --blocks-total."},
+        {{{"North", 5}}, {}, {}, "--blocks-total NAME=K needs --stratum"},
+        {{}, 1, {}, "--blocks-total 1 is fewer than the 2 blocks read."},
+        {{}, 5, "ward", "with --stratum, give each stratum's blocks"},
+        {{{"North", 5}}, {}, "district", "there is no column \"district\""},
+    };
+    for (const auto& c : cases) {
+        Options options = with_files({"-"});
+        options.blocks_by_stratum = c.by_stratum;
+        options.blocks_total = c.k;
+        options.stratum = c.stratum;
+        const Outcome r = run(options, survey);
+        EXPECT_EQ(r.status, 2) << c.message;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    }
 }
 
 TEST(report_command_test, the_progress_line_shows_only_on_a_terminal_and_goes_away) {

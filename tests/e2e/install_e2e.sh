@@ -11,7 +11,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/Kestrivo bin/kestrivo-report lib/kestrivo/libKestrivo.so \
          share/applications/kestrivo.desktop share/icons/hicolor/scalable/apps/kestrivo.svg \
-         share/man/man1/kestrivo-report.1; do
+         share/man/man1/kestrivo-report.1 share/man/man1/Kestrivo.1; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
 grep -q '^Exec=Kestrivo$' "$prefix/share/applications/kestrivo.desktop"
@@ -25,13 +25,18 @@ cp "$planted" "$prefix/work/libKestrivo.so"
 cp "$planted" "$prefix/work/decoys/libKestrivo.so"
 marker="$prefix/work/planted-loaded"
 output="$(cd "$prefix/work" && LD_LIBRARY_PATH="$prefix/work/decoys:$prefix/work" \
-  KESTRIVO_PLANTED_MARKER="$marker" "$prefix/bin/kestrivo-report" --blocks-total 120 "$survey")"
+  KESTRIVO_PLANTED_MARKER="$marker" "$prefix/bin/kestrivo-report" --stratum ward \
+  --blocks-total North=80,South=40 "$survey")"
 [ ! -e "$marker" ] || fail "kestrivo-report loaded a planted libKestrivo.so"
 # Rows in order with their n, P to six decimals, no error and the ward carried; then the total.
-summary="$(printf '%s\n' "$output" | tr -d '\r' | awk -F, 'NR > 1 { printf "%s %s %.6f [%s] %s\n", $1, $2, $4, $23, $30 }')"
+summary="$(printf '%s\n' "$output" | tr -d '\r' | awk -F, '
+  NR == 1 { for (i = 1; i <= NF; i++) at[$i] = i; next }
+  { printf "%s %s %.6f [%s] %s\n", $at["block"], $at["n"], $at["P"], $at["error"], $at["ward"] }')"
 expected="A-1 167 0.514812 [] North
 A-2 40 0.333333 [] North
 B-1 56 0.660714 [] South
+total 207 0.000000 [] North
+total 56 0.000000 [] South
 total 263 0.000000 [] "
 [ "$summary" = "$expected" ] || fail "installed kestrivo-report wrote:
 $output"

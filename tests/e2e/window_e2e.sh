@@ -95,7 +95,8 @@ picker="$(find_window '^Choose a block$')"
 [ -n "$picker" ] || fail "a survey of three blocks opened no list to choose from"
 sleep 0.3
 screenshot "$shots/choose-a-block.png"
-xdotool key Down Return
+# The whole survey (pooled) stands first; the second block is two rows down.
+xdotool key Down Down Return
 sleep 0.5
 click "${estimate_button[@]}"
 wait_for_user_txt

@@ -147,11 +147,16 @@ TEST_F(desktop_test, saved_counts_open_again_and_a_survey_block_fills_the_boxes)
                "\"A-1, corner\",29,36,54,48,,North\r\n"
                "B-2,10,20,5,5,,South\r\n");
     answer_ = path("survey.csv");
-    block_answer_ = 1;
+    block_answer_ = 2;
     form_.actions.open_survey->trigger();
-    EXPECT_EQ(offered_, 2u);
+    EXPECT_EQ(offered_, 3u) << "the whole survey, then each block";
     EXPECT_EQ(boxes(), (std::array<QString, 6>{"10", "20", "5", "5", "0.3", "free"}));
     EXPECT_TRUE(errors_.empty()) << last_error();
+
+    // The whole survey, pooled: the summed counts.
+    block_answer_ = 0;
+    form_.actions.open_survey->trigger();
+    EXPECT_EQ(boxes(), (std::array<QString, 6>{"39", "56", "59", "53", "0.3", "free"}));
 
     // Cancelled dialogs change nothing.
     block_answer_ = -1;
@@ -159,7 +164,7 @@ TEST_F(desktop_test, saved_counts_open_again_and_a_survey_block_fills_the_boxes)
     answer_.clear();
     form_.actions.open_survey->trigger();
     form_.actions.save_counts->trigger();
-    EXPECT_EQ(boxes(), (std::array<QString, 6>{"10", "20", "5", "5", "0.3", "free"}));
+    EXPECT_EQ(boxes(), (std::array<QString, 6>{"39", "56", "59", "53", "0.3", "free"}));
     EXPECT_TRUE(errors_.empty());
 }
 
@@ -184,7 +189,7 @@ TEST_F(desktop_test, a_survey_that_cannot_be_read_says_where_and_leaves_every_bo
          "Invalid input: " + dir_.file("bad.csv") +
              ", line 2, column c111: \"x\" is not a whole number of dogs (0 or "
              "more)."},
-        {"two.csv", 1,
+        {"two.csv", 2,
          "Invalid input: " + dir_.file("two.csv") +
              ", line 3, column c101: \"-3\" is not a whole number of dogs (0 or "
              "more)."},
@@ -282,7 +287,7 @@ TEST_F(desktop_test, open_survey_refuses_pipes_folders_and_huge_files_and_can_be
     }
     cancel_reading_ = false;
     form_.actions.open_survey->trigger();
-    EXPECT_EQ(offered_, 5000u);
+    EXPECT_EQ(offered_, 5001u);
 }
 
 TEST(block_picker_test, typing_narrows_the_blocks_to_those_that_match) {

@@ -1,0 +1,135 @@
+// city_totals: point totals from the pooled fits, replicates from bootstrap(), the strata's
+// scaled deviations added replicate by replicate into the city's.
+#include "city_total.h"
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+namespace kestrivo::analysis {
+
+std::vector<std::vector<double>> bootstrap(const SurveyDesign& design,
+                                           const StratumEstimator& estimator,
+                                           const BootstrapPlan& plan) {
+    std::vector<std::vector<double>> replicates;
+    for (std::size_t h = 0; h < design.strata.size(); ++h) {
+        const Stratum& stratum = design.strata[h];
+        std::seed_seq seed{std::uint64_t{plan.seed}, std::uint64_t{h}};
+        std::mt19937_64 random(seed);
+        Stratum resampled = stratum;
+        const std::size_t k = stratum.blocks.size();
+        std::vector<double> values;
+        values.reserve(std::size_t(std::max(plan.replicates, 0)));
+        for (int b = 0; b < plan.replicates; ++b) {
+            // random() % k: the bias for a survey's k is far below the bootstrap's own noise,
+            // and unlike the standard distributions it draws the same on every library.
+            for (std::size_t i = 0; i < k; ++i)
+                resampled.blocks[i] = stratum.blocks[random() % k];
+            values.push_back(estimator(resampled).value_or(NAN));
+        }
+        replicates.push_back(std::move(values));
+    }
+    return replicates;
+}
+
+std::optional<double> stratum_total(const Library& library, const Stratum& stratum) {
+    if (!stratum.blocks_total || stratum.blocks.empty()) return std::nullopt;
+    const double scale = double(*stratum.blocks_total) / double(stratum.blocks.size());
+    const std::int64_t n = stratum.dogs_identified();
+    if (n == 0) return 0.0;  // nobody seen: nothing to scale up
+    const std::optional<Counts> sum = summed_counts(stratum.blocks);
+    if (!sum || stratum.s_held_differs) return std::nullopt;
+    Request request;
+    request.counts = *sum;
+    request.s_held = stratum.s_held;
+    const Fit fit = fit_block(library, request);
+    if (fit.ifail != 0 || !std::isfinite(fit.log_likelihood)) return std::nullopt;
+    return scale * double(n) / share_seen(fit.s, fit.p);
+}
+
+double quantile(const std::vector<double>& sorted, double q) {
+    if (sorted.empty()) return NAN;
+    const double at = q * double(sorted.size() - 1);
+    const std::size_t below = std::size_t(std::floor(at));
+    const std::size_t above = std::min(below + 1, sorted.size() - 1);
+    return sorted[below] + (at - double(below)) * (sorted[above] - sorted[below]);
+}
+
+namespace {
+
+// The standard error and percentile interval of `values` (NaNs dropped), or false when fewer
+// than two replicates could be computed.
+bool summarise(std::vector<double> values, double level, TotalEstimate& total) {
+    values.erase(
+        std::remove_if(values.begin(), values.end(), [](double v) { return !std::isfinite(v); }),
+        values.end());
+    if (values.size() < 2) return false;
+    double mean = 0;
+    for (double v : values)
+        mean += v / double(values.size());
+    double squares = 0;
+    for (double v : values)
+        squares += (v - mean) * (v - mean);
+    total.standard_error = std::sqrt(squares / double(values.size() - 1));
+    std::sort(values.begin(), values.end());
+    total.lower = std::fmax(quantile(values, (1 - level) / 2), double(total.identified));
+    total.upper = std::fmax(quantile(values, (1 + level) / 2), *total.lower);
+    return true;
+}
+
+}  // namespace
+
+std::vector<TotalEstimate> city_totals(const Library& library, const SurveyDesign& design,
+                                       double level, const BootstrapPlan& plan) {
+    std::vector<TotalEstimate> totals;
+    TotalEstimate city;
+    city.dogs = 0.0;
+    for (const Stratum& stratum : design.strata) {
+        TotalEstimate total;
+        total.name = stratum.name;
+        total.identified = stratum.dogs_identified();
+        city.identified += total.identified;
+        total.dogs = stratum_total(library, stratum);
+        if (!total.dogs) {
+            total.why_not = stratum.blocks_total
+                                ? "the visibility of this stratum's blocks cannot be fitted"
+                                : "no number of blocks was given for this stratum";
+            city.why_not = "stratum \"" + stratum.name + "\": " + total.why_not;
+            city.dogs.reset();
+        } else if (city.dogs) {
+            *city.dogs += *total.dogs;
+        }
+        totals.push_back(total);
+    }
+
+    // Replicates of each stratum's total, as deviations scaled for the finite population.
+    const auto estimator = [&](const Stratum& s) { return stratum_total(library, s); };
+    const std::vector<std::vector<double>> replicates = bootstrap(design, estimator, plan);
+    std::vector<double> city_replicates(std::size_t(std::max(plan.replicates, 0)), 0.0);
+    for (std::size_t h = 0; h < design.strata.size(); ++h) {
+        TotalEstimate& total = totals[h];
+        if (!total.dogs) continue;
+        const Stratum& stratum = design.strata[h];
+        const double k = double(stratum.blocks.size()), K = double(*stratum.blocks_total);
+        const double scale = std::sqrt(std::fmax(0.0, 1 - k / K));
+        std::vector<double> scaled(replicates[h].size());
+        for (std::size_t b = 0; b < scaled.size(); ++b) {
+            scaled[b] = *total.dogs + scale * (replicates[h][b] - *total.dogs);
+            city_replicates[b] += scaled[b];
+        }
+        if (scale == 0) {
+            // Counted whole: no sampling error at all.
+            total.standard_error = 0;
+            total.lower = total.upper = std::fmax(*total.dogs, double(total.identified));
+        } else if (!summarise(scaled, level, total)) {
+            total.why_not = "too few bootstrap replicates could be fitted for an interval";
+        }
+    }
+    if (city.dogs && !summarise(city_replicates, level, city)) {
+        city.why_not = "too few bootstrap replicates could be fitted for an interval";
+    }
+    totals.push_back(city);
+    return totals;
+}
+
+}  // namespace kestrivo::analysis

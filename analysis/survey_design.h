@@ -1,0 +1,46 @@
+// The sampling design of a survey: its strata, how many blocks each has in the city, and the
+// counts of the blocks drawn from each. One value that the pooled fit, the city total and the
+// bootstrap all take, as a survey statistician's design object is.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace kestrivo::analysis {
+
+using Counts = std::array<std::int32_t, 4>;
+
+/// One stratum: the blocks drawn from it by simple random sampling, and its number of blocks.
+struct Stratum {
+    std::string name;                          // the stratum column's value ("" without strata)
+    std::optional<std::int64_t> blocks_total;  // K_h; empty when no city total is asked for
+    std::vector<Counts> blocks;                // the counts of each sampled block, in input order
+    std::optional<double> s_held;              // the S every block holds, or empty: S is fitted
+    bool s_held_differs = false;               // some blocks hold S at other values (or free)
+
+    /// Adds a sampled block with the S it holds (empty: fitted).
+    void add(const Counts& counts, std::optional<double> held);
+    /// The dogs identified over the stratum's blocks.
+    std::int64_t dogs_identified() const;
+};
+
+struct SurveyDesign {
+    std::vector<Stratum> strata;  // in order of first appearance in the survey
+
+    /// The stratum named `name`, added at the end when it is new.
+    Stratum& stratum(const std::string& name);
+    const Stratum* find(const std::string& name) const;
+
+private:
+    std::unordered_map<std::string, std::size_t> index_;  // name -> place in `strata`
+};
+
+/// The histories of `blocks` as one sample: each history's count summed. Empty when a sum does
+/// not fit the library's 32-bit counts.
+std::optional<Counts> summed_counts(const std::vector<Counts>& blocks);
+
+}  // namespace kestrivo::analysis
