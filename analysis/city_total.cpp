@@ -6,6 +6,10 @@
 #include <cmath>
 #include <random>
 
+#include <boost/math/distributions/students_t.hpp>
+
+#include "boost_policy.h"
+
 namespace kestrivo::analysis {
 
 std::vector<std::vector<double>> bootstrap(const SurveyDesign& design,
@@ -57,9 +61,11 @@ double quantile(const std::vector<double>& sorted, double q) {
 
 namespace {
 
-// The standard error and percentile interval of `values` (NaNs dropped), or false when fewer
-// than two replicates could be computed.
-bool summarise(std::vector<double> values, double level, TotalEstimate& total) {
+// The standard error of `values` (NaNs dropped) and the interval around `total.dogs` by `method`,
+// on `df` degrees of freedom (percentiles when it is below 1); false when fewer than two replicates
+// could be computed.
+bool summarise(std::vector<double> values, double level, IntervalMethod method, double df,
+               TotalEstimate& total) {
     values.erase(
         std::remove_if(values.begin(), values.end(), [](double v) { return !std::isfinite(v); }),
         values.end());
@@ -71,9 +77,22 @@ bool summarise(std::vector<double> values, double level, TotalEstimate& total) {
     for (double v : values)
         squares += (v - mean) * (v - mean);
     total.standard_error = std::sqrt(squares / double(values.size() - 1));
-    std::sort(values.begin(), values.end());
-    total.lower = std::fmax(quantile(values, (1 - level) / 2), double(total.identified));
-    total.upper = std::fmax(quantile(values, (1 + level) / 2), *total.lower);
+    double lower, upper;
+    if (method == IntervalMethod::percentile || !(*total.dogs > 0) || !(df >= 1)) {
+        std::sort(values.begin(), values.end());
+        lower = quantile(values, (1 - level) / 2);
+        upper = quantile(values, (1 + level) / 2);
+    } else {
+        // Symmetric in log(total): totals of skewed blocks are skewed to the right, and Student's
+        // t carries the uncertainty of a standard error from few blocks.
+        const boost::math::students_t_distribution<double, MathPolicy> t(df);
+        const double spread =
+            boost::math::quantile(t, (1 + level) / 2) * *total.standard_error / *total.dogs;
+        lower = *total.dogs * std::exp(-spread);
+        upper = *total.dogs * std::exp(spread);
+    }
+    total.lower = std::fmax(lower, double(total.identified));
+    total.upper = std::fmax(upper, *total.lower);
     return true;
 }
 
@@ -106,12 +125,19 @@ std::vector<TotalEstimate> city_totals(const Library& library, const SurveyDesig
     const auto estimator = [&](const Stratum& s) { return stratum_total(library, s); };
     const std::vector<std::vector<double>> replicates = bootstrap(design, estimator, plan);
     std::vector<double> city_replicates(std::size_t(std::max(plan.replicates, 0)), 0.0);
+    // Satterthwaite's degrees of freedom for the city: (sum v_h)^2 / sum v_h^2 / (k_h - 1), v_h
+    // each stratum's variance; k - 1 for one stratum, fewer when one stratum's few blocks carry
+    // most of the uncertainty.
+    double variance_sum = 0, variance_share = 0;
     for (std::size_t h = 0; h < design.strata.size(); ++h) {
         TotalEstimate& total = totals[h];
         if (!total.dogs) continue;
         const Stratum& stratum = design.strata[h];
+        // The finite-population correction, and k / (k - 1): resampling k blocks from k with
+        // replacement gives a variance (k - 1) / k too small (Rao and Wu's rescaling).
         const double k = double(stratum.blocks.size()), K = double(*stratum.blocks_total);
-        const double scale = std::sqrt(std::fmax(0.0, 1 - k / K));
+        const double scale =
+            k > 1 ? std::sqrt(std::fmax(0.0, 1 - k / K) * k / (k - 1)) : (k < K ? 1.0 : 0.0);
         std::vector<double> scaled(replicates[h].size());
         for (std::size_t b = 0; b < scaled.size(); ++b) {
             scaled[b] = *total.dogs + scale * (replicates[h][b] - *total.dogs);
@@ -121,11 +147,22 @@ std::vector<TotalEstimate> city_totals(const Library& library, const SurveyDesig
             // Counted whole: no sampling error at all.
             total.standard_error = 0;
             total.lower = total.upper = std::fmax(*total.dogs, double(total.identified));
-        } else if (!summarise(scaled, level, total)) {
+        } else if (stratum.blocks.size() < 2) {
+            // One block says nothing of how blocks differ: no interval, for it or the city.
+            total.why_not = "one sampled block of " + std::to_string(*stratum.blocks_total) +
+                            " gives no estimate of the sampling error";
+            city.why_not = "stratum \"" + stratum.name + "\": " + total.why_not;
+        } else if (!summarise(scaled, level, plan.interval, k - 1, total)) {
             total.why_not = "too few bootstrap replicates could be fitted for an interval";
+        } else {
+            const double v = *total.standard_error * *total.standard_error;
+            variance_sum += v;
+            variance_share += v * v / (k - 1);
         }
     }
-    if (city.dogs && !summarise(city_replicates, level, city)) {
+    const double city_df = variance_share > 0 ? variance_sum * variance_sum / variance_share : 0;
+    if (city.dogs && city.why_not.empty() &&
+        !summarise(city_replicates, level, plan.interval, city_df, city)) {
         city.why_not = "too few bootstrap replicates could be fitted for an interval";
     }
     totals.push_back(city);

@@ -4,9 +4,11 @@
 // q_h the share seen from the pooled fit of stratum h. Its uncertainty (the sampling of blocks
 // and the estimate of each q_h together) comes from a bootstrap of blocks within strata: the k_h
 // blocks resampled with replacement, q_h refitted from the resampled histories, the total
-// recomputed. Each stratum's deviations are scaled by sqrt(1 - k_h / K_h) for the finite
-// population; a stratum counted whole (a census) has none. The interval is the bootstrap's
-// percentile interval, never below the dogs the survey identified.
+// recomputed. Each stratum's deviations are scaled by sqrt((1 - k_h / K_h) k_h / (k_h - 1)): the
+// finite population, and the variance resampling k of k blocks loses; a stratum counted whole (a
+// census) has none. The interval is symmetric in log(total) with Student's t (the bootstrap's own
+// percentiles cover too rarely on the few blocks of a survey; see bench/coverage_study), and
+// never below the dogs the survey identified.
 #pragma once
 
 #include <cstdint>
@@ -20,9 +22,15 @@
 
 namespace kestrivo::analysis {
 
+/// How the interval is read from the bootstrap: its percentiles, or the point estimate times
+/// exp(-+ t se / total), symmetric on the log scale with Student's t on Satterthwaite's degrees
+/// of freedom (k - 1 for one stratum).
+enum class IntervalMethod { percentile, log_t };
+
 struct BootstrapPlan {
     int replicates = 2000;
     std::uint64_t seed = 1;  // fixed, so the same survey gives the same interval
+    IntervalMethod interval = IntervalMethod::log_t;
 };
 
 /// B replicates of `estimator` for each stratum, each from the stratum's blocks resampled with

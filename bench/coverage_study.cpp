@@ -4,6 +4,7 @@
 // scenario it prints the coverage of the city interval, its median width against the truth, the
 // median city_N / truth, and the coverage of one block's own N limits and of its N_pool limits.
 //   coverage_study [cities per scenario (default 400)] [bootstrap replicates (default 2000)]
+//                  [only this scenario, numbered from 0]
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -55,7 +56,7 @@ Block simulate_block(const StratumPlan& plan, std::mt19937_64& random) {
 }
 
 struct Outcome {
-    bool covered = false, valid = false;
+    bool covered = false, valid = false, percentile_covered = false;
     double ratio = NAN, width = NAN;
     int own_covered = 0, own_total = 0, pool_covered = 0, pool_total = 0;
 };
@@ -85,6 +86,14 @@ Outcome one_city(const Scenario& scenario, std::uint64_t seed, int replicates) {
     Outcome outcome;
     const auto totals = kestrivo::analysis::city_totals(library, design, 0.95, {replicates, seed});
     const auto& city = totals.back();
+    // The same replicates read by their percentiles, for comparison.
+    const auto percentile = kestrivo::analysis::city_totals(
+                                library, design, 0.95,
+                                {replicates, seed, kestrivo::analysis::IntervalMethod::percentile})
+                                .back();
+    if (percentile.lower && percentile.upper) {
+        outcome.percentile_covered = *percentile.lower <= truth && truth <= *percentile.upper;
+    }
     if (city.dogs && city.lower && city.upper) {
         outcome.valid = true;
         outcome.covered = *city.lower <= truth && truth <= *city.upper;
@@ -135,9 +144,12 @@ int main(int argc, char** argv) {
          {{0.5, 0.3, 30, 1.5, 250, 20}, {0.05, 0.6, 60, 2, 150, 15}}},
     };
     std::printf(
-        "| city | coverage of city interval | median width / truth | median city_N / truth "
-        "| block's own N limits cover | N_pool limits cover |\n|---|---|---|---|---|---|\n");
+        "| city | city interval covers | (percentile bootstrap) | median width / truth | "
+        "median city_N / truth | block's own N limits cover | N_pool limits cover |\n"
+        "|---|---|---|---|---|---|---|\n");
+    const int only = argc > 3 ? std::atoi(argv[3]) : -1;  // one scenario, by its place
     for (const Scenario& scenario : scenarios) {
+        if (only >= 0 && &scenario != &scenarios[std::size_t(only)]) continue;
         std::vector<Outcome> outcomes(static_cast<std::size_t>(cities));
         const unsigned threads = std::max(1u, std::thread::hardware_concurrency());
         std::vector<std::thread> pool;
@@ -150,12 +162,13 @@ int main(int argc, char** argv) {
         }
         for (std::thread& thread : pool)
             thread.join();
-        int covered = 0, valid = 0;
+        int covered = 0, valid = 0, percentile = 0;
         long own = 0, own_n = 0, pooled = 0, pooled_n = 0;
         std::vector<double> ratios, widths;
         for (const Outcome& o : outcomes) {
             valid += o.valid;
             covered += o.covered;
+            percentile += o.percentile_covered;
             ratios.push_back(o.ratio);
             widths.push_back(o.width);
             own += o.own_covered;
@@ -163,8 +176,9 @@ int main(int argc, char** argv) {
             pooled += o.pool_covered;
             pooled_n += o.pool_total;
         }
-        std::printf("| %s | %.1f%% (%d cities) | %.2f | %.3f | %.1f%% | %.1f%% |\n", scenario.name,
-                    100.0 * covered / std::max(valid, 1), valid, median(widths), median(ratios),
+        std::printf("| %s | %.1f%% (%d cities) | %.1f%% | %.2f | %.3f | %.1f%% | %.1f%% |\n",
+                    scenario.name, 100.0 * covered / std::max(valid, 1), valid,
+                    100.0 * percentile / std::max(valid, 1), median(widths), median(ratios),
                     100.0 * double(own) / double(std::max(own_n, 1L)),
                     100.0 * double(pooled) / double(std::max(pooled_n, 1L)));
         std::fflush(stdout);

@@ -1,6 +1,6 @@
 // kestrivo-report's throughput on a generated survey of 1,000 and 10,000 blocks (no plots, one
-// core), and its peak memory after each: rows are streamed and the total accumulated as it goes,
-// so the peak should not grow with the number of rows.
+// core), and its peak memory after each: rows are streamed, so the peak should not grow with the
+// number of rows. Then a 1,000-block survey with pooled visibility and the city total.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
@@ -48,7 +48,8 @@ void BM_survey(benchmark::State& state) {
     const std::string path = survey_file(blocks);
     kestrivo::cli::Options options;
     options.files = {path};
-    options.blocks_total = blocks * 2;
+    options.pool = state.range(1) != 0;
+    if (options.pool) options.blocks_total = blocks * 2;
     NullBuffer nothing;
     std::ostream out(&nothing), err(&nothing);
     std::istringstream no_input;
@@ -62,7 +63,15 @@ void BM_survey(benchmark::State& state) {
     state.counters["peak_rss_kb"] = double(peak_rss_kb());
     std::filesystem::remove(path);
 }
-BENCHMARK(BM_survey)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+// The per-block report alone; then with --pool --blocks-total (2,000 bootstrap replicates), which
+// reads the survey twice and refits the pooled visibility for every replicate.
+BENCHMARK(BM_survey)
+    ->ArgNames({"blocks", "pooled_city"})
+    ->Args({1000, 0})
+    ->Args({10000, 0})
+    ->Args({1000, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 }  // namespace
 

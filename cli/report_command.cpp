@@ -106,6 +106,9 @@ int run_report(const Options& options, const analysis::Library& library,
     if (!options.blocks_by_stratum.empty() && !options.stratum) {
         return fail("--blocks-total NAME=K needs --stratum to say which column holds the names.");
     }
+    if (options.stratum && !with_pool) {
+        return fail("--stratum groups blocks for --pool or --blocks-total; give one of them.");
+    }
     if (options.blocks_total && options.stratum) {
         return fail("with --stratum, give each stratum's blocks: --blocks-total NAME=K,NAME=K.");
     }
@@ -300,12 +303,19 @@ int run_report(const Options& options, const analysis::Library& library,
             if (!city && !options.stratum) continue;
             SurveyCells cells;
             cells.total = totals[i];
-            if (!totals[i].why_not.empty()) some_errors = true;
+            // A total without an interval is said in the note; no total at all is an error.
+            std::string error;
+            if (!totals[i].dogs) {
+                some_errors = true;
+                error = totals[i].why_not;
+            } else {
+                cells.note = totals[i].why_not;
+            }
             errno = 0;
             table.row(
                 "total",
                 city ? std::vector<std::string>(carried.size()) : stratum_values(totals[i].name),
-                nullptr, cells, totals[i].why_not);
+                nullptr, cells, error);
             if (!out) return output_failed();
         }
     }

@@ -326,6 +326,7 @@ TEST(report_command_test, survey_level_usage_errors_say_what_is_missing) {
         {{}, 1, {}, "--blocks-total 1 is fewer than the 2 blocks read."},
         {{}, 5, "ward", "with --stratum, give each stratum's blocks"},
         {{{"North", 5}}, {}, "district", "there is no column \"district\""},
+        {{}, {}, "ward", "--stratum groups blocks for --pool or --blocks-total"},
     };
     for (const auto& c : cases) {
         Options options = with_files({"-"});
