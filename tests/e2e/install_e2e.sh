@@ -11,12 +11,12 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/Kestrivo bin/kestrivo-report lib/kestrivo/libKestrivo.so \
          share/applications/kestrivo.desktop share/icons/hicolor/scalable/apps/kestrivo.svg \
-         share/man/man1/kestrivo-report.1 share/man/man1/Kestrivo.1; do
+         share/man/man1/kestrivo-report.1.gz share/man/man1/Kestrivo.1.gz; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
 grep -q '^Exec=Kestrivo$' "$prefix/share/applications/kestrivo.desktop"
 grep -q '^Icon=kestrivo$' "$prefix/share/applications/kestrivo.desktop"
-grep -q "^\.SH EXIT STATUS" "$prefix/share/man/man1/kestrivo-report.1" ||
+zcat "$prefix/share/man/man1/kestrivo-report.1.gz" | grep -q "^\.SH EXIT STATUS" ||
   fail "the man page does not read"
 
 # The survey companion, installed, with decoys where a careless loader would look.

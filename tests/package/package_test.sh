@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The Debian package as a user gets it: unpacked into a throwaway root, its kestrivo-report run on
+# the README's example survey (the same output as the build's), its window started under Xvfb far
+# enough to show its title, its desktop entry and AppStream metainfo validated, and lintian with
+# no error.
+#   package_test.sh PACKAGE BUILD_REPORT PROJECT_ROOT
+set -euo pipefail
+package="$1" built_report="$2" root="$3"
+source "$root/tests/e2e/session.sh"
+
+dpkg -x "$package" "$work/root"
+usr="$work/root/usr"
+for f in bin/Kestrivo bin/kestrivo-report lib/kestrivo/libKestrivo.so \
+         share/applications/kestrivo.desktop share/icons/hicolor/scalable/apps/kestrivo.svg \
+         share/man/man1/Kestrivo.1.gz share/man/man1/kestrivo-report.1.gz \
+         share/metainfo/org.kestrivo.kestrivo.metainfo.xml share/doc/kestrivo/copyright \
+         share/doc/kestrivo/changelog.gz; do
+  [ -f "$usr/$f" ] || fail "the package lacks /usr/$f"
+done
+
+# One version everywhere: the package's, the program's and the metainfo's.
+version="$(dpkg-deb -f "$package" Version)"
+[ "$("$usr/bin/kestrivo-report" --version)" = "kestrivo-report $version" ] ||
+  fail "--version: $("$usr/bin/kestrivo-report" --version), package $version"
+grep -q "release version=\"$version\"" "$usr/share/metainfo/org.kestrivo.kestrivo.metainfo.xml" ||
+  fail "the metainfo's release is not $version"
+dpkg-deb -f "$package" Depends | grep -q 'libqt6widgets6' || fail "Depends lacks Qt: $(dpkg-deb -f "$package" Depends)"
+
+# The installed report writes what the build writes, for the README's worked example.
+command=(--pool --stratum ward --blocks-total North=60,South=40 example-survey.csv)
+installed="$(cd "$root/docs" && "$usr/bin/kestrivo-report" "${command[@]}")"
+built="$(cd "$root/docs" && "$built_report" "${command[@]}")"
+[ "$installed" = "$built" ] || fail "the installed kestrivo-report writes otherwise:
+$(diff <(printf '%s\n' "$built") <(printf '%s\n' "$installed"))"
+
+# The installed window opens.
+start_x
+(cd "$work" && exec "$usr/bin/Kestrivo" >/dev/null 2>&1) &
+program_pid=$!
+[ -n "$(find_window '^Form1$' 20)" ] || fail "the installed window did not open"
+
+desktop-file-validate "$usr/share/applications/kestrivo.desktop"
+appstreamcli validate --no-net "$usr/share/metainfo/org.kestrivo.kestrivo.metainfo.xml"
+
+lintian_out="$(lintian --fail-on error "$package" 2>&1)" || fail "lintian found errors:
+$lintian_out"
+echo "package $(basename "$package"): $(stat -c %s "$package") bytes; lintian says:"
+printf '%s\n' "${lintian_out:-(nothing)}"
