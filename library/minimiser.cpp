@@ -253,6 +253,16 @@ std::vector<std::vector<double>> scan_box(Search& search, const double* lo, cons
     return starts;
 }
 
+// True when `a` and `b` are within one step of the scan's grid in every variable.
+bool next_to(const std::vector<double>& a, const std::vector<double>& b, const double* lo,
+             const double* hi, int n) {
+    for (int i = 0; i < n; ++i) {
+        const double step = (hi[i] - lo[i]) / (kScanPoints - 1);
+        if (std::fabs(a[std::size_t(i)] - b[std::size_t(i)]) > step) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void E04JYF(const int32_t* N, const int32_t* IBOUND, Objective FUNCT, const double* BL,
@@ -273,6 +283,8 @@ void E04JYF(const int32_t* N, const int32_t* IBOUND, Objective FUNCT, const doub
             // point over all of them is the answer.
             int more = 0;
             for (const std::vector<double>& start : scan_box(search, BL, BU)) {
+                // A grid point next to the best point found lies in its basin: nothing new.
+                if (next_to(start, search.best_point(), BL, BU, n)) continue;
                 if (++more > kMostRestarts) break;
                 const double before = search.best_value();
                 search.restart_from(start);
