@@ -161,8 +161,15 @@ std::vector<TotalEstimate> city_totals(const Library& library, const SurveyDesig
         }
     }
     const double city_df = variance_share > 0 ? variance_sum * variance_sum / variance_share : 0;
-    if (city.dogs && city.why_not.empty() &&
-        !summarise(city_replicates, level, plan.interval, city_df, city)) {
+    const bool census = std::all_of(totals.begin(), totals.end(), [](const TotalEstimate& t) {
+        return t.standard_error && *t.standard_error == 0;
+    });
+    if (city.dogs && city.why_not.empty() && census) {
+        // Every stratum counted whole.
+        city.standard_error = 0;
+        city.lower = city.upper = std::fmax(*city.dogs, double(city.identified));
+    } else if (city.dogs && city.why_not.empty() &&
+               !summarise(city_replicates, level, plan.interval, city_df, city)) {
         city.why_not = "too few bootstrap replicates could be fitted for an interval";
     }
     totals.push_back(city);

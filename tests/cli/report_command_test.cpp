@@ -307,6 +307,13 @@ TEST(report_command_test, pooled_visibility_and_the_city_total_by_stratum) {
     EXPECT_GT(number(t.cell(10, "city_hi")), number(t.cell(10, "city_lo")));
     EXPECT_GT(number(t.cell(10, "city_se")), 0);
 
+    // A city counted whole has no sampling error at all.
+    Options census = with_files({"-"});
+    census.blocks_total = 1;
+    const Table whole{cells(run(census, "c100,c111,c101,c110\n10,20,5,5\n").out)};
+    EXPECT_EQ(whole.cell(2, "city_se"), "0");
+    EXPECT_EQ(whole.cell(2, "city_lo"), whole.cell(2, "city_N"));
+
     // The same seed gives the same interval; another seed another one.
     EXPECT_EQ(run(options, survey).out, r.out);
     options.seed = 2;
