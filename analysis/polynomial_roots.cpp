@@ -3,51 +3,61 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace kestrivo::analysis {
 
+Polynomial::Polynomial(std::initializer_list<double> coefficients) {
+    if (coefficients.size() > kCapacity) throw std::length_error("polynomial degree");
+    std::copy(coefficients.begin(), coefficients.end(), c_.begin());
+    size_ = coefficients.size();
+}
+
 double Polynomial::operator()(double x) const {
     double value = 0;
-    for (auto c = c_.rbegin(); c != c_.rend(); ++c)
-        value = value * x + *c;
+    for (std::size_t k = size_; k-- > 0;)
+        value = value * x + c_[k];
     return value;
 }
 
 Polynomial Polynomial::derivative() const {
     Polynomial d;
-    for (std::size_t k = 1; k < c_.size(); ++k)
-        d.c_.push_back(c_[k] * double(k));
+    for (std::size_t k = 1; k < size_; ++k)
+        d.c_[k - 1] = c_[k] * double(k);
+    d.size_ = size_ > 0 ? size_ - 1 : 0;
     return d;
 }
 
 Polynomial Polynomial::operator*(const Polynomial& other) const {
     Polynomial product;
-    if (c_.empty() || other.c_.empty()) return product;
-    product.c_.assign(c_.size() + other.c_.size() - 1, 0.0);
-    for (std::size_t i = 0; i < c_.size(); ++i) {
-        for (std::size_t j = 0; j < other.c_.size(); ++j)
+    if (size_ == 0 || other.size_ == 0) return product;
+    product.size_ = size_ + other.size_ - 1;
+    if (product.size_ > kCapacity) throw std::length_error("polynomial degree");
+    for (std::size_t i = 0; i < size_; ++i) {
+        for (std::size_t j = 0; j < other.size_; ++j)
             product.c_[i + j] += c_[i] * other.c_[j];
     }
     return product;
 }
 
 Polynomial Polynomial::operator+(const Polynomial& other) const {
-    Polynomial sum = c_.size() >= other.c_.size() ? *this : other;
-    const Polynomial& shorter = c_.size() >= other.c_.size() ? other : *this;
-    for (std::size_t k = 0; k < shorter.c_.size(); ++k)
-        sum.c_[k] += shorter.c_[k];
+    Polynomial sum = *this;
+    sum.size_ = std::max(size_, other.size_);
+    for (std::size_t k = 0; k < other.size_; ++k)
+        sum.c_[k] += other.c_[k];
     return sum;
 }
 
 Polynomial Polynomial::operator*(double factor) const {
     Polynomial scaled = *this;
-    for (double& c : scaled.c_)
-        c *= factor;
+    for (std::size_t k = 0; k < size_; ++k)
+        scaled.c_[k] *= factor;
     return scaled;
 }
 
 bool Polynomial::is_zero() const {
-    return std::all_of(c_.begin(), c_.end(), [](double c) { return c == 0; });
+    return std::all_of(c_.begin(), c_.begin() + std::ptrdiff_t(size_),
+                       [](double c) { return c == 0; });
 }
 
 namespace {
@@ -72,19 +82,20 @@ double bisect(const Polynomial& p, double a, double b, double pa) {
 
 }  // namespace
 
-std::vector<double> roots_in(const Polynomial& p, double lo, double hi) {
-    std::vector<double> roots;
+Roots roots_in(const Polynomial& p, double lo, double hi) {
+    Roots roots;
     if (!(hi >= lo) || p.is_zero()) return roots;
     const Polynomial d = p.derivative();
     // Between consecutive turning points p is monotone.
-    std::vector<double> ends{lo};
+    std::array<double, Polynomial::kCapacity + 1> ends{lo};
+    std::size_t count = 1;
     if (!d.is_zero()) {
         for (double t : roots_in(d, lo, hi)) {
-            if (t > ends.back() && t < hi) ends.push_back(t);
+            if (t > ends[count - 1] && t < hi) ends[count++] = t;
         }
     }
-    ends.push_back(hi);
-    for (std::size_t k = 0; k + 1 < ends.size(); ++k) {
+    ends[count++] = hi;
+    for (std::size_t k = 0; k + 1 < count; ++k) {
         const double a = ends[k], b = ends[k + 1];
         const double pa = p(a), pb = p(b);
         double root;
@@ -97,7 +108,7 @@ std::vector<double> roots_in(const Polynomial& p, double lo, double hi) {
         } else {
             continue;
         }
-        if (roots.empty() || root > roots.back()) roots.push_back(root);
+        if (roots.count == 0 || root > roots.x[roots.count - 1]) roots.x[roots.count++] = root;
     }
     return roots;
 }

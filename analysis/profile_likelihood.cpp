@@ -37,7 +37,7 @@ double Model::at(double s, double p) const {
     return loglik_(counts_.data(), &p, &s_in_out);
 }
 
-std::vector<double> Model::turning_points_p(double s) const {
+Roots Model::turning_points_p(double s) const {
     const double a = counts_[0], b = counts_[1], d = double(counts_[2]) + counts_[3];
     const double n = a + b + d;
     const double r = s / (1 - s);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "kestrivo.h"
+#include "polynomial_roots.h"
 
 namespace kestrivo::analysis {
 
@@ -45,7 +46,7 @@ public:
     Peak best_p(double s) const;
     /// The stationary points in P of the log likelihood with S fixed (below 1), inside the box,
     /// in increasing order: the log likelihood is monotone between them.
-    std::vector<double> turning_points_p(double s) const;
+    Roots turning_points_p(double s) const;
     /// The largest log likelihood with the share seen on one count, q = S + (1 - S) P, fixed.
     double profile_seen(double q) const;
     /// The shares seen that the box allows: from its smallest S and P to its largest.
