@@ -6,6 +6,8 @@
 #include <cmath>
 #include <random>
 
+#include "parallel_for.h"
+
 #include <boost/math/distributions/students_t.hpp>
 
 #include "boost_policy.h"
@@ -20,16 +22,28 @@ std::vector<std::vector<double>> bootstrap(const SurveyDesign& design,
         const Stratum& stratum = design.strata[h];
         std::seed_seq seed{std::uint64_t{plan.seed}, std::uint64_t{h}};
         std::mt19937_64 random(seed);
-        Stratum resampled = stratum;
         const std::size_t k = stratum.blocks.size();
-        std::vector<double> values;
-        values.reserve(std::size_t(std::max(plan.replicates, 0)));
-        for (int b = 0; b < plan.replicates; ++b) {
-            // random() % k: the bias for a survey's k is far below the bootstrap's own noise,
-            // and unlike the standard distributions it draws the same on every library.
-            for (std::size_t i = 0; i < k; ++i)
-                resampled.blocks[i] = stratum.blocks[random() % k];
-            values.push_back(estimator(resampled).value_or(NAN));
+        const std::size_t count = std::size_t(std::max(plan.replicates, 0));
+        // The draws are made in order from the one stream, so the replicates are the same on
+        // any number of threads; only the estimates are spread over them, a few replicates at a
+        // time so that the draws kept stay small however many blocks the stratum has.
+        const std::size_t chunk = std::size_t(4) * std::size_t(std::max(plan.jobs, 1));
+        std::vector<std::uint32_t> draws(chunk * k);
+        std::vector<double> values(count);
+        for (std::size_t first = 0; first < count; first += chunk) {
+            const std::size_t here = std::min(chunk, count - first);
+            for (std::size_t d = 0; d < here * k; ++d) {
+                // random() % k: the bias for a survey's k is far below the bootstrap's own
+                // noise, and unlike the standard distributions it draws the same on every
+                // library.
+                draws[d] = std::uint32_t(random() % k);
+            }
+            parallel_for(here, plan.jobs, [&](std::size_t b) {
+                Stratum resampled = stratum;
+                for (std::size_t i = 0; i < k; ++i)
+                    resampled.blocks[i] = stratum.blocks[draws[b * k + i]];
+                values[first + b] = estimator(resampled).value_or(NAN);
+            });
         }
         replicates.push_back(std::move(values));
     }

@@ -31,6 +31,7 @@ struct BootstrapPlan {
     int replicates = 2000;
     std::uint64_t seed = 1;  // fixed, so the same survey gives the same interval
     IntervalMethod interval = IntervalMethod::log_t;
+    int jobs = 1;  // threads computing replicates; the result does not depend on it
 };
 
 /// B replicates of `estimator` for each stratum, each from the stratum's blocks resampled with

@@ -1,6 +1,7 @@
 // kestrivo-report's throughput on a generated survey of 1,000 and 10,000 blocks (no plots, one
 // core), and its peak memory after each: rows are streamed, so the peak should not grow with the
-// number of rows. Then a 1,000-block survey with pooled visibility and the city total.
+// number of rows. Then a 1,000-block survey with pooled visibility and the city total, and a
+// 20,000-block survey on one thread and on two.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
@@ -49,6 +50,7 @@ void BM_survey(benchmark::State& state) {
     kestrivo::cli::Options options;
     options.files = {path};
     options.pool = state.range(1) != 0;
+    options.jobs = static_cast<int>(state.range(2));
     if (options.pool) options.blocks_total = blocks * 2;
     NullBuffer nothing;
     std::ostream out(&nothing), err(&nothing);
@@ -66,10 +68,12 @@ void BM_survey(benchmark::State& state) {
 // The per-block report alone; then with --pool --blocks-total (2,000 bootstrap replicates), which
 // reads the survey twice and refits the pooled visibility for every replicate.
 BENCHMARK(BM_survey)
-    ->ArgNames({"blocks", "pooled_city"})
-    ->Args({1000, 0})
-    ->Args({10000, 0})
-    ->Args({1000, 1})
+    ->ArgNames({"blocks", "pooled_city", "jobs"})
+    ->Args({1000, 0, 1})
+    ->Args({10000, 0, 1})
+    ->Args({1000, 1, 1})
+    ->Args({20000, 0, 1})
+    ->Args({20000, 0, 2})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 

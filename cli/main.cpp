@@ -131,6 +131,11 @@ int main(int argc, char** argv) {
                    "bootstrap replicates for the interval of the city's dogs")
         ->default_val(2000)
         ->check(whole_number(100, 1000000));
+    app.add_option("--jobs", options.jobs,
+                   "threads fitting blocks and bootstrap replicates (default: every core); the "
+                   "output is the same for any number")
+        ->default_str("every core")
+        ->check(whole_number(1, 1024));
     app.add_option("--seed", options.seed,
                    "seed of the bootstrap (the same seed, the same interval)")
         ->default_val(1)

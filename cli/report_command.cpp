@@ -17,6 +17,7 @@
 #include <memory>
 #include <unordered_map>
 
+#include "parallel_for.h"
 #include "platform/runtime_error.h"
 #include "progress_line.h"
 
@@ -211,58 +212,88 @@ int run_report(const Options& options, const analysis::Library& library,
     ProgressLine progress(err, err_is_terminal);
     std::size_t blocks = 0;
     bool some_errors = false;
+    // Blocks are read in batches; the blocks of a batch are fitted in parallel, then written in
+    // input order. Memory holds one batch, however long the survey.
+    struct Block {
+        survey::Row row;
+        const Input* input = nullptr;
+        analysis::Report report;
+        SurveyCells cells;
+    };
+    const int jobs = options.jobs > 0 ? options.jobs : analysis::all_cores();
+    const std::size_t batch_size = std::size_t(64) * std::size_t(jobs);
+    std::vector<Block> batch;
+    const auto fit = [&](Block& block) {
+        analysis::Request request;
+        request.counts = block.row.counts;
+        request.s_held = block.row.s_held;
+        request.level = options.level;
+        block.report = analysis::make_report(library, request);
+        if (with_pool) {
+            const analysis::PooledVisibility* shared =
+                pooled_of(stratum_of(block.row, *block.input));
+            if (*shared) block.cells.dogs_pooled = analysis::dogs_under(*shared, *block.report.n);
+        }
+    };
+    // Writes the batch in order; false when the output failed.
+    const auto write = [&]() {
+        for (Block& block : batch) {
+            const survey::Row& row = block.row;
+            const Input& input = *block.input;
+            const auto values = carried_values(row, input, carried.size());
+            ++blocks;
+            if (!row.error.empty()) {
+                some_errors = true;
+                errno = 0;
+                table.row(row.label, values, nullptr, block.cells, row.error);
+                if (!out) return false;
+                continue;
+            }
+            const analysis::Report& report = block.report;
+            std::string error;
+            if (!report.empty_block && !report.estimates) {
+                some_errors = true;
+                error = input.name + ", line " + std::to_string(row.line) + ": " +
+                        report.estimates.why_not;
+            } else if (plots && report.estimates && report.estimates->p_identified) {
+                // A plot that cannot be written is this block's trouble only.
+                try {
+                    plots->write(row, report);
+                } catch (const platform::RuntimeError& e) {
+                    some_errors = true;
+                    error = input.name + ", line " + std::to_string(row.line) +
+                            ": the plot could not be written: " + e.what();
+                }
+            }
+            if (with_pool && *report.n > 0) {
+                const std::size_t h =
+                    std::size_t(design.find(stratum_of(row, input)) - design.strata.data());
+                ++blocks_with_dogs[h];
+                own_maxima[h] += report.estimates ? report.estimates->log_likelihood
+                                                  : -std::numeric_limits<double>::infinity();
+            }
+            errno = 0;
+            table.row(row.label, values, &report, block.cells, error);
+            if (!out) return false;
+            progress.blocks_done(blocks);
+        }
+        batch.clear();
+        return true;
+    };
+    const auto fit_and_write = [&]() {
+        analysis::parallel_for(batch.size(), jobs, [&](std::size_t i) {
+            if (batch[i].row.error.empty()) fit(batch[i]);
+        });
+        return write();
+    };
     try {
         for (Input& input : inputs) {
-            while (const std::optional<survey::Row> row = input.reader->next()) {
-                ++blocks;
-                const auto values = carried_values(*row, input, carried.size());
-                SurveyCells cells;
-                if (!row->error.empty()) {
-                    some_errors = true;
-                    errno = 0;
-                    table.row(row->label, values, nullptr, cells, row->error);
-                    if (!out) return output_failed();
-                    continue;
-                }
-                analysis::Request request;
-                request.counts = row->counts;
-                request.s_held = row->s_held;
-                request.level = options.level;
-                const analysis::Report report = analysis::make_report(library, request);
-                std::string error;
-                if (!report.empty_block && !report.estimates) {
-                    some_errors = true;
-                    error = input.name + ", line " + std::to_string(row->line) + ": " +
-                            report.estimates.why_not;
-                } else if (plots && report.estimates && report.estimates->p_identified) {
-                    // A plot that cannot be written is this block's trouble only.
-                    try {
-                        plots->write(*row, report);
-                    } catch (const platform::RuntimeError& e) {
-                        some_errors = true;
-                        error = input.name + ", line " + std::to_string(row->line) +
-                                ": the plot could not be written: " + e.what();
-                    }
-                }
-                if (with_pool) {
-                    const std::string name = stratum_of(*row, input);
-                    const std::size_t h = std::size_t(design.find(name) - design.strata.data());
-                    if (const analysis::PooledVisibility* shared = pooled_of(name); *shared) {
-                        cells.dogs_pooled = analysis::dogs_under(*shared, *report.n);
-                    }
-                    if (*report.n > 0) {
-                        ++blocks_with_dogs[h];
-                        own_maxima[h] += report.estimates
-                                             ? report.estimates->log_likelihood
-                                             : -std::numeric_limits<double>::infinity();
-                    }
-                }
-                errno = 0;
-                table.row(row->label, values, &report, cells, error);
-                if (!out) return output_failed();
-                progress.blocks_done(blocks);
+            while (std::optional<survey::Row> row = input.reader->next()) {
+                batch.push_back({std::move(*row), &input, {}, {}});
+                if (batch.size() == batch_size && !fit_and_write()) return output_failed();
             }
         }
+        if (!fit_and_write()) return output_failed();
     } catch (const survey::FileError& e) {
         table.finish();
         return fail(e.what());
@@ -295,8 +326,12 @@ int run_report(const Options& options, const analysis::Library& library,
         }
     }
     if (with_city) {
-        const std::vector<analysis::TotalEstimate> totals = analysis::city_totals(
-            library, design, options.level, {options.bootstrap, options.seed});
+        analysis::BootstrapPlan plan;
+        plan.replicates = options.bootstrap;
+        plan.seed = options.seed;
+        plan.jobs = options.jobs > 0 ? options.jobs : analysis::all_cores();
+        const std::vector<analysis::TotalEstimate> totals =
+            analysis::city_totals(library, design, options.level, plan);
         for (std::size_t i = 0; i < totals.size(); ++i) {
             const bool city = i + 1 == totals.size();
             // Without strata the city is its one stratum: one total row.

@@ -25,6 +25,7 @@ struct Options {
     bool pool = false;                   // visibility shared within each stratum
     int bootstrap = 2000;                // replicates for the city's interval
     std::uint64_t seed = 1;              // of the bootstrap's random stream
+    int jobs = 0;                        // threads fitting blocks; 0: every core
     std::optional<std::string> plots;    // folder for the profile plots
     int digits = kDefaultDigits;         // significant digits of every number
     std::vector<std::string> files;      // "-" (or none at all): standard input

@@ -320,6 +320,33 @@ TEST(report_command_test, pooled_visibility_and_the_city_total_by_stratum) {
     EXPECT_NE(cells(run(options, survey).out)[10], t.rows[10]);
 }
 
+// Blocks fitted on several threads (and bootstrap replicates computed on them) give the very
+// bytes one thread gives, rows in input order, whatever the batch boundaries.
+TEST(report_command_test, any_number_of_jobs_writes_the_same_bytes) {
+    std::string survey = "block,c100,c111,c101,c110,ward\n";
+    for (int i = 0; i < 300; ++i) {
+        survey += "b" + std::to_string(i) + "," + std::to_string(i % 13) + "," +
+                  std::to_string(5 + i % 29) + "," + std::to_string(i % 7) + "," +
+                  std::to_string(i % 5) + ",W" + std::to_string(i % 3) + "\n";
+    }
+    for (const bool pooled : {false, true}) {
+        Options options = with_files({"-"});
+        if (pooled) {
+            options.pool = true;
+            options.stratum = "ward";
+            options.blocks_by_stratum = {{"W0", 500}, {"W1", 500}, {"W2", 500}};
+            options.bootstrap = 200;
+        }
+        options.jobs = 1;
+        const Outcome one = run(options, survey);
+        options.jobs = 3;
+        const Outcome three = run(options, survey);
+        EXPECT_EQ(one.status, three.status);
+        EXPECT_EQ(one.out, three.out) << (pooled ? "pooled" : "per block");
+        EXPECT_EQ(cells(one.out).size(), pooled ? 1u + 300 + 3 + 4 : 301u);
+    }
+}
+
 TEST(report_command_test, survey_level_usage_errors_say_what_is_missing) {
     const std::string survey = "block,c100,c111,c101,c110,ward\na,1,2,3,4,North\nb,1,2,3,4,\n";
     const struct {
