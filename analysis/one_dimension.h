@@ -10,9 +10,13 @@
 #include <limits>
 
 #include "boost_policy.h"
-#include "profile_likelihood.h"
 
 namespace kestrivo::analysis {
+
+struct Peak {
+    double x;
+    double value;
+};
 
 /// The maximum of `f` over [lo, hi]. A grid of `intervals` steps (both ends included) finds the
 /// highest region, so a function with a second, lower hump is not misled; Brent's method then

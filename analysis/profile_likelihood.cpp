@@ -49,20 +49,6 @@ Roots Model::turning_points_p(double s) const {
     return roots_in(numerator, kLowerBound, kUpperBound);
 }
 
-Peak Model::best_p(double s) const {
-    Peak best{kLowerBound, at(s, kLowerBound)};
-    const auto consider = [&](double p) {
-        const double value = at(s, p);
-        if (value > best.value || std::isnan(best.value)) best = {p, value};
-    };
-    consider(kUpperBound);
-    if (s < 1) {
-        for (double p : turning_points_p(s))
-            consider(p);
-    }
-    return best;
-}
-
 double Model::profile_p(double p) const {
     if (s_held_) return at(*s_held_, p);
     const double a = counts_[0], b = counts_[1], d = double(counts_[2]) + counts_[3];
@@ -80,7 +66,12 @@ double Model::profile_p(double p) const {
 }
 
 double Model::profile_s(double s) const {
-    return best_p(s).value;
+    double best = std::max(at(s, kLowerBound), at(s, kUpperBound));
+    if (s < 1) {
+        for (double p : turning_points_p(s))
+            best = std::max(best, at(s, p));
+    }
+    return best;
 }
 
 std::pair<double, double> Model::seen_range() const {

@@ -8,18 +8,11 @@
 #include <cstdint>
 #include <optional>
 #include <utility>
-#include <vector>
 
 #include "kestrivo.h"
 #include "polynomial_roots.h"
 
 namespace kestrivo::analysis {
-
-/// A maximum of a function of one variable: where, and how high.
-struct Peak {
-    double x;
-    double value;
-};
 
 /// The box the window's fit works in, for S and for P alike.
 inline constexpr double kLowerBound = 0.01;
@@ -42,8 +35,6 @@ public:
     double profile_p(double p) const;
     /// The largest log likelihood with S fixed, over P in the box.
     double profile_s(double s) const;
-    /// Where that largest value lies, and the value (S below 1).
-    Peak best_p(double s) const;
     /// The stationary points in P of the log likelihood with S fixed (below 1), inside the box,
     /// in increasing order: the log likelihood is monotone between them.
     Roots turning_points_p(double s) const;

@@ -80,11 +80,12 @@ std::string lower(std::string text) {
 }
 
 // A record as libcsv hands it over: its fields and the line it starts on; or, for a record that
-// could not be read, the reason instead of fields.
+// could not be read, the column where reading failed and why, instead of fields.
 struct Record {
     std::vector<std::string> fields;
     std::size_t line = 0;
-    std::string error;
+    std::size_t column = 0;
+    std::string why;  // "" for a record that was read
 };
 
 // The fields of the record being parsed, and the records completed so far.
@@ -99,7 +100,7 @@ struct Records {
     }
     static void record(int, void* self) {
         auto& r = *static_cast<Records*>(self);
-        r.complete.push_back({std::move(r.fields), r.start_line, ""});
+        r.complete.push_back({std::move(r.fields), r.start_line, 0, ""});
         r.fields.clear();
     }
 };
@@ -283,7 +284,7 @@ struct SurveyReader::State {
             while (!records.complete.empty()) {
                 Record record = std::move(records.complete.front());
                 records.complete.pop_front();
-                if (!record.error.empty() || !blank(record.fields)) return record;
+                if (!record.why.empty() || !blank(record.fields)) return record;
             }
             if (finished) return std::nullopt;
             feed_line();
@@ -294,12 +295,7 @@ struct SurveyReader::State {
     // line after that one is read again as the start of new records, so one stray quote costs
     // one row, not the rest of the file.
     void broken(const std::string& why) {
-        const std::size_t line = records.start_line;
-        const std::size_t column = records.fields.size() + 1;
-        records.complete.push_back({{},
-                                    line,
-                                    file_name + ", line " + std::to_string(line) + ", column " +
-                                        std::to_string(column) + ": " + why});
+        records.complete.push_back({{}, records.start_line, records.fields.size() + 1, why});
         std::vector<Line> lines = std::move(record_lines);
         reset_parser();
         for (std::size_t k = lines.size(); k-- > 1;)
@@ -326,10 +322,7 @@ struct SurveyReader::State {
         Line line;
         if (!take_line(line)) {
             if (in.bad()) throw FileError(file_name + ": the file could not be read to its end.");
-            if (parser->pstate != kRowNotBegun && parser->quoted) {
-                broken("a quoted field has no closing quote");
-                return;
-            }
+            // In strict mode csv_fini refuses a quoted field still open at the end.
             if (csv_fini(parser.get(), Records::field, Records::record, &records) != 0) {
                 broken("a quoted field has no closing quote");
                 return;
@@ -345,10 +338,7 @@ struct SurveyReader::State {
                 return;
             }
             records.complete.push_back(
-                {{},
-                 line.number,
-                 file_name + ", line " + std::to_string(line.number) +
-                     ", column 1: the line is longer than a survey line may be (1 MB)"});
+                {{}, line.number, 1, "the line is longer than a survey line may be (1 MB)"});
             return;
         }
         if (starts_record) {
@@ -386,13 +376,10 @@ SurveyReader::SurveyReader(std::istream& in, std::string file_name)
                         ": the file is empty; a survey needs a header row with c100, c111, c101 "
                         "and c110.");
     }
-    if (!header->error.empty()) {
-        // "file, line 1, column 3: why" becomes "file: the header (line 1, column 3): why".
-        const std::string& error = header->error;
-        const std::string place = error.substr(0, error.find(": "));
-        throw FileError(state_->file_name + ": the header (" +
-                        place.substr(std::min(place.size(), state_->file_name.size() + 2)) +
-                        ") cannot be read: " + error.substr(place.size() + 2) + ".");
+    if (!header->why.empty()) {
+        throw FileError(state_->file_name + ": the header (line " + std::to_string(header->line) +
+                        ", column " + std::to_string(header->column) +
+                        ") cannot be read: " + header->why + ".");
     }
     state_->layout = layout_of(header->fields, state_->file_name);
 }
@@ -406,12 +393,13 @@ const Header& SurveyReader::header() const {
 std::optional<Row> SurveyReader::next() {
     const auto record = state_->next_record();
     if (!record) return std::nullopt;
-    if (!record->error.empty()) {
+    if (!record->why.empty()) {
         Row row;
         row.line = record->line;
         row.label = std::to_string(record->line);
         row.carried.assign(state_->layout->carried_at.size(), "");
-        row.error = record->error;
+        row.error = state_->file_name + ", line " + std::to_string(record->line) + ", column " +
+                    std::to_string(record->column) + ": " + record->why;
         return row;
     }
     return row_of(record->fields, record->line, *state_->layout, state_->file_name);

@@ -63,7 +63,7 @@ std::string stratum_of(const survey::Row& row, const Input& input) {
     return row.carried[*input.stratum_at];
 }
 
-// Standard input copied whole into an unnamed temporary file, so that it can be read twice.
+// Standard input copied whole into a temporary file, so that it can be read twice.
 std::string spool_standard_input(std::istream& in) {
     const char* folder = std::getenv("TMPDIR");
     std::string path = std::string(folder && *folder ? folder : "/tmp") + "/kestrivo-XXXXXX";
@@ -191,9 +191,12 @@ int run_report(const Options& options, const analysis::Library& library,
             pooled.push_back(analysis::pool(library, stratum, options.level));
         }
     }
-    const auto pooled_of = [&](const std::string& name) -> const analysis::PooledVisibility* {
-        const analysis::Stratum* stratum = design.find(name);
-        return stratum ? &pooled[std::size_t(stratum - design.strata.data())] : nullptr;
+    // The place of a row's stratum in the design (every readable row has one when pooling).
+    const auto stratum_index = [&](const survey::Row& row,
+                                   const Input& input) -> std::optional<std::size_t> {
+        const analysis::Stratum* stratum = design.find(stratum_of(row, input));
+        if (!with_pool || !stratum) return std::nullopt;
+        return std::size_t(stratum - design.strata.data());
     };
 
     ReportTable table(out, options.format, carried, with_pool, with_city, options.digits);
@@ -217,6 +220,7 @@ int run_report(const Options& options, const analysis::Library& library,
     struct Block {
         survey::Row row;
         const Input* input = nullptr;
+        std::optional<std::size_t> stratum;  // its place in the design, when pooling
         analysis::Report report;
         SurveyCells cells;
     };
@@ -229,10 +233,8 @@ int run_report(const Options& options, const analysis::Library& library,
         request.s_held = block.row.s_held;
         request.level = options.level;
         block.report = analysis::make_report(library, request);
-        if (with_pool) {
-            const analysis::PooledVisibility* shared =
-                pooled_of(stratum_of(block.row, *block.input));
-            if (*shared) block.cells.dogs_pooled = analysis::dogs_under(*shared, *block.report.n);
+        if (block.stratum && pooled[*block.stratum]) {
+            block.cells.dogs_pooled = analysis::dogs_under(pooled[*block.stratum], *block.report.n);
         }
     };
     // Writes the batch in order; false when the output failed.
@@ -265,9 +267,8 @@ int run_report(const Options& options, const analysis::Library& library,
                             ": the plot could not be written: " + e.what();
                 }
             }
-            if (with_pool && *report.n > 0) {
-                const std::size_t h =
-                    std::size_t(design.find(stratum_of(row, input)) - design.strata.data());
+            if (block.stratum && *report.n > 0) {
+                const std::size_t h = *block.stratum;
                 ++blocks_with_dogs[h];
                 own_maxima[h] += report.estimates ? report.estimates->log_likelihood
                                                   : -std::numeric_limits<double>::infinity();
@@ -289,7 +290,8 @@ int run_report(const Options& options, const analysis::Library& library,
     try {
         for (Input& input : inputs) {
             while (std::optional<survey::Row> row = input.reader->next()) {
-                batch.push_back({std::move(*row), &input, {}, {}});
+                const auto stratum = row->error.empty() ? stratum_index(*row, input) : std::nullopt;
+                batch.push_back({std::move(*row), &input, stratum, {}, {}});
                 if (batch.size() == batch_size && !fit_and_write()) return output_failed();
             }
         }

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string_view>
 #include <unordered_set>
 
@@ -18,10 +17,6 @@ const char* bound_text(analysis::Bound bound) {
 }
 
 }  // namespace
-
-std::string shortest(double value) {
-    return with_digits(value, kRoundTripDigits);
-}
 
 std::string with_digits(double value, int digits) {
     if (std::isinf(value)) return value > 0 ? "inf" : "-inf";

@@ -1,16 +1,16 @@
-// The survey companion's output: one row per block with the columns of the report, then the
-// columns carried from the input, as CSV or as a JSON array of objects with the same keys. Rows
-// are written as they come, so memory stays flat however long the survey.
+// The survey companion's output: one row per block with the columns of the report (and, for a
+// survey, of pooled visibility and the city total), then the columns carried from the input, as
+// CSV or as a JSON array of objects with the same keys; pooled and total rows use the same
+// columns. Rows are written as they come, so memory stays flat however long the survey.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <unordered_map>
 #include <variant>
 #include <vector>
-
-#include <unordered_map>
 
 #include "city_total.h"
 #include "inference_report.h"
@@ -66,11 +66,8 @@ private:
     bool first_row_ = true;
 };
 
-/// A double in the shortest form that reads back to the same value; "inf" for infinity, and 0
-/// for a negative zero.
-std::string shortest(double value);
-
-/// A double to `digits` significant digits (kRoundTripDigits: shortest()).
+/// A double to `digits` significant digits, or with kRoundTripDigits in the shortest form that
+/// reads back to the same value; "inf" for infinity, and 0 for a negative zero.
 std::string with_digits(double value, int digits);
 
 /// A CSV cell that a spreadsheet would run as a formula (it starts with =, +, -, @, a tab or a

@@ -8,8 +8,9 @@
 //   evaluation limit (an ordinary block then "found no maximum"). A search that proposes the same
 //   point several times running has converged as far as the arithmetic allows, and is stopped.
 // - It is a local method. Some blocks (a few dogs of three histories, very many of the fourth)
-//   have a second, higher maximum in another corner of the box. A coarse grid over the box, both
-//   edges included, finds the best region; the search then also starts from there.
+//   have a second, higher maximum in another corner of the box, or a narrow deep one along an
+//   edge. A coarse grid over the box, both edges included, is evaluated, and the search starts
+//   again from each of its local minima that lies away from the best point found so far.
 #include "minimiser.h"
 
 #include <nlopt.h>
@@ -17,7 +18,6 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
-#include <optional>
 #include <type_traits>
 #include <vector>
 

@@ -205,6 +205,13 @@ TEST(survey_file_test, a_malformed_field_costs_its_own_row_and_no_other) {
         EXPECT_EQ(s.rows[i].carried.size(), 1u);
     }
     EXPECT_EQ(s.rows[8].counts[0], 12) << "a count written as 12.0 is 12";
+
+    // A quote still open when the file ends: that row's error, the rows before it read.
+    const Survey open = read("c100,c111,c101,c110\n1,2,3,4\n1,2,3,\"4\n");
+    ASSERT_EQ(open.rows.size(), 2u);
+    EXPECT_EQ(open.rows[0].error, "");
+    EXPECT_EQ(open.rows[1].error,
+              "survey.csv, line 3, column 4: a quoted field has no closing quote");
 }
 
 // Headers and values spreadsheets write: two byte-order marks, columns with no name, a negative

@@ -32,6 +32,18 @@ void walled(const int32_t* n, const double* xc, double* fc, const int32_t* iu, c
     if (xc[0] > ru[2]) *fc = INFINITY;
 }
 
+// Two basins: a wide shallow one at (0.2, 0.2) and a narrow one 0.01 deeper at (RUSER(1),
+// RUSER(2)), where a search started in the wide one never looks.
+void two_wells(const int32_t* n, const double* xc, double* fc, const int32_t*, const double* ru) {
+    record(*n, xc);
+    double wide = 0, narrow = 0;
+    for (int i = 0; i < *n; ++i) {
+        wide += (xc[i] - 0.2) * (xc[i] - 0.2);
+        narrow += 100 * (xc[i] - ru[i]) * (xc[i] - ru[i]);
+    }
+    *fc = std::min(wide, narrow - 0.01);
+}
+
 void nowhere_finite(const int32_t* n, const double* xc, double* fc, const int32_t*, const double*) {
     record(*n, xc);
     *fc = NAN;
@@ -117,6 +129,27 @@ TEST(minimiser_test, an_objective_finite_nowhere_reports_no_progress_with_a_real
     EXPECT_TRUE(std::isnan(run.f));
     EXPECT_TRUE(run.every_call_inside());
     EXPECT_LT(g_calls.size(), 4001u);
+}
+
+// A local search from the start finds the wide basin; the scan of the box finds the narrow deeper
+// one, whether it lies inside, on an edge or in a corner, in one variable or two.
+TEST(minimiser_test, a_deeper_basin_away_from_the_start_is_found) {
+    const Search cases[] = {
+        {1, 1, 0, {0.3}, {0.01}, {0.99}, {0.9}},
+        {2, 1, 0, {0.3, 0.3}, {0.01, 0.01}, {0.99, 0.99}, {0.9, 0.9}},
+        {2, 1, 0, {0.3, 0.3}, {0.01, 0.01}, {0.99, 0.99}, {0.99, 0.6}},
+        {2, 1, 0, {0.3, 0.3}, {0.01, 0.01}, {0.99, 0.99}, {0.99, 0.01}},
+    };
+    for (Search run : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << "n " << run.n << " deep at " << run.ruser[0] << "," << run.ruser[1]);
+        run(two_wells);
+        EXPECT_EQ(run.ifail, 0);
+        EXPECT_NEAR(run.f, -0.01, 1e-9);
+        for (int i = 0; i < run.n; ++i)
+            EXPECT_NEAR(run.x[i], run.ruser[i], 1e-6);
+        EXPECT_TRUE(run.every_call_inside());
+    }
 }
 
 TEST(minimiser_test, a_variable_with_equal_bounds_is_held_there) {
