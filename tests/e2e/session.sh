@@ -3,9 +3,13 @@
 # window's own area, under the menu bar, where the layout places the controls.
 work="$(mktemp -d)"
 xvfb_pid="" program_pid=""
+# The X server is waited for as it ends: a server still shutting down can remove the socket of
+# the next test's server on the same display number.
 end_session() {
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+  [ -n "$program_pid" ] && wait "$program_pid" 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && wait "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
 trap end_session EXIT
