@@ -13,7 +13,11 @@
 #include <memory>
 #include <unordered_set>
 
+#include "platform/quoted.h"
+
 namespace kestrivo::survey {
+using platform::quoted;
+
 namespace {
 
 // No sane survey line is longer than this; a longer one is an error of its row.
@@ -162,12 +166,6 @@ Layout layout_of(std::vector<std::string> names, const std::string& file_name) {
     layout.header.has_block = layout.block_at.has_value();
     layout.header.has_s_held = layout.s_held_at.has_value();
     return layout;
-}
-
-std::string quoted(std::string_view text) {
-    constexpr std::size_t kShown = 40;
-    if (text.size() <= kShown) return "\"" + std::string(text) + "\"";
-    return "\"" + std::string(text.substr(0, kShown)) + "...\"";
 }
 
 // A count: digits (a "+" in front allowed), or a number whose value is whole, as a spreadsheet

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
-#include <QGuiApplication>
 #include <charconv>
 #include <csignal>
 #include <cstdlib>
@@ -16,6 +15,7 @@
 #include "library_digest.h"
 #include "platform/library_binding.h"
 #include "platform/runtime_error.h"
+#include "plot_module_digest.h"
 #include "profile_plots.h"
 #include "report_command.h"
 
@@ -176,23 +176,22 @@ int main(int argc, char** argv) {
         return kestrivo::cli::kUsageOrFileError;
     }
 
-    // Plots are drawn offscreen: no display is needed or used.
-    std::unique_ptr<QGuiApplication> gui;
+    // The plot module, and with it Qt, is loaded only when plots are asked for.
+    std::unique_ptr<platform::LibraryBinding> module_binding;
     std::unique_ptr<kestrivo::cli::ProfilePlots> plots;
     if (options.plots) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        // Standard error carries this program's own messages only, not the toolkit's chatter
-        // about a session it does not use.
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-            if (type == QtCriticalMsg || type == QtFatalMsg) {
-                std::cerr << "kestrivo-report: " << text.toStdString() << "\n";
-            }
-        });
-        gui = std::make_unique<QGuiApplication>(argc, argv);
+        module_binding = std::make_unique<platform::LibraryBinding>(
+            platform::kestrivo_library_paths(own_folder(), "libkestrivo-plot.so"),
+            kestrivo_plot_module_sha256());
         try {
-            plots = std::make_unique<kestrivo::cli::ProfilePlots>(*options.plots, library);
+            kestrivo::cli::PlotModule module;
+            module.png =
+                reinterpret_cast<kestrivo_plot_png_fn>(module_binding->entry("kestrivo_plot_png"));
+            module.free = reinterpret_cast<kestrivo_plot_free_fn>(
+                module_binding->entry("kestrivo_plot_free"));
+            plots = std::make_unique<kestrivo::cli::ProfilePlots>(*options.plots, library, module);
         } catch (const platform::RuntimeError& e) {
-            std::cerr << "kestrivo-report: " << e.what() << "\n";
+            std::cerr << "kestrivo-report: " << e.report() << "\n";
             return kestrivo::cli::kUsageOrFileError;
         }
     }

@@ -1,19 +1,27 @@
-// --plots: the profile plot of P for each fitted block, drawn by the window's own plot procedure
-// onto an image of the window's plot size and written as DIR/<block>.png. The only part of the
-// survey companion that needs Qt's GUI module; it draws offscreen, with no display.
+// --plots: the profile plot of P for each fitted block, as the window would draw it, written as
+// DIR/<block>.png. The points of the curve are computed here; the picture is drawn by the plot
+// module (libkestrivo-plot.so), which the program loads only for --plots, so a run without plots
+// never loads Qt.
 #pragma once
 
 #include <set>
 #include <string>
 
+#include "plot/png_module.h"
 #include "report_command.h"
 
 namespace kestrivo::cli {
 
+/// The plot module's two entries.
+struct PlotModule {
+    kestrivo_plot_png_fn png = nullptr;
+    kestrivo_plot_free_fn free = nullptr;
+};
+
 class ProfilePlots : public PlotWriter {
 public:
     /// Creates `folder` when it is missing. Throws platform::RuntimeError when it cannot.
-    ProfilePlots(std::string folder, const analysis::Library& library);
+    ProfilePlots(std::string folder, const analysis::Library& library, PlotModule module);
     void write(const survey::Row& row, const analysis::Report& report) override;
 
     /// A block label as a file name: letters, digits, ".", "-" and "_" kept, anything else "_".
@@ -22,6 +30,7 @@ public:
 private:
     std::string folder_;
     analysis::Library library_;
+    PlotModule module_;
     std::set<std::string> used_;
 };
 

@@ -16,10 +16,11 @@
 #include <cstdio>
 
 #include "help_text.h"
+#include "picture_box.h"
 #include "platform/library_binding.h"
-#include "platform/picture_box.h"
+#include "platform/quoted.h"
 #include "platform/runtime_error.h"
-#include "platform/window_font.h"
+#include "plot/window_font.h"
 #include "report_strip.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "kestrivo.h"
 #include "one_based.h"
 #include "platform/number_text.h"
-#include "plot_picture.h"
+#include "plot/plot_picture.h"
 #include "survey_file.h"
 
 struct ProfileRange;

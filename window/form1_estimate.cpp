@@ -8,10 +8,11 @@
 #include <cmath>
 
 #include "form1.h"
+#include "picture_box.h"
 #include "platform/float_checks.h"
-#include "platform/picture_box.h"
+#include "platform/quoted.h"
 #include "platform/text_file.h"
-#include "profile_scan.h"
+#include "plot/profile_scan.h"
 
 using platform::checked;
 

@@ -17,14 +17,14 @@
 #include <QProgressDialog>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <boost/version.hpp>
 #include <memory>
 #include <sstream>
-#include <algorithm>
 
 #include "block_picker.h"
 #include "form1.h"
-#include "platform/picture_box.h"
+#include "picture_box.h"
 #include "platform/runtime_error.h"
 #include "platform/whole_file.h"
 #include "plot_export.h"

@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "platform/painter_surface.h"
+#include "plot/painter_surface.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/number_text.h"
-#include "plot_picture.h"
+#include "plot/plot_picture.h"
 
 class QPainter;
 class QPrinter;

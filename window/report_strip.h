@@ -8,7 +8,7 @@
 
 #include "inference_report.h"
 #include "platform/number_text.h"
-#include "plot_picture.h"
+#include "plot/plot_picture.h"
 
 /// The strip's text, one line per subject. `profile_p` picks P or S as the parameter whose limits
 /// are shown (the one the plot profiles).

@@ -80,6 +80,22 @@ for offset in 4200 5238 $((size / 3)) $((size / 2)) $((size - 100)); do
   [ ! -s "$work/out" ] || fail "flipped at $offset: wrote numbers"
 done
 
+# The copy beside the intact library but with no plot module: a run without --plots never needs
+# it; --plots is refused up front, and a plot module damaged on disk is not loaded.
+cp "$library" "$work/flipped/libKestrivo.so"
+copy="$work/flipped/$(basename "$program")"
+[ "$(status_of "$copy" "$survey")" -eq 0 ] || fail "no plot module, no plots: $(cat "$work/err")"
+[ "$(status_of "$copy" --plots "$work/plots/none" "$survey")" -eq 2 ] || fail "no plot module"
+grep -q "Library not found.*libkestrivo-plot.so" "$work/err" || fail "no module: $(cat "$work/err")"
+module="$(dirname "$program")/libkestrivo-plot.so"
+head -c "$(($(stat -c %s "$module") - 1))" "$module" >"$work/flipped/libkestrivo-plot.so"
+printf x >>"$work/flipped/libkestrivo-plot.so"
+[ "$(status_of "$copy" --plots "$work/plots/none" "$survey")" -eq 2 ] || fail "damaged module"
+grep -q "Library damaged" "$work/err" || fail "damaged module: $(cat "$work/err")"
+[ ! -s "$work/out" ] || fail "numbers written with a damaged plot module"
+# No Qt library is linked into the program itself.
+! ldd "$program" | grep -qi 'libQt' || fail "kestrivo-report links Qt: $(ldd "$program" | grep -i qt)"
+
 # A survey of a few thousand blocks with standard error redirected: no progress line.
 awk 'BEGIN { print "block,c100,c111,c101,c110"; for (i = 1; i <= 4000; i++)
   printf "b%d,%d,%d,%d,%d\n", i, 5 + i % 40, 10 + i % 23, 3 + i % 17, 4 + i % 11 }' >"$work/big.csv"

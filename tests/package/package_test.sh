@@ -10,7 +10,7 @@ source "$root/tests/e2e/session.sh"
 
 dpkg -x "$package" "$work/root"
 usr="$work/root/usr"
-for f in bin/Kestrivo bin/kestrivo-report lib/kestrivo/libKestrivo.so \
+for f in bin/Kestrivo bin/kestrivo-report lib/kestrivo/libKestrivo.so lib/kestrivo/libkestrivo-plot.so \
          share/applications/kestrivo.desktop share/icons/hicolor/scalable/apps/kestrivo.svg \
          share/man/man1/Kestrivo.1.gz share/man/man1/kestrivo-report.1.gz \
          share/metainfo/org.kestrivo.kestrivo.metainfo.xml share/doc/kestrivo/copyright \
@@ -32,6 +32,11 @@ installed="$(cd "$root/docs" && "$usr/bin/kestrivo-report" "${command[@]}")"
 built="$(cd "$root/docs" && "$built_report" "${command[@]}")"
 [ "$installed" = "$built" ] || fail "the installed kestrivo-report writes otherwise:
 $(diff <(printf '%s\n' "$built") <(printf '%s\n' "$installed"))"
+
+# The installed report draws its plots with the installed plot module, offscreen.
+(cd "$root/docs" && env -u DISPLAY "$usr/bin/kestrivo-report" --plots "$work/plots" example-survey.csv >/dev/null) ||
+  fail "the installed kestrivo-report could not draw its plots"
+[ -s "$work/plots/N-1.png" ] || fail "no plot from the installed kestrivo-report: $(ls "$work/plots")"
 
 # The installed window opens.
 start_x

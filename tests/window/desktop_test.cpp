@@ -28,7 +28,7 @@
 
 #include "block_picker.h"
 #include "form1.h"
-#include "platform/picture_box.h"
+#include "picture_box.h"
 #include "platform/runtime_error.h"
 #include "temporary_folder.h"
 #include "test_helpers.h"

@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "kestrivo.h"
-#include "platform/picture_box.h"
+#include "picture_box.h"
 #include "platform/runtime_error.h"
 #include "reference_model.h"
 #include "temporary_folder.h"

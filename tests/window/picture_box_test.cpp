@@ -1,5 +1,5 @@
 // The drawing area keeps what is drawn until it is cleared, and prints line by line.
-#include "platform/picture_box.h"
+#include "picture_box.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-#include "platform/drawing_surface.h"
+#include "drawing_surface.h"
 #include "platform/number_text.h"
 
 /// Draws points 1..nPts of `yValues` (element i is point i, numbered from 1). `xLabels`(i) is

@@ -1,5 +1,5 @@
 // The profile grid: its range, its single-precision step and the values it visits.
-#include "profile_scan.h"
+#include "plot/profile_scan.h"
 
 #include <gtest/gtest.h>
 

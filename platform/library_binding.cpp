@@ -168,10 +168,11 @@ std::string file_sha256(const std::string& path) {
     return hex;
 }
 
-std::vector<std::string> kestrivo_library_paths(const std::string& executable_folder) {
+std::vector<std::string> kestrivo_library_paths(const std::string& executable_folder,
+                                                const std::string& file) {
     const std::filesystem::path folder(executable_folder);
-    return {(folder / "libKestrivo.so").lexically_normal().string(),
-            (folder / ".." / "lib" / "kestrivo" / "libKestrivo.so").lexically_normal().string()};
+    return {(folder / file).lexically_normal().string(),
+            (folder / ".." / "lib" / "kestrivo" / file).lexically_normal().string()};
 }
 
 }  // namespace platform

@@ -1,5 +1,5 @@
 // PlotCurve's picture, call by call, on a recording surface.
-#include "plot_curve.h"
+#include "plot/plot_curve.h"
 
 #include <gtest/gtest.h>
 

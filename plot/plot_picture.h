@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/drawing_surface.h"
+#include "drawing_surface.h"
 #include "platform/number_text.h"
 
 struct PlotPicture {

@@ -7,7 +7,7 @@
 #include <QFrame>
 #include <QImage>
 
-#include "painter_surface.h"
+#include "plot/painter_surface.h"
 
 namespace platform {
 

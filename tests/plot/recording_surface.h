@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/drawing_surface.h"
+#include "plot/drawing_surface.h"
 
 class RecordingSurface : public platform::DrawingSurface {
 public:

@@ -24,9 +24,6 @@ struct NumberLocale {
     std::string group_separator;  // empty: the locale groups no digits
 };
 
-/// `text` in double quotes as an error message shows it; a long text is cut short.
-std::string quoted(std::string_view text);
-
 /// A whole text as a double.
 double text_to_double(std::string_view text, const NumberLocale& locale);
 /// A whole text as a single-precision value, rounded once from the text.

@@ -7,6 +7,7 @@
 #include <limits>
 #include <optional>
 
+#include "quoted.h"
 #include "runtime_error.h"
 
 namespace platform {
@@ -214,15 +215,6 @@ void increment(std::string& digits) {
 }
 
 }  // namespace
-
-std::string quoted(std::string_view text) {
-    constexpr std::size_t kShown = 40;
-    if (text.size() <= kShown) return "\"" + std::string(text) + "\"";
-    std::size_t cut = kShown;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;  // UTF-8
-    return "\"" + std::string(text.substr(0, cut)) + "...\"";
-}
 
 double text_to_double(std::string_view text, const NumberLocale& locale) {
     return parse<double>(text, locale);

@@ -34,9 +34,10 @@ private:
     void* handle_ = nullptr;
 };
 
-/// Where the program's own libKestrivo.so lies: beside the executable in the build tree, or in the
-/// install layout's lib/kestrivo beside bin/.
-std::vector<std::string> kestrivo_library_paths(const std::string& executable_folder);
+/// Where the program's own library `file` lies: beside the executable in the build tree, or in
+/// the install layout's lib/kestrivo beside bin/.
+std::vector<std::string> kestrivo_library_paths(const std::string& executable_folder,
+                                                const std::string& file = "libKestrivo.so");
 
 /// The SHA-256 of the file at `path` in lower-case hex, or "" when it cannot be read.
 std::string file_sha256(const std::string& path);
