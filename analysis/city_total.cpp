@@ -57,12 +57,9 @@ std::optional<double> stratum_total(const Library& library, const Stratum& strat
     if (n == 0) return 0.0;  // nobody seen: nothing to scale up
     const std::optional<Counts> sum = summed_counts(stratum.blocks);
     if (!sum || stratum.s_held_differs) return std::nullopt;
-    Request request;
-    request.counts = *sum;
-    request.s_held = stratum.s_held;
-    const Fit fit = fit_block(library, request);
-    if (fit.ifail != 0 || !std::isfinite(fit.log_likelihood)) return std::nullopt;
-    return scale * double(n) / share_seen(fit.s, fit.p);
+    const Point top = Model(library.loglik, *sum, stratum.s_held).maximum();
+    if (!std::isfinite(top.value)) return std::nullopt;
+    return scale * double(n) / share_seen(top.s, top.p);
 }
 
 double quantile(const std::vector<double>& sorted, double q) {

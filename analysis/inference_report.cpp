@@ -1,4 +1,4 @@
-// make_report: one fit through the library's entry, then every quantity from the profiles.
+// make_report: the exact maximum, then every quantity from the profiles.
 #include "inference_report.h"
 
 #include <algorithm>
@@ -16,33 +16,6 @@ namespace {
 constexpr double kRootTolerance = 1e-9;  // limits of S, P and q, well within 1e-8
 
 }  // namespace
-
-Fit fit_block(const Library& library, const Request& request) {
-    std::array<int32_t, 1000> iuser{};
-    std::array<double, 1000> ruser{};
-    const bool s_free = !request.s_held;
-    int32_t n = s_free ? 2 : 1;
-    iuser[0] = n;
-    iuser[1] = s_free ? 1 : 2;
-    iuser[2] = 2;
-    for (int h = 0; h < 4; ++h)
-        iuser[9 + h] = request.counts[h];
-    const double s_start = s_free ? request.start[0] : *request.s_held;
-    const double block[8] = {s_start,          1.0, kLowerBound, kUpperBound,
-                             request.start[1], 1.0, kLowerBound, kUpperBound};
-    std::copy(block, block + 8, ruser.begin());
-
-    double x[2] = {s_free ? request.start[0] : request.start[1], request.start[1]};
-    double bl[2] = {kLowerBound, kLowerBound}, bu[2] = {kUpperBound, kUpperBound};
-    int32_t ibound = 0, liw = 20, lw = 500, ifail = 1;
-    std::array<int32_t, 20> iw{};
-    std::array<double, 500> w{};
-    double f = 0;
-    library.fit(&n, &ibound, bl, bu, x, &f, iw.data(), &liw, w.data(), &lw, iuser.data(),
-                ruser.data(), &ifail);
-    if (s_free) return {x[0], x[1], -f, ifail};
-    return {*request.s_held, x[0], -f, ifail};
-}
 
 namespace {
 
@@ -135,11 +108,16 @@ std::string number_text(double value) {
     return text;
 }
 
+Fit maximum_of(const Model& model) {
+    const Point top = model.maximum();
+    return {top.s, top.p, top.value};
+}
+
 // Why the request cannot be fitted at all, or "". `n` is the dogs counted, when no count is
 // negative.
 std::string unusable(const Library& library, const Request& request,
                      std::optional<std::int64_t> n) {
-    if (!library.fit || !library.loglik) return "the likelihood library is not bound";
+    if (!library.loglik) return "the likelihood library is not bound";
     if (!(request.level > 0 && request.level < 1)) return "the level must lie between 0 and 1";
     if (!n) return "a count is negative";
     if (request.s_held && !(*request.s_held >= 0 && *request.s_held <= 1)) {
@@ -154,20 +132,23 @@ void fill(Report& report, const Library& library) {
     report.drop =
         boost::math::quantile(chi_squared_distribution<double, MathPolicy>(1), request.level) / 2;
 
-    const Fit fit = fit_block(library, request);
-    report.ifail = fit.ifail;
+    const Model model(library.loglik, request.counts, request.s_held);
+    Fit fit = maximum_of(model);
     if (!std::isfinite(fit.log_likelihood)) {
         nothing_estimated(
             report, "the counts are impossible when S is held at " + number_text(*request.s_held));
         return;
     }
-    if (fit.ifail != 0) {
-        nothing_estimated(
-            report, "the fit found no maximum (error code " + std::to_string(fit.ifail) + ")");
-        return;
+    if (request.fit_entry) {
+        const double rounding = 1e-9 * std::fmax(1.0, std::fabs(fit.log_likelihood));
+        if (std::fabs(request.fit_entry->log_likelihood - fit.log_likelihood) > rounding) {
+            report.fits_apart = Report::FitsApart{*request.fit_entry, fit};
+            // Should the fit entry have found a higher point, the report is built on that one:
+            // the estimate is always the highest point known.
+            if (request.fit_entry->log_likelihood > fit.log_likelihood) fit = *request.fit_entry;
+        }
     }
 
-    const Model model(library.loglik, request.counts, request.s_held);
     const double q = share_seen(fit.s, fit.p);
     const bool p_identified = !(request.s_held && *request.s_held >= 1);
     report.estimates = {Estimates{fit.s, fit.p, q, fit.log_likelihood, p_identified}, ""};
@@ -218,8 +199,7 @@ void fill(Report& report, const Library& library) {
                         ""};
 
     if (model.s_free()) {
-        const Peak without =
-            maximise([&](double p) { return model.at(0, p); }, kLowerBound, kUpperBound);
+        const Point without = model.best_without_always_visible();
         const double statistic = std::fmax(0.0, 2 * (fit.log_likelihood - without.value));
         const double p = statistic > 0
                              ? boost::math::cdf(boost::math::complement(

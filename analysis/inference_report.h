@@ -1,8 +1,9 @@
 // The numbers a survey team acts on, for one block: the estimates, their confidence limits from
 // the profile likelihood, the dogs on the block with limits, which estimates sit on an edge of
-// the fit's box, and two model checks. Built over the likelihood library's C entry points (the
-// fit entry and RLOGLIK, passed in as pointers), so the window, which binds the library from its
-// own folder, and a program linked to it compute the same report. No Qt.
+// the fit's box, and two model checks. The maximum and every profile come from the model's closed
+// forms (see profile_likelihood.h), each candidate evaluated by the likelihood library's RLOGLIK,
+// passed in as a pointer: the window, which binds the library from its own folder, and a program
+// linked to it compute the same report. No Qt.
 #pragma once
 
 #include <array>
@@ -19,10 +20,14 @@
 
 namespace kestrivo::analysis {
 
-/// The library's two entries the report calls.
+/// The library's entry the report calls.
 struct Library {
-    kestrivo_n_e04jyf_fn fit = nullptr;  // N_E04JYF
-    LogLikelihoodFn loglik = nullptr;    // RLOGLIK
+    LogLikelihoodFn loglik = nullptr;  // RLOGLIK
+};
+
+/// Where the library's fit entry (N_E04JYF) stopped, as the window shows it.
+struct Fit {
+    double s, p, log_likelihood;
 };
 
 struct Request {
@@ -32,8 +37,9 @@ struct Request {
     std::optional<double> s_held;
     /// Confidence level of every interval, between 0 and 1.
     double level = 0.95;
-    /// Where the fit starts (S, P), as the window's boxes give it; S's is unused when S is held.
-    std::array<double, 2> start{0.5, 0.5};
+    /// The fit entry's result for these counts, when the caller has one to show: the report
+    /// then says, should the two differ, which is the maximum.
+    std::optional<Fit> fit_entry;
 };
 
 /// A quantity of the report: its value, or in `why_not` the reason there is none.
@@ -99,8 +105,12 @@ struct Report {
     double drop = std::numeric_limits<double>::quiet_NaN();
     /// The dogs identified on the first count: the sum of the four counts (when none is negative).
     std::optional<std::int64_t> n;
-    /// The fit entry's IFAIL.
-    std::int32_t ifail = 0;
+    /// When the request's fit entry result and the closed forms' maximum differ in log likelihood
+    /// by more than rounding: both points. The estimates are those of the higher.
+    struct FitsApart {
+        Fit entry, closed_form;
+    };
+    std::optional<FitsApart> fits_apart;
     /// No dog was identified (all four counts 0): nothing to fit, but a block with no dogs seen.
     /// Only `dogs` (0, from 0, no upper limit) has a value then.
     bool empty_block = false;
@@ -123,14 +133,6 @@ std::string limits_at_edges(const Report& report);
 /// The sentence for limits whose values form separate pieces ("" when every interval is one
 /// span), naming the pieces with `number` writing each value.
 std::string pieces_note(const Report& report, const std::function<std::string(double)>& number);
-
-/// The maximum of the likelihood as the window's fit finds it: the library's fit entry with the
-/// window's blocks, bounds and start point.
-struct Fit {
-    double s, p, log_likelihood;
-    std::int32_t ifail;
-};
-Fit fit_block(const Library& library, const Request& request);
 
 /// Fits the block and computes every quantity of the report. Never throws: data on which a
 /// quantity cannot be computed (a negative count, counts impossible under a held S, a level

@@ -1,8 +1,10 @@
-// roots_in: recursion on the derivative down to a constant, then one bisection per monotone piece.
+// roots_in: recursion on the derivative down to a constant, then one safeguarded Newton search per
+// monotone piece.
 #include "polynomial_roots.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 namespace kestrivo::analysis {
@@ -62,22 +64,36 @@ bool Polynomial::is_zero() const {
 
 namespace {
 
-// The root of a monotone piece [a, b] whose ends have values of opposite signs, by bisection
-// until the interval cannot be halved any more.
-double bisect(const Polynomial& p, double a, double b, double pa) {
+// The root of a monotone piece [a, b] whose ends have values of opposite signs: Newton's steps
+// while they stay inside the bracket and at least halve it every two steps, bisection otherwise
+// (rtsafe). The bracket shrinks around the root at every step, so the answer is the double where
+// the step falls below a few units in the last place, or where the bracket can shrink no more.
+double refine(const Polynomial& p, const Polynomial& slope, double a, double b, double pa) {
+    double x = a + (b - a) / 2;
+    double step_before = b - a, step = step_before;
     for (int i = 0; i < 200; ++i) {
-        const double mid = a + (b - a) / 2;
-        if (mid <= a || mid >= b) break;
-        const double pm = p(mid);
-        if (pm == 0) return mid;
-        if ((pm < 0) == (pa < 0)) {
-            a = mid;
-            pa = pm;
+        const double px = p(x);
+        if (px == 0) return x;
+        if ((px < 0) == (pa < 0)) {
+            a = x;
+            pa = px;
         } else {
-            b = mid;
+            b = x;
         }
+        const double dx = slope(x);
+        double next = dx != 0 ? x - px / dx : a;
+        if (!(next > a && next < b) || std::fabs(2 * px) > std::fabs(step_before * dx)) {
+            next = a + (b - a) / 2;  // Newton leaves the bracket or converges too slowly
+        }
+        step_before = step;
+        step = next - x;
+        if (next <= a || next >= b) return x;  // the bracket cannot shrink any more
+        if (std::fabs(step) <= 4 * std::numeric_limits<double>::epsilon() * std::fabs(next)) {
+            return next;
+        }
+        x = next;
     }
-    return a + (b - a) / 2;
+    return x;
 }
 
 }  // namespace
@@ -104,7 +120,7 @@ Roots roots_in(const Polynomial& p, double lo, double hi) {
         } else if (pb == 0) {
             root = b;
         } else if ((pa < 0) != (pb < 0)) {
-            root = bisect(p, a, b, pa);
+            root = refine(p, d, a, b, pa);
         } else {
             continue;
         }

@@ -11,6 +11,10 @@
 // - the share seen q fixed: on the line S = (q - P) / (1 - P),
 //     L = (a + 2d) ln P + (a - b) ln(1 - P) + b ln(q - P + (1 - q) P^3) + const(q),
 //   whose stationary points are the roots of a polynomial of degree 4.
+// With w at its best the profile in P is C + a ln(1 - P) - (a + d) ln(1 + P) + d ln P, concave,
+// largest at P = d / (2a + d): the maximum over the box is that point when it lies inside, else
+// on an edge, where one of the cases above applies. With S = 0, L = (2b + d) ln P + (2a + d)
+// ln(1 - P), largest at P = (2b + d) / 2n.
 // Every candidate is evaluated by the library's RLOGLIK, so a profile's value is the library's
 // own log likelihood at a point of the box.
 #include "profile_likelihood.h"
@@ -49,8 +53,8 @@ Roots Model::turning_points_p(double s) const {
     return roots_in(numerator, kLowerBound, kUpperBound);
 }
 
-double Model::profile_p(double p) const {
-    if (s_held_) return at(*s_held_, p);
+Point Model::best_given_p(double p) const {
+    if (s_held_) return {*s_held_, p, at(*s_held_, p)};
     const double a = counts_[0], b = counts_[1], d = double(counts_[2]) + counts_[3];
     const double n = a + b + d;
     // The best S' for this P, then the S that gives it: S = S' P / (1 - S' (1 - P)).
@@ -62,16 +66,52 @@ double Model::profile_p(double p) const {
         s = into_box(s1 * p / (1 - s1 * (1 - p)));
     }
     // The ends compete too, so rounding in the clamp can never lose the maximum.
-    return std::max({at(s, p), at(kLowerBound, p), at(kUpperBound, p)});
-}
-
-double Model::profile_s(double s) const {
-    double best = std::max(at(s, kLowerBound), at(s, kUpperBound));
-    if (s < 1) {
-        for (double p : turning_points_p(s))
-            best = std::max(best, at(s, p));
+    Point best{s, p, at(s, p)};
+    for (double end : {kLowerBound, kUpperBound}) {
+        if (const double value = at(end, p); value > best.value) best = {end, p, value};
     }
     return best;
+}
+
+Point Model::best_given_s(double s) const {
+    Point best{s, kLowerBound, at(s, kLowerBound)};
+    const auto consider = [&](double p) {
+        if (const double value = at(s, p); value > best.value) best = {s, p, value};
+    };
+    consider(kUpperBound);
+    if (s < 1) {
+        for (double p : turning_points_p(s))
+            consider(p);
+    }
+    return best;
+}
+
+Point Model::maximum() const {
+    if (s_held_) return best_given_s(*s_held_);
+    Point best = best_given_p(kLowerBound);
+    const auto consider = [&](const Point& point) {
+        if (point.value > best.value) best = point;
+    };
+    consider(best_given_p(kUpperBound));
+    consider(best_given_s(kLowerBound));
+    consider(best_given_s(kUpperBound));
+    const double a = counts_[0], b = counts_[1], d = double(counts_[2]) + counts_[3];
+    const double n = a + b + d;
+    if (d > 0) {
+        const double p = d / (2 * a + d);
+        const double s1 = 1 - (a + d) / (n * (1 - p * p));
+        if (p >= kLowerBound && p <= kUpperBound && s1 > 0 && s1 < 1) {
+            const double s = s1 * p / (1 - s1 * (1 - p));
+            if (s >= kLowerBound && s <= kUpperBound) consider({s, p, at(s, p)});
+        }
+    }
+    return best;
+}
+
+Point Model::best_without_always_visible() const {
+    const double a = counts_[0], b = counts_[1], d = double(counts_[2]) + counts_[3];
+    const double p = into_box((2 * b + d) / (2 * (a + b + d)));
+    return {0, p, at(0, p)};
 }
 
 std::pair<double, double> Model::seen_range() const {

@@ -21,6 +21,11 @@ inline constexpr double kUpperBound = 0.99;
 /// RLOGLIK's type, for calling the library's entry through a pointer.
 using LogLikelihoodFn = double (*)(const int32_t*, const double*, double*);
 
+/// A point of the box and the log likelihood there.
+struct Point {
+    double s, p, value;
+};
+
 /// The model for one block: its counts, and S either free in the box or held at a value.
 class Model {
 public:
@@ -32,9 +37,17 @@ public:
     bool s_free() const { return !s_held_; }
 
     /// The largest log likelihood with P fixed: over S in the box, or at the held S.
-    double profile_p(double p) const;
+    double profile_p(double p) const { return best_given_p(p).value; }
     /// The largest log likelihood with S fixed, over P in the box.
-    double profile_s(double s) const;
+    double profile_s(double s) const { return best_given_s(s).value; }
+    /// Where profile_p and profile_s reach their values.
+    Point best_given_p(double p) const;
+    Point best_given_s(double s) const;
+    /// The maximum of the log likelihood over the box, or over P at the held S: the stationary
+    /// point in closed form when it lies inside the box, else the best of the box's four edges.
+    Point maximum() const;
+    /// The largest log likelihood with S = 0 (no always-visible dogs), over P in the box.
+    Point best_without_always_visible() const;
     /// The stationary points in P of the log likelihood with S fixed (below 1), inside the box,
     /// in increasing order: the log likelihood is monotone between them.
     Roots turning_points_p(double s) const;

@@ -62,7 +62,7 @@ struct Outcome {
 };
 
 Outcome one_city(const Scenario& scenario, std::uint64_t seed, int replicates) {
-    const kestrivo::analysis::Library library{N_E04JYF, RLOGLIK};
+    const kestrivo::analysis::Library library{RLOGLIK};
     std::mt19937_64 random(seed);
     kestrivo::analysis::SurveyDesign design;
     std::vector<std::vector<Block>> sample;

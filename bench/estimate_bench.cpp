@@ -108,7 +108,7 @@ kestrivo::analysis::Request request_for(const std::array<int, 4>& c) {
 }
 
 void BM_report(benchmark::State& state) {
-    const kestrivo::analysis::Library library{N_E04JYF, RLOGLIK};
+    const kestrivo::analysis::Library library{RLOGLIK};
     const auto sweep = count_sweep();
     std::vector<double> times;
     for (const auto& counts : sweep) {
@@ -131,7 +131,7 @@ void BM_estimate_with_report(benchmark::State& state) {
     QTemporaryDir folder;
     QDir::setCurrent(folder.path());
     Form1 form;
-    const kestrivo::analysis::Library library{N_E04JYF, RLOGLIK};
+    const kestrivo::analysis::Library library{RLOGLIK};
     const auto sweep = count_sweep();
     std::vector<double> clicks, shares;
     for (const auto& counts : sweep) {

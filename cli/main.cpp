@@ -168,7 +168,6 @@ int main(int argc, char** argv) {
                                      kestrivo_library_sha256());
     kestrivo::analysis::Library library;
     try {
-        library.fit = reinterpret_cast<kestrivo_n_e04jyf_fn>(binding.entry("N_E04JYF"));
         library.loglik =
             reinterpret_cast<kestrivo::analysis::LogLikelihoodFn>(binding.entry("RLOGLIK"));
     } catch (const platform::RuntimeError& e) {

@@ -234,8 +234,7 @@ int32_t Form1::count_in(const QLineEdit* box, const char* box_name) const {
 }
 
 kestrivo::analysis::Library Form1::report_library() {
-    return {reinterpret_cast<kestrivo_n_e04jyf_fn>(library_->entry("N_E04JYF")),
-            reinterpret_cast<kestrivo::analysis::LogLikelihoodFn>(library_->entry("RLOGLIK"))};
+    return {reinterpret_cast<kestrivo::analysis::LogLikelihoodFn>(library_->entry("RLOGLIK"))};
 }
 
 void Form1::show_report(const kestrivo::analysis::Request& request) {

@@ -97,10 +97,10 @@ void Form1::Command1_Click() {
     }
 
     WriteUserFile();
-    // The report refits from the same start; the scan below changes the value slots.
+    // The report is of the counts and held S as they stand now; the scan below changes the
+    // value slots.
     kestrivo::analysis::Request report_request;
     report_request.counts = {IUSER(10), IUSER(11), IUSER(12), IUSER(13)};
-    report_request.start = {RUSER(1), RUSER(5)};
     if (!chkS->isChecked()) report_request.s_held = RUSER(1);
 
     const kestrivo_n_e04jyf_fn N_E04JYF = fit_entry();
@@ -124,6 +124,8 @@ void Form1::Command1_Click() {
             "the estimate scaled back", +[](double x, double c) { return x / c; }, d.X(i),
             d.parScale(j));
     }
+    // The report compares the fit shown with the exact maximum and says so should they differ.
+    report_request.fit_entry = {d.parValue(1), d.parValue(2), -d.F};
     txtS->setText(qtext(platform::format_pattern(d.parValue(1), "0.00", locale_)));
     txtP->setText(qtext(platform::format_pattern(d.parValue(2), "0.00", locale_)));
 

@@ -73,6 +73,23 @@ std::string fit_line(const Report& report, const platform::NumberLocale& locale)
            (fit.p < 0.05 ? ": the model fits these counts poorly." : ": no sign of a poor fit.");
 }
 
+// Where the window's fit stopped, when that is not the maximum the report is built on.
+std::string fits_apart_line(const Report& report, const platform::NumberLocale& locale) {
+    if (!report.fits_apart) return "";
+    const auto where = [&](const kestrivo::analysis::Fit& f) {
+        return "S = " + platform::format_pattern(f.s, "0.0000", locale) +
+               ", P = " + platform::format_pattern(f.p, "0.0000", locale) + " (log likelihood " +
+               platform::format_pattern(f.log_likelihood, "0.000000", locale) + ")";
+    };
+    const auto& [entry, closed_form] = *report.fits_apart;
+    if (entry.log_likelihood < closed_form.log_likelihood) {
+        return "\nThe fit stopped at " + where(entry) + ", short of the maximum at " +
+               where(closed_form) + ": the report is of the maximum.";
+    }
+    return "\nThe fit found " + where(entry) + ", above " + where(closed_form) +
+           ": the report is of the fit's point.";
+}
+
 }  // namespace
 
 std::string report_strip_text(const Report& report, bool profile_p,
@@ -81,7 +98,8 @@ std::string report_strip_text(const Report& report, bool profile_p,
     std::string bounds =
         bound_sentence("S", report.s_bound, locale) + bound_sentence("P", report.p_bound, locale);
     if (!bounds.empty()) bounds.back() = '\n';
-    return limits_line(report, profile_p, locale) + "\n" + bounds + fit_line(report, locale);
+    return limits_line(report, profile_p, locale) + "\n" + bounds + fit_line(report, locale) +
+           fits_apart_line(report, locale);
 }
 
 std::string plot_description(const Report& report, const PlotPicture& picture,

@@ -18,7 +18,7 @@ using kestrivo::analysis::Bound;
 using kestrivo::analysis::Interval;
 using kestrivo::analysis::Report;
 
-const kestrivo::analysis::Library kLibrary{N_E04JYF, RLOGLIK};
+const kestrivo::analysis::Library kLibrary{RLOGLIK};
 constexpr double kDrop95 = 3.841458820694124 / 2;  // half the chi-square(1) 95% point, from tables
 
 Report report_of(ref::Counts counts, std::optional<double> s_held = {}, double level = 0.95) {
@@ -280,11 +280,39 @@ TEST(inference_report_test, regressions_fits_on_edges_and_profiles_with_two_peak
                                  {2, 23, 1, 1},   {15, 67000, 0, 30}, {12, 53000, 3, 21}};
     for (const auto& counts : cases) {
         SCOPED_TRACE(name(counts, {}));
-        EXPECT_EQ(report_of(counts).ifail, 0);
+        ASSERT_TRUE(report_of(counts).estimates);
         expect_matches_reference(counts);
     }
     EXPECT_NEAR(report_of({1, 23, 1, 0}).s_limits->lower, 0.1512, 1e-4);
     EXPECT_NEAR(report_of({1, 100000, 1, 1}).estimates->log_likelihood, -46.9512047211, 1e-9);
+}
+
+// The window passes the fit entry's point: the same maximum gives no remark; a point short of it
+// is named and the report stays on the maximum; a point above the closed forms' is taken.
+TEST(inference_report_test, a_fit_entry_point_apart_from_the_maximum_is_named) {
+    kestrivo::analysis::Request request;
+    request.counts = {29, 36, 54, 48};
+    const Report exact = kestrivo::analysis::make_report(kLibrary, request);
+    const kestrivo::analysis::Fit top{exact.estimates->S, exact.estimates->P,
+                                      exact.estimates->log_likelihood};
+    const struct {
+        kestrivo::analysis::Fit entry;
+        bool apart;
+        double reported_s;
+    } cases[] = {
+        {top, false, top.s},
+        {{top.s + 0.05, top.p, top.log_likelihood - 0.5}, true, top.s},
+        {{0.5, 0.5, top.log_likelihood + 1}, true, 0.5},
+    };
+    for (const auto& c : cases) {
+        request.fit_entry = c.entry;
+        const Report report = kestrivo::analysis::make_report(kLibrary, request);
+        EXPECT_EQ(report.fits_apart.has_value(), c.apart) << c.entry.s;
+        EXPECT_EQ(report.estimates->S, c.reported_s);
+        if (c.apart) {
+            EXPECT_EQ(report.fits_apart->closed_form.log_likelihood, top.log_likelihood);
+        }
+    }
 }
 
 // With S held the P within the limits can be two separate pieces; they are reported as such. With

@@ -23,7 +23,7 @@ namespace {
 using kestrivo::cli::Format;
 using kestrivo::cli::Options;
 
-const kestrivo::analysis::Library kLibrary{N_E04JYF, RLOGLIK};
+const kestrivo::analysis::Library kLibrary{RLOGLIK};
 
 struct Outcome {
     int status;

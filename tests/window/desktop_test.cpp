@@ -420,8 +420,9 @@ TEST_F(desktop_test, copy_puts_the_results_as_cells_and_the_plot_as_an_image) {
     EXPECT_EQ(lines[1], "frequency 1,0,0\t29\t\t\t");
     EXPECT_TRUE(lines[5].startsWith("S\t0.01\t0.01\t0.0329384")) << lines[5].toStdString();
     EXPECT_TRUE(lines[5].endsWith("\ton the lower edge of its range"));
-    EXPECT_TRUE(lines[6].startsWith("P\t0.51481232307")) << lines[6].toStdString();
-    EXPECT_TRUE(data->text().contains("\ndogs on the block\t321.36137"));
+    EXPECT_TRUE(lines[6].startsWith("P\t0.5148123256")) << lines[6].toStdString();
+    EXPECT_TRUE(data->text().contains("\ndogs on the block\t321.3613699"))
+        << data->text().toStdString();
     EXPECT_TRUE(data->html().startsWith("<table><tr><th>quantity</th>"));
 
     form_.actions.copy_plot->trigger();
