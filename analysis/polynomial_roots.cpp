@@ -62,7 +62,32 @@ bool Polynomial::is_zero() const {
                        [](double c) { return c == 0; });
 }
 
+std::size_t Polynomial::degree() const {
+    std::size_t k = size_;
+    while (k > 1 && c_[k - 1] == 0)
+        --k;
+    return k > 0 ? k - 1 : 0;
+}
+
 namespace {
+
+// The roots of c0 + c1 x + c2 x^2 (c2 not 0) in [lo, hi], by the formula that does not subtract
+// nearly equal numbers.
+Roots quadratic_roots_in(double c0, double c1, double c2, double lo, double hi) {
+    Roots roots;
+    const double discriminant = c1 * c1 - 4 * c2 * c0;
+    if (discriminant < 0) return roots;
+    const double root = std::sqrt(discriminant);
+    const double q = -0.5 * (c1 + (c1 < 0 ? -root : root));
+    double x1 = q / c2, x2 = q != 0 ? c0 / q : x1;
+    if (x1 > x2) std::swap(x1, x2);
+    for (double x : {x1, x2}) {
+        if (x >= lo && x <= hi && (roots.count == 0 || x > roots.x[roots.count - 1])) {
+            roots.x[roots.count++] = x;
+        }
+    }
+    return roots;
+}
 
 // The root of a monotone piece [a, b] whose ends have values of opposite signs: Newton's steps
 // while they stay inside the bracket and at least halve it every two steps, bisection otherwise
@@ -101,6 +126,18 @@ double refine(const Polynomial& p, const Polynomial& slope, double a, double b, 
 Roots roots_in(const Polynomial& p, double lo, double hi) {
     Roots roots;
     if (!(hi >= lo) || p.is_zero()) return roots;
+    // Up to degree two the roots have closed forms.
+    switch (p.degree()) {
+        case 0:
+            return roots;
+        case 1:
+            if (const double x = -p[0] / p[1]; x >= lo && x <= hi) roots.x[roots.count++] = x;
+            return roots;
+        case 2:
+            return quadratic_roots_in(p[0], p[1], p[2], lo, hi);
+        default:
+            break;
+    }
     const Polynomial d = p.derivative();
     // Between consecutive turning points p is monotone.
     std::array<double, Polynomial::kCapacity + 1> ends{lo};

@@ -28,6 +28,10 @@ public:
     Polynomial operator*(double factor) const;
     /// True when every coefficient is zero (or there is none).
     bool is_zero() const;
+    /// The coefficient of x^k (0 beyond the last).
+    double operator[](std::size_t k) const { return k < size_ ? c_[k] : 0.0; }
+    /// The degree, with zero leading coefficients dropped (0 for a constant or zero).
+    std::size_t degree() const;
 
 private:
     std::array<double, kCapacity> c_{};

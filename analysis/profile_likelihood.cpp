@@ -45,11 +45,11 @@ Roots Model::turning_points_p(double s) const {
     const double a = counts_[0], b = counts_[1], d = double(counts_[2]) + counts_[3];
     const double n = a + b + d;
     const double r = s / (1 - s);
-    const Polynomial p_plus_r{r, 1}, r_plus_p3{r, 0, 0, 1}, one_minus_p{1, -1}, p{0, 1},
-        p3{0, 0, 0, 1};
-    const Polynomial numerator =
-        p_plus_r * r_plus_p3 * one_minus_p * (a + 2 * d) + p * r_plus_p3 * one_minus_p * (-n) +
-        p3 * p_plus_r * one_minus_p * (3 * b) + p * p_plus_r * r_plus_p3 * (-(2 * a + d));
+    // (a + 2d)(P + r)(r + P^3)(1 - P) - n P (r + P^3)(1 - P) + 3b P^3 (P + r)(1 - P)
+    //   - (2a + d) P (P + r)(r + P^3), multiplied out.
+    const Polynomial numerator{r * r * (a + 2 * d),  -r * (3 * r * (a + d) + b - d),
+                               -r * (2 * (a + d) - b), r * (a + 3 * b + 2 * d),
+                               2 * b + d - 3 * r * n,  -2 * n};
     return roots_in(numerator, kLowerBound, kUpperBound);
 }
 
@@ -133,9 +133,11 @@ double Model::profile_seen(double q) const {
     if (!(p_high > p_low)) return on_line(p_low);
 
     const double a = counts_[0], b = counts_[1], d = double(counts_[2]) + counts_[3];
-    const Polynomial g{q, -1, 0, 1 - q}, slope_g{-1, 0, 3 * (1 - q)}, one_minus_p{1, -1}, p{0, 1};
-    const Polynomial numerator =
-        one_minus_p * g * (a + 2 * d) + p * g * (-(a - b)) + p * one_minus_p * slope_g * b;
+    const double n = a + b + d;
+    // (a + 2d)(1 - P) g - (a - b) P g + b P (1 - P) g' with g = q - P + (1 - q) P^3, multiplied
+    // out.
+    const Polynomial numerator{q * (a + 2 * d), -(a + b + 2 * d) - q * (2 * a - b + 2 * d),
+                               2 * (a + d), (1 - q) * (a + 3 * b + 2 * d), -2 * (1 - q) * n};
     double best = std::max(on_line(p_low), on_line(p_high));
     for (double t : roots_in(numerator, p_low, p_high))
         best = std::max(best, on_line(t));
