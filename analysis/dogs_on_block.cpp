@@ -3,8 +3,10 @@
 // are the smallest lower end and the largest upper end over the q that reach the threshold.
 #include "dogs_on_block.h"
 
+#include <algorithm>
 #include <boost/math/special_functions/digamma.hpp>
 #include <boost/math/special_functions/gamma.hpp>
+#include <boost/math/special_functions/trigamma.hpp>
 #include <cmath>
 #include <limits>
 
@@ -18,6 +20,9 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr double kLargestBlock = 1e15;
 // N is wanted to a thousandth of a dog; the roots are found well within that.
 constexpr double kDogTolerance = 1e-7;
+// The shares seen where the maxima lie are wanted only to these many bits: an error of 2^-20 in q
+// moves a maximum's value by its square, far below the limits' own tolerance.
+constexpr int kShareBits = 20;
 
 class FullLikelihood {
 public:
@@ -31,60 +36,91 @@ public:
     }
 
     // The N that makes the binomial part largest for this q: where its slope
-    // digamma(N+1) - digamma(N-n+1) + ln(1-q) falls to zero, or n when it is never positive.
-    double best_n(double q) const {
-        const auto slope = [&](double N) {
-            return boost::math::digamma(N + 1, MathPolicy()) -
-                   boost::math::digamma(N - n_ + 1, MathPolicy()) + std::log1p(-q);
-        };
-        const double at_n = slope(n_);
-        if (!(at_n > 0)) return n_;
-        double high = n_ / q + 1;
-        double at_high = slope(high);
-        while (at_high > 0 && high < kLargestBlock) {
-            high = n_ + 2 * (high - n_);
-            at_high = slope(high);
+    // digamma(N+1) - digamma(N-n+1) + ln(1-q), the sum of 1/j for j from N-n+1 to N plus
+    // ln(1-q), falls to zero. Bounding that sum by logarithms puts the root between n/q - 1 and
+    // n/q (or at n when the slope is never positive there); the midpoint rule for the sum puts it
+    // within O(n/N^3) of n/q - 1/2, from where Newton's steps converge at once. The slope is
+    // convex and falling, so a step from either side stays in the bracket once clamped to it.
+    // Also returns the binomial part's curvature there, for the limits' first guesses.
+    struct Top {
+        double n, curvature;
+    };
+    Top best_n(double q) const {
+        const double log_unseen = std::log1p(-q);
+        const double high = std::fmin(n_ / q, kLargestBlock);
+        const double low = std::fmax(n_, high - 1);
+        double N = std::clamp(n_ / q - 0.5, low, high);
+        double curvature = 0;
+        for (int i = 0; i < 20; ++i) {
+            const double slope = boost::math::digamma(N + 1, MathPolicy()) -
+                                 boost::math::digamma(N - n_ + 1, MathPolicy()) + log_unseen;
+            curvature = boost::math::trigamma(N - n_ + 1, MathPolicy()) -
+                        boost::math::trigamma(N + 1, MathPolicy());
+            if (!(curvature > 0)) break;  // n = 0: flat
+            const double next = std::clamp(N + slope / curvature, low, high);
+            const double step = next - N;
+            N = next;
+            // Newton's error after a step is of the order of the step squared over N.
+            if (std::fabs(step) <= 1e-4 * std::fmax(1.0, std::sqrt(N - n_ + 1))) break;
         }
-        if (at_high > 0) return high;
-        return crossing(slope, n_, high, at_n, at_high, kDogTolerance);
+        return {N, curvature};
     }
 
-    // The largest full log likelihood for this q, with the N that gives it.
+    // The largest full log likelihood for this q, with the N that gives it, the binomial part's
+    // curvature there, and the histories' profile at q.
     struct Best {
-        double n, value;
+        double n, value, profile, curvature;
     };
     Best best(double q) const {
-        const double N = best_n(q);
-        return {N, binomial(N, q) + model_.profile_seen(q)};
+        const Top top = best_n(q);
+        const double profile = model_.profile_seen(q);
+        return {top.n, binomial(top.n, q) + profile, profile, top.curvature};
+    }
+
+    // How far from the top of the binomial part its value falls by `fall`, were it a parabola:
+    // the first guess at a limit.
+    static double parabola_reach(const Best& start, double fall) {
+        return start.curvature > 0 ? std::sqrt(2 * fall / start.curvature) : 1.0;
     }
 
     // The largest N whose full log likelihood at q reaches `threshold` (from `start`, where it
-    // does), or +infinity when it never falls below within a plausible block.
+    // does), or +infinity when it never falls below within a plausible block. The binomial part
+    // falls more slowly to the right of its top than a parabola, so the search starts at the
+    // parabola's reach and widens from there.
     double upper_n(double q, const Best& start, double threshold) const {
-        const double profile = model_.profile_seen(q);
-        const auto above = [&](double N) { return binomial(N, q) + profile - threshold; };
+        const auto above = [&](double N) { return binomial(N, q) + start.profile - threshold; };
         const double at_start = start.value - threshold;
         if (!(at_start > 0)) return start.n;
-        double step = std::fmax(1.0, std::sqrt(start.n));
+        double step = std::fmax(1e-3, parabola_reach(start, at_start));
+        double low = start.n, at_low = at_start;
         double high = start.n + step;
         double at_high = above(high);
         while (at_high > 0) {
             if (high > kLargestBlock) return kInfinity;
+            low = high;
+            at_low = at_high;
             step *= 2;
             high = start.n + step;
             at_high = above(high);
         }
-        return crossing(above, start.n, high, at_start, at_high, kDogTolerance);
+        return crossing(above, low, high, at_low, at_high, kDogTolerance);
     }
 
     // The smallest N (at least n) whose full log likelihood at q reaches `threshold`.
     double lower_n(double q, const Best& start, double threshold) const {
-        const double profile = model_.profile_seen(q);
-        const auto above = [&](double N) { return binomial(N, q) + profile - threshold; };
+        const auto above = [&](double N) { return binomial(N, q) + start.profile - threshold; };
         const double at_n = above(n_);
         if (at_n >= 0) return n_;
         const double at_start = start.value - threshold;
         if (!(at_start > 0)) return start.n;
+        // To the left the binomial part falls faster than a parabola: the parabola's reach lies
+        // beyond the limit, or at n, and brackets it with the top.
+        const double guess = std::fmax(n_, start.n - parabola_reach(start, at_start));
+        if (guess > n_) {
+            if (const double at_guess = above(guess); at_guess < 0) {
+                return crossing(above, guess, start.n, at_guess, at_start, kDogTolerance);
+            }
+        }
         return crossing(above, n_, start.n, at_n, at_start, kDogTolerance);
     }
 
@@ -102,12 +138,14 @@ DogLimits dog_limits(const Model& model, std::int64_t n, double drop) {
 
     // The maximum of the full likelihood, and the threshold below it.
     const auto best_value = [&](double q) { return full.best(q).value; };
-    const Peak top = maximise(best_value, q_low, q_high);
+    const Peak top = maximise(best_value, q_low, q_high, 8, kShareBits);
     const double threshold = top.value - drop;
 
     // The shares seen whose best N reaches the threshold: an interval around the top.
     const auto above = [&](double q) { return best_value(q) - threshold; };
-    const double tolerance = 1e-10;
+    // Only the span searched below hangs on these ends, not a limit: the reach of N is largest
+    // inside it.
+    const double tolerance = 1e-7;
     double q_left = q_low, q_right = q_high;
     if (const double at_low = above(q_low); at_low < 0) {
         q_left = crossing(above, q_low, top.x, at_low, top.value - threshold, tolerance);
@@ -119,8 +157,8 @@ DogLimits dog_limits(const Model& model, std::int64_t n, double drop) {
     // Over those shares, the widest reach of N in either direction.
     const auto reach_up = [&](double q) { return full.upper_n(q, full.best(q), threshold); };
     const auto reach_down = [&](double q) { return -full.lower_n(q, full.best(q), threshold); };
-    const Peak upper = maximise(reach_up, q_left, q_right);
-    const Peak lower = maximise(reach_down, q_left, q_right);
+    const Peak upper = maximise(reach_up, q_left, q_right, 8, kShareBits);
+    const Peak lower = maximise(reach_down, q_left, q_right, 8, kShareBits);
     return {std::fmax(double(n), -lower.value), upper.value};
 }
 

@@ -21,9 +21,13 @@ struct Peak {
 /// The maximum of `f` over [lo, hi]. A grid of `intervals` steps (both ends included) finds the
 /// highest region, so a function with a second, lower hump is not misled; Brent's method then
 /// refines inside the two steps around the best grid point. The grid points compete with Brent's
-/// answer, so a maximum on an end of the interval is found exactly rather than approached.
+/// answer, so a maximum on an end of the interval is found exactly rather than approached. Brent
+/// stops when x is known to `bits` bits; the default, half a double's, leaves the value right to
+/// its last digits. A caller that needs only the value to fewer digits may ask for fewer bits:
+/// near a maximum the value's error is the square of x's.
 template <class F>
-Peak maximise(F f, double lo, double hi, int intervals = 8) {
+Peak maximise(F f, double lo, double hi, int intervals = 8,
+              int bits = std::numeric_limits<double>::digits / 2) {
     if (!(hi > lo)) return {lo, f(lo)};
     int best = 0;
     double best_value = -std::numeric_limits<double>::infinity();
@@ -41,9 +45,8 @@ Peak maximise(F f, double lo, double hi, int intervals = 8) {
     const double a = best == 0 ? lo : lo + step * (best - 1);
     const double b = best == intervals ? hi : std::fmin(hi, lo + step * (best + 1));
     std::uintmax_t iterations = 100;
-    // Half the digits of a double: near a maximum the value is then right to the last digits.
     const auto [x, minus_value] = boost::math::tools::brent_find_minima(
-        [&](double t) { return -f(t); }, a, b, std::numeric_limits<double>::digits / 2, iterations);
+        [&](double t) { return -f(t); }, a, b, bits, iterations);
     if (-minus_value > best_value) return {x, -minus_value};
     return {best_x, best_value};
 }

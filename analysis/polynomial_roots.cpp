@@ -15,6 +15,15 @@ Polynomial::Polynomial(std::initializer_list<double> coefficients) {
     size_ = coefficients.size();
 }
 
+std::pair<double, double> Polynomial::value_and_slope(double x) const {
+    double value = 0, slope = 0;
+    for (std::size_t k = size_; k-- > 0;) {
+        slope = slope * x + value;
+        value = value * x + c_[k];
+    }
+    return {value, slope};
+}
+
 double Polynomial::operator()(double x) const {
     double value = 0;
     for (std::size_t k = size_; k-- > 0;)
@@ -93,11 +102,12 @@ Roots quadratic_roots_in(double c0, double c1, double c2, double lo, double hi) 
 // while they stay inside the bracket and at least halve it every two steps, bisection otherwise
 // (rtsafe). The bracket shrinks around the root at every step, so the answer is the double where
 // the step falls below a few units in the last place, or where the bracket can shrink no more.
-double refine(const Polynomial& p, const Polynomial& slope, double a, double b, double pa) {
-    double x = a + (b - a) / 2;
+double refine(const Polynomial& p, double a, double b, double pa, double pb) {
+    // The first guess where the chord crosses zero, kept off the ends.
+    double x = a + (b - a) * std::clamp(pa / (pa - pb), 0.05, 0.95);
     double step_before = b - a, step = step_before;
     for (int i = 0; i < 200; ++i) {
-        const double px = p(x);
+        const auto [px, dx] = p.value_and_slope(x);
         if (px == 0) return x;
         if ((px < 0) == (pa < 0)) {
             a = x;
@@ -105,14 +115,16 @@ double refine(const Polynomial& p, const Polynomial& slope, double a, double b, 
         } else {
             b = x;
         }
-        const double dx = slope(x);
         double next = dx != 0 ? x - px / dx : a;
-        if (!(next > a && next < b) || std::fabs(2 * px) > std::fabs(step_before * dx)) {
-            next = a + (b - a) / 2;  // Newton leaves the bracket or converges too slowly
-        }
+        const bool newton =
+            next > a && next < b && std::fabs(2 * px) <= std::fabs(step_before * dx);
+        if (!newton) next = a + (b - a) / 2;  // Newton leaves the bracket or converges too slowly
         step_before = step;
         step = next - x;
         if (next <= a || next >= b) return x;  // the bracket cannot shrink any more
+        // Newton's error after a step is of the order of the step squared: a step this small
+        // leaves the root right to the last bits.
+        if (newton && std::fabs(step) <= 1e-8 * std::fabs(next)) return next;
         if (std::fabs(step) <= 4 * std::numeric_limits<double>::epsilon() * std::fabs(next)) {
             return next;
         }
@@ -148,16 +160,18 @@ Roots roots_in(const Polynomial& p, double lo, double hi) {
         }
     }
     ends[count++] = hi;
+    double pb = p(ends[0]);
     for (std::size_t k = 0; k + 1 < count; ++k) {
         const double a = ends[k], b = ends[k + 1];
-        const double pa = p(a), pb = p(b);
+        const double pa = pb;
+        pb = p(b);
         double root;
         if (pa == 0) {
             root = a;
         } else if (pb == 0) {
             root = b;
         } else if ((pa < 0) != (pb < 0)) {
-            root = refine(p, d, a, b, pa);
+            root = refine(p, a, b, pa, pb);
         } else {
             continue;
         }

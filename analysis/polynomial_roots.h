@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <initializer_list>
+#include <utility>
 
 namespace kestrivo::analysis {
 
@@ -21,6 +22,8 @@ public:
     Polynomial(std::initializer_list<double> coefficients);
 
     double operator()(double x) const;
+    /// The value and the slope at x, in one pass.
+    std::pair<double, double> value_and_slope(double x) const;
     Polynomial derivative() const;
     /// Throws std::length_error when the product's degree would reach kCapacity.
     Polynomial operator*(const Polynomial& other) const;

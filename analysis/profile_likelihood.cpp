@@ -41,16 +41,19 @@ double Model::at(double s, double p) const {
     return loglik_(counts_.data(), &p, &s_in_out);
 }
 
-Roots Model::turning_points_p(double s) const {
+Polynomial Model::slope_numerator_p(double s) const {
     const double a = counts_[0], b = counts_[1], d = double(counts_[2]) + counts_[3];
     const double n = a + b + d;
     const double r = s / (1 - s);
     // (a + 2d)(P + r)(r + P^3)(1 - P) - n P (r + P^3)(1 - P) + 3b P^3 (P + r)(1 - P)
     //   - (2a + d) P (P + r)(r + P^3), multiplied out.
-    const Polynomial numerator{r * r * (a + 2 * d),  -r * (3 * r * (a + d) + b - d),
-                               -r * (2 * (a + d) - b), r * (a + 3 * b + 2 * d),
-                               2 * b + d - 3 * r * n,  -2 * n};
-    return roots_in(numerator, kLowerBound, kUpperBound);
+    return Polynomial{r * r * (a + 2 * d),    -r * (3 * r * (a + d) + b - d),
+                      -r * (2 * (a + d) - b), r * (a + 3 * b + 2 * d),
+                      2 * b + d - 3 * r * n,  -2 * n};
+}
+
+Roots Model::turning_points_p(double s) const {
+    return roots_in(slope_numerator_p(s), kLowerBound, kUpperBound);
 }
 
 Point Model::best_given_p(double p) const {
@@ -80,8 +83,13 @@ Point Model::best_given_s(double s) const {
     };
     consider(kUpperBound);
     if (s < 1) {
-        for (double p : turning_points_p(s))
-            consider(p);
+        // The numerator of the slope in P, whose roots turning_points_p gives, has the slope's
+        // sign: where it falls through zero the log likelihood peaks; elsewhere it cannot win.
+        const Roots turning = turning_points_p(s);
+        const Polynomial falling = slope_numerator_p(s).derivative();
+        for (double p : turning) {
+            if (falling(p) <= 0) consider(p);
+        }
     }
     return best;
 }
@@ -139,8 +147,10 @@ double Model::profile_seen(double q) const {
     const Polynomial numerator{q * (a + 2 * d), -(a + b + 2 * d) - q * (2 * a - b + 2 * d),
                                2 * (a + d), (1 - q) * (a + 3 * b + 2 * d), -2 * (1 - q) * n};
     double best = std::max(on_line(p_low), on_line(p_high));
-    for (double t : roots_in(numerator, p_low, p_high))
-        best = std::max(best, on_line(t));
+    const Polynomial slope = numerator.derivative();
+    for (double t : roots_in(numerator, p_low, p_high)) {
+        if (slope(t) <= 0) best = std::max(best, on_line(t));  // a minimum never wins
+    }
     return best;
 }
 

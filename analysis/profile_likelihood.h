@@ -57,6 +57,9 @@ public:
     std::pair<double, double> seen_range() const;
 
 private:
+    /// The slope in P of the log likelihood with S fixed, times a factor positive in the box.
+    Polynomial slope_numerator_p(double s) const;
+
     LogLikelihoodFn loglik_;
     std::array<int32_t, 4> counts_;
     std::optional<double> s_held_;
