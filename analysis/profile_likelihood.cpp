@@ -9,8 +9,8 @@
 //   common denominator that is positive in the box); the profile is the best of those and the
 //   two ends;
 // - the share seen q fixed: on the line S = (q - P) / (1 - P),
-//     L = (a + 2d) ln P + (a - b) ln(1 - P) + b ln(q - P + (1 - q) P^3) + const(q),
-//   whose stationary points are the roots of a polynomial of degree 4.
+//     L = (a + 2d) ln P + a ln(1 - P) + b ln(q - (1 - q)(P + P^2)) + const(q),
+//   whose stationary points are the roots of a polynomial of degree 3.
 // With w at its best the profile in P is C + a ln(1 - P) - (a + d) ln(1 + P) + d ln P, concave,
 // largest at P = d / (2a + d): the maximum over the box is that point when it lies inside, else
 // on an edge, where one of the cases above applies. With S = 0, L = (2b + d) ln P + (2a + d)
@@ -142,10 +142,10 @@ double Model::profile_seen(double q) const {
 
     const double a = counts_[0], b = counts_[1], d = double(counts_[2]) + counts_[3];
     const double n = a + b + d;
-    // (a + 2d)(1 - P) g - (a - b) P g + b P (1 - P) g' with g = q - P + (1 - q) P^3, multiplied
-    // out.
-    const Polynomial numerator{q * (a + 2 * d), -(a + b + 2 * d) - q * (2 * a - b + 2 * d),
-                               2 * (a + d), (1 - q) * (a + 3 * b + 2 * d), -2 * (1 - q) * n};
+    // With h = q - (1 - q)(P + P^2), so that g = (1 - P) h, the slope along the line is
+    // (a + 2d)/P - a/(1 - P) - b (1 - q)(1 + 2P)/h; times P (1 - P) h, positive on the line:
+    const Polynomial numerator{q * (a + 2 * d), -(a + b + 2 * d) - q * (a - b), (1 - q) * (a - b),
+                               2 * (1 - q) * n};
     double best = std::max(on_line(p_low), on_line(p_high));
     const Polynomial slope = numerator.derivative();
     for (double t : roots_in(numerator, p_low, p_high)) {
