@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "polynomial_roots.h"
 
@@ -77,19 +78,26 @@ Point Model::best_given_p(double p) const {
 }
 
 Point Model::best_given_s(double s) const {
-    Point best{s, kLowerBound, at(s, kLowerBound)};
+    Point best{s, kLowerBound, -std::numeric_limits<double>::infinity()};
+    bool any = false;
     const auto consider = [&](double p) {
+        any = true;
         if (const double value = at(s, p); value > best.value) best = {s, p, value};
     };
-    consider(kUpperBound);
     if (s < 1) {
-        // The numerator of the slope in P, whose roots turning_points_p gives, has the slope's
-        // sign: where it falls through zero the log likelihood peaks; elsewhere it cannot win.
-        const Roots turning = turning_points_p(s);
-        const Polynomial falling = slope_numerator_p(s).derivative();
-        for (double p : turning) {
+        // The numerator of the slope in P has the slope's sign: only an end the log likelihood
+        // falls away from, or a turning point where it falls through zero, can be the maximum.
+        const Polynomial numerator = slope_numerator_p(s);
+        if (numerator(kLowerBound) <= 0) consider(kLowerBound);
+        if (numerator(kUpperBound) >= 0) consider(kUpperBound);
+        const Polynomial falling = numerator.derivative();
+        for (double p : roots_in(numerator, kLowerBound, kUpperBound)) {
             if (falling(p) <= 0) consider(p);
         }
+    }
+    if (!any) {
+        consider(kLowerBound);
+        consider(kUpperBound);
     }
     return best;
 }
@@ -146,10 +154,23 @@ double Model::profile_seen(double q) const {
     // (a + 2d)/P - a/(1 - P) - b (1 - q)(1 + 2P)/h; times P (1 - P) h, positive on the line:
     const Polynomial numerator{q * (a + 2 * d), -(a + b + 2 * d) - q * (a - b), (1 - q) * (a - b),
                                2 * (1 - q) * n};
-    double best = std::max(on_line(p_low), on_line(p_high));
-    const Polynomial slope = numerator.derivative();
+    // As in best_given_s: only an end the slope falls away from, or a turning point where the
+    // slope falls through zero, can be the maximum.
+    double best = -std::numeric_limits<double>::infinity();
+    bool any = false;
+    const auto consider = [&](double p) {
+        any = true;
+        best = std::max(best, on_line(p));
+    };
+    if (numerator(p_low) <= 0) consider(p_low);
+    if (numerator(p_high) >= 0) consider(p_high);
+    const Polynomial falling = numerator.derivative();
     for (double t : roots_in(numerator, p_low, p_high)) {
-        if (slope(t) <= 0) best = std::max(best, on_line(t));  // a minimum never wins
+        if (falling(t) <= 0) consider(t);
+    }
+    if (!any) {
+        consider(p_low);
+        consider(p_high);
     }
     return best;
 }
