@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <boost/math/special_functions/digamma.hpp>
-#include <boost/math/special_functions/gamma.hpp>
 #include <boost/math/special_functions/trigamma.hpp>
 #include <cmath>
 #include <limits>
@@ -29,9 +28,11 @@ public:
     FullLikelihood(const Model& model, std::int64_t n) : model_(model), n_(double(n)) {}
 
     // lnG(N+1) - lnG(N-n+1) + n ln q + (N-n) ln(1-q): the binomial chance of seeing n of N.
+    // The C library's lgamma_r (reentrant, unlike lgamma) is as accurate as Boost's here and
+    // several times faster, and the limits' searches call it hundreds of times a block.
     double binomial(double N, double q) const {
-        return boost::math::lgamma(N + 1, MathPolicy()) -
-               boost::math::lgamma(N - n_ + 1, MathPolicy()) + n_ * std::log(q) +
+        int sign = 0;
+        return ::lgamma_r(N + 1, &sign) - ::lgamma_r(N - n_ + 1, &sign) + n_ * std::log(q) +
                (N - n_) * std::log1p(-q);
     }
 
