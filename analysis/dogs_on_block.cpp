@@ -4,6 +4,7 @@
 #include "dogs_on_block.h"
 
 #include <algorithm>
+#include <array>
 #include <boost/math/special_functions/digamma.hpp>
 #include <boost/math/special_functions/trigamma.hpp>
 #include <cmath>
@@ -155,11 +156,22 @@ DogLimits dog_limits(const Model& model, std::int64_t n, double drop) {
         q_right = crossing(above, top.x, q_high, top.value - threshold, at_high, tolerance);
     }
 
-    // Over those shares, the widest reach of N in either direction.
+    // Over those shares, the widest reach of N in either direction; both searches start from one
+    // grid, whose points share the best N and the histories' profile.
     const auto reach_up = [&](double q) { return full.upper_n(q, full.best(q), threshold); };
     const auto reach_down = [&](double q) { return -full.lower_n(q, full.best(q), threshold); };
-    const Peak upper = maximise(reach_up, q_left, q_right, 8, kShareBits);
-    const Peak lower = maximise(reach_down, q_left, q_right, 8, kShareBits);
+    constexpr int kIntervals = 8;
+    std::array<double, kIntervals + 1> up{}, down{};
+    for (int i = 0; i <= kIntervals; ++i) {
+        const double q = grid_point(q_left, q_right, kIntervals, i);
+        const auto best = full.best(q);
+        up[std::size_t(i)] = full.upper_n(q, best, threshold);
+        down[std::size_t(i)] = -full.lower_n(q, best, threshold);
+    }
+    const Peak upper =
+        maximise_from_grid(reach_up, q_left, q_right, kIntervals, up.data(), kShareBits);
+    const Peak lower =
+        maximise_from_grid(reach_down, q_left, q_right, kIntervals, down.data(), kShareBits);
     return {std::fmax(double(n), -lower.value), upper.value};
 }
 

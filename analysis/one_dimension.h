@@ -3,6 +3,7 @@
 // Boost.Math's (Brent's minimiser, TOMS 748); this file only fixes how they are used here.
 #pragma once
 
+#include <array>
 #include <boost/math/tools/minima.hpp>
 #include <boost/math/tools/toms748_solve.hpp>
 #include <cmath>
@@ -25,30 +26,40 @@ struct Peak {
 /// stops when x is known to `bits` bits; the default, half a double's, leaves the value right to
 /// its last digits. A caller that needs only the value to fewer digits may ask for fewer bits:
 /// near a maximum the value's error is the square of x's.
+/// The i-th of the grid's intervals + 1 points over [lo, hi], the ends exact.
+inline double grid_point(double lo, double hi, int intervals, int i) {
+    return i == intervals ? hi : lo + (hi - lo) / intervals * i;
+}
+
+/// maximise() from its grid's values already computed (`values[i]` = f(grid_point(i))), for
+/// callers that maximise several functions sharing the costly part of their values on one grid.
+template <class F>
+Peak maximise_from_grid(F f, double lo, double hi, int intervals, const double* values,
+                        int bits = std::numeric_limits<double>::digits / 2) {
+    int best = 0;
+    for (int i = 1; i <= intervals; ++i) {
+        if (values[i] > values[best]) best = i;
+    }
+    const Peak on_grid{grid_point(lo, hi, intervals, best), values[best]};
+    if (!(hi > lo)) return on_grid;
+    const double a = grid_point(lo, hi, intervals, best == 0 ? 0 : best - 1);
+    const double b = grid_point(lo, hi, intervals, best == intervals ? intervals : best + 1);
+    std::uintmax_t iterations = 100;
+    const auto [x, minus_value] = boost::math::tools::brent_find_minima(
+        [&](double t) { return -f(t); }, a, b, bits, iterations);
+    if (-minus_value > on_grid.value) return {x, -minus_value};
+    return on_grid;
+}
+
 template <class F>
 Peak maximise(F f, double lo, double hi, int intervals = 8,
               int bits = std::numeric_limits<double>::digits / 2) {
     if (!(hi > lo)) return {lo, f(lo)};
-    int best = 0;
-    double best_value = -std::numeric_limits<double>::infinity();
-    double best_x = lo;
-    const double step = (hi - lo) / intervals;
-    for (int i = 0; i <= intervals; ++i) {
-        const double x = i == intervals ? hi : lo + step * i;
-        const double value = f(x);
-        if (value > best_value || i == 0) {
-            best = i;
-            best_value = value;
-            best_x = x;
-        }
-    }
-    const double a = best == 0 ? lo : lo + step * (best - 1);
-    const double b = best == intervals ? hi : std::fmin(hi, lo + step * (best + 1));
-    std::uintmax_t iterations = 100;
-    const auto [x, minus_value] = boost::math::tools::brent_find_minima(
-        [&](double t) { return -f(t); }, a, b, bits, iterations);
-    if (-minus_value > best_value) return {x, -minus_value};
-    return {best_x, best_value};
+    std::array<double, 65> values{};
+    if (intervals < 1 || intervals >= int(values.size())) intervals = 8;
+    for (int i = 0; i <= intervals; ++i)
+        values[std::size_t(i)] = f(grid_point(lo, hi, intervals, i));
+    return maximise_from_grid(f, lo, hi, intervals, values.data(), bits);
 }
 
 /// The x in [a, b] where g crosses zero, to within `tolerance`, given g(a) and g(b) of opposite
