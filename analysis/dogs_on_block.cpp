@@ -71,12 +71,20 @@ public:
     // The largest full log likelihood for this q, with the N that gives it, the binomial part's
     // curvature there, and the histories' profile at q.
     struct Best {
-        double n, value, profile, curvature;
+        double n, value, profile, curvature, profile_slope;
     };
     Best best(double q) const {
         const Top top = best_n(q);
-        const double profile = model_.profile_seen(q);
-        return {top.n, binomial(top.n, q) + profile, profile, top.curvature};
+        const auto [profile, profile_slope] = model_.profile_seen_and_slope(q);
+        return {top.n, binomial(top.n, q) + profile, profile, top.curvature, profile_slope};
+    }
+
+    // The slope in q of the full log likelihood at (N, q), the histories' profile moving with q:
+    // at N = best N it is the slope of best(q).value; at a limit of N it has the sign of the
+    // limit's own slope for the upper limit, the opposite one for the lower limit (the binomial
+    // part falling, then rising, in N there).
+    double slope_in_q(double N, double q, const Best& at) const {
+        return n_ / q - (N - n_) / (1 - q) + at.profile_slope;
     }
 
     // How far from the top of the binomial part its value falls by `fall`, were it a parabola:
@@ -131,6 +139,44 @@ private:
     double n_;
 };
 
+constexpr int kIntervals = 8;
+
+// A value of one of the searches over q, and a slope with the sign of its slope.
+struct Sample {
+    double value, slope;
+};
+using Grid = std::array<Sample, kIntervals + 1>;
+
+// The maximum over [lo, hi] of a function known on the grid: where its slope falls through zero
+// in the grid step beside the best grid point (TOMS748, to 2^-kShareBits of q), or by Brent's
+// search on the values when the slope does not change sign there (a maximum on an end, or at a
+// corner where the maximum of the histories' profile moves from one place to another).
+template <class Evaluate>
+Peak peak(Evaluate evaluate, double lo, double hi, const Grid& grid) {
+    std::size_t best = 0;
+    for (std::size_t i = 1; i < grid.size(); ++i) {
+        if (grid[i].value > grid[best].value) best = i;
+    }
+    const Peak on_grid{grid_point(lo, hi, kIntervals, int(best)), grid[best].value};
+    if (!std::isfinite(on_grid.value) || !(hi > lo)) return on_grid;
+    std::size_t left = best, right = best;
+    if (grid[best].slope > 0 && best < kIntervals && grid[best + 1].slope <= 0) right = best + 1;
+    if (grid[best].slope < 0 && best > 0 && grid[best - 1].slope >= 0) left = best - 1;
+    if (left == right) {
+        std::array<double, kIntervals + 1> values{};
+        for (std::size_t i = 0; i < grid.size(); ++i)
+            values[i] = grid[i].value;
+        return maximise_from_grid([&](double q) { return evaluate(q).value; }, lo, hi, kIntervals,
+                                  values.data(), kShareBits);
+    }
+    const double a = grid_point(lo, hi, kIntervals, int(left));
+    const double b = grid_point(lo, hi, kIntervals, int(right));
+    const double x = crossing([&](double q) { return evaluate(q).slope; }, a, b, grid[left].slope,
+                              grid[right].slope, std::ldexp(b, -kShareBits));
+    const double value = evaluate(x).value;
+    return value > on_grid.value ? Peak{x, value} : on_grid;
+}
+
 }  // namespace
 
 DogLimits dog_limits(const Model& model, std::int64_t n, double drop) {
@@ -139,12 +185,18 @@ DogLimits dog_limits(const Model& model, std::int64_t n, double drop) {
     if (!(q_high > q_low)) return {double(n), double(n)};
 
     // The maximum of the full likelihood, and the threshold below it.
-    const auto best_value = [&](double q) { return full.best(q).value; };
-    const Peak top = maximise(best_value, q_low, q_high, 8, kShareBits);
+    const auto top_at = [&](double q) {
+        const auto best = full.best(q);
+        return Sample{best.value, full.slope_in_q(best.n, q, best)};
+    };
+    Grid grid;
+    for (int i = 0; i <= kIntervals; ++i)
+        grid[std::size_t(i)] = top_at(grid_point(q_low, q_high, kIntervals, i));
+    const Peak top = peak(top_at, q_low, q_high, grid);
     const double threshold = top.value - drop;
 
     // The shares seen whose best N reaches the threshold: an interval around the top.
-    const auto above = [&](double q) { return best_value(q) - threshold; };
+    const auto above = [&](double q) { return full.best(q).value - threshold; };
     // Only the span searched below hangs on these ends, not a limit: the reach of N is largest
     // inside it.
     const double tolerance = 1e-7;
@@ -158,20 +210,27 @@ DogLimits dog_limits(const Model& model, std::int64_t n, double drop) {
 
     // Over those shares, the widest reach of N in either direction; both searches start from one
     // grid, whose points share the best N and the histories' profile.
-    const auto reach_up = [&](double q) { return full.upper_n(q, full.best(q), threshold); };
-    const auto reach_down = [&](double q) { return -full.lower_n(q, full.best(q), threshold); };
-    constexpr int kIntervals = 8;
-    std::array<double, kIntervals + 1> up{}, down{};
+    const auto reach_up = [&](double q) {
+        const auto best = full.best(q);
+        const double N = full.upper_n(q, best, threshold);
+        return Sample{N, full.slope_in_q(N, q, best)};
+    };
+    const auto reach_down = [&](double q) {
+        const auto best = full.best(q);
+        const double N = full.lower_n(q, best, threshold);
+        return Sample{-N, full.slope_in_q(N, q, best)};
+    };
+    Grid up, down;
     for (int i = 0; i <= kIntervals; ++i) {
         const double q = grid_point(q_left, q_right, kIntervals, i);
         const auto best = full.best(q);
-        up[std::size_t(i)] = full.upper_n(q, best, threshold);
-        down[std::size_t(i)] = -full.lower_n(q, best, threshold);
+        const double upper = full.upper_n(q, best, threshold);
+        const double lower = full.lower_n(q, best, threshold);
+        up[std::size_t(i)] = {upper, full.slope_in_q(upper, q, best)};
+        down[std::size_t(i)] = {-lower, full.slope_in_q(lower, q, best)};
     }
-    const Peak upper =
-        maximise_from_grid(reach_up, q_left, q_right, kIntervals, up.data(), kShareBits);
-    const Peak lower =
-        maximise_from_grid(reach_down, q_left, q_right, kIntervals, down.data(), kShareBits);
+    const Peak upper = peak(reach_up, q_left, q_right, up);
+    const Peak lower = peak(reach_down, q_left, q_right, down);
     return {std::fmax(double(n), -lower.value), upper.value};
 }
 

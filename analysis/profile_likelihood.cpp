@@ -136,17 +136,36 @@ std::pair<double, double> Model::seen_range() const {
     return {share_seen(s_low, kLowerBound), share_seen(s_high, kUpperBound)};
 }
 
-double Model::profile_seen(double q) const {
+double Model::slope_s(double s, double p) const {
+    const double a = counts_[0], b = counts_[1], d = double(counts_[2]) + counts_[3];
+    const double n = a + b + d;
+    const double r = s / (1 - s);
+    // dL/dr, times dr/dS = 1 / (1 - S)^2.
+    return (-n / (p + r) + b / (r + p * p * p)) / ((1 - s) * (1 - s));
+}
+
+double Model::slope_p(double s, double p) const {
+    const double a = counts_[0], b = counts_[1], d = double(counts_[2]) + counts_[3];
+    const double n = a + b + d;
+    const double r = s / (1 - s);
+    return (a + 2 * d) / p - n / (p + r) + 3 * b * p * p / (r + p * p * p) - (2 * a + d) / (1 - p);
+}
+
+Model::Profile Model::profile_seen_and_slope(double q) const {
     if (s_held_) {
         const double s = *s_held_;
-        return at(s, s < 1 ? into_box((q - s) / (1 - s)) : kLowerBound);
+        if (s >= 1) return {at(s, kLowerBound), 0};
+        const double p = (q - s) / (1 - s);
+        const double inside = into_box(p);
+        // P stops at an edge of the box: beyond it the profile no longer moves with q.
+        return {at(s, inside), inside == p ? slope_p(s, p) / (1 - s) : 0};
     }
     // On the line, S >= 0.01 holds for P <= (q - 0.01) / 0.99 and S <= 0.99 for
     // P >= (q - 0.99) / 0.01.
     const double p_low = std::max(kLowerBound, (q - kUpperBound) / (1 - kUpperBound));
     const double p_high = std::min(kUpperBound, (q - kLowerBound) / (1 - kLowerBound));
     const auto on_line = [&](double p) { return at(into_box((q - p) / (1 - p)), into_box(p)); };
-    if (!(p_high > p_low)) return on_line(p_low);
+    if (!(p_high > p_low)) return {on_line(p_low), 0};
 
     const double a = counts_[0], b = counts_[1], d = double(counts_[2]) + counts_[3];
     const double n = a + b + d;
@@ -156,11 +175,14 @@ double Model::profile_seen(double q) const {
                                2 * (1 - q) * n};
     // As in best_given_s: only an end the slope falls away from, or a turning point where the
     // slope falls through zero, can be the maximum.
-    double best = -std::numeric_limits<double>::infinity();
+    double best = -std::numeric_limits<double>::infinity(), best_p = p_low;
     bool any = false;
     const auto consider = [&](double p) {
         any = true;
-        best = std::max(best, on_line(p));
+        if (const double value = on_line(p); value > best) {
+            best = value;
+            best_p = p;
+        }
     };
     if (numerator(p_low) <= 0) consider(p_low);
     if (numerator(p_high) >= 0) consider(p_high);
@@ -172,7 +194,12 @@ double Model::profile_seen(double q) const {
         consider(p_low);
         consider(p_high);
     }
-    return best;
+    // At an end of the line held by an edge of S, q moves the point along that edge (P by
+    // 1 / (1 - S) per unit of q); anywhere else it moves S by 1 / (1 - P) at the same P.
+    const double s = into_box((q - best_p) / (1 - best_p)), p = into_box(best_p);
+    const bool on_s_edge =
+        (best_p == p_low && p_low > kLowerBound) || (best_p == p_high && p_high < kUpperBound);
+    return {best, on_s_edge ? slope_p(s, p) / (1 - s) : slope_s(s, p) / (1 - p)};
 }
 
 }  // namespace kestrivo::analysis

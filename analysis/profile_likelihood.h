@@ -52,7 +52,17 @@ public:
     /// in increasing order: the log likelihood is monotone between them.
     Roots turning_points_p(double s) const;
     /// The largest log likelihood with the share seen on one count, q = S + (1 - S) P, fixed.
-    double profile_seen(double q) const;
+    double profile_seen(double q) const { return profile_seen_and_slope(q).value; }
+    /// profile_seen and its slope in q: by the envelope theorem, the slope of the log likelihood
+    /// as q moves the maximum's point along the constraints that hold there (S on an edge of the
+    /// box, or P on one; the line alone inside it).
+    struct Profile {
+        double value, slope;
+    };
+    Profile profile_seen_and_slope(double q) const;
+    /// The partial slopes of the log likelihood in S and in P.
+    double slope_s(double s, double p) const;
+    double slope_p(double s, double p) const;
     /// The shares seen that the box allows: from its smallest S and P to its largest.
     std::pair<double, double> seen_range() const;
 
