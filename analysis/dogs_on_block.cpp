@@ -18,8 +18,9 @@ namespace {
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // A block beyond this many dogs counts as "no upper limit".
 constexpr double kLargestBlock = 1e15;
-// N is wanted to a thousandth of a dog; the roots are found well within that.
-constexpr double kDogTolerance = 1e-7;
+// A limit of N is found to this share of itself: beyond the nine significant digits a report
+// writes by default, so that its last digit is the limit's own.
+constexpr double kDogTolerance = 1e-11;
 // The shares seen where the maxima lie are wanted only to these many bits: an error of 2^-20 in q
 // moves a maximum's value by its square, far below the limits' own tolerance.
 constexpr int kShareBits = 20;
@@ -113,7 +114,7 @@ public:
             high = start.n + step;
             at_high = above(high);
         }
-        return crossing(above, low, high, at_low, at_high, kDogTolerance);
+        return crossing(above, low, high, at_low, at_high, kDogTolerance * high);
     }
 
     // The smallest N (at least n) whose full log likelihood at q reaches `threshold`.
@@ -128,10 +129,10 @@ public:
         const double guess = std::fmax(n_, start.n - parabola_reach(start, at_start));
         if (guess > n_) {
             if (const double at_guess = above(guess); at_guess < 0) {
-                return crossing(above, guess, start.n, at_guess, at_start, kDogTolerance);
+                return crossing(above, guess, start.n, at_guess, at_start, kDogTolerance * start.n);
             }
         }
-        return crossing(above, n_, start.n, at_n, at_start, kDogTolerance);
+        return crossing(above, n_, start.n, at_n, at_start, kDogTolerance * start.n);
     }
 
 private:

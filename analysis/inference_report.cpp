@@ -13,7 +13,8 @@
 namespace kestrivo::analysis {
 namespace {
 
-constexpr double kRootTolerance = 1e-9;  // limits of S, P and q, well within 1e-8
+// Limits of S, P and q, all at least 0.01: to 1e-10 of themselves or better.
+constexpr double kRootTolerance = 1e-12;
 
 }  // namespace
 
