@@ -128,7 +128,9 @@ void* LibraryBinding::entry(const std::string& name) {
                                        "). Reinstalling Kestrivo replaces it.");
             }
         }
-        handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        // Kept loaded to the end of the process once bound: the library carries its own C++
+        // runtime, whose buffers would be lost at each unload, and binding it again is then free.
+        handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
         if (!handle_) {
             const char* why = dlerror();
             throw RuntimeError(ErrorKind::LibraryUnusable,
