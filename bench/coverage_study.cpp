@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "city_simulation.h"
 #include "city_total.h"
 #include "kestrivo.h"
 #include "pooled_visibility.h"
@@ -28,32 +29,16 @@ struct StratumPlan {
     int blocks, sampled;  // K_h and k_h
 };
 
+kestrivo::analysis::BlockModel model_of(const StratumPlan& plan) {
+    return {plan.S, plan.P, plan.dogs, plan.size};
+}
+
 struct Scenario {
     const char* name;
     std::vector<StratumPlan> strata;
 };
 
-struct Block {
-    int dogs;  // the truth
-    Counts counts;
-};
-
-Block simulate_block(const StratumPlan& plan, std::mt19937_64& random) {
-    std::gamma_distribution<double> mean(plan.size, plan.dogs / plan.size);
-    std::poisson_distribution<int> dogs(mean(random));
-    std::uniform_real_distribution<double> u(0, 1);
-    Block block{dogs(random), {}};
-    for (int d = 0; d < block.dogs; ++d) {
-        if (u(random) < plan.S) {
-            ++block.counts[1];  // always seen: 1,1,1
-            continue;
-        }
-        if (u(random) >= plan.P) continue;  // not seen on count 1: no history
-        const bool second = u(random) < plan.P, third = u(random) < plan.P;
-        ++block.counts[second ? (third ? 1 : 3) : (third ? 2 : 0)];
-    }
-    return block;
-}
+using Block = kestrivo::analysis::SimulatedBlock;
 
 struct Outcome {
     bool covered = false, valid = false, percentile_covered = false;
@@ -71,7 +56,7 @@ Outcome one_city(const Scenario& scenario, std::uint64_t seed, int replicates) {
         const StratumPlan& plan = scenario.strata[h];
         std::vector<Block> city;
         for (int b = 0; b < plan.blocks; ++b) {
-            city.push_back(simulate_block(plan, random));
+            city.push_back(kestrivo::analysis::simulate_block(model_of(plan), random));
             truth += city.back().dogs;
         }
         std::shuffle(city.begin(), city.end(), random);

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
-#include <charconv>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -12,6 +11,7 @@
 #include <limits>
 #include <memory>
 
+#include "command_line.h"
 #include "library_digest.h"
 #include "platform/library_binding.h"
 #include "platform/runtime_error.h"
@@ -20,6 +20,8 @@
 #include "report_command.h"
 
 namespace {
+
+using namespace kestrivo::cli;
 
 constexpr const char* kExample = R"(Example:
   kestrivo-report --blocks-total 120 survey.csv > report.csv
@@ -33,50 +35,6 @@ constexpr const char* kExample = R"(Example:
 
 Exit status: 0 every block fitted, 1 some blocks had errors (see the error
 column), 2 a usage or file error (see standard error).)";
-
-// No city has more blocks than this; a larger K is a typing slip.
-constexpr std::int64_t kMostBlocks = 1'000'000'000;
-
-// A check that the option's text is a whole number in decimal digits from `low` to `high`.
-std::function<std::string(const std::string&)> whole_number(std::int64_t low, std::int64_t high) {
-    return [=](const std::string& text) {
-        std::int64_t v = 0;
-        const bool digits =
-            !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-        const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), v);
-        if (digits && status == std::errc() && end == text.data() + text.size() && v >= low &&
-            v <= high) {
-            return std::string();
-        }
-        return "must be a whole number from " + std::to_string(low) + " to " + std::to_string(high);
-    };
-}
-
-// --blocks-total: one K, or NAME=K pairs separated by commas. Fills `options`; returns "" or why
-// the text is not one of those.
-std::string read_blocks_total(const std::string& text, kestrivo::cli::Options& options) {
-    if (text.empty()) return "";
-    const auto number = whole_number(1, kMostBlocks);
-    if (text.find('=') == std::string::npos) {
-        if (std::string why = number(text); !why.empty()) return why;
-        options.blocks_total = std::stoll(text);
-        return "";
-    }
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t end = std::min(text.find(',', start), text.size());
-        const std::string pair = text.substr(start, end - start);
-        const std::size_t equals = pair.rfind('=');
-        if (equals == std::string::npos) return "\"" + pair + "\" is not NAME=K";
-        const std::string name = pair.substr(0, equals), k = pair.substr(equals + 1);
-        if (std::string why = number(k); !why.empty()) return "\"" + pair + "\": K " + why;
-        if (!options.blocks_by_stratum.emplace(name, std::stoll(k)).second) {
-            return "the stratum \"" + name + "\" is given twice";
-        }
-        start = end + 1;
-    }
-    return "";
-}
 
 std::string own_folder() {
     std::error_code error;
@@ -101,13 +59,8 @@ int main(int argc, char** argv) {
     // clamping of a value too large, each refused with its range in words.
     app.add_option("--level", options.level, "confidence level of every interval")
         ->default_val(0.95)
-        ->check([](const std::string& text) {
-            double v = 0;
-            const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), v);
-            return status == std::errc() && end == text.data() + text.size() && v > 0 && v < 1
-                       ? std::string()
-                       : "the level must be a number strictly between 0 and 1, such as 0.95";
-        });
+        ->check(decimal_between(
+            0, 1, "the level must be a number strictly between 0 and 1, such as 0.95"));
     std::string format = "csv";
     app.add_option("--format", format, "output format")
         ->default_val("csv")
@@ -118,7 +71,7 @@ int main(int argc, char** argv) {
                    "NAME=K,NAME=K: adds rows 'total' with the dogs and their interval")
         ->type_name("K | NAME=K,...")
         ->check([](const std::string& text) {
-            kestrivo::cli::Options parsed;
+            BlocksTotal parsed;
             return read_blocks_total(text, parsed);
         });
     app.add_flag("--pool", options.pool,
@@ -160,7 +113,10 @@ int main(int argc, char** argv) {
         app.exit(e);
         return kestrivo::cli::kUsageOrFileError;
     }
-    read_blocks_total(blocks_total, options);
+    BlocksTotal total;
+    read_blocks_total(blocks_total, total);
+    options.blocks_total = total.city;
+    options.blocks_by_stratum = total.by_stratum;
     options.format = format == "json" ? kestrivo::cli::Format::json : kestrivo::cli::Format::csv;
 
     // Only the libKestrivo.so beside the program or in its install layout, by absolute path.

@@ -1,0 +1,189 @@
+// make_plan: the grid of sample sizes, each simulated in parallel over surveys, then the
+// bisection.
+#include "survey_plan.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
+#include <random>
+
+#include "city_total.h"
+#include "parallel_for.h"
+
+namespace kestrivo::analysis {
+namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+// The q-quantile of ascending `sorted`, where +infinity (a survey with no interval) may be among
+// the values.
+double quantile_with_infinity(const std::vector<double>& sorted, double q) {
+    if (sorted.empty()) return kInfinity;
+    const double at = q * double(sorted.size() - 1);
+    const std::size_t below = std::size_t(std::floor(at));
+    const std::size_t above = std::min(below + 1, sorted.size() - 1);
+    if (std::isinf(sorted[above])) return at == double(below) ? sorted[below] : kInfinity;
+    return quantile(sorted, q);
+}
+
+// One simulated survey: its city's true total and the total the survey estimates.
+struct Survey {
+    double truth = 0;
+    TotalEstimate city;
+};
+
+Survey one_survey(const Library& library, const PlanRequest& request,
+                  const std::vector<std::int64_t>& allocation, std::uint64_t replicate) {
+    std::seed_seq seeds{std::uint32_t(request.seed), std::uint32_t(request.seed >> 32),
+                        std::uint32_t(replicate), std::uint32_t(replicate >> 32)};
+    std::mt19937_64 random(seeds);
+    Survey survey;
+    SurveyDesign design;
+    for (std::size_t h = 0; h < request.strata.size(); ++h) {
+        const PlanStratum& plan = request.strata[h];
+        std::vector<SimulatedBlock> city(std::size_t(plan.blocks_total));
+        for (SimulatedBlock& block : city) {
+            block = simulate_block(plan.model, random);
+            survey.truth += block.dogs;
+        }
+        // A whole shuffle, of which the first k_h are the sample: the same for every k, so the
+        // samples of one survey are nested as k grows.
+        std::vector<std::size_t> order(city.size());
+        std::iota(order.begin(), order.end(), std::size_t{0});
+        std::shuffle(order.begin(), order.end(), random);
+        Stratum& stratum = design.stratum(plan.name);
+        stratum.blocks_total = plan.blocks_total;
+        for (std::int64_t b = 0; b < allocation[h]; ++b)
+            stratum.add(city[order[std::size_t(b)]].counts, std::nullopt);
+    }
+    BootstrapPlan bootstrap;
+    bootstrap.replicates = request.bootstrap;
+    bootstrap.seed = random();
+    survey.city = city_totals(library, design, request.level, bootstrap).back();
+    return survey;
+}
+
+}  // namespace
+
+std::int64_t smallest_k(const std::vector<PlanStratum>& strata) {
+    std::int64_t k = 0;
+    for (const PlanStratum& s : strata)
+        k += std::min<std::int64_t>(2, s.blocks_total);
+    return k;
+}
+
+std::vector<std::int64_t> allocate(std::int64_t k, const std::vector<PlanStratum>& strata) {
+    std::int64_t city = 0;
+    for (const PlanStratum& s : strata)
+        city += s.blocks_total;
+    std::vector<std::int64_t> k_h(strata.size());
+    std::vector<double> share(strata.size());
+    std::int64_t given = 0;
+    for (std::size_t h = 0; h < strata.size(); ++h) {
+        share[h] = double(k) * double(strata[h].blocks_total) / double(city);
+        const std::int64_t least = std::min<std::int64_t>(2, strata[h].blocks_total);
+        k_h[h] = std::clamp<std::int64_t>(std::int64_t(std::floor(share[h])), least,
+                                          strata[h].blocks_total);
+        given += k_h[h];
+    }
+    // The blocks left over go where the proportional share is furthest above what was given;
+    // those given beyond k (to keep two a stratum) come from where it is furthest below.
+    while (given < k) {
+        std::size_t best = strata.size();
+        for (std::size_t h = 0; h < strata.size(); ++h) {
+            if (k_h[h] < strata[h].blocks_total &&
+                (best == strata.size() ||
+                 share[h] - double(k_h[h]) > share[best] - double(k_h[best]))) {
+                best = h;
+            }
+        }
+        if (best == strata.size()) break;
+        ++k_h[best];
+        ++given;
+    }
+    while (given > k) {
+        std::size_t best = strata.size();
+        for (std::size_t h = 0; h < strata.size(); ++h) {
+            if (k_h[h] > std::min<std::int64_t>(2, strata[h].blocks_total) &&
+                (best == strata.size() ||
+                 share[h] - double(k_h[h]) < share[best] - double(k_h[best]))) {
+                best = h;
+            }
+        }
+        if (best == strata.size()) break;
+        --k_h[best];
+        --given;
+    }
+    return k_h;
+}
+
+PlanRow simulate_surveys(const Library& library, const PlanRequest& request, std::int64_t k) {
+    PlanRow row;
+    row.k = k;
+    row.allocation = allocate(k, request.strata);
+    std::vector<Survey> surveys(std::size_t(std::max(request.replicates, 1)));
+    parallel_for(surveys.size(), request.jobs, [&](std::size_t i) {
+        surveys[i] = one_survey(library, request, row.allocation, i);
+    });
+    std::vector<double> half_widths, ratios;
+    int covered = 0;
+    for (const Survey& s : surveys) {
+        const TotalEstimate& city = s.city;
+        if (city.dogs && city.lower && city.upper && *city.dogs > 0) {
+            half_widths.push_back((*city.upper - *city.lower) / (2 * *city.dogs));
+            covered += *city.lower <= s.truth && s.truth <= *city.upper;
+        } else {
+            half_widths.push_back(kInfinity);
+            ++row.without_interval;
+        }
+        if (city.dogs && s.truth > 0) ratios.push_back(*city.dogs / s.truth);
+    }
+    std::sort(half_widths.begin(), half_widths.end());
+    std::sort(ratios.begin(), ratios.end());
+    row.median_half_width = quantile_with_infinity(half_widths, 0.5);
+    row.assurance_half_width = quantile_with_infinity(half_widths, request.assurance);
+    row.coverage = double(covered) / double(surveys.size());
+    row.median_ratio = ratios.empty() ? std::nan("") : quantile(ratios, 0.5);
+    row.meets = row.assurance_half_width <= request.target;
+    return row;
+}
+
+Plan make_plan(const Library& library, const PlanRequest& request,
+               const std::function<void(const PlanRow&)>& progress) {
+    std::int64_t city = 0;
+    for (const PlanStratum& s : request.strata)
+        city += s.blocks_total;
+    const std::int64_t last = request.k_to > 0 ? std::min(request.k_to, city) : city;
+    const std::int64_t first = std::clamp(request.k_from, smallest_k(request.strata), last);
+    Plan plan;
+    const auto run = [&](std::int64_t k) {
+        PlanRow row = simulate_surveys(library, request, k);
+        if (progress) progress(row);
+        plan.rows.push_back(row);
+        return row.meets;
+    };
+    // Steps of about a third keep the table to a dozen rows from 10 to a thousand blocks.
+    std::int64_t failed = 0, met = 0;
+    for (std::int64_t k = first;;
+         k = std::min(last, std::max(k + 1, std::int64_t(std::ceil(double(k) * 4 / 3))))) {
+        if (run(k)) {
+            met = k;
+            break;
+        }
+        failed = k;
+        if (k == last) break;
+    }
+    if (met > 0) {
+        while (failed > 0 && met - failed > 1) {
+            const std::int64_t middle = failed + (met - failed) / 2;
+            (run(middle) ? met : failed) = middle;
+        }
+        plan.recommended = met;
+    }
+    std::sort(plan.rows.begin(), plan.rows.end(),
+              [](const PlanRow& a, const PlanRow& b) { return a.k < b.k; });
+    return plan;
+}
+
+}  // namespace kestrivo::analysis

@@ -1,0 +1,74 @@
+// How many of a city's blocks to count: surveys simulated from what a team assumes (or learnt
+// from a pilot), each estimated exactly as kestrivo-report estimates a real one (pooled
+// visibility per stratum, the city total and its bootstrap interval), for a range of sample sizes
+// k; the smallest k whose interval is narrow enough in the share of surveys asked for is the plan.
+// Blocks are allocated to strata in proportion to their number of blocks.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "city_simulation.h"
+#include "inference_report.h"
+
+namespace kestrivo::analysis {
+
+struct PlanStratum {
+    std::string name;           // "" without strata
+    std::int64_t blocks_total;  // K_h
+    BlockModel model;
+};
+
+struct PlanRequest {
+    std::vector<PlanStratum> strata;
+    double target = 0.1;     // H: the largest acceptable (city_hi - city_lo) / (2 city_N)
+    double assurance = 0.8;  // the share of surveys that must meet it
+    double level = 0.95;
+    std::int64_t k_from = 10;
+    std::int64_t k_to = 0;  // 0: every block of the city
+    int replicates = 500;   // surveys simulated for each k
+    int bootstrap = 2000;   // the city interval's bootstrap, as kestrivo-report's default
+    std::uint64_t seed = 1;
+    int jobs = 1;  // threads; the plan does not depend on it
+};
+
+/// What the simulated surveys of one sample size gave.
+struct PlanRow {
+    std::int64_t k = 0;
+    std::vector<std::int64_t> allocation;  // k_h, in the order of the strata
+    double median_half_width = 0;          // +infinity where most surveys gave no interval
+    double assurance_half_width = 0;       // the `assurance` quantile
+    double coverage = 0;                   // share of surveys whose interval holds the truth
+    double median_ratio = 0;               // median city_N / truth
+    int without_interval = 0;              // surveys whose city total came with no interval
+    bool meets = false;                    // assurance_half_width <= target
+};
+
+struct Plan {
+    std::vector<PlanRow> rows;  // in increasing k
+    std::optional<std::int64_t> recommended;
+};
+
+/// The smallest k the plan may try: two blocks in every stratum that has two (a stratum of one
+/// sampled block gives no interval).
+std::int64_t smallest_k(const std::vector<PlanStratum>& strata);
+
+/// k blocks shared among the strata in proportion to K_h (largest remainders), at least
+/// min(2, K_h) and at most K_h each. k must lie between smallest_k and the city's blocks.
+std::vector<std::int64_t> allocate(std::int64_t k, const std::vector<PlanStratum>& strata);
+
+/// The request's surveys of k blocks. Survey i draws its city, its sample and its bootstrap from
+/// its own stream (seed, i), so for every k it is the same city, its samples are nested, and the
+/// result is the same for any number of threads.
+PlanRow simulate_surveys(const Library& library, const PlanRequest& request, std::int64_t k);
+
+/// Rows over k from k_from in steps of about a third, until one meets the target or k_to is
+/// reached; then bisection between the last k that failed and the first that met it, so the
+/// recommendation is the smallest k that meets it to one block. `progress` hears of each row.
+Plan make_plan(const Library& library, const PlanRequest& request,
+               const std::function<void(const PlanRow&)>& progress = {});
+
+}  // namespace kestrivo::analysis

@@ -1,0 +1,37 @@
+// kestrivo-plan: how many blocks to count. Reads the assumptions (given, or learnt from a pilot
+// survey), runs the plan of analysis/survey_plan.h and writes its table, one row per sample
+// size k, then the recommendation, as CSV or JSON.
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include "command_line.h"
+#include "report_command.h"
+#include "survey_plan.h"
+
+namespace kestrivo::cli {
+
+struct PlanOptions {
+    analysis::PlanRequest request;  // its strata are filled from what follows
+    BlocksTotal blocks_total;
+    std::optional<std::string> pilot;    // a survey file
+    std::optional<std::string> stratum;  // the pilot's stratum column
+    std::optional<double> S, P, dogs_per_block, dispersion;
+    Format format = Format::csv;
+};
+
+/// The strata the plan simulates, from the options: the pilot's pooled S and P per stratum and
+/// the mean and negative-binomial dispersion of its blocks' N_pool (by moments; Poisson when
+/// they vary no more than that), or the values given. Throws std::runtime_error with a message
+/// for the user when they cannot be had.
+std::vector<analysis::PlanStratum> assumed_strata(const PlanOptions& options,
+                                                  const analysis::Library& library);
+
+/// Runs the plan and writes it. Returns 0 with a recommendation, 1 when no k up to the last
+/// meets the target, 2 for a usage or file error (explained on `err`).
+int run_plan(PlanOptions options, const analysis::Library& library, std::ostream& out,
+             std::ostream& err, bool err_is_terminal);
+
+}  // namespace kestrivo::cli
