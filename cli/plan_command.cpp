@@ -8,6 +8,9 @@
 #include <ostream>
 #include <stdexcept>
 
+#include <memory>
+
+#include "platform/whole_file.h"
 #include "pooled_visibility.h"
 #include "progress_line.h"
 #include "survey_file.h"
@@ -93,6 +96,27 @@ std::string json_number(double value) {
     return std::isfinite(value) ? number(value) : "null";
 }
 
+// The rows' assurance half-widths against k, with the target and the recommendation, drawn by
+// the plot module and written whole.
+void write_plot(const std::string& path, const analysis::Plan& plan,
+                const analysis::PlanRequest& request, const PlanPlotModule& module) {
+    std::vector<double> k, width;
+    for (const auto& row : plan.rows) {
+        k.push_back(double(row.k));
+        width.push_back(row.assurance_half_width);
+    }
+    unsigned char* bytes = nullptr;
+    std::size_t size = 0;
+    const bool svg = path.ends_with(".svg");
+    if (module.draw(k.data(), width.data(), std::int32_t(k.size()), request.target,
+                    request.assurance, plan.recommended.value_or(0), svg ? 1 : 0, &bytes,
+                    &size) != 0) {
+        throw std::runtime_error("the picture could not be drawn");
+    }
+    const std::unique_ptr<unsigned char, kestrivo_plot_free_fn> held(bytes, module.free);
+    platform::write_whole_file(path, std::string_view(reinterpret_cast<const char*>(bytes), size));
+}
+
 }  // namespace
 
 std::vector<analysis::PlanStratum> assumed_strata(const PlanOptions& options,
@@ -142,7 +166,7 @@ std::vector<analysis::PlanStratum> assumed_strata(const PlanOptions& options,
 }
 
 int run_plan(PlanOptions options, const analysis::Library& library, std::ostream& out,
-             std::ostream& err, bool err_is_terminal) {
+             std::ostream& err, bool err_is_terminal, const PlanPlotModule* plots) {
     try {
         options.request.strata = assumed_strata(options, library);
     } catch (const std::exception& e) {
@@ -212,6 +236,14 @@ int run_plan(PlanOptions options, const analysis::Library& library, std::ostream
     if (!out) {
         err << "kestrivo-plan: the plan could not be written.\n";
         return kUsageOrFileError;
+    }
+    if (options.plot && plots) {
+        try {
+            write_plot(*options.plot, plan, r, *plots);
+        } catch (const std::exception& e) {
+            err << "kestrivo-plan: the plot could not be written: " << e.what() << "\n";
+            return kUsageOrFileError;
+        }
     }
     if (!plan.recommended) err << "kestrivo-plan: " << note << ".\n";
     return plan.recommended ? kAllFitted : kSomeErrors;

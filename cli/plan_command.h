@@ -8,6 +8,7 @@
 #include <string>
 
 #include "command_line.h"
+#include "plot/png_module.h"
 #include "report_command.h"
 #include "survey_plan.h"
 
@@ -20,6 +21,13 @@ struct PlanOptions {
     std::optional<std::string> stratum;  // the pilot's stratum column
     std::optional<double> S, P, dogs_per_block, dispersion;
     Format format = Format::csv;
+    std::optional<std::string> plot;  // FILE.png or FILE.svg
+};
+
+/// The plot module's entries for --plot.
+struct PlanPlotModule {
+    kestrivo_plan_plot_fn draw = nullptr;
+    kestrivo_plot_free_fn free = nullptr;
 };
 
 /// The strata the plan simulates, from the options: the pilot's pooled S and P per stratum and
@@ -32,6 +40,6 @@ std::vector<analysis::PlanStratum> assumed_strata(const PlanOptions& options,
 /// Runs the plan and writes it. Returns 0 with a recommendation, 1 when no k up to the last
 /// meets the target, 2 for a usage or file error (explained on `err`).
 int run_plan(PlanOptions options, const analysis::Library& library, std::ostream& out,
-             std::ostream& err, bool err_is_terminal);
+             std::ostream& err, bool err_is_terminal, const PlanPlotModule* plots = nullptr);
 
 }  // namespace kestrivo::cli

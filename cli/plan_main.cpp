@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <iostream>
 #include <limits>
+#include <memory>
 
 #include "command_line.h"
 #include "library_digest.h"
@@ -14,6 +15,7 @@
 #include "plan_command.h"
 #include "platform/library_binding.h"
 #include "platform/runtime_error.h"
+#include "plot_module_digest.h"
 
 namespace {
 
@@ -107,6 +109,15 @@ int main(int argc, char** argv) {
                    "any number")
         ->default_str("every core")
         ->check(whole_number(1, 1024));
+    app.add_option("--plot", options.plot,
+                   "draws the half-width against k, with the target and the recommendation, as "
+                   "FILE.png or FILE.svg")
+        ->type_name("FILE")
+        ->check([](const std::string& path) {
+            return path.ends_with(".png") || path.ends_with(".svg")
+                       ? std::string()
+                       : std::string("the plot's name must end in .png or .svg");
+        });
     std::string format = "csv";
     app.add_option("--format", format, "output format")
         ->default_val("csv")
@@ -140,5 +151,23 @@ int main(int argc, char** argv) {
         std::cerr << "kestrivo-plan: " << e.report() << "\n";
         return kUsageOrFileError;
     }
-    return run_plan(options, library, std::cout, std::cerr, isatty(STDERR_FILENO) == 1);
+    // The plot module, and with it Qt, is loaded only when a plot is asked for.
+    std::unique_ptr<platform::LibraryBinding> module_binding;
+    PlanPlotModule module;
+    if (options.plot) {
+        module_binding = std::make_unique<platform::LibraryBinding>(
+            platform::kestrivo_library_paths(own_folder(), "libkestrivo-plot.so"),
+            kestrivo_plot_module_sha256());
+        try {
+            module.draw = reinterpret_cast<kestrivo_plan_plot_fn>(
+                module_binding->entry("kestrivo_plan_plot"));
+            module.free = reinterpret_cast<kestrivo_plot_free_fn>(
+                module_binding->entry("kestrivo_plot_free"));
+        } catch (const platform::RuntimeError& e) {
+            std::cerr << "kestrivo-plan: " << e.report() << "\n";
+            return kUsageOrFileError;
+        }
+    }
+    return run_plan(options, library, std::cout, std::cerr, isatty(STDERR_FILENO) == 1,
+                    options.plot ? &module : nullptr);
 }

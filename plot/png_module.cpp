@@ -6,12 +6,14 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QSvgGenerator>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "painter_surface.h"
+#include "plan_plot.h"
 #include "plot_picture.h"
 #include "window_font.h"
 
@@ -38,6 +40,20 @@ void ensure_application() {
     // would outlive the platform plugin it uses.
     static auto* application = new QGuiApplication(argc, argv);
     (void)application;
+}
+
+}  // namespace
+
+namespace {
+
+// Hands `bytes` over as kestrivo_plot_free expects them.
+int hand_over(const QByteArray& bytes, unsigned char** out, std::size_t* size) {
+    auto* copy = static_cast<unsigned char*>(std::malloc(std::size_t(bytes.size())));
+    if (!copy) return 1;
+    std::memcpy(copy, bytes.constData(), std::size_t(bytes.size()));
+    *out = copy;
+    *size = std::size_t(bytes.size());
+    return 0;
 }
 
 }  // namespace
@@ -69,12 +85,49 @@ extern "C" __attribute__((visibility("default"))) int kestrivo_plot_png(
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         if (!image.save(&buffer, "PNG")) return 1;
-        auto* copy = static_cast<unsigned char*>(std::malloc(std::size_t(bytes.size())));
-        if (!copy) return 1;
-        std::memcpy(copy, bytes.constData(), std::size_t(bytes.size()));
-        *png = copy;
-        *size = std::size_t(bytes.size());
-        return 0;
+        return hand_over(bytes, png, size);
+    } catch (...) {
+        return 1;
+    }
+}
+
+extern "C" __attribute__((visibility("default"))) int kestrivo_plan_plot(
+    const double* k, const double* half_width, int32_t points, double target, double assurance,
+    int64_t recommended, int32_t svg, unsigned char** bytes, std::size_t* size) {
+    *bytes = nullptr;
+    *size = 0;
+    try {
+        ensure_application();
+        const auto paint = [&](QPaintDevice& device) {
+            QPainter painter(&device);
+            painter.setRenderHint(QPainter::TextAntialiasing);
+            platform::PainterSurface surface(painter, QSizeF(kWidth, kHeight),
+                                             platform::window_font(8.25), Qt::white);
+            surface.clear();
+            draw_plan_plot(
+                surface, {k, std::size_t(points)}, {half_width, std::size_t(points)}, target,
+                assurance,
+                recommended > 0 ? std::optional<std::int64_t>(recommended) : std::nullopt,
+                platform::NumberLocale{".", ""});
+        };
+        QByteArray out;
+        QBuffer buffer(&out);
+        buffer.open(QIODevice::WriteOnly);
+        if (svg) {
+            QSvgGenerator generator;
+            generator.setOutputDevice(&buffer);
+            generator.setSize(QSize(kWidth, kHeight));
+            generator.setViewBox(QRectF(0, 0, kWidth, kHeight));
+            generator.setResolution(96);
+            generator.setTitle(QStringLiteral("Kestrivo: blocks to count"));
+            paint(generator);
+        } else {
+            QImage image(kWidth, kHeight, QImage::Format_RGB32);
+            if (image.isNull()) return 1;
+            paint(image);
+            if (!image.save(&buffer, "PNG")) return 1;
+        }
+        return hand_over(out, bytes, size);
     } catch (...) {
         return 1;
     }
