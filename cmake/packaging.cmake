@@ -6,7 +6,7 @@ include(GNUInstallDirs)
 # Man pages and the changelog compressed as Debian wants them, the same bytes every build (-n).
 find_program(GZIP gzip REQUIRED)
 set(compressed)
-foreach(page kestrivo-report.1 Kestrivo.1)
+foreach(page kestrivo-report.1 kestrivo-plan.1 Kestrivo.1)
   configure_file(${PROJECT_SOURCE_DIR}/share/${page}.in ${PROJECT_BINARY_DIR}/share/${page} @ONLY)
   list(APPEND compressed ${page})
 endforeach()
@@ -22,7 +22,8 @@ foreach(name ${compressed})
   list(APPEND compressed_files ${PROJECT_BINARY_DIR}/share/${name}.gz)
 endforeach()
 add_custom_target(kestrivo_compressed_docs ALL DEPENDS ${compressed_files})
-install(FILES ${PROJECT_BINARY_DIR}/share/kestrivo-report.1.gz ${PROJECT_BINARY_DIR}/share/Kestrivo.1.gz
+install(FILES ${PROJECT_BINARY_DIR}/share/kestrivo-report.1.gz
+              ${PROJECT_BINARY_DIR}/share/kestrivo-plan.1.gz ${PROJECT_BINARY_DIR}/share/Kestrivo.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 configure_file(${PROJECT_SOURCE_DIR}/share/kestrivo.metainfo.xml
                ${PROJECT_BINARY_DIR}/share/org.kestrivo.kestrivo.metainfo.xml @ONLY)

@@ -10,9 +10,10 @@ source "$root/tests/e2e/session.sh"
 
 dpkg -x "$package" "$work/root"
 usr="$work/root/usr"
-for f in bin/Kestrivo bin/kestrivo-report lib/kestrivo/libKestrivo.so lib/kestrivo/libkestrivo-plot.so \
+for f in bin/Kestrivo bin/kestrivo-report bin/kestrivo-plan lib/kestrivo/libKestrivo.so lib/kestrivo/libkestrivo-plot.so \
          share/applications/kestrivo.desktop share/icons/hicolor/scalable/apps/kestrivo.svg \
          share/man/man1/Kestrivo.1.gz share/man/man1/kestrivo-report.1.gz \
+         share/man/man1/kestrivo-plan.1.gz \
          share/metainfo/org.kestrivo.kestrivo.metainfo.xml share/doc/kestrivo/copyright \
          share/doc/kestrivo/changelog.gz; do
   [ -f "$usr/$f" ] || fail "the package lacks /usr/$f"
@@ -37,6 +38,13 @@ $(diff <(printf '%s\n' "$built") <(printf '%s\n' "$installed"))"
 (cd "$root/docs" && env -u DISPLAY "$usr/bin/kestrivo-report" --plots "$work/plots" example-survey.csv >/dev/null) ||
   fail "the installed kestrivo-report could not draw its plots"
 [ -s "$work/plots/N-1.png" ] || fail "no plot from the installed kestrivo-report: $(ls "$work/plots")"
+
+# The installed planner runs a short plan and draws it.
+"$usr/bin/kestrivo-plan" --blocks-total 100 --target 0.3 --S 0.2 --P 0.4 --dogs-per-block 30 \
+  --replicates 20 --bootstrap 200 --plot "$work/plan.svg" >"$work/plan.csv" ||
+  fail "the installed kestrivo-plan: $(cat "$work/plan.csv")"
+grep -q '^recommended,[0-9]' "$work/plan.csv" || fail "no recommendation: $(cat "$work/plan.csv")"
+grep -q '<svg' "$work/plan.svg" || fail "the installed kestrivo-plan drew no SVG"
 
 # The installed window opens.
 start_x

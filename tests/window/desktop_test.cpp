@@ -121,6 +121,7 @@ TEST_F(desktop_test, the_menu_bar_stands_above_the_controls_with_the_standard_sh
         EXPECT_TRUE(text.contains(QString::fromUtf8(command))) << command;
     }
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/kestrivo/docs/window-after-estimate.png")));
+    EXPECT_TRUE(QFile::exists(QStringLiteral(":/kestrivo/docs/plan-example.png")));
 }
 
 TEST_F(desktop_test, saved_counts_open_again_and_a_survey_block_fills_the_boxes) {
