@@ -13,6 +13,7 @@
 #include "platform/whole_file.h"
 #include "pooled_visibility.h"
 #include "progress_line.h"
+#include "report_table.h"
 #include "survey_file.h"
 
 namespace kestrivo::cli {
@@ -174,7 +175,8 @@ int run_plan(PlanOptions options, const analysis::Library& library, std::ostream
         return kUsageOrFileError;
     }
     const auto& strata = options.request.strata;
-    ProgressLine progress(err, err_is_terminal);
+    ProgressLine progress(err, err_is_terminal, std::chrono::seconds(1), "kestrivo-plan",
+                          "surveys simulated");
     std::size_t simulated = 0;
     const analysis::Plan plan =
         analysis::make_plan(library, options.request, [&](const analysis::PlanRow& row) {
@@ -193,18 +195,26 @@ int run_plan(PlanOptions options, const analysis::Library& library, std::ostream
             : "no k up to " + std::to_string(plan.rows.empty() ? 0 : plan.rows.back().k) +
                   " meets the target " + number(r.target) + " in " + percent + " of surveys";
     if (strata.size() > 1) note += "; blocks are allocated to strata in proportion to K_h";
+    note += "; assumed";
+    for (std::size_t h = 0; h < strata.size(); ++h) {
+        const auto& m = strata[h].model;
+        note += (h ? "; " : " ") + (strata[h].name.empty() ? "" : strata[h].name + ": ") + "S " +
+                number(m.S) + ", P " + number(m.P) + ", " + number(m.mean_dogs) +
+                " dogs a block, " +
+                (m.dispersion ? "dispersion " + number(*m.dispersion) : std::string("Poisson"));
+    }
 
     if (options.format == Format::csv) {
         out << "row,k,allocation,median_half_width,assurance_half_width,coverage,median_ratio,"
                "surveys_without_interval,meets_target,note\n";
         for (const auto& row : plan.rows) {
-            out << "k," << row.k << ',' << allocation_text(row, strata) << ','
-                << number(row.median_half_width) << ',' << number(row.assurance_half_width) << ','
-                << number(row.coverage) << ',' << number(row.median_ratio) << ','
+            out << "k," << row.k << ',' << survey::csv_field(defused(allocation_text(row, strata)))
+                << ',' << number(row.median_half_width) << ',' << number(row.assurance_half_width)
+                << ',' << number(row.coverage) << ',' << number(row.median_ratio) << ','
                 << row.without_interval << ',' << (row.meets ? "yes" : "no") << ",\n";
         }
         out << "recommended," << (plan.recommended ? std::to_string(*plan.recommended) : "")
-            << ",,,,,,,," << note << '\n';
+            << ",,,,,,,," << survey::csv_field(note) << '\n';
     } else {
         out << "{\"recommended_k\": "
             << (plan.recommended ? std::to_string(*plan.recommended) : "null")

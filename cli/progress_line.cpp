@@ -1,10 +1,17 @@
 // ProgressLine: "\r" redraws the line in place; "\r\x1b[K" clears it.
 #include "progress_line.h"
 
+#include <utility>
+
 namespace kestrivo::cli {
 
-ProgressLine::ProgressLine(std::ostream& err, bool terminal, std::chrono::milliseconds delay)
-    : err_(err), terminal_(terminal), delay_(delay) {}
+ProgressLine::ProgressLine(std::ostream& err, bool terminal, std::chrono::milliseconds delay,
+                           std::string program, std::string counted)
+    : err_(err),
+      terminal_(terminal),
+      delay_(delay),
+      program_(std::move(program)),
+      counted_(std::move(counted)) {}
 
 void ProgressLine::blocks_done(std::size_t count) {
     if (!terminal_) return;
@@ -12,7 +19,7 @@ void ProgressLine::blocks_done(std::size_t count) {
     if (now - start_ < delay_ || (shown_ && now - last_ < std::chrono::milliseconds(250))) return;
     last_ = now;
     shown_ = true;
-    err_ << "\rkestrivo-report: " << count << " blocks fitted..." << std::flush;
+    err_ << '\r' << program_ << ": " << count << ' ' << counted_ << "..." << std::flush;
 }
 
 void ProgressLine::finish() {

@@ -6,14 +6,18 @@
 #include <chrono>
 #include <cstddef>
 #include <ostream>
+#include <string>
 
 namespace kestrivo::cli {
 
 class ProgressLine {
 public:
-    /// @param delay  how long the work runs before the line shows
+    /// @param delay    how long the work runs before the line shows
+    /// @param program  the line's first word, as every message of the program begins
+    /// @param counted  what the count counts ("blocks fitted")
     ProgressLine(std::ostream& err, bool terminal,
-                 std::chrono::milliseconds delay = std::chrono::seconds(1));
+                 std::chrono::milliseconds delay = std::chrono::seconds(1),
+                 std::string program = "kestrivo-report", std::string counted = "blocks fitted");
     ~ProgressLine() { finish(); }
     void blocks_done(std::size_t count);
     void finish();
@@ -23,6 +27,7 @@ private:
     std::ostream& err_;
     bool terminal_;
     std::chrono::milliseconds delay_;
+    std::string program_, counted_;
     bool shown_ = false;
     Clock::time_point start_ = Clock::now();
     Clock::time_point last_ = start_;
