@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <exception>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace kestrivo::analysis {
@@ -19,11 +20,14 @@ inline int all_cores() {
 }
 
 /// Runs f(0) ... f(n - 1) on up to `jobs` threads (the caller's own among them) and returns
-/// when all are done. The first exception thrown by f is rethrown here.
-template <class F>
-void parallel_for(std::size_t n, int jobs, F&& f) {
+/// when all are done, the calling thread first running `chore`, work of its own (reading and
+/// writing, say) that overlaps the items on the other threads. The first exception thrown by f,
+/// or else by `chore`, is rethrown here once every item is done.
+template <class F, class Chore>
+void parallel_for_beside(std::size_t n, int jobs, F&& f, Chore&& chore) {
     const std::size_t threads = std::min<std::size_t>(n, std::size_t(std::max(jobs, 1)));
     if (threads <= 1) {
+        chore();
         for (std::size_t i = 0; i < n; ++i)
             f(i);
         return;
@@ -43,10 +47,24 @@ void parallel_for(std::size_t n, int jobs, F&& f) {
     std::vector<std::thread> helpers;
     for (std::size_t t = 1; t < threads; ++t)
         helpers.emplace_back(work);
+    std::exception_ptr chore_failure;
+    try {
+        chore();
+    } catch (...) {
+        chore_failure = std::current_exception();
+    }
     work();
     for (std::thread& helper : helpers)
         helper.join();
     if (failure) std::rethrow_exception(failure);
+    if (chore_failure) std::rethrow_exception(chore_failure);
+}
+
+/// Runs f(0) ... f(n - 1) on up to `jobs` threads (the caller's own among them) and returns
+/// when all are done. The first exception thrown by f is rethrown here.
+template <class F>
+void parallel_for(std::size_t n, int jobs, F&& f) {
+    parallel_for_beside(n, jobs, std::forward<F>(f), [] {});
 }
 
 }  // namespace kestrivo::analysis

@@ -237,9 +237,9 @@ int run_report(const Options& options, const analysis::Library& library,
             block.cells.dogs_pooled = analysis::dogs_under(pooled[*block.stratum], *block.report.n);
         }
     };
-    // Writes the batch in order; false when the output failed.
-    const auto write = [&]() {
-        for (Block& block : batch) {
+    // Writes a fitted batch in order, then empties it; false when the output failed.
+    const auto write = [&](std::vector<Block>& done) {
+        for (Block& block : done) {
             const survey::Row& row = block.row;
             const Input& input = *block.input;
             const auto values = carried_values(row, input, carried.size());
@@ -278,24 +278,44 @@ int run_report(const Options& options, const analysis::Library& library,
             if (!out) return false;
             progress.blocks_done(blocks);
         }
-        batch.clear();
+        done.clear();
         return true;
     };
-    const auto fit_and_write = [&]() {
-        analysis::parallel_for(batch.size(), jobs, [&](std::size_t i) {
-            if (batch[i].row.error.empty()) fit(batch[i]);
-        });
-        return write();
+    // Two batches in flight: while the other threads fit one, this thread writes the batch
+    // before it and reads the next, so reading and writing overlap the fits.
+    std::vector<Block> fitted;  // fitted, not yet written
+    auto input = inputs.begin();
+    const auto read_batch = [&](std::vector<Block>& into) {
+        for (; input != inputs.end(); ++input) {
+            while (into.size() < batch_size) {
+                std::optional<survey::Row> row = input->reader->next();
+                if (!row) break;
+                const auto stratum =
+                    row->error.empty() ? stratum_index(*row, *input) : std::nullopt;
+                into.push_back({std::move(*row), &*input, stratum, {}, {}});
+            }
+            if (into.size() == batch_size) return;
+        }
     };
     try {
-        for (Input& input : inputs) {
-            while (std::optional<survey::Row> row = input.reader->next()) {
-                const auto stratum = row->error.empty() ? stratum_index(*row, input) : std::nullopt;
-                batch.push_back({std::move(*row), &input, stratum, {}, {}});
-                if (batch.size() == batch_size && !fit_and_write()) return output_failed();
-            }
+        read_batch(batch);
+        bool written = true;
+        while (!batch.empty()) {
+            std::vector<Block> next;
+            analysis::parallel_for_beside(
+                batch.size(), jobs,
+                [&](std::size_t i) {
+                    if (batch[i].row.error.empty()) fit(batch[i]);
+                },
+                [&] {
+                    written = write(fitted);
+                    if (written) read_batch(next);
+                });
+            if (!written) return output_failed();
+            fitted = std::move(batch);
+            batch = std::move(next);
         }
-        if (!fit_and_write()) return output_failed();
+        if (!write(fitted)) return output_failed();
     } catch (const survey::FileError& e) {
         table.finish();
         return fail(e.what());
