@@ -154,8 +154,11 @@ Plan make_plan(const Library& library, const PlanRequest& request,
     std::int64_t city = 0;
     for (const PlanStratum& s : request.strata)
         city += s.blocks_total;
-    const std::int64_t last = request.k_to > 0 ? std::min(request.k_to, city) : city;
-    const std::int64_t first = std::clamp(request.k_from, smallest_k(request.strata), last);
+    // Never below two blocks a stratum, whatever the range asked for.
+    const std::int64_t smallest = smallest_k(request.strata);
+    const std::int64_t last =
+        std::max(smallest, request.k_to > 0 ? std::min(request.k_to, city) : city);
+    const std::int64_t first = std::clamp(request.k_from, smallest, last);
     Plan plan;
     const auto run = [&](std::int64_t k) {
         PlanRow row = simulate_surveys(library, request, k);

@@ -175,6 +175,12 @@ int run_plan(PlanOptions options, const analysis::Library& library, std::ostream
         return kUsageOrFileError;
     }
     const auto& strata = options.request.strata;
+    if (const auto least = analysis::smallest_k(strata);
+        options.request.k_to > 0 && options.request.k_to < least) {
+        err << "kestrivo-plan: --k-to must be at least " << least
+            << ", two blocks in each stratum.\n";
+        return kUsageOrFileError;
+    }
     ProgressLine progress(err, err_is_terminal, std::chrono::seconds(1), "kestrivo-plan",
                           "surveys simulated");
     std::size_t simulated = 0;

@@ -25,6 +25,8 @@ done
 [ "$(status_of "$program" --blocks-total North=60,South=40 --target 0.2 "${given[@]}")" -eq 2 ] ||
   fail "NAME=K without --stratum"
 grep -q "one number K" "$work/err" || fail "NAME=K without --stratum: $(cat "$work/err")"
+(cd "$root/docs" && [ "$(status_of "$program" --blocks-total North=60,South=40 --target 0.3 \
+  --pilot example-survey.csv --stratum ward --k-to 3)" -eq 2 ]) || fail "--k-to below two a stratum"
 
 "$program" --blocks-total 80 --target 0.3 "${given[@]}" "${quick[@]}" --jobs 1 >"$work/one"
 "$program" --blocks-total 80 --target 0.3 "${given[@]}" "${quick[@]}" --jobs 2 >"$work/two"
