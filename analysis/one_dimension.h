@@ -3,7 +3,6 @@
 // Boost.Math's (Brent's minimiser, TOMS 748); this file only fixes how they are used here.
 #pragma once
 
-#include <array>
 #include <boost/math/tools/minima.hpp>
 #include <boost/math/tools/toms748_solve.hpp>
 #include <cmath>
@@ -19,23 +18,19 @@ struct Peak {
     double value;
 };
 
-/// The maximum of `f` over [lo, hi]. A grid of `intervals` steps (both ends included) finds the
-/// highest region, so a function with a second, lower hump is not misled; Brent's method then
-/// refines inside the two steps around the best grid point. The grid points compete with Brent's
-/// answer, so a maximum on an end of the interval is found exactly rather than approached. Brent
-/// stops when x is known to `bits` bits; the default, half a double's, leaves the value right to
-/// its last digits. A caller that needs only the value to fewer digits may ask for fewer bits:
-/// near a maximum the value's error is the square of x's.
 /// The i-th of the grid's intervals + 1 points over [lo, hi], the ends exact.
 inline double grid_point(double lo, double hi, int intervals, int i) {
     return i == intervals ? hi : lo + (hi - lo) / intervals * i;
 }
 
-/// maximise() from its grid's values already computed (`values[i]` = f(grid_point(i))), for
-/// callers that maximise several functions sharing the costly part of their values on one grid.
+/// The maximum of `f` over [lo, hi], from its values on a grid of `intervals` steps already
+/// computed (`values[i]` = f(grid_point(i))): the grid finds the highest region, so a function
+/// with a second, lower hump is not misled, and Brent's method refines inside the two steps
+/// around the best grid point. The grid points compete with Brent's answer, so a maximum on an
+/// end is found exactly rather than approached. Brent stops when x is known to `bits` bits; near
+/// a maximum the value's error is the square of x's.
 template <class F>
-Peak maximise_from_grid(F f, double lo, double hi, int intervals, const double* values,
-                        int bits = std::numeric_limits<double>::digits / 2) {
+Peak maximise_from_grid(F f, double lo, double hi, int intervals, const double* values, int bits) {
     int best = 0;
     for (int i = 1; i <= intervals; ++i) {
         if (values[i] > values[best]) best = i;
@@ -49,17 +44,6 @@ Peak maximise_from_grid(F f, double lo, double hi, int intervals, const double* 
         [&](double t) { return -f(t); }, a, b, bits, iterations);
     if (-minus_value > on_grid.value) return {x, -minus_value};
     return on_grid;
-}
-
-template <class F>
-Peak maximise(F f, double lo, double hi, int intervals = 8,
-              int bits = std::numeric_limits<double>::digits / 2) {
-    if (!(hi > lo)) return {lo, f(lo)};
-    std::array<double, 65> values{};
-    if (intervals < 1 || intervals >= int(values.size())) intervals = 8;
-    for (int i = 0; i <= intervals; ++i)
-        values[std::size_t(i)] = f(grid_point(lo, hi, intervals, i));
-    return maximise_from_grid(f, lo, hi, intervals, values.data(), bits);
 }
 
 /// The x in [a, b] where g crosses zero, to within `tolerance`, given g(a) and g(b) of opposite

@@ -26,10 +26,19 @@ inline int all_cores() {
 template <class F, class Chore>
 void parallel_for_beside(std::size_t n, int jobs, F&& f, Chore&& chore) {
     const std::size_t threads = std::min<std::size_t>(n, std::size_t(std::max(jobs, 1)));
+    std::exception_ptr chore_failure;
+    const auto run_chore = [&] {
+        try {
+            chore();
+        } catch (...) {
+            chore_failure = std::current_exception();
+        }
+    };
     if (threads <= 1) {
-        chore();
+        run_chore();
         for (std::size_t i = 0; i < n; ++i)
             f(i);
+        if (chore_failure) std::rethrow_exception(chore_failure);
         return;
     }
     std::atomic<std::size_t> next{0};
@@ -47,12 +56,7 @@ void parallel_for_beside(std::size_t n, int jobs, F&& f, Chore&& chore) {
     std::vector<std::thread> helpers;
     for (std::size_t t = 1; t < threads; ++t)
         helpers.emplace_back(work);
-    std::exception_ptr chore_failure;
-    try {
-        chore();
-    } catch (...) {
-        chore_failure = std::current_exception();
-    }
+    run_chore();
     work();
     for (std::thread& helper : helpers)
         helper.join();

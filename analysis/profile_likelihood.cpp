@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "polynomial_roots.h"
 
@@ -30,6 +31,31 @@ namespace {
 
 double into_box(double x) {
     return std::clamp(x, kLowerBound, kUpperBound);
+}
+
+// The maximum of f over [lo, hi] when its slope has the sign of `numerator`: only an end the
+// slope falls away from, or a turning point where the slope falls through zero, can be it, so
+// only those are evaluated. Should rounding leave none of them (a numerator zero everywhere),
+// both ends compete. Returns the point and its value.
+template <class F>
+std::pair<double, double> best_by_slope(F f, const Polynomial& numerator, double lo, double hi) {
+    std::pair<double, double> best{lo, -std::numeric_limits<double>::infinity()};
+    bool any = false;
+    const auto consider = [&](double x) {
+        any = true;
+        if (const double value = f(x); value > best.second) best = {x, value};
+    };
+    if (numerator(lo) <= 0) consider(lo);
+    if (numerator(hi) >= 0) consider(hi);
+    const Polynomial falling = numerator.derivative();
+    for (double x : roots_in(numerator, lo, hi)) {
+        if (falling(x) <= 0) consider(x);
+    }
+    if (!any) {
+        consider(lo);
+        consider(hi);
+    }
+    return best;
 }
 
 }  // namespace
@@ -78,28 +104,11 @@ Point Model::best_given_p(double p) const {
 }
 
 Point Model::best_given_s(double s) const {
-    Point best{s, kLowerBound, -std::numeric_limits<double>::infinity()};
-    bool any = false;
-    const auto consider = [&](double p) {
-        any = true;
-        if (const double value = at(s, p); value > best.value) best = {s, p, value};
-    };
-    if (s < 1) {
-        // The numerator of the slope in P has the slope's sign: only an end the log likelihood
-        // falls away from, or a turning point where it falls through zero, can be the maximum.
-        const Polynomial numerator = slope_numerator_p(s);
-        if (numerator(kLowerBound) <= 0) consider(kLowerBound);
-        if (numerator(kUpperBound) >= 0) consider(kUpperBound);
-        const Polynomial falling = numerator.derivative();
-        for (double p : roots_in(numerator, kLowerBound, kUpperBound)) {
-            if (falling(p) <= 0) consider(p);
-        }
-    }
-    if (!any) {
-        consider(kLowerBound);
-        consider(kUpperBound);
-    }
-    return best;
+    // At S = 1 the log likelihood does not depend on P; the ends stand for it.
+    const auto [p, value] =
+        best_by_slope([&](double x) { return at(s, x); },
+                      s < 1 ? slope_numerator_p(s) : Polynomial{}, kLowerBound, kUpperBound);
+    return {s, p, value};
 }
 
 Point Model::maximum() const {
@@ -173,27 +182,7 @@ Model::Profile Model::profile_seen_and_slope(double q) const {
     // (a + 2d)/P - a/(1 - P) - b (1 - q)(1 + 2P)/h; times P (1 - P) h, positive on the line:
     const Polynomial numerator{q * (a + 2 * d), -(a + b + 2 * d) - q * (a - b), (1 - q) * (a - b),
                                2 * (1 - q) * n};
-    // As in best_given_s: only an end the slope falls away from, or a turning point where the
-    // slope falls through zero, can be the maximum.
-    double best = -std::numeric_limits<double>::infinity(), best_p = p_low;
-    bool any = false;
-    const auto consider = [&](double p) {
-        any = true;
-        if (const double value = on_line(p); value > best) {
-            best = value;
-            best_p = p;
-        }
-    };
-    if (numerator(p_low) <= 0) consider(p_low);
-    if (numerator(p_high) >= 0) consider(p_high);
-    const Polynomial falling = numerator.derivative();
-    for (double t : roots_in(numerator, p_low, p_high)) {
-        if (falling(t) <= 0) consider(t);
-    }
-    if (!any) {
-        consider(p_low);
-        consider(p_high);
-    }
+    const auto [best_p, best] = best_by_slope(on_line, numerator, p_low, p_high);
     // At an end of the line held by an edge of S, q moves the point along that edge (P by
     // 1 / (1 - S) per unit of q); anywhere else it moves S by 1 / (1 - P) at the same P.
     const double s = into_box((q - best_p) / (1 - best_p)), p = into_box(best_p);

@@ -4,18 +4,13 @@
 
 #include <CLI/CLI.hpp>
 #include <csignal>
-#include <cstdlib>
-#include <filesystem>
-#include <functional>
 #include <iostream>
 #include <limits>
 #include <memory>
 
 #include "command_line.h"
-#include "library_digest.h"
-#include "platform/library_binding.h"
+#include "own_libraries.h"
 #include "platform/runtime_error.h"
-#include "plot_module_digest.h"
 #include "profile_plots.h"
 #include "report_command.h"
 
@@ -35,12 +30,6 @@ constexpr const char* kExample = R"(Example:
 
 Exit status: 0 every block fitted, 1 some blocks had errors (see the error
 column), 2 a usage or file error (see standard error).)";
-
-std::string own_folder() {
-    std::error_code error;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : exe.parent_path().string();
-}
 
 }  // namespace
 
@@ -119,36 +108,22 @@ int main(int argc, char** argv) {
     options.blocks_by_stratum = total.by_stratum;
     options.format = format == "json" ? kestrivo::cli::Format::json : kestrivo::cli::Format::csv;
 
-    // Only the libKestrivo.so beside the program or in its install layout, by absolute path.
-    platform::LibraryBinding binding(platform::kestrivo_library_paths(own_folder()),
-                                     kestrivo_library_sha256());
+    // Only the libraries beside the program or in its install layout, by absolute path; the plot
+    // module, and with it Qt, only when plots are asked for.
+    OwnLibraries libraries;
     kestrivo::analysis::Library library;
+    std::unique_ptr<ProfilePlots> plots;
     try {
-        library.loglik =
-            reinterpret_cast<kestrivo::analysis::LogLikelihoodFn>(binding.entry("RLOGLIK"));
+        library = libraries.likelihood();
+        if (options.plots) {
+            const PlotModule module{
+                libraries.plot_entry<kestrivo_plot_png_fn>("kestrivo_plot_png"),
+                libraries.plot_entry<kestrivo_plot_free_fn>("kestrivo_plot_free")};
+            plots = std::make_unique<ProfilePlots>(*options.plots, library, module);
+        }
     } catch (const platform::RuntimeError& e) {
         std::cerr << "kestrivo-report: " << e.report() << "\n";
-        return kestrivo::cli::kUsageOrFileError;
-    }
-
-    // The plot module, and with it Qt, is loaded only when plots are asked for.
-    std::unique_ptr<platform::LibraryBinding> module_binding;
-    std::unique_ptr<kestrivo::cli::ProfilePlots> plots;
-    if (options.plots) {
-        module_binding = std::make_unique<platform::LibraryBinding>(
-            platform::kestrivo_library_paths(own_folder(), "libkestrivo-plot.so"),
-            kestrivo_plot_module_sha256());
-        try {
-            kestrivo::cli::PlotModule module;
-            module.png =
-                reinterpret_cast<kestrivo_plot_png_fn>(module_binding->entry("kestrivo_plot_png"));
-            module.free = reinterpret_cast<kestrivo_plot_free_fn>(
-                module_binding->entry("kestrivo_plot_free"));
-            plots = std::make_unique<kestrivo::cli::ProfilePlots>(*options.plots, library, module);
-        } catch (const platform::RuntimeError& e) {
-            std::cerr << "kestrivo-report: " << e.report() << "\n";
-            return kestrivo::cli::kUsageOrFileError;
-        }
+        return kUsageOrFileError;
     }
     std::ios::sync_with_stdio(false);
     return kestrivo::cli::run_report(options, library, std::cin, std::cout, std::cerr,

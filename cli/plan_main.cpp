@@ -4,18 +4,14 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
-#include <filesystem>
 #include <iostream>
 #include <limits>
-#include <memory>
 
 #include "command_line.h"
-#include "library_digest.h"
+#include "own_libraries.h"
 #include "parallel_for.h"
 #include "plan_command.h"
-#include "platform/library_binding.h"
 #include "platform/runtime_error.h"
-#include "plot_module_digest.h"
 
 namespace {
 
@@ -27,12 +23,6 @@ constexpr const char* kExample = R"(Examples:
 
 Exit status: 0 a sample size meets the target, 1 none up to --k-to does,
 2 a usage or file error (see standard error).)";
-
-std::string own_folder() {
-    std::error_code error;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : exe.parent_path().string();
-}
 
 }  // namespace
 
@@ -141,32 +131,20 @@ int main(int argc, char** argv) {
     if (request.jobs <= 0) request.jobs = kestrivo::analysis::all_cores();
     options.format = format == "json" ? Format::json : Format::csv;
 
-    platform::LibraryBinding binding(platform::kestrivo_library_paths(own_folder()),
-                                     kestrivo_library_sha256());
+    // Only the libraries beside the program or in its install layout, by absolute path; the plot
+    // module, and with it Qt, only when a plot is asked for.
+    OwnLibraries libraries;
     kestrivo::analysis::Library library;
+    PlanPlotModule module;
     try {
-        library.loglik =
-            reinterpret_cast<kestrivo::analysis::LogLikelihoodFn>(binding.entry("RLOGLIK"));
+        library = libraries.likelihood();
+        if (options.plot) {
+            module = {libraries.plot_entry<kestrivo_plan_plot_fn>("kestrivo_plan_plot"),
+                      libraries.plot_entry<kestrivo_plot_free_fn>("kestrivo_plot_free")};
+        }
     } catch (const platform::RuntimeError& e) {
         std::cerr << "kestrivo-plan: " << e.report() << "\n";
         return kUsageOrFileError;
-    }
-    // The plot module, and with it Qt, is loaded only when a plot is asked for.
-    std::unique_ptr<platform::LibraryBinding> module_binding;
-    PlanPlotModule module;
-    if (options.plot) {
-        module_binding = std::make_unique<platform::LibraryBinding>(
-            platform::kestrivo_library_paths(own_folder(), "libkestrivo-plot.so"),
-            kestrivo_plot_module_sha256());
-        try {
-            module.draw = reinterpret_cast<kestrivo_plan_plot_fn>(
-                module_binding->entry("kestrivo_plan_plot"));
-            module.free = reinterpret_cast<kestrivo_plot_free_fn>(
-                module_binding->entry("kestrivo_plot_free"));
-        } catch (const platform::RuntimeError& e) {
-            std::cerr << "kestrivo-plan: " << e.report() << "\n";
-            return kUsageOrFileError;
-        }
     }
     return run_plan(options, library, std::cout, std::cerr, isatty(STDERR_FILENO) == 1,
                     options.plot ? &module : nullptr);
