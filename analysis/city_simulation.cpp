@@ -1,5 +1,5 @@
 // simulate_block: a gamma-mixed Poisson for the negative binomial, then one draw per dog.
-#include "city_simulation.h"
+#include "analysis/city_simulation.h"
 
 namespace kestrivo::analysis {
 

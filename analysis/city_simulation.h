@@ -8,7 +8,7 @@
 #include <optional>
 #include <random>
 
-#include "survey_design.h"
+#include "analysis/survey_design.h"
 
 namespace kestrivo::analysis {
 

@@ -1,16 +1,16 @@
 // city_totals: point totals from the pooled fits, replicates from bootstrap(), the strata's
 // scaled deviations added replicate by replicate into the city's.
-#include "city_total.h"
+#include "analysis/city_total.h"
 
 #include <algorithm>
 #include <cmath>
 #include <random>
 
-#include "parallel_for.h"
+#include "analysis/parallel_for.h"
 
 #include <boost/math/distributions/students_t.hpp>
 
-#include "boost_policy.h"
+#include "analysis/boost_policy.h"
 
 namespace kestrivo::analysis {
 

@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "inference_report.h"
-#include "survey_design.h"
+#include "analysis/inference_report.h"
+#include "analysis/survey_design.h"
 
 namespace kestrivo::analysis {
 

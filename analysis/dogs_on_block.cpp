@@ -1,7 +1,7 @@
 // The limits of N, computed from the region where the full likelihood stays above its threshold:
 // for each q that region holds an interval of N (the likelihood is concave in N), so the limits
 // are the smallest lower end and the largest upper end over the q that reach the threshold.
-#include "dogs_on_block.h"
+#include "analysis/dogs_on_block.h"
 
 #include <algorithm>
 #include <array>
@@ -10,7 +10,7 @@
 #include <cmath>
 #include <limits>
 
-#include "one_dimension.h"
+#include "analysis/one_dimension.h"
 
 namespace kestrivo::analysis {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "profile_likelihood.h"
+#include "analysis/profile_likelihood.h"
 
 namespace kestrivo::analysis {
 

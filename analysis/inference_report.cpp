@@ -1,14 +1,14 @@
 // make_report: the exact maximum, then every quantity from the profiles.
-#include "inference_report.h"
+#include "analysis/inference_report.h"
 
 #include <algorithm>
 #include <boost/math/distributions/chi_squared.hpp>
 #include <cmath>
 #include <numeric>
 
-#include "dogs_on_block.h"
-#include "one_dimension.h"
-#include "vector_state.h"
+#include "analysis/dogs_on_block.h"
+#include "analysis/one_dimension.h"
+#include "analysis/vector_state.h"
 
 namespace kestrivo::analysis {
 namespace {

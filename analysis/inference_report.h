@@ -15,8 +15,8 @@
 #include <utility>
 #include <vector>
 
-#include "kestrivo.h"
-#include "profile_likelihood.h"
+#include "analysis/profile_likelihood.h"
+#include "library/kestrivo.h"
 
 namespace kestrivo::analysis {
 

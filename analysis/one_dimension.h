@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "boost_policy.h"
+#include "analysis/boost_policy.h"
 
 namespace kestrivo::analysis {
 

@@ -1,6 +1,6 @@
 // roots_in: recursion on the derivative down to a constant, then one safeguarded Newton search per
 // monotone piece.
-#include "polynomial_roots.h"
+#include "analysis/polynomial_roots.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,26 +1,50 @@
 // pool, dogs_under, heterogeneity: the one-block report and the dogs' full likelihood, applied to
 // the stratum's summed histories.
-#include "pooled_visibility.h"
+#include "analysis/pooled_visibility.h"
 
 #include <boost/math/distributions/chi_squared.hpp>
 #include <cmath>
+#include <limits>
+#include <utility>
 
-#include "boost_policy.h"
-#include "dogs_on_block.h"
+#include "analysis/boost_policy.h"
+#include "analysis/dogs_on_block.h"
 
 namespace kestrivo::analysis {
 
+std::string why_not_pooled(const Stratum& stratum) {
+    if (stratum.s_held_differs) {
+        return "the blocks hold S at different values, so they share no one visibility";
+    }
+    if (!summed_counts(stratum.blocks)) {
+        return "a summed count exceeds 2147483647 dogs, more than the library takes";
+    }
+    return "";
+}
+
+namespace {
+
+// Each block's own maximum, summed over the blocks with dogs, in the blocks' order; -infinity
+// when one of them cannot be fitted.
+std::pair<double, int> own_maxima(const Library& library, const Stratum& stratum) {
+    double sum = 0;
+    int blocks_with_dogs = 0;
+    for (const Counts& counts : stratum.blocks) {
+        if (std::int64_t{counts[0]} + counts[1] + counts[2] + counts[3] == 0) continue;
+        ++blocks_with_dogs;
+        const double top = Model(library.loglik, counts, stratum.s_held).maximum().value;
+        sum += std::isfinite(top) ? top : -std::numeric_limits<double>::infinity();
+    }
+    return {sum, blocks_with_dogs};
+}
+
+}  // namespace
+
 PooledVisibility pool(const Library& library, const Stratum& stratum, double level) {
     PooledVisibility pooled;
-    if (stratum.s_held_differs) {
-        pooled.why_not = "the blocks hold S at different values, so they share no one visibility";
-        return pooled;
-    }
+    pooled.why_not = why_not_pooled(stratum);
+    if (!pooled.why_not.empty()) return pooled;
     const std::optional<Counts> sum = summed_counts(stratum.blocks);
-    if (!sum) {
-        pooled.why_not = "a summed count exceeds 2147483647 dogs, more than the library takes";
-        return pooled;
-    }
     Request request;
     request.counts = *sum;
     request.s_held = stratum.s_held;
@@ -31,6 +55,8 @@ PooledVisibility pool(const Library& library, const Stratum& stratum, double lev
         return pooled;
     }
     pooled.model.emplace(library.loglik, *sum, stratum.s_held);
+    const auto [maxima, blocks_with_dogs] = own_maxima(library, stratum);
+    pooled.het = heterogeneity(pooled, maxima, blocks_with_dogs);
     return pooled;
 }
 

@@ -8,29 +8,10 @@
 #include <optional>
 #include <string>
 
-#include "inference_report.h"
-#include "survey_design.h"
+#include "analysis/inference_report.h"
+#include "analysis/survey_design.h"
 
 namespace kestrivo::analysis {
-
-struct PooledVisibility {
-    Report report;               // of the summed counts; S held when every block holds it
-    std::string why_not;         // "" when the pooled fit exists
-    std::optional<Model> model;  // the pooled histories, for the blocks' dogs
-
-    explicit operator bool() const { return why_not.empty(); }
-    /// The shared share seen on one count, q = S + (1 - S) P.
-    double seen() const { return report.estimates->seen; }
-};
-
-/// The pooled fit of a stratum's blocks. No fit when the blocks hold S at different values,
-/// when a summed count exceeds the library's 32-bit counts, or when nobody was seen at all.
-PooledVisibility pool(const Library& library, const Stratum& stratum, double level);
-
-/// A block's dogs under the pooled visibility: n / q, with limits where the full likelihood of
-/// N (n seen binomially out of N) with the pooled histories' profile over q falls half the
-/// level's chi-square(1) point below its top. A block with n = 0 has 0 dogs from 0 upwards.
-DogsOnBlock dogs_under(const PooledVisibility& pooled, std::int64_t n);
 
 /// Is pooling fair? het = 2 (sum over the blocks with dogs of each block's own maximum log
 /// likelihood - the pooled maximum), on 2 (b - 1) degrees of freedom with S free and b - 1 with
@@ -40,6 +21,34 @@ struct Heterogeneity {
     int df;
     double p;
 };
+
+struct PooledVisibility {
+    Report report;               // of the summed counts; S held when every block holds it
+    std::string why_not;         // "" when the pooled fit exists
+    std::optional<Model> model;  // the pooled histories, for the blocks' dogs
+    /// The test of pooling, from the blocks' own maxima; empty when one of them has none.
+    std::optional<Heterogeneity> het;
+
+    explicit operator bool() const { return why_not.empty(); }
+    /// The shared share seen on one count, q = S + (1 - S) P.
+    double seen() const { return report.estimates->seen; }
+};
+
+/// Why the blocks of `stratum` share no one visibility to fit, or "": they hold S at different
+/// values, or a summed count exceeds the library's 32-bit counts.
+std::string why_not_pooled(const Stratum& stratum);
+
+/// The pooled fit of a stratum's blocks, with the test of pooling. No fit when why_not_pooled
+/// says so, or when nobody was seen at all.
+PooledVisibility pool(const Library& library, const Stratum& stratum, double level);
+
+/// A block's dogs under the pooled visibility: n / q, with limits where the full likelihood of
+/// N (n seen binomially out of N) with the pooled histories' profile over q falls half the
+/// level's chi-square(1) point below its top. A block with n = 0 has 0 dogs from 0 upwards.
+DogsOnBlock dogs_under(const PooledVisibility& pooled, std::int64_t n);
+
+/// The test of pooling from the sum of the blocks' own maxima over the `blocks_with_dogs` blocks
+/// with dogs; empty when the sum is not finite (a block could not be fitted).
 std::optional<Heterogeneity> heterogeneity(const PooledVisibility& pooled,
                                            double sum_of_block_maxima, int blocks_with_dogs);
 

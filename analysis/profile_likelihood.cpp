@@ -17,14 +17,14 @@
 // ln(1 - P), largest at P = (2b + d) / 2n.
 // Every candidate is evaluated by the library's RLOGLIK, so a profile's value is the library's
 // own log likelihood at a point of the box.
-#include "profile_likelihood.h"
+#include "analysis/profile_likelihood.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
 
-#include "polynomial_roots.h"
+#include "analysis/polynomial_roots.h"
 
 namespace kestrivo::analysis {
 namespace {

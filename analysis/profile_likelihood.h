@@ -9,8 +9,8 @@
 #include <optional>
 #include <utility>
 
-#include "kestrivo.h"
-#include "polynomial_roots.h"
+#include "analysis/polynomial_roots.h"
+#include "library/kestrivo.h"
 
 namespace kestrivo::analysis {
 

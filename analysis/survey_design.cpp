@@ -1,6 +1,6 @@
 // SurveyDesign: strata found by name as rows arrive; counts summed in 64 bits before the check
 // against the library's 32-bit counts.
-#include "survey_design.h"
+#include "analysis/survey_design.h"
 
 #include <limits>
 

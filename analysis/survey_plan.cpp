@@ -1,6 +1,6 @@
 // make_plan: the grid of sample sizes, each simulated in parallel over surveys, then the
 // bisection.
-#include "survey_plan.h"
+#include "analysis/survey_plan.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,8 +8,8 @@
 #include <numeric>
 #include <random>
 
-#include "city_total.h"
-#include "parallel_for.h"
+#include "analysis/city_total.h"
+#include "analysis/parallel_for.h"
 
 namespace kestrivo::analysis {
 namespace {

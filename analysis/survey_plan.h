@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "city_simulation.h"
-#include "inference_report.h"
+#include "analysis/city_simulation.h"
+#include "analysis/inference_report.h"
 
 namespace kestrivo::analysis {
 

@@ -14,10 +14,10 @@
 #include <thread>
 #include <vector>
 
-#include "city_simulation.h"
-#include "city_total.h"
-#include "kestrivo.h"
-#include "pooled_visibility.h"
+#include "analysis/city_simulation.h"
+#include "analysis/city_total.h"
+#include "analysis/pooled_visibility.h"
+#include "library/kestrivo.h"
 
 namespace {
 

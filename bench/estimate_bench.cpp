@@ -13,11 +13,13 @@
 #include <chrono>
 #include <vector>
 
-#include "count_sweep.h"
-#include "form1.h"
-#include "inference_report.h"
-#include "kestrivo.h"
-#include "minimiser.h"
+#include "analysis/inference_report.h"
+#include "bench/count_sweep.h"
+#include "library/kestrivo.h"
+#include "library/minimiser.h"
+#include "window/form1.h"
+
+using namespace kestrivo::window;
 
 namespace {
 
@@ -37,7 +39,8 @@ void counting_entry(const int32_t* N, const int32_t* IBOUND, const double* BL, c
         counting_funct1(N, X, F, IUSER, RUSER);
         return;
     }
-    kestrivo::E04JYF(N, IBOUND, counting_funct1, BL, BU, X, F, IW, LIW, W, LW, IUSER, RUSER, IFAIL);
+    kestrivo::library::E04JYF(N, IBOUND, counting_funct1, BL, BU, X, F, IW, LIW, W, LW, IUSER,
+                              RUSER, IFAIL);
 }
 
 // The window's start values, with the counts `c` (the start counts unless given).

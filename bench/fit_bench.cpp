@@ -8,14 +8,14 @@
 #include <cstdint>
 #include <vector>
 
-#include "count_sweep.h"
-#include "kestrivo.h"
-#include "minimiser.h"
-#include "reference_model.h"
+#include "bench/count_sweep.h"
+#include "library/kestrivo.h"
+#include "library/minimiser.h"
+#include "tests/library/reference_model.h"
 
 namespace {
 
-using kestrivo::reference::Counts;
+using kestrivo::library::reference::Counts;
 
 std::vector<Counts> sweep() {
     return count_sweep();
@@ -48,8 +48,8 @@ double fit(const Block& b, bool count_evaluations) {
     double bl[2] = {0.01, 0.01}, bu[2] = {0.99, 0.99}, x[2] = {0.5, 0.5}, f = 0, w[500];
     int32_t iw[20];
     if (count_evaluations) {
-        kestrivo::E04JYF(&n, &ibound, counting_funct1, bl, bu, x, &f, iw, &liw, w, &lw,
-                         b.iuser.data(), b.ruser.data(), &ifail);
+        kestrivo::library::E04JYF(&n, &ibound, counting_funct1, bl, bu, x, &f, iw, &liw, w, &lw,
+                                  b.iuser.data(), b.ruser.data(), &ifail);
     } else {
         N_E04JYF(&n, &ibound, bl, bu, x, &f, iw, &liw, w, &lw, b.iuser.data(), b.ruser.data(),
                  &ifail);
@@ -79,7 +79,7 @@ void BM_fit_two_parameters(benchmark::State& state) {
         g_evaluations = 0;
         const double f = fit(blocks[i], true);
         evaluations.push_back(g_evaluations);
-        const auto best = kestrivo::reference::maximum(counts[i]);
+        const auto best = kestrivo::library::reference::maximum(counts[i]);
         worst = std::max(worst, std::fabs(-f - static_cast<double>(best.log_likelihood)));
     }
     std::nth_element(evaluations.begin(), evaluations.begin() + evaluations.size() / 2,

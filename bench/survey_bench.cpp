@@ -12,9 +12,9 @@
 #include <sstream>
 #include <streambuf>
 
-#include "count_sweep.h"
-#include "kestrivo.h"
-#include "report_command.h"
+#include "bench/count_sweep.h"
+#include "cli/report_command.h"
+#include "library/kestrivo.h"
 
 namespace {
 
@@ -52,8 +52,8 @@ void BM_survey(benchmark::State& state) {
     kestrivo::cli::Options options;
     options.files = {path};
     options.pool = state.range(1) != 0;
-    options.jobs = static_cast<int>(state.range(2));
-    if (options.pool) options.blocks_total = blocks * 2;
+    options.common.jobs = static_cast<int>(state.range(2));
+    if (options.pool) options.common.blocks_total.city = blocks * 2;
     NullBuffer nothing;
     std::ostream out(&nothing), err(&nothing);
     std::istringstream no_input;

@@ -1,10 +1,10 @@
 // OwnLibraries: the program's folder from /proc/self/exe, and the digests compiled in.
-#include "own_libraries.h"
+#include "cli/own_libraries.h"
 
 #include <filesystem>
 
-#include "library_digest.h"
-#include "plot_module_digest.h"
+#include "library/library_digest.h"
+#include "plot/plot_module_digest.h"
 
 namespace kestrivo::cli {
 namespace {

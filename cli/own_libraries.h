@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "inference_report.h"
+#include "analysis/inference_report.h"
 #include "platform/library_binding.h"
 
 namespace kestrivo::cli {

@@ -1,72 +1,61 @@
 // run_plan: assumptions, the plan, then its table. Numbers are written to six significant
 // digits: the simulation's own error is larger than that.
-#include "plan_command.h"
+#include "cli/plan_command.h"
 
 #include <cmath>
-#include <cstdio>
 #include <fstream>
+#include <memory>
 #include <ostream>
+#include <sstream>
 #include <stdexcept>
 
-#include <memory>
-
+#include "analysis/pooled_visibility.h"
+#include "cli/progress_line.h"
+#include "platform/number_text.h"
 #include "platform/whole_file.h"
-#include "pooled_visibility.h"
-#include "progress_line.h"
-#include "report_table.h"
-#include "survey_file.h"
+#include "survey/csv_writer.h"
+#include "survey/design_builder.h"
+#include "survey/json_writer.h"
 
 namespace kestrivo::cli {
 namespace {
 
+// The simulation's own error is larger than six significant digits.
+constexpr int kPlanDigits = 6;
+
 std::string number(double value) {
-    if (std::isinf(value)) return "inf";
-    if (std::isnan(value)) return "";
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", value);
+    return platform::digits_text(value, kPlanDigits);
+}
+
+// A number that may be missing (NaN: no survey gave one) as a cell.
+survey::Cell cell(double value) {
+    if (std::isnan(value)) return {};
+    return value;
+}
+
+// `text` as a sentence of its own: with a full stop at its end, once.
+std::string sentence(std::string text) {
+    if (!text.ends_with('.')) text += '.';
     return text;
 }
 
-// Every stratum's blocks of the pilot survey.
+// Every stratum's blocks of the pilot survey, and the K of each.
 analysis::SurveyDesign read_pilot(const PlanOptions& options) {
     std::ifstream in(*options.pilot, std::ios::binary);
     if (!in) throw std::runtime_error("the pilot survey \"" + *options.pilot + "\" cannot be read");
-    analysis::SurveyDesign design;
-    std::optional<std::size_t> column;
-    survey::read_survey(
-        in, *options.pilot,
-        [&](const survey::Header& header) {
-            if (!options.stratum) return;
-            for (std::size_t i = 0; i < header.carried.size(); ++i) {
-                if (header.carried[i] == *options.stratum) column = i;
-            }
-            if (!column) {
-                throw std::runtime_error("the pilot survey has no column \"" + *options.stratum +
-                                         "\" for --stratum");
-            }
-        },
-        [&](const survey::Row& row) {
-            if (!row.error.empty()) return;  // a row that cannot be read teaches nothing
-            const std::string name =
-                column && *column < row.carried.size() ? row.carried[*column] : std::string();
-            design.stratum(name).add(row.counts, row.s_held);
-        });
-    return design;
-}
-
-// K_h of a stratum, from --blocks-total.
-std::int64_t blocks_of(const PlanOptions& options, const std::string& name) {
-    if (!options.stratum) {
-        if (!options.blocks_total.city) {
-            throw std::runtime_error("--blocks-total must be one number K without --stratum");
-        }
-        return *options.blocks_total.city;
+    survey::DesignOptions design = options.common.design();
+    // A pilot may come from elsewhere: it may hold more blocks than the city has.
+    design.blocks_are_a_sample = false;
+    survey::DesignBuilder builder(design);
+    survey::SurveyReader reader(in, *options.pilot);
+    if (const std::string why = builder.begin_file(reader.header(), *options.pilot); !why.empty()) {
+        throw std::runtime_error(why);
     }
-    const auto k = options.blocks_total.by_stratum.find(name);
-    if (k == options.blocks_total.by_stratum.end()) {
-        throw std::runtime_error("--blocks-total gives no K for the stratum \"" + name + "\"");
-    }
-    return k->second;
+    while (const std::optional<survey::Row> row = reader.next())
+        builder.add(*row);
+    survey::BuiltDesign built = builder.build();
+    if (!built.design) throw std::runtime_error(built.why_not);
+    return std::move(*built.design);
 }
 
 std::string allocation_text(const analysis::PlanRow& row,
@@ -76,25 +65,6 @@ std::string allocation_text(const analysis::PlanRow& row,
     for (std::size_t h = 0; h < strata.size(); ++h)
         text += (h ? ";" : "") + strata[h].name + "=" + std::to_string(row.allocation[h]);
     return text;
-}
-
-std::string json_string(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') out += '\\';
-        if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
-std::string json_number(double value) {
-    return std::isfinite(value) ? number(value) : "null";
 }
 
 // The rows' assurance half-widths against k, with the target and the recommendation, drawn by
@@ -125,7 +95,7 @@ std::vector<analysis::PlanStratum> assumed_strata(const PlanOptions& options,
     std::vector<analysis::PlanStratum> strata;
     if (!options.pilot) {
         analysis::PlanStratum only;
-        only.blocks_total = blocks_of(options, "");
+        only.blocks_total = *options.common.blocks_total.city;
         only.model = {*options.S, *options.P, *options.dogs_per_block, options.dispersion};
         strata.push_back(only);
         return strata;
@@ -134,7 +104,7 @@ std::vector<analysis::PlanStratum> assumed_strata(const PlanOptions& options,
     if (design.strata.empty()) throw std::runtime_error("the pilot survey has no readable block");
     for (const analysis::Stratum& stratum : design.strata) {
         const std::string label = stratum.name.empty() ? "the pilot" : "\"" + stratum.name + "\"";
-        const auto pooled = analysis::pool(library, stratum, options.request.level);
+        const auto pooled = analysis::pool(library, stratum, options.common.level);
         if (!pooled) throw std::runtime_error(label + ": " + pooled.why_not);
         if (stratum.blocks.size() < 2) {
             throw std::runtime_error(label +
@@ -154,7 +124,7 @@ std::vector<analysis::PlanStratum> assumed_strata(const PlanOptions& options,
         const double variance = (sum_squares - k * mean * mean) / (k - 1);
         analysis::PlanStratum plan;
         plan.name = stratum.name;
-        plan.blocks_total = blocks_of(options, stratum.name);
+        plan.blocks_total = *stratum.blocks_total;
         const auto& e = *pooled.report.estimates;
         plan.model.S = e.S;
         plan.model.P = e.P;
@@ -166,12 +136,98 @@ std::vector<analysis::PlanStratum> assumed_strata(const PlanOptions& options,
     return strata;
 }
 
+namespace {
+
+// The plan's table as CSV: a row for each k, then the recommendation with its note.
+void write_csv(std::ostream& out, const analysis::Plan& plan,
+               const std::vector<analysis::PlanStratum>& strata, const std::string& note) {
+    std::vector<survey::Cell> header;
+    for (const char* name :
+         {"row", "k", "allocation", "median_half_width", "assurance_half_width", "coverage",
+          "median_ratio", "surveys_without_interval", "meets_target", "note"})
+        header.emplace_back(std::string(name));
+    survey::write_csv_row(out, header, kPlanDigits, "\n");
+    for (const auto& row : plan.rows) {
+        survey::write_csv_row(out,
+                              {std::string("k"),
+                               std::int64_t{row.k},
+                               allocation_text(row, strata),
+                               cell(row.median_half_width),
+                               cell(row.assurance_half_width),
+                               cell(row.coverage),
+                               cell(row.median_ratio),
+                               std::int64_t{row.without_interval},
+                               std::string(row.meets ? "yes" : "no"),
+                               {}},
+                              kPlanDigits, "\n");
+    }
+    std::vector<survey::Cell> last(10);
+    last[0] = std::string("recommended");
+    if (plan.recommended) last[1] = std::int64_t{*plan.recommended};
+    last[9] = note;
+    survey::write_csv_row(out, last, kPlanDigits, "\n");
+}
+
+// The plan as one JSON object: the recommendation, the assumptions and the rows.
+void write_json(std::ostream& out, const analysis::Plan& plan, const analysis::PlanRequest& r,
+                const std::string& note) {
+    using survey::json_value;
+    const survey::JsonLayout layout{", ", ": "};
+    const auto value = [](double x) { return json_value(x, kPlanDigits); };
+    std::vector<std::string> assumed;
+    for (const analysis::PlanStratum& stratum : r.strata) {
+        const auto& m = stratum.model;
+        assumed.push_back(
+            survey::json_object({{"stratum", survey::json_string(stratum.name)},
+                                 {"blocks_total", std::to_string(stratum.blocks_total)},
+                                 {"S", value(m.S)},
+                                 {"P", value(m.P)},
+                                 {"dogs_per_block", value(m.mean_dogs)},
+                                 {"dispersion", m.dispersion ? value(*m.dispersion) : "null"}},
+                                layout));
+    }
+    std::vector<std::string> rows;
+    for (const auto& row : plan.rows) {
+        std::vector<survey::JsonMember> allocation;
+        for (std::size_t h = 0; h < r.strata.size(); ++h)
+            allocation.emplace_back(r.strata[h].name, std::to_string(row.allocation[h]));
+        rows.push_back(
+            survey::json_object({{"k", std::to_string(row.k)},
+                                 {"allocation", survey::json_object(allocation, layout)},
+                                 {"median_half_width", value(row.median_half_width)},
+                                 {"assurance_half_width", value(row.assurance_half_width)},
+                                 {"coverage", value(row.coverage)},
+                                 {"median_ratio", value(row.median_ratio)},
+                                 {"surveys_without_interval", std::to_string(row.without_interval)},
+                                 {"meets_target", survey::json_bool(row.meets)}},
+                                layout));
+    }
+    out << survey::json_object(
+               {{"recommended_k", plan.recommended ? std::to_string(*plan.recommended) : "null"},
+                {"target", value(r.target)},
+                {"assurance", value(r.assurance)},
+                {"note", survey::json_string(note)},
+                {"assumed", survey::json_array(assumed, layout)},
+                {"rows", survey::json_array(rows, {",\n  ", "", "\n  ", "\n"})}},
+               layout)
+        << "\n";
+}
+
+}  // namespace
+
 int run_plan(PlanOptions options, const analysis::Library& library, std::ostream& out,
              std::ostream& err, bool err_is_terminal, const PlanPlotModule* plots) {
+    if (const std::string why = options.common.why_invalid(); !why.empty()) {
+        err << "kestrivo-plan: " << why << "\n";
+        return kUsageOrFileError;
+    }
+    options.request.level = options.common.level;
+    options.request.seed = options.common.seed;
+    options.request.jobs = options.common.threads();
     try {
         options.request.strata = assumed_strata(options, library);
     } catch (const std::exception& e) {
-        err << "kestrivo-plan: " << e.what() << ".\n";
+        err << "kestrivo-plan: " << sentence(e.what()) << "\n";
         return kUsageOrFileError;
     }
     const auto& strata = options.request.strata;
@@ -210,43 +266,10 @@ int run_plan(PlanOptions options, const analysis::Library& library, std::ostream
                 (m.dispersion ? "dispersion " + number(*m.dispersion) : std::string("Poisson"));
     }
 
-    if (options.format == Format::csv) {
-        out << "row,k,allocation,median_half_width,assurance_half_width,coverage,median_ratio,"
-               "surveys_without_interval,meets_target,note\n";
-        for (const auto& row : plan.rows) {
-            out << "k," << row.k << ',' << survey::csv_field(defused(allocation_text(row, strata)))
-                << ',' << number(row.median_half_width) << ',' << number(row.assurance_half_width)
-                << ',' << number(row.coverage) << ',' << number(row.median_ratio) << ','
-                << row.without_interval << ',' << (row.meets ? "yes" : "no") << ",\n";
-        }
-        out << "recommended," << (plan.recommended ? std::to_string(*plan.recommended) : "")
-            << ",,,,,,,," << survey::csv_field(note) << '\n';
+    if (options.common.format == survey::Format::csv) {
+        write_csv(out, plan, strata, note);
     } else {
-        out << "{\"recommended_k\": "
-            << (plan.recommended ? std::to_string(*plan.recommended) : "null")
-            << ", \"target\": " << number(r.target) << ", \"assurance\": " << number(r.assurance)
-            << ", \"note\": " << json_string(note) << ", \"assumed\": [";
-        for (std::size_t h = 0; h < strata.size(); ++h) {
-            const auto& m = strata[h].model;
-            out << (h ? ", " : "") << "{\"stratum\": " << json_string(strata[h].name)
-                << ", \"blocks_total\": " << strata[h].blocks_total << ", \"S\": " << number(m.S)
-                << ", \"P\": " << number(m.P) << ", \"dogs_per_block\": " << number(m.mean_dogs)
-                << ", \"dispersion\": " << (m.dispersion ? number(*m.dispersion) : "null") << "}";
-        }
-        out << "], \"rows\": [";
-        for (std::size_t i = 0; i < plan.rows.size(); ++i) {
-            const auto& row = plan.rows[i];
-            out << (i ? ",\n  " : "\n  ") << "{\"k\": " << row.k << ", \"allocation\": {";
-            for (std::size_t h = 0; h < strata.size(); ++h)
-                out << (h ? ", " : "") << json_string(strata[h].name) << ": " << row.allocation[h];
-            out << "}, \"median_half_width\": " << json_number(row.median_half_width)
-                << ", \"assurance_half_width\": " << json_number(row.assurance_half_width)
-                << ", \"coverage\": " << json_number(row.coverage)
-                << ", \"median_ratio\": " << json_number(row.median_ratio)
-                << ", \"surveys_without_interval\": " << row.without_interval
-                << ", \"meets_target\": " << (row.meets ? "true" : "false") << "}";
-        }
-        out << "\n]}\n";
+        write_json(out, plan, r, note);
     }
     out.flush();
     if (!out) {

@@ -7,20 +7,19 @@
 #include <optional>
 #include <string>
 
-#include "command_line.h"
+#include "analysis/survey_plan.h"
+#include "cli/common_options.h"
+#include "cli/report_command.h"
 #include "plot/png_module.h"
-#include "report_command.h"
-#include "survey_plan.h"
 
 namespace kestrivo::cli {
 
 struct PlanOptions {
-    analysis::PlanRequest request;  // its strata are filled from what follows
-    BlocksTotal blocks_total;
-    std::optional<std::string> pilot;    // a survey file
-    std::optional<std::string> stratum;  // the pilot's stratum column
+    CommonOptions common;  // the stratum column is the pilot's
+    /// Its strata, level, seed and threads are filled from the rest.
+    analysis::PlanRequest request;
+    std::optional<std::string> pilot;  // a survey file
     std::optional<double> S, P, dogs_per_block, dispersion;
-    Format format = Format::csv;
     std::optional<std::string> plot;  // FILE.png or FILE.svg
 };
 

@@ -7,10 +7,9 @@
 #include <iostream>
 #include <limits>
 
-#include "command_line.h"
-#include "own_libraries.h"
-#include "parallel_for.h"
-#include "plan_command.h"
+#include "cli/common_options.h"
+#include "cli/own_libraries.h"
+#include "cli/plan_command.h"
 #include "platform/runtime_error.h"
 
 namespace {
@@ -29,23 +28,19 @@ Exit status: 0 a sample size meets the target, 1 none up to --k-to does,
 int main(int argc, char** argv) {
     PlanOptions options;
     auto& request = options.request;
-    request.jobs = 0;  // every core unless --jobs says otherwise
     CLI::App app(
         "Simulates surveys of k of a city's blocks, each estimated as kestrivo-report "
         "--blocks-total estimates a real one, and recommends the smallest k whose interval "
         "of the city's dogs is narrow enough.",
         "kestrivo-plan");
     app.set_version_flag("--version", "kestrivo-plan " KESTRIVO_VERSION);
-    std::string blocks_total;
-    app.add_option("--blocks-total", blocks_total,
-                   "the city's number of blocks K, or with --stratum each stratum's as "
-                   "NAME=K,NAME=K")
-        ->type_name("K | NAME=K,...")
-        ->required()
-        ->check([](const std::string& text) {
-            BlocksTotal parsed;
-            return read_blocks_total(text, parsed);
-        });
+    add_common_options(app, options.common,
+                       {"the city's number of blocks K, or with --stratum each stratum's as "
+                        "NAME=K,NAME=K",
+                        "seed of the simulation (the same seed, the same plan)",
+                        "threads simulating surveys (default: every core); the plan is the same "
+                        "for any number",
+                        true});
     app.add_option("--target", request.target,
                    "the largest acceptable relative half-width of the city's interval, "
                    "(city_hi - city_lo) / (2 city_N), such as 0.1")
@@ -55,16 +50,11 @@ int main(int argc, char** argv) {
                    "the share of surveys whose interval must meet the target")
         ->default_val(0.8)
         ->check(decimal_between(0, 1, "the assurance must lie strictly between 0 and 1"));
-    app.add_option("--level", request.level, "confidence level of the city's interval")
-        ->default_val(0.95)
-        ->check(decimal_between(0, 1, "the level must lie strictly between 0 and 1"));
     auto* pilot = app.add_option("--pilot", options.pilot,
                                  "a pilot survey (as kestrivo-report reads it) to learn S, P and "
                                  "the dogs per block from")
                       ->type_name("FILE");
-    app.add_option("--stratum", options.stratum, "the pilot's column whose values are the strata")
-        ->type_name("COLUMN")
-        ->needs(pilot);
+    app.get_option("--stratum")->needs(pilot);
     app.add_option("--S", options.S, "share of always-visible dogs")
         ->check(decimal_between(-1e-300, 1, "S must lie from 0 to below 1"))
         ->excludes(pilot);
@@ -91,14 +81,6 @@ int main(int argc, char** argv) {
                    "bootstrap replicates of each survey's interval, as kestrivo-report's")
         ->default_val(2000)
         ->check(whole_number(100, 1000000));
-    app.add_option("--seed", request.seed, "seed of the simulation (the same seed, the same plan)")
-        ->default_val(1)
-        ->check(whole_number(0, std::numeric_limits<std::int64_t>::max()));
-    app.add_option("--jobs", request.jobs,
-                   "threads simulating surveys (default: every core); the plan is the same for "
-                   "any number")
-        ->default_str("every core")
-        ->check(whole_number(1, 1024));
     app.add_option("--plot", options.plot,
                    "draws the half-width against k, with the target and the recommendation, as "
                    "FILE.png or FILE.svg")
@@ -108,10 +90,6 @@ int main(int argc, char** argv) {
                        ? std::string()
                        : std::string("the plot's name must end in .png or .svg");
         });
-    std::string format = "csv";
-    app.add_option("--format", format, "output format")
-        ->default_val("csv")
-        ->check(CLI::IsMember({"csv", "json"}));
     app.footer(kExample);
     try {
         app.parse(argc, argv);
@@ -127,10 +105,6 @@ int main(int argc, char** argv) {
         app.exit(e);
         return kUsageOrFileError;
     }
-    read_blocks_total(blocks_total, options.blocks_total);
-    if (request.jobs <= 0) request.jobs = kestrivo::analysis::all_cores();
-    options.format = format == "json" ? Format::json : Format::csv;
-
     // Only the libraries beside the program or in its install layout, by absolute path; the plot
     // module, and with it Qt, only when a plot is asked for.
     OwnLibraries libraries;
@@ -142,7 +116,7 @@ int main(int argc, char** argv) {
             module = {libraries.plot_entry<kestrivo_plan_plot_fn>("kestrivo_plan_plot"),
                       libraries.plot_entry<kestrivo_plot_free_fn>("kestrivo_plot_free")};
         }
-    } catch (const platform::RuntimeError& e) {
+    } catch (const kestrivo::platform::RuntimeError& e) {
         std::cerr << "kestrivo-plan: " << e.report() << "\n";
         return kUsageOrFileError;
     }

@@ -1,5 +1,5 @@
 // ProgressLine: "\r" redraws the line in place; "\r\x1b[K" clears it.
-#include "progress_line.h"
+#include "cli/progress_line.h"
 
 #include <utility>
 

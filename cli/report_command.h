@@ -4,31 +4,25 @@
 
 #include <cstdint>
 #include <istream>
-#include <map>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "inference_report.h"
-#include "report_table.h"
-#include "survey_file.h"
+#include "analysis/inference_report.h"
+#include "cli/common_options.h"
+#include "survey/output_cell.h"
+#include "survey/survey_reader.h"
 
 namespace kestrivo::cli {
 
 struct Options {
-    double level = 0.95;
-    Format format = Format::csv;
-    std::optional<std::int64_t> blocks_total;               // the city's number of blocks, K
-    std::map<std::string, std::int64_t> blocks_by_stratum;  // K_h of each stratum, by name
-    std::optional<std::string> stratum;  // the column whose values are the strata
-    bool pool = false;                   // visibility shared within each stratum
-    int bootstrap = 2000;                // replicates for the city's interval
-    std::uint64_t seed = 1;              // of the bootstrap's random stream
-    int jobs = 0;                        // threads fitting blocks; 0: every core
-    std::optional<std::string> plots;    // folder for the profile plots
-    int digits = kDefaultDigits;         // significant digits of every number
-    std::vector<std::string> files;      // "-" (or none at all): standard input
+    CommonOptions common;                 // level, format, blocks total, stratum, jobs, seed
+    bool pool = false;                    // visibility shared within each stratum
+    int bootstrap = 2000;                 // replicates for the city's interval
+    std::optional<std::string> plots;     // folder for the profile plots
+    int digits = survey::kDefaultDigits;  // significant digits of every number
+    std::vector<std::string> files;       // "-" (or none at all): standard input
 };
 
 /// Draws the profile plot of a fitted block (only with --plots).

@@ -11,5 +11,4 @@ function(kestrivo_library_digest target library function header)
     DEPENDS ${library} ${PROJECT_SOURCE_DIR}/cmake/write_library_digest.cmake
     COMMENT "Recording the SHA-256 of $<TARGET_FILE_NAME:${library}>")
   add_library(${target} STATIC ${source})
-  target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 endfunction()

@@ -3,9 +3,9 @@
 // before anything is evaluated.
 #include <cfenv>
 
-#include "kestrivo.h"
-#include "minimiser.h"
-#include "parameter_block.h"
+#include "library/kestrivo.h"
+#include "library/minimiser.h"
+#include "library/parameter_block.h"
 
 extern "C" void N_E04JYF(const int32_t* N, const int32_t* IBOUND, const double* BL,
                          const double* BU, double* X, double* F, int32_t* IW, const int32_t* LIW,
@@ -14,8 +14,8 @@ extern "C" void N_E04JYF(const int32_t* N, const int32_t* IBOUND, const double* 
     // Nothing to fit: evaluate in the caller's own floating-point environment and leave every
     // flag it raises for the caller to see.
     if (*N == 0) {
-        if (!kestrivo::valid_counts(IUSER)) {
-            *IFAIL = kestrivo::kInvalidArguments;
+        if (!kestrivo::library::valid_counts(IUSER)) {
+            *IFAIL = kestrivo::library::kInvalidArguments;
             return;
         }
         FUNCT1(N, X, F, IUSER, RUSER);
@@ -26,11 +26,12 @@ extern "C" void N_E04JYF(const int32_t* N, const int32_t* IBOUND, const double* 
     // met during the search are values, not signals. The same fixed environment, with all flags
     // clear, is set again afterwards: the caller's next flag test sees only its own arithmetic.
     std::fesetenv(FE_DFL_ENV);
-    if (kestrivo::valid_free_list(*N, IUSER) && kestrivo::valid_counts(IUSER)) {
-        kestrivo::E04JYF(N, IBOUND, FUNCT1, BL, BU, X, F, IW, LIW, W, LW, IUSER, RUSER, IFAIL);
+    if (kestrivo::library::valid_free_list(*N, IUSER) && kestrivo::library::valid_counts(IUSER)) {
+        kestrivo::library::E04JYF(N, IBOUND, FUNCT1, BL, BU, X, F, IW, LIW, W, LW, IUSER, RUSER,
+                                  IFAIL);
     } else {
         // A negative N lands here too.
-        *IFAIL = kestrivo::kInvalidArguments;
+        *IFAIL = kestrivo::library::kInvalidArguments;
     }
     std::fesetenv(FE_DFL_ENV);
 }

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "kestrivo.h"
+#include "library/kestrivo.h"
 
 namespace {
 

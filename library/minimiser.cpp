@@ -11,7 +11,7 @@
 //   have a second, higher maximum in another corner of the box, or a narrow deep one along an
 //   edge. A coarse grid over the box, both edges included, is evaluated, and the search starts
 //   again from each of its local minima that lies away from the best point found so far.
-#include "minimiser.h"
+#include "library/minimiser.h"
 
 #include <nlopt.h>
 
@@ -21,7 +21,7 @@
 #include <type_traits>
 #include <vector>
 
-namespace kestrivo {
+namespace kestrivo::library {
 namespace {
 
 // BOBYQA's trust region starts at this radius (in scaled units) unless the box is narrower.
@@ -308,4 +308,4 @@ void E04JYF(const int32_t* N, const int32_t* IBOUND, Objective FUNCT, const doub
     }
 }
 
-}  // namespace kestrivo
+}  // namespace kestrivo::library

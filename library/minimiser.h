@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-namespace kestrivo {
+namespace kestrivo::library {
 
 /// The objective's calling form: FC = f(XC(1..N)), with the parameter blocks passed through.
 using Objective = void (*)(const int32_t* N, const double* XC, double* FC, const int32_t* IUSER,
@@ -30,4 +30,4 @@ void E04JYF(const int32_t* N, const int32_t* IBOUND, Objective FUNCT, const doub
             const double* BU, double* X, double* F, int32_t* IW, const int32_t* LIW, double* W,
             const int32_t* LW, const int32_t* IUSER, const double* RUSER, int32_t* IFAIL) noexcept;
 
-}  // namespace kestrivo
+}  // namespace kestrivo::library

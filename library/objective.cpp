@@ -2,16 +2,16 @@
 // returns the negative log likelihood.
 #include <limits>
 
-#include "kestrivo.h"
-#include "parameter_block.h"
+#include "library/kestrivo.h"
+#include "library/parameter_block.h"
 
-using kestrivo::kParameterCount;
+using kestrivo::library::kParameterCount;
 
 extern "C" void FUNCT1(const int32_t* N, const double* XC, double* FC, const int32_t* IUSER,
                        const double* RUSER) {
     // Only a block inside the contract is read past N: anything else would send the reads below
     // wherever its numbers point.
-    if (!kestrivo::valid_free_list(*N, IUSER)) {
+    if (!kestrivo::library::valid_free_list(*N, IUSER)) {
         *FC = std::numeric_limits<double>::quiet_NaN();
         return;
     }
@@ -19,7 +19,7 @@ extern "C" void FUNCT1(const int32_t* N, const double* XC, double* FC, const int
 
     int32_t counts[4];
     for (int h = 0; h < 4; ++h)
-        counts[h] = IUSER[kestrivo::kFirstCountSlot - 1 + h];
+        counts[h] = IUSER[kestrivo::library::kFirstCountSlot - 1 + h];
 
     // Parameter k keeps its value in RUSER(4k - 3) and its scale in RUSER(4k - 2).
     double value[kParameterCount];

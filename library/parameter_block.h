@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace kestrivo {
+namespace kestrivo::library {
 
 inline constexpr int kParameterCount = 2;  // 1 = S, 2 = P
 inline constexpr int kFirstCountSlot = 10;
@@ -26,4 +26,4 @@ inline bool valid_counts(const int32_t* iuser) {
     return true;
 }
 
-}  // namespace kestrivo
+}  // namespace kestrivo::library

@@ -1,7 +1,7 @@
 // Names of the floating-point flags, for error messages.
-#include "float_checks.h"
+#include "platform/float_checks.h"
 
-namespace platform {
+namespace kestrivo::platform {
 
 std::string flag_names(int flags) {
     std::string names;
@@ -17,4 +17,4 @@ std::string flag_names(int flags) {
     return names;
 }
 
-}  // namespace platform
+}  // namespace kestrivo::platform

@@ -6,9 +6,9 @@
 #include <cfenv>
 #include <string>
 
-#include "runtime_error.h"
+#include "platform/runtime_error.h"
 
-namespace platform {
+namespace kestrivo::platform {
 
 inline constexpr int kCheckedFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
 
@@ -32,4 +32,4 @@ R checked(const char* what, R (*step)(P...), A... args) {
     return result;
 }
 
-}  // namespace platform
+}  // namespace kestrivo::platform

@@ -1,5 +1,5 @@
 // LibraryBinding over dlopen/dlsym with absolute paths, each file checked before it is loaded.
-#include "library_binding.h"
+#include "platform/library_binding.h"
 
 #include <dlfcn.h>
 #include <link.h>
@@ -11,9 +11,9 @@
 #include <optional>
 #include <vector>
 
-#include "runtime_error.h"
+#include "platform/runtime_error.h"
 
-namespace platform {
+namespace kestrivo::platform {
 namespace {
 
 #if defined(__x86_64__)
@@ -177,4 +177,4 @@ std::vector<std::string> kestrivo_library_paths(const std::string& executable_fo
             (folder / ".." / "lib" / "kestrivo" / file).lexically_normal().string()};
 }
 
-}  // namespace platform
+}  // namespace kestrivo::platform

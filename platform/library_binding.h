@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace kestrivo::platform {
 
 class LibraryBinding {
 public:
@@ -42,4 +42,4 @@ std::vector<std::string> kestrivo_library_paths(const std::string& executable_fo
 /// The SHA-256 of the file at `path` in lower-case hex, or "" when it cannot be read.
 std::string file_sha256(const std::string& path);
 
-}  // namespace platform
+}  // namespace kestrivo::platform

@@ -1,16 +1,17 @@
 // Text-to-number parsing and the number patterns, done on decimal digit strings so that rounding
 // is decided on the written digits, never on binary fractions.
-#include "number_text.h"
+#include "platform/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
 
-#include "quoted.h"
-#include "runtime_error.h"
+#include "platform/quoted.h"
+#include "platform/runtime_error.h"
 
-namespace platform {
+namespace kestrivo::platform {
 namespace {
 
 bool is_blank(char c) {
@@ -307,4 +308,17 @@ std::string printed_number(int32_t value) {
     return (value < 0 ? "" : " ") + std::to_string(value) + " ";
 }
 
-}  // namespace platform
+std::string digits_text(double value, int digits) {
+    if (std::isinf(value)) return value > 0 ? "inf" : "-inf";
+    if (std::isnan(value)) return "nan";
+    if (value == 0) return "0";  // never "-0"
+    char buffer[64];
+    const auto result =
+        digits >= kRoundTripDigits
+            ? std::to_chars(buffer, buffer + sizeof buffer, value)
+            : std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
+                            std::clamp(digits, 1, kRoundTripDigits));
+    return std::string(buffer, result.ptr);
+}
+
+}  // namespace kestrivo::platform

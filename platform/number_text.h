@@ -1,5 +1,6 @@
-// Conversions between texts and numbers, as the window reads and shows them. No widgets: a text
-// here is UTF-8 and the user's decimal separator is passed in.
+// Conversions between texts and numbers: as the window reads and shows them, and as every file
+// the programs write holds them. No widgets: a text here is UTF-8 and the user's decimal
+// separator is passed in.
 //
 // Reading: surrounding blanks and an exponent are accepted; the decimal separator is the user's,
 // and "." is accepted too, so the start texts read in any locale. "nan", "inf", hexadecimal and an
@@ -11,13 +12,16 @@
 // Writing: every pattern first writes the double with 15 significant digits and rounds that text,
 // a half away from zero, so 0.175 gives "0.18" although its stored double lies just below 0.175.
 // Infinities and NaN are written "Infinity", "-Infinity" and "NaN".
+//
+// Files (reports, plans, survey files) hold numbers in the C locale, to a number of significant
+// digits: digits_text is the one writer of them.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-namespace platform {
+namespace kestrivo::platform {
 
 struct NumberLocale {
     std::string decimal_point = ".";
@@ -46,4 +50,14 @@ std::string printed_number(double value, const NumberLocale& locale);
 std::string printed_number(float value, const NumberLocale& locale);
 std::string printed_number(int32_t value);
 
-}  // namespace platform
+/// The most significant digits a double needs: with these, digits_text writes the shortest text
+/// that reads back to the same double.
+inline constexpr int kRoundTripDigits = 17;
+
+/// `value` in a file: `digits` significant digits ("." as the point, an exponent where printf's
+/// %g writes one, trailing zeros dropped), or with kRoundTripDigits or more the shortest form that
+/// reads back to the same double. "0" for either zero, "inf" and "-inf" for the infinities, "nan"
+/// for NaN.
+std::string digits_text(double value, int digits);
+
+}  // namespace kestrivo::platform

@@ -1,7 +1,7 @@
 // quoted: the cut steps back over UTF-8 continuation bytes so no character is split.
-#include "quoted.h"
+#include "platform/quoted.h"
 
-namespace platform {
+namespace kestrivo::platform {
 
 std::string quoted(std::string_view text) {
     constexpr std::size_t kShown = 40;
@@ -12,4 +12,4 @@ std::string quoted(std::string_view text) {
     return "\"" + std::string(text.substr(0, cut)) + "...\"";
 }
 
-}  // namespace platform
+}  // namespace kestrivo::platform

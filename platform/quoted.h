@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
+namespace kestrivo::platform {
 
 /// `text` in double quotes; beyond 40 bytes it is cut at a character boundary and ends "...".
 std::string quoted(std::string_view text);
 
-}  // namespace platform
+}  // namespace kestrivo::platform

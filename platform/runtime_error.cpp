@@ -1,7 +1,7 @@
 // Titles and report texts of the run-time errors.
-#include "runtime_error.h"
+#include "platform/runtime_error.h"
 
-namespace platform {
+namespace kestrivo::platform {
 
 const char* kind_title(ErrorKind kind) {
     switch (kind) {
@@ -33,4 +33,4 @@ std::string RuntimeError::report() const {
     return std::string(kind_title(kind_)) + ": " + what();
 }
 
-}  // namespace platform
+}  // namespace kestrivo::platform

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace platform {
+namespace kestrivo::platform {
 
 enum class ErrorKind {
     TypeMismatch,         // a text that is not a number
@@ -38,4 +38,4 @@ private:
     ErrorKind kind_;
 };
 
-}  // namespace platform
+}  // namespace kestrivo::platform

@@ -1,9 +1,9 @@
 // write_text_lines over write_whole_file.
-#include "text_file.h"
+#include "platform/text_file.h"
 
-#include "whole_file.h"
+#include "platform/whole_file.h"
 
-namespace platform {
+namespace kestrivo::platform {
 
 void write_text_lines(const std::string& path, const std::vector<std::string>& lines) {
     std::string bytes;
@@ -14,4 +14,4 @@ void write_text_lines(const std::string& path, const std::vector<std::string>& l
     write_whole_file(path, bytes);
 }
 
-}  // namespace platform
+}  // namespace kestrivo::platform

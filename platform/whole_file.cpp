@@ -1,6 +1,6 @@
 // write_whole_file over POSIX calls: a temporary file created exclusively beside the target,
 // every write checked, fsync before the rename.
-#include "whole_file.h"
+#include "platform/whole_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,9 +11,9 @@
 #include <filesystem>
 #include <random>
 
-#include "runtime_error.h"
+#include "platform/runtime_error.h"
 
-namespace platform {
+namespace kestrivo::platform {
 namespace {
 
 [[noreturn]] void file_error(const std::string& path, const std::string& what) {
@@ -133,4 +133,4 @@ void write_whole_file(const std::string& path, std::string_view bytes) {
     }
 }
 
-}  // namespace platform
+}  // namespace kestrivo::platform

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
+namespace kestrivo::platform {
 
 /// Replaces the contents of `path` by `bytes`.
 ///
@@ -21,4 +21,4 @@ namespace platform {
 /// Throws a FileError RuntimeError naming the file and giving the system's reason.
 void write_whole_file(const std::string& path, std::string_view bytes);
 
-}  // namespace platform
+}  // namespace kestrivo::platform

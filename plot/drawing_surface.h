@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace platform {
+namespace kestrivo::plot {
 
 /// Colours are 0x00BBGGRR: 0xC00000 is blue 192, 0x0000FF pure red.
 using Colour = std::uint32_t;
@@ -43,4 +43,4 @@ public:
     virtual void print(std::string_view text) = 0;
 };
 
-}  // namespace platform
+}  // namespace kestrivo::plot

@@ -1,12 +1,12 @@
 // The drawing primitives every surface shares, and the surface over a painter.
-#include "painter_surface.h"
+#include "plot/painter_surface.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
 
-namespace platform {
+namespace kestrivo::plot {
 
 QColor to_qcolor(Colour colour) {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
@@ -61,4 +61,4 @@ void PainterSurface::print(std::string_view text) {
     x_ = 0;
 }
 
-}  // namespace platform
+}  // namespace kestrivo::plot

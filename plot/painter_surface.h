@@ -8,11 +8,11 @@
 #include <QSizeF>
 #include <string_view>
 
-#include "drawing_surface.h"
+#include "plot/drawing_surface.h"
 
 class QPainter;
 
-namespace platform {
+namespace kestrivo::plot {
 
 /// The state a surface keeps between calls: fore colour, pen style and current position.
 class SurfaceState : public DrawingSurface {
@@ -67,4 +67,4 @@ private:
     QColor background_;
 };
 
-}  // namespace platform
+}  // namespace kestrivo::plot

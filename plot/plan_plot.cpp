@@ -1,20 +1,22 @@
 // draw_plan_plot: x proportional to k (the plan's steps are uneven), labels under the points
 // that have room, then the captions, the target line and the recommendation.
-#include "plan_plot.h"
+#include "plot/plan_plot.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 
+namespace kestrivo::plot {
+
 namespace {
 
-constexpr platform::Colour kBlack = 0;
-constexpr platform::Colour kRed = 0x0000FF;
-constexpr platform::Colour kCurve = 0xC00000;
+constexpr plot::Colour kBlack = 0;
+constexpr plot::Colour kRed = 0x0000FF;
+constexpr plot::Colour kCurve = 0xC00000;
 
 }  // namespace
 
-void draw_plan_plot(platform::DrawingSurface& surface, std::span<const double> k,
+void draw_plan_plot(plot::DrawingSurface& surface, std::span<const double> k,
                     std::span<const double> half_width, double target, double assurance,
                     std::optional<std::int64_t> recommended, const platform::NumberLocale& locale) {
     surface.set_fore_colour(kBlack);
@@ -73,7 +75,7 @@ void draw_plan_plot(platform::DrawingSurface& surface, std::span<const double> k
     surface.print("half-width met in " + platform::format_pattern(assurance * 100, "0", locale) +
                   "% of surveys");
 
-    surface.set_draw_style(platform::DrawStyle::Dashed);
+    surface.set_draw_style(plot::DrawStyle::Dashed);
     const float yt = y_of(target);
     surface.line(x_of(k_low), yt, x_of(k_high), yt, kRed);
     surface.set_fore_colour(kRed);
@@ -87,6 +89,8 @@ void draw_plan_plot(platform::DrawingSurface& surface, std::span<const double> k
         surface.set_current_y(y_of(y_max));
         surface.print("k = " + std::to_string(*recommended));
     }
-    surface.set_draw_style(platform::DrawStyle::Solid);
+    surface.set_draw_style(plot::DrawStyle::Solid);
     surface.set_fore_colour(kBlack);
 }
+
+}  // namespace kestrivo::plot

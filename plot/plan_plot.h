@@ -9,11 +9,15 @@
 #include <optional>
 #include <span>
 
-#include "drawing_surface.h"
 #include "platform/number_text.h"
+#include "plot/drawing_surface.h"
+
+namespace kestrivo::plot {
 
 /// Draws the points (k[i], half_width[i]), k ascending, on a cleared `surface`; `assurance` names
 /// the series ("80% of surveys"). Points that are not finite (no interval) are left out.
-void draw_plan_plot(platform::DrawingSurface& surface, std::span<const double> k,
+void draw_plan_plot(plot::DrawingSurface& surface, std::span<const double> k,
                     std::span<const double> half_width, double target, double assurance,
                     std::optional<std::int64_t> recommended, const platform::NumberLocale& locale);
+
+}  // namespace kestrivo::plot

@@ -1,18 +1,20 @@
 // PlotCurve in the order the picture is built: range, scales, curve with ticks and labels,
 // captions, confidence line.
-#include "plot_curve.h"
+#include "plot/plot_curve.h"
 
 #include <cmath>
 
 #include "platform/float_checks.h"
 #include "platform/runtime_error.h"
 
+namespace kestrivo::plot {
+
 using platform::checked;
 
 namespace {
 
-constexpr platform::Colour kBlack = 0;
-constexpr platform::Colour kRed = 0x0000FF;
+constexpr plot::Colour kBlack = 0;
+constexpr plot::Colour kRed = 0x0000FF;
 
 float element(std::span<const float> values, int i) {
     if (i < 1 || static_cast<std::size_t>(i) > values.size()) {
@@ -68,9 +70,9 @@ Mapping scales(float sw, float sh, int16_t nPts, float yMax, float yMin) {
 
 }  // namespace
 
-void PlotCurve(platform::DrawingSurface& picLL, std::span<const float> yValues,
+void PlotCurve(plot::DrawingSurface& picLL, std::span<const float> yValues,
                std::span<const float> xLabels, int16_t nPts, std::string_view seriesLabel,
-               int16_t labelY, platform::Colour lineColour, int16_t autoScale, bool optP,
+               int16_t labelY, plot::Colour lineColour, int16_t autoScale, bool optP,
                const platform::NumberLocale& locale) {
     picLL.set_fore_colour(kBlack);
 
@@ -126,8 +128,10 @@ void PlotCurve(platform::DrawingSurface& picLL, std::span<const float> yValues,
     picLL.set_current_y(labelY);
     picLL.print(seriesLabel);
 
-    picLL.set_draw_style(platform::DrawStyle::Dashed);
+    picLL.set_draw_style(plot::DrawStyle::Dashed);
     const float yc = map.y(double(yMax) - 1.92);
     picLL.line(map.x(1), yc, map.x(nPts), yc, kRed);
-    picLL.set_draw_style(platform::DrawStyle::Solid);
+    picLL.set_draw_style(plot::DrawStyle::Solid);
 }
+
+}  // namespace kestrivo::plot

@@ -8,15 +8,19 @@
 #include <span>
 #include <string_view>
 
-#include "drawing_surface.h"
 #include "platform/number_text.h"
+#include "plot/drawing_surface.h"
+
+namespace kestrivo::plot {
 
 /// Draws points 1..nPts of `yValues` (element i is point i, numbered from 1). `xLabels`(i) is
 /// printed under point i for i >= 2. `optP` chooses the caption "% seen" (P profiled) or "% stay".
 /// All geometry is in single precision. Values that are not finite take no part in the y range
 /// and no segment is drawn to or from them. With no y range to show (nothing finite, a single
 /// value, or `autoScale` false) only the fore colour is set to black.
-void PlotCurve(platform::DrawingSurface& picLL, std::span<const float> yValues,
+void PlotCurve(plot::DrawingSurface& picLL, std::span<const float> yValues,
                std::span<const float> xLabels, int16_t nPts, std::string_view seriesLabel,
-               int16_t labelY, platform::Colour lineColour, int16_t autoScale, bool optP,
+               int16_t labelY, plot::Colour lineColour, int16_t autoScale, bool optP,
                const platform::NumberLocale& locale);
+
+}  // namespace kestrivo::plot

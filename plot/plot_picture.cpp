@@ -1,18 +1,20 @@
 // draw_plot: PlotCurve with the window's arguments, and the empty range said in words.
-#include "plot_picture.h"
+#include "plot/plot_picture.h"
 
-#include "plot_curve.h"
+#include "plot/plot_curve.h"
+
+namespace kestrivo::plot {
 
 namespace {
 
-constexpr platform::Colour kCurveColour = 0xC00000;
+constexpr plot::Colour kCurveColour = 0xC00000;
 constexpr const char* kNoProfilePoint =
     "The plotting range holds no point of the profile: make the % plotting range larger "
     "(for example 30).";
 
 }  // namespace
 
-void draw_plot(platform::DrawingSurface& surface, const PlotPicture& picture,
+void draw_plot(plot::DrawingSurface& surface, const PlotPicture& picture,
                const platform::NumberLocale& locale) {
     if (!picture.shown) return;
     PlotCurve(surface, picture.y, picture.x, static_cast<int16_t>(picture.y.size()),
@@ -24,3 +26,5 @@ void draw_plot(platform::DrawingSurface& surface, const PlotPicture& picture,
         surface.print(kNoProfilePoint);
     }
 }
+
+}  // namespace kestrivo::plot

@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "drawing_surface.h"
 #include "platform/number_text.h"
+#include "plot/drawing_surface.h"
+
+namespace kestrivo::plot {
 
 struct PlotPicture {
     bool shown = false;       // false: the plot area is blank
@@ -21,5 +23,7 @@ struct PlotPicture {
 
 /// Draws `picture` on a cleared `surface`: the profile curve with its labels and the 1.92 line,
 /// or the sentence that the plotting range holds no point.
-void draw_plot(platform::DrawingSurface& surface, const PlotPicture& picture,
+void draw_plot(plot::DrawingSurface& surface, const PlotPicture& picture,
                const platform::NumberLocale& locale);
+
+}  // namespace kestrivo::plot

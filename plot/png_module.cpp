@@ -1,6 +1,6 @@
 // libkestrivo-plot.so: the window's draw_plot on a PainterSurface over an image, saved as PNG. The
 // Qt application it needs is made on the first call, offscreen, and lives until the process ends.
-#include "png_module.h"
+#include "plot/png_module.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -12,10 +12,13 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "painter_surface.h"
-#include "plan_plot.h"
-#include "plot_picture.h"
-#include "window_font.h"
+#include "plot/painter_surface.h"
+#include "plot/plan_plot.h"
+#include "plot/plot_picture.h"
+#include "plot/window_font.h"
+
+using namespace kestrivo;
+using namespace kestrivo::plot;
 
 namespace {
 
@@ -76,8 +79,8 @@ extern "C" __attribute__((visibility("default"))) int kestrivo_plot_png(
         {
             QPainter painter(&image);
             painter.setRenderHint(QPainter::TextAntialiasing);
-            platform::PainterSurface surface(painter, QSizeF(kWidth, kHeight),
-                                             platform::window_font(8.25), Qt::white);
+            plot::PainterSurface surface(painter, QSizeF(kWidth, kHeight), plot::window_font(8.25),
+                                         Qt::white);
             surface.clear();
             draw_plot(surface, picture, platform::NumberLocale{".", ""});
         }
@@ -101,8 +104,8 @@ extern "C" __attribute__((visibility("default"))) int kestrivo_plan_plot(
         const auto paint = [&](QPaintDevice& device) {
             QPainter painter(&device);
             painter.setRenderHint(QPainter::TextAntialiasing);
-            platform::PainterSurface surface(painter, QSizeF(kWidth, kHeight),
-                                             platform::window_font(8.25), Qt::white);
+            plot::PainterSurface surface(painter, QSizeF(kWidth, kHeight), plot::window_font(8.25),
+                                         Qt::white);
             surface.clear();
             draw_plan_plot(
                 surface, {k, std::size_t(points)}, {half_width, std::size_t(points)}, target,

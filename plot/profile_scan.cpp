@@ -1,7 +1,9 @@
 // The profile grid's arithmetic, each step checked for floating-point errors.
-#include "profile_scan.h"
+#include "plot/profile_scan.h"
 
 #include "platform/float_checks.h"
+
+namespace kestrivo::plot {
 
 using platform::checked;
 
@@ -38,3 +40,5 @@ float profile_label(double value, const platform::NumberLocale& locale) {
         "the profile's x label", +[](double v) { return v * 100; }, value);
     return platform::text_to_single(platform::format_pattern(percent, "0", locale), locale);
 }
+
+}  // namespace kestrivo::plot

@@ -5,6 +5,8 @@
 
 #include "platform/number_text.h"
 
+namespace kestrivo::plot {
+
 /// profLo, profHi and profStep of the scan.
 struct ProfileRange {
     float lo;    // (1 - r/100) x theta as a two-decimal text, read as single; at least 0.01
@@ -33,3 +35,5 @@ private:
 
 /// The x label of a scanned value: value x 100 written with the pattern "0", read back as single.
 float profile_label(double value, const platform::NumberLocale& locale);
+
+}  // namespace kestrivo::plot

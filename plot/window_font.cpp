@@ -1,9 +1,9 @@
 // window_font: the face asked for by name, with substitutes of the same widths.
-#include "window_font.h"
+#include "plot/window_font.h"
 
 #include <QStringList>
 
-namespace platform {
+namespace kestrivo::plot {
 
 // Where the face is missing, one with its widths (Arial's, which Liberation Sans shares) keeps the
 // labels inside their boxes; failing those the system's sans-serif face is used at the same size.
@@ -18,4 +18,4 @@ QFont window_font(qreal points, bool bold) {
     return font;
 }
 
-}  // namespace platform
+}  // namespace kestrivo::plot

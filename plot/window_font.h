@@ -4,9 +4,9 @@
 
 #include <QFont>
 
-namespace platform {
+namespace kestrivo::plot {
 
 /// The window's font at `points`, regular or bold.
 QFont window_font(qreal points, bool bold = false);
 
-}  // namespace platform
+}  // namespace kestrivo::plot

@@ -1,6 +1,6 @@
 // BlockPicker: a table of the blocks, the first chosen, Return or a double click to open one; a
 // find box above it narrows the table as the user types.
-#include "block_picker.h"
+#include "window/block_picker.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+namespace kestrivo::window {
 
 BlockPicker::BlockPicker(const kestrivo::survey::Header& header,
                          const std::vector<kestrivo::survey::Row>& rows, QWidget* parent)
@@ -105,3 +107,5 @@ int choose_block(QWidget* parent, const kestrivo::survey::Header& header,
     BlockPicker picker(header, rows, parent);
     return picker.exec() == QDialog::Accepted ? picker.chosen() : -1;
 }
+
+}  // namespace kestrivo::window

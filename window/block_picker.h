@@ -5,10 +5,12 @@
 #include <QDialog>
 #include <vector>
 
-#include "survey_file.h"
+#include "survey/survey_reader.h"
 
 class QLineEdit;
 class QTableWidget;
+
+namespace kestrivo::window {
 
 class BlockPicker : public QDialog {
 public:
@@ -34,3 +36,5 @@ private:
 /// Shows the picker and returns the row chosen, or -1 when the user cancels.
 int choose_block(QWidget* parent, const kestrivo::survey::Header& header,
                  const std::vector<kestrivo::survey::Row>& rows);
+
+}  // namespace kestrivo::window

@@ -1,7 +1,7 @@
 // Form1: builds the window from its layout table, sets the help text, and runs the two commands
 // so that a run-time error ends the command, not the program.
-#include "form1.h"
-#include "library_digest.h"
+#include "window/form1.h"
+#include "library/library_digest.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -15,13 +15,15 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
-#include "help_text.h"
-#include "picture_box.h"
 #include "platform/library_binding.h"
 #include "platform/quoted.h"
 #include "platform/runtime_error.h"
 #include "plot/window_font.h"
-#include "report_strip.h"
+#include "window/help_text.h"
+#include "window/picture_box.h"
+#include "window/report_strip.h"
+
+namespace kestrivo::window {
 
 namespace {
 
@@ -37,7 +39,7 @@ QLabel* label(QWidget* parent, const char* text, QRect where, bool bold = false)
     auto* l = new QLabel(QString::fromUtf8(text), parent);
     l->setGeometry(where);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (bold) l->setFont(platform::window_font(8.25, true));
+    if (bold) l->setFont(plot::window_font(8.25, true));
     return l;
 }
 
@@ -67,7 +69,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
         kestrivo_library_sha256());
 
     setWindowTitle(QStringLiteral("Form1"));
-    setFont(platform::window_font(8.25, false));
+    setFont(plot::window_font(8.25, false));
     client = new QWidget(this);
     create_controls();
     name_controls();
@@ -126,7 +128,7 @@ void Form1::create_controls() {
     txtHist[0] = text_box(client, "30", twips(4800, 2925, 375, 285));
     Label3 = label(client, "% plotting range", twips(5400, 2940, 1215, 255));
 
-    picLL = new platform::PictureBox(client);
+    picLL = new window::PictureBox(client);
     picLL->setGeometry(twips(240, 3360, 14295, 5775));
 
     lblReport = label(client, "", twips(6720, 2670, 7815, 690));
@@ -139,10 +141,10 @@ void Form1::create_controls() {
     Command2->setGeometry(twips(1680, 120, 1095, 255));
 
     Label10 = label(client, "Label10", twips(7080, 120, 7455, 3135));
-    Label10->setFont(platform::window_font(9.75, true));
+    Label10->setFont(plot::window_font(9.75, true));
     Label10->setWordWrap(true);
     QPalette blue = Label10->palette();
-    blue.setColor(QPalette::WindowText, platform::to_qcolor(0xC00000));
+    blue.setColor(QPalette::WindowText, plot::to_qcolor(0xC00000));
     Label10->setPalette(blue);
 
     connect(Command1, &QPushButton::clicked, this, [this] { run_command(&Form1::Command1_Click); });
@@ -259,3 +261,5 @@ kestrivo_n_e04jyf_fn Form1::fit_entry() {
     }
     return fit_entry_;
 }
+
+}  // namespace kestrivo::window

@@ -12,14 +12,13 @@
 #include <optional>
 #include <vector>
 
-#include "inference_report.h"
-#include "kestrivo.h"
-#include "one_based.h"
+#include "analysis/inference_report.h"
+#include "library/kestrivo.h"
 #include "platform/number_text.h"
 #include "plot/plot_picture.h"
-#include "survey_file.h"
+#include "survey/survey_reader.h"
+#include "window/one_based.h"
 
-struct ProfileRange;
 class QAction;
 class QMenuBar;
 class QPrinter;
@@ -29,11 +28,18 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace platform {
+namespace kestrivo::platform {
 class LibraryBinding;
-class PictureBox;
 class RuntimeError;
-}  // namespace platform
+}  // namespace kestrivo::platform
+
+namespace kestrivo::plot {
+struct ProfileRange;
+}  // namespace kestrivo::plot
+
+namespace kestrivo::window {
+
+class PictureBox;
 
 class Form1 : public QWidget {
 public:
@@ -97,7 +103,7 @@ public:
     QLabel* Label9 = nullptr;
     QLabel* Label10 = nullptr;
     QLabel* Label11 = nullptr;
-    platform::PictureBox* picLL = nullptr;
+    PictureBox* picLL = nullptr;
     /// The inference report, in the strip right of "% plotting range" between the help text and
     /// the plot: empty until an estimate completes.
     QLabel* lblReport = nullptr;
@@ -151,7 +157,7 @@ private:
     double number_in(const QLineEdit* box, const char* box_name) const;
     /// A probability read from `box`: a number from 0 to 1, or an InvalidInput error naming it.
     double share_in(const QLineEdit* box, const char* box_name) const;
-    ProfileRange plotting_range(double theta);
+    plot::ProfileRange plotting_range(double theta);
     platform::RuntimeError no_estimate(int32_t ifail, double f) const;
     /// Takes back what a stopped estimate must not leave beside its data: the maximum log
     /// likelihood and the plot, and with `including_estimates` the percentage seen.
@@ -168,7 +174,7 @@ private:
     platform::NumberLocale locale_;
     ErrorReporter report_;
     Dialogs dialogs_;
-    PlotPicture picture_;
+    plot::PlotPicture picture_;
     std::optional<kestrivo::analysis::Report> last_report_;
     std::unique_ptr<platform::LibraryBinding> library_;
     kestrivo_n_e04jyf_fn fit_entry_ = nullptr;
@@ -177,3 +183,5 @@ private:
 /// The user guide Help shows: the README's parts about using Kestrivo, without those about
 /// building, testing and changing it.
 std::string user_guide(const std::string& readme);
+
+}  // namespace kestrivo::window

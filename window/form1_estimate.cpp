@@ -7,12 +7,14 @@
 #include <QRadioButton>
 #include <cmath>
 
-#include "form1.h"
-#include "picture_box.h"
 #include "platform/float_checks.h"
 #include "platform/quoted.h"
 #include "platform/text_file.h"
 #include "plot/profile_scan.h"
+#include "window/form1.h"
+#include "window/picture_box.h"
+
+namespace kestrivo::window {
 
 using platform::checked;
 
@@ -131,7 +133,7 @@ void Form1::Command1_Click() {
 
     // From here the window shows the new estimates. Should the command stop before the maximum
     // log likelihood is shown, the previous data's maximum and plot must not stand beside them.
-    ProfileRange range{};
+    plot::ProfileRange range{};
     double maximum = 0;
     try {
         // The share of all dogs seen on one count, from the estimates as they are shown.
@@ -162,7 +164,7 @@ void Form1::Command1_Click() {
     IUSER(2) = optP->isChecked() ? 1 : 2;
     OneBased<float, 100> profX, profY;
     profCount = 0;
-    for (ProfileWalk walk(range); walk.more(); walk.advance()) {
+    for (plot::ProfileWalk walk(range); walk.more(); walk.advance()) {
         if (optP->isChecked()) {
             RUSER(5) = walk.value();
         } else {
@@ -172,11 +174,11 @@ void Form1::Command1_Click() {
         profCount += 1;
         profY(profCount) = checked(
             "a profile log likelihood", +[](double f) { return static_cast<float>(-f); }, d.F);
-        profX(profCount) = profile_label(walk.value(), locale_);
+        profX(profCount) = plot::profile_label(walk.value(), locale_);
     }
 
     // The picture is kept, so that it can be exported, printed and copied as it is shown.
-    picture_ = PlotPicture{};
+    picture_ = plot::PlotPicture{};
     picture_.shown = true;
     picture_.y.assign(profY.data(), profY.data() + profCount);
     picture_.x.assign(profX.data(), profX.data() + profCount);
@@ -193,10 +195,10 @@ void Form1::Command1_Click() {
 
 // The range of the profile from the "% plotting range" box. A range so wide that its ends leave
 // single precision is refused in the box's own words, not in those of a number nobody typed.
-ProfileRange Form1::plotting_range(double theta) {
+plot::ProfileRange Form1::plotting_range(double theta) {
     const double r = number_in(txtHist[0], "% plotting range");
     try {
-        return profile_range(theta, r, locale_);
+        return plot::profile_range(theta, r, locale_);
     } catch (const platform::RuntimeError& error) {
         throw platform::RuntimeError(
             error.kind(), "in the % plotting range box, " +
@@ -224,13 +226,13 @@ platform::RuntimeError Form1::no_estimate(int32_t ifail, double f) const {
 void Form1::clear_results(bool including_estimates) {
     if (including_estimates) Label11->setText(QString());
     Label9->setVisible(false);
-    picture_ = PlotPicture{};
+    picture_ = plot::PlotPicture{};
     show_plot();
 }
 
 void Form1::show_plot() {
     picLL->clear();
-    draw_plot(*picLL, picture_, locale_);
+    plot::draw_plot(*picLL, picture_, locale_);
     picLL->setAccessibleDescription(QString::fromStdString(
         picture_.shown ? picture_.description : std::string("No plot yet.")));
 }
@@ -249,3 +251,5 @@ void Form1::WriteUserFile() {
         lines.push_back(platform::printed_number(RUSER(i), locale_));
     platform::write_text_lines("user.txt", lines);
 }
+
+}  // namespace kestrivo::window

@@ -22,13 +22,15 @@
 #include <memory>
 #include <sstream>
 
-#include "block_picker.h"
-#include "form1.h"
-#include "picture_box.h"
 #include "platform/runtime_error.h"
 #include "platform/whole_file.h"
-#include "plot_export.h"
-#include "report_strip.h"
+#include "window/block_picker.h"
+#include "window/form1.h"
+#include "window/picture_box.h"
+#include "window/plot_export.h"
+#include "window/report_strip.h"
+
+namespace kestrivo::window {
 
 namespace {
 
@@ -239,3 +241,5 @@ void Form1::show_about() {
             .arg(CSV_MINOR)
             .arg(CSV_RELEASE));
 }
+
+}  // namespace kestrivo::window

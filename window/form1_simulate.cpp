@@ -3,8 +3,10 @@
 #include <QLineEdit>
 #include <cmath>
 
-#include "form1.h"
 #include "platform/float_checks.h"
+#include "window/form1.h"
+
+namespace kestrivo::window {
 
 using platform::checked;
 
@@ -32,3 +34,5 @@ void Form1::Command2_Click() {
     show(3, checked("the expected frequency of 1,0,1", seen_once, P, f));
     show(4, checked("the expected frequency of 1,1,0", seen_once, P, f));
 }
+
+}  // namespace kestrivo::window

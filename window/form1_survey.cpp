@@ -7,14 +7,17 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cstring>
 #include <fstream>
 
-#include "form1.h"
+#include "analysis/pooled_visibility.h"
 #include "platform/runtime_error.h"
 #include "platform/whole_file.h"
-#include "survey_design.h"
+#include "survey/counts_file.h"
+#include "survey/design_builder.h"
+#include "window/form1.h"
+
+namespace kestrivo::window {
 
 namespace {
 
@@ -27,25 +30,26 @@ constexpr off_t kLargestSurvey = off_t{64} << 20;
 }
 
 // The entry "whole survey (pooled)": the summed counts of every block that could be read, with S
-// held when every block holds it at one value.
-kestrivo::survey::Row whole_survey(const std::vector<kestrivo::survey::Row>& rows) {
+// held when every block holds it at one value; the survey as one stratum of the one design
+// builder, so it refuses to pool what kestrivo-report refuses, in the same words.
+kestrivo::survey::Row whole_survey(const kestrivo::survey::Header& header,
+                                   const std::vector<kestrivo::survey::Row>& rows) {
     kestrivo::survey::Row whole;
     whole.label = "whole survey (pooled)";
-    kestrivo::analysis::Stratum all;
-    for (const kestrivo::survey::Row& row : rows) {
-        if (row.error.empty()) all.add(row.counts, row.s_held);
-    }
     whole.carried.assign(rows.front().carried.size(), "");
-    const std::optional<kestrivo::analysis::Counts> sum =
-        kestrivo::analysis::summed_counts(all.blocks);
-    if (all.blocks.empty()) {
+    kestrivo::survey::DesignBuilder builder({});
+    builder.begin_file(header, "");
+    for (const kestrivo::survey::Row& row : rows)
+        builder.add(row);
+    const kestrivo::survey::BuiltDesign built = builder.build();
+    if (!built.design || built.design->strata.empty()) {
         whole.error = "no block of the survey could be read, so there is nothing to pool";
-    } else if (all.s_held_differs) {
-        whole.error = "the blocks hold S at different values, so they share no one visibility";
-    } else if (!sum) {
-        whole.error = "a summed count exceeds 2147483647 dogs, more than the fit takes";
-    } else {
-        whole.counts = *sum;
+        return whole;
+    }
+    const kestrivo::analysis::Stratum& all = built.design->strata.front();
+    whole.error = kestrivo::analysis::why_not_pooled(all);
+    if (whole.error.empty()) {
+        whole.counts = *kestrivo::analysis::summed_counts(all.blocks);
         whole.s_held = all.s_held;
     }
     return whole;
@@ -107,7 +111,7 @@ void Form1::open_survey_file(const QString& path) {
 
     // Several blocks: the whole survey comes first, its histories summed as one sample, so the
     // estimate and its report are those of visibility shared by every block.
-    if (rows.size() > 1) rows.insert(rows.begin(), whole_survey(rows));
+    if (rows.size() > 1) rows.insert(rows.begin(), whole_survey(header, rows));
     const int chosen = rows.size() == 1 ? 0 : dialogs_.choose_block(header, rows);
     if (chosen < 0 || chosen >= int(rows.size())) return;
     const kestrivo::survey::Row& row = rows[std::size_t(chosen)];
@@ -134,23 +138,16 @@ void Form1::save_counts() {
 void Form1::save_counts_to(const QString& path) {
     // The boxes are read as the estimate reads them, with the same messages.
     static const char* const kCountBoxes[] = {"", "1,0,0", "1,1,1", "1,0,1", "1,1,0"};
-    std::string header = "c100,c111,c101,c110", row;
-    for (int h = 1; h <= 4; ++h) {
-        row +=
-            (h > 1 ? "," : "") + std::to_string(count_in(txtHist[std::size_t(h)], kCountBoxes[h]));
-    }
-    if (!chkS->isChecked()) {
-        const double s = share_in(txtS, "S");
-        char text[32];
-        const auto end = std::to_chars(text, text + sizeof text, s).ptr;
-        header += ",s_held";
-        row += "," + std::string(text, end);
-    }
+    kestrivo::analysis::Counts counts{};
+    for (int h = 1; h <= 4; ++h)
+        counts[std::size_t(h - 1)] = count_in(txtHist[std::size_t(h)], kCountBoxes[h]);
+    std::optional<double> s_held;
+    if (!chkS->isChecked()) s_held = share_in(txtS, "S");
     std::string name = path.toStdString();
     const bool extended = name.find('.', name.find_last_of('/') + 1) == std::string::npos;
     if (extended) name += ".csv";
     if (!may_replace(name, extended)) return;
-    platform::write_whole_file(name, header + "\r\n" + row + "\r\n");
+    platform::write_whole_file(name, kestrivo::survey::one_block_survey(counts, s_held));
 }
 
 bool Form1::may_replace(const std::string& name, bool not_yet_asked) {
@@ -166,3 +163,5 @@ bool Form1::may_replace(const std::string& name, bool not_yet_asked) {
     if (!not_yet_asked) return true;
     return dialogs_.confirm(QStringLiteral("%1 already exists. Replace it?").arg(file));
 }
+
+}  // namespace kestrivo::window

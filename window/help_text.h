@@ -2,6 +2,8 @@
 // spaces after full stops belong to the text.
 #pragma once
 
+namespace kestrivo::window {
+
 inline constexpr const char* kHelpText =
     "This program can be used to estimate the proportion of free-roaming dogs "
     "seen on a count of a city block.  A sample of individually distinct dogs are "
@@ -16,3 +18,5 @@ inline constexpr const char* kHelpText =
     "with ML curve.  Uncheck check box and set S to 0 to see effect of assuming all dogs equally "
     "visible on P "
     "estimate.";
+
+}  // namespace kestrivo::window

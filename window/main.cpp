@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "form1.h"
+#include "window/form1.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
         qt_message_output(type, QMessageLogContext(), message);
     g_held_messages.clear();
 
-    Form1 window;
+    kestrivo::window::Form1 window;
     window.show();
     return QApplication::exec();
 }

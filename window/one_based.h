@@ -7,6 +7,8 @@
 
 #include "platform/runtime_error.h"
 
+namespace kestrivo::window {
+
 template <class T, int N>
 class OneBased {
 public:
@@ -28,3 +30,5 @@ private:
     }
     std::array<T, N> items_{};
 };
+
+}  // namespace kestrivo::window

@@ -1,10 +1,10 @@
 // PictureBox: draws into an image the size of its inner area and paints that image.
-#include "picture_box.h"
+#include "window/picture_box.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
-namespace platform {
+namespace kestrivo::window {
 
 PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -58,9 +58,9 @@ void PictureBox::line(float x1, float y1, float x2, float y2) {
     line(x1, y1, x2, y2, fore_);
 }
 
-void PictureBox::line(float x1, float y1, float x2, float y2, Colour colour) {
+void PictureBox::line(float x1, float y1, float x2, float y2, plot::Colour colour) {
     QPainter painter(&image_);
-    paint_line(painter, x1, y1, x2, y2, colour, style_);
+    plot::paint_line(painter, x1, y1, x2, y2, colour, style_);
     x_ = x2;
     y_ = y2;
     update();
@@ -68,9 +68,9 @@ void PictureBox::line(float x1, float y1, float x2, float y2, Colour colour) {
 
 void PictureBox::print(std::string_view text) {
     QPainter painter(&image_);
-    y_ += paint_text(painter, x_, y_, text, fore_, font());
+    y_ += plot::paint_text(painter, x_, y_, text, fore_, font());
     x_ = 0;
     update();
 }
 
-}  // namespace platform
+}  // namespace kestrivo::window

@@ -9,9 +9,9 @@
 
 #include "plot/painter_surface.h"
 
-namespace platform {
+namespace kestrivo::window {
 
-class PictureBox : public QFrame, public SurfaceState {
+class PictureBox : public QFrame, public plot::SurfaceState {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
@@ -19,7 +19,7 @@ public:
     float scale_width() const override;
     float scale_height() const override;
     void line(float x1, float y1, float x2, float y2) override;
-    void line(float x1, float y1, float x2, float y2, Colour colour) override;
+    void line(float x1, float y1, float x2, float y2, plot::Colour colour) override;
     void print(std::string_view text) override;
 
     /// What is drawn, for tests and screenshots.
@@ -35,4 +35,4 @@ private:
     QImage image_;
 };
 
-}  // namespace platform
+}  // namespace kestrivo::window

@@ -1,6 +1,6 @@
 // Each device is given the plot area's size in its own units (96 to the inch) and drawn with a
 // font fixed in pixels, so that the picture has the same proportions everywhere.
-#include "plot_export.h"
+#include "window/plot_export.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -14,11 +14,13 @@
 
 #include "plot/painter_surface.h"
 
+namespace kestrivo::window {
+
 namespace {
 
 constexpr double kCaptionGap = 6;
 
-QByteArray png_bytes(const PlotPicture& picture, QSizeF size, const QFont& font,
+QByteArray png_bytes(const plot::PlotPicture& picture, QSizeF size, const QFont& font,
                      const platform::NumberLocale& locale) {
     const double height = size.height() + caption_height(font);
     // Twice the window's resolution: the painter works in the plot's pixels, the image has four
@@ -37,7 +39,7 @@ QByteArray png_bytes(const PlotPicture& picture, QSizeF size, const QFont& font,
     return bytes;
 }
 
-QByteArray svg_bytes(const PlotPicture& picture, QSizeF size, const QFont& font,
+QByteArray svg_bytes(const plot::PlotPicture& picture, QSizeF size, const QFont& font,
                      const platform::NumberLocale& locale) {
     const double height = size.height() + caption_height(font);
     QByteArray bytes;
@@ -55,7 +57,7 @@ QByteArray svg_bytes(const PlotPicture& picture, QSizeF size, const QFont& font,
     return bytes;
 }
 
-QByteArray pdf_bytes(const PlotPicture& picture, QSizeF size, const QFont& font,
+QByteArray pdf_bytes(const plot::PlotPicture& picture, QSizeF size, const QFont& font,
                      const platform::NumberLocale& locale) {
     const double height = size.height() + caption_height(font);
     QByteArray bytes;
@@ -90,23 +92,23 @@ std::optional<PlotFormat> plot_format_of(const std::string& path) {
 }
 
 double caption_height(const QFont& font) {
-    return QFontMetricsF(platform::font_in_pixels(font)).height() + 2 * kCaptionGap;
+    return QFontMetricsF(plot::font_in_pixels(font)).height() + 2 * kCaptionGap;
 }
 
-double paint_plot(QPainter& painter, const PlotPicture& picture, QSizeF size, const QFont& font,
-                  const platform::NumberLocale& locale) {
+double paint_plot(QPainter& painter, const plot::PlotPicture& picture, QSizeF size,
+                  const QFont& font, const platform::NumberLocale& locale) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     const double height = size.height() + caption_height(font);
     painter.fillRect(QRectF(0, 0, size.width(), height), Qt::white);
-    platform::PainterSurface surface(painter, size, font, Qt::white);
-    draw_plot(surface, picture, locale);
-    platform::paint_text(painter, 10, float(size.height() + kCaptionGap), picture.caption, 0,
-                         platform::font_in_pixels(font));
+    plot::PainterSurface surface(painter, size, font, Qt::white);
+    plot::draw_plot(surface, picture, locale);
+    plot::paint_text(painter, 10, float(size.height() + kCaptionGap), picture.caption, 0,
+                     plot::font_in_pixels(font));
     return height;
 }
 
-std::string plot_file(PlotFormat format, const PlotPicture& picture, QSizeF size, const QFont& font,
-                      const platform::NumberLocale& locale) {
+std::string plot_file(PlotFormat format, const plot::PlotPicture& picture, QSizeF size,
+                      const QFont& font, const platform::NumberLocale& locale) {
     QByteArray bytes;
     switch (format) {
         case PlotFormat::png:
@@ -122,8 +124,8 @@ std::string plot_file(PlotFormat format, const PlotPicture& picture, QSizeF size
     return bytes.toStdString();
 }
 
-bool print_plot_page(QPrinter& printer, const PlotPicture& picture, QSizeF size, const QFont& font,
-                     const platform::NumberLocale& locale) {
+bool print_plot_page(QPrinter& printer, const plot::PlotPicture& picture, QSizeF size,
+                     const QFont& font, const platform::NumberLocale& locale) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
@@ -133,3 +135,5 @@ bool print_plot_page(QPrinter& printer, const PlotPicture& picture, QSizeF size,
     paint_plot(painter, picture, size, font, locale);
     return painter.end();
 }
+
+}  // namespace kestrivo::window

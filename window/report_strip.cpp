@@ -1,8 +1,10 @@
 // report_strip_text: percentages with two decimals as the window shows the share seen, dogs as
 // whole numbers, p-values with three decimals.
-#include "report_strip.h"
+#include "window/report_strip.h"
 
 #include <cmath>
+
+namespace kestrivo::window {
 
 using kestrivo::analysis::Bound;
 using kestrivo::analysis::Interval;
@@ -102,7 +104,7 @@ std::string report_strip_text(const Report& report, bool profile_p,
            fits_apart_line(report, locale);
 }
 
-std::string plot_description(const Report& report, const PlotPicture& picture,
+std::string plot_description(const Report& report, const plot::PlotPicture& picture,
                              const platform::NumberLocale& locale) {
     const char* parameter = picture.profile_p ? "P" : "S";
     if (picture.y.empty()) {
@@ -205,3 +207,5 @@ std::string html_table(const std::vector<std::vector<std::string>>& table) {
     }
     return html + "</table>";
 }
+
+}  // namespace kestrivo::window

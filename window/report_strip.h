@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "inference_report.h"
+#include "analysis/inference_report.h"
 #include "platform/number_text.h"
 #include "plot/plot_picture.h"
+
+namespace kestrivo::window {
 
 /// The strip's text, one line per subject. `profile_p` picks P or S as the parameter whose limits
 /// are shown (the one the plot profiles).
@@ -17,7 +19,8 @@ std::string report_strip_text(const kestrivo::analysis::Report& report, bool pro
 
 /// The plot in words, for a screen reader: what is profiled over which range, where the curve is
 /// highest and how high, and the 95% limits that the red line marks.
-std::string plot_description(const kestrivo::analysis::Report& report, const PlotPicture& picture,
+std::string plot_description(const kestrivo::analysis::Report& report,
+                             const plot::PlotPicture& picture,
                              const platform::NumberLocale& locale);
 
 /// The report as a table for the clipboard: a header row, then a row per quantity with its
@@ -28,3 +31,5 @@ std::vector<std::vector<std::string>> results_table(const kestrivo::analysis::Re
 std::string tab_separated(const std::vector<std::vector<std::string>>& table);
 /// The table as an HTML table, for programs that paste rich text.
 std::string html_table(const std::vector<std::vector<std::string>>& table);
+
+}  // namespace kestrivo::window

@@ -2,18 +2,18 @@
 // limits of P, S and the share seen, the dogs on the block, the bound notes and both model checks,
 // on maxima inside the box, on each of its edges, with S held, and on counts so small that a
 // limit reaches the box. Then the data on which nothing can be computed.
-#include "inference_report.h"
+#include "analysis/inference_report.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "kestrivo.h"
-#include "reference_inference.h"
+#include "library/kestrivo.h"
+#include "tests/analysis/reference_inference.h"
 
 namespace {
 
-namespace ref = kestrivo::reference;
+namespace ref = kestrivo::library::reference;
 using kestrivo::analysis::Bound;
 using kestrivo::analysis::Interval;
 using kestrivo::analysis::Report;

@@ -1,6 +1,6 @@
 // The thread pool of the report and the bootstrap: every item once, the caller's own chore beside
 // them, and failures rethrown only after every item is done.
-#include "parallel_for.h"
+#include "analysis/parallel_for.h"
 
 #include <gtest/gtest.h>
 

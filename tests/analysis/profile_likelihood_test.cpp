@@ -1,7 +1,7 @@
 // The slopes the dogs' limits search with, against central differences of the values they are
 // the slopes of: the partial slopes of the log likelihood, and the slope of the profile at a fixed
 // share seen wherever its maximum lies (inside the line, on an edge of S, on an edge of P).
-#include "profile_likelihood.h"
+#include "analysis/profile_likelihood.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <cmath>
 #include <optional>
 
-#include "kestrivo.h"
+#include "library/kestrivo.h"
 
 namespace {
 

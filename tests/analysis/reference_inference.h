@@ -7,9 +7,9 @@
 #include <cmath>
 #include <functional>
 
-#include "reference_model.h"
+#include "tests/library/reference_model.h"
 
-namespace kestrivo::reference {
+namespace kestrivo::library::reference {
 
 using Real = long double;
 using Function = std::function<Real(Real)>;
@@ -105,4 +105,4 @@ struct Block {
     }
 };
 
-}  // namespace kestrivo::reference
+}  // namespace kestrivo::library::reference

@@ -1,13 +1,13 @@
 // The plan's simulation against what is known without it, and its recommendation against a
 // fresh simulation.
-#include "survey_plan.h"
+#include "analysis/survey_plan.h"
 
 #include <gtest/gtest.h>
 
 #include <boost/math/distributions/students_t.hpp>
 #include <cmath>
 
-#include "kestrivo.h"
+#include "library/kestrivo.h"
 
 namespace {
 

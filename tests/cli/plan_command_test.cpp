@@ -1,13 +1,13 @@
 // kestrivo-plan's output: the JSON parses with the recommendation among its rows, and the
 // assumptions learnt from a pilot are the pilot's pooled visibility and the spread of its blocks.
-#include "plan_command.h"
+#include "cli/plan_command.h"
 
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "kestrivo.h"
+#include "library/kestrivo.h"
 
 namespace {
 
@@ -15,11 +15,11 @@ const kestrivo::analysis::Library kLibrary{RLOGLIK};
 
 TEST(plan_command_test, json_holds_the_assumptions_the_rows_and_the_recommendation) {
     kestrivo::cli::PlanOptions options;
-    options.blocks_total.city = 80;
+    options.common.blocks_total.city = 80;
     options.S = 0.2;
     options.P = 0.4;
     options.dogs_per_block = 30;
-    options.format = kestrivo::cli::Format::json;
+    options.common.format = kestrivo::survey::Format::json;
     options.request.target = 0.3;
     options.request.replicates = 20;
     options.request.bootstrap = 200;
@@ -37,8 +37,8 @@ TEST(plan_command_test, json_holds_the_assumptions_the_rows_and_the_recommendati
 TEST(plan_command_test, a_pilot_gives_each_stratum_its_pooled_visibility_and_spread) {
     kestrivo::cli::PlanOptions options;
     options.pilot = KESTRIVO_EXAMPLE_SURVEY;
-    options.stratum = "ward";
-    options.blocks_total.by_stratum = {{"North", 60}, {"South", 40}};
+    options.common.stratum = "ward";
+    options.common.blocks_total.by_stratum = {{"North", 60}, {"South", 40}};
     const auto strata = kestrivo::cli::assumed_strata(options, kLibrary);
     ASSERT_EQ(strata.size(), 2u);
     EXPECT_EQ(strata[0].name, "North");
@@ -48,7 +48,7 @@ TEST(plan_command_test, a_pilot_gives_each_stratum_its_pooled_visibility_and_spr
     EXPECT_NEAR(strata[0].model.S, 0.28999, 1e-4);
     EXPECT_NEAR(strata[0].model.P, 0.42056, 1e-4);
     EXPECT_NEAR(strata[0].model.mean_dogs, 309.211111 / 6, 1e-4);
-    options.blocks_total.by_stratum.erase("South");
+    options.common.blocks_total.by_stratum.erase("South");
     EXPECT_THROW(kestrivo::cli::assumed_strata(options, kLibrary), std::runtime_error);
 }
 

@@ -24,7 +24,7 @@ for usage in "--blocks-total 100 --target 0.2" \
 done
 [ "$(status_of "$program" --blocks-total North=60,South=40 --target 0.2 "${given[@]}")" -eq 2 ] ||
   fail "NAME=K without --stratum"
-grep -q "one number K" "$work/err" || fail "NAME=K without --stratum: $(cat "$work/err")"
+grep -q "NAME=K needs --stratum" "$work/err" || fail "NAME=K without --stratum: $(cat "$work/err")"
 (cd "$root/docs" && [ "$(status_of "$program" --blocks-total North=60,South=40 --target 0.3 \
   --pilot example-survey.csv --stratum ward --k-to 3)" -eq 2 ]) || fail "--k-to below two a stratum"
 

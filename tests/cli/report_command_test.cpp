@@ -1,7 +1,7 @@
 // kestrivo-report's work on survey files: rows in input order with the analysis layer's numbers
 // to the last bit, CSV and JSON, rows that cannot be read or fitted, file errors and their exit
 // status, several inputs, the city total, and the progress line.
-#include "report_command.h"
+#include "cli/report_command.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +14,15 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "kestrivo.h"
-#include "progress_line.h"
-#include "temporary_folder.h"
+#include "cli/progress_line.h"
+#include "library/kestrivo.h"
+#include "platform/number_text.h"
+#include "tests/support/temporary_folder.h"
 
 namespace {
 
-using kestrivo::cli::Format;
 using kestrivo::cli::Options;
+using kestrivo::survey::Format;
 
 const kestrivo::analysis::Library kLibrary{RLOGLIK};
 
@@ -40,8 +41,8 @@ Outcome run(Options options, const std::string& standard_input = "") {
 Options with_files(std::vector<std::string> files, Format format = Format::csv) {
     Options options;
     options.files = std::move(files);
-    options.format = format;
-    options.digits = kestrivo::cli::kRoundTripDigits;  // to the last bit
+    options.common.format = format;
+    options.digits = kestrivo::platform::kRoundTripDigits;  // to the last bit
     return options;
 }
 
@@ -216,7 +217,7 @@ TEST(report_command_test, file_and_usage_errors_stop_with_status_two_and_a_messa
 
     // The city's blocks cannot be fewer than those read.
     Options options = with_files({KESTRIVO_SURVEY});
-    options.blocks_total = 2;
+    options.common.blocks_total.city = 2;
     const Outcome few = run(options);
     EXPECT_EQ(few.status, 2);
     EXPECT_EQ(few.err, "kestrivo-report: --blocks-total 2 is fewer than the 3 blocks read.\n");
@@ -265,8 +266,8 @@ TEST(report_command_test, pooled_visibility_and_the_city_total_by_stratum) {
         "e,12,30,8,6,South\n";
     Options options = with_files({"-"});
     options.pool = true;
-    options.stratum = "ward";
-    options.blocks_by_stratum = {{"North", 20}, {"South", 3}};
+    options.common.stratum = "ward";
+    options.common.blocks_total.by_stratum = {{"North", 20}, {"South", 3}};
     options.bootstrap = 400;
     const Outcome r = run(options, survey);
     EXPECT_EQ(r.status, 0) << r.err;
@@ -309,14 +310,14 @@ TEST(report_command_test, pooled_visibility_and_the_city_total_by_stratum) {
 
     // A city counted whole has no sampling error at all.
     Options census = with_files({"-"});
-    census.blocks_total = 1;
+    census.common.blocks_total.city = 1;
     const Table whole{cells(run(census, "c100,c111,c101,c110\n10,20,5,5\n").out)};
     EXPECT_EQ(whole.cell(2, "city_se"), "0");
     EXPECT_EQ(whole.cell(2, "city_lo"), whole.cell(2, "city_N"));
 
     // The same seed gives the same interval; another seed another one.
     EXPECT_EQ(run(options, survey).out, r.out);
-    options.seed = 2;
+    options.common.seed = 2;
     EXPECT_NE(cells(run(options, survey).out)[10], t.rows[10]);
 }
 
@@ -333,13 +334,13 @@ TEST(report_command_test, any_number_of_jobs_writes_the_same_bytes) {
         Options options = with_files({"-"});
         if (pooled) {
             options.pool = true;
-            options.stratum = "ward";
-            options.blocks_by_stratum = {{"W0", 500}, {"W1", 500}, {"W2", 500}};
+            options.common.stratum = "ward";
+            options.common.blocks_total.by_stratum = {{"W0", 500}, {"W1", 500}, {"W2", 500}};
             options.bootstrap = 200;
         }
-        options.jobs = 1;
+        options.common.jobs = 1;
         const Outcome one = run(options, survey);
-        options.jobs = 3;
+        options.common.jobs = 3;
         const Outcome three = run(options, survey);
         EXPECT_EQ(one.status, three.status);
         EXPECT_EQ(one.out, three.out) << (pooled ? "pooled" : "per block");
@@ -364,9 +365,9 @@ TEST(report_command_test, survey_level_usage_errors_say_what_is_missing) {
     };
     for (const auto& c : cases) {
         Options options = with_files({"-"});
-        options.blocks_by_stratum = c.by_stratum;
-        options.blocks_total = c.k;
-        options.stratum = c.stratum;
+        options.common.blocks_total.by_stratum = c.by_stratum;
+        options.common.blocks_total.city = c.k;
+        options.common.stratum = c.stratum;
         const Outcome r = run(options, survey);
         EXPECT_EQ(r.status, 2) << c.message;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
@@ -403,7 +404,7 @@ TEST(report_command_test, hostile_cells_are_written_safely) {
         "\"\t=tab\",1,2,3,4,-5\n"
         "K\xF6ln,1,2,3,4,+cmd|' /C calc'!A0\n";
     Options options = with_files({"-"});
-    options.digits = kestrivo::cli::kDefaultDigits;
+    options.digits = kestrivo::survey::kDefaultDigits;
     const auto rows = cells(run(options, survey).out);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[1][0], "'=HYPERLINK(\"x\")");
@@ -411,7 +412,8 @@ TEST(report_command_test, hostile_cells_are_written_safely) {
     EXPECT_EQ(rows[2][0], "'=tab");
     EXPECT_EQ(rows[2][25], "-5") << "a number is left as it is";
     EXPECT_EQ(rows[3][25], "'+cmd|' /C calc'!A0");
-    EXPECT_EQ(rows[1][3], kestrivo::cli::with_digits(report_for({1, 2, 3, 4}).estimates->P, 9));
+    EXPECT_EQ(rows[1][3],
+              kestrivo::platform::digits_text(report_for({1, 2, 3, 4}).estimates->P, 9));
 
     const Outcome json = run(with_files({"-"}, Format::json), survey);
     EXPECT_EQ(json.status, 0);

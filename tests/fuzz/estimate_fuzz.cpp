@@ -13,8 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "form1.h"
 #include "platform/runtime_error.h"
+#include "window/form1.h"
+
+using namespace kestrivo::window;
 
 namespace {
 
@@ -41,7 +43,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static QTemporaryDir folder;  // user.txt lands here
     QDir::setCurrent(folder.path());
     g_form = new Form1;
-    g_form->set_error_reporter([](const platform::RuntimeError&) { ++g_errors; });
+    g_form->set_error_reporter([](const kestrivo::platform::RuntimeError&) { ++g_errors; });
     return 0;
 }
 

@@ -11,8 +11,8 @@
 #include <cstring>
 #include <vector>
 
-#include "kestrivo.h"
-#include "minimiser.h"
+#include "library/kestrivo.h"
+#include "library/minimiser.h"
 
 namespace {
 
@@ -118,8 +118,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     double w[500];
     double xs[2] = {x[0], x[1]};
     if (n >= 1 && valid_list) {
-        kestrivo::E04JYF(&n, &ibound, bounded_funct1, lower, upper, xs, &f, iw, &liw, w, &lw,
-                         iuser.data(), ruser.data(), &ifail);
+        kestrivo::library::E04JYF(&n, &ibound, bounded_funct1, lower, upper, xs, &f, iw, &liw, w,
+                                  &lw, iuser.data(), ruser.data(), &ifail);
         check(ifail >= 0 && ifail <= 3);
     }
 
@@ -133,9 +133,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
              &ifail);
     if (n != 0) check(std::fetestexcept(FE_ALL_EXCEPT) == 0);
     if (!valid_counts || (n != 0 && !valid_list)) {
-        check(ifail == kestrivo::kInvalidArguments && f == 12345);
+        check(ifail == kestrivo::library::kInvalidArguments && f == 12345);
         check(same(x[0], x_before[0]) && same(x[1], x_before[1]));
-    } else if (n != 0 && ifail != kestrivo::kInvalidArguments) {
+    } else if (n != 0 && ifail != kestrivo::library::kInvalidArguments) {
         double again = 0;
         FUNCT1(&n, x, &again, iuser.data(), ruser.data());
         check(same(again, f));

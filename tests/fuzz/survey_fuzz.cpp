@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "survey_file.h"
+#include "survey/survey_reader.h"
 
 namespace {
 

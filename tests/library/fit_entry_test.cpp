@@ -7,12 +7,12 @@
 #include <cmath>
 #include <cstring>
 
-#include "kestrivo.h"
-#include "reference_model.h"
+#include "library/kestrivo.h"
+#include "tests/library/reference_model.h"
 
 namespace {
 
-using kestrivo::reference::Counts;
+using kestrivo::library::reference::Counts;
 
 // One call's arguments, laid out as the window lays them out.
 struct Fit {
@@ -55,7 +55,7 @@ const Counts kOnEdge[] = {{29, 36, 54, 48}, {40, 10, 60, 60}, {0, 5, 5, 5},  {80
                           {0, 10, 0, 0},    {10, 0, 0, 0},    {7, 0, 40, 44}};
 
 void expect_at_maximum(Fit& fit, const Counts& counts) {
-    const auto best = kestrivo::reference::maximum(counts);
+    const auto best = kestrivo::library::reference::maximum(counts);
     EXPECT_EQ(fit.ifail, 0);
     EXPECT_NEAR(fit.x[0], static_cast<double>(best.s), 1e-6);
     EXPECT_NEAR(fit.x[1], static_cast<double>(best.p), 1e-6);
@@ -94,7 +94,7 @@ TEST(fit_entry_test, order_of_the_free_list_decides_the_order_of_x) {
     fit.iuser[2] = 1;
     fit.x = {0.3, 0.6};  // P first, then S
     fit.run();
-    const auto best = kestrivo::reference::maximum(counts);
+    const auto best = kestrivo::library::reference::maximum(counts);
     EXPECT_NEAR(fit.x[0], static_cast<double>(best.p), 1e-6);
     EXPECT_NEAR(fit.x[1], static_cast<double>(best.s), 1e-6);
     EXPECT_NEAR(-fit.f, static_cast<double>(best.log_likelihood), 1e-9);
@@ -109,9 +109,9 @@ TEST(fit_entry_test, one_free_parameter_with_the_other_held) {
     fit.x = {0.5};
     fit.run();
     auto at_p = [&](long double p) {
-        return kestrivo::reference::log_likelihood(counts, held_s, p);
+        return kestrivo::library::reference::log_likelihood(counts, held_s, p);
     };
-    const long double p = kestrivo::reference::argmax(at_p, 0.01L, 0.99L);
+    const long double p = kestrivo::library::reference::argmax(at_p, 0.01L, 0.99L);
     EXPECT_NEAR(fit.x[0], static_cast<double>(p), 1e-6);
     EXPECT_NEAR(-fit.f, static_cast<double>(at_p(p)), 1e-9);
     EXPECT_EQ(fit.ruser[0], 0.2) << "the held value stays in the block";
@@ -125,7 +125,7 @@ TEST(fit_entry_test, a_scale_of_two_fits_in_scaled_units) {
     fit.bl = {0.01, 0.02};
     fit.bu = {0.99, 1.98};
     fit.run();
-    const auto best = kestrivo::reference::maximum(counts);
+    const auto best = kestrivo::library::reference::maximum(counts);
     EXPECT_NEAR(fit.x[1] / 2.0, static_cast<double>(best.p), 1e-6);
     EXPECT_NEAR(-fit.f, static_cast<double>(best.log_likelihood), 1e-9);
 }

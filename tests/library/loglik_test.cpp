@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "kestrivo.h"
+#include "library/kestrivo.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The minimiser on objectives of the tests' own: where it looks, what it returns, and how it
 // copes with infinities.
-#include "minimiser.h"
+#include "library/minimiser.h"
 
 #include <gtest/gtest.h>
 
@@ -54,13 +54,13 @@ struct Search {
     double f = 0;
     std::array<double, 2> x, bl, bu;
     std::array<double, 3> ruser;
-    void operator()(kestrivo::Objective objective) {
+    void operator()(kestrivo::library::Objective objective) {
         g_calls.clear();
         const int32_t ibound = 0, liw = 20, lw = 500;
         int32_t iw[20];
         double w[500];
-        kestrivo::E04JYF(&n, &ibound, objective, bl.data(), bu.data(), x.data(), &f, iw, &liw, w,
-                         &lw, nullptr, ruser.data(), &ifail);
+        kestrivo::library::E04JYF(&n, &ibound, objective, bl.data(), bu.data(), x.data(), &f, iw,
+                                  &liw, w, &lw, nullptr, ruser.data(), &ifail);
     }
     bool every_call_inside() const {
         for (const auto& c : g_calls) {
@@ -125,7 +125,7 @@ TEST(minimiser_test, infinite_values_near_the_floor_do_not_derail_it) {
 TEST(minimiser_test, an_objective_finite_nowhere_reports_no_progress_with_a_real_evaluation) {
     Search run{2, 1, 0, {0.3, 0.4}, {0.01, 0.01}, {0.99, 0.99}, {}};
     run(nowhere_finite);
-    EXPECT_EQ(run.ifail, kestrivo::kNoProgress);
+    EXPECT_EQ(run.ifail, kestrivo::library::kNoProgress);
     EXPECT_TRUE(std::isnan(run.f));
     EXPECT_TRUE(run.every_call_inside());
     EXPECT_LT(g_calls.size(), 4001u);

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <memory>
 
-#include "kestrivo.h"
+#include "library/kestrivo.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <cmath>
 
-namespace kestrivo::reference {
+namespace kestrivo::library::reference {
 
 using Counts = std::array<int, 4>;
 
@@ -81,4 +81,4 @@ inline Maximum maximum(const Counts& counts, long double lo = 0.01L, long double
     return {s, p, log_likelihood(counts, s, p)};
 }
 
-}  // namespace kestrivo::reference
+}  // namespace kestrivo::library::reference

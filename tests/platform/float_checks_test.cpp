@@ -7,7 +7,7 @@
 
 namespace {
 
-using platform::checked;
+using kestrivo::platform::checked;
 
 double divide(double a, double b) {
     return a / b;
@@ -26,12 +26,12 @@ TEST(float_checks_test, each_kind_of_error_in_the_step_is_a_floating_point_error
         try {
             checked("the test step", divide, c.a, c.b);
             ADD_FAILURE() << c.a << " / " << c.b;
-        } catch (const platform::RuntimeError& e) {
-            EXPECT_EQ(e.kind(), platform::ErrorKind::FloatingPoint);
+        } catch (const kestrivo::platform::RuntimeError& e) {
+            EXPECT_EQ(e.kind(), kestrivo::platform::ErrorKind::FloatingPoint);
             EXPECT_EQ(std::string(e.what()), std::string(c.names) + " in the test step.");
         }
     }
-    EXPECT_THROW(checked("a narrowing", narrow, 1e39), platform::RuntimeError);
+    EXPECT_THROW(checked("a narrowing", narrow, 1e39), kestrivo::platform::RuntimeError);
     // Inexact results and underflow are not errors.
     EXPECT_EQ(checked("a quotient", divide, 1.0, 3.0), 1.0 / 3.0);
     EXPECT_EQ(checked("a tiny quotient", divide, 1e-300, 1e300), 0.0);
@@ -40,7 +40,8 @@ TEST(float_checks_test, each_kind_of_error_in_the_step_is_a_floating_point_error
 TEST(float_checks_test, flags_raised_before_the_step_do_not_count_and_the_step_is_not_folded) {
     // Constant operands: if the compiler folded the division or moved it out from between the
     // flag calls, no flag would be seen at run time and the first check would pass.
-    EXPECT_THROW(checked("a constant division", divide, 1.0, 0.0), platform::RuntimeError);
+    EXPECT_THROW(checked("a constant division", divide, 1.0, 0.0),
+                 kestrivo::platform::RuntimeError);
     volatile double zero = 0.0;
     const double nan = zero / zero;  // raises invalid before the checked step
     EXPECT_TRUE(std::isnan(nan));

@@ -10,16 +10,16 @@
 
 namespace {
 
-using platform::ErrorKind;
-using platform::NumberLocale;
+using kestrivo::platform::ErrorKind;
+using kestrivo::platform::NumberLocale;
 
 const NumberLocale kPoint{".", ""};
 const NumberLocale kComma{",", ""};
 
 ErrorKind read_error(std::string_view text, const NumberLocale& locale = kPoint) {
     try {
-        platform::text_to_double(text, locale);
-    } catch (const platform::RuntimeError& e) {
+        kestrivo::platform::text_to_double(text, locale);
+    } catch (const kestrivo::platform::RuntimeError& e) {
         return e.kind();
     }
     ADD_FAILURE() << "\"" << text << "\" was read as a number";
@@ -38,11 +38,11 @@ TEST(number_text_test, reads_decimal_texts_with_blanks_signs_exponents_and_eithe
                  {"0", 0},      {"1e-400", 0},
                  {"0.1", 0.1},  {"123456789012345678", 123456789012345678.0}};
     for (const auto& c : cases)
-        EXPECT_EQ(platform::text_to_double(c.text, kPoint), c.value) << c.text;
+        EXPECT_EQ(kestrivo::platform::text_to_double(c.text, kPoint), c.value) << c.text;
     // A comma locale reads its own separator and the point alike.
-    EXPECT_EQ(platform::text_to_double("0,35", kComma), 0.35);
-    EXPECT_EQ(platform::text_to_double("0.35", kComma), 0.35);
-    EXPECT_EQ(platform::text_to_single("0.35", kPoint), 0.35f);
+    EXPECT_EQ(kestrivo::platform::text_to_double("0,35", kComma), 0.35);
+    EXPECT_EQ(kestrivo::platform::text_to_double("0.35", kComma), 0.35);
+    EXPECT_EQ(kestrivo::platform::text_to_single("0.35", kPoint), 0.35f);
 }
 
 TEST(number_text_test, refuses_texts_that_are_not_numbers_and_values_out_of_range) {
@@ -53,7 +53,8 @@ TEST(number_text_test, refuses_texts_that_are_not_numbers_and_values_out_of_rang
     EXPECT_EQ(read_error("0,5"), ErrorKind::TypeMismatch) << "a comma is not a point here";
     EXPECT_EQ(read_error("1e400"), ErrorKind::Overflow);
     EXPECT_EQ(read_error("-1e309"), ErrorKind::Overflow);
-    EXPECT_THROW(platform::text_to_single("1e39", kPoint), platform::RuntimeError);
+    EXPECT_THROW(kestrivo::platform::text_to_single("1e39", kPoint),
+                 kestrivo::platform::RuntimeError);
 }
 
 TEST(number_text_test, integers_round_a_half_to_even_and_stay_in_32_bits) {
@@ -72,12 +73,12 @@ TEST(number_text_test, integers_round_a_half_to_even_and_stay_in_32_bits) {
                  {"-2147483648", -2147483647 - 1},
                  {"2147483647.4", 2147483647}};
     for (const auto& c : cases)
-        EXPECT_EQ(platform::text_to_int32(c.text, kPoint), c.value) << c.text;
+        EXPECT_EQ(kestrivo::platform::text_to_int32(c.text, kPoint), c.value) << c.text;
     for (const char* text : {"2147483647.5", "2147483648", "-2147483649", "1e10"}) {
         try {
-            platform::text_to_int32(text, kPoint);
+            kestrivo::platform::text_to_int32(text, kPoint);
             ADD_FAILURE() << text;
-        } catch (const platform::RuntimeError& e) {
+        } catch (const kestrivo::platform::RuntimeError& e) {
             EXPECT_EQ(e.kind(), ErrorKind::Overflow) << text;
         }
     }
@@ -121,12 +122,12 @@ TEST(number_text_test, patterns_round_the_fifteen_digit_text_half_away_from_zero
         {(1 - 0.5) * 0.35, "0.00", "0.18"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(platform::format_pattern(c.value, c.pattern, kPoint), c.text)
+        EXPECT_EQ(kestrivo::platform::format_pattern(c.value, c.pattern, kPoint), c.text)
             << c.value << " " << c.pattern;
     }
-    EXPECT_EQ(platform::format_pattern(0.125, "0.00", kComma), "0,13");
-    EXPECT_EQ(platform::format_pattern(-INFINITY, "0.000", kPoint), "-Infinity");
-    EXPECT_EQ(platform::format_pattern(NAN, "0.00", kPoint), "NaN");
+    EXPECT_EQ(kestrivo::platform::format_pattern(0.125, "0.00", kComma), "0,13");
+    EXPECT_EQ(kestrivo::platform::format_pattern(-INFINITY, "0.000", kPoint), "-Infinity");
+    EXPECT_EQ(kestrivo::platform::format_pattern(NAN, "0.00", kPoint), "NaN");
 }
 
 TEST(number_text_test, general_form_has_fifteen_digits_and_an_exponent_at_the_extremes) {
@@ -151,31 +152,33 @@ TEST(number_text_test, general_form_has_fifteen_digits_and_an_exponent_at_the_ex
                  {1.0 / 3, "0.333333333333333"},
                  {2.0 / 3, "0.666666666666667"}};
     for (const auto& c : cases)
-        EXPECT_EQ(platform::general_text(c.value, kPoint), c.text) << c.value;
-    EXPECT_EQ(platform::general_text(0.5, kComma), "0,5");
-    EXPECT_EQ(platform::general_text(INFINITY, kPoint), "Infinity");
+        EXPECT_EQ(kestrivo::platform::general_text(c.value, kPoint), c.text) << c.value;
+    EXPECT_EQ(kestrivo::platform::general_text(0.5, kComma), "0,5");
+    EXPECT_EQ(kestrivo::platform::general_text(INFINITY, kPoint), "Infinity");
 }
 
 TEST(number_text_test, printed_form_keeps_a_place_for_the_sign_and_a_blank_after) {
-    EXPECT_EQ(platform::printed_number(int32_t{14}), " 14 ");
-    EXPECT_EQ(platform::printed_number(int32_t{-3}), "-3 ");
-    EXPECT_EQ(platform::printed_number(0.5, kPoint), " 0.5 ");
-    EXPECT_EQ(platform::printed_number(1.0, kPoint), " 1 ");
-    EXPECT_EQ(platform::printed_number(-0.01, kPoint), "-0.01 ");
-    EXPECT_EQ(platform::printed_number(35.0f, kPoint), " 35 ");
-    EXPECT_EQ(platform::printed_number(0.1f, kPoint), " 0.1 ") << "seven digits for a single";
-    EXPECT_EQ(platform::printed_number(1e20f, kPoint), " 1E+20 ");
+    EXPECT_EQ(kestrivo::platform::printed_number(int32_t{14}), " 14 ");
+    EXPECT_EQ(kestrivo::platform::printed_number(int32_t{-3}), "-3 ");
+    EXPECT_EQ(kestrivo::platform::printed_number(0.5, kPoint), " 0.5 ");
+    EXPECT_EQ(kestrivo::platform::printed_number(1.0, kPoint), " 1 ");
+    EXPECT_EQ(kestrivo::platform::printed_number(-0.01, kPoint), "-0.01 ");
+    EXPECT_EQ(kestrivo::platform::printed_number(35.0f, kPoint), " 35 ");
+    EXPECT_EQ(kestrivo::platform::printed_number(0.1f, kPoint), " 0.1 ")
+        << "seven digits for a single";
+    EXPECT_EQ(kestrivo::platform::printed_number(1e20f, kPoint), " 1E+20 ");
 }
 
 TEST(number_text_test, the_largest_double_written_with_fifteen_digits_reads_back_as_overflow) {
     // 1.79769313486232E+308 lies beyond the largest double: a clean Overflow, with the long text
     // cut short in the message.
-    const std::string text = platform::format_pattern(-1.7976931348623157e308, "0.00", kPoint);
+    const std::string text =
+        kestrivo::platform::format_pattern(-1.7976931348623157e308, "0.00", kPoint);
     EXPECT_EQ(text.size(), 313u);
     try {
-        platform::text_to_double(text, kPoint);
+        kestrivo::platform::text_to_double(text, kPoint);
         ADD_FAILURE();
-    } catch (const platform::RuntimeError& e) {
+    } catch (const kestrivo::platform::RuntimeError& e) {
         EXPECT_EQ(e.kind(), ErrorKind::Overflow);
         EXPECT_EQ(std::string(e.what()),
                   "\"-179769313486232000000000000000000000000...\" is too large");
@@ -184,12 +187,13 @@ TEST(number_text_test, the_largest_double_written_with_fifteen_digits_reads_back
 
 TEST(number_text_test, texts_written_read_back_to_the_value) {
     for (double v : {0.5, 0.35, 12.75, -3.25, 1e-3, 61.65}) {
-        const std::string text = platform::format_pattern(v, "0.00", kComma);
-        EXPECT_NEAR(platform::text_to_double(text, kComma), v, 0.005) << text;
+        const std::string text = kestrivo::platform::format_pattern(v, "0.00", kComma);
+        EXPECT_NEAR(kestrivo::platform::text_to_double(text, kComma), v, 0.005) << text;
     }
     for (double v : {1.0 / 7, 100.0 / 12, 123.456e10, 9.87654321e-12}) {
-        const std::string text = platform::general_text(v, kPoint);
-        EXPECT_NEAR(platform::text_to_double(text, kPoint), v, std::fabs(v) * 1e-14) << text;
+        const std::string text = kestrivo::platform::general_text(v, kPoint);
+        EXPECT_NEAR(kestrivo::platform::text_to_double(text, kPoint), v, std::fabs(v) * 1e-14)
+            << text;
     }
 }
 
@@ -213,9 +217,9 @@ TEST(number_text_test, digits_grouped_with_the_locales_separator_are_refused_wit
     };
     for (const auto& c : refused) {
         try {
-            platform::text_to_int32(c.text, german);
+            kestrivo::platform::text_to_int32(c.text, german);
             ADD_FAILURE() << c.text;
-        } catch (const platform::RuntimeError& e) {
+        } catch (const kestrivo::platform::RuntimeError& e) {
             EXPECT_EQ(e.kind(), ErrorKind::InvalidInput) << c.text;
             EXPECT_EQ(std::string(e.what()), c.message);
         }
@@ -226,12 +230,12 @@ TEST(number_text_test, digits_grouped_with_the_locales_separator_are_refused_wit
     } read[] = {{"12,5", 12.5}, {"0.5", 0.5},   {"0.500", 0.5}, {"1.5", 1.5},
                 {"1.0000", 1},  {"1000", 1000}, {"1,000", 1},   {"1.000e3", 1000}};
     for (const auto& c : read)
-        EXPECT_EQ(platform::text_to_double(c.text, german), c.value) << c.text;
+        EXPECT_EQ(kestrivo::platform::text_to_double(c.text, german), c.value) << c.text;
 
     // Where "," groups, "1,000" cannot be misread, but the plain form helps all the same.
     const NumberLocale english{".", ","};
     EXPECT_EQ(read_error("1,000", english), ErrorKind::InvalidInput);
-    EXPECT_EQ(platform::text_to_double("1.000", english), 1.0);
+    EXPECT_EQ(kestrivo::platform::text_to_double("1.000", english), 1.0);
 }
 
 }  // namespace

@@ -18,5 +18,5 @@ TEST(quoted_test, short_texts_whole_long_ones_cut_at_a_character_boundary) {
         {across, "\"" + std::string(39, 'x') + "...\""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(platform::quoted(c.text), c.shown) << c.text;
+        EXPECT_EQ(kestrivo::platform::quoted(c.text), c.shown) << c.text;
 }

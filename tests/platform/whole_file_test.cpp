@@ -17,7 +17,7 @@
 
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
-#include "temporary_folder.h"
+#include "tests/support/temporary_folder.h"
 
 namespace {
 
@@ -31,17 +31,17 @@ const std::string kPrevious =
 const std::vector<std::string> kNewLines(24, " 12345.6789 ");
 
 // The FileError that `write` throws, or a failure if it throws none.
-platform::RuntimeError failure_of(const std::function<void()>& write) {
+kestrivo::platform::RuntimeError failure_of(const std::function<void()>& write) {
     try {
         write();
-    } catch (const platform::RuntimeError& e) {
+    } catch (const kestrivo::platform::RuntimeError& e) {
         return e;
     }
     ADD_FAILURE() << "the write succeeded";
-    return platform::RuntimeError(platform::ErrorKind::TypeMismatch, "");
+    return kestrivo::platform::RuntimeError(kestrivo::platform::ErrorKind::TypeMismatch, "");
 }
 
-bool mentions(const platform::RuntimeError& e, const std::string& text) {
+bool mentions(const kestrivo::platform::RuntimeError& e, const std::string& text) {
     return std::string(e.what()).find(text) != std::string::npos;
 }
 
@@ -71,11 +71,11 @@ int in_child(const std::function<int()>& body, bool as_nobody, rlim_t size_limit
 // 0 when writing `lines` to `path` throws a FileError naming the file whose text holds `words`.
 int write_fails_saying(const std::string& path, const std::string& words) {
     try {
-        platform::write_text_lines(path, kNewLines);
+        kestrivo::platform::write_text_lines(path, kNewLines);
         return 1;
-    } catch (const platform::RuntimeError& e) {
-        const bool right =
-            e.kind() == platform::ErrorKind::FileError && mentions(e, path) && mentions(e, words);
+    } catch (const kestrivo::platform::RuntimeError& e) {
+        const bool right = e.kind() == kestrivo::platform::ErrorKind::FileError &&
+                           mentions(e, path) && mentions(e, words);
         if (!right) std::fprintf(stderr, "%s\n", e.report().c_str());
         return right ? 0 : 2;
     }
@@ -84,9 +84,9 @@ int write_fails_saying(const std::string& path, const std::string& words) {
 TEST(whole_file_test, replaces_the_file_with_crlf_lines_and_keeps_its_permissions) {
     TemporaryFolder dir;
     const std::string path = dir.file("user.txt");
-    platform::write_text_lines(path, {"a long first text", "second", "third"});
+    kestrivo::platform::write_text_lines(path, {"a long first text", "second", "third"});
     chmod(path.c_str(), 0640);
-    platform::write_text_lines(path, {" 14 ", " 0.5 "});
+    kestrivo::platform::write_text_lines(path, {" 14 ", " 0.5 "});
     EXPECT_EQ(dir.read("user.txt"), " 14 \r\n 0.5 \r\n");
     EXPECT_EQ(fs::status(path).permissions(), fs::perms(0640));
     EXPECT_EQ(entries_in(dir.path()), 1u) << "nothing but the target is left in the folder";
@@ -117,7 +117,7 @@ TEST(whole_file_test, rewrites_in_place_when_only_the_file_is_writable) {
     chmod(dir.path().c_str(), 0555);
     EXPECT_EQ(in_child(
                   [&] {
-                      platform::write_text_lines(path, {"new"});
+                      kestrivo::platform::write_text_lines(path, {"new"});
                       return 0;
                   },
                   true),
@@ -130,9 +130,9 @@ TEST(whole_file_test, a_symbolic_link_is_never_written_through) {
     TemporaryFolder dir;
     dir.write("someone-elses.txt", "their data");
     fs::create_symlink(dir.file("someone-elses.txt"), dir.file("user.txt"));
-    const platform::RuntimeError e =
-        failure_of([&] { platform::write_text_lines(dir.file("user.txt"), kNewLines); });
-    EXPECT_EQ(e.kind(), platform::ErrorKind::FileError);
+    const kestrivo::platform::RuntimeError e =
+        failure_of([&] { kestrivo::platform::write_text_lines(dir.file("user.txt"), kNewLines); });
+    EXPECT_EQ(e.kind(), kestrivo::platform::ErrorKind::FileError);
     EXPECT_TRUE(mentions(e, "symbolic link")) << e.what();
     EXPECT_EQ(dir.read("someone-elses.txt"), "their data");
     EXPECT_TRUE(fs::is_symlink(dir.file("user.txt")));

@@ -7,12 +7,14 @@
 #include <cmath>
 
 #include "platform/runtime_error.h"
-#include "recording_surface.h"
+#include "tests/plot/recording_surface.h"
+
+using namespace kestrivo::plot;
 
 namespace {
 
-const platform::NumberLocale kPoint{".", ""};
-constexpr platform::Colour kBlue = 0xC00000;
+const kestrivo::platform::NumberLocale kPoint{".", ""};
+constexpr kestrivo::plot::Colour kBlue = 0xC00000;
 
 struct Series {
     std::array<float, 100> y{}, x{};
@@ -61,7 +63,7 @@ TEST(plot_curve_test, leaves_the_series_colour_and_solid_style_and_captions_by_o
     const Series series = peaked();
     PlotCurve(s, series.y, series.x, 21, "log likelihood", 10, kBlue, -1, false, kPoint);
     EXPECT_EQ(s.fore_colour(), kBlue);
-    EXPECT_EQ(s.draw_style(), platform::DrawStyle::Solid);
+    EXPECT_EQ(s.draw_style(), kestrivo::plot::DrawStyle::Solid);
     EXPECT_EQ(s.starting("print 950").at(0), "print 950 388 #000000 '% stay'");
 }
 
@@ -107,8 +109,8 @@ TEST(plot_curve_test, more_points_than_the_arrays_hold_is_a_subscript_error) {
     try {
         plot(s, 101);
         ADD_FAILURE();
-    } catch (const platform::RuntimeError& e) {
-        EXPECT_EQ(e.kind(), platform::ErrorKind::SubscriptOutOfRange);
+    } catch (const kestrivo::platform::RuntimeError& e) {
+        EXPECT_EQ(e.kind(), kestrivo::platform::ErrorKind::SubscriptOutOfRange);
     }
 }
 

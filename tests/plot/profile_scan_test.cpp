@@ -8,9 +8,11 @@
 
 #include "platform/runtime_error.h"
 
+using namespace kestrivo::plot;
+
 namespace {
 
-const platform::NumberLocale kPoint{".", ""};
+const kestrivo::platform::NumberLocale kPoint{".", ""};
 
 struct Walked {
     ProfileRange range;
@@ -71,7 +73,7 @@ TEST(profile_scan_test, a_lower_end_on_a_half_rounds_up_from_its_fifteen_digit_t
 }
 
 TEST(profile_scan_test, an_estimate_beyond_single_precision_is_an_error) {
-    EXPECT_THROW(profile_range(1e300, 30, kPoint), platform::RuntimeError);
+    EXPECT_THROW(profile_range(1e300, 30, kPoint), kestrivo::platform::RuntimeError);
 }
 
 }  // namespace

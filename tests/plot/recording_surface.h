@@ -8,7 +8,7 @@
 
 #include "plot/drawing_surface.h"
 
-class RecordingSurface : public platform::DrawingSurface {
+class RecordingSurface : public kestrivo::plot::DrawingSurface {
 public:
     RecordingSurface(float width, float height, float line_height = 13)
         : width_(width), height_(height), line_height_(line_height) {}
@@ -21,10 +21,10 @@ public:
     }
     float scale_width() const override { return width_; }
     float scale_height() const override { return height_; }
-    void set_fore_colour(platform::Colour c) override { fore_ = c; }
-    platform::Colour fore_colour() const override { return fore_; }
-    void set_draw_style(platform::DrawStyle s) override { style_ = s; }
-    platform::DrawStyle draw_style() const override { return style_; }
+    void set_fore_colour(kestrivo::plot::Colour c) override { fore_ = c; }
+    kestrivo::plot::Colour fore_colour() const override { return fore_; }
+    void set_draw_style(kestrivo::plot::DrawStyle s) override { style_ = s; }
+    kestrivo::plot::DrawStyle draw_style() const override { return style_; }
     float current_x() const override { return x_; }
     float current_y() const override { return y_; }
     void set_current_x(float x) override { x_ = x; }
@@ -32,7 +32,7 @@ public:
     void line(float x1, float y1, float x2, float y2) override {
         line(x1, y1, x2, y2, fore_, false);
     }
-    void line(float x1, float y1, float x2, float y2, platform::Colour c) override {
+    void line(float x1, float y1, float x2, float y2, kestrivo::plot::Colour c) override {
         line(x1, y1, x2, y2, c, true);
     }
     void print(std::string_view text) override {
@@ -51,9 +51,9 @@ public:
     }
 
 private:
-    void line(float x1, float y1, float x2, float y2, platform::Colour c, bool own) {
+    void line(float x1, float y1, float x2, float y2, kestrivo::plot::Colour c, bool own) {
         calls.push_back(format("line %g %g %g %g #%06X %s%s", x1, y1, x2, y2, c,
-                               style_ == platform::DrawStyle::Dashed ? "dashed" : "solid",
+                               style_ == kestrivo::plot::DrawStyle::Dashed ? "dashed" : "solid",
                                own ? "" : " fore"));
         x_ = x2;
         y_ = y2;
@@ -67,6 +67,6 @@ private:
 
     float width_, height_, line_height_;
     float x_ = 0, y_ = 0;
-    platform::Colour fore_ = 0;
-    platform::DrawStyle style_ = platform::DrawStyle::Solid;
+    kestrivo::plot::Colour fore_ = 0;
+    kestrivo::plot::DrawStyle style_ = kestrivo::plot::DrawStyle::Solid;
 };

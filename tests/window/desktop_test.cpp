@@ -26,12 +26,14 @@
 #include <fstream>
 #include <iostream>
 
-#include "block_picker.h"
-#include "form1.h"
-#include "picture_box.h"
 #include "platform/runtime_error.h"
-#include "temporary_folder.h"
-#include "test_helpers.h"
+#include "tests/support/temporary_folder.h"
+#include "tests/window/test_helpers.h"
+#include "window/block_picker.h"
+#include "window/form1.h"
+#include "window/picture_box.h"
+
+using namespace kestrivo::window;
 
 namespace {
 
@@ -41,7 +43,8 @@ protected:
     void SetUp() override {
         previous_ = QDir::currentPath();
         QDir::setCurrent(QString::fromStdString(dir_.path()));
-        form_.set_error_reporter([this](const platform::RuntimeError& e) { errors_.push_back(e); });
+        form_.set_error_reporter(
+            [this](const kestrivo::platform::RuntimeError& e) { errors_.push_back(e); });
         form_.dialogs().open_file = [this](const QString&, const QString&) { return answer_; };
         form_.dialogs().save_file = [this](const QString&, const QString&, QString& filter) {
             if (!filter_answer_.isEmpty()) filter = filter_answer_;
@@ -79,7 +82,7 @@ protected:
     TemporaryFolder dir_;
     QString previous_;
     Form1 form_;
-    std::vector<platform::RuntimeError> errors_;
+    std::vector<kestrivo::platform::RuntimeError> errors_;
     QString answer_, filter_answer_;
     int block_answer_ = 0;
     std::size_t offered_ = 0;

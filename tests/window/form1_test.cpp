@@ -1,6 +1,6 @@
 // The window with real widgets: its start-up state, tab order, the simulate command, and the
 // estimate command from the blocks it hands the library to the picture it leaves.
-#include "form1.h"
+#include "window/form1.h"
 
 #include <gtest/gtest.h>
 
@@ -19,12 +19,14 @@
 #include <fstream>
 #include <vector>
 
-#include "kestrivo.h"
-#include "picture_box.h"
+#include "library/kestrivo.h"
 #include "platform/runtime_error.h"
-#include "reference_model.h"
-#include "temporary_folder.h"
-#include "test_helpers.h"
+#include "tests/library/reference_model.h"
+#include "tests/support/temporary_folder.h"
+#include "tests/window/test_helpers.h"
+#include "window/picture_box.h"
+
+using namespace kestrivo::window;
 
 namespace {
 
@@ -60,7 +62,8 @@ protected:
         previous_ = QDir::currentPath();
         ASSERT_TRUE(folder_.isValid());
         QDir::setCurrent(folder_.path());
-        form_.set_error_reporter([this](const platform::RuntimeError& e) { errors_.push_back(e); });
+        form_.set_error_reporter(
+            [this](const kestrivo::platform::RuntimeError& e) { errors_.push_back(e); });
         form_.set_fit_entry(recording_entry);
         g_calls.clear();
     }
@@ -86,7 +89,7 @@ protected:
     QString previous_;
     QTemporaryDir folder_;
     Form1 form_;
-    std::vector<platform::RuntimeError> errors_;
+    std::vector<kestrivo::platform::RuntimeError> errors_;
 };
 
 TEST_F(form1_test, start_up_state_and_help_text) {
@@ -182,16 +185,18 @@ TEST_F(form1_test, simulate_writes_the_expected_frequencies_per_hundred_dogs) {
 TEST_F(form1_test, simulate_errors_change_no_box_and_the_window_goes_on) {
     const struct {
         const char *s, *p;
-        platform::ErrorKind kind;
+        kestrivo::platform::ErrorKind kind;
         const char* mentions;
     } cases[] = {
-        {"0", "0", platform::ErrorKind::FloatingPoint, "Invalid operation"},
+        {"0", "0", kestrivo::platform::ErrorKind::FloatingPoint, "Invalid operation"},
         // Outside 0..1 the frequencies would come out negative: refused, naming the box.
-        {"-1", "0.5", platform::ErrorKind::InvalidInput, "the S box, \"-1\" is not a share"},
-        {"1e308", "0.5", platform::ErrorKind::InvalidInput, "the S box, \"1e308\""},
-        {"0.5", "1.5", platform::ErrorKind::InvalidInput, "the P box, \"1.5\" is not a share"},
-        {"0.5", "abc", platform::ErrorKind::TypeMismatch, "P box, \"abc\""},
-        {"", "0.5", platform::ErrorKind::TypeMismatch, "S box"},
+        {"-1", "0.5", kestrivo::platform::ErrorKind::InvalidInput,
+         "the S box, \"-1\" is not a share"},
+        {"1e308", "0.5", kestrivo::platform::ErrorKind::InvalidInput, "the S box, \"1e308\""},
+        {"0.5", "1.5", kestrivo::platform::ErrorKind::InvalidInput,
+         "the P box, \"1.5\" is not a share"},
+        {"0.5", "abc", kestrivo::platform::ErrorKind::TypeMismatch, "P box, \"abc\""},
+        {"", "0.5", kestrivo::platform::ErrorKind::TypeMismatch, "S box"},
     };
     for (const auto& c : cases) {
         errors_.clear();
@@ -238,16 +243,17 @@ TEST_F(form1_test, estimate_shows_the_exact_maximum_and_draws_the_profile) {
     estimate();
     ASSERT_TRUE(errors_.empty());
     // For the start counts the maximum lies on the lower bound of S.
-    const auto best = kestrivo::reference::maximum({29, 36, 54, 48});
+    const auto best = kestrivo::library::reference::maximum({29, 36, 54, 48});
     EXPECT_EQ(static_cast<double>(best.s), 0.01);
-    const platform::NumberLocale& locale = form_.number_locale();
-    EXPECT_EQ(form_.txtS->text().toStdString(), platform::format_pattern(0.01, "0.00", locale));
+    const kestrivo::platform::NumberLocale& locale = form_.number_locale();
+    EXPECT_EQ(form_.txtS->text().toStdString(),
+              kestrivo::platform::format_pattern(0.01, "0.00", locale));
     EXPECT_EQ(form_.txtP->text().toStdString(),
-              platform::format_pattern(static_cast<double>(best.p), "0.00", locale));
-    EXPECT_EQ(
-        form_.Label9->text().toStdString(),
-        "maximum log likelihood = " +
-            platform::format_pattern(static_cast<double>(best.log_likelihood), "0.000", locale));
+              kestrivo::platform::format_pattern(static_cast<double>(best.p), "0.00", locale));
+    EXPECT_EQ(form_.Label9->text().toStdString(),
+              "maximum log likelihood = " +
+                  kestrivo::platform::format_pattern(static_cast<double>(best.log_likelihood),
+                                                     "0.000", locale));
     EXPECT_TRUE(form_.Label9->isVisibleTo(&form_));
     // From the two-decimal texts: 0.01 + 0.51 x 0.99 = 51.49%.
     EXPECT_EQ(form_.Label11->text(), "(51.49% of all dogs seen)");
@@ -348,9 +354,11 @@ TEST_F(form1_test, s_held_at_zero_fits_p_alone) {
     EXPECT_EQ(form_.txtS->text(), "0.00");
     // With S = 0 the percentage seen is P itself.
     const QString p = form_.txtP->text();
-    EXPECT_EQ(form_.Label11->text().toStdString(),
-              "(" + platform::format_pattern(p.toDouble() * 100, "0.00", form_.number_locale()) +
-                  "% of all dogs seen)");
+    EXPECT_EQ(
+        form_.Label11->text().toStdString(),
+        "(" +
+            kestrivo::platform::format_pattern(p.toDouble() * 100, "0.00", form_.number_locale()) +
+            "% of all dogs seen)");
     EXPECT_NE(user_txt().find(" 1 \r\n 2 \r\n 0 \r\n"), std::string::npos);
 }
 
@@ -359,14 +367,14 @@ TEST_F(form1_test, a_bad_number_stops_the_estimate_where_it_is_read) {
     const struct {
         QLineEdit* box;
         const char* text;
-        platform::ErrorKind kind;
+        kestrivo::platform::ErrorKind kind;
         const char* mentions;
     } early[] = {
-        {form_.txtS, "abc", platform::ErrorKind::TypeMismatch, "the S box, \"abc\""},
-        {form_.txtP, "", platform::ErrorKind::TypeMismatch, "the P box"},
-        {form_.txtHist[3], "5x", platform::ErrorKind::TypeMismatch, "the 1,0,1 box"},
-        {form_.txtHist[1], "-3", platform::ErrorKind::InvalidInput, "the 1,0,0 box"},
-        {form_.txtHist[2], "3e9", platform::ErrorKind::Overflow, "the 1,1,1 box"},
+        {form_.txtS, "abc", kestrivo::platform::ErrorKind::TypeMismatch, "the S box, \"abc\""},
+        {form_.txtP, "", kestrivo::platform::ErrorKind::TypeMismatch, "the P box"},
+        {form_.txtHist[3], "5x", kestrivo::platform::ErrorKind::TypeMismatch, "the 1,0,1 box"},
+        {form_.txtHist[1], "-3", kestrivo::platform::ErrorKind::InvalidInput, "the 1,0,0 box"},
+        {form_.txtHist[2], "3e9", kestrivo::platform::ErrorKind::Overflow, "the 1,1,1 box"},
     };
     for (const auto& c : early) {
         errors_.clear();
@@ -415,7 +423,7 @@ TEST_F(form1_test, a_dump_file_that_cannot_be_written_stops_before_the_fit) {
     std::filesystem::create_directory("user.txt");
     estimate();
     ASSERT_EQ(errors_.size(), 1u);
-    EXPECT_EQ(errors_[0].kind(), platform::ErrorKind::FileError);
+    EXPECT_EQ(errors_[0].kind(), kestrivo::platform::ErrorKind::FileError);
     EXPECT_TRUE(g_calls.empty());
     EXPECT_EQ(form_.txtS->text(), "0.5");
 }
@@ -427,7 +435,7 @@ TEST_F(form1_test, a_held_s_outside_zero_to_one_is_refused_before_anything_chang
         form_.txtS->setText(held);
         estimate();
         ASSERT_EQ(errors_.size(), 1u) << held;
-        EXPECT_EQ(errors_[0].kind(), platform::ErrorKind::InvalidInput);
+        EXPECT_EQ(errors_[0].kind(), kestrivo::platform::ErrorKind::InvalidInput);
         EXPECT_NE(errors_[0].report().find("in the S box, \"" + std::string(held) + "\""),
                   std::string::npos)
             << errors_[0].report();
@@ -449,7 +457,7 @@ TEST_F(form1_test, counts_impossible_under_the_held_s_show_no_estimate) {
     form_.txtP->setText("0.5");
     estimate();
     ASSERT_EQ(errors_.size(), 1u);
-    EXPECT_EQ(errors_[0].kind(), platform::ErrorKind::NoEstimate);
+    EXPECT_EQ(errors_[0].kind(), kestrivo::platform::ErrorKind::NoEstimate);
     EXPECT_NE(errors_[0].report().find("impossible when S is held at 1"), std::string::npos)
         << errors_[0].report();
     EXPECT_EQ(g_calls.size(), 22u) << "one fit, and no profile";
@@ -473,7 +481,7 @@ TEST_F(form1_test, all_counts_zero_stop_before_the_dump_and_the_fit) {
     set_counts("0", "0", "0.4", "0");
     estimate();
     ASSERT_EQ(errors_.size(), 1u);
-    EXPECT_EQ(errors_[0].kind(), platform::ErrorKind::InvalidInput);
+    EXPECT_EQ(errors_[0].kind(), kestrivo::platform::ErrorKind::InvalidInput);
     EXPECT_NE(errors_[0].report().find("all four frequencies are 0"), std::string::npos);
     EXPECT_TRUE(g_calls.empty());
     EXPECT_FALSE(std::filesystem::exists("user.txt"));
@@ -508,13 +516,14 @@ TEST_F(form1_test, a_number_grouped_with_the_locales_separator_is_refused_as_amb
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     Form1 german;
     QLocale::setDefault(QLocale::c());
-    std::vector<platform::RuntimeError> errors;
-    german.set_error_reporter([&](const platform::RuntimeError& e) { errors.push_back(e); });
+    std::vector<kestrivo::platform::RuntimeError> errors;
+    german.set_error_reporter(
+        [&](const kestrivo::platform::RuntimeError& e) { errors.push_back(e); });
     german.set_fit_entry(recording_entry);
     german.txtHist[1]->setText("1.000");
     QTest::mouseClick(german.Command1, Qt::LeftButton);
     ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0].kind(), platform::ErrorKind::InvalidInput);
+    EXPECT_EQ(errors[0].kind(), kestrivo::platform::ErrorKind::InvalidInput);
     EXPECT_NE(errors[0].report().find("the 1,0,0 box, \"1.000\" is ambiguous"), std::string::npos)
         << errors[0].report();
     EXPECT_TRUE(g_calls.empty());
@@ -536,7 +545,7 @@ TEST_F(form1_test, a_user_txt_that_is_a_symbolic_link_stops_the_estimate_and_is_
     std::filesystem::create_symlink(victim, "user.txt");
     estimate();
     ASSERT_EQ(errors_.size(), 1u);
-    EXPECT_EQ(errors_[0].kind(), platform::ErrorKind::FileError);
+    EXPECT_EQ(errors_[0].kind(), kestrivo::platform::ErrorKind::FileError);
     EXPECT_NE(errors_[0].report().find("symbolic link"), std::string::npos);
     EXPECT_TRUE(g_calls.empty());
     EXPECT_EQ(file_contents(victim), "not Kestrivo's");
@@ -551,8 +560,9 @@ TEST(full_disk_test, an_estimate_on_a_full_disk_stops_and_keeps_the_previous_use
     QDir::setCurrent(mount);
     {
         Form1 form;
-        std::vector<platform::RuntimeError> errors;
-        form.set_error_reporter([&](const platform::RuntimeError& e) { errors.push_back(e); });
+        std::vector<kestrivo::platform::RuntimeError> errors;
+        form.set_error_reporter(
+            [&](const kestrivo::platform::RuntimeError& e) { errors.push_back(e); });
         QTest::mouseClick(form.Command1, Qt::LeftButton);
         ASSERT_TRUE(errors.empty());
         const std::string good = file_contents("user.txt");
@@ -562,7 +572,7 @@ TEST(full_disk_test, an_estimate_on_a_full_disk_stops_and_keeps_the_previous_use
         form.txtHist[1]->setText("30");
         QTest::mouseClick(form.Command1, Qt::LeftButton);
         ASSERT_EQ(errors.size(), 1u);
-        EXPECT_EQ(errors[0].kind(), platform::ErrorKind::FileError);
+        EXPECT_EQ(errors[0].kind(), kestrivo::platform::ErrorKind::FileError);
         EXPECT_NE(errors[0].report().find("No space left on device"), std::string::npos)
             << errors[0].report();
         EXPECT_EQ(file_contents("user.txt"), good);

@@ -1,16 +1,18 @@
 // The drawing area keeps what is drawn until it is cleared, and prints line by line.
-#include "picture_box.h"
+#include "window/picture_box.h"
 
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
 
-#include "test_helpers.h"
+#include "tests/window/test_helpers.h"
+
+using namespace kestrivo::window;
 
 namespace {
 
 TEST(picture_box_test, drawing_persists_through_hiding_and_resizing_until_cleared) {
-    platform::PictureBox box;
+    kestrivo::window::PictureBox box;
     box.resize(304, 204);
     box.show();
     EXPECT_EQ(box.scale_width(), 300);
@@ -35,9 +37,9 @@ TEST(picture_box_test, drawing_persists_through_hiding_and_resizing_until_cleare
 }
 
 TEST(picture_box_test, dashed_lines_leave_gaps_and_print_ends_the_line) {
-    platform::PictureBox box;
+    kestrivo::window::PictureBox box;
     box.resize(304, 204);
-    box.set_draw_style(platform::DrawStyle::Dashed);
+    box.set_draw_style(kestrivo::plot::DrawStyle::Dashed);
     box.line(0, 20, 200, 20, 0xC00000);
     const int dashed = pixels_of(box.image(), qRgb(0, 0, 192));
     EXPECT_GT(dashed, 60);

@@ -1,11 +1,13 @@
 // The report as the window words it: limits as percentages with their edges marked, dogs as whole
 // numbers, an upper limit that is never reached, the sentence for an estimate on an edge, the fit
 // verdict, and the reason when there is nothing to show.
-#include "report_strip.h"
+#include "window/report_strip.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
+
+using namespace kestrivo::window;
 
 namespace {
 
@@ -13,7 +15,7 @@ using kestrivo::analysis::Bound;
 using kestrivo::analysis::Interval;
 using kestrivo::analysis::Report;
 
-const platform::NumberLocale kPoint{".", ","};
+const kestrivo::platform::NumberLocale kPoint{".", ","};
 
 Report a_report() {
     Report r;
@@ -32,7 +34,8 @@ TEST(report_strip_test, limits_dogs_and_fit_check_in_three_lines_at_most) {
               "95% limits: P 30.12–50.00%, seen 41.00–60.00%; dogs on the block 121 (101–161).\n"
               "Fit check: G² = 0.50 on 1 df, p = 0.480: no sign of a poor fit.");
     // The S profile: the lower limit stopped at the edge of the range.
-    const std::string s_profile = report_strip_text(r, false, platform::NumberLocale{",", "."});
+    const std::string s_profile =
+        report_strip_text(r, false, kestrivo::platform::NumberLocale{",", "."});
     EXPECT_TRUE(s_profile.starts_with("95% limits: S 1,00 (edge)–35,00%, seen 41,00–60,00%;"))
         << s_profile;
 }

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <string>
 
-#include "temporary_folder.h"
+#include "tests/support/temporary_folder.h"
 
 inline std::string file_contents(const std::string& path) {
     return read_file(path);

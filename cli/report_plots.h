@@ -7,8 +7,8 @@
 #include <set>
 #include <string>
 
+#include "cli/report_command.h"
 #include "plot/png_module.h"
-#include "report_command.h"
 
 namespace kestrivo::cli {
 

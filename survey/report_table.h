@@ -1,4 +1,4 @@
-// The survey companion's output: one row per block with the columns of the report (and, for a
+// kestrivo-report's table: one row per block with the columns of the report (and, for a
 // survey, of pooled visibility and the city total), then the columns carried from the input, as
 // CSV or as a JSON array of objects with the same keys; pooled and total rows use the same
 // columns. Rows are written as they come, so memory stays flat however long the survey.
@@ -9,21 +9,14 @@
 #include <ostream>
 #include <string>
 #include <unordered_map>
-#include <variant>
 #include <vector>
 
-#include "city_total.h"
-#include "inference_report.h"
-#include "pooled_visibility.h"
-#include "survey_file.h"
+#include "analysis/city_total.h"
+#include "analysis/inference_report.h"
+#include "analysis/pooled_visibility.h"
+#include "survey/output_cell.h"
 
-namespace kestrivo::cli {
-
-enum class Format { csv, json };
-
-/// The fit is good to about 1e-8: nine significant digits show all of it.
-inline constexpr int kDefaultDigits = 9;
-inline constexpr int kRoundTripDigits = 17;
+namespace kestrivo::survey {
 
 /// What a row holds beyond one block's report: the columns of pooled visibility and of the
 /// city total, each empty unless set.
@@ -39,8 +32,8 @@ public:
     /// @param carried    the carried columns' names, in output order
     /// @param with_pool  adds the columns of pooled visibility (N_pool ... het_p)
     /// @param with_city  adds the city columns (city_N, city_se, city_lo, city_hi)
-    /// @param digits     significant digits of every number; 17 writes the shortest form that
-    ///                   reads back to the same double
+    /// @param digits     significant digits of every number; platform::kRoundTripDigits writes
+    ///                   the shortest form that reads back to the same double
     ReportTable(std::ostream& out, Format format, std::vector<std::string> carried, bool with_pool,
                 bool with_city, int digits = kDefaultDigits);
 
@@ -54,8 +47,7 @@ public:
     static const std::vector<std::string>& report_columns();
 
 private:
-    using Value = std::variant<std::monostate, double, std::int64_t, std::string>;
-    void write(const std::vector<Value>& values);
+    void write(const std::vector<Cell>& values);
     std::size_t at(const std::string& key) const;
 
     std::ostream& out_;
@@ -66,12 +58,4 @@ private:
     bool first_row_ = true;
 };
 
-/// A double to `digits` significant digits, or with kRoundTripDigits in the shortest form that
-/// reads back to the same value; "inf" for infinity, and 0 for a negative zero.
-std::string with_digits(double value, int digits);
-
-/// A CSV cell that a spreadsheet would run as a formula (it starts with =, +, -, @, a tab or a
-/// carriage return and is not a number) gets a single quote in front, so it shows as text.
-std::string defused(const std::string& cell);
-
-}  // namespace kestrivo::cli
+}  // namespace kestrivo::survey

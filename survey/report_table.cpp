@@ -1,15 +1,14 @@
 // ReportTable: the report's numbers into cells, cells into CSV or JSON.
-#include "report_table.h"
+#include "survey/report_table.h"
 
-#include <nlohmann/json.hpp>
-
-#include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <string_view>
 #include <unordered_set>
 
-namespace kestrivo::cli {
+#include "platform/number_text.h"
+#include "survey/csv_writer.h"
+#include "survey/json_writer.h"
+
+namespace kestrivo::survey {
 namespace {
 
 const char* bound_text(analysis::Bound bound) {
@@ -17,28 +16,6 @@ const char* bound_text(analysis::Bound bound) {
 }
 
 }  // namespace
-
-std::string with_digits(double value, int digits) {
-    if (std::isinf(value)) return value > 0 ? "inf" : "-inf";
-    if (value == 0) return "0";  // never "-0"
-    char buffer[64];
-    const auto result =
-        digits >= kRoundTripDigits
-            ? std::to_chars(buffer, buffer + sizeof buffer, value)
-            : std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
-                            std::clamp(digits, 1, kRoundTripDigits));
-    return std::string(buffer, result.ptr);
-}
-
-std::string defused(const std::string& cell) {
-    if (cell.empty() || std::string_view("=+-@\t\r").find(cell.front()) == std::string::npos) {
-        return cell;
-    }
-    double number = 0;
-    const auto [end, status] = std::from_chars(cell.data(), cell.data() + cell.size(), number);
-    if (status == std::errc() && end == cell.data() + cell.size()) return cell;
-    return "'" + cell;
-}
 
 const std::vector<std::string>& ReportTable::report_columns() {
     static const std::vector<std::string> columns = {
@@ -73,9 +50,7 @@ ReportTable::ReportTable(std::ostream& out, Format format, std::vector<std::stri
         out_ << "[";
         return;
     }
-    for (std::size_t i = 0; i < keys_.size(); ++i)
-        out_ << (i ? "," : "") << survey::csv_field(defused(keys_[i]));
-    out_ << "\r\n";
+    write_csv_row(out_, std::vector<Cell>(keys_.begin(), keys_.end()), digits_);
 }
 
 std::size_t ReportTable::at(const std::string& key) const {
@@ -85,8 +60,8 @@ std::size_t ReportTable::at(const std::string& key) const {
 void ReportTable::row(const std::string& label, const std::vector<std::string>& carried_values,
                       const analysis::Report* report, const SurveyCells& survey,
                       const std::string& error) {
-    std::vector<Value> v(place_.size());
-    const auto set = [&](const char* key, Value value) { v[at(key)] = std::move(value); };
+    std::vector<Cell> v(place_.size());
+    const auto set = [&](const char* key, Cell value) { v[at(key)] = std::move(value); };
     set("block", label);
     if (!error.empty()) set("error", error);
     std::string note;
@@ -131,7 +106,8 @@ void ReportTable::row(const std::string& label, const std::vector<std::string>& 
         if (const std::string edges = analysis::limits_at_edges(*report); !edges.empty()) {
             set("edges", edges);
         }
-        note = analysis::pieces_note(*report, [this](double x) { return with_digits(x, digits_); });
+        note = analysis::pieces_note(
+            *report, [this](double x) { return platform::digits_text(x, digits_); });
         if (report->estimates && !report->estimates->p_identified) note = report->p_limits.why_not;
     }
     if (survey.dogs_pooled) {
@@ -158,42 +134,16 @@ void ReportTable::row(const std::string& label, const std::vector<std::string>& 
     write(v);
 }
 
-void ReportTable::write(const std::vector<Value>& values) {
+void ReportTable::write(const std::vector<Cell>& values) {
     if (format_ == Format::json) {
-        // Written by hand around nlohmann's string escaping, so that a number shows exactly the
-        // digits the CSV shows. Survey files from older spreadsheets are often Latin-1: bytes
-        // that are not UTF-8 are written as U+FFFD rather than stopping the report.
-        const auto text = [](const std::string& s) {
-            return nlohmann::json(s).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-        };
-        std::string object = "{";
-        for (std::size_t i = 0; i < keys_.size(); ++i) {
-            const Value& value = i < values.size() ? values[i] : Value();
-            object += (i ? "," : "") + text(keys_[i]) + ":";
-            if (const double* d = std::get_if<double>(&value); d && std::isfinite(*d)) {
-                object += with_digits(*d, digits_);
-            } else if (const std::int64_t* n = std::get_if<std::int64_t>(&value)) {
-                object += std::to_string(*n);
-            } else if (const std::string* s = std::get_if<std::string>(&value)) {
-                object += text(*s);
-            } else {
-                object += "null";
-            }
-        }
-        out_ << (first_row_ ? "\n" : ",\n") << object << "}";
+        std::vector<JsonMember> members;
+        members.reserve(keys_.size());
+        for (std::size_t i = 0; i < keys_.size(); ++i)
+            members.emplace_back(keys_[i],
+                                 json_value(i < values.size() ? values[i] : Cell(), digits_));
+        out_ << (first_row_ ? "\n" : ",\n") << json_object(members);
     } else {
-        for (std::size_t i = 0; i < keys_.size(); ++i) {
-            const Value& value = i < values.size() ? values[i] : Value();
-            if (i) out_ << ',';
-            if (const double* d = std::get_if<double>(&value)) {
-                out_ << with_digits(*d, digits_);
-            } else if (const std::int64_t* n = std::get_if<std::int64_t>(&value)) {
-                out_ << *n;
-            } else if (const std::string* s = std::get_if<std::string>(&value)) {
-                out_ << survey::csv_field(defused(*s));
-            }
-        }
-        out_ << "\r\n";
+        write_csv_row(out_, values, digits_);
     }
     first_row_ = false;
 }
@@ -203,4 +153,4 @@ void ReportTable::finish() {
     out_.flush();
 }
 
-}  // namespace kestrivo::cli
+}  // namespace kestrivo::survey

@@ -8,11 +8,12 @@
 #include <limits>
 #include <memory>
 
-#include "command_line.h"
-#include "own_libraries.h"
+#include "cli/common_options.h"
+#include "cli/own_libraries.h"
+#include "cli/report_command.h"
+#include "cli/report_plots.h"
+#include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "profile_plots.h"
-#include "report_command.h"
 
 namespace {
 
@@ -44,49 +45,25 @@ int main(int argc, char** argv) {
         "estimates, confidence limits, dogs on the block and model checks per block.",
         "kestrivo-report");
     app.set_version_flag("--version", "kestrivo-report " KESTRIVO_VERSION);
-    // Numbers on the command line are read as plain decimals only: no hexadecimal, no silent
-    // clamping of a value too large, each refused with its range in words.
-    app.add_option("--level", options.level, "confidence level of every interval")
-        ->default_val(0.95)
-        ->check(decimal_between(
-            0, 1, "the level must be a number strictly between 0 and 1, such as 0.95"));
-    std::string format = "csv";
-    app.add_option("--format", format, "output format")
-        ->default_val("csv")
-        ->check(CLI::IsMember({"csv", "json"}));
-    std::string blocks_total;
-    app.add_option("--blocks-total", blocks_total,
-                   "the city's number of blocks K, or with --stratum each stratum's as "
-                   "NAME=K,NAME=K: adds rows 'total' with the dogs and their interval")
-        ->type_name("K | NAME=K,...")
-        ->check([](const std::string& text) {
-            BlocksTotal parsed;
-            return read_blocks_total(text, parsed);
-        });
+    add_common_options(
+        app, options.common,
+        {"the city's number of blocks K, or with --stratum each stratum's as NAME=K,NAME=K: adds "
+         "rows 'total' with the dogs and their interval",
+         "seed of the bootstrap (the same seed, the same interval)",
+         "threads fitting blocks and bootstrap replicates (default: every core); the output is "
+         "the same for any number"});
     app.add_flag("--pool", options.pool,
                  "the blocks of each stratum share S and P: adds their pooled fit, each block's "
                  "dogs under it and a test of whether pooling is fair");
-    app.add_option("--stratum", options.stratum,
-                   "the column whose values are the strata (a ward, a district)")
-        ->type_name("COLUMN");
     app.add_option("--bootstrap", options.bootstrap,
                    "bootstrap replicates for the interval of the city's dogs")
         ->default_val(2000)
         ->check(whole_number(100, 1000000));
-    app.add_option("--jobs", options.jobs,
-                   "threads fitting blocks and bootstrap replicates (default: every core); the "
-                   "output is the same for any number")
-        ->default_str("every core")
-        ->check(whole_number(1, 1024));
-    app.add_option("--seed", options.seed,
-                   "seed of the bootstrap (the same seed, the same interval)")
-        ->default_val(1)
-        ->check(whole_number(0, std::numeric_limits<std::int64_t>::max()));
     app.add_option("--digits", options.digits,
                    "significant digits of every number (17: the shortest form that reads back "
                    "to the same double)")
-        ->default_val(kestrivo::cli::kDefaultDigits)
-        ->check(whole_number(1, kestrivo::cli::kRoundTripDigits));
+        ->default_val(kestrivo::survey::kDefaultDigits)
+        ->check(whole_number(1, kestrivo::platform::kRoundTripDigits));
     app.add_option("--plots", options.plots, "write each block's profile plot as DIR/<block>.png")
         ->type_name("DIR");
     app.add_option("files", options.files, "survey files in CSV; - or none: standard input")
@@ -102,12 +79,6 @@ int main(int argc, char** argv) {
         app.exit(e);
         return kestrivo::cli::kUsageOrFileError;
     }
-    BlocksTotal total;
-    read_blocks_total(blocks_total, total);
-    options.blocks_total = total.city;
-    options.blocks_by_stratum = total.by_stratum;
-    options.format = format == "json" ? kestrivo::cli::Format::json : kestrivo::cli::Format::csv;
-
     // Only the libraries beside the program or in its install layout, by absolute path; the plot
     // module, and with it Qt, only when plots are asked for.
     OwnLibraries libraries;
@@ -121,7 +92,7 @@ int main(int argc, char** argv) {
                 libraries.plot_entry<kestrivo_plot_free_fn>("kestrivo_plot_free")};
             plots = std::make_unique<ProfilePlots>(*options.plots, library, module);
         }
-    } catch (const platform::RuntimeError& e) {
+    } catch (const kestrivo::platform::RuntimeError& e) {
         std::cerr << "kestrivo-report: " << e.report() << "\n";
         return kUsageOrFileError;
     }

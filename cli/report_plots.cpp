@@ -1,7 +1,7 @@
 // ProfilePlots: the window's profile grid around the estimate of P (the default 30% plotting
 // range), the profile log likelihood at each point from the analysis layer, the PNG from the plot
 // module, written whole.
-#include "profile_plots.h"
+#include "cli/report_plots.h"
 
 #include <filesystem>
 #include <memory>
@@ -45,11 +45,12 @@ std::string ProfilePlots::safe_name(const std::string& label) {
 void ProfilePlots::write(const survey::Row& row, const analysis::Report& report) {
     const platform::NumberLocale locale{".", ""};
     const analysis::Model model(library_.loglik, row.counts, row.s_held);
-    const ProfileRange range = profile_range(report.estimates->P, kPlottingRange, locale);
+    const plot::ProfileRange range =
+        plot::profile_range(report.estimates->P, kPlottingRange, locale);
     std::vector<float> y, x;
-    for (ProfileWalk walk(range); walk.more() && y.size() < 100; walk.advance()) {
+    for (plot::ProfileWalk walk(range); walk.more() && y.size() < 100; walk.advance()) {
         y.push_back(static_cast<float>(model.profile_p(walk.value())));
-        x.push_back(profile_label(walk.value(), locale));
+        x.push_back(plot::profile_label(walk.value(), locale));
     }
     unsigned char* bytes = nullptr;
     std::size_t size = 0;

@@ -1,7 +1,8 @@
 // Reading survey files: the CSV forms field workers' spreadsheets produce (quotes, a byte-order
 // mark, CRLF, blank lines, labels over several lines, extra columns), and every way a file or a
 // row can be unusable, with the message the user will see.
-#include "survey_file.h"
+#include "survey/survey_reader.h"
+#include "survey/csv_writer.h"
 
 #include <gtest/gtest.h>
 

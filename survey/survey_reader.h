@@ -1,9 +1,9 @@
-// The survey file: one block of a city survey a row, in CSV (RFC 4180: quoted fields, CRLF or LF
-// line ends, an optional UTF-8 byte-order mark) with a header row. The columns c100, c111, c101
-// and c110 hold the counts of the histories 1,0,0 / 1,1,1 / 1,0,1 / 1,1,0; "block" a label and
-// "s_held" a value at which S is held (empty: S is fitted); every other column is carried along
-// unchanged. The survey companion reads whole surveys with it and the window opens one block, so
-// both accept and refuse exactly the same files, with the same messages.
+// The survey file: one block of a city survey a row, in the CSV that spreadsheets write, with a
+// header row. The columns c100, c111, c101 and c110 hold the counts of the histories 1,0,0 /
+// 1,1,1 / 1,0,1 / 1,1,0; "block" a label and "s_held" a value at which S is held (empty: S is
+// fitted); every other column is carried along unchanged. kestrivo-report, kestrivo-plan's pilot
+// and the window all read surveys with it, so they accept and refuse exactly the same files,
+// with the same messages.
 #pragma once
 
 #include <array>
@@ -12,10 +12,10 @@
 #include <istream>
 #include <memory>
 #include <optional>
-#include <stdexcept>
 #include <string>
-#include <string_view>
 #include <vector>
+
+#include "survey/csv_records.h"
 
 namespace kestrivo::survey {
 
@@ -37,16 +37,10 @@ struct Row {
     std::string error;                 // "" or: file, line, column and the offending text
 };
 
-/// The file cannot serve as a survey at all: it cannot be read, is empty, or its header lacks a
-/// count column. The message names the file.
-class FileError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 /// Reads a survey from a stream, a row at a time, so that memory stays flat however long the
 /// survey is. A row that cannot be read still comes with its line, label and carried values, and
-/// with `error` saying why. Every FileError names the file.
+/// with `error` saying why. The file cannot serve as a survey at all (a FileError, naming the
+/// file) when it cannot be read, is empty, or its header lacks a count column.
 class SurveyReader {
 public:
     /// Reads up to the header row. Throws FileError for an empty file or an unusable header.
@@ -69,9 +63,5 @@ private:
 void read_survey(std::istream& in, const std::string& file_name,
                  const std::function<void(const Header&)>& on_header,
                  const std::function<void(const Row&)>& on_row);
-
-/// `text` as one CSV field: quoted (with its quotes doubled) when it holds a comma, a quote, a line
-/// end or blanks at either end; as it is otherwise.
-std::string csv_field(std::string_view text);
 
 }  // namespace kestrivo::survey

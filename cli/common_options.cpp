@@ -1,0 +1,123 @@
+// The common options over CLI11, and the number checks with std::from_chars: no locale, no
+// hexadecimal, no silent clamping of a value too large.
+#include "cli/common_options.h"
+
+#include <CLI/CLI.hpp>
+#include <charconv>
+#include <limits>
+
+#include "analysis/parallel_for.h"
+
+namespace kestrivo::cli {
+
+std::function<std::string(const std::string&)> whole_number(std::int64_t low, std::int64_t high) {
+    return [=](const std::string& text) {
+        std::int64_t v = 0;
+        const bool digits =
+            !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+        const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), v);
+        if (digits && status == std::errc() && end == text.data() + text.size() && v >= low &&
+            v <= high) {
+            return std::string();
+        }
+        return "must be a whole number from " + std::to_string(low) + " to " + std::to_string(high);
+    };
+}
+
+std::function<std::string(const std::string&)> decimal_between(double low, double high,
+                                                               std::string why) {
+    return [=](const std::string& text) {
+        double v = 0;
+        const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), v);
+        return status == std::errc() && end == text.data() + text.size() && v > low && v < high
+                   ? std::string()
+                   : why;
+    };
+}
+
+std::string read_blocks_total(const std::string& text, BlocksTotal& total) {
+    if (text.empty()) return "";
+    const auto number = whole_number(1, kMostBlocks);
+    if (text.find('=') == std::string::npos) {
+        if (std::string why = number(text); !why.empty()) return why;
+        total.city = std::stoll(text);
+        return "";
+    }
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find(',', start), text.size());
+        const std::string pair = text.substr(start, end - start);
+        const std::size_t equals = pair.rfind('=');
+        if (equals == std::string::npos) return "\"" + pair + "\" is not NAME=K";
+        const std::string name = pair.substr(0, equals), k = pair.substr(equals + 1);
+        if (std::string why = number(k); !why.empty()) return "\"" + pair + "\": K " + why;
+        if (!total.by_stratum.emplace(name, std::stoll(k)).second) {
+            return "the stratum \"" + name + "\" is given twice";
+        }
+        start = end + 1;
+    }
+    return "";
+}
+
+std::string CommonOptions::why_invalid() const {
+    if (!blocks_total.by_stratum.empty() && !stratum) {
+        return "--blocks-total NAME=K needs --stratum to say which column holds the names.";
+    }
+    if (blocks_total.city && stratum) {
+        return "with --stratum, give each stratum's blocks: --blocks-total NAME=K,NAME=K.";
+    }
+    return "";
+}
+
+int CommonOptions::threads() const {
+    return jobs > 0 ? jobs : analysis::all_cores();
+}
+
+survey::DesignOptions CommonOptions::design() const {
+    survey::DesignOptions design;
+    design.stratum_column = stratum;
+    design.blocks_total = blocks_total.city;
+    design.blocks_by_stratum = blocks_total.by_stratum;
+    return design;
+}
+
+void add_common_options(CLI::App& app, CommonOptions& options, const CommonHelp& help) {
+    // Numbers on the command line are read as plain decimals only: no hexadecimal, no silent
+    // clamping of a value too large, each refused with its range in words.
+    app.add_option("--level", options.level, "confidence level of every interval")
+        ->default_val(0.95)
+        ->check(decimal_between(
+            0, 1, "the level must be a number strictly between 0 and 1, such as 0.95"));
+    app.add_option_function<std::string>(
+           "--format",
+           [&options](const std::string& text) {
+               options.format = text == "json" ? survey::Format::json : survey::Format::csv;
+           },
+           "output format")
+        ->default_str("csv")
+        ->check(CLI::IsMember({"csv", "json"}));
+    auto* blocks = app.add_option_function<std::string>(
+                          "--blocks-total",
+                          [&options](const std::string& text) {
+                              options.blocks_total = {};
+                              read_blocks_total(text, options.blocks_total);
+                          },
+                          help.blocks_total)
+                       ->type_name("K | NAME=K,...")
+                       ->check([](const std::string& text) {
+                           BlocksTotal parsed;
+                           return read_blocks_total(text, parsed);
+                       });
+    if (help.blocks_total_required) blocks->required();
+    app.add_option("--stratum", options.stratum,
+                   "the column whose values are the strata (a ward, a district)")
+        ->type_name("COLUMN");
+    app.add_option("--jobs", options.jobs, help.jobs)
+        ->default_str("every core")
+        ->check(whole_number(1, 1024));
+    app.add_option("--seed", options.seed, help.seed)
+        ->default_val(1)
+        ->check(whole_number(0, std::numeric_limits<std::int64_t>::max()));
+}
+
+}  // namespace kestrivo::cli

@@ -1,0 +1,203 @@
+// SurveyReader: the header's columns found once, then each record turned into a row: its label,
+// its counts read as whole numbers of dogs, its held S, and the carried values.
+#include "survey/survey_reader.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <unordered_set>
+
+#include "platform/quoted.h"
+
+namespace kestrivo::survey {
+using platform::quoted;
+
+namespace {
+
+std::string lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// Where each column of the header goes.
+struct Layout {
+    std::array<std::size_t, 4> count_at{};
+    std::optional<std::size_t> block_at, s_held_at;
+    std::vector<std::size_t> carried_at;
+    std::size_t width = 0;
+    Header header;
+};
+
+Layout layout_of(std::vector<std::string> names, const std::string& file_name) {
+    Layout layout;
+    layout.width = names.size();
+    std::array<std::optional<std::size_t>, 4> counts;
+    std::unordered_set<std::string> seen;  // a hash set: a header of a million columns is linear
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        // A column without a name is named by its place, so two of them stay two columns.
+        if (trimmed(names[i]).empty()) names[i] = "column " + std::to_string(i + 1);
+        const std::string name = lower(trimmed(names[i]));
+        if (!seen.insert(name).second) {
+            throw FileError(file_name + ": the column \"" + trimmed(names[i]) +
+                            "\" appears twice in the header.");
+        }
+        const auto count = std::find(kCountColumns.begin(), kCountColumns.end(), name);
+        if (count != kCountColumns.end()) {
+            counts[static_cast<std::size_t>(count - kCountColumns.begin())] = i;
+        } else if (name == "block") {
+            layout.block_at = i;
+        } else if (name == "s_held") {
+            layout.s_held_at = i;
+        } else {
+            layout.carried_at.push_back(i);
+            layout.header.carried.push_back(names[i]);
+        }
+    }
+    std::string missing;
+    for (std::size_t h = 0; h < 4; ++h) {
+        if (counts[h]) {
+            layout.count_at[h] = *counts[h];
+        } else {
+            missing += std::string(missing.empty() ? "" : ", ") + kCountColumns[h];
+        }
+    }
+    if (!missing.empty()) {
+        throw FileError(file_name + ": the header lacks the column" +
+                        (missing.find(',') == std::string::npos ? " " : "s ") + missing +
+                        "; a survey needs c100, c111, c101 and c110.");
+    }
+    layout.header.has_block = layout.block_at.has_value();
+    layout.header.has_s_held = layout.s_held_at.has_value();
+    return layout;
+}
+
+// A count: digits (a "+" in front allowed), or a number whose value is whole, as a spreadsheet
+// may write it ("12.0"), at most 2^31 - 1. Returns "" or why not.
+std::string read_count(const std::string& text, int32_t& count) {
+    if (text.empty()) return "the value is missing";
+    std::string_view digits = text;
+    if (digits.front() == '+') digits.remove_prefix(1);
+    const bool plain = !digits.empty() && std::all_of(digits.begin(), digits.end(),
+                                                      [](char c) { return c >= '0' && c <= '9'; });
+    if (plain) {
+        const auto [end, status] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), count);
+        if (status == std::errc::result_out_of_range) return quoted(text) + " is too large";
+        return "";
+    }
+    double value = 0;
+    const auto [end, status] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    const bool number = !digits.empty() && status == std::errc() &&
+                        end == digits.data() + digits.size() && digits.front() != '-';
+    if (!number || !(value >= 0) || value != std::floor(value)) {
+        return quoted(text) + " is not a whole number of dogs (0 or more)";
+    }
+    if (value > double(std::numeric_limits<int32_t>::max())) return quoted(text) + " is too large";
+    count = static_cast<int32_t>(value);
+    return "";
+}
+
+// A held S: a number from 0 to 1, "." as the decimal point. Empty means S is fitted.
+std::string read_share(const std::string& text, std::optional<double>& share) {
+    if (text.empty()) return "";
+    double value = 0;
+    const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (status != std::errc() || end != text.data() + text.size() || !(value >= 0 && value <= 1)) {
+        return quoted(text) + " is not a share from 0 to 1 (a number such as 0.25)";
+    }
+    share = value + 0.0;  // -0 is 0
+    return "";
+}
+
+Row row_of(const std::vector<std::string>& fields, std::size_t line, const Layout& layout,
+           const std::string& file_name) {
+    Row row;
+    row.line = line;
+    const auto at = [&](std::size_t i) { return i < fields.size() ? trimmed(fields[i]) : ""; };
+    row.label = layout.block_at ? at(*layout.block_at) : "";
+    if (row.label.empty()) row.label = std::to_string(line);
+    for (std::size_t i : layout.carried_at)
+        row.carried.push_back(i < fields.size() ? fields[i] : "");
+
+    const std::string where = file_name + ", line " + std::to_string(line) + ", column ";
+    // Values past the header's last column (empty ones, from trailing commas, mean nothing).
+    for (std::size_t i = layout.width; i < fields.size(); ++i) {
+        if (trimmed(fields[i]).empty()) continue;
+        row.error = where + std::to_string(i + 1) + ": " + quoted(fields[i]) + " lies beyond the " +
+                    std::to_string(layout.width) + " columns of the header";
+        return row;
+    }
+    for (std::size_t h = 0; h < 4 && row.error.empty(); ++h) {
+        if (const std::string why = read_count(at(layout.count_at[h]), row.counts[h]);
+            !why.empty()) {
+            row.error = where + kCountColumns[h] + ": " + why;
+        }
+    }
+    if (row.error.empty() && layout.s_held_at) {
+        if (const std::string why = read_share(at(*layout.s_held_at), row.s_held); !why.empty()) {
+            row.error = where + "s_held: " + why;
+        }
+    }
+    return row;
+}
+
+}  // namespace
+
+struct SurveyReader::State {
+    RecordReader records;
+    std::optional<Layout> layout;
+
+    State(std::istream& in, std::string file_name) : records(in, std::move(file_name)) {}
+    const std::string& file_name() const { return records.file_name(); }
+};
+
+SurveyReader::SurveyReader(std::istream& in, std::string file_name)
+    : state_(std::make_unique<State>(in, std::move(file_name))) {
+    const auto header = state_->records.next();
+    if (!header) {
+        throw FileError(state_->file_name() +
+                        ": the file is empty; a survey needs a header row with c100, c111, c101 "
+                        "and c110.");
+    }
+    if (!header->why.empty()) {
+        throw FileError(state_->file_name() + ": the header (line " + std::to_string(header->line) +
+                        ", column " + std::to_string(header->column) +
+                        ") cannot be read: " + header->why + ".");
+    }
+    state_->layout = layout_of(header->fields, state_->file_name());
+}
+
+SurveyReader::~SurveyReader() = default;
+
+const Header& SurveyReader::header() const {
+    return state_->layout->header;
+}
+
+std::optional<Row> SurveyReader::next() {
+    const auto record = state_->records.next();
+    if (!record) return std::nullopt;
+    if (!record->why.empty()) {
+        Row row;
+        row.line = record->line;
+        row.label = std::to_string(record->line);
+        row.carried.assign(state_->layout->carried_at.size(), "");
+        row.error = state_->file_name() + ", line " + std::to_string(record->line) + ", column " +
+                    std::to_string(record->column) + ": " + record->why;
+        return row;
+    }
+    return row_of(record->fields, record->line, *state_->layout, state_->file_name());
+}
+
+void read_survey(std::istream& in, const std::string& file_name,
+                 const std::function<void(const Header&)>& on_header,
+                 const std::function<void(const Row&)>& on_row) {
+    SurveyReader reader(in, file_name);
+    on_header(reader.header());
+    while (const std::optional<Row> row = reader.next())
+        on_row(*row);
+}
+
+}  // namespace kestrivo::survey
