@@ -49,9 +49,12 @@ struct Roots {
     const double* end() const { return x.data() + count; }
 };
 
-/// The distinct real roots of `p` in [lo, hi], in increasing order, each to the last bits a
-/// double can hold. A polynomial that is zero everywhere has none. Roots are isolated by the
-/// roots of the derivative, between which `p` is monotone: at most one root lies in each piece.
+/// The distinct real roots of `p` in [lo, hi] where it changes sign, in increasing order, each to
+/// the last bits a double can hold. A root where `p` only touches zero (of even multiplicity) is
+/// found only when `p` is exactly zero there: the profiles look for where a slope changes sign,
+/// and a touch is no maximum. A polynomial that is zero everywhere has none. Roots are isolated
+/// by the roots of the derivative, between which `p` is monotone: at most one root lies in each
+/// piece.
 Roots roots_in(const Polynomial& p, double lo, double hi);
 
 }  // namespace kestrivo::analysis

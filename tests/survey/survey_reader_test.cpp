@@ -39,7 +39,7 @@ std::string file_error(const std::string& text) {
     return "";
 }
 
-TEST(survey_file_test, reads_blocks_with_their_labels_counts_held_s_and_carried_columns) {
+TEST(survey_reader_test, reads_blocks_with_their_labels_counts_held_s_and_carried_columns) {
     const Survey s = read(
         "\xEF\xBB\xBF"
         "ward,block,c100,c111,c101,c110,s_held,date\r\n"
@@ -69,7 +69,7 @@ TEST(survey_file_test, reads_blocks_with_their_labels_counts_held_s_and_carried_
     EXPECT_EQ(s.rows[2].s_held, 0.0);
 }
 
-TEST(survey_file_test, line_numbers_follow_quoted_line_ends_and_files_without_a_last_line_end) {
+TEST(survey_reader_test, line_numbers_follow_quoted_line_ends_and_files_without_a_last_line_end) {
     const Survey s = read(
         "c100,c111,c101,c110,note\n"
         "1,1,1,1,\"two\nlines\"\n"
@@ -96,7 +96,7 @@ TEST(survey_file_test, line_numbers_follow_quoted_line_ends_and_files_without_a_
     EXPECT_EQ(labelled.rows.at(1).line, 4u);
 }
 
-TEST(survey_file_test, a_row_that_cannot_be_read_keeps_its_place_and_says_where_and_why) {
+TEST(survey_reader_test, a_row_that_cannot_be_read_keeps_its_place_and_says_where_and_why) {
     const Survey s = read(
         "block,c100,c111,c101,c110,s_held,ward\n"
         "a,1,2,3,4,,W\n"
@@ -132,7 +132,7 @@ TEST(survey_file_test, a_row_that_cannot_be_read_keeps_its_place_and_says_where_
     }
 }
 
-TEST(survey_file_test, a_file_that_cannot_be_a_survey_is_a_file_error_naming_what_is_missing) {
+TEST(survey_reader_test, a_file_that_cannot_be_a_survey_is_a_file_error_naming_what_is_missing) {
     EXPECT_EQ(file_error("block,c100,c111,ward\n1,2,3,x\n"),
               "survey.csv: the header lacks the columns c101, c110; a survey needs c100, c111, "
               "c101 and c110.");
@@ -150,7 +150,7 @@ TEST(survey_file_test, a_file_that_cannot_be_a_survey_is_a_file_error_naming_wha
     EXPECT_EQ(read("c100,c111,c101,c110\n").rows.size(), 0u);
 }
 
-TEST(survey_file_test, fields_are_quoted_only_where_csv_needs_it) {
+TEST(survey_reader_test, fields_are_quoted_only_where_csv_needs_it) {
     using kestrivo::survey::csv_field;
     EXPECT_EQ(csv_field("A-1"), "A-1");
     EXPECT_EQ(csv_field(""), "");
@@ -170,7 +170,7 @@ namespace {
 
 // Malformed quoted fields and overlong lines: the row they stand on is an error naming its line
 // and column, and every other row is read, however far a stray quote would otherwise reach.
-TEST(survey_file_test, a_malformed_field_costs_its_own_row_and_no_other) {
+TEST(survey_reader_test, a_malformed_field_costs_its_own_row_and_no_other) {
     std::string text =
         "block,c100,c111,c101,c110,where\n"
         "a,1,2,3,4,\"Main St\" corner\n"
@@ -217,7 +217,7 @@ TEST(survey_file_test, a_malformed_field_costs_its_own_row_and_no_other) {
 
 // Headers and values spreadsheets write: two byte-order marks, columns with no name, a negative
 // zero for a held S; and a header of many thousand columns read in linear time.
-TEST(survey_file_test, odd_headers_and_values_read_as_meant) {
+TEST(survey_reader_test, odd_headers_and_values_read_as_meant) {
     const Survey s = read(
         "\xEF\xBB\xBF\xEF\xBB\xBF"
         "block,c100,c111,c101,c110,s_held,,\n"

@@ -1,0 +1,158 @@
+// Pooled visibility: the fit of a stratum is the fit of its summed counts, each block's dogs are
+// its n over the shared share seen, the test of pooling sums the blocks' own maxima, and the
+// strata that share no visibility say why. Also the design value the pool is built from.
+#include "analysis/pooled_visibility.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "library/kestrivo.h"
+
+namespace {
+
+using kestrivo::analysis::Counts;
+using kestrivo::analysis::Stratum;
+
+const kestrivo::analysis::Library kLibrary{RLOGLIK};
+
+Stratum stratum_of(const std::vector<Counts>& blocks, std::optional<double> held = std::nullopt) {
+    Stratum s;
+    for (const Counts& c : blocks)
+        s.add(c, held);
+    return s;
+}
+
+kestrivo::analysis::Report report_of(Counts counts, std::optional<double> held) {
+    kestrivo::analysis::Request request;
+    request.counts = counts;
+    request.s_held = held;
+    return kestrivo::analysis::make_report(kLibrary, request);
+}
+
+TEST(pooled_visibility_test, the_pooled_fit_is_the_fit_of_the_summed_counts) {
+    const struct {
+        std::vector<Counts> blocks;
+        std::optional<double> held;
+        Counts summed;
+    } cases[] = {
+        {{{4, 16, 4, 3}, {5, 25, 4, 2}, {4, 9, 1, 2}}, std::nullopt, {13, 50, 9, 7}},
+        {{{10, 21, 14, 17}, {0, 0, 0, 0}, {4, 17, 10, 10}}, std::nullopt, {14, 38, 24, 27}},
+        {{{10, 20, 5, 5}, {3, 9, 2, 4}}, 0.2, {13, 29, 7, 9}},
+    };
+    for (const auto& c : cases) {
+        const auto pooled = kestrivo::analysis::pool(kLibrary, stratum_of(c.blocks, c.held), 0.95);
+        ASSERT_TRUE(pooled) << pooled.why_not;
+        const auto direct = report_of(c.summed, c.held);
+        EXPECT_EQ(pooled.report.estimates->S, direct.estimates->S);
+        EXPECT_EQ(pooled.report.estimates->P, direct.estimates->P);
+        EXPECT_EQ(pooled.report.estimates->log_likelihood, direct.estimates->log_likelihood);
+        EXPECT_EQ(pooled.report.p_limits->lower, direct.p_limits->lower);
+        EXPECT_EQ(*pooled.report.n, *direct.n);
+
+        // Each block's dogs: n over the shared q, with limits around it.
+        for (const Counts& b : c.blocks) {
+            const std::int64_t n = std::int64_t{b[0]} + b[1] + b[2] + b[3];
+            const auto dogs = kestrivo::analysis::dogs_under(pooled, n);
+            EXPECT_DOUBLE_EQ(dogs.estimate, double(n) / pooled.seen());
+            EXPECT_GE(dogs.lower, double(n));
+            EXPECT_LE(dogs.lower, dogs.estimate);
+            EXPECT_GE(dogs.upper, dogs.estimate);
+            if (n == 0) {
+                EXPECT_EQ(dogs.estimate, 0);
+            }
+        }
+    }
+}
+
+// het = 2 (sum of the blocks' own maxima - the pooled maximum), on 2 (b - 1) degrees of freedom
+// with S free and b - 1 with S held, b the blocks with dogs.
+TEST(pooled_visibility_test, the_test_of_pooling_sums_the_blocks_own_maxima) {
+    const struct {
+        std::vector<Counts> blocks;
+        std::optional<double> held;
+        int df;
+    } cases[] = {
+        {{{4, 16, 4, 3}, {5, 25, 4, 2}, {4, 9, 1, 2}}, std::nullopt, 4},
+        {{{4, 16, 4, 3}, {0, 0, 0, 0}, {4, 9, 1, 2}}, std::nullopt, 2},
+        {{{10, 20, 5, 5}, {3, 9, 2, 4}, {8, 8, 8, 8}}, 0.2, 2},
+        {{{10, 20, 5, 5}}, std::nullopt, 0},
+    };
+    for (const auto& c : cases) {
+        const auto pooled = kestrivo::analysis::pool(kLibrary, stratum_of(c.blocks, c.held), 0.95);
+        ASSERT_TRUE(pooled.het);
+        double own = 0;
+        for (const Counts& b : c.blocks) {
+            if (b == Counts{}) continue;
+            own += report_of(b, c.held).estimates->log_likelihood;
+        }
+        const double expected = std::fmax(0.0, 2 * (own - pooled.report.estimates->log_likelihood));
+        EXPECT_NEAR(pooled.het->statistic, expected, 1e-9);
+        EXPECT_EQ(pooled.het->df, c.df);
+        if (c.df == 0) {
+            EXPECT_EQ(pooled.het->p, 1);
+        }
+    }
+    // Blocks alike in their shares give nothing to test: the statistic is zero and p is one.
+    const auto alike = kestrivo::analysis::pool(
+        kLibrary, stratum_of({{4, 16, 4, 4}, {8, 32, 8, 8}, {2, 8, 2, 2}}), 0.95);
+    EXPECT_NEAR(alike.het->statistic, 0, 1e-9);
+    EXPECT_NEAR(alike.het->p, 1, 1e-6);
+    EXPECT_EQ(kestrivo::analysis::heterogeneity_note(*alike.het), "");
+    // Blocks seen very differently are flagged.
+    const auto unlike =
+        kestrivo::analysis::pool(kLibrary, stratum_of({{30, 2, 5, 5}, {1, 40, 1, 1}}), 0.95);
+    EXPECT_LT(unlike.het->p, 0.05);
+    EXPECT_NE(kestrivo::analysis::heterogeneity_note(*unlike.het), "");
+    // A block that cannot be fitted leaves the test without a value.
+    EXPECT_FALSE(kestrivo::analysis::heterogeneity(alike, -INFINITY, 3));
+}
+
+TEST(pooled_visibility_test, blocks_that_share_no_visibility_say_why) {
+    const int big = std::numeric_limits<std::int32_t>::max();
+    Stratum mixed;
+    mixed.add({4, 16, 4, 3}, 0.2);
+    mixed.add({5, 25, 4, 2}, std::nullopt);
+    const struct {
+        Stratum stratum;
+        const char* why;
+    } cases[] = {
+        {mixed, "the blocks hold S at different values"},
+        {stratum_of({{big, 0, 0, 0}, {1, 0, 0, 0}}), "a summed count exceeds 2147483647"},
+        {stratum_of({{0, 0, 0, 0}, {0, 0, 0, 0}}), "no dogs were counted"},
+    };
+    for (const auto& c : cases) {
+        const auto pooled = kestrivo::analysis::pool(kLibrary, c.stratum, 0.95);
+        EXPECT_FALSE(pooled);
+        EXPECT_NE(pooled.why_not.find(c.why), std::string::npos) << pooled.why_not;
+    }
+    EXPECT_EQ(kestrivo::analysis::why_not_pooled(stratum_of({{1, 2, 3, 4}})), "");
+}
+
+TEST(survey_design_test, strata_keep_their_order_and_their_blocks_what_they_hold) {
+    kestrivo::analysis::SurveyDesign design;
+    design.stratum("b").add({1, 2, 3, 4}, std::nullopt);
+    design.stratum("a").add({5, 6, 7, 8}, 0.3);
+    design.stratum("b").add({0, 0, 0, 1}, std::nullopt);
+    ASSERT_EQ(design.strata.size(), 2u);
+    EXPECT_EQ(design.strata[0].name, "b");
+    EXPECT_EQ(design.strata[0].blocks.size(), 2u);
+    EXPECT_EQ(design.strata[0].dogs_identified(), 11);
+    EXPECT_EQ(design.find("a"), &design.strata[1]);
+    EXPECT_EQ(design.find("c"), nullptr);
+    EXPECT_EQ(design.strata[1].s_held, 0.3);
+    EXPECT_FALSE(design.strata[1].s_held_differs);
+    design.stratum("a").add({1, 1, 1, 1}, 0.3);
+    EXPECT_FALSE(design.strata[1].s_held_differs);
+    design.stratum("a").add({1, 1, 1, 1}, 0.4);
+    EXPECT_TRUE(design.strata[1].s_held_differs);
+
+    const int big = std::numeric_limits<std::int32_t>::max();
+    EXPECT_EQ(kestrivo::analysis::summed_counts({{1, 2, 3, 4}, {10, 20, 30, 40}}),
+              (Counts{11, 22, 33, 44}));
+    EXPECT_EQ(kestrivo::analysis::summed_counts({{big, 0, 0, 0}}), (Counts{big, 0, 0, 0}));
+    EXPECT_FALSE(kestrivo::analysis::summed_counts({{big, 0, 0, 0}, {0, 0, 0, 0}, {1, 0, 0, 0}}));
+}
+
+}  // namespace

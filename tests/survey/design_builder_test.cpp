@@ -1,0 +1,96 @@
+// The one way from rows to a design: strata in order of first appearance, each with its K, the
+// rows that cannot be read left out, and every refusal with the words the user will read.
+#include "survey/design_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+using kestrivo::survey::DesignBuilder;
+using kestrivo::survey::DesignOptions;
+
+// The design of `text` (one survey file) under `options`.
+kestrivo::survey::BuiltDesign build(const std::string& text, DesignOptions options) {
+    std::istringstream in(text);
+    kestrivo::survey::SurveyReader reader(in, "s.csv");
+    DesignBuilder builder(std::move(options));
+    if (const std::string why = builder.begin_file(reader.header(), "s.csv"); !why.empty()) {
+        return {std::nullopt, why};
+    }
+    while (const auto row = reader.next())
+        builder.add(*row);
+    return builder.build();
+}
+
+const std::string kWards =
+    "block,c100,c111,c101,c110,s_held,ward\n"
+    "a,1,2,3,4,,North\n"
+    "b,5,6,7,8,,South\n"
+    "c,x,6,7,8,,South\n"
+    "d,0,0,0,0,,North\n"
+    "e,2,2,2,2,0.3,East\n";
+
+DesignOptions by_ward(std::map<std::string, std::int64_t> k) {
+    DesignOptions options;
+    options.stratum_column = "ward";
+    options.blocks_by_stratum = std::move(k);
+    return options;
+}
+
+TEST(design_builder_test, rows_go_to_their_strata_with_their_k) {
+    const auto built = build(kWards, by_ward({{"North", 60}, {"South", 40}, {"East", 2}}));
+    ASSERT_TRUE(built.design) << built.why_not;
+    const auto& strata = built.design->strata;
+    ASSERT_EQ(strata.size(), 3u);
+    EXPECT_EQ(strata[0].name, "North");
+    EXPECT_EQ(strata[0].blocks.size(), 2u);
+    EXPECT_EQ(strata[0].blocks_total, 60);
+    EXPECT_EQ(strata[1].blocks.size(), 1u);  // the unreadable row is no sampled block
+    EXPECT_EQ(strata[2].s_held, 0.3);
+
+    // Without a stratum column the survey is one stratum, with the city's K.
+    DesignOptions one;
+    one.blocks_total = 9;
+    const auto city = build(kWards, one);
+    ASSERT_TRUE(city.design);
+    ASSERT_EQ(city.design->strata.size(), 1u);
+    EXPECT_EQ(city.design->strata[0].name, "");
+    EXPECT_EQ(city.design->strata[0].blocks.size(), 4u);
+    EXPECT_EQ(city.design->strata[0].blocks_total, 9);
+    EXPECT_TRUE(city.design->strata[0].s_held_differs);
+
+    // Pooling alone needs no K.
+    const auto pooled = build(kWards, by_ward({}));
+    ASSERT_TRUE(pooled.design);
+    EXPECT_FALSE(pooled.design->strata[0].blocks_total);
+}
+
+TEST(design_builder_test, refusals_name_what_is_wrong) {
+    DesignOptions few;
+    few.blocks_total = 3;
+    DesignOptions pilot = few;
+    pilot.blocks_are_a_sample = false;
+    DesignOptions no_column;
+    no_column.stratum_column = "district";
+    const struct {
+        DesignOptions options;
+        std::string why;
+    } cases[] = {
+        {no_column, "s.csv: there is no column \"district\" to take the strata from."},
+        {by_ward({{"North", 60}, {"South", 40}}),
+         "the stratum \"East\" has no number of blocks in --blocks-total."},
+        {by_ward({{"North", 1}, {"South", 40}, {"East", 2}}),
+         "--blocks-total 1 for \"North\" is fewer than the 2 blocks read."},
+        {few, "--blocks-total 3 is fewer than the 4 blocks read."},
+        {pilot, ""},
+    };
+    for (const auto& c : cases) {
+        const auto built = build(kWards, c.options);
+        EXPECT_EQ(built.why_not, c.why);
+        EXPECT_EQ(built.design.has_value(), c.why.empty()) << c.why;
+    }
+}
+
+}  // namespace
