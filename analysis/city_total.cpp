@@ -1,98 +1,66 @@
-// city_totals: point totals from the pooled fits, replicates from bootstrap(), the strata's
-// scaled deviations added replicate by replicate into the city's.
+// city_totals: point totals from the pooled fits; replicates of each stratum's dogs seen and share
+// seen from its resampled summed histories, rescaled apart; the strata's variances added into the
+// city's.
 #include "analysis/city_total.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <random>
-
-#include "analysis/parallel_for.h"
 
 #include <boost/math/distributions/students_t.hpp>
 
 #include "analysis/boost_policy.h"
+#include "analysis/parallel_for.h"
+#include "analysis/pooled_visibility.h"
 
 namespace kestrivo::analysis {
-
-std::vector<std::vector<double>> bootstrap(const SurveyDesign& design,
-                                           const StratumEstimator& estimator,
-                                           const BootstrapPlan& plan) {
-    std::vector<std::vector<double>> replicates;
-    for (std::size_t h = 0; h < design.strata.size(); ++h) {
-        const Stratum& stratum = design.strata[h];
-        std::seed_seq seed{std::uint64_t{plan.seed}, std::uint64_t{h}};
-        std::mt19937_64 random(seed);
-        const std::size_t k = stratum.blocks.size();
-        const std::size_t count = std::size_t(std::max(plan.replicates, 0));
-        // The draws are made in order from the one stream, so the replicates are the same on
-        // any number of threads; only the estimates are spread over them, a few replicates at a
-        // time so that the draws kept stay small however many blocks the stratum has.
-        const std::size_t chunk = std::size_t(4) * std::size_t(std::max(plan.jobs, 1));
-        std::vector<std::uint32_t> draws(chunk * k);
-        std::vector<double> values(count);
-        for (std::size_t first = 0; first < count; first += chunk) {
-            const std::size_t here = std::min(chunk, count - first);
-            for (std::size_t d = 0; d < here * k; ++d) {
-                // random() % k: the bias for a survey's k is far below the bootstrap's own
-                // noise, and unlike the standard distributions it draws the same on every
-                // library.
-                draws[d] = std::uint32_t(random() % k);
-            }
-            parallel_for(here, plan.jobs, [&](std::size_t b) {
-                Stratum resampled = stratum;
-                for (std::size_t i = 0; i < k; ++i)
-                    resampled.blocks[i] = stratum.blocks[draws[b * k + i]];
-                values[first + b] = estimator(resampled).value_or(NAN);
-            });
-        }
-        replicates.push_back(std::move(values));
-    }
-    return replicates;
-}
-
-std::optional<double> stratum_total(const Library& library, const Stratum& stratum) {
-    if (!stratum.blocks_total || stratum.blocks.empty()) return std::nullopt;
-    const double scale = double(*stratum.blocks_total) / double(stratum.blocks.size());
-    const std::int64_t n = stratum.dogs_identified();
-    if (n == 0) return 0.0;  // nobody seen: nothing to scale up
-    const std::optional<Counts> sum = summed_counts(stratum.blocks);
-    if (!sum || stratum.s_held_differs) return std::nullopt;
-    const Point top = Model(library.loglik, *sum, stratum.s_held).maximum();
-    if (!std::isfinite(top.value)) return std::nullopt;
-    return scale * double(n) / share_seen(top.s, top.p);
-}
-
-double quantile(const std::vector<double>& sorted, double q) {
-    if (sorted.empty()) return NAN;
-    const double at = q * double(sorted.size() - 1);
-    const std::size_t below = std::size_t(std::floor(at));
-    const std::size_t above = std::min(below + 1, sorted.size() - 1);
-    return sorted[below] + (at - double(below)) * (sorted[above] - sorted[below]);
-}
-
 namespace {
 
-// The standard error of `values` (NaNs dropped) and the interval around `total.dogs` by `method`,
-// on `df` degrees of freedom (percentiles when it is below 1); false when fewer than two replicates
-// could be computed.
-bool summarise(std::vector<double> values, double level, IntervalMethod method, double df,
-               TotalEstimate& total) {
-    values.erase(
-        std::remove_if(values.begin(), values.end(), [](double v) { return !std::isfinite(v); }),
-        values.end());
-    if (values.size() < 2) return false;
+std::int64_t dogs_in(const Sums& sums) {
+    return sums[0] + sums[1] + sums[2] + sums[3];
+}
+
+Sums sums_of(const Stratum& stratum) {
+    Sums sums{};
+    for (const Counts& c : stratum.blocks) {
+        for (std::size_t i = 0; i < 4; ++i)
+            sums[i] += c[i];
+    }
+    return sums;
+}
+
+// The sample variance of the finite values of `values`, and how many there were.
+std::pair<double, std::size_t> variance_of(const std::vector<double>& values) {
     double mean = 0;
-    for (double v : values)
-        mean += v / double(values.size());
+    std::size_t count = 0;
+    for (double v : values) {
+        if (std::isfinite(v)) {
+            mean += v;
+            ++count;
+        }
+    }
+    if (count < 2) return {NAN, count};
+    mean /= double(count);
     double squares = 0;
-    for (double v : values)
-        squares += (v - mean) * (v - mean);
-    total.standard_error = std::sqrt(squares / double(values.size() - 1));
+    for (double v : values) {
+        if (std::isfinite(v)) squares += (v - mean) * (v - mean);
+    }
+    return {squares / double(count - 1), count};
+}
+
+// The interval around `total.dogs` with standard error `total.standard_error`: symmetric in
+// log(total) with Student's t on `df` degrees of freedom, or the percentiles of `replicates`.
+void set_interval(TotalEstimate& total, double level, IntervalMethod method, double df,
+                  std::vector<double> replicates) {
     double lower, upper;
     if (method == IntervalMethod::percentile || !(*total.dogs > 0) || !(df >= 1)) {
-        std::sort(values.begin(), values.end());
-        lower = quantile(values, (1 - level) / 2);
-        upper = quantile(values, (1 + level) / 2);
+        replicates.erase(std::remove_if(replicates.begin(), replicates.end(),
+                                        [](double v) { return !std::isfinite(v); }),
+                         replicates.end());
+        std::sort(replicates.begin(), replicates.end());
+        lower = quantile(replicates, (1 - level) / 2);
+        upper = quantile(replicates, (1 + level) / 2);
     } else {
         // Symmetric in log(total): totals of skewed blocks are skewed to the right, and Student's
         // t carries the uncertainty of a standard error from few blocks.
@@ -104,84 +72,184 @@ bool summarise(std::vector<double> values, double level, IntervalMethod method, 
     }
     total.lower = std::fmax(lower, double(total.identified));
     total.upper = std::fmax(upper, *total.lower);
-    return true;
+}
+
+void add_note(std::string& note, const std::string& more) {
+    if (more.empty()) return;
+    note += (note.empty() ? "" : "; ") + more;
+}
+
+std::string blocks_text(std::int64_t count) {
+    return std::to_string(count) + (count == 1 ? " block" : " blocks");
 }
 
 }  // namespace
+
+std::vector<Sums> resampled_sums(const Stratum& stratum, std::size_t h, const BootstrapPlan& plan) {
+    std::seed_seq seed{std::uint64_t{plan.seed}, std::uint64_t{h}};
+    std::mt19937_64 random(seed);
+    const std::size_t k = stratum.blocks.size();
+    std::vector<Sums> sums(std::size_t(std::max(plan.replicates, 0)), Sums{});
+    if (k == 0) return sums;
+    const Counts* blocks = stratum.blocks.data();
+    for (Sums& s : sums) {
+        for (std::size_t i = 0; i < k; ++i) {
+            // random() % k: the bias for a survey's k is far below the bootstrap's own noise,
+            // and unlike the standard distributions it draws the same on every library.
+            const Counts& c = blocks[random() % k];
+            s[0] += c[0];
+            s[1] += c[1];
+            s[2] += c[2];
+            s[3] += c[3];
+        }
+    }
+    return sums;
+}
+
+std::optional<double> share_seen_of(const Library& library, const Sums& sums,
+                                    std::optional<double> s_held) {
+    Counts counts{};
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (sums[i] < 0 || sums[i] > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
+        counts[i] = std::int32_t(sums[i]);
+    }
+    if (dogs_in(sums) == 0) return std::nullopt;
+    const Point top = Model(library.loglik, counts, s_held).maximum();
+    if (!std::isfinite(top.value)) return std::nullopt;
+    return share_seen(top.s, top.p);
+}
+
+std::optional<double> stratum_total(const Library& library, const Stratum& stratum) {
+    if (!stratum.blocks_total || stratum.blocks.empty()) return std::nullopt;
+    const double scale = double(*stratum.blocks_total) / double(stratum.blocks.size());
+    const Sums sums = sums_of(stratum);
+    const std::int64_t n = dogs_in(sums);
+    if (n == 0) return 0.0;  // nobody seen: nothing to scale up
+    if (stratum.s_held_differs) return std::nullopt;
+    const std::optional<double> q = share_seen_of(library, sums, stratum.s_held);
+    if (!q) return std::nullopt;
+    return scale * double(n) / *q;
+}
+
+double quantile(const std::vector<double>& sorted, double q) {
+    if (sorted.empty()) return NAN;
+    const double at = q * double(sorted.size() - 1);
+    const std::size_t below = std::size_t(std::floor(at));
+    const std::size_t above = std::min(below + 1, sorted.size() - 1);
+    return sorted[below] + (at - double(below)) * (sorted[above] - sorted[below]);
+}
 
 std::vector<TotalEstimate> city_totals(const Library& library, const SurveyDesign& design,
                                        double level, const BootstrapPlan& plan) {
     std::vector<TotalEstimate> totals;
     TotalEstimate city;
     city.dogs = 0.0;
-    for (const Stratum& stratum : design.strata) {
-        TotalEstimate total;
-        total.name = stratum.name;
-        total.identified = stratum.dogs_identified();
-        city.identified += total.identified;
-        total.dogs = stratum_total(library, stratum);
-        if (!total.dogs) {
-            total.why_not = stratum.blocks_total
-                                ? "the visibility of this stratum's blocks cannot be fitted"
-                                : "no number of blocks was given for this stratum";
-            city.why_not = "stratum \"" + stratum.name + "\": " + total.why_not;
-            city.dogs.reset();
-        } else if (city.dogs) {
-            *city.dogs += *total.dogs;
-        }
-        totals.push_back(total);
-    }
-
-    // Replicates of each stratum's total, as deviations scaled for the finite population.
-    const auto estimator = [&](const Stratum& s) { return stratum_total(library, s); };
-    const std::vector<std::vector<double>> replicates = bootstrap(design, estimator, plan);
-    std::vector<double> city_replicates(std::size_t(std::max(plan.replicates, 0)), 0.0);
+    const std::size_t count = std::size_t(std::max(plan.replicates, 0));
+    std::vector<double> city_replicates(count, 0.0);
     // Satterthwaite's degrees of freedom for the city: (sum v_h)^2 / sum v_h^2 / (k_h - 1), v_h
     // each stratum's variance; k - 1 for one stratum, fewer when one stratum's few blocks carry
     // most of the uncertainty.
     double variance_sum = 0, variance_share = 0;
+    bool city_interval = true;
+    const bool named = design.strata.size() > 1 ||
+                       (design.strata.size() == 1 && !design.strata.front().name.empty());
+    std::string city_note;
     for (std::size_t h = 0; h < design.strata.size(); ++h) {
-        TotalEstimate& total = totals[h];
-        if (!total.dogs) continue;
         const Stratum& stratum = design.strata[h];
-        // The finite-population correction, and k / (k - 1): resampling k blocks from k with
-        // replacement gives a variance (k - 1) / k too small (Rao and Wu's rescaling).
-        const double k = double(stratum.blocks.size()), K = double(*stratum.blocks_total);
-        const double scale =
-            k > 1 ? std::sqrt(std::fmax(0.0, 1 - k / K) * k / (k - 1)) : (k < K ? 1.0 : 0.0);
-        std::vector<double> scaled(replicates[h].size());
-        for (std::size_t b = 0; b < scaled.size(); ++b) {
-            scaled[b] = *total.dogs + scale * (replicates[h][b] - *total.dogs);
-            city_replicates[b] += scaled[b];
+        TotalEstimate total;
+        total.name = stratum.name;
+        total.identified = stratum.dogs_identified();
+        city.identified += total.identified;
+        // What a stratum's total is to be read with is said in its row, and in the city's under
+        // the stratum's name (the survey as one stratum has the city's row only).
+        const auto tell = [&](const std::string& what) {
+            add_note(total.note, what);
+            add_note(city_note, named ? "stratum \"" + stratum.name + "\": " + what : what);
+        };
+        const std::int64_t k = std::int64_t(stratum.blocks.size());
+        if (stratum.left_out > 0) {
+            tell(blocks_text(stratum.left_out) + " of this stratum could not be read and " +
+                 (stratum.left_out == 1 ? "is" : "are") + " left out: the total treats the " +
+                 blocks_text(k) + " read as the sample");
         }
-        if (scale == 0) {
-            // Counted whole: no sampling error at all.
-            total.standard_error = 0;
-            total.lower = total.upper = std::fmax(*total.dogs, double(total.identified));
-        } else if (stratum.blocks.size() < 2) {
-            // One block says nothing of how blocks differ: no interval, for it or the city.
-            total.why_not = "one sampled block of " + std::to_string(*stratum.blocks_total) +
-                            " gives no estimate of the sampling error";
-            city.why_not = "stratum \"" + stratum.name + "\": " + total.why_not;
-        } else if (!summarise(scaled, level, plan.interval, k - 1, total)) {
-            total.why_not = "too few bootstrap replicates could be fitted for an interval";
+        const Sums sums = sums_of(stratum);
+        const std::optional<double> q =
+            stratum.s_held_differs ? std::nullopt : share_seen_of(library, sums, stratum.s_held);
+        if (!stratum.blocks_total) {
+            total.why_not = "no number of blocks was given for this stratum";
+        } else if (k == 0) {
+            total.why_not = "no block of this stratum could be read";
+        } else if (total.identified == 0) {
+            total.dogs = 0.0;
+            tell("no dog was seen on the sampled blocks, so there is no visibility to scale them "
+                 "up by: the total is the 0 dogs identified, with no interval");
+        } else if (!q) {
+            const std::string why = why_not_pooled(stratum);
+            total.why_not =
+                why.empty() ? "the visibility of this stratum's blocks cannot be fitted" : why;
         } else {
-            const double v = *total.standard_error * *total.standard_error;
-            variance_sum += v;
-            variance_share += v * v / (k - 1);
+            total.dogs = double(*stratum.blocks_total) / double(k) * double(total.identified) / *q;
         }
+        if (!total.dogs) {
+            city.why_not = "stratum \"" + stratum.name + "\": " + total.why_not;
+            city.dogs.reset();
+            city_interval = false;
+        } else if (city.dogs) {
+            *city.dogs += *total.dogs;
+        }
+
+        if (total.dogs && total.identified > 0 && k < 2) {
+            // One block says nothing of how blocks differ: no interval, for it or the city.
+            tell("one sampled block of " + std::to_string(*stratum.blocks_total) +
+                 " gives no estimate of the sampling error");
+            city_interval = false;
+        } else if (total.dogs && total.identified > 0) {
+            // Each replicate's dogs seen and share seen, rescaled apart: the finite population
+            // reduces the spread between blocks only.
+            const double kk = double(k), K = double(*stratum.blocks_total);
+            const double n = double(total.identified);
+            const double spread = std::sqrt(std::fmax(0.0, 1 - kk / K) * kk / (kk - 1));
+            const double refit = std::sqrt(kk / (kk - 1));
+            const std::vector<Sums> resampled = resampled_sums(stratum, h, plan);
+            std::vector<double> replicates(resampled.size());
+            parallel_for(resampled.size(), plan.jobs, [&](std::size_t b) {
+                const double seen = double(dogs_in(resampled[b]));
+                double q_b = *q;  // a replicate that saw nobody says nothing of q
+                if (seen > 0) {
+                    const std::optional<double> refitted =
+                        share_seen_of(library, resampled[b], stratum.s_held);
+                    q_b = refitted ? std::fmin(1.0, *q * std::pow(*refitted / *q, refit)) : NAN;
+                }
+                replicates[b] = K / kk * (n + spread * (seen - n)) / q_b;
+            });
+            const auto [variance, finite] = variance_of(replicates);
+            if (finite < 2) {
+                tell("too few bootstrap replicates could be fitted for an interval");
+                city_interval = false;
+            } else {
+                // The first count's binomial part that the finite-population factor took away.
+                const double v = variance + *total.dogs * (1 - *q) / *q;
+                total.standard_error = std::sqrt(v);
+                set_interval(total, level, plan.interval, kk - 1, replicates);
+                variance_sum += v;
+                variance_share += v * v / (kk - 1);
+                for (std::size_t b = 0; b < count; ++b)
+                    city_replicates[b] += replicates[b];
+            }
+        }
+        totals.push_back(total);
     }
-    const double city_df = variance_share > 0 ? variance_sum * variance_sum / variance_share : 0;
-    const bool census = std::all_of(totals.begin(), totals.end(), [](const TotalEstimate& t) {
-        return t.standard_error && *t.standard_error == 0;
-    });
-    if (city.dogs && city.why_not.empty() && census) {
-        // Every stratum counted whole.
-        city.standard_error = 0;
-        city.lower = city.upper = std::fmax(*city.dogs, double(city.identified));
-    } else if (city.dogs && city.why_not.empty() &&
-               !summarise(city_replicates, level, plan.interval, city_df, city)) {
-        city.why_not = "too few bootstrap replicates could be fitted for an interval";
+    if (design.unplaced > 0) {
+        add_note(city_note, std::to_string(design.unplaced) +
+                                (design.unplaced == 1 ? " row" : " rows") +
+                                " could not be read, so their strata are unknown: the totals "
+                                "treat the blocks read as the sample");
+    }
+    if (city.dogs) city.note = city_note;
+    if (city.dogs && city_interval && variance_sum > 0) {
+        city.standard_error = std::sqrt(variance_sum);
+        set_interval(city, level, plan.interval, variance_sum * variance_sum / variance_share,
+                     city_replicates);
     }
     totals.push_back(city);
     return totals;

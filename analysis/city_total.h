@@ -1,18 +1,28 @@
 // The city's dogs from a stratified simple random sample of blocks, with visibility shared within
 // each stratum:
 //     city_N = sum_h (K_h / k_h) sum_{b in h} n_b / q_h,
-// q_h the share seen from the pooled fit of stratum h. Its uncertainty (the sampling of blocks
-// and the estimate of each q_h together) comes from a bootstrap of blocks within strata: the k_h
-// blocks resampled with replacement, q_h refitted from the resampled histories, the total
-// recomputed. Each stratum's deviations are scaled by sqrt((1 - k_h / K_h) k_h / (k_h - 1)): the
-// finite population, and the variance resampling k of k blocks loses; a stratum counted whole (a
-// census) has none. The interval is symmetric in log(total) with Student's t (the bootstrap's own
-// percentiles cover too rarely on the few blocks of a survey; see bench/coverage_study), and
-// never below the dogs the survey identified.
+// q_h the share seen from the pooled fit of stratum h.
+//
+// Its uncertainty has three parts, and only the first is a matter of which blocks were drawn:
+//   - the spread of the dogs seen between blocks, which the finite population reduces: none is
+//     left when every block was counted;
+//   - the estimate of q_h from the histories, which counting more blocks makes better but never
+//     exact: a stratum counted whole still has it;
+//   - the first count's binomial chance, each dog seen with chance q: part of the spread between
+//     blocks, and so reduced with it by the finite population, though it is not a matter of
+//     sampling. That part, T_h (1 - q_h) / q_h, is added back.
+// A bootstrap of blocks within strata carries the first two together: the k_h blocks resampled
+// with replacement, their dogs seen summed and q_h refitted from their summed histories. In each
+// replicate the dogs seen deviate from the sample's by the finite-population factor
+// sqrt((1 - k_h / K_h) k_h / (k_h - 1)) and q_h from its estimate by sqrt(k_h / (k_h - 1)) on the
+// log scale (Rao and Wu's rescaling: resampling k of k loses a share (k - 1) / k of the variance).
+// The interval is symmetric in log(total) with Student's t on Satterthwaite's degrees of freedom
+// (the bootstrap's own percentiles cover too rarely on the few blocks of a survey; see
+// bench/coverage_study), and never below the dogs the survey identified.
 #pragma once
 
+#include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,9 +32,10 @@
 
 namespace kestrivo::analysis {
 
-/// How the interval is read from the bootstrap: its percentiles, or the point estimate times
-/// exp(-+ t se / total), symmetric on the log scale with Student's t on Satterthwaite's degrees
-/// of freedom (k - 1 for one stratum).
+/// How the interval is read from the bootstrap: its percentiles (for comparison only: they
+/// leave out the first count's binomial part), or the point estimate times exp(-+ t se / total),
+/// symmetric on the log scale with Student's t on Satterthwaite's degrees of freedom (k - 1 for
+/// one stratum).
 enum class IntervalMethod { percentile, log_t };
 
 struct BootstrapPlan {
@@ -34,17 +45,23 @@ struct BootstrapPlan {
     int jobs = 1;  // threads computing replicates; the result does not depend on it
 };
 
-/// B replicates of `estimator` for each stratum, each from the stratum's blocks resampled with
-/// replacement (a stratum of one block, or one counted whole, is resampled all the same; see
-/// city_totals). A replicate the estimator cannot give is NaN. Stratum h draws from its own
-/// stream (seed, h), so its replicates do not depend on the other strata.
-using StratumEstimator = std::function<std::optional<double>(const Stratum&)>;
-std::vector<std::vector<double>> bootstrap(const SurveyDesign& design,
-                                           const StratumEstimator& estimator,
-                                           const BootstrapPlan& plan);
+/// A stratum's histories summed over blocks, in 64 bits.
+using Sums = std::array<std::int64_t, 4>;
 
-/// (K_h / k_h) sum n_b / q_h for one stratum, q_h from the fit of its summed counts. Empty when
-/// the stratum has no K_h or no sampled block, or its visibility cannot be fitted.
+/// The summed histories of each of the plan's replicates of `stratum`: replicate b sums k blocks
+/// drawn with replacement from the stratum's own stream (seed, h), so a stratum's replicates do
+/// not depend on the other strata, nor on the number of threads.
+std::vector<Sums> resampled_sums(const Stratum& stratum, std::size_t h, const BootstrapPlan& plan);
+
+/// The share seen, q = S + (1 - S) P, at the maximum of the summed histories `sums` (S held at
+/// `s_held` when given). Empty when nobody was seen, a sum exceeds the library's 32-bit counts,
+/// or the counts are impossible.
+std::optional<double> share_seen_of(const Library& library, const Sums& sums,
+                                    std::optional<double> s_held);
+
+/// (K_h / k_h) sum n_b / q_h for one stratum, q_h from the fit of its summed counts; 0 when
+/// nobody was seen. Empty when the stratum has no K_h or no sampled block, or its visibility
+/// cannot be fitted.
 std::optional<double> stratum_total(const Library& library, const Stratum& stratum);
 
 /// One total: a stratum's, or the city's.
@@ -52,7 +69,8 @@ struct TotalEstimate {
     std::string name;             // the stratum, or "" for the city
     std::int64_t identified = 0;  // dogs identified on its sampled blocks
     std::optional<double> dogs, standard_error, lower, upper;
-    std::string why_not;  // "" when `dogs` has a value
+    std::string why_not;  // why there is no total ("" when `dogs` has a value)
+    std::string note;     // what a total given should be read with: why it has no interval, ...
 };
 
 /// The total of each stratum, in the design's order, then the city's (last), with intervals at

@@ -13,6 +13,7 @@
 namespace kestrivo::analysis {
 
 std::string why_not_pooled(const Stratum& stratum) {
+    if (stratum.blocks.empty()) return "no block of this stratum could be read";
     if (stratum.s_held_differs) {
         return "the blocks hold S at different values, so they share no one visibility";
     }
@@ -50,6 +51,13 @@ PooledVisibility pool(const Library& library, const Stratum& stratum, double lev
     request.s_held = stratum.s_held;
     request.level = level;
     pooled.report = make_report(library, request);
+    if (pooled.report.empty_block) {
+        pooled.nobody_seen = true;
+        pooled.why_not =
+            "no dog was seen on these blocks, so there is no visibility to estimate; their dogs "
+            "are 0 as far as the counts tell";
+        return pooled;
+    }
     if (!pooled.report.estimates) {
         pooled.why_not = pooled.report.estimates.why_not;
         return pooled;

@@ -28,18 +28,21 @@ struct PooledVisibility {
     std::optional<Model> model;  // the pooled histories, for the blocks' dogs
     /// The test of pooling, from the blocks' own maxima; empty when one of them has none.
     std::optional<Heterogeneity> het;
+    /// No dog was seen on any block: data, not a failure. There is no fit (`why_not` says so),
+    /// and every block's dogs are 0 from 0 upwards.
+    bool nobody_seen = false;
 
     explicit operator bool() const { return why_not.empty(); }
     /// The shared share seen on one count, q = S + (1 - S) P.
     double seen() const { return report.estimates->seen; }
 };
 
-/// Why the blocks of `stratum` share no one visibility to fit, or "": they hold S at different
-/// values, or a summed count exceeds the library's 32-bit counts.
+/// Why the blocks of `stratum` share no one visibility to fit, or "": none could be read, they
+/// hold S at different values, or a summed count exceeds the library's 32-bit counts.
 std::string why_not_pooled(const Stratum& stratum);
 
 /// The pooled fit of a stratum's blocks, with the test of pooling. No fit when why_not_pooled
-/// says so, or when nobody was seen at all.
+/// says so, or when nobody was seen at all (`nobody_seen`).
 PooledVisibility pool(const Library& library, const Stratum& stratum, double level);
 
 /// A block's dogs under the pooled visibility: n / q, with limits where the full likelihood of

@@ -21,6 +21,9 @@ struct Stratum {
     std::vector<Counts> blocks;                // the counts of each sampled block, in input order
     std::optional<double> s_held;              // the S every block holds, or empty: S is fitted
     bool s_held_differs = false;               // some blocks hold S at other values (or free)
+    /// Blocks of this stratum in the survey that could not be read: they are no part of the
+    /// sample, which is then the blocks read.
+    std::int64_t left_out = 0;
 
     /// Adds a sampled block with the S it holds (empty: fitted).
     void add(const Counts& counts, std::optional<double> held);
@@ -30,6 +33,8 @@ struct Stratum {
 
 struct SurveyDesign {
     std::vector<Stratum> strata;  // in order of first appearance in the survey
+    /// Rows that could not be read at all, so that their stratum is unknown.
+    std::int64_t unplaced = 0;
 
     /// The stratum named `name`, added at the end when it is new.
     Stratum& stratum(const std::string& name);

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numeric>
 #include <random>
 
 #include "analysis/city_total.h"
@@ -35,31 +34,31 @@ struct Survey {
 
 Survey one_survey(const Library& library, const PlanRequest& request,
                   const std::vector<std::int64_t>& allocation, std::uint64_t replicate) {
-    std::seed_seq seeds{std::uint32_t(request.seed), std::uint32_t(request.seed >> 32),
-                        std::uint32_t(replicate), std::uint32_t(replicate >> 32)};
-    std::mt19937_64 random(seeds);
+    // Each stratum of the survey's city, and its bootstrap, draw from streams of their own, so
+    // that a stratum's city is the same however many blocks are sampled from the others: a
+    // larger k counts the same city with more of its blocks.
+    const auto stream = [&](std::uint64_t part) {
+        std::seed_seq seeds{std::uint32_t(request.seed), std::uint32_t(request.seed >> 32),
+                            std::uint32_t(replicate), std::uint32_t(replicate >> 32),
+                            std::uint32_t(part)};
+        return std::mt19937_64(seeds);
+    };
     Survey survey;
     SurveyDesign design;
     for (std::size_t h = 0; h < request.strata.size(); ++h) {
         const PlanStratum& plan = request.strata[h];
-        std::vector<SimulatedBlock> city(std::size_t(plan.blocks_total));
-        for (SimulatedBlock& block : city) {
-            block = simulate_block(plan.model, random);
-            survey.truth += block.dogs;
-        }
-        // A whole shuffle, of which the first k_h are the sample: the same for every k, so the
-        // samples of one survey are nested as k grows.
-        std::vector<std::size_t> order(city.size());
-        std::iota(order.begin(), order.end(), std::size_t{0});
-        std::shuffle(order.begin(), order.end(), random);
+        std::mt19937_64 random = stream(h + 1);
+        SimulatedStratum city(plan.model, plan.blocks_total, random);
+        survey.truth += double(city.dogs());
         Stratum& stratum = design.stratum(plan.name);
         stratum.blocks_total = plan.blocks_total;
+        stratum.blocks.reserve(std::size_t(allocation[h]));
         for (std::int64_t b = 0; b < allocation[h]; ++b)
-            stratum.add(city[order[std::size_t(b)]].counts, std::nullopt);
+            stratum.add(city.next(random).counts, std::nullopt);
     }
     BootstrapPlan bootstrap;
     bootstrap.replicates = request.bootstrap;
-    bootstrap.seed = random();
+    bootstrap.seed = stream(0)();
     survey.city = city_totals(library, design, request.level, bootstrap).back();
     return survey;
 }

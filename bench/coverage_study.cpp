@@ -30,7 +30,7 @@ struct StratumPlan {
 };
 
 kestrivo::analysis::BlockModel model_of(const StratumPlan& plan) {
-    return {plan.S, plan.P, plan.dogs, plan.size};
+    return {plan.S, plan.P, plan.dogs, plan.size, {}};
 }
 
 struct Scenario {

@@ -96,7 +96,7 @@ std::vector<analysis::PlanStratum> assumed_strata(const PlanOptions& options,
     if (!options.pilot) {
         analysis::PlanStratum only;
         only.blocks_total = *options.common.blocks_total.city;
-        only.model = {*options.S, *options.P, *options.dogs_per_block, options.dispersion};
+        only.model = {*options.S, *options.P, *options.dogs_per_block, options.dispersion, {}};
         strata.push_back(only);
         return strata;
     }

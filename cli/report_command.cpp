@@ -13,6 +13,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <memory>
 #include <unordered_map>
 
@@ -237,8 +238,12 @@ void ReportRun::fit(Block& block) const {
     request.s_held = block.row.s_held;
     request.level = options_.common.level;
     block.report = analysis::make_report(library_, request);
-    if (block.stratum && pooled_[*block.stratum]) {
-        block.cells.dogs_pooled = analysis::dogs_under(pooled_[*block.stratum], *block.report.n);
+    if (!block.stratum) return;
+    const analysis::PooledVisibility& pooled = pooled_[*block.stratum];
+    if (pooled) {
+        block.cells.dogs_pooled = analysis::dogs_under(pooled, *block.report.n);
+    } else if (pooled.nobody_seen) {
+        block.cells.dogs_pooled = {0, 0, std::numeric_limits<double>::infinity()};
     }
 }
 
@@ -349,15 +354,19 @@ void ReportRun::write_pooled_rows() {
     for (std::size_t h = 0; h < design_.strata.size(); ++h) {
         const analysis::PooledVisibility& shared = pooled_[h];
         survey::SurveyCells cells;
+        std::string error;
         if (shared) {
             cells.het = shared.het;
             if (cells.het) cells.note = analysis::heterogeneity_note(*cells.het);
+        } else if (shared.nobody_seen) {
+            cells.note = shared.why_not;
         } else {
             some_errors_ = true;
+            error = "pooled: " + shared.why_not;
         }
         errno = 0;
         table_->row("pooled", stratum_values(design_.strata[h].name), &shared.report, cells,
-                    shared ? "" : "pooled: " + shared.why_not);
+                    error);
         if (!out_) output_failed();
     }
 }
@@ -381,9 +390,8 @@ void ReportRun::write_totals() {
         if (!totals[i].dogs) {
             some_errors_ = true;
             error = totals[i].why_not;
-        } else {
-            cells.note = totals[i].why_not;
         }
+        cells.note = totals[i].note;
         errno = 0;
         table_->row(
             "total",

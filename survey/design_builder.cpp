@@ -3,15 +3,44 @@
 #include "survey/design_builder.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace kestrivo::survey {
+namespace {
+
+// `text` folded for a near miss: lower case, without blanks.
+std::string folded(const std::string& text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c != ' ' && c != '\t') out += char(std::tolower(c));
+    }
+    return out;
+}
+
+std::string place_text(const std::string& file, std::size_t line) {
+    return file + ", line " + std::to_string(line);
+}
+
+}  // namespace
+
+std::string near_miss(const std::string& name, const std::vector<std::string>& names) {
+    for (const std::string& candidate : names) {
+        if (candidate != name && folded(candidate) == folded(name)) return candidate;
+    }
+    return "";
+}
 
 StratumColumn::StratumColumn(const Header& header, const std::optional<std::string>& name,
                              const std::string& file_name, std::string& why) {
     if (!name) return;
     const auto at = std::find(header.carried.begin(), header.carried.end(), *name);
     if (at == header.carried.end()) {
-        why = file_name + ": there is no column \"" + *name + "\" to take the strata from.";
+        why = file_name + ": there is no column \"" + *name + "\" to take the strata from";
+        if (const std::string near = near_miss(*name, header.carried); !near.empty()) {
+            why += "; did you mean \"" + near + "\"?";
+        } else {
+            why += ".";
+        }
         return;
     }
     carried_at_ = std::size_t(at - header.carried.begin());
@@ -27,16 +56,57 @@ DesignBuilder::DesignBuilder(DesignOptions options) : options_(std::move(options
 std::string DesignBuilder::begin_file(const Header& header, const std::string& file_name) {
     std::string why;
     column_ = StratumColumn(header, options_.stratum_column, file_name, why);
+    file_name_ = file_name;
+    labelled_ = header.has_block;
     return why;
 }
 
 void DesignBuilder::add(const Row& row) {
-    if (row.error.empty()) design_.stratum(column_.of(row)).add(row.counts, row.s_held);
+    if (!row.fields_read && column_.carried_at()) {
+        ++design_.unplaced;
+        return;
+    }
+    const std::string name = column_.of(row);
+    analysis::Stratum& stratum = design_.stratum(name);
+    if (row.error.empty()) {
+        stratum.add(row.counts, row.s_held);
+    } else {
+        ++stratum.left_out;
+    }
+    // Rows without a label of their own are named by their line, which says nothing of which
+    // block they are.
+    if (!labelled_ || !row.fields_read || !duplicate_.empty()) return;
+    const auto [at, added] = labels_[name].emplace(row.label, Place{file_name_, row.line});
+    if (added) return;
+    const Place& first = at->second;
+    const std::string where =
+        first.file == file_name_
+            ? file_name_ + ", lines " + std::to_string(first.line) + " and " +
+                  std::to_string(row.line)
+            : place_text(first.file, first.line) + " and " + place_text(file_name_, row.line);
+    duplicate_ = where + ": the block \"" + row.label + "\" appears twice" +
+                 (options_.stratum_column ? " in the stratum \"" + name + "\"" : std::string()) +
+                 "; a sample holds each block once.";
 }
 
 BuiltDesign DesignBuilder::build() {
     const bool by_stratum = options_.stratum_column.has_value();
     const bool with_city = options_.blocks_total || !options_.blocks_by_stratum.empty();
+    if (options_.blocks_are_a_sample && !duplicate_.empty()) return {std::nullopt, duplicate_};
+    std::vector<std::string> names;
+    for (const analysis::Stratum& stratum : design_.strata)
+        names.push_back(stratum.name);
+    for (const auto& [name, k] : options_.blocks_by_stratum) {
+        if (design_.find(name)) continue;
+        std::string why = "--blocks-total names the stratum \"" + name + "\", which no row of the";
+        why += " survey has in its column \"" + options_.stratum_column.value_or("") + "\"";
+        if (const std::string near = near_miss(name, names); !near.empty()) {
+            why += "; did you mean \"" + near + "\"?";
+        } else {
+            why += ".";
+        }
+        return {std::nullopt, why};
+    }
     for (analysis::Stratum& stratum : design_.strata) {
         if (options_.blocks_total) stratum.blocks_total = *options_.blocks_total;
         if (by_stratum && with_city) {

@@ -8,6 +8,8 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "analysis/survey_design.h"
 #include "survey/survey_reader.h"
@@ -32,7 +34,7 @@ class StratumColumn {
 public:
     StratumColumn() = default;
     /// The column `name` among `header`'s carried columns; empty `name`: no strata. Sets `why`
-    /// (naming `file_name`) when the file has no such column.
+    /// (naming `file_name`, and a column of a name near it) when the file has no such column.
     StratumColumn(const Header& header, const std::optional<std::string>& name,
                   const std::string& file_name, std::string& why);
     /// The stratum of `row`: its value in the column, or "" without strata.
@@ -58,17 +60,33 @@ public:
     std::string begin_file(const Header& header, const std::string& file_name);
     /// Where the current file's rows hold their stratum.
     const StratumColumn& column() const { return column_; }
-    /// A row of the current file: a sampled block of its stratum when it could be read.
+    /// A row of the current file: a sampled block of its stratum when it could be read, else
+    /// counted as left out of it (or, when even its stratum cannot be read, as unplaced).
     void add(const Row& row);
 
     /// The strata in order of first appearance, each with its K_h when the city's blocks were
-    /// given. Why not: a stratum without K_h, or (for a sample) K_h below the blocks read.
+    /// given. Why not: --blocks-total names a stratum the survey does not have (with the name it
+    /// may have meant), a stratum without K_h, K_h below the blocks read (for a sample), or one
+    /// block label twice in a stratum (for a sample; both places named).
     BuiltDesign build();
 
 private:
+    // Where a block label was first seen.
+    struct Place {
+        std::string file;
+        std::size_t line;
+    };
+
     DesignOptions options_;
     StratumColumn column_;
+    std::string file_name_;
+    bool labelled_ = false;  // the current file has a block column
     analysis::SurveyDesign design_;
+    std::unordered_map<std::string, std::unordered_map<std::string, Place>> labels_;
+    std::string duplicate_;  // the first label seen twice in a stratum, said in words
 };
+
+/// Among `names`, the one `name` may have meant: equal but for case and blanks. "" when none.
+std::string near_miss(const std::string& name, const std::vector<std::string>& names);
 
 }  // namespace kestrivo::survey

@@ -184,6 +184,7 @@ std::optional<Row> SurveyReader::next() {
         row.line = record->line;
         row.label = std::to_string(record->line);
         row.carried.assign(state_->layout->carried_at.size(), "");
+        row.fields_read = false;
         row.error = state_->file_name() + ", line " + std::to_string(record->line) + ", column " +
                     std::to_string(record->column) + ": " + record->why;
         return row;

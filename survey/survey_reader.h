@@ -35,6 +35,9 @@ struct Row {
     std::optional<double> s_held;      // empty: S is fitted
     std::vector<std::string> carried;  // the carried columns' values, in header order
     std::string error;                 // "" or: file, line, column and the offending text
+    /// False when the record itself could not be read (a malformed quote, an overlong line): its
+    /// label is its line number and its carried values are empty, so its stratum is unknown.
+    bool fields_read = true;
 };
 
 /// Reads a survey from a stream, a row at a time, so that memory stays flat however long the

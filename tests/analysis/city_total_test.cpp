@@ -87,9 +87,9 @@ TEST(city_total_test, each_stratum_is_its_blocks_over_their_shared_share_seen) {
     // One sampled block says nothing of how blocks differ: its total has no interval, nor has
     // the city's.
     EXPECT_FALSE(totals[2].lower);
-    EXPECT_NE(totals[2].why_not.find("one sampled block of 30"), std::string::npos);
+    EXPECT_NE(totals[2].note.find("one sampled block of 30"), std::string::npos);
     EXPECT_FALSE(totals[3].lower);
-    EXPECT_NE(totals[3].why_not.find("\"East\""), std::string::npos);
+    EXPECT_NE(totals[3].note.find("\"East\""), std::string::npos);
 
     // No K, no total; and nobody seen is a total of 0.
     Stratum no_k = stratum("x", 10, kNorth);
@@ -98,69 +98,132 @@ TEST(city_total_test, each_stratum_is_its_blocks_over_their_shared_share_seen) {
     EXPECT_EQ(kestrivo::analysis::stratum_total(kLibrary, stratum("y", 9, {{0, 0, 0, 0}})), 0.0);
 }
 
-// The standard error is the bootstrap's, each stratum's deviations scaled for the finite
-// population and for what resampling k of k loses; the city's interval is exp(-+ t se / N)
-// around N on Satterthwaite's degrees of freedom.
-TEST(city_total_test, the_interval_comes_from_the_scaled_bootstrap) {
-    SurveyDesign design;
-    design.strata = {stratum("North", 60, kNorth), stratum("South", 12, kSouth)};
-    kestrivo::analysis::BootstrapPlan plan;
-    plan.replicates = 500;
-    plan.seed = 7;
-    const auto totals = kestrivo::analysis::city_totals(kLibrary, design, 0.9, plan);
-    const auto estimator = [](const Stratum& s) {
-        return kestrivo::analysis::stratum_total(kLibrary, s);
-    };
-    const auto raw = kestrivo::analysis::bootstrap(design, estimator, plan);
+// The standard error is the bootstrap's: in each replicate the dogs seen deviate from the
+// sample's by the finite-population factor and the share seen by sqrt(k / (k - 1)) on the log
+// scale, and the first count's binomial part T (1 - q) / q is added. The intervals are
+// exp(-+ t se / N) around N, the city's on Satterthwaite's degrees of freedom.
+TEST(city_total_test, the_interval_comes_from_the_rescaled_bootstrap) {
+    const struct {
+        const char* what;
+        std::int64_t north_K, south_K;
+    } cases[] = {{"sampled", 60, 12}, {"South counted whole", 60, 3}, {"both whole", 4, 3}};
+    for (const auto& c : cases) {
+        SurveyDesign design;
+        design.strata = {stratum("North", c.north_K, kNorth), stratum("South", c.south_K, kSouth)};
+        kestrivo::analysis::BootstrapPlan plan;
+        plan.replicates = 500;
+        plan.seed = 7;
+        const auto totals = kestrivo::analysis::city_totals(kLibrary, design, 0.9, plan);
 
-    double variance_sum = 0, variance_share = 0;
-    for (std::size_t h = 0; h < 2; ++h) {
-        const double k = double(design.strata[h].blocks.size());
-        const double K = double(*design.strata[h].blocks_total);
-        const auto& r = raw[h];
-        const double mean = std::accumulate(r.begin(), r.end(), 0.0) / double(r.size());
-        double squares = 0;
-        for (double v : r)
-            squares += (v - mean) * (v - mean);
-        const double sd = std::sqrt(squares / double(r.size() - 1));
-        const double se = std::sqrt((1 - k / K) * k / (k - 1)) * sd;
-        EXPECT_NEAR(*totals[h].standard_error, se, 1e-9 * se) << h;
-        variance_sum += se * se;
-        variance_share += se * se * se * se / (k - 1);
+        double variance_sum = 0, variance_share = 0;
+        for (std::size_t h = 0; h < 2; ++h) {
+            const Stratum& s = design.strata[h];
+            const double k = double(s.blocks.size()), K = double(*s.blocks_total);
+            const double n = double(dogs(s.blocks));
+            const double q = share_seen_by_hand(sum(s.blocks));
+            const double total = K / k * n / q;
+            std::vector<double> r;
+            for (const auto& sums : kestrivo::analysis::resampled_sums(s, h, plan)) {
+                const double seen = double(sums[0] + sums[1] + sums[2] + sums[3]);
+                const double q_b = *kestrivo::analysis::share_seen_of(kLibrary, sums, {});
+                const double q_scaled = std::fmin(1.0, q * std::pow(q_b / q, std::sqrt(k / (k - 1))));
+                r.push_back(K / k * (n + std::sqrt((1 - k / K) * k / (k - 1)) * (seen - n)) /
+                            q_scaled);
+            }
+            const double mean = std::accumulate(r.begin(), r.end(), 0.0) / double(r.size());
+            double squares = 0;
+            for (double v : r)
+                squares += (v - mean) * (v - mean);
+            const double variance = squares / double(r.size() - 1) + total * (1 - q) / q;
+            const double se = std::sqrt(variance);
+            EXPECT_NEAR(*totals[h].standard_error, se, 1e-9 * se) << c.what << " " << h;
+            variance_sum += variance;
+            variance_share += variance * variance / (k - 1);
 
-        const boost::math::students_t_distribution<double> t(k - 1);
-        const double spread = boost::math::quantile(t, 0.95) * se / *totals[h].dogs;
-        EXPECT_NEAR(*totals[h].lower, *totals[h].dogs * std::exp(-spread), 1e-6);
-        EXPECT_NEAR(*totals[h].upper, *totals[h].dogs * std::exp(spread), 1e-6);
+            const boost::math::students_t_distribution<double> t(k - 1);
+            const double spread = boost::math::quantile(t, 0.95) * se / *totals[h].dogs;
+            EXPECT_NEAR(*totals[h].lower, *totals[h].dogs * std::exp(-spread), 1e-6) << c.what;
+            EXPECT_NEAR(*totals[h].upper, *totals[h].dogs * std::exp(spread), 1e-6) << c.what;
+            // Counted whole or not, the share seen is estimated: the interval has width.
+            EXPECT_GT(*totals[h].upper - *totals[h].lower, 0.02 * *totals[h].dogs) << c.what;
+        }
+        const auto& city = totals[2];
+        EXPECT_NEAR(*city.standard_error, std::sqrt(variance_sum), 1e-9 * std::sqrt(variance_sum));
+        const double df = variance_sum * variance_sum / variance_share;
+        const boost::math::students_t_distribution<double> t(df);
+        const double spread = boost::math::quantile(t, 0.95) * *city.standard_error / *city.dogs;
+        EXPECT_NEAR(*city.lower, *city.dogs * std::exp(-spread), 1e-6) << c.what;
+        EXPECT_NEAR(*city.upper, *city.dogs * std::exp(spread), 1e-6) << c.what;
     }
-    const auto& city = totals[2];
-    const double df = variance_sum * variance_sum / variance_share;
-    const boost::math::students_t_distribution<double> t(df);
-    const double spread = boost::math::quantile(t, 0.95) * *city.standard_error / *city.dogs;
-    EXPECT_NEAR(*city.lower, *city.dogs * std::exp(-spread), 1e-6);
-    EXPECT_NEAR(*city.upper, *city.dogs * std::exp(spread), 1e-6);
-    // The strata are resampled independently: the city's variance is near their sum.
-    EXPECT_NEAR(*city.standard_error, std::sqrt(variance_sum), 0.15 * std::sqrt(variance_sum));
 }
 
 TEST(city_total_test, replicates_follow_the_seed_and_not_the_threads) {
-    SurveyDesign design;
-    design.strata = {stratum("North", 60, kNorth), stratum("South", 12, kSouth)};
-    const auto estimator = [](const Stratum& s) {
-        return kestrivo::analysis::stratum_total(kLibrary, s);
-    };
-    kestrivo::analysis::BootstrapPlan one, three, other;
-    one.replicates = three.replicates = other.replicates = 64;
-    three.jobs = 3;
+    const Stratum north = stratum("North", 60, kNorth);
+    kestrivo::analysis::BootstrapPlan one, other;
+    one.replicates = other.replicates = 64;
     other.seed = 2;
-    const auto a = kestrivo::analysis::bootstrap(design, estimator, one);
-    EXPECT_EQ(a, kestrivo::analysis::bootstrap(design, estimator, three));
-    EXPECT_NE(a, kestrivo::analysis::bootstrap(design, estimator, other));
-    // A stratum's replicates do not depend on the strata after it.
-    SurveyDesign north_only;
-    north_only.strata = {design.strata[0]};
-    EXPECT_EQ(kestrivo::analysis::bootstrap(north_only, estimator, one)[0], a[0]);
-    EXPECT_EQ(a[1].size(), 64u);
+    const auto a = kestrivo::analysis::resampled_sums(north, 0, one);
+    ASSERT_EQ(a.size(), 64u);
+    EXPECT_EQ(a, kestrivo::analysis::resampled_sums(north, 0, one));
+    EXPECT_NE(a, kestrivo::analysis::resampled_sums(north, 0, other));
+    EXPECT_NE(a, kestrivo::analysis::resampled_sums(north, 1, one));  // each stratum its stream
+    for (const auto& sums : a)  // each replicate sums k of the blocks: between the extremes
+        EXPECT_GT(sums[1], 0);
+
+    SurveyDesign design;
+    design.strata = {north, stratum("South", 12, kSouth)};
+    kestrivo::analysis::BootstrapPlan three = one;
+    three.jobs = 3;
+    const auto x = kestrivo::analysis::city_totals(kLibrary, design, 0.95, one);
+    const auto y = kestrivo::analysis::city_totals(kLibrary, design, 0.95, three);
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        EXPECT_EQ(x[i].standard_error, y[i].standard_error);
+        EXPECT_EQ(x[i].lower, y[i].lower);
+    }
+}
+
+// The strata that give a total without an interval, or none, say why, and so does the city.
+TEST(city_total_test, totals_say_what_they_leave_out) {
+    Stratum nobody = stratum("Empty", 20, {{0, 0, 0, 0}, {0, 0, 0, 0}});
+    Stratum unread = stratum("North", 60, kNorth);
+    unread.left_out = 2;
+    Stratum no_blocks = stratum("West", 5, {});
+    no_blocks.left_out = 3;
+    const struct {
+        std::vector<Stratum> strata;
+        std::size_t stratum;
+        bool has_total, has_interval, city_has_interval;
+        const char* note;
+    } cases[] = {
+        {{nobody, stratum("South", 12, kSouth)}, 0, true, false, true, "no dog was seen"},
+        {{unread, stratum("South", 12, kSouth)}, 0, true, true, true,
+         "2 blocks of this stratum could not be read and are left out: the total treats the 4 "
+         "blocks read as the sample"},
+        {{no_blocks, stratum("South", 12, kSouth)}, 0, false, false, false,
+         "no block of this stratum could be read"},
+    };
+    for (const auto& c : cases) {
+        SurveyDesign design;
+        design.strata = c.strata;
+        kestrivo::analysis::BootstrapPlan plan;
+        plan.replicates = 200;
+        const auto totals = kestrivo::analysis::city_totals(kLibrary, design, 0.95, plan);
+        const auto& t = totals[c.stratum];
+        EXPECT_EQ(t.dogs.has_value(), c.has_total) << c.note;
+        EXPECT_EQ(t.lower.has_value(), c.has_interval) << c.note;
+        EXPECT_NE((t.note + t.why_not).find(c.note), std::string::npos) << t.note << t.why_not;
+        EXPECT_EQ(totals.back().lower.has_value(), c.city_has_interval) << c.note;
+        EXPECT_NE((totals.back().note + totals.back().why_not).find(c.note), std::string::npos)
+            << totals.back().note;
+    }
+    SurveyDesign unplaced;
+    unplaced.strata = {stratum("South", 12, kSouth)};
+    unplaced.unplaced = 1;
+    kestrivo::analysis::BootstrapPlan plan;
+    plan.replicates = 100;
+    EXPECT_NE(kestrivo::analysis::city_totals(kLibrary, unplaced, 0.95, plan).back().note.find(
+                  "1 row could not be read"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ TEST(survey_plan_test, with_certain_visibility_the_half_width_is_the_simple_rand
     PlanRequest request;
     const double m = 30, r = 3;
     const std::int64_t K = 200, k = 40;
-    request.strata = {{"", K, {0.99, 0.99, m, r}}};
+    request.strata = {{"", K, {0.99, 0.99, m, r, {}}}};
     request.replicates = 300;
     request.bootstrap = 500;
     request.jobs = 2;
@@ -63,7 +63,7 @@ TEST(survey_plan_test, with_certain_visibility_the_half_width_is_the_simple_rand
 // surveys asked (within the simulations' own error), and one block fewer did not in the plan.
 TEST(survey_plan_test, the_recommendation_holds_in_a_fresh_simulation) {
     PlanRequest request;
-    request.strata = {{"", 150, {0.2, 0.4, 25, 2}}};
+    request.strata = {{"", 150, {0.2, 0.4, 25, 2, {}}}};
     request.target = 0.2;
     request.replicates = 150;
     request.bootstrap = 400;
