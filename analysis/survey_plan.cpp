@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <cstdio>
 #include <random>
+#include <string>
 
 #include "analysis/city_total.h"
 #include "analysis/parallel_for.h"
@@ -30,6 +32,7 @@ double quantile_with_infinity(const std::vector<double>& sorted, double q) {
 struct Survey {
     double truth = 0;
     TotalEstimate city;
+    std::int64_t seen_again = 0;  // dogs of the sample seen again on count 2 or 3
 };
 
 Survey one_survey(const Library& library, const PlanRequest& request,
@@ -53,8 +56,11 @@ Survey one_survey(const Library& library, const PlanRequest& request,
         Stratum& stratum = design.stratum(plan.name);
         stratum.blocks_total = plan.blocks_total;
         stratum.blocks.reserve(std::size_t(allocation[h]));
-        for (std::int64_t b = 0; b < allocation[h]; ++b)
-            stratum.add(city.next(random).counts, std::nullopt);
+        for (std::int64_t b = 0; b < allocation[h]; ++b) {
+            const Counts counts = city.next(random).counts;
+            survey.seen_again += std::int64_t{counts[1]} + counts[2] + counts[3];
+            stratum.add(counts, std::nullopt);
+        }
     }
     BootstrapPlan bootstrap;
     bootstrap.replicates = request.bootstrap;
@@ -125,9 +131,10 @@ PlanRow simulate_surveys(const Library& library, const PlanRequest& request, std
     parallel_for(surveys.size(), request.jobs, [&](std::size_t i) {
         surveys[i] = one_survey(library, request, row.allocation, i);
     });
-    std::vector<double> half_widths, ratios;
+    std::vector<double> half_widths, ratios, seen_again;
     int covered = 0;
     for (const Survey& s : surveys) {
+        seen_again.push_back(double(s.seen_again));
         const TotalEstimate& city = s.city;
         if (city.dogs && city.lower && city.upper && *city.dogs > 0) {
             half_widths.push_back((*city.upper - *city.lower) / (2 * *city.dogs));
@@ -145,7 +152,43 @@ PlanRow simulate_surveys(const Library& library, const PlanRequest& request, std
     row.coverage = double(covered) / double(surveys.size());
     row.median_ratio = ratios.empty() ? std::nan("") : quantile(ratios, 0.5);
     row.meets = row.assurance_half_width <= request.target;
+    row.surveys = int(surveys.size());
+    // The median's standard error, from the spread of the middle half: 1.2533 sd / sqrt(n) for
+    // a normal spread, with the interquartile range over 1.349 for its sd.
+    if (ratios.size() > 1) {
+        const double sd = (quantile(ratios, 0.75) - quantile(ratios, 0.25)) / 1.349;
+        row.median_ratio_error = 1.2533 * sd / std::sqrt(double(ratios.size()));
+    }
+    std::sort(seen_again.begin(), seen_again.end());
+    row.median_seen_again = quantile(seen_again, 0.5);
     return row;
+}
+
+std::string untrustworthy(const PlanRow& row, double level) {
+    if (row.surveys < 1) return "";
+    // Far beyond what the simulation's own error explains: three standard errors past an
+    // allowance of ten points of coverage, or of ten per cent of the truth.
+    const double coverage_error = std::sqrt(level * (1 - level) / double(row.surveys));
+    const bool covers_too_rarely = row.coverage < level - 0.10 - 3 * coverage_error;
+    const bool off_the_truth = std::isnan(row.median_ratio) ||
+                               std::fabs(row.median_ratio - 1) > 0.10 + 3 * row.median_ratio_error;
+    if (!covers_too_rarely && !off_the_truth) return "";
+    const auto percent = [](double share) { return std::to_string(int(std::lround(share * 100))); };
+    std::string why = "the survey's estimate is not trustworthy at these assumptions: its "
+                      "interval held the true total in " +
+                      percent(row.coverage) + "% of the simulated surveys (a " + percent(level) +
+                      "% interval should in about " + percent(level) + "%)";
+    if (!std::isnan(row.median_ratio)) {
+        char ratio[32];
+        std::snprintf(ratio, sizeof ratio, "%.2f", row.median_ratio);
+        why += ", and its median estimate was " + std::string(ratio) + " of the truth";
+    }
+    if (row.median_seen_again < 50) {
+        why += "; with about " + std::to_string(std::llround(row.median_seen_again)) +
+               " dogs of the sample seen again on a second or third count, too few dogs are seen "
+               "to estimate visibility";
+    }
+    return why;
 }
 
 Plan make_plan(const Library& library, const PlanRequest& request,

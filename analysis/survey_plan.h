@@ -45,6 +45,9 @@ struct PlanRow {
     double median_ratio = 0;               // median city_N / truth
     int without_interval = 0;              // surveys whose city total came with no interval
     bool meets = false;                    // assurance_half_width <= target
+    int surveys = 0;                       // surveys simulated for this k
+    double median_ratio_error = 0;         // the simulation's standard error of median_ratio
+    double median_seen_again = 0;          // median dogs of a sample seen on count 2 or 3
 };
 
 struct Plan {
@@ -64,6 +67,11 @@ std::vector<std::int64_t> allocate(std::int64_t k, const std::vector<PlanStratum
 /// its own stream (seed, i), so for every k it is the same city, its samples are nested, and the
 /// result is the same for any number of threads.
 PlanRow simulate_surveys(const Library& library, const PlanRequest& request, std::int64_t k);
+
+/// Why the surveys of `row` give no estimate to trust at `level`, or "": their intervals hold the
+/// truth far less often than the level says, or their median estimate lies far from the truth,
+/// beyond what the simulation's own error explains.
+std::string untrustworthy(const PlanRow& row, double level);
 
 /// Rows over k from k_from in steps of about a third, until one meets the target or k_to is
 /// reached; then bisection between the last k that failed and the first that met it, so the

@@ -2,7 +2,12 @@
 // digits: the simulation's own error is larger than that.
 #include "cli/plan_command.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <ostream>
@@ -39,10 +44,19 @@ std::string sentence(std::string text) {
     return text;
 }
 
-// Every stratum's blocks of the pilot survey, and the K of each.
-analysis::SurveyDesign read_pilot(const PlanOptions& options) {
-    std::ifstream in(*options.pilot, std::ios::binary);
-    if (!in) throw std::runtime_error("the pilot survey \"" + *options.pilot + "\" cannot be read");
+// Every stratum's blocks of the pilot survey, and the K of each. Each row that cannot be used is
+// said in `notes`, with its file, line and column, and so is how many of the rows were.
+analysis::SurveyDesign read_pilot(const PlanOptions& options, std::vector<std::string>& notes) {
+    const std::string& path = *options.pilot;
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        throw std::runtime_error("the pilot survey \"" + path + "\" is a folder, not a survey file");
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("the pilot survey \"" + path + "\" cannot be read: " +
+                                 std::strerror(errno));
+    }
     survey::DesignOptions design = options.common.design();
     // A pilot may come from elsewhere: it may hold more blocks than the city has.
     design.blocks_are_a_sample = false;
@@ -51,11 +65,40 @@ analysis::SurveyDesign read_pilot(const PlanOptions& options) {
     if (const std::string why = builder.begin_file(reader.header(), *options.pilot); !why.empty()) {
         throw std::runtime_error(why);
     }
-    while (const std::optional<survey::Row> row = reader.next())
+    std::size_t rows = 0, unused = 0;
+    while (const std::optional<survey::Row> row = reader.next()) {
+        ++rows;
+        if (!row->error.empty()) {
+            ++unused;
+            notes.push_back(row->error + "; the row is not used");
+        }
         builder.add(*row);
+    }
+    if (unused > 0) {
+        notes.push_back(std::to_string(rows - unused) + " of the pilot's " +
+                        std::to_string(rows) + " rows were used");
+    }
     survey::BuiltDesign built = builder.build();
     if (!built.design) throw std::runtime_error(built.why_not);
     return std::move(*built.design);
+}
+
+// "" or why `path` cannot take the plot: its folder is missing, is no folder, or cannot be
+// written, or the path is itself a folder. Asked before the simulation, not after it.
+std::string why_unwritable(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (fs::is_directory(path, error)) return "\"" + path + "\" is a folder";
+    const fs::path folder = fs::path(path).parent_path().empty() ? fs::path(".")
+                                                                   : fs::path(path).parent_path();
+    if (!fs::exists(folder, error)) return "the folder \"" + folder.string() + "\" does not exist";
+    if (!fs::is_directory(folder, error)) {
+        return "\"" + folder.string() + "\" is a file, not a folder";
+    }
+    if (::access(folder.c_str(), W_OK) != 0) {
+        return "the folder \"" + folder.string() + "\" cannot be written: " + std::strerror(errno);
+    }
+    return "";
 }
 
 std::string allocation_text(const analysis::PlanRow& row,
@@ -91,7 +134,8 @@ void write_plot(const std::string& path, const analysis::Plan& plan,
 }  // namespace
 
 std::vector<analysis::PlanStratum> assumed_strata(const PlanOptions& options,
-                                                  const analysis::Library& library) {
+                                                  const analysis::Library& library,
+                                                  std::vector<std::string>& notes) {
     std::vector<analysis::PlanStratum> strata;
     if (!options.pilot) {
         analysis::PlanStratum only;
@@ -100,7 +144,7 @@ std::vector<analysis::PlanStratum> assumed_strata(const PlanOptions& options,
         strata.push_back(only);
         return strata;
     }
-    const analysis::SurveyDesign design = read_pilot(options);
+    const analysis::SurveyDesign design = read_pilot(options, notes);
     if (design.strata.empty()) throw std::runtime_error("the pilot survey has no readable block");
     for (const analysis::Stratum& stratum : design.strata) {
         const std::string label = stratum.name.empty() ? "the pilot" : "\"" + stratum.name + "\"";
@@ -224,18 +268,41 @@ int run_plan(PlanOptions options, const analysis::Library& library, std::ostream
     options.request.level = options.common.level;
     options.request.seed = options.common.seed;
     options.request.jobs = options.common.threads();
+    auto& request = options.request;
+    if (request.k_to > 0 && request.k_from > request.k_to) {
+        err << "kestrivo-plan: --k-from " << request.k_from << " is above --k-to " << request.k_to
+            << ": there is no k to try.\n";
+        return kUsageOrFileError;
+    }
+    if (options.plot) {
+        if (const std::string why = why_unwritable(*options.plot); !why.empty()) {
+            err << "kestrivo-plan: the plot cannot be written: " << why << ".\n";
+            return kUsageOrFileError;
+        }
+    }
+    std::vector<std::string> notes;
     try {
-        options.request.strata = assumed_strata(options, library);
+        request.strata = assumed_strata(options, library, notes);
     } catch (const std::exception& e) {
+        for (const std::string& note : notes)
+            err << "kestrivo-plan: " << note << ".\n";
         err << "kestrivo-plan: " << sentence(e.what()) << "\n";
         return kUsageOrFileError;
     }
-    const auto& strata = options.request.strata;
-    if (const auto least = analysis::smallest_k(strata);
-        options.request.k_to > 0 && options.request.k_to < least) {
+    for (const std::string& note : notes)
+        err << "kestrivo-plan: " << note << ".\n";
+    const auto& strata = request.strata;
+    if (const auto least = analysis::smallest_k(strata); request.k_to > 0 && request.k_to < least) {
         err << "kestrivo-plan: --k-to must be at least " << least
             << ", two blocks in each stratum.\n";
         return kUsageOrFileError;
+    }
+    std::int64_t city_blocks = 0;
+    for (const auto& stratum : strata)
+        city_blocks += stratum.blocks_total;
+    if (request.k_from > city_blocks) {
+        err << "kestrivo-plan: --k-from " << request.k_from << " is more than the city's "
+            << city_blocks << " blocks; the plan starts at " << city_blocks << ".\n";
     }
     ProgressLine progress(err, err_is_terminal, std::chrono::seconds(1), "kestrivo-plan",
                           "surveys simulated");
@@ -256,6 +323,13 @@ int run_plan(PlanOptions options, const analysis::Library& library, std::ostream
                   number(r.target)
             : "no k up to " + std::to_string(plan.rows.empty() ? 0 : plan.rows.back().k) +
                   " meets the target " + number(r.target) + " in " + percent + " of surveys";
+    std::string warning;
+    if (plan.recommended) {
+        for (const auto& row : plan.rows) {
+            if (row.k == *plan.recommended) warning = analysis::untrustworthy(row, r.level);
+        }
+    }
+    if (!warning.empty()) note += "; " + warning;
     if (strata.size() > 1) note += "; blocks are allocated to strata in proportion to K_h";
     note += "; assumed";
     for (std::size_t h = 0; h < strata.size(); ++h) {
@@ -271,9 +345,12 @@ int run_plan(PlanOptions options, const analysis::Library& library, std::ostream
     } else {
         write_json(out, plan, r, note);
     }
+    errno = 0;
     out.flush();
     if (!out) {
-        err << "kestrivo-plan: the plan could not be written.\n";
+        const int error = errno;
+        err << "kestrivo-plan: the plan could not be written: "
+            << (error ? std::strerror(error) : "output error") << ".\n";
         return kUsageOrFileError;
     }
     if (options.plot && plots) {
@@ -285,7 +362,8 @@ int run_plan(PlanOptions options, const analysis::Library& library, std::ostream
         }
     }
     if (!plan.recommended) err << "kestrivo-plan: " << note << ".\n";
-    return plan.recommended ? kAllFitted : kSomeErrors;
+    if (!warning.empty()) err << "kestrivo-plan: k " << *plan.recommended << ": " << warning << ".\n";
+    return plan.recommended && warning.empty() ? kAllFitted : kSomeErrors;
 }
 
 }  // namespace kestrivo::cli

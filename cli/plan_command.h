@@ -32,9 +32,10 @@ struct PlanPlotModule {
 /// The strata the plan simulates, from the options: the pilot's pooled S and P per stratum and
 /// the mean and negative-binomial dispersion of its blocks' N_pool (by moments; Poisson when
 /// they vary no more than that), or the values given. Throws std::runtime_error with a message
-/// for the user when they cannot be had.
+/// for the user when they cannot be had; `notes` hears of each pilot row that cannot be used.
 std::vector<analysis::PlanStratum> assumed_strata(const PlanOptions& options,
-                                                  const analysis::Library& library);
+                                                  const analysis::Library& library,
+                                                  std::vector<std::string>& notes);
 
 /// Runs the plan and writes it. Returns 0 with a recommendation, 1 when no k up to the last
 /// meets the target, 2 for a usage or file error (explained on `err`).

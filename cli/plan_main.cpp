@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "cli/common_options.h"
+#include "cli/guarded_main.h"
 #include "cli/own_libraries.h"
 #include "cli/plan_command.h"
 #include "platform/runtime_error.h"
@@ -23,9 +24,7 @@ constexpr const char* kExample = R"(Examples:
 Exit status: 0 a sample size meets the target, 1 none up to --k-to does,
 2 a usage or file error (see standard error).)";
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int plan_main(int argc, char** argv) {
     PlanOptions options;
     auto& request = options.request;
     CLI::App app(
@@ -45,7 +44,7 @@ int main(int argc, char** argv) {
                    "the largest acceptable relative half-width of the city's interval, "
                    "(city_hi - city_lo) / (2 city_N), such as 0.1")
         ->required()
-        ->check(decimal_between(0, 10, "the target must be a number above 0, such as 0.1"));
+        ->check(decimal_between(0, 10, "the target must be a number above 0 and below 10, such as 0.1"));
     app.add_option("--assurance", request.assurance,
                    "the share of surveys whose interval must meet the target")
         ->default_val(0.8)
@@ -62,12 +61,12 @@ int main(int argc, char** argv) {
         ->check(decimal_between(0, 1.0000001, "P must lie above 0, up to 1"))
         ->excludes(pilot);
     app.add_option("--dogs-per-block", options.dogs_per_block, "mean dogs on a block")
-        ->check(decimal_between(0, 1e7, "the dogs per block must be above 0"))
+        ->check(decimal_between(0, 1e7, "the dogs per block must be above 0 and below 10000000"))
         ->excludes(pilot);
     app.add_option("--dispersion", options.dispersion,
                    "negative binomial dispersion r of the dogs per block (variance m + m^2/r; "
                    "default: Poisson)")
-        ->check(decimal_between(0, 1e12, "the dispersion must be above 0"))
+        ->check(decimal_between(0, 1e12, "the dispersion must be above 0 and below 1e12"))
         ->excludes(pilot);
     app.add_option("--k-from", request.k_from, "the smallest sample size tried")
         ->default_val(10)
@@ -122,4 +121,9 @@ int main(int argc, char** argv) {
     }
     return run_plan(options, library, std::cout, std::cerr, isatty(STDERR_FILENO) == 1,
                     options.plot ? &module : nullptr);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    return kestrivo::cli::guarded_main("kestrivo-plan", argc, argv, plan_main);
 }

@@ -167,6 +167,23 @@ void ReportRun::open_inputs() {
         spool_.path = spool_standard_input(standard_input_);
         if (spool_.path.empty()) throw Stop{"standard input could not be kept for a second read."};
     }
+    // A sample holds a block once: a file named twice (under any of its names) is a slip.
+    std::vector<std::pair<std::filesystem::path, std::string>> seen;
+    for (const std::string& name : names) {
+        if (name == "-") continue;
+        std::error_code error;
+        const std::filesystem::path real = std::filesystem::weakly_canonical(name, error);
+        if (error) continue;
+        for (const auto& [other, other_name] : seen) {
+            if (other == real) {
+                throw Stop{other_name == name
+                               ? name + " is named twice; a survey file is read once."
+                               : name + " and " + other_name +
+                                     " are the same file; a survey file is read once."};
+            }
+        }
+        seen.emplace_back(real, name);
+    }
     try {
         for (const std::string& name : names) {
             Input input;

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "cli/common_options.h"
+#include "cli/guarded_main.h"
 #include "cli/own_libraries.h"
 #include "cli/report_command.h"
 #include "cli/report_plots.h"
@@ -32,13 +33,7 @@ constexpr const char* kExample = R"(Example:
 Exit status: 0 every block fitted, 1 some blocks had errors (see the error
 column), 2 a usage or file error (see standard error).)";
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    // A file-size limit makes a write fail with an error; left to its default, the signal would
-    // end the program without one.
-    std::signal(SIGXFSZ, SIG_IGN);
-
+int report_main(int argc, char** argv) {
     kestrivo::cli::Options options;
     CLI::App app(
         "Fits every block of a survey of free-roaming dogs and writes one row of "
@@ -99,4 +94,9 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     return kestrivo::cli::run_report(options, library, std::cin, std::cout, std::cerr,
                                      isatty(STDERR_FILENO) == 1, plots.get());
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    return kestrivo::cli::guarded_main("kestrivo-report", argc, argv, report_main);
 }

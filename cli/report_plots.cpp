@@ -38,7 +38,11 @@ std::string ProfilePlots::safe_name(const std::string& label) {
                           (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '_';
         name += keep ? c : '_';
     }
-    if (name.empty() || name.find_first_not_of('.') == std::string::npos) name = "_" + name;
+    // A name that starts with a dot would be hidden from the user's file manager (and "." or ".."
+    // is no file at all).
+    for (std::size_t i = 0; i < name.size() && name[i] == '.'; ++i)
+        name[i] = '_';
+    if (name.empty()) name = "_";
     return name.substr(0, 100);
 }
 

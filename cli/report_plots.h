@@ -24,7 +24,8 @@ public:
     ProfilePlots(std::string folder, const analysis::Library& library, PlotModule module);
     void write(const survey::Row& row, const analysis::Report& report) override;
 
-    /// A block label as a file name: letters, digits, ".", "-" and "_" kept, anything else "_".
+    /// A block label as a file name: letters, digits, ".", "-" and "_" kept, anything else "_",
+    /// and no dot in front.
     static std::string safe_name(const std::string& label);
 
 private:

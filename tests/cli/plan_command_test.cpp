@@ -39,7 +39,9 @@ TEST(plan_command_test, a_pilot_gives_each_stratum_its_pooled_visibility_and_spr
     options.pilot = KESTRIVO_EXAMPLE_SURVEY;
     options.common.stratum = "ward";
     options.common.blocks_total.by_stratum = {{"North", 60}, {"South", 40}};
-    const auto strata = kestrivo::cli::assumed_strata(options, kLibrary);
+    std::vector<std::string> notes;
+    const auto strata = kestrivo::cli::assumed_strata(options, kLibrary, notes);
+    EXPECT_TRUE(notes.empty());
     ASSERT_EQ(strata.size(), 2u);
     EXPECT_EQ(strata[0].name, "North");
     EXPECT_EQ(strata[0].blocks_total, 60);
@@ -49,7 +51,7 @@ TEST(plan_command_test, a_pilot_gives_each_stratum_its_pooled_visibility_and_spr
     EXPECT_NEAR(strata[0].model.P, 0.42056, 1e-4);
     EXPECT_NEAR(strata[0].model.mean_dogs, 309.211111 / 6, 1e-4);
     options.common.blocks_total.by_stratum.erase("South");
-    EXPECT_THROW(kestrivo::cli::assumed_strata(options, kLibrary), std::runtime_error);
+    EXPECT_THROW(kestrivo::cli::assumed_strata(options, kLibrary, notes), std::runtime_error);
 }
 
 }  // namespace
