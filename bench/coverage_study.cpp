@@ -127,6 +127,8 @@ int main(int argc, char** argv) {
         {"few blocks (k 10 of 200), S 0.2, P 0.4", {{0.2, 0.4, 40, 1.5, 200, 10}}},
         {"two strata seen differently",
          {{0.5, 0.3, 30, 1.5, 250, 20}, {0.05, 0.6, 60, 2, 150, 15}}},
+        {"a city counted whole (100 of 100 blocks), S 0.2, P 0.4", {{0.2, 0.4, 30, 2, 100, 100}}},
+        {"90% of the city counted (90 of 100), S 0.2, P 0.4", {{0.2, 0.4, 30, 2, 100, 90}}},
     };
     std::printf(
         "| city | city interval covers | (percentile bootstrap) | median width / truth | "

@@ -120,13 +120,20 @@ TEST(pooled_visibility_test, blocks_that_share_no_visibility_say_why) {
     } cases[] = {
         {mixed, "the blocks hold S at different values"},
         {stratum_of({{big, 0, 0, 0}, {1, 0, 0, 0}}), "a summed count exceeds 2147483647"},
-        {stratum_of({{0, 0, 0, 0}, {0, 0, 0, 0}}), "no dogs were counted"},
+        {stratum_of({}), "no block of this stratum could be read"},
     };
     for (const auto& c : cases) {
         const auto pooled = kestrivo::analysis::pool(kLibrary, c.stratum, 0.95);
         EXPECT_FALSE(pooled);
+        EXPECT_FALSE(pooled.nobody_seen);
         EXPECT_NE(pooled.why_not.find(c.why), std::string::npos) << pooled.why_not;
     }
+    // Nobody seen anywhere is data: no fit, said as such.
+    const auto nobody =
+        kestrivo::analysis::pool(kLibrary, stratum_of({{0, 0, 0, 0}, {0, 0, 0, 0}}), 0.95);
+    EXPECT_FALSE(nobody);
+    EXPECT_TRUE(nobody.nobody_seen);
+    EXPECT_EQ(*nobody.report.n, 0);
     EXPECT_EQ(kestrivo::analysis::why_not_pooled(stratum_of({{1, 2, 3, 4}})), "");
 }
 

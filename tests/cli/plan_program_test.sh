@@ -22,6 +22,27 @@ for usage in "--blocks-total 100 --target 0.2" \
   # shellcheck disable=SC2086
   [ "$(status_of "$program" $usage)" -eq 2 ] || fail "not a usage error: $usage"
 done
+# Refusals of out-of-range numbers say the range.
+for case in "--target 10|above 0 and below 10" "--dogs-per-block 1e9|below 10000000" \
+            "--dispersion 1e12|below 1e12"; do
+  option="${case%%|*}" words="${case#*|}"
+  args=(--blocks-total 100 --target 0.2 "${given[@]}")
+  # shellcheck disable=SC2206
+  args+=($option)
+  [ "$(status_of "$program" "${args[@]}")" -eq 2 ] || fail "$option is not refused"
+  grep -q -- "$words" "$work/err" || fail "$option: $(cat "$work/err")"
+done
+# A full disk or a closed pipe is said with the system's reason; a million-block city with a
+# gigabyte of address space is planned all the same.
+set +e; "$program" --blocks-total 100 --target 0.3 "${given[@]}" "${quick[@]}" >/dev/full 2>"$work/err"
+full=$?; set -e
+[ "$full" -eq 2 ] && grep -q "No space left on device" "$work/err" || fail "/dev/full: $(cat "$work/err")"
+set +e; "$program" --blocks-total 100 --target 0.3 "${given[@]}" "${quick[@]}" --format json 2>"$work/err" |
+  head -c 1 >/dev/null; piped=${PIPESTATUS[0]}; set -e
+[ "$piped" -eq 0 ] || [ "$piped" -eq 2 ] || fail "a closed pipe gave status $piped"
+[ "$piped" -eq 0 ] || grep -q "Broken pipe" "$work/err" || fail "closed pipe: $(cat "$work/err")"
+[ "$(status_of bash -c "ulimit -v 1000000; exec \"\$0\" \"\$@\"" "$program" --blocks-total 1000000000 \
+  --target 0.3 "${given[@]}" "${quick[@]}")" -eq 0 ] || fail "a billion blocks: $(cat "$work/err")"
 [ "$(status_of "$program" --blocks-total North=60,South=40 --target 0.2 "${given[@]}")" -eq 2 ] ||
   fail "NAME=K without --stratum"
 grep -q "NAME=K needs --stratum" "$work/err" || fail "NAME=K without --stratum: $(cat "$work/err")"

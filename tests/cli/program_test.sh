@@ -51,6 +51,16 @@ set +e; "$program" "$survey" >/dev/full 2>"$work/err"; full=$?; set -e
 grep -q "No space left on device" "$work/err" || fail "/dev/full: $(cat "$work/err")"
 set +e; "$program" "$survey" >&- 2>"$work/err"; closed=$?; set -e
 [ "$closed" -eq 2 ] || fail "a closed standard output gave status $closed"
+# A reader that goes away early (head) is a write error said in words, not a silent signal.
+awk 'BEGIN { print "c100,c111,c101,c110"; for (i = 0; i < 20000; i++) print "1,2,3,4" }' >"$work/long.csv"
+set +e; "$program" "$work/long.csv" 2>"$work/err" | head -1 >/dev/null; piped=${PIPESTATUS[0]}; set -e
+[ "$piped" -eq 2 ] || fail "a closed pipe gave status $piped"
+grep -q "could not be written: Broken pipe" "$work/err" || fail "closed pipe: $(cat "$work/err")"
+
+# A label that climbs out of the folder is written inside it, and never as a hidden file.
+printf 'block,c100,c111,c101,c110\n../../x,1,2,3,4\n' >"$work/climb.csv"
+[ "$(status_of "$program" --plots "$work/climb" "$work/climb.csv")" -eq 0 ] || fail "climbing label"
+[ "$(ls -A "$work/climb")" = "___.._x.png" ] || fail "climbing label wrote $(ls -A "$work/climb")"
 
 # Labels that read alike as file names never replace each other's plot, and a plot that cannot
 # be written is its row's error while the other rows go on.

@@ -48,8 +48,10 @@ public:
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
     std::string read(const std::string& name) const { return read_file(file(name)); }
-    void write(const std::string& name, const std::string& bytes) const {
+    /// Writes `bytes` as the file `name`, and returns its path.
+    std::string write(const std::string& name, const std::string& bytes) const {
         std::ofstream(file(name), std::ios::binary) << bytes;
+        return file(name);
     }
 
 private:
