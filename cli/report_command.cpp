@@ -134,6 +134,7 @@ private:
     analysis::SurveyDesign design_;
     std::vector<analysis::PooledVisibility> pooled_;
     std::unique_ptr<survey::ReportTable> table_;
+    std::unique_ptr<survey::MapWriter> map_;
     bool some_errors_ = false;
 
     // The stream of blocks: the input being read, and how many blocks were written.
@@ -325,6 +326,15 @@ void ReportRun::stream_blocks() {
     table_ = std::make_unique<survey::ReportTable>(out_, options_.common.format, carried_,
                                                    with_pool_, with_city_, options_.digits);
     if (!out_) output_failed();  // the header row
+    if (options_.map) {
+        try {
+            map_ = std::make_unique<survey::MapWriter>(*options_.map, table_->keys(),
+                                                       options_.common.stratum, options_.digits);
+        } catch (const platform::RuntimeError& e) {
+            throw Stop{e.what()};
+        }
+        table_->also_on(map_.get());
+    }
     progress_ = std::make_unique<ProgressLine>(err_, err_is_terminal_);
     reading_ = inputs_.begin();
     // Blocks are read in batches; the blocks of a batch are fitted in parallel, then written in
@@ -382,8 +392,8 @@ void ReportRun::write_pooled_rows() {
             error = "pooled: " + shared.why_not;
         }
         errno = 0;
-        table_->row("pooled", stratum_values(design_.strata[h].name), &shared.report, cells,
-                    error);
+        table_->row("pooled", stratum_values(design_.strata[h].name), &shared.report, cells, error,
+                    survey::RowKind::pooled);
         if (!out_) output_failed();
     }
 }
@@ -413,7 +423,7 @@ void ReportRun::write_totals() {
         table_->row(
             "total",
             city ? std::vector<std::string>(carried_.size()) : stratum_values(totals[i].name),
-            nullptr, cells, error);
+            nullptr, cells, error, survey::RowKind::total);
         if (!out_) output_failed();
     }
 }
@@ -422,6 +432,13 @@ int ReportRun::finish() {
     errno = 0;
     table_->finish();
     if (!out_) output_failed();
+    if (map_) {
+        try {
+            map_->finish();
+        } catch (const platform::RuntimeError& e) {
+            throw Stop{std::string("the map could not be written: ") + e.what()};
+        }
+    }
     return some_errors_ ? kSomeErrors : kAllFitted;
 }
 

@@ -21,6 +21,7 @@ struct Options {
     bool pool = false;                    // visibility shared within each stratum
     int bootstrap = 2000;                 // replicates for the city's interval
     std::optional<std::string> plots;     // folder for the profile plots
+    std::optional<std::string> map;       // FILE.geojson or FILE.kml
     int digits = survey::kDefaultDigits;  // significant digits of every number
     std::vector<std::string> files;       // "-" (or none at all): standard input
 };

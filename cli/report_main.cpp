@@ -61,6 +61,16 @@ int report_main(int argc, char** argv) {
         ->check(whole_number(1, kestrivo::platform::kRoundTripDigits));
     app.add_option("--plots", options.plots, "write each block's profile plot as DIR/<block>.png")
         ->type_name("DIR");
+    app.add_option("--map", options.map,
+                   "writes the blocks (by their latitude, longitude and outline columns) and the "
+                   "strata as a map: FILE.geojson (with FILE-outlines.geojson and "
+                   "FILE-strata.geojson beside it) for QGIS, or FILE.kml for Google Earth")
+        ->type_name("FILE")
+        ->check([](const std::string& path) {
+            return path.ends_with(".geojson") || path.ends_with(".kml")
+                       ? std::string()
+                       : std::string("the map's name must end in .geojson or .kml");
+        });
     app.add_option("files", options.files, "survey files in CSV; - or none: standard input")
         ->type_name("FILE ... | -");
     app.footer(kExample);

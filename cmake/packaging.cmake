@@ -6,7 +6,7 @@ include(GNUInstallDirs)
 # Man pages and the changelog compressed as Debian wants them, the same bytes every build (-n).
 find_program(GZIP gzip REQUIRED)
 set(compressed)
-foreach(page kestrivo-report.1 kestrivo-plan.1 Kestrivo.1)
+foreach(page kestrivo-report.1 kestrivo-plan.1 kestrivo-tabulate.1 Kestrivo.1)
   configure_file(${PROJECT_SOURCE_DIR}/share/${page}.in ${PROJECT_BINARY_DIR}/share/${page} @ONLY)
   list(APPEND compressed ${page})
 endforeach()
@@ -23,7 +23,8 @@ foreach(name ${compressed})
 endforeach()
 add_custom_target(kestrivo_compressed_docs ALL DEPENDS ${compressed_files})
 install(FILES ${PROJECT_BINARY_DIR}/share/kestrivo-report.1.gz
-              ${PROJECT_BINARY_DIR}/share/kestrivo-plan.1.gz ${PROJECT_BINARY_DIR}/share/Kestrivo.1.gz
+              ${PROJECT_BINARY_DIR}/share/kestrivo-plan.1.gz
+              ${PROJECT_BINARY_DIR}/share/kestrivo-tabulate.1.gz ${PROJECT_BINARY_DIR}/share/Kestrivo.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 configure_file(${PROJECT_SOURCE_DIR}/share/kestrivo.metainfo.xml
                ${PROJECT_BINARY_DIR}/share/org.kestrivo.kestrivo.metainfo.xml @ONLY)
@@ -49,7 +50,10 @@ territory) and the rest seen with one probability per count, and shows the
 estimates with their profile-likelihood limits.
 
 kestrivo-report fits every block of a survey file, pools visibility within
-strata and estimates the city's dogs with an interval.")
+strata, estimates the city's dogs with an interval and draws them on a map;
+kestrivo-plan says how many blocks to count; kestrivo-tabulate turns ODK
+Central and KoboToolbox exports into survey files, with the XLSForm to collect
+with.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

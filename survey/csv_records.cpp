@@ -72,8 +72,10 @@ struct Records {
     }
     static void record(int, void* self) {
         auto& r = *static_cast<Records*>(self);
+        const std::size_t width = r.fields.size();
         r.complete.push_back({std::move(r.fields), r.start_line, 0, ""});
         r.fields.clear();
+        r.fields.reserve(width);  // the next record is most likely as wide
     }
 };
 

@@ -59,7 +59,7 @@ std::size_t ReportTable::at(const std::string& key) const {
 
 void ReportTable::row(const std::string& label, const std::vector<std::string>& carried_values,
                       const analysis::Report* report, const SurveyCells& survey,
-                      const std::string& error) {
+                      const std::string& error, RowKind kind) {
     std::vector<Cell> v(place_.size());
     const auto set = [&](const char* key, Cell value) { v[at(key)] = std::move(value); };
     set("block", label);
@@ -132,6 +132,7 @@ void ReportTable::row(const std::string& label, const std::vector<std::string>& 
     for (const std::string& value : carried_values)
         v.emplace_back(value);
     write(v);
+    if (map_) map_->row(kind, v);
 }
 
 void ReportTable::write(const std::vector<Cell>& values) {

@@ -14,6 +14,7 @@
 #include "analysis/city_total.h"
 #include "analysis/inference_report.h"
 #include "analysis/pooled_visibility.h"
+#include "survey/map_writer.h"
 #include "survey/output_cell.h"
 
 namespace kestrivo::survey {
@@ -40,7 +41,12 @@ public:
     /// One row: `label` in the block column, a report (or none: only `error` and what the row
     /// itself holds), the survey-level cells, and the carried values in output order.
     void row(const std::string& label, const std::vector<std::string>& carried_values,
-             const analysis::Report* report, const SurveyCells& survey, const std::string& error);
+             const analysis::Report* report, const SurveyCells& survey, const std::string& error,
+             RowKind kind = RowKind::block);
+    /// Every row written from now on goes on `map` too (none: no map).
+    void also_on(MapWriter* map) { map_ = map; }
+    /// The columns, in output order (carried ones renamed where they clash with the report's).
+    const std::vector<std::string>& keys() const { return keys_; }
     void finish();
 
     /// The columns of one block's report, in output order.
@@ -56,6 +62,7 @@ private:
     std::unordered_map<std::string, std::size_t> place_;  // our own columns only
     int digits_;
     bool first_row_ = true;
+    MapWriter* map_ = nullptr;
 };
 
 }  // namespace kestrivo::survey

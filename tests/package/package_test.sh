@@ -10,7 +10,9 @@ source "$root/tests/e2e/session.sh"
 
 dpkg -x "$package" "$work/root"
 usr="$work/root/usr"
-for f in bin/Kestrivo bin/kestrivo-report bin/kestrivo-plan lib/kestrivo/libKestrivo.so lib/kestrivo/libkestrivo-plot.so \
+for f in bin/Kestrivo bin/kestrivo-report bin/kestrivo-plan bin/kestrivo-tabulate \
+         lib/kestrivo/libKestrivo.so lib/kestrivo/libkestrivo-plot.so \
+         share/kestrivo/forms/kestrivo-three-counts.xlsx share/man/man1/kestrivo-tabulate.1.gz \
          share/applications/kestrivo.desktop share/icons/hicolor/scalable/apps/kestrivo.svg \
          share/man/man1/Kestrivo.1.gz share/man/man1/kestrivo-report.1.gz \
          share/man/man1/kestrivo-plan.1.gz \
@@ -45,6 +47,15 @@ $(diff <(printf '%s\n' "$built") <(printf '%s\n' "$installed"))"
   fail "the installed kestrivo-plan: $(cat "$work/plan.csv")"
 grep -q '^recommended,[0-9]' "$work/plan.csv" || fail "no recommendation: $(cat "$work/plan.csv")"
 grep -q '<svg' "$work/plan.svg" || fail "the installed kestrivo-plan drew no SVG"
+
+# The installed tabulator reads the example's ODK Central export into the example's survey, and
+# the installed report draws it on a map.
+"$usr/bin/kestrivo-tabulate" -o "$work/field.csv" "$root/docs/field-example/kestrivo_three_counts.zip" \
+  2>/dev/null || fail "the installed kestrivo-tabulate"
+cmp -s "$work/field.csv" "$root/docs/field-example/survey.csv" || fail "the installed tabulation differs"
+"$usr/bin/kestrivo-report" --pool --map "$work/field.kml" "$work/field.csv" >/dev/null ||
+  fail "the installed kestrivo-report drew no map"
+grep -q '<Placemark>' "$work/field.kml" || fail "the map has no placemark"
 
 # The installed window opens.
 start_x

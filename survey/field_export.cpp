@@ -1,0 +1,582 @@
+// read_field_data: every input opened as one or more tables (a CSV, a zip's CSVs, a workbook's
+// sheets), each classified by its header, then read in the order that lets a sighting find its
+// block: the blocks, the submissions, then the rest.
+#include "survey/field_export.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <unordered_map>
+
+#include "survey/csv_records.h"
+#include "survey/xlsx_workbook.h"
+#include "survey/zip_archive.h"
+
+namespace kestrivo::survey {
+
+const char* layout_name(FieldLayout layout) {
+    switch (layout) {
+        case FieldLayout::odk_submissions:
+            return "ODK Central submissions";
+        case FieldLayout::odk_sightings:
+            return "ODK Central sightings";
+        case FieldLayout::kobo_submissions:
+            return "KoboToolbox submissions";
+        case FieldLayout::kobo_sightings:
+            return "KoboToolbox sightings";
+        case FieldLayout::long_sightings:
+            return "sightings, one a row";
+        case FieldLayout::wide_dogs:
+            return "dogs, one a row";
+        case FieldLayout::block_table:
+            return "blocks";
+    }
+    return "";
+}
+
+namespace {
+
+// The fields of the form the tables come from.
+constexpr const char* kBlockId = "block_id";
+constexpr const char* kWard = "ward";
+constexpr const char* kPoint = "block_point";
+constexpr const char* kShape = "block_shape";
+constexpr const char* kTeam = "team";
+constexpr const char* kCountsCovered = "counts_covered";
+constexpr const char* kCountNumber = "count_no";
+constexpr const char* kDogId = "dog_id";
+
+std::string lower(std::string text) {
+    for (char& c : text)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// A CSV file or entry, read through the survey's record reader.
+class CsvRows : public TableRows {
+public:
+    CsvRows(std::unique_ptr<std::istream> in, std::string label, char delimiter)
+        : in_(std::move(in)), records_(*in_, std::move(label), delimiter) {}
+    std::optional<Record> next() override { return records_.next(); }
+
+private:
+    std::unique_ptr<std::istream> in_;
+    RecordReader records_;
+};
+
+// The field separator of a CSV whose first line is `line`: the one of ";" and "," more often
+// outside quotes (KoboToolbox writes ";" by default).
+char delimiter_of(const std::string& line) {
+    std::size_t commas = 0, semicolons = 0;
+    bool quoted = false;
+    for (char c : line) {
+        if (c == '"') quoted = !quoted;
+        if (quoted) continue;
+        commas += c == ',';
+        semicolons += c == ';';
+    }
+    return semicolons > commas ? ';' : ',';
+}
+
+struct Table {
+    std::string label;
+    std::function<std::unique_ptr<TableRows>()> open;
+    std::vector<std::string> header;
+    FieldLayout layout{};
+};
+
+// A header's columns, found by the last part of their path.
+class Columns {
+public:
+    Columns(const std::vector<std::string>& names, char separator) : names_(names) {
+        for (const std::string& name : names_) {
+            std::vector<std::string> parts;
+            std::size_t start = 0;
+            for (std::size_t i = 0; i <= name.size(); ++i) {
+                if (i == name.size() || name[i] == separator) {
+                    parts.push_back(trimmed(name.substr(start, i - start)));
+                    start = i + 1;
+                }
+            }
+            parts_.push_back(std::move(parts));
+        }
+    }
+
+    /// The column whose path ends in `field` (or, failing that, ends in it but for case).
+    std::optional<std::size_t> find(const std::string& field) const {
+        for (std::size_t i = 0; i < parts_.size(); ++i) {
+            if (parts_[i].back() == field) return i;
+        }
+        for (std::size_t i = 0; i < parts_.size(); ++i) {
+            if (lower(parts_[i].back()) == lower(field)) return i;
+        }
+        return std::nullopt;
+    }
+    /// The column named exactly `name`.
+    std::optional<std::size_t> exact(const std::string& name) const {
+        for (std::size_t i = 0; i < names_.size(); ++i) {
+            if (trimmed(names_[i]) == name) return i;
+        }
+        return std::nullopt;
+    }
+    /// ODK Central's split geopoint: the column whose path ends in `field`, `part`.
+    std::optional<std::size_t> odk_part(const std::string& field, const std::string& part) const {
+        for (std::size_t i = 0; i < parts_.size(); ++i) {
+            const auto& p = parts_[i];
+            if (p.size() >= 2 && p.back() == part && p[p.size() - 2] == field) return i;
+        }
+        return std::nullopt;
+    }
+    /// KoboToolbox's split geopoint: _<field>_<part>, its path's underscores in front dropped.
+    std::optional<std::size_t> kobo_part(const std::string& field, const std::string& part) const {
+        for (std::size_t i = 0; i < parts_.size(); ++i) {
+            std::string last = parts_[i].back();
+            last.erase(0, last.find_first_not_of('_'));
+            if (last == field + "_" + part) return i;
+        }
+        return std::nullopt;
+    }
+
+private:
+    std::vector<std::string> names_;
+    std::vector<std::vector<std::string>> parts_;
+};
+
+std::string field(const Record& record, std::optional<std::size_t> at) {
+    return at && *at < record.fields.size() ? trimmed(record.fields[*at]) : std::string();
+}
+
+FieldLayout classify(const Table& table) {
+    const Columns plain(table.header, '\0');
+    const auto has = [&](const char* name) { return plain.exact(name).has_value(); };
+    const auto has_lower = [&](const char* name) {
+        return std::any_of(table.header.begin(), table.header.end(),
+                           [&](const std::string& h) { return lower(trimmed(h)) == name; });
+    };
+    if (has("PARENT_KEY")) return FieldLayout::odk_sightings;
+    if (has("KEY")) return FieldLayout::odk_submissions;
+    if (has("_submission__uuid") || has("_parent_index")) return FieldLayout::kobo_sightings;
+    if (has("_uuid") || has("_index")) return FieldLayout::kobo_submissions;
+    if (has_lower("block") && has_lower("dog_id") && has_lower("seen1")) {
+        return FieldLayout::wide_dogs;
+    }
+    if (has_lower("block") && has_lower("count") && has_lower("dog_id")) {
+        return FieldLayout::long_sightings;
+    }
+    throw FileError(table.label +
+                    ": the header is none of the layouts kestrivo-tabulate reads (an ODK Central "
+                    "or KoboToolbox export, block,count,dog_id, or block,dog_id,seen1,seen2,"
+                    "seen3).");
+}
+
+std::vector<std::string> header_of(const Table& table, TableRows& rows) {
+    const std::optional<Record> header = rows.next();
+    if (!header) throw FileError(table.label + ": the table is empty.");
+    if (!header->why.empty()) {
+        throw FileError(table.label + ": the header cannot be read: " + header->why + ".");
+    }
+    return header->fields;
+}
+
+Table csv_table(std::string label, std::function<std::unique_ptr<std::istream>()> stream) {
+    // The first line tells the separator; the table is then read afresh.
+    std::string first;
+    {
+        const auto in = stream();
+        std::getline(*in, first);
+    }
+    const char delimiter = delimiter_of(first);
+    Table table;
+    table.label = label;
+    table.open = [stream, label, delimiter] {
+        return std::make_unique<CsvRows>(stream(), label, delimiter);
+    };
+    return table;
+}
+
+// The tables an input holds: a CSV is one; a zip holds its CSVs (ODK Central's export) or is a
+// workbook (KoboToolbox's XLSX), whose sheets are tables.
+std::vector<Table> tables_of(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        throw FileError(path + ": is a folder, not an export or a table.");
+    }
+    std::ifstream probe(path, std::ios::binary);
+    if (!probe) throw FileError(path + ": cannot be read.");
+    char magic[8] = {};
+    probe.read(magic, sizeof magic);
+    probe.close();
+    const std::string start(magic, sizeof magic);
+    std::vector<Table> tables;
+    if (start.starts_with("\xD0\xCF\x11\xE0")) {
+        throw FileError(path +
+                        ": is an Excel 97 workbook (.xls); export as XLSX, or as CSV, instead.");
+    }
+    if (start.starts_with("PK\x03\x04") || start.starts_with("PK\x05\x06")) {
+        auto archive = std::make_shared<ZipArchive>(path);
+        if (archive->has("xl/workbook.xml")) {
+            auto workbook = std::make_shared<XlsxWorkbook>(path);
+            for (const std::string& sheet : workbook->sheets()) {
+                Table table;
+                table.label = path + ", sheet " + sheet;
+                table.open = [workbook, sheet] { return workbook->open(sheet); };
+                tables.push_back(std::move(table));
+            }
+            return tables;
+        }
+        for (const std::string& entry : archive->entries()) {
+            if (!lower(entry).ends_with(".csv")) continue;  // media files, folders
+            tables.push_back(
+                csv_table(path + ": " + entry, [archive, entry] { return archive->open(entry); }));
+        }
+        if (tables.empty()) throw FileError(path + ": the zip archive holds no CSV table.");
+        return tables;
+    }
+    tables.push_back(csv_table(path, [path] {
+        return std::unique_ptr<std::istream>(
+            std::make_unique<std::ifstream>(path, std::ios::binary));
+    }));
+    return tables;
+}
+
+// A geopoint's latitude and longitude: from its split columns, else from the one column that
+// holds "lat lon alt accuracy".
+std::pair<std::string, std::string> geopoint(const Record& row, const Columns& columns, bool odk) {
+    const auto lat =
+        odk ? columns.odk_part(kPoint, "Latitude") : columns.kobo_part(kPoint, "latitude");
+    const auto lon =
+        odk ? columns.odk_part(kPoint, "Longitude") : columns.kobo_part(kPoint, "longitude");
+    if (lat && lon && !(field(row, lat).empty() && field(row, lon).empty())) {
+        return {field(row, lat), field(row, lon)};
+    }
+    const std::string whole = field(row, columns.find(kPoint));
+    const std::size_t blank = whole.find(' ');
+    if (blank == std::string::npos) return {"", ""};
+    const std::size_t next = whole.find(' ', blank + 1);
+    return {
+        whole.substr(0, blank),
+        whole.substr(blank + 1, next == std::string::npos ? std::string::npos : next - blank - 1)};
+}
+
+std::optional<std::size_t> need(const Columns& columns, const Table& table, const char* name) {
+    const auto at = columns.find(name);
+    if (!at) throw FileError(table.label + ": the table has no column " + name + ".");
+    return at;
+}
+
+// Submissions: each names its block, what it says of it, and which counts it records.
+struct Links {
+    std::unordered_map<std::string, std::string> by_key;    // ODK KEY, or Kobo _uuid
+    std::unordered_map<std::string, std::string> by_index;  // Kobo _index
+};
+
+std::size_t read_submissions(const Table& table, Tabulation& tabulation, Links& links) {
+    const bool odk = table.layout == FieldLayout::odk_submissions;
+    const Columns columns(table.header, odk ? '-' : '/');
+    const Columns plain(table.header, '\0');
+    const auto block_at = need(columns, table, kBlockId);
+    const auto key_at = odk ? plain.exact("KEY") : plain.exact("_uuid");
+    const auto index_at = odk ? std::nullopt : plain.exact("_index");
+    const auto ward_at = columns.find(kWard), shape_at = columns.find(kShape);
+    const auto team_at = columns.find(kTeam), covered_at = columns.find(kCountsCovered);
+    if (ward_at) tabulation.name_stratum_column(kWard);
+    const auto rows = table.open();
+    rows->next();  // the header
+    std::size_t count = 0;
+    Source where{table.label, 0};
+    while (const std::optional<Record> row = rows->next()) {
+        ++count;
+        where.line = row->line;
+        if (!row->why.empty()) {
+            tabulation.unplaced("", "", "", where, "the submission cannot be read: " + row->why);
+            continue;
+        }
+        const std::string block = field(*row, block_at);
+        const std::string key = field(*row, key_at), index = field(*row, index_at);
+        if (!key.empty()) links.by_key[key] = block;
+        if (!index.empty()) links.by_index[index] = block;
+        if (block.empty()) {
+            tabulation.unplaced("", "", "", where, "the submission names no block");
+            continue;
+        }
+        BlockFacts facts;
+        facts.stratum = field(*row, ward_at);
+        std::tie(facts.latitude, facts.longitude) = geopoint(*row, columns, odk);
+        facts.outline = field(*row, shape_at);
+        if (team_at) facts.rest.emplace_back(kTeam, field(*row, team_at));
+        tabulation.block(block, facts, where);
+        // counts_covered is a select_multiple: its choices, separated by blanks.
+        const std::string covered = field(*row, covered_at);
+        std::size_t start = 0;
+        while (start < covered.size()) {
+            std::size_t end = covered.find_first_of(" ,", start);
+            if (end == std::string::npos) end = covered.size();
+            const int k = count_number(covered.substr(start, end - start));
+            if (k > 0) tabulation.count_done(block, k, where);
+            start = end + 1;
+        }
+    }
+    return count;
+}
+
+std::size_t read_sightings(const Table& table, Tabulation& tabulation, const Links& links) {
+    const bool odk = table.layout == FieldLayout::odk_sightings;
+    const Columns columns(table.header, odk ? '-' : '/');
+    const Columns plain(table.header, '\0');
+    const auto count_at = need(columns, table, kCountNumber);
+    const auto dog_at = need(columns, table, kDogId);
+    const auto key_at = odk ? plain.exact("PARENT_KEY") : plain.exact("_submission__uuid");
+    const auto index_at = odk ? std::nullopt : plain.exact("_parent_index");
+    const auto rows = table.open();
+    rows->next();
+    std::size_t count = 0;
+    Source where{table.label, 0};
+    while (const std::optional<Record> row = rows->next()) {
+        ++count;
+        where.line = row->line;
+        if (!row->why.empty()) {
+            tabulation.unplaced("", "", "", where, "the sighting cannot be read: " + row->why);
+            continue;
+        }
+        const std::string key = field(*row, key_at), index = field(*row, index_at);
+        const std::string number = field(*row, count_at), dog = field(*row, dog_at);
+        const std::unordered_map<std::string, std::string>::const_iterator none =
+            links.by_key.end();
+        auto link = key.empty() ? none : links.by_key.find(key);
+        // A repeat inside a group may name the group's path after the submission's key.
+        if (link == none && key.find('/') != std::string::npos) {
+            link = links.by_key.find(key.substr(0, key.find('/')));
+        }
+        std::optional<std::string> block;
+        if (link != none) {
+            block = link->second;
+        } else if (const auto by_index = links.by_index.find(index);
+                   !index.empty() && by_index != links.by_index.end()) {
+            block = by_index->second;
+        }
+        if (!block) {
+            tabulation.unplaced("", number, dog, where,
+                                "the sighting is linked to no submission (" +
+                                    std::string(odk ? "PARENT_KEY" : "_submission__uuid") + " \"" +
+                                    (key.empty() ? index : key) + "\")");
+        } else if (block->empty()) {
+            tabulation.unplaced("", number, dog, where, "its submission names no block");
+        } else {
+            tabulation.sighting(*block, number, dog, where);
+        }
+    }
+    return count;
+}
+
+std::optional<std::size_t> column_named(const Table& table,
+                                        std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        for (std::size_t i = 0; i < table.header.size(); ++i) {
+            if (lower(trimmed(table.header[i])) == name) return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::size_t read_long(const Table& table, Tabulation& tabulation) {
+    const auto block_at = column_named(table, {"block"}), count_at = column_named(table, {"count"});
+    const auto dog_at = column_named(table, {"dog_id"});
+    const auto rows = table.open();
+    rows->next();
+    std::size_t count = 0;
+    Source where{table.label, 0};
+    while (const std::optional<Record> row = rows->next()) {
+        ++count;
+        where.line = row->line;
+        const std::string block = field(*row, block_at), number = field(*row, count_at);
+        const std::string dog = field(*row, dog_at);
+        if (!row->why.empty() || block.empty()) {
+            tabulation.unplaced(block, number, dog, where,
+                                row->why.empty() ? "the row names no block"
+                                                 : "the row cannot be read: " + row->why);
+        } else if (dog.empty() && count_number(number) > 0) {
+            tabulation.count_done(block, count_number(number), where);  // done, and no dog
+        } else {
+            tabulation.sighting(block, number, dog, where);
+        }
+    }
+    return count;
+}
+
+std::size_t read_wide(const Table& table, Tabulation& tabulation) {
+    const auto block_at = column_named(table, {"block"}), dog_at = column_named(table, {"dog_id"});
+    const std::array<std::optional<std::size_t>, 3> seen_at = {column_named(table, {"seen1"}),
+                                                               column_named(table, {"seen2"}),
+                                                               column_named(table, {"seen3"})};
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (!seen_at[k]) {
+            throw FileError(table.label + ": the table has no column seen" + std::to_string(k + 1) +
+                            ".");
+        }
+    }
+    const auto rows = table.open();
+    rows->next();
+    std::size_t count = 0;
+    Source where{table.label, 0};
+    while (const std::optional<Record> row = rows->next()) {
+        ++count;
+        where.line = row->line;
+        const std::string block = field(*row, block_at), dog = field(*row, dog_at);
+        if (!row->why.empty() || block.empty()) {
+            tabulation.unplaced(block, "", dog, where,
+                                row->why.empty() ? "the row names no block"
+                                                 : "the row cannot be read: " + row->why);
+            continue;
+        }
+        // A table of dogs by count holds all three counts of each of its blocks.
+        for (int k = 1; k <= 3; ++k)
+            tabulation.count_done(block, k, where);
+        if (dog.empty()) continue;  // a block where no dog was seen
+        std::array<int, 3> seen{};
+        std::string bad;
+        for (std::size_t k = 0; k < 3; ++k) {
+            const std::string flag = lower(field(*row, seen_at[k]));
+            if (flag == "1" || flag == "yes" || flag == "true") {
+                seen[k] = 1;
+            } else if (!(flag == "0" || flag == "no" || flag == "false" || flag.empty())) {
+                bad = "seen" + std::to_string(k + 1) + " is \"" + flag + "\", not 0 or 1";
+            }
+        }
+        if (!bad.empty()) {
+            tabulation.bad_record(ConflictKind::no_count_number, block, "", dog, where, bad);
+        } else if (seen == std::array<int, 3>{}) {
+            tabulation.bad_record(ConflictKind::no_count_number, block, "", dog, where,
+                                  "the dog is seen on no count");
+        } else {
+            for (int k = 0; k < 3; ++k) {
+                if (seen[std::size_t(k)])
+                    tabulation.sighting(block, std::to_string(k + 1), dog, where);
+            }
+        }
+    }
+    return count;
+}
+
+std::size_t read_blocks(const Table& table, Tabulation& tabulation) {
+    const auto block_at = column_named(table, {"block", "block_id"});
+    if (!block_at) throw FileError(table.label + ": the table of blocks has no column block.");
+    const auto lat_at = column_named(table, {"latitude", "lat"});
+    const auto lon_at = column_named(table, {"longitude", "lon", "lng"});
+    const auto outline_at = column_named(table, {"outline"});
+    std::optional<std::size_t> stratum_at = column_named(table, {"ward", "stratum"});
+    const auto known = [&](std::size_t i) {
+        return i == *block_at || i == lat_at || i == lon_at || i == outline_at;
+    };
+    for (std::size_t i = 0; !stratum_at && i < table.header.size(); ++i) {
+        if (!known(i)) stratum_at = i;  // else the first column of its own
+    }
+    if (stratum_at) tabulation.name_stratum_column(trimmed(table.header[*stratum_at]));
+    const auto rows = table.open();
+    rows->next();
+    std::size_t count = 0;
+    Source where{table.label, 0};
+    while (const std::optional<Record> row = rows->next()) {
+        ++count;
+        where.line = row->line;
+        const std::string block = field(*row, block_at);
+        if (!row->why.empty() || block.empty()) {
+            tabulation.unplaced(block, "", "", where,
+                                row->why.empty() ? "the table of blocks has a row with no block"
+                                                 : "the row cannot be read: " + row->why);
+            continue;
+        }
+        BlockFacts facts;
+        facts.stratum = field(*row, stratum_at);
+        facts.latitude = field(*row, lat_at);
+        facts.longitude = field(*row, lon_at);
+        facts.outline = field(*row, outline_at);
+        for (std::size_t i = 0; i < table.header.size(); ++i) {
+            if (!known(i) && i != stratum_at)
+                facts.rest.emplace_back(trimmed(table.header[i]), field(*row, i));
+        }
+        tabulation.block(block, facts, where);
+    }
+    tabulation.close_the_list_of_blocks();
+    return count;
+}
+
+}  // namespace
+
+std::vector<TableRead> read_field_data(const FieldInputs& inputs, Tabulation& tabulation) {
+    std::vector<TableRead> read;
+    if (inputs.blocks) {
+        auto tables = tables_of(*inputs.blocks);
+        for (Table& table : tables) {
+            const auto rows = table.open();
+            table.header = header_of(table, *rows);
+            read.push_back({table.label, FieldLayout::block_table, read_blocks(table, tabulation)});
+        }
+    }
+    std::vector<Table> tables;
+    for (const std::string& file : inputs.files) {
+        for (Table& table : tables_of(file)) {
+            const auto rows = table.open();
+            table.header = header_of(table, *rows);
+            table.layout = classify(table);
+            tables.push_back(std::move(table));
+        }
+    }
+    const auto any = [&](FieldLayout layout) {
+        return std::any_of(tables.begin(), tables.end(),
+                           [&](const Table& t) { return t.layout == layout; });
+    };
+    if (any(FieldLayout::kobo_submissions) && !any(FieldLayout::kobo_sightings)) {
+        throw FileError(
+            "the KoboToolbox submissions come without their sightings: KoboToolbox's CSV export "
+            "leaves repeat groups out, so it holds no dogs. Export as XLSX (or save the sheet of "
+            "sightings as CSV too) and give that.");
+    }
+    if (any(FieldLayout::odk_submissions) && !any(FieldLayout::odk_sightings)) {
+        throw FileError(
+            "the ODK Central submissions come without their sightings (<form>-"
+            "sighting.csv): give the export zip as downloaded, or both CSVs.");
+    }
+    for (const auto& [sightings, submissions] :
+         {std::pair{FieldLayout::odk_sightings, FieldLayout::odk_submissions},
+          std::pair{FieldLayout::kobo_sightings, FieldLayout::kobo_submissions}}) {
+        if (any(sightings) && !any(submissions)) {
+            throw FileError(std::string("the ") + layout_name(sightings) +
+                            " come without their submissions, which say each sighting's block: "
+                            "give the whole export.");
+        }
+    }
+    Links odk, kobo;
+    for (const Table& table : tables) {
+        if (table.layout == FieldLayout::odk_submissions) {
+            read.push_back({table.label, table.layout, read_submissions(table, tabulation, odk)});
+        } else if (table.layout == FieldLayout::kobo_submissions) {
+            read.push_back({table.label, table.layout, read_submissions(table, tabulation, kobo)});
+        }
+    }
+    for (const Table& table : tables) {
+        std::size_t rows = 0;
+        switch (table.layout) {
+            case FieldLayout::odk_sightings:
+                rows = read_sightings(table, tabulation, odk);
+                break;
+            case FieldLayout::kobo_sightings:
+                rows = read_sightings(table, tabulation, kobo);
+                break;
+            case FieldLayout::long_sightings:
+                rows = read_long(table, tabulation);
+                break;
+            case FieldLayout::wide_dogs:
+                rows = read_wide(table, tabulation);
+                break;
+            default:
+                continue;
+        }
+        read.push_back({table.label, table.layout, rows});
+    }
+    return read;
+}
+
+}  // namespace kestrivo::survey

@@ -1,0 +1,432 @@
+// MapWriter: each row's geometry read from its own columns, its properties from all of them; the
+// strata gathered from their blocks' points; GeoJSON and KML written from the same features.
+#include "survey/map_writer.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+
+#include "platform/number_text.h"
+#include "platform/runtime_error.h"
+#include "platform/whole_file.h"
+#include "survey/csv_records.h"
+#include "survey/json_writer.h"
+
+namespace kestrivo::survey {
+namespace {
+
+// The strata layer's feature for the whole city, under a name no stratum can have.
+constexpr const char* kCity =
+    "\x01"
+    "city";
+
+std::optional<double> number_in(const std::string& raw) {
+    const std::string text = trimmed(raw);
+    double value = 0;
+    const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || status != std::errc() || end != text.data() + text.size() ||
+        !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Six decimals of a degree: about 11 cm, finer than any phone's fix.
+std::string degrees(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6f", value);
+    return text;
+}
+
+std::string position(const LonLat& p) {
+    return "[" + degrees(p.lon) + "," + degrees(p.lat) + "]";
+}
+
+std::string kml_escaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+// Carried columns that hold numbers (from kestrivo-tabulate) go on the map as numbers.
+bool numeric_column(const std::string& name) {
+    static const char* const kNumeric[] = {"latitude",  "longitude", "lat",  "lon",
+                                           "conflicts", "c010",      "c001", "c011"};
+    return std::find(std::begin(kNumeric), std::end(kNumeric), name) != std::end(kNumeric);
+}
+
+std::optional<std::size_t> index_of(const std::vector<std::string>& keys,
+                                    std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        const auto at = std::find(keys.begin(), keys.end(), name);
+        if (at != keys.end()) return std::size_t(at - keys.begin());
+    }
+    return std::nullopt;
+}
+
+std::string text_of(const std::vector<Cell>& cells, std::optional<std::size_t> at) {
+    if (!at || *at >= cells.size()) return "";
+    const std::string* s = std::get_if<std::string>(&cells[*at]);
+    return s ? *s : "";
+}
+
+}  // namespace
+
+PlaceRead read_point(const std::string& latitude, const std::string& longitude) {
+    if (trimmed(latitude).empty() && trimmed(longitude).empty()) {
+        return {std::nullopt, "the block has no latitude and longitude"};
+    }
+    const auto lat = number_in(latitude), lon = number_in(longitude);
+    if (!lat || *lat < -90 || *lat > 90) {
+        return {std::nullopt, "the latitude \"" + trimmed(latitude) +
+                                  "\" is not a number of degrees from -90 to 90"};
+    }
+    if (!lon || *lon < -180 || *lon > 180) {
+        return {std::nullopt, "the longitude \"" + trimmed(longitude) +
+                                  "\" is not a number of degrees from -180 to 180"};
+    }
+    return {LonLat{*lon, *lat}, ""};
+}
+
+OutlineRead read_outline(const std::string& shape) {
+    OutlineRead read;
+    std::size_t start = 0;
+    const std::string text = trimmed(shape);
+    if (text.empty()) return {{}, "the block has no outline"};
+    while (start <= text.size()) {
+        std::size_t end = text.find(';', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string vertex = trimmed(text.substr(start, end - start));
+        start = end + 1;
+        if (vertex.empty()) continue;
+        // "lat lon [altitude accuracy]", as ODK writes each vertex.
+        const std::size_t blank = vertex.find_first_of(" \t");
+        const std::string lat = vertex.substr(0, blank);
+        const std::string rest = blank == std::string::npos ? "" : trimmed(vertex.substr(blank));
+        const std::string lon = rest.substr(0, rest.find_first_of(" \t"));
+        const PlaceRead point = read_point(lat, lon);
+        if (!point.point) {
+            return {{}, "the outline's vertex \"" + vertex + "\" cannot be read: " + point.why_not};
+        }
+        read.ring.push_back(*point.point);
+    }
+    if (read.ring.size() > 1 && read.ring.front().lon == read.ring.back().lon &&
+        read.ring.front().lat == read.ring.back().lat) {
+        read.ring.pop_back();
+    }
+    if (read.ring.size() < 3) return {{}, "the outline has fewer than three corners"};
+    // The shoelace sum: positive for a counterclockwise ring, as RFC 7946 asks of an outer one.
+    double area = 0;
+    for (std::size_t i = 0; i < read.ring.size(); ++i) {
+        const LonLat& a = read.ring[i];
+        const LonLat& b = read.ring[(i + 1) % read.ring.size()];
+        area += a.lon * b.lat - b.lon * a.lat;
+    }
+    if (area == 0) return {{}, "the outline encloses no area"};
+    if (area < 0) std::reverse(read.ring.begin(), read.ring.end());
+    read.ring.push_back(read.ring.front());
+    return read;
+}
+
+struct MapWriter::State {
+    std::string path;
+    bool kml = false;
+    std::vector<std::string> keys;
+    std::optional<std::string> stratum_name;
+    int digits;
+    std::optional<std::size_t> lat_at, lon_at, outline_at, stratum_at, value_at;
+
+    struct Feature {
+        std::vector<Cell> cells;
+        std::optional<LonLat> point;
+        std::vector<LonLat> ring;
+        std::string point_note, outline_note;
+    };
+    std::vector<Feature> blocks;
+    struct StratumFeature {
+        std::vector<Cell> cells;
+        std::vector<LonLat> points;
+    };
+    std::vector<std::string> strata_order;
+    std::map<std::string, StratumFeature> strata;
+
+    std::string stem() const {
+        const std::string ending = kml ? ".kml" : ".geojson";
+        return path.ends_with(ending) ? path.substr(0, path.size() - ending.size()) : path;
+    }
+
+    // A cell as a property: numbers as numbers, an empty cell or text as null.
+    std::string property(std::size_t i, const Cell& cell) const {
+        if (const std::string* s = std::get_if<std::string>(&cell)) {
+            if (trimmed(*s).empty()) return "null";
+            if (numeric_column(keys[i])) {
+                const auto v = number_in(*s);
+                return v ? platform::digits_text(*v, platform::kRoundTripDigits) : "null";
+            }
+        }
+        return json_value(cell, digits);
+    }
+
+    std::string properties(const std::vector<Cell>& cells, const std::string& note) const {
+        std::vector<JsonMember> members;
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            members.emplace_back(keys[i], property(i, i < cells.size() ? cells[i] : Cell()));
+        members.emplace_back("geometry_note", note.empty() ? "null" : json_string(note));
+        return json_object(members);
+    }
+
+    std::string geojson(const std::string& name, const std::vector<std::string>& features) const {
+        return "{\"type\":\"FeatureCollection\",\"name\":" + json_string(name) +
+               ",\"features\":" + json_array(features, {",\n", "", "\n", "\n"}) + "}\n";
+    }
+};
+
+MapWriter::MapWriter(std::string path, std::vector<std::string> keys,
+                     std::optional<std::string> stratum, int digits)
+    : state_(std::make_unique<State>()) {
+    State& s = *state_;
+    s.kml = path.ends_with(".kml");
+    s.path = std::move(path);
+    s.keys = std::move(keys);
+    s.stratum_name = std::move(stratum);
+    s.digits = digits;
+    s.lat_at = index_of(s.keys, {"latitude", "lat"});
+    s.lon_at = index_of(s.keys, {"longitude", "lon"});
+    s.outline_at = index_of(s.keys, {"outline"});
+    if (s.stratum_name) s.stratum_at = index_of(s.keys, {s.stratum_name->c_str()});
+    s.value_at = index_of(s.keys, {"N_pool", "N_hat"});
+    // Asked now, not after a long report: can the folder take the files?
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path folder =
+        fs::path(s.path).parent_path().empty() ? fs::path(".") : fs::path(s.path).parent_path();
+    if (fs::is_directory(s.path, error) || !fs::is_directory(folder, error)) {
+        throw platform::RuntimeError(platform::ErrorKind::FileError,
+                                     "the map \"" + s.path +
+                                         "\" cannot be written: its folder does not exist, or it "
+                                         "is itself a folder.");
+    }
+}
+
+MapWriter::~MapWriter() = default;
+
+std::vector<std::string> MapWriter::files() const {
+    if (state_->kml) return {state_->path};
+    std::vector<std::string> names{state_->path};
+    if (state_->outline_at) names.push_back(state_->stem() + "-outlines.geojson");
+    if (!state_->strata_order.empty()) names.push_back(state_->stem() + "-strata.geojson");
+    return names;
+}
+
+void MapWriter::row(RowKind kind, const std::vector<Cell>& cells) {
+    State& s = *state_;
+    const std::string stratum = text_of(cells, s.stratum_at);
+    if (kind == RowKind::block) {
+        State::Feature feature;
+        feature.cells = cells;
+        const PlaceRead point = read_point(text_of(cells, s.lat_at), text_of(cells, s.lon_at));
+        feature.point = point.point;
+        feature.point_note = point.why_not;
+        if (s.outline_at) {
+            OutlineRead outline = read_outline(text_of(cells, s.outline_at));
+            feature.ring = std::move(outline.ring);
+            feature.outline_note = outline.why_not;
+        }
+        if (feature.point) {
+            // Every block is in the city's feature, and in its stratum's.
+            for (const std::string& name : {std::string(kCity), stratum}) {
+                auto& gathered = s.strata[name].points;
+                gathered.push_back(*feature.point);
+            }
+        }
+        s.blocks.push_back(std::move(feature));
+        return;
+    }
+    // A stratum's pooled row and its total row make one feature; the city's total another.
+    const bool city = kind == RowKind::total && s.stratum_name && stratum.empty();
+    const std::string name = city || !s.stratum_name ? std::string(kCity) : stratum;
+    auto [at, added] = s.strata.try_emplace(name);
+    if (std::find(s.strata_order.begin(), s.strata_order.end(), name) == s.strata_order.end()) {
+        s.strata_order.push_back(name);
+    }
+    std::vector<Cell>& merged = at->second.cells;
+    if (merged.empty()) {
+        merged = cells;
+    } else {
+        for (std::size_t i = 0; i < cells.size() && i < merged.size(); ++i) {
+            const bool empty = std::holds_alternative<std::monostate>(cells[i]) ||
+                               (std::holds_alternative<std::string>(cells[i]) &&
+                                std::get<std::string>(cells[i]).empty());
+            if (!empty && i != 0) merged[i] = cells[i];
+        }
+    }
+}
+
+void MapWriter::finish() {
+    State& s = *state_;
+    const std::string name = std::filesystem::path(s.stem()).filename().string();
+    if (!s.kml) {
+        std::vector<std::string> points, outlines, strata;
+        for (const auto& f : s.blocks) {
+            points.push_back(
+                "{\"type\":\"Feature\",\"geometry\":" +
+                (f.point ? "{\"type\":\"Point\",\"coordinates\":" + position(*f.point) + "}"
+                         : std::string("null")) +
+                ",\"properties\":" + s.properties(f.cells, f.point_note) + "}");
+            if (!s.outline_at) continue;
+            std::string ring;
+            for (const LonLat& p : f.ring)
+                ring += (ring.empty() ? "" : ",") + position(p);
+            outlines.push_back("{\"type\":\"Feature\",\"geometry\":" +
+                               (f.ring.empty()
+                                    ? std::string("null")
+                                    : "{\"type\":\"Polygon\",\"coordinates\":[[" + ring + "]]}") +
+                               ",\"properties\":" + s.properties(f.cells, f.outline_note) + "}");
+        }
+        for (const std::string& key : s.strata_order) {
+            const auto& stratum = s.strata.at(key);
+            std::string multipoint;
+            for (const LonLat& p : stratum.points)
+                multipoint += (multipoint.empty() ? "" : ",") + position(p);
+            strata.push_back(
+                "{\"type\":\"Feature\",\"geometry\":" +
+                (stratum.points.empty()
+                     ? std::string("null")
+                     : "{\"type\":\"MultiPoint\",\"coordinates\":[" + multipoint + "]}") +
+                ",\"properties\":" +
+                s.properties(stratum.cells,
+                             stratum.points.empty() ? "no block of it has a place" : "") +
+                "}");
+        }
+        platform::write_whole_file(s.path, s.geojson(name, points));
+        if (s.outline_at) {
+            platform::write_whole_file(s.stem() + "-outlines.geojson",
+                                       s.geojson(name + "-outlines", outlines));
+        }
+        if (!strata.empty()) {
+            platform::write_whole_file(s.stem() + "-strata.geojson",
+                                       s.geojson(name + "-strata", strata));
+        }
+        return;
+    }
+
+    // KML: five colour classes of the blocks' dogs (N_pool, or N_hat), by their quintiles.
+    std::vector<double> values;
+    const auto value_of = [&](const std::vector<Cell>& cells) -> std::optional<double> {
+        if (!s.value_at || *s.value_at >= cells.size()) return std::nullopt;
+        const double* v = std::get_if<double>(&cells[*s.value_at]);
+        return v && std::isfinite(*v) ? std::optional<double>(*v) : std::nullopt;
+    };
+    for (const auto& f : s.blocks) {
+        if (const auto v = value_of(f.cells)) values.push_back(*v);
+    }
+    std::sort(values.begin(), values.end());
+    std::array<double, 4> breaks{};
+    for (std::size_t i = 0; i < 4; ++i) {
+        breaks[i] =
+            values.empty() ? 0 : values[std::min(values.size() - 1, (i + 1) * values.size() / 5)];
+    }
+    // Yellow to dark red (aabbggrr), and grey for a block without a number.
+    static const char* const kColours[] = {"ffb2ffff", "ff5cccfe", "ff3c8dfd",
+                                           "ff203bf0", "ff2600bd", "ff999999"};
+    const std::string measure = s.value_at ? s.keys[*s.value_at] : "N";
+    std::string kml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n<Document>\n<name>" +
+        kml_escaped(name) + "</name>\n";
+    for (std::size_t c = 0; c < 6; ++c) {
+        kml += "<Style id=\"class" + std::to_string(c) + "\"><IconStyle><color>" + kColours[c] +
+               "</color></IconStyle><LineStyle><color>ff333333</color></LineStyle><PolyStyle>"
+               "<color>" +
+               std::string("b3") + std::string(kColours[c]).substr(2) +
+               "</color></PolyStyle></Style>\n";
+    }
+    const auto data = [&](const std::vector<Cell>& cells, const std::string& note) {
+        std::string text = "<ExtendedData>";
+        for (std::size_t i = 0; i < s.keys.size(); ++i) {
+            const std::string value = s.property(i, i < cells.size() ? cells[i] : Cell());
+            std::string shown = value == "null" ? "" : value;
+            if (shown.size() >= 2 && shown.front() == '"') {
+                shown = std::get<std::string>(cells[i]);  // the text itself, not its JSON
+            }
+            text += "<Data name=\"" + kml_escaped(s.keys[i]) + "\"><value>" + kml_escaped(shown) +
+                    "</value></Data>";
+        }
+        if (!note.empty()) {
+            text += "<Data name=\"geometry_note\"><value>" + kml_escaped(note) + "</value></Data>";
+        }
+        return text + "</ExtendedData>";
+    };
+    std::string legend = "Dogs on the block (" + measure + "): ";
+    for (std::size_t c = 0; c < 5; ++c) {
+        legend += (c ? "; " : "") +
+                  std::string(c == 0   ? "up to "
+                              : c == 4 ? "above "
+                                       : "") +
+                  platform::digits_text(c == 4 ? breaks[3] : breaks[c], 3);
+    }
+    kml += "<description>" + kml_escaped(legend) + "</description>\n<Folder><name>Blocks</name>\n";
+    for (const auto& f : s.blocks) {
+        const auto v = value_of(f.cells);
+        std::size_t c = 5;
+        if (v) c = std::size_t(std::upper_bound(breaks.begin(), breaks.end(), *v) - breaks.begin());
+        std::string geometry;
+        if (f.point) {
+            geometry += "<Point><coordinates>" + degrees(f.point->lon) + "," +
+                        degrees(f.point->lat) + "</coordinates></Point>";
+        }
+        if (!f.ring.empty()) {
+            std::string ring;
+            for (const LonLat& p : f.ring)
+                ring += degrees(p.lon) + "," + degrees(p.lat) + " ";
+            geometry += "<Polygon><outerBoundaryIs><LinearRing><coordinates>" + ring +
+                        "</coordinates></LinearRing></outerBoundaryIs></Polygon>";
+        }
+        if (f.point && !f.ring.empty())
+            geometry = "<MultiGeometry>" + geometry + "</MultiGeometry>";
+        std::string note = f.point_note;
+        if (s.outline_at && f.ring.empty() && f.outline_note != "the block has no outline") {
+            note += (note.empty() ? "" : "; ") + f.outline_note;
+        }
+        kml += "<Placemark><name>" + kml_escaped(text_of(f.cells, 0)) + "</name><styleUrl>#class" +
+               std::to_string(c) + "</styleUrl>" + data(f.cells, note) + geometry +
+               "</Placemark>\n";
+    }
+    kml += "</Folder>\n<Folder><name>Strata</name>\n";
+    for (const std::string& key : s.strata_order) {
+        const auto& stratum = s.strata.at(key);
+        std::string geometry;
+        for (const LonLat& p : stratum.points)
+            geometry += "<Point><coordinates>" + degrees(p.lon) + "," + degrees(p.lat) +
+                        "</coordinates></Point>";
+        const std::string label = key == kCity ? "city" : key;
+        kml += "<Placemark><name>" + kml_escaped(label) + "</name>" + data(stratum.cells, "") +
+               (geometry.empty() ? "" : "<MultiGeometry>" + geometry + "</MultiGeometry>") +
+               "</Placemark>\n";
+    }
+    kml += "</Folder>\n</Document>\n</kml>\n";
+    platform::write_whole_file(s.path, kml);
+}
+
+}  // namespace kestrivo::survey

@@ -1,0 +1,68 @@
+// The report on a map, for QGIS (GeoJSON, RFC 7946) or Google Earth (KML). Blocks are placed by
+// their latitude and longitude columns and drawn by their outline (ODK's geoshape form,
+// "lat lon alt acc;..."), strata by the points of their blocks; every column of the report is a
+// property, numbers as numbers and missing values as null, so that a map can be coloured by any
+// of them. QGIS splits a file of mixed geometries into sub-layers, so GeoJSON has one file a
+// layer: the points in FILE, the outlines in FILE-outlines.geojson, the strata in
+// FILE-strata.geojson. A block whose place cannot be read keeps its feature, with no geometry and
+// a geometry_note that says why: no block is dropped from a map.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "survey/output_cell.h"
+
+namespace kestrivo::survey {
+
+/// What a row of the report is.
+enum class RowKind { block, pooled, total };
+
+/// A point in degrees.
+struct LonLat {
+    double lon, lat;
+};
+
+/// A block's place from its latitude and longitude texts: the point, or why there is none.
+struct PlaceRead {
+    std::optional<LonLat> point;
+    std::string why_not;
+};
+PlaceRead read_point(const std::string& latitude, const std::string& longitude);
+
+/// A block's outline from ODK's geoshape text: a closed ring, longitude first, counterclockwise
+/// (a clockwise one reversed), or why there is none.
+struct OutlineRead {
+    std::vector<LonLat> ring;
+    std::string why_not;
+};
+OutlineRead read_outline(const std::string& shape);
+
+class MapWriter {
+public:
+    /// @param path     FILE.geojson or FILE.kml
+    /// @param keys     the report's columns, in its order
+    /// @param stratum  the column that names the strata, if any
+    /// @param digits   significant digits of the numbers, as in the report
+    /// Throws platform::RuntimeError when the map's folder cannot take it.
+    MapWriter(std::string path, std::vector<std::string> keys, std::optional<std::string> stratum,
+              int digits);
+    ~MapWriter();
+
+    /// A row of the report, as the table wrote it.
+    void row(RowKind kind, const std::vector<Cell>& cells);
+    /// Writes the files, each whole. Throws platform::RuntimeError when one cannot be written.
+    void finish();
+
+    /// The files the map is written to (the first is `path`).
+    std::vector<std::string> files() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+}  // namespace kestrivo::survey

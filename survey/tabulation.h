@@ -1,0 +1,137 @@
+// From the dogs a team saw to the histories a survey file holds. Within a block, D_k is the set of
+// dog IDs seen on count k (IDs trimmed, compared exactly), and each dog seen at least once has
+// one of seven histories: c100 = |D1 \ (D2 u D3)|, c111 = |D1 n D2 n D3|,
+// c101 = |(D1 n D3) \ D2|, c110 = |(D1 n D2) \ D3|, and the dogs first seen later,
+// c010 = |D2 \ (D1 u D3)|, c001 = |D3 \ (D1 u D2)|, c011 = |(D2 n D3) \ D1|.
+//
+// Conflicts are listed, never guessed: a dog twice in one count of a block, a dog in two blocks,
+// a count with no record that it was done, a sighting without a count or a dog, a sighting
+// linked to no block, a block the block table does not list. A block a conflict touches keeps its
+// row with its counts left empty, so the report gives it an error row in its place; a sighting
+// that cannot be placed is left out and listed. Memory grows with the dogs, not with the rows
+// read.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+namespace kestrivo::survey {
+
+/// Where a record came from: its file (and sheet or entry), and its line or row.
+struct Source {
+    std::string file;
+    std::size_t line = 0;
+};
+
+enum class ConflictKind {
+    duplicate_in_count,    // one dog twice in one count of a block
+    id_in_several_blocks,  // one dog ID in two blocks
+    count_missing,         // a count of a block with no record that it was done
+    no_count_number,       // a sighting whose count is missing or not 1, 2 or 3
+    missing_dog_id,        // a sighting without a dog ID
+    unknown_block,         // a sighting linked to no block, or a block the block table lacks
+};
+
+/// The kind's name, as the conflicts file writes it ("duplicate_in_count").
+const char* kind_name(ConflictKind kind);
+
+struct Conflict {
+    ConflictKind kind;
+    std::string block, count, dog_id;
+    Source where;
+    std::string detail;
+};
+
+/// What a submission or a table of blocks says of a block beyond its dogs. Empty texts are
+/// unknown: the first record that gives a value sets it.
+struct BlockFacts {
+    std::string stratum;
+    std::string latitude, longitude;  // decimal degrees, as written
+    std::string outline;              // a shape in ODK's form: "lat lon alt acc;lat lon ..."
+    std::vector<std::pair<std::string, std::string>> rest;  // other columns: name and value
+};
+
+/// The seven histories, in the survey file's order: c100, c111, c101, c110, c010, c001, c011.
+using Histories = std::array<std::int64_t, 7>;
+
+struct TabulatedBlock {
+    std::string id;
+    std::optional<Histories> histories;  // empty when a conflict touches the block
+    int conflicts = 0;                   // the conflicts that touch it
+    BlockFacts facts;
+};
+
+struct TabulatedSurvey {
+    std::vector<TabulatedBlock> blocks;  // in the order first seen
+    std::vector<Conflict> conflicts;     // in the order found
+    std::string stratum_column;          // the name of the stratum column ("" when none)
+    std::vector<std::string> rest_columns;
+    std::int64_t sightings = 0;  // sightings read, placed or not
+};
+
+class Tabulation {
+public:
+    /// The name the stratum column takes in the survey file.
+    void name_stratum_column(const std::string& name);
+    /// Facts of a block, from a submission or a block table.
+    void block(const std::string& id, const BlockFacts& facts, const Source& where);
+    /// From now on only the blocks given so far are known: others are unknown_block conflicts.
+    void close_the_list_of_blocks();
+    /// A record that count `count` (1, 2 or 3) of the block was done.
+    void count_done(const std::string& block, int count, const Source& where);
+    /// A dog seen on a count of a block; `count` is the text recorded (it should read 1, 2 or 3).
+    void sighting(const std::string& block, const std::string& count, const std::string& dog_id,
+                  const Source& where);
+    /// A record of the block that cannot be used (a flag that is neither 0 nor 1, a dog seen on
+    /// no count): a conflict of `kind` that touches the block.
+    void bad_record(ConflictKind kind, const std::string& block, const std::string& count,
+                    const std::string& dog_id, const Source& where, const std::string& detail);
+    /// A record that belongs to no block it can be placed in, said in `detail`.
+    void unplaced(const std::string& block, const std::string& count, const std::string& dog_id,
+                  const Source& where, const std::string& detail);
+    /// The blocks' histories and every conflict. The tabulation is spent afterwards.
+    TabulatedSurvey finish();
+
+private:
+    struct Block {
+        TabulatedBlock row;
+        std::array<std::unordered_set<std::uint32_t>, 3> seen;  // D_1, D_2, D_3, by dog number
+        std::array<bool, 3> done{};
+        Source first;  // its first record
+        bool touched = false;
+    };
+    // A dog, numbered in the order first seen: the block and the place it was first seen in.
+    struct Dog {
+        std::uint32_t number;
+        std::uint32_t block;
+        std::uint32_t file;  // in files_
+        std::size_t line;
+    };
+    std::uint32_t file_number(const std::string& file);
+
+    Block* find_or_add(const std::string& id, const Source& where, bool from_list);
+    void conflict(ConflictKind kind, std::size_t block, const std::string& count,
+                  const std::string& dog_id, const Source& where, const std::string& detail);
+
+    std::vector<Block> blocks_;
+    std::unordered_map<std::string, std::size_t> index_;
+    std::unordered_map<std::string, Dog> dogs_;
+    std::vector<std::string> files_;  // the files dogs were first seen in
+    std::vector<Conflict> conflicts_;
+    std::string stratum_column_;
+    std::vector<std::string> rest_columns_;
+    std::unordered_set<std::string> rest_seen_;
+    bool list_closed_ = false;
+    std::int64_t sightings_ = 0;
+};
+
+/// The count a sighting records: 1, 2 or 3 (a spreadsheet's "2.0" too), or 0 when it is none.
+int count_number(const std::string& text);
+
+}  // namespace kestrivo::survey

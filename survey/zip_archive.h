@@ -1,0 +1,38 @@
+// The files inside a zip archive, each read as a stream: an ODK Central export as downloaded (its
+// CSVs), and the parts of an XLSX workbook. Over libzip; an entry is inflated as it is read, so a
+// large export never sits whole in memory.
+#pragma once
+
+#include <istream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kestrivo::survey {
+
+class ZipArchive {
+public:
+    /// Opens the archive at `path` for reading. Throws FileError (naming the file) when it cannot
+    /// be opened or is no zip archive.
+    explicit ZipArchive(const std::string& path);
+    ~ZipArchive();
+    ZipArchive(const ZipArchive&) = delete;
+    ZipArchive& operator=(const ZipArchive&) = delete;
+
+    const std::string& path() const { return path_; }
+    /// The names of its entries, in the archive's order (folders end in "/").
+    std::vector<std::string> entries() const;
+    bool has(const std::string& name) const;
+    /// The entry `name` as a stream, valid while the archive is open. Throws FileError when it
+    /// is missing or cannot be inflated; a read error part way sets the stream's badbit.
+    std::unique_ptr<std::istream> open(const std::string& name) const;
+    /// The whole of a small entry (a workbook's list of sheets, say).
+    std::string read(const std::string& name) const;
+
+private:
+    struct Handle;
+    std::string path_;
+    std::unique_ptr<Handle> handle_;
+};
+
+}  // namespace kestrivo::survey

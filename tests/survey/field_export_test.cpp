@@ -1,0 +1,325 @@
+// Field exports built here in the shapes the servers write them (ODK Central's zip and CSVs,
+// KoboToolbox's XLSX and its sheets as CSV, the long and wide tables, a table of blocks), read and
+// tabulated: the same dogs give the same histories in every shape, and what cannot be used is
+// said.
+#include "survey/field_export.h"
+
+#include <gtest/gtest.h>
+#include <zip.h>
+
+#include <map>
+
+#include "survey/csv_records.h"
+#include "tests/support/temporary_folder.h"
+
+namespace {
+
+using kestrivo::survey::ConflictKind;
+using kestrivo::survey::Histories;
+
+// Writes a zip archive of `entries` (name, bytes).
+void write_zip(const std::string& path,
+               const std::vector<std::pair<std::string, std::string>>& entries) {
+    int error = 0;
+    zip_t* zip = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    ASSERT_NE(zip, nullptr);
+    for (const auto& [name, bytes] : entries) {
+        zip_source_t* source = zip_source_buffer(zip, bytes.data(), bytes.size(), 0);
+        ASSERT_GE(zip_file_add(zip, name.c_str(), source, ZIP_FL_OVERWRITE), 0);
+    }
+    ASSERT_EQ(zip_close(zip), 0);
+}
+
+// A worksheet's XML, with each cell as a shared string (`shared` collects them) or inline.
+std::string sheet_xml(const std::vector<std::vector<std::string>>& rows,
+                      std::vector<std::string>* shared) {
+    std::string xml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?><worksheet "
+        "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData>";
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        xml += "<row r=\"" + std::to_string(r + 1) + "\">";
+        for (std::size_t c = 0; c < rows[r].size(); ++c) {
+            const std::string& value = rows[r][c];
+            if (value.empty()) continue;  // left out, as spreadsheets do
+            const std::string ref = std::string(1, char('A' + c)) + std::to_string(r + 1);
+            const bool number = value.find_first_not_of("0123456789") == std::string::npos;
+            if (number) {
+                xml += "<c r=\"" + ref + "\"><v>" + value + "</v></c>";
+            } else if (shared) {
+                shared->push_back(value);
+                xml += "<c r=\"" + ref + "\" t=\"s\"><v>" + std::to_string(shared->size() - 1) +
+                       "</v></c>";
+            } else {
+                xml += "<c r=\"" + ref + "\" t=\"inlineStr\"><is><t>" + value + "</t></is></c>";
+            }
+        }
+        xml += "</row>";
+    }
+    return xml + "</sheetData></worksheet>";
+}
+
+void write_xlsx(
+    const std::string& path,
+    const std::vector<std::pair<std::string, std::vector<std::vector<std::string>>>>& sheets,
+    bool shared_strings) {
+    std::vector<std::pair<std::string, std::string>> entries;
+    std::vector<std::string> shared;
+    std::string workbook =
+        "<?xml version=\"1.0\"?><workbook xmlns=\"http://schemas.openxmlformats.org/"
+        "spreadsheetml/2006/main\" xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/"
+        "2006/relationships\"><sheets>";
+    std::string rels =
+        "<?xml version=\"1.0\"?><Relationships xmlns=\"http://schemas."
+        "openxmlformats.org/package/2006/relationships\">";
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+        const std::string n = std::to_string(i + 1);
+        workbook +=
+            "<sheet name=\"" + sheets[i].first + "\" sheetId=\"" + n + "\" r:id=\"rId" + n + "\"/>";
+        // Written in the reverse order to the sheets, as nothing says the parts follow them.
+        rels += "<Relationship Id=\"rId" + n + "\" Target=\"worksheets/part" +
+                std::to_string(sheets.size() - i) + ".xml\"/>";
+        entries.emplace_back("xl/worksheets/part" + std::to_string(sheets.size() - i) + ".xml",
+                             sheet_xml(sheets[i].second, shared_strings ? &shared : nullptr));
+    }
+    entries.emplace_back("xl/workbook.xml", workbook + "</sheets></workbook>");
+    entries.emplace_back("xl/_rels/workbook.xml.rels", rels + "</Relationships>");
+    if (shared_strings) {
+        std::string sst =
+            "<?xml version=\"1.0\"?><sst xmlns=\"http://schemas.openxmlformats.org/"
+            "spreadsheetml/2006/main\">";
+        for (const std::string& s : shared)
+            sst += "<si><t>" + s + "</t></si>";
+        entries.emplace_back("xl/sharedStrings.xml", sst + "</sst>");
+    }
+    write_zip(path, entries);
+}
+
+std::string csv(const std::vector<std::vector<std::string>>& rows, char separator = ',',
+                bool quote_all = false) {
+    std::string text;
+    for (const auto& row : rows) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (i) text += separator;
+            text += quote_all ? "\"" + row[i] + "\"" : row[i];
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+// Two blocks: A (North) with dogs a1 on all counts, a2 on count 1 only, a3 on counts 2 and 3,
+// sent in three submissions, one a count; B (South) with b1 on counts 1 and 3, b2 on count 2,
+// in one submission.
+const Histories kA = {1, 1, 0, 0, 0, 0, 1}, kB = {0, 0, 1, 0, 1, 0, 0};
+
+struct Dog {
+    std::string submission;
+    int count;
+    std::string dog;
+};
+const std::vector<Dog> kSightings = {{"s1", 1, "a1"}, {"s1", 1, "a2"}, {"s2", 2, "a1"},
+                                     {"s2", 2, "a3"}, {"s3", 3, "a1"}, {"s3", 3, "a3"},
+                                     {"s4", 1, "b1"}, {"s4", 2, "b2"}, {"s4", 3, "b1"}};
+
+std::vector<std::vector<std::string>> odk_submissions() {
+    return {{"SubmissionDate", "site-block_id", "site-ward", "site-block_point-Latitude",
+             "site-block_point-Longitude", "site-block_point-Altitude", "site-block_point-Accuracy",
+             "site-block_shape", "team", "counts_covered", "meta-instanceID", "KEY"},
+            {"2026-11-01", "A", "North", "0.33", "32.58", "1180", "5",
+             "0.33 32.58 0 0;0.33 32.581 0 0;0.329 32.581 0 0", "t1", "1", "uuid:s1", "uuid:s1"},
+            {"2026-11-02", "A", "North", "", "", "", "", "", "t1", "2", "uuid:s2", "uuid:s2"},
+            {"2026-11-03", "A", "North", "", "", "", "", "", "t1", "3", "uuid:s3", "uuid:s3"},
+            {"2026-11-01", "B", "South", "0.32", "32.59", "1181", "4", "", "t2", "1 2 3", "uuid:s4",
+             "uuid:s4"}};
+}
+
+std::vector<std::vector<std::string>> odk_sightings() {
+    std::vector<std::vector<std::string>> rows = {
+        {"count_no", "dog_id", "sex", "colour", "collar", "photo", "PARENT_KEY", "KEY"}};
+    int i = 0;
+    for (const Dog& d : kSightings)
+        rows.push_back({std::to_string(d.count), d.dog, "male", "black", "no", "",
+                        "uuid:" + d.submission,
+                        "uuid:" + d.submission + "/sighting[" + std::to_string(++i) + "]"});
+    return rows;
+}
+
+// KoboToolbox's shapes: group paths with "/", the geopoint split into _<name>_latitude ...,
+// rows linked by _submission__uuid (or, in `by_index`, only by _parent_index).
+std::vector<std::vector<std::string>> kobo_submissions() {
+    return {
+        {"start", "site/block_id", "site/ward", "site/block_point", "_site/block_point_latitude",
+         "_site/block_point_longitude", "_site/block_point_altitude", "_site/block_point_precision",
+         "team", "counts_covered", "counts_covered/1", "_id", "_uuid", "_index"},
+        {"x", "A", "North", "0.33 32.58 1180 5", "0.33", "32.58", "1180", "5", "t1", "1", "1", "11",
+         "s1", "1"},
+        {"x", "A", "North", "", "", "", "", "", "t1", "2", "0", "12", "s2", "2"},
+        {"x", "A", "North", "", "", "", "", "", "t1", "3", "0", "13", "s3", "3"},
+        {"x", "B", "South", "0.32 32.59 1181 4", "", "", "", "", "t2", "1 2 3", "1", "14", "s4",
+         "4"}};
+}
+
+std::vector<std::vector<std::string>> kobo_sightings(bool by_index) {
+    std::vector<std::vector<std::string>> rows = {
+        {"sighting/count_no", "sighting/dog_id", "sighting/sex", "_index", "_parent_table_name",
+         "_parent_index", "_submission__id", "_submission__uuid"}};
+    int i = 0;
+    for (const Dog& d : kSightings) {
+        const std::string parent = d.submission.substr(1);
+        rows.push_back({std::to_string(d.count), d.dog, "female", std::to_string(++i),
+                        "Kestrivo three counts", parent, "1" + parent,
+                        by_index ? "" : d.submission});
+    }
+    if (by_index) {
+        for (auto& row : rows)
+            row.pop_back();
+    }
+    return rows;
+}
+
+std::map<std::string, kestrivo::survey::TabulatedBlock> tabulate(
+    const kestrivo::survey::FieldInputs& inputs,
+    std::vector<kestrivo::survey::Conflict>* conflicts = nullptr) {
+    kestrivo::survey::Tabulation tabulation;
+    kestrivo::survey::read_field_data(inputs, tabulation);
+    auto survey = tabulation.finish();
+    std::map<std::string, kestrivo::survey::TabulatedBlock> blocks;
+    for (auto& block : survey.blocks)
+        blocks[block.id] = block;
+    if (conflicts) *conflicts = survey.conflicts;
+    return blocks;
+}
+
+TEST(field_export_test, every_shape_of_the_same_dogs_gives_the_same_histories) {
+    const TemporaryFolder folder;
+    const std::string form = "kestrivo_three_counts";
+    const std::string odk_zip = folder.file("odk.zip");
+    write_zip(odk_zip, {{form + ".csv", csv(odk_submissions())},
+                        {form + "-sighting.csv", csv(odk_sightings())},
+                        {"media/photo.jpg", "not a table"}});
+    const std::string odk_main = folder.write(form + ".csv", csv(odk_submissions()));
+    const std::string odk_repeat = folder.write(form + "-sighting.csv", csv(odk_sightings()));
+    const std::string kobo_shared = folder.file("kobo-shared.xlsx");
+    write_xlsx(kobo_shared,
+               {{"Kestrivo three counts", kobo_submissions()}, {"sighting", kobo_sightings(false)}},
+               true);
+    const std::string kobo_inline = folder.file("kobo-inline.xlsx");
+    write_xlsx(kobo_inline,
+               {{"Kestrivo three counts", kobo_submissions()}, {"sighting", kobo_sightings(true)}},
+               false);
+    const std::string kobo_main = folder.write("main.csv", csv(kobo_submissions(), ';', true));
+    const std::string kobo_repeat =
+        folder.write("sighting.csv", csv(kobo_sightings(true), ';', true));
+    std::vector<std::vector<std::string>> long_rows = {{"block", "count", "dog_id"}};
+    std::vector<std::vector<std::string>> wide_rows = {
+        {"block", "dog_id", "seen1", "seen2", "seen3"}};
+    for (const Dog& d : kSightings)
+        long_rows.push_back({d.submission == "s4" ? "B" : "A", std::to_string(d.count), d.dog});
+    long_rows.push_back({"A", "2", ""});  // done; here no new dog
+    for (const auto& [block, dog, seen] : {std::tuple{"A", "a1", "111"},
+                                           {"A", "a2", "100"},
+                                           {"A", "a3", "011"},
+                                           {"B", "b1", "101"},
+                                           {"B", "b2", "010"}}) {
+        wide_rows.push_back({block, dog, std::string(1, seen[0]), std::string(1, seen[1]),
+                             std::string(1, seen[2])});
+    }
+    const std::string long_table = folder.write("long.csv", csv(long_rows));
+    const std::string wide_table = folder.write("wide.csv", csv(wide_rows));
+    const std::string blocks =
+        folder.write("blocks.csv", csv({{"block", "ward", "lat", "lon", "outline", "area"},
+                                        {"A", "North", "0.33", "32.58", "", "market"},
+                                        {"B", "South", "0.32", "32.59", "", "school"}}));
+
+    const struct {
+        const char* what;
+        kestrivo::survey::FieldInputs inputs;
+    } cases[] = {
+        {"ODK Central's zip", {{odk_zip}, {}}},
+        {"ODK Central's CSVs", {{odk_repeat, odk_main}, {}}},
+        {"KoboToolbox's XLSX, shared strings", {{kobo_shared}, {}}},
+        {"KoboToolbox's XLSX, inline strings, linked by index", {{kobo_inline}, {}}},
+        {"KoboToolbox's sheets as CSV with ;", {{kobo_main, kobo_repeat}, {}}},
+        {"one sighting a row", {{long_table}, blocks}},
+        {"one dog a row", {{wide_table}, blocks}},
+    };
+    for (const auto& c : cases) {
+        std::vector<kestrivo::survey::Conflict> conflicts;
+        const auto got = tabulate(c.inputs, &conflicts);
+        EXPECT_TRUE(conflicts.empty()) << c.what << ": " << conflicts.front().detail;
+        ASSERT_EQ(got.size(), 2u) << c.what;
+        ASSERT_TRUE(got.at("A").histories) << c.what;
+        EXPECT_EQ(*got.at("A").histories, kA) << c.what;
+        EXPECT_EQ(*got.at("B").histories, kB) << c.what;
+        EXPECT_EQ(got.at("A").facts.stratum, "North") << c.what;
+        EXPECT_EQ(got.at("B").facts.latitude, "0.32") << c.what;
+        EXPECT_EQ(got.at("B").facts.longitude, "32.59") << c.what;
+    }
+    EXPECT_EQ(tabulate({{odk_zip}, {}}).at("A").facts.outline,
+              "0.33 32.58 0 0;0.33 32.581 0 0;0.329 32.581 0 0");
+}
+
+TEST(field_export_test, what_cannot_be_read_or_placed_is_said) {
+    const TemporaryFolder folder;
+    const auto error_of = [](const kestrivo::survey::FieldInputs& inputs) {
+        try {
+            tabulate(inputs);
+        } catch (const kestrivo::survey::FileError& e) {
+            return std::string(e.what());
+        }
+        return std::string();
+    };
+    const std::string kobo_main = folder.write("main.csv", csv(kobo_submissions(), ';', true));
+    EXPECT_NE(error_of({{kobo_main}, {}}).find("CSV export leaves repeat groups out"),
+              std::string::npos);
+    EXPECT_NE(error_of({{folder.write("odk.csv", csv(odk_submissions()))}, {}})
+                  .find("without their sightings"),
+              std::string::npos);
+    EXPECT_NE(error_of({{folder.write("other.csv", "a,b\n1,2\n")}, {}}).find("none of the layouts"),
+              std::string::npos);
+    EXPECT_NE(error_of({{folder.path()}, {}}).find("is a folder"), std::string::npos);
+    EXPECT_NE(error_of({{folder.write("old.xls", std::string("\xD0\xCF\x11\xE0", 4) + "xx")}, {}})
+                  .find("Excel 97"),
+              std::string::npos);
+    EXPECT_NE(error_of({{folder.write("bad.zip", "PK\x03\x04garbage")}, {}}).find("zip"),
+              std::string::npos);
+
+    // Conflicts in the servers' own shapes.
+    auto sightings = odk_sightings();
+    sightings.push_back({"2", "a1", "", "", "", "", "uuid:s2", "uuid:s2/sighting[9]"});  // twice
+    sightings.push_back({"1", "", "", "", "", "", "uuid:s4", "uuid:s4/sighting[10]"});   // no dog
+    sightings.push_back({"1", "z", "", "", "", "", "uuid:gone", "uuid:gone/sighting[1]"});
+    sightings.push_back({"", "y", "", "", "", "", "uuid:s4", "uuid:s4/sighting[11]"});
+    auto submissions = odk_submissions();
+    submissions.push_back(
+        {"x", "C", "North", "", "", "", "", "", "t3", "1 2", "uuid:s5", "uuid:s5"});
+    const std::string zip = folder.file("conflicts.zip");
+    write_zip(zip, {{"f.csv", csv(submissions)}, {"f-sighting.csv", csv(sightings)}});
+    std::vector<kestrivo::survey::Conflict> conflicts;
+    const auto blocks = tabulate({{zip}, {}}, &conflicts);
+    std::map<ConflictKind, int> kinds;
+    for (const auto& c : conflicts)
+        ++kinds[c.kind];
+    EXPECT_EQ(kinds[ConflictKind::duplicate_in_count], 1);
+    EXPECT_EQ(kinds[ConflictKind::missing_dog_id], 1);
+    EXPECT_EQ(kinds[ConflictKind::unknown_block], 1);
+    EXPECT_EQ(kinds[ConflictKind::no_count_number], 1);
+    EXPECT_EQ(kinds[ConflictKind::count_missing], 1);  // C's third count
+    EXPECT_FALSE(blocks.at("A").histories);
+    EXPECT_FALSE(blocks.at("B").histories);
+    EXPECT_FALSE(blocks.at("C").histories);
+    for (const auto& c : conflicts) {
+        EXPECT_TRUE(c.where.file.starts_with(zip)) << c.where.file;
+        EXPECT_GT(c.where.line, 1u);
+    }
+    // A block the table of blocks does not list.
+    const std::string table = folder.write("blocks.csv", "block,ward\nA,North\n");
+    const std::string sighted =
+        folder.write("long.csv", "block,count,dog_id\nA,1,x\nA,2,\nA,3,\nQ,1,q\nQ,2,\nQ,3,\n");
+    const auto listed = tabulate({{sighted}, table}, &conflicts);
+    EXPECT_TRUE(listed.at("A").histories);
+    EXPECT_FALSE(listed.at("Q").histories);
+    EXPECT_EQ(conflicts.at(0).kind, ConflictKind::unknown_block);
+}
+
+}  // namespace

@@ -1,0 +1,130 @@
+// Maps of a report: places and outlines read (or refused with a reason), every row kept as a
+// feature, GeoJSON parsed back, rings closed and counterclockwise, KML well formed.
+#include "survey/map_writer.h"
+
+#include <expat.h>
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "tests/support/temporary_folder.h"
+
+namespace {
+
+using kestrivo::survey::Cell;
+using kestrivo::survey::RowKind;
+
+TEST(map_writer_test, places_and_outlines_are_read_or_refused_with_a_reason) {
+    const struct {
+        const char* lat;
+        const char* lon;
+        bool read;
+        const char* why;
+    } points[] = {
+        {"0.33", "32.58", true, ""},
+        {"-90", "180", true, ""},
+        {"", "", false, "no latitude"},
+        {"91", "32", false, "latitude \"91\""},
+        {"0.3", "x", false, "longitude \"x\""},
+        {"nan", "1", false, "latitude"},
+    };
+    for (const auto& p : points) {
+        const auto read = kestrivo::survey::read_point(p.lat, p.lon);
+        EXPECT_EQ(read.point.has_value(), p.read) << p.lat << "," << p.lon;
+        EXPECT_NE(read.why_not.find(p.why), std::string::npos) << read.why_not;
+    }
+    // ODK writes latitude first; the ring comes back longitude first, closed, counterclockwise.
+    const auto clockwise = kestrivo::survey::read_outline("0 0 0 0;1 0 0 0;1 1 0 0;0 1 0 0");
+    ASSERT_EQ(clockwise.ring.size(), 5u);
+    EXPECT_EQ(clockwise.ring.front().lon, clockwise.ring.back().lon);
+    double area = 0;
+    for (std::size_t i = 0; i + 1 < clockwise.ring.size(); ++i)
+        area += clockwise.ring[i].lon * clockwise.ring[i + 1].lat -
+                clockwise.ring[i + 1].lon * clockwise.ring[i].lat;
+    EXPECT_GT(area, 0);
+    EXPECT_EQ(kestrivo::survey::read_outline("0 0;0 1;1 1;0 0").ring.size(), 4u);  // closed already
+    for (const char* bad : {"", "0 0;1 1", "0 0;1 1;2 2", "0 0;x 1;1 1", "0 0;100 1;1 1"})
+        EXPECT_FALSE(kestrivo::survey::read_outline(bad).why_not.empty()) << bad;
+}
+
+TEST(map_writer_test, every_row_is_a_feature_with_the_reports_columns) {
+    const TemporaryFolder folder;
+    const std::vector<std::string> keys = {"block",    "n",         "N_pool",  "note",     "ward",
+                                           "latitude", "longitude", "outline", "conflicts"};
+    const auto rows = [&](kestrivo::survey::MapWriter& map) {
+        map.row(RowKind::block, {std::string("A"),
+                                 std::int64_t{27},
+                                 45.5,
+                                 {},
+                                 std::string("North"),
+                                 std::string("0.33"),
+                                 std::string("32.58"),
+                                 std::string("0.33 32.58;0.33 32.581;0.329 32.581"),
+                                 std::string("0")});
+        map.row(RowKind::block,
+                {std::string("B"), std::int64_t{12}, 20.0, std::string("x"), std::string("North"),
+                 std::string("95"), std::string("32.58"), std::string(""), std::string("")});
+        map.row(RowKind::pooled, {std::string("pooled"),
+                                  std::int64_t{39},
+                                  {},
+                                  {},
+                                  std::string("North"),
+                                  {},
+                                  {},
+                                  {},
+                                  {}});
+        map.row(RowKind::total, {std::string("total"),
+                                 std::int64_t{39},
+                                 {},
+                                 std::string("t"),
+                                 std::string("North"),
+                                 {},
+                                 {},
+                                 {},
+                                 {}});
+        map.row(RowKind::total,
+                {std::string("total"), std::int64_t{39}, {}, {}, std::string(""), {}, {}, {}, {}});
+        map.finish();
+    };
+    kestrivo::survey::MapWriter geojson(folder.file("m.geojson"), keys, "ward", 9);
+    rows(geojson);
+    ASSERT_EQ(geojson.files().size(), 3u);
+    const auto points = nlohmann::json::parse(folder.read("m.geojson"));
+    ASSERT_EQ(points["features"].size(), 2u);  // no block dropped
+    const auto& a = points["features"][0];
+    EXPECT_EQ(a["geometry"]["coordinates"][0], 32.58);  // longitude first
+    EXPECT_EQ(a["properties"]["n"], 27);
+    EXPECT_EQ(a["properties"]["N_pool"], 45.5);
+    EXPECT_TRUE(a["properties"]["note"].is_null());  // missing is null, not ""
+    EXPECT_EQ(a["properties"]["latitude"], 0.33);    // carried numbers are numbers
+    EXPECT_EQ(a["properties"]["conflicts"], 0);
+    const auto& b = points["features"][1];
+    EXPECT_TRUE(b["geometry"].is_null());
+    EXPECT_NE(b["properties"]["geometry_note"].get<std::string>().find("latitude"),
+              std::string::npos);
+    const auto outlines = nlohmann::json::parse(folder.read("m-outlines.geojson"));
+    ASSERT_EQ(outlines["features"].size(), 2u);
+    const auto& ring = outlines["features"][0]["geometry"]["coordinates"][0];
+    EXPECT_EQ(ring.size(), 4u);
+    EXPECT_EQ(ring.front(), ring.back());
+    EXPECT_TRUE(outlines["features"][1]["geometry"].is_null());
+    const auto strata = nlohmann::json::parse(folder.read("m-strata.geojson"));
+    ASSERT_EQ(strata["features"].size(), 2u);                     // North, and the city
+    EXPECT_EQ(strata["features"][0]["properties"]["note"], "t");  // pooled and total joined
+    EXPECT_EQ(strata["features"][0]["geometry"]["type"], "MultiPoint");
+
+    kestrivo::survey::MapWriter kml(folder.file("m.kml"), keys, "ward", 9);
+    rows(kml);
+    const std::string text = folder.read("m.kml");
+    XML_Parser parser = XML_ParserCreate(nullptr);
+    EXPECT_EQ(XML_Parse(parser, text.data(), int(text.size()), 1), XML_STATUS_OK)
+        << XML_ErrorString(XML_GetErrorCode(parser));
+    XML_ParserFree(parser);
+    EXPECT_NE(text.find("<coordinates>32.580000,0.330000</coordinates>"), std::string::npos);
+    EXPECT_NE(text.find("<Data name=\"geometry_note\">"), std::string::npos);
+
+    EXPECT_THROW(kestrivo::survey::MapWriter(folder.file("no/such/m.geojson"), keys, {}, 9),
+                 std::runtime_error);
+}
+
+}  // namespace
