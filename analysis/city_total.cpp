@@ -13,21 +13,31 @@
 #include "analysis/boost_policy.h"
 #include "analysis/parallel_for.h"
 #include "analysis/pooled_visibility.h"
+#include "analysis/seven_histories.h"
 
 namespace kestrivo::analysis {
 namespace {
 
-std::int64_t dogs_in(const Sums& sums) {
-    return sums[0] + sums[1] + sums[2] + sums[3];
+std::int64_t seen_on_count_one(const Resample& r) {
+    return r.histories[0] + r.histories[1] + r.histories[2] + r.histories[3];
 }
 
-Sums sums_of(const Stratum& stratum) {
-    Sums sums{};
-    for (const Counts& c : stratum.blocks) {
-        for (std::size_t i = 0; i < 4; ++i)
-            sums[i] += c[i];
+std::int64_t seen_at_all(const Resample& r) {
+    return seen_on_count_one(r) + r.histories[4] + r.histories[5] + r.histories[6];
+}
+
+// Block b's histories added to `r`, and its dogs seen with its weight.
+void add_block(Resample& r, const Stratum& stratum, std::size_t b, bool seven) {
+    const Counts& c = stratum.blocks[b];
+    for (std::size_t i = 0; i < 4; ++i)
+        r.histories[i] += c[i];
+    const Later* later = seven ? &stratum.later[b] : nullptr;
+    if (later) {
+        for (std::size_t i = 0; i < 3; ++i)
+            r.histories[4 + i] += (*later)[i];
     }
-    return sums;
+    const double w = stratum.weighted() ? stratum.weights[b] : 1.0;
+    r.weighted_seen += w * double(dogs_seen(c, later));
 }
 
 // The sample variance of the finite values of `values`, and how many there were.
@@ -85,50 +95,70 @@ std::string blocks_text(std::int64_t count) {
 
 }  // namespace
 
-std::vector<Sums> resampled_sums(const Stratum& stratum, std::size_t h, const BootstrapPlan& plan) {
+std::int64_t dogs_seen(const Counts& c, const Later* later) {
+    std::int64_t n = std::int64_t{c[0]} + c[1] + c[2] + c[3];
+    if (later) n += std::int64_t{(*later)[0]} + (*later)[1] + (*later)[2];
+    return n;
+}
+
+Resample sample_sums(const Stratum& stratum) {
+    Resample r;
+    const bool seven = stratum.has_later();
+    for (std::size_t b = 0; b < stratum.blocks.size(); ++b)
+        add_block(r, stratum, b, seven);
+    return r;
+}
+
+std::vector<Resample> resampled_sums(const Stratum& stratum, std::size_t h,
+                                     const BootstrapPlan& plan) {
     std::seed_seq seed{std::uint64_t{plan.seed}, std::uint64_t{h}};
     std::mt19937_64 random(seed);
     const std::size_t k = stratum.blocks.size();
-    std::vector<Sums> sums(std::size_t(std::max(plan.replicates, 0)), Sums{});
+    std::vector<Resample> sums(std::size_t(std::max(plan.replicates, 0)));
     if (k == 0) return sums;
-    const Counts* blocks = stratum.blocks.data();
-    for (Sums& s : sums) {
+    const bool seven = stratum.has_later();
+    for (Resample& r : sums) {
         for (std::size_t i = 0; i < k; ++i) {
             // random() % k: the bias for a survey's k is far below the bootstrap's own noise,
             // and unlike the standard distributions it draws the same on every library.
-            const Counts& c = blocks[random() % k];
-            s[0] += c[0];
-            s[1] += c[1];
-            s[2] += c[2];
-            s[3] += c[3];
+            add_block(r, stratum, std::size_t(random() % k), seven);
         }
     }
     return sums;
 }
 
-std::optional<double> share_seen_of(const Library& library, const Sums& sums,
-                                    std::optional<double> s_held) {
+std::optional<double> share_seen_of(const Library& library, const Resample& sums,
+                                    std::optional<double> s_held, bool seven) {
+    if (seven) {
+        if (seen_at_all(sums) == 0) return std::nullopt;
+        const auto fit = fit_seven_histories(sums.histories, s_held, false);
+        return fit ? std::optional<double>(fit->seen_any) : std::nullopt;
+    }
     Counts counts{};
     for (std::size_t i = 0; i < 4; ++i) {
-        if (sums[i] < 0 || sums[i] > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
-        counts[i] = std::int32_t(sums[i]);
+        if (sums.histories[i] < 0 || sums.histories[i] > std::numeric_limits<std::int32_t>::max()) {
+            return std::nullopt;
+        }
+        counts[i] = std::int32_t(sums.histories[i]);
     }
-    if (dogs_in(sums) == 0) return std::nullopt;
-    const Point top = Model(library.loglik, counts, s_held).maximum();
+    if (seen_on_count_one(sums) == 0) return std::nullopt;
+    const Point top = Model(library.loglik, counts, s_held, kSurveyFloorOfS).maximum();
     if (!std::isfinite(top.value)) return std::nullopt;
     return share_seen(top.s, top.p);
 }
 
 std::optional<double> stratum_total(const Library& library, const Stratum& stratum) {
-    if (!stratum.blocks_total || stratum.blocks.empty()) return std::nullopt;
-    const double scale = double(*stratum.blocks_total) / double(stratum.blocks.size());
-    const Sums sums = sums_of(stratum);
-    const std::int64_t n = dogs_in(sums);
-    if (n == 0) return 0.0;  // nobody seen: nothing to scale up
+    if (stratum.blocks.empty() || (!stratum.blocks_total && !stratum.weighted()))
+        return std::nullopt;
+    const Resample sums = sample_sums(stratum);
+    if (sums.weighted_seen == 0) return 0.0;  // nobody seen: nothing to scale up
     if (stratum.s_held_differs) return std::nullopt;
-    const std::optional<double> q = share_seen_of(library, sums, stratum.s_held);
+    const std::optional<double> q =
+        share_seen_of(library, sums, stratum.s_held, stratum.has_later());
     if (!q) return std::nullopt;
-    return scale * double(n) / *q;
+    const double scale =
+        stratum.weighted() ? 1.0 : double(*stratum.blocks_total) / double(stratum.blocks.size());
+    return scale * sums.weighted_seen / *q;
 }
 
 double quantile(const std::vector<double>& sorted, double q) {
@@ -158,7 +188,9 @@ std::vector<TotalEstimate> city_totals(const Library& library, const SurveyDesig
         const Stratum& stratum = design.strata[h];
         TotalEstimate total;
         total.name = stratum.name;
-        total.identified = stratum.dogs_identified();
+        // The dogs the total stands on: seen on count 1, or at least once with seven histories.
+        total.identified =
+            stratum.has_later() ? seen_at_all(sample_sums(stratum)) : stratum.dogs_identified();
         city.identified += total.identified;
         // What a stratum's total is to be read with is said in its row, and in the city's under
         // the stratum's name (the survey as one stratum has the city's row only).
@@ -172,23 +204,27 @@ std::vector<TotalEstimate> city_totals(const Library& library, const SurveyDesig
                  (stratum.left_out == 1 ? "is" : "are") + " left out: the total treats the " +
                  blocks_text(k) + " read as the sample");
         }
-        const Sums sums = sums_of(stratum);
-        const std::optional<double> q =
-            stratum.s_held_differs ? std::nullopt : share_seen_of(library, sums, stratum.s_held);
-        if (!stratum.blocks_total) {
+        const bool seven = stratum.has_later(), weighted = stratum.weighted();
+        const Resample sums = sample_sums(stratum);
+        const std::optional<double> q = stratum.s_held_differs
+                                            ? std::nullopt
+                                            : share_seen_of(library, sums, stratum.s_held, seven);
+        if (!stratum.blocks_total && !weighted) {
             total.why_not = "no number of blocks was given for this stratum";
         } else if (k == 0) {
             total.why_not = "no block of this stratum could be read";
         } else if (total.identified == 0) {
             total.dogs = 0.0;
-            tell("no dog was seen on the sampled blocks, so there is no visibility to scale them "
-                 "up by: the total is the 0 dogs identified, with no interval");
+            tell(
+                "no dog was seen on the sampled blocks, so there is no visibility to scale them "
+                "up by: the total is the 0 dogs identified, with no interval");
         } else if (!q) {
             const std::string why = why_not_pooled(stratum);
             total.why_not =
                 why.empty() ? "the visibility of this stratum's blocks cannot be fitted" : why;
         } else {
-            total.dogs = double(*stratum.blocks_total) / double(k) * double(total.identified) / *q;
+            total.dogs = (weighted ? 1.0 : double(*stratum.blocks_total) / double(k)) *
+                         sums.weighted_seen / *q;
         }
         if (!total.dogs) {
             city.why_not = "stratum \"" + stratum.name + "\": " + total.why_not;
@@ -205,30 +241,34 @@ std::vector<TotalEstimate> city_totals(const Library& library, const SurveyDesig
             city_interval = false;
         } else if (total.dogs && total.identified > 0) {
             // Each replicate's dogs seen and share seen, rescaled apart: the finite population
-            // reduces the spread between blocks only.
-            const double kk = double(k), K = double(*stratum.blocks_total);
-            const double n = double(total.identified);
-            const double spread = std::sqrt(std::fmax(0.0, 1 - kk / K) * kk / (kk - 1));
+            // reduces the spread between blocks only (and a weighted sample is taken as drawn
+            // with replacement: no finite population).
+            const double kk = double(k);
+            const double K = weighted ? kk : double(*stratum.blocks_total);
+            const double scale = weighted ? 1.0 : K / kk;
+            const double n = sums.weighted_seen;
             const double refit = std::sqrt(kk / (kk - 1));
-            const std::vector<Sums> resampled = resampled_sums(stratum, h, plan);
+            const double spread = weighted ? refit : std::sqrt(std::fmax(0.0, 1 - kk / K)) * refit;
+            const std::vector<Resample> resampled = resampled_sums(stratum, h, plan);
             std::vector<double> replicates(resampled.size());
             parallel_for(resampled.size(), plan.jobs, [&](std::size_t b) {
-                const double seen = double(dogs_in(resampled[b]));
+                const double seen = resampled[b].weighted_seen;
                 double q_b = *q;  // a replicate that saw nobody says nothing of q
                 if (seen > 0) {
                     const std::optional<double> refitted =
-                        share_seen_of(library, resampled[b], stratum.s_held);
+                        share_seen_of(library, resampled[b], stratum.s_held, seven);
                     q_b = refitted ? std::fmin(1.0, *q * std::pow(*refitted / *q, refit)) : NAN;
                 }
-                replicates[b] = K / kk * (n + spread * (seen - n)) / q_b;
+                replicates[b] = scale * (n + spread * (seen - n)) / q_b;
             });
             const auto [variance, finite] = variance_of(replicates);
             if (finite < 2) {
                 tell("too few bootstrap replicates could be fitted for an interval");
                 city_interval = false;
             } else {
-                // The first count's binomial part that the finite-population factor took away.
-                const double v = variance + *total.dogs * (1 - *q) / *q;
+                // The first count's binomial part that the finite-population factor took away
+                // (none with weights, where there is no such factor).
+                const double v = variance + (weighted ? 0.0 : *total.dogs * (1 - *q) / *q);
                 total.standard_error = std::sqrt(v);
                 set_interval(total, level, plan.interval, kk - 1, replicates);
                 variance_sum += v;
@@ -245,6 +285,13 @@ std::vector<TotalEstimate> city_totals(const Library& library, const SurveyDesig
                                 " could not be read, so their strata are unknown: the totals "
                                 "treat the blocks read as the sample");
     }
+    // What every interval of a survey rests on, said where the number is read.
+    const bool weighted = std::any_of(design.strata.begin(), design.strata.end(),
+                                      [](const Stratum& s) { return s.weighted(); });
+    add_note(city_note, weighted ? "the interval takes each block's weight as given, the blocks "
+                                   "as drawn with replacement within their stratum"
+                                 : "the interval assumes the blocks of each stratum were drawn "
+                                   "at random");
     if (city.dogs) city.note = city_note;
     if (city.dogs && city_interval && variance_sum > 0) {
         city.standard_error = std::sqrt(variance_sum);

@@ -1,7 +1,11 @@
 // The city's dogs from a stratified simple random sample of blocks, with visibility shared within
 // each stratum:
 //     city_N = sum_h (K_h / k_h) sum_{b in h} n_b / q_h,
-// q_h the share seen from the pooled fit of stratum h.
+// q_h the share seen from the pooled fit of stratum h: with four histories, n_b is the dogs seen
+// on count 1 and q_h the share seen on one count; where the blocks give the dogs first seen
+// later too, n_b is the dogs seen at least once and q_h the share ever seen, averaged over the
+// seven-history models (seven_histories.h). With design weights w_b (the blocks of the city a
+// block stands for) the total is sum_h sum_b w_b n_b / q_h instead.
 //
 // Its uncertainty has three parts, and only the first is a matter of which blocks were drawn:
 //   - the spread of the dogs seen between blocks, which the finite population reduces: none is
@@ -16,6 +20,10 @@
 // replicate the dogs seen deviate from the sample's by the finite-population factor
 // sqrt((1 - k_h / K_h) k_h / (k_h - 1)) and q_h from its estimate by sqrt(k_h / (k_h - 1)) on the
 // log scale (Rao and Wu's rescaling: resampling k of k loses a share (k - 1) / k of the variance).
+// With weights the blocks are resampled as a with-replacement sample (Hansen and Hurwitz's
+// design, to which a sample drawn with chances in proportion to size comes close): the weighted
+// dogs seen deviate by sqrt(k_h / (k_h - 1)), with no finite-population factor and so nothing to
+// add back; for a sample drawn without replacement that is a little conservative.
 // The interval is symmetric in log(total) with Student's t on Satterthwaite's degrees of freedom
 // (the bootstrap's own percentiles cover too rarely on the few blocks of a survey; see
 // bench/coverage_study), and never below the dogs the survey identified.
@@ -45,23 +53,38 @@ struct BootstrapPlan {
     int jobs = 1;  // threads computing replicates; the result does not depend on it
 };
 
-/// A stratum's histories summed over blocks, in 64 bits.
-using Sums = std::array<std::int64_t, 4>;
+/// What a replicate of a stratum needs: its seven histories summed over the resampled blocks
+/// (the last three 0 without them), and its dogs seen summed with the blocks' weights (each 1
+/// without weights).
+struct Resample {
+    std::array<std::int64_t, 7> histories{};
+    double weighted_seen = 0;
+    bool operator==(const Resample&) const = default;
+};
 
 /// The summed histories of each of the plan's replicates of `stratum`: replicate b sums k blocks
 /// drawn with replacement from the stratum's own stream (seed, h), so a stratum's replicates do
 /// not depend on the other strata, nor on the number of threads.
-std::vector<Sums> resampled_sums(const Stratum& stratum, std::size_t h, const BootstrapPlan& plan);
+std::vector<Resample> resampled_sums(const Stratum& stratum, std::size_t h,
+                                     const BootstrapPlan& plan);
 
-/// The share seen, q = S + (1 - S) P, at the maximum of the summed histories `sums` (S held at
-/// `s_held` when given). Empty when nobody was seen, a sum exceeds the library's 32-bit counts,
-/// or the counts are impossible.
-std::optional<double> share_seen_of(const Library& library, const Sums& sums,
-                                    std::optional<double> s_held);
+/// The stratum's sample as one replicate: its own blocks, each once.
+Resample sample_sums(const Stratum& stratum);
 
-/// (K_h / k_h) sum n_b / q_h for one stratum, q_h from the fit of its summed counts; 0 when
-/// nobody was seen. Empty when the stratum has no K_h or no sampled block, or its visibility
-/// cannot be fitted.
+/// The dogs a block saw, as its stratum's total counts them: seen on count 1, or at least once
+/// when the stratum has its blocks' dogs first seen later.
+std::int64_t dogs_seen(const Counts& counts, const Later* later);
+
+/// The share of a stratum's dogs its dogs seen stand for, at the maximum of the summed
+/// histories: q = S + (1 - S) P from the four (S down to 0, held at `s_held` when given), or the
+/// averaged share ever seen from all seven when `seven`. Empty when nobody was seen, a sum
+/// exceeds the library's 32-bit counts, or the counts are impossible.
+std::optional<double> share_seen_of(const Library& library, const Resample& sums,
+                                    std::optional<double> s_held, bool seven);
+
+/// (K_h / k_h) sum n_b / q_h for one stratum (sum w_b n_b / q_h with weights), q_h from the fit
+/// of its summed counts; 0 when nobody was seen. Empty when the stratum has neither K_h nor
+/// weights, no sampled block, or its visibility cannot be fitted.
 std::optional<double> stratum_total(const Library& library, const Stratum& stratum);
 
 /// One total: a stratum's, or the city's.

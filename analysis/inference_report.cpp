@@ -133,7 +133,7 @@ void fill(Report& report, const Library& library) {
     report.drop =
         boost::math::quantile(chi_squared_distribution<double, MathPolicy>(1), request.level) / 2;
 
-    const Model model(library.loglik, request.counts, request.s_held);
+    const Model model(library.loglik, request.counts, request.s_held, request.s_floor);
     Fit fit = maximum_of(model);
     if (!std::isfinite(fit.log_likelihood)) {
         nothing_estimated(
@@ -166,10 +166,10 @@ void fill(Report& report, const Library& library) {
                            ""};
     }
     if (model.s_free()) {
-        report.s_limits = {limits([&](double s) { return model.profile_s(s); }, fit.s, kLowerBound,
-                                  kUpperBound, threshold),
+        report.s_limits = {limits([&](double s) { return model.profile_s(s); }, fit.s,
+                                  request.s_floor, kUpperBound, threshold),
                            ""};
-        report.s_bound = bound_of(fit.s);
+        report.s_bound = bound_of(fit.s, request.s_floor);
     } else {
         report.s_limits = none<Interval>("S is held, not estimated");
     }
@@ -193,7 +193,10 @@ void fill(Report& report, const Library& library) {
         if (c > 0) saturated += c * std::log(double(c) / double(n));
     }
     const double deviance = std::fmax(0.0, 2 * (saturated - fit.log_likelihood));
-    const int df = 3 - (model.s_free() ? 2 : 1);
+    // S held at the floor 0 by the box (no territorial dogs) is a parameter the data did not
+    // estimate: the test then has the degree of freedom that S would have taken.
+    const bool s_estimated = model.s_free() && !(request.s_floor == 0 && fit.s <= 1e-9);
+    const int df = 3 - (s_estimated ? 2 : 1);
     report.fit_check = {FitCheck{deviance, df,
                                  boost::math::cdf(boost::math::complement(
                                      chi_squared_distribution<double, MathPolicy>(df), deviance))},
@@ -240,8 +243,8 @@ std::string pieces_note(const Report& report, const std::function<std::string(do
     return text;
 }
 
-Bound bound_of(double value) {
-    if (std::fabs(value - kLowerBound) <= 1e-6) return Bound::lower;
+Bound bound_of(double value, double lower) {
+    if (std::fabs(value - lower) <= 1e-6) return Bound::lower;
     if (std::fabs(value - kUpperBound) <= 1e-6) return Bound::upper;
     return Bound::none;
 }

@@ -37,6 +37,9 @@ struct Request {
     std::optional<double> s_held;
     /// Confidence level of every interval, between 0 and 1.
     double level = 0.95;
+    /// The lowest S the fit allows: the window's kLowerBound, or the survey's 0
+    /// (kSurveyFloorOfS). P keeps the window's box.
+    double s_floor = kLowerBound;
     /// The fit entry's result for these counts, when the caller has one to show: the report
     /// then says, should the two differ, which is the maximum.
     std::optional<Fit> fit_entry;
@@ -140,7 +143,7 @@ std::string pieces_note(const Report& report, const std::function<std::string(do
 /// identified is data, not a failure: see `empty_block`.
 Report make_report(const Library& library, const Request& request) noexcept;
 
-/// Which edge of the fit's box a value lies on, within 1e-6.
-Bound bound_of(double value);
+/// Which edge of the fit's box a value lies on, within 1e-6: `lower` or kUpperBound.
+Bound bound_of(double value, double lower = kLowerBound);
 
 }  // namespace kestrivo::analysis

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "analysis/boost_policy.h"
+#include "analysis/city_total.h"
 #include "analysis/dogs_on_block.h"
 
 namespace kestrivo::analysis {
@@ -33,7 +34,8 @@ std::pair<double, int> own_maxima(const Library& library, const Stratum& stratum
     for (const Counts& counts : stratum.blocks) {
         if (std::int64_t{counts[0]} + counts[1] + counts[2] + counts[3] == 0) continue;
         ++blocks_with_dogs;
-        const double top = Model(library.loglik, counts, stratum.s_held).maximum().value;
+        const double top =
+            Model(library.loglik, counts, stratum.s_held, kSurveyFloorOfS).maximum().value;
         sum += std::isfinite(top) ? top : -std::numeric_limits<double>::infinity();
     }
     return {sum, blocks_with_dogs};
@@ -50,6 +52,7 @@ PooledVisibility pool(const Library& library, const Stratum& stratum, double lev
     request.counts = *sum;
     request.s_held = stratum.s_held;
     request.level = level;
+    request.s_floor = kSurveyFloorOfS;
     pooled.report = make_report(library, request);
     if (pooled.report.empty_block) {
         pooled.nobody_seen = true;
@@ -62,7 +65,10 @@ PooledVisibility pool(const Library& library, const Stratum& stratum, double lev
         pooled.why_not = pooled.report.estimates.why_not;
         return pooled;
     }
-    pooled.model.emplace(library.loglik, *sum, stratum.s_held);
+    pooled.model.emplace(library.loglik, *sum, stratum.s_held, kSurveyFloorOfS);
+    if (stratum.has_later()) {
+        pooled.seven = fit_seven_histories(sample_sums(stratum).histories, stratum.s_held);
+    }
     const auto [maxima, blocks_with_dogs] = own_maxima(library, stratum);
     pooled.het = heterogeneity(pooled, maxima, blocks_with_dogs);
     return pooled;
@@ -73,6 +79,47 @@ DogsOnBlock dogs_under(const PooledVisibility& pooled, std::int64_t n) {
     const DogLimits limits = dog_limits(*pooled.model, n, pooled.report.drop);
     return {estimate, std::fmax(0.0, std::fmin(limits.lower, estimate)),
             std::fmax(limits.upper, estimate)};
+}
+
+DogsOnBlock block_dogs(const PooledVisibility& pooled, const Counts& counts,
+                       const std::optional<Later>& later) {
+    if (pooled.seven && later) {
+        const BinomialDogs dogs =
+            binomial_dogs(dogs_seen(counts, &*later), pooled.seven->seen_any, pooled.report.drop);
+        return {dogs.estimate, dogs.lower, dogs.upper};
+    }
+    return dogs_under(pooled, std::int64_t{counts[0]} + counts[1] + counts[2] + counts[3]);
+}
+
+Report seven_history_report(const PooledVisibility& pooled) {
+    const SevenHistoriesFit& seven = *pooled.seven;
+    const SevenFit& fit = seven.chosen_fit();
+    Report report;
+    report.request = pooled.report.request;
+    report.drop = pooled.report.drop;
+    report.n = seven.seen_at_least_once;
+    const bool constant = seven.chosen == VisibilityModel::constant;
+    report.estimates = {
+        Estimates{fit.S, fit.P[0], share_seen(fit.S, fit.P[0]), fit.log_likelihood, constant}, ""};
+    const std::string limits = "the total row's interval carries the uncertainty";
+    report.s_limits = {std::nullopt, limits};
+    report.p_limits = {std::nullopt, constant ? limits
+                                              : "visibility differs between the counts, as P1, "
+                                                "P2 and P3 give it"};
+    report.seen_limits = {std::nullopt, limits};
+    report.dogs = {DogsOnBlock{double(seven.seen_at_least_once) / seven.seen_any, NAN, NAN}, ""};
+    report.s_bound = bound_of(fit.S, kSurveyFloorOfS);
+    report.fit_check = {FitCheck{fit.deviance, fit.df, fit.gof_p}, ""};
+    if (!pooled.report.request.s_held) {
+        report.always_visible = {AlwaysVisibleTest{fit.lrt_S0, fit.lrt_p}, ""};
+    }
+    return report;
+}
+
+std::string four_histories_note() {
+    return "fitted from the four histories of the dogs seen on count 1, which cannot show a "
+           "change of visibility on count 1 (it moves the share seen, and the total, without a "
+           "sign): record the dogs first seen on counts 2 and 3 (c010, c001, c011) to test it";
 }
 
 std::optional<Heterogeneity> heterogeneity(const PooledVisibility& pooled,

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "analysis/inference_report.h"
+#include "analysis/seven_histories.h"
 #include "analysis/survey_design.h"
 
 namespace kestrivo::analysis {
@@ -31,6 +32,9 @@ struct PooledVisibility {
     /// No dog was seen on any block: data, not a failure. There is no fit (`why_not` says so),
     /// and every block's dogs are 0 from 0 upwards.
     bool nobody_seen = false;
+    /// Where every block gives its dogs first seen later: the seven-history fit, whose share
+    /// ever seen the blocks' dogs and the stratum's total then use.
+    std::optional<SevenHistoriesFit> seven;
 
     explicit operator bool() const { return why_not.empty(); }
     /// The shared share seen on one count, q = S + (1 - S) P.
@@ -49,6 +53,21 @@ PooledVisibility pool(const Library& library, const Stratum& stratum, double lev
 /// N (n seen binomially out of N) with the pooled histories' profile over q falls half the
 /// level's chi-square(1) point below its top. A block with n = 0 has 0 dogs from 0 upwards.
 DogsOnBlock dogs_under(const PooledVisibility& pooled, std::int64_t n);
+
+/// A block's dogs under its stratum's visibility, however the stratum was fitted: with the
+/// seven histories, its dogs seen at least once over the shared share ever seen, with binomial
+/// limits; else dogs_under its dogs seen on count 1.
+DogsOnBlock block_dogs(const PooledVisibility& pooled, const Counts& counts,
+                       const std::optional<Later>& later);
+
+/// The pooled row's report where the stratum was fitted from its seven histories: the chosen
+/// model's S (and P for the constant model), its log likelihood, fit test and test of S = 0;
+/// n the dogs seen at least once and N_hat their dogs under the averaged share ever seen. The
+/// profile limits are left out: the total row's interval carries the uncertainty.
+Report seven_history_report(const PooledVisibility& pooled);
+
+/// The sentence for a pooled row fitted from the four histories alone.
+std::string four_histories_note();
 
 /// The test of pooling from the sum of the blocks' own maxima over the `blocks_with_dogs` blocks
 /// with dogs; empty when the sum is not finite (a block could not be fitted).

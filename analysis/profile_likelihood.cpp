@@ -29,8 +29,8 @@
 namespace kestrivo::analysis {
 namespace {
 
-double into_box(double x) {
-    return std::clamp(x, kLowerBound, kUpperBound);
+double into_box(double x, double low = kLowerBound) {
+    return std::clamp(x, low, kUpperBound);
 }
 
 // The maximum of f over [lo, hi] when its slope has the sign of `numerator`: only an end the
@@ -60,8 +60,9 @@ std::pair<double, double> best_by_slope(F f, const Polynomial& numerator, double
 
 }  // namespace
 
-Model::Model(LogLikelihoodFn loglik, std::array<int32_t, 4> counts, std::optional<double> s_held)
-    : loglik_(loglik), counts_(counts), s_held_(s_held) {}
+Model::Model(LogLikelihoodFn loglik, std::array<int32_t, 4> counts, std::optional<double> s_held,
+             double s_floor)
+    : loglik_(loglik), counts_(counts), s_held_(s_held), s_floor_(s_floor) {}
 
 double Model::at(double s, double p) const {
     double s_in_out = s;  // RLOGLIK hands back S' in place of S
@@ -89,15 +90,15 @@ Point Model::best_given_p(double p) const {
     const double n = a + b + d;
     // The best S' for this P, then the S that gives it: S = S' P / (1 - S' (1 - P)).
     const double s1 = 1 - (a + d) / (n * (1 - p * p));
-    double s = kLowerBound;
+    double s = s_floor_;
     if (s1 >= 1) {
         s = kUpperBound;
     } else if (s1 > 0) {
-        s = into_box(s1 * p / (1 - s1 * (1 - p)));
+        s = into_box(s1 * p / (1 - s1 * (1 - p)), s_floor_);
     }
     // The ends compete too, so rounding in the clamp can never lose the maximum.
     Point best{s, p, at(s, p)};
-    for (double end : {kLowerBound, kUpperBound}) {
+    for (double end : {s_floor_, kUpperBound}) {
         if (const double value = at(end, p); value > best.value) best = {end, p, value};
     }
     return best;
@@ -118,7 +119,7 @@ Point Model::maximum() const {
         if (point.value > best.value) best = point;
     };
     consider(best_given_p(kUpperBound));
-    consider(best_given_s(kLowerBound));
+    consider(best_given_s(s_floor_));
     consider(best_given_s(kUpperBound));
     const double a = counts_[0], b = counts_[1], d = double(counts_[2]) + counts_[3];
     const double n = a + b + d;
@@ -127,7 +128,7 @@ Point Model::maximum() const {
         const double s1 = 1 - (a + d) / (n * (1 - p * p));
         if (p >= kLowerBound && p <= kUpperBound && s1 > 0 && s1 < 1) {
             const double s = s1 * p / (1 - s1 * (1 - p));
-            if (s >= kLowerBound && s <= kUpperBound) consider({s, p, at(s, p)});
+            if (s >= s_floor_ && s <= kUpperBound) consider({s, p, at(s, p)});
         }
     }
     return best;
@@ -140,7 +141,7 @@ Point Model::best_without_always_visible() const {
 }
 
 std::pair<double, double> Model::seen_range() const {
-    const double s_low = s_held_ ? *s_held_ : kLowerBound;
+    const double s_low = s_held_ ? *s_held_ : s_floor_;
     const double s_high = s_held_ ? *s_held_ : kUpperBound;
     return {share_seen(s_low, kLowerBound), share_seen(s_high, kUpperBound)};
 }
@@ -169,11 +170,13 @@ Model::Profile Model::profile_seen_and_slope(double q) const {
         // P stops at an edge of the box: beyond it the profile no longer moves with q.
         return {at(s, inside), inside == p ? slope_p(s, p) / (1 - s) : 0};
     }
-    // On the line, S >= 0.01 holds for P <= (q - 0.01) / 0.99 and S <= 0.99 for
+    // On the line, S >= floor holds for P <= (q - floor) / (1 - floor) and S <= 0.99 for
     // P >= (q - 0.99) / 0.01.
     const double p_low = std::max(kLowerBound, (q - kUpperBound) / (1 - kUpperBound));
-    const double p_high = std::min(kUpperBound, (q - kLowerBound) / (1 - kLowerBound));
-    const auto on_line = [&](double p) { return at(into_box((q - p) / (1 - p)), into_box(p)); };
+    const double p_high = std::min(kUpperBound, (q - s_floor_) / (1 - s_floor_));
+    const auto on_line = [&](double p) {
+        return at(into_box((q - p) / (1 - p), s_floor_), into_box(p));
+    };
     if (!(p_high > p_low)) return {on_line(p_low), 0};
 
     const double a = counts_[0], b = counts_[1], d = double(counts_[2]) + counts_[3];
@@ -185,7 +188,7 @@ Model::Profile Model::profile_seen_and_slope(double q) const {
     const auto [best_p, best] = best_by_slope(on_line, numerator, p_low, p_high);
     // At an end of the line held by an edge of S, q moves the point along that edge (P by
     // 1 / (1 - S) per unit of q); anywhere else it moves S by 1 / (1 - P) at the same P.
-    const double s = into_box((q - best_p) / (1 - best_p)), p = into_box(best_p);
+    const double s = into_box((q - best_p) / (1 - best_p), s_floor_), p = into_box(best_p);
     const bool on_s_edge =
         (best_p == p_low && p_low > kLowerBound) || (best_p == p_high && p_high < kUpperBound);
     return {best, on_s_edge ? slope_p(s, p) / (1 - s) : slope_s(s, p) / (1 - p)};

@@ -17,6 +17,10 @@ namespace kestrivo::analysis {
 /// The box the window's fit works in, for S and for P alike.
 inline constexpr double kLowerBound = 0.01;
 inline constexpr double kUpperBound = 0.99;
+/// The survey's fits (pooled visibility, the city total) let S go down to 0: a stratum without
+/// territorial dogs then has its maximum at S = 0, not at the window's floor, where it would
+/// expect territorial dogs it does not have and lower P to make up for them.
+inline constexpr double kSurveyFloorOfS = 0.0;
 
 /// RLOGLIK's type, for calling the library's entry through a pointer.
 using LogLikelihoodFn = double (*)(const int32_t*, const double*, double*);
@@ -29,12 +33,16 @@ struct Point {
 /// The model for one block: its counts, and S either free in the box or held at a value.
 class Model {
 public:
-    /// @param s_held  empty: S is free in the box; otherwise S is fixed there (0..1)
-    Model(LogLikelihoodFn loglik, std::array<int32_t, 4> counts, std::optional<double> s_held);
+    /// @param s_held   empty: S is free in the box; otherwise S is fixed there (0..1)
+    /// @param s_floor  the box's lowest S: the window's kLowerBound, or 0 for the survey's fits
+    Model(LogLikelihoodFn loglik, std::array<int32_t, 4> counts, std::optional<double> s_held,
+          double s_floor = kLowerBound);
 
     /// The log likelihood at (S, P).
     double at(double s, double p) const;
     bool s_free() const { return !s_held_; }
+    /// The box's lowest S.
+    double s_floor() const { return s_floor_; }
 
     /// The largest log likelihood with P fixed: over S in the box, or at the held S.
     double profile_p(double p) const { return best_given_p(p).value; }
@@ -73,6 +81,7 @@ private:
     LogLikelihoodFn loglik_;
     std::array<int32_t, 4> counts_;
     std::optional<double> s_held_;
+    double s_floor_;
 };
 
 /// q = S + (1 - S) P: a territorial dog is always seen, any other with probability P.

@@ -6,13 +6,20 @@
 
 namespace kestrivo::analysis {
 
-void Stratum::add(const Counts& counts, std::optional<double> held) {
+void Stratum::add(const Counts& counts, std::optional<double> held, std::optional<Later> seen_later,
+                  std::optional<double> weight) {
     if (blocks.empty()) {
         s_held = held;
     } else if (held != s_held) {
         s_held_differs = true;
     }
     blocks.push_back(counts);
+    if (seen_later) {
+        later.push_back(*seen_later);
+    } else {
+        later_missing = true;
+    }
+    if (weight) weights.push_back(*weight);
 }
 
 std::int64_t Stratum::dogs_identified() const {

@@ -13,20 +13,36 @@
 namespace kestrivo::analysis {
 
 using Counts = std::array<std::int32_t, 4>;
+/// The dogs first seen later: 0,1,0 / 0,0,1 / 0,1,1.
+using Later = std::array<std::int32_t, 3>;
 
 /// One stratum: the blocks drawn from it by simple random sampling, and its number of blocks.
 struct Stratum {
     std::string name;                          // the stratum column's value ("" without strata)
     std::optional<std::int64_t> blocks_total;  // K_h; empty when no city total is asked for
     std::vector<Counts> blocks;                // the counts of each sampled block, in input order
-    std::optional<double> s_held;              // the S every block holds, or empty: S is fitted
-    bool s_held_differs = false;               // some blocks hold S at other values (or free)
+    /// Each block's dogs first seen later, beside `blocks`, when every block has them.
+    std::vector<Later> later;
+    bool later_missing = false;  // some block lacks them: the stratum has four histories only
+    /// Each block's design weight (the city's blocks it stands for), beside `blocks`; empty for
+    /// a simple random sample, whose weights are K_h / k_h.
+    std::vector<double> weights;
+    std::optional<double> s_held;  // the S every block holds, or empty: S is fitted
+    bool s_held_differs = false;   // some blocks hold S at other values (or free)
     /// Blocks of this stratum in the survey that could not be read: they are no part of the
     /// sample, which is then the blocks read.
     std::int64_t left_out = 0;
 
-    /// Adds a sampled block with the S it holds (empty: fitted).
-    void add(const Counts& counts, std::optional<double> held);
+    /// Adds a sampled block with the S it holds (empty: fitted), its dogs first seen later when
+    /// known, and its design weight when the sample has weights.
+    void add(const Counts& counts, std::optional<double> held,
+             std::optional<Later> later = std::nullopt,
+             std::optional<double> weight = std::nullopt);
+    /// Every block has its dogs first seen later: the seven histories can be used.
+    bool has_later() const {
+        return !blocks.empty() && !later_missing && later.size() == blocks.size();
+    }
+    bool weighted() const { return !blocks.empty() && weights.size() == blocks.size(); }
     /// The dogs identified over the stratum's blocks.
     std::int64_t dogs_identified() const;
 };

@@ -39,7 +39,8 @@ struct Input {
     std::unique_ptr<std::ifstream> file;
     std::unique_ptr<survey::SurveyReader> reader;
     std::vector<std::size_t> carried_at;  // output place of each of its carried columns
-    survey::StratumColumn stratum;        // where its rows hold their stratum
+    survey::CarriedColumn stratum;        // where its rows hold their stratum
+    survey::CarriedColumn weight;         // and their design weight
 };
 
 // A row's carried values in the output's order: empty where its file lacks the column.
@@ -98,7 +99,7 @@ public:
           err_is_terminal_(err_is_terminal),
           plots_(plots) {
         const BlocksTotal& total = options.common.blocks_total;
-        with_city_ = total.city || !total.by_stratum.empty();
+        with_city_ = total.city || !total.by_stratum.empty() || options.weight;
         with_pool_ = options.pool || with_city_;
     }
 
@@ -149,6 +150,12 @@ void ReportRun::check_options() {
         throw Stop{"standard input (-) can be read only once."};
     }
     if (std::string why = options_.common.why_invalid(); !why.empty()) throw Stop{why};
+    if (options_.weight &&
+        (options_.common.blocks_total.city || !options_.common.blocks_total.by_stratum.empty())) {
+        throw Stop{
+            "--weight gives each block the blocks of the city it stands for: --blocks-total "
+            "is not needed with it."};
+    }
     if (options_.common.stratum && !with_pool_) {
         throw Stop{"--stratum groups blocks for --pool or --blocks-total; give one of them."};
     }
@@ -197,8 +204,11 @@ void ReportRun::open_inputs() {
             if (!stream) throw Stop{name + ": " + std::strerror(errno) + "."};
             input.reader = std::make_unique<survey::SurveyReader>(stream, input.name);
             std::string why;
-            input.stratum = survey::StratumColumn(input.reader->header(), options_.common.stratum,
+            input.stratum = survey::CarriedColumn(input.reader->header(), options_.common.stratum,
                                                   input.name, why);
+            if (!why.empty()) throw Stop{why};
+            input.weight = survey::CarriedColumn(input.reader->header(), options_.weight,
+                                                 input.name, why, "to take the weights from");
             if (!why.empty()) throw Stop{why};
             inputs_.push_back(std::move(input));
         }
@@ -220,7 +230,9 @@ void ReportRun::open_inputs() {
 
 void ReportRun::build_design() {
     if (!with_pool_) return;
-    survey::DesignBuilder builder(options_.common.design());
+    survey::DesignOptions design = options_.common.design();
+    design.weight_column = options_.weight;
+    survey::DesignBuilder builder(design);
     try {
         for (Input& input : inputs_) {
             builder.begin_file(input.reader->header(), input.name);
@@ -259,7 +271,7 @@ void ReportRun::fit(Block& block) const {
     if (!block.stratum) return;
     const analysis::PooledVisibility& pooled = pooled_[*block.stratum];
     if (pooled) {
-        block.cells.dogs_pooled = analysis::dogs_under(pooled, *block.report.n);
+        block.cells.dogs_pooled = analysis::block_dogs(pooled, block.row.counts, block.row.later);
     } else if (pooled.nobody_seen) {
         block.cells.dogs_pooled = {0, 0, std::numeric_limits<double>::infinity()};
     }
@@ -272,6 +284,11 @@ void ReportRun::read_batch(std::vector<Block>& into) {
         while (into.size() < batch_size) {
             std::optional<survey::Row> row = reading_->reader->next();
             if (!row) break;
+            // A block without a sound weight is no part of the weighted sample: its row says so.
+            if (std::string why = survey::weight_error(*row, reading_->weight, reading_->name);
+                !why.empty()) {
+                row->error = std::move(why);
+            }
             std::optional<std::size_t> stratum;
             if (with_pool_ && row->error.empty()) {
                 if (const analysis::Stratum* s = design_.find(reading_->stratum.of(*row))) {
@@ -382,9 +399,20 @@ void ReportRun::write_pooled_rows() {
         const analysis::PooledVisibility& shared = pooled_[h];
         survey::SurveyCells cells;
         std::string error;
+        std::optional<analysis::Report> seven;
         if (shared) {
             cells.het = shared.het;
-            if (cells.het) cells.note = analysis::heterogeneity_note(*cells.het);
+            std::vector<std::string> notes;
+            if (cells.het) notes.push_back(analysis::heterogeneity_note(*cells.het));
+            if (shared.seven) {
+                cells.seven = shared.seven;
+                seven = analysis::seven_history_report(shared);
+            } else {
+                notes.push_back(analysis::four_histories_note());
+            }
+            for (const std::string& note : notes) {
+                if (!note.empty()) cells.note += (cells.note.empty() ? "" : "; ") + note;
+            }
         } else if (shared.nobody_seen) {
             cells.note = shared.why_not;
         } else {
@@ -392,8 +420,8 @@ void ReportRun::write_pooled_rows() {
             error = "pooled: " + shared.why_not;
         }
         errno = 0;
-        table_->row("pooled", stratum_values(design_.strata[h].name), &shared.report, cells, error,
-                    survey::RowKind::pooled);
+        table_->row("pooled", stratum_values(design_.strata[h].name),
+                    seven ? &*seven : &shared.report, cells, error, survey::RowKind::pooled);
         if (!out_) output_failed();
     }
 }

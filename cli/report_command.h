@@ -22,6 +22,7 @@ struct Options {
     int bootstrap = 2000;                 // replicates for the city's interval
     std::optional<std::string> plots;     // folder for the profile plots
     std::optional<std::string> map;       // FILE.geojson or FILE.kml
+    std::optional<std::string> weight;    // the column of the blocks' design weights
     int digits = survey::kDefaultDigits;  // significant digits of every number
     std::vector<std::string> files;       // "-" (or none at all): standard input
 };

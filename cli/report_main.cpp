@@ -61,6 +61,11 @@ int report_main(int argc, char** argv) {
         ->check(whole_number(1, kestrivo::platform::kRoundTripDigits));
     app.add_option("--plots", options.plots, "write each block's profile plot as DIR/<block>.png")
         ->type_name("DIR");
+    app.add_option("--weight", options.weight,
+                   "the column holding each block's design weight, the blocks of the city it "
+                   "stands for (1 / its chance of being drawn): the totals become the weighted "
+                   "sums, and --blocks-total is not needed")
+        ->type_name("COLUMN");
     app.add_option("--map", options.map,
                    "writes the blocks (by their latitude, longitude and outline columns) and the "
                    "strata as a map: FILE.geojson (with FILE-outlines.geojson and "

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <cmath>
 
 namespace kestrivo::survey {
 namespace {
@@ -30,12 +32,14 @@ std::string near_miss(const std::string& name, const std::vector<std::string>& n
     return "";
 }
 
-StratumColumn::StratumColumn(const Header& header, const std::optional<std::string>& name,
-                             const std::string& file_name, std::string& why) {
+CarriedColumn::CarriedColumn(const Header& header, const std::optional<std::string>& name,
+                             const std::string& file_name, std::string& why,
+                             const std::string& for_what)
+    : name_(name) {
     if (!name) return;
     const auto at = std::find(header.carried.begin(), header.carried.end(), *name);
     if (at == header.carried.end()) {
-        why = file_name + ": there is no column \"" + *name + "\" to take the strata from";
+        why = file_name + ": there is no column \"" + *name + "\" " + for_what;
         if (const std::string near = near_miss(*name, header.carried); !near.empty()) {
             why += "; did you mean \"" + near + "\"?";
         } else {
@@ -46,16 +50,43 @@ StratumColumn::StratumColumn(const Header& header, const std::optional<std::stri
     carried_at_ = std::size_t(at - header.carried.begin());
 }
 
-std::string StratumColumn::of(const Row& row) const {
+std::string CarriedColumn::of(const Row& row) const {
     if (!carried_at_ || *carried_at_ >= row.carried.size()) return "";
     return row.carried[*carried_at_];
+}
+
+WeightRead read_weight(const std::string& raw) {
+    const std::string text = trimmed(raw);
+    if (text.empty()) return {std::nullopt, "the weight is missing"};
+    double value = 0;
+    const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (status != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+        return {std::nullopt, "\"" + text +
+                                  "\" is not a weight (the blocks of the city the block "
+                                  "stands for, a number above 0)"};
+    }
+    if (!(value > 0)) return {std::nullopt, "the weight " + text + " is not above 0"};
+    return {value, ""};
+}
+
+std::string weight_error(const Row& row, const CarriedColumn& column,
+                         const std::string& file_name) {
+    if (!column.name() || !row.fields_read || !row.error.empty()) return "";
+    const WeightRead read = read_weight(column.of(row));
+    if (read.weight) return "";
+    return file_name + ", line " + std::to_string(row.line) + ", column " + *column.name() + ": " +
+           read.why_not;
 }
 
 DesignBuilder::DesignBuilder(DesignOptions options) : options_(std::move(options)) {}
 
 std::string DesignBuilder::begin_file(const Header& header, const std::string& file_name) {
     std::string why;
-    column_ = StratumColumn(header, options_.stratum_column, file_name, why);
+    column_ = CarriedColumn(header, options_.stratum_column, file_name, why);
+    if (why.empty()) {
+        weight_ = CarriedColumn(header, options_.weight_column, file_name, why,
+                                "to take the weights from");
+    }
     file_name_ = file_name;
     labelled_ = header.has_block;
     return why;
@@ -68,8 +99,10 @@ void DesignBuilder::add(const Row& row) {
     }
     const std::string name = column_.of(row);
     analysis::Stratum& stratum = design_.stratum(name);
-    if (row.error.empty()) {
-        stratum.add(row.counts, row.s_held);
+    const std::optional<double> weight =
+        options_.weight_column ? read_weight(weight_.of(row)).weight : std::nullopt;
+    if (row.error.empty() && (weight || !options_.weight_column)) {
+        stratum.add(row.counts, row.s_held, row.later, weight);
     } else {
         ++stratum.left_out;
     }

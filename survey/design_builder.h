@@ -27,23 +27,42 @@ struct DesignOptions {
     /// The survey's blocks are drawn from the K_h blocks (a report's), so K_h may not be fewer than
     /// the blocks read; a pilot may come from elsewhere.
     bool blocks_are_a_sample = true;
+    /// The carried column holding each block's design weight, 1 / its chance of being drawn: the
+    /// city's blocks it stands for. A block without a sound weight is left out of the sample.
+    std::optional<std::string> weight_column;
 };
 
-/// Where a file's rows hold their stratum.
-class StratumColumn {
+/// Where a file's rows hold a value of the design: their stratum, or their weight.
+class CarriedColumn {
 public:
-    StratumColumn() = default;
-    /// The column `name` among `header`'s carried columns; empty `name`: no strata. Sets `why`
-    /// (naming `file_name`, and a column of a name near it) when the file has no such column.
-    StratumColumn(const Header& header, const std::optional<std::string>& name,
-                  const std::string& file_name, std::string& why);
-    /// The stratum of `row`: its value in the column, or "" without strata.
+    CarriedColumn() = default;
+    /// The column `name` among `header`'s carried columns; empty `name`: none. Sets `why`
+    /// (naming `file_name`, what the column is `for_what`, and a column of a name near it) when
+    /// the file has no such column.
+    CarriedColumn(const Header& header, const std::optional<std::string>& name,
+                  const std::string& file_name, std::string& why,
+                  const std::string& for_what = "to take the strata from");
+    /// The row's value in the column, or "" without one.
     std::string of(const Row& row) const;
+    std::optional<std::string> name() const { return name_; }
     std::optional<std::size_t> carried_at() const { return carried_at_; }
 
 private:
     std::optional<std::size_t> carried_at_;
+    std::optional<std::string> name_;
 };
+
+/// A block's design weight from its text: a number above 0, or why it is none (missing, zero,
+/// negative, not a number).
+struct WeightRead {
+    std::optional<double> weight;
+    std::string why_not;
+};
+WeightRead read_weight(const std::string& text);
+
+/// The row's error when its weight column holds no weight, naming file, line and column: ""
+/// when the weight is sound or there is no weight column.
+std::string weight_error(const Row& row, const CarriedColumn& column, const std::string& file_name);
 
 /// A design, or why the rows make none.
 struct BuiltDesign {
@@ -59,7 +78,7 @@ public:
     /// file has no stratum column); the message names the file.
     std::string begin_file(const Header& header, const std::string& file_name);
     /// Where the current file's rows hold their stratum.
-    const StratumColumn& column() const { return column_; }
+    const CarriedColumn& column() const { return column_; }
     /// A row of the current file: a sampled block of its stratum when it could be read, else
     /// counted as left out of it (or, when even its stratum cannot be read, as unplaced).
     void add(const Row& row);
@@ -78,7 +97,7 @@ private:
     };
 
     DesignOptions options_;
-    StratumColumn column_;
+    CarriedColumn column_, weight_;
     std::string file_name_;
     bool labelled_ = false;  // the current file has a block column
     analysis::SurveyDesign design_;

@@ -29,7 +29,9 @@ ReportTable::ReportTable(std::ostream& out, Format format, std::vector<std::stri
                          bool with_pool, bool with_city, int digits)
     : out_(out), format_(format), keys_(report_columns()), digits_(digits) {
     if (with_pool) {
-        for (const char* key : {"N_pool", "N_pool_lo", "N_pool_hi", "het", "het_df", "het_p"})
+        for (const char* key :
+             {"N_pool", "N_pool_lo", "N_pool_hi", "het", "het_df", "het_p", "model",
+              "aicc_weight_by_count", "P1", "P2", "P3", "n_any", "seen_any"})
             keys_.push_back(key);
     }
     if (with_city) {
@@ -61,7 +63,11 @@ void ReportTable::row(const std::string& label, const std::vector<std::string>& 
                       const analysis::Report* report, const SurveyCells& survey,
                       const std::string& error, RowKind kind) {
     std::vector<Cell> v(place_.size());
-    const auto set = [&](const char* key, Cell value) { v[at(key)] = std::move(value); };
+    // A number that is no number (a limit not computed) is an empty cell.
+    const auto set = [&](const char* key, Cell value) {
+        if (const double* d = std::get_if<double>(&value); d && std::isnan(*d)) return;
+        v[at(key)] = std::move(value);
+    };
     set("block", label);
     if (!error.empty()) set("error", error);
     std::string note;
@@ -119,6 +125,16 @@ void ReportTable::row(const std::string& label, const std::vector<std::string>& 
         set("het", survey.het->statistic);
         set("het_df", std::int64_t{survey.het->df});
         set("het_p", survey.het->p);
+    }
+    if (survey.seven) {
+        const auto& fit = survey.seven->chosen_fit();
+        set("model", std::string(analysis::model_name(survey.seven->chosen)));
+        set("aicc_weight_by_count", survey.seven->weight_by_count);
+        set("P1", fit.P[0]);
+        set("P2", fit.P[1]);
+        set("P3", fit.P[2]);
+        set("n_any", survey.seven->seen_at_least_once);
+        set("seen_any", survey.seven->seen_any);
     }
     if (survey.total) {
         set("n", survey.total->identified);

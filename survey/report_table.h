@@ -25,13 +25,16 @@ struct SurveyCells {
     std::optional<analysis::DogsOnBlock> dogs_pooled;  // N_pool, N_pool_lo, N_pool_hi
     std::optional<analysis::Heterogeneity> het;        // het, het_df, het_p
     std::optional<analysis::TotalEstimate> total;      // city_N, city_se, city_lo, city_hi
-    std::string note;                                  // joins the report's own note
+    /// model, aicc_weight_by_count, P1, P2, P3, n_any, seen_any
+    std::optional<analysis::SevenHistoriesFit> seven;
+    std::string note;  // joins the report's own note
 };
 
 class ReportTable {
 public:
     /// @param carried    the carried columns' names, in output order
-    /// @param with_pool  adds the columns of pooled visibility (N_pool ... het_p)
+    /// @param with_pool  adds the columns of pooled visibility (N_pool ... het_p, and the
+    ///                   seven-history fit's model ... seen_any)
     /// @param with_city  adds the city columns (city_N, city_se, city_lo, city_hi)
     /// @param digits     significant digits of every number; platform::kRoundTripDigits writes
     ///                   the shortest form that reads back to the same double

@@ -26,6 +26,7 @@ std::string lower(std::string text) {
 struct Layout {
     std::array<std::size_t, 4> count_at{};
     std::optional<std::size_t> block_at, s_held_at;
+    std::array<std::optional<std::size_t>, 3> later_at;
     std::vector<std::size_t> carried_at;
     std::size_t width = 0;
     Header header;
@@ -52,6 +53,10 @@ Layout layout_of(std::vector<std::string> names, const std::string& file_name) {
         } else if (name == "s_held") {
             layout.s_held_at = i;
         } else {
+            const auto later = std::find(kLaterColumns.begin(), kLaterColumns.end(), name);
+            if (later != kLaterColumns.end()) {
+                layout.later_at[std::size_t(later - kLaterColumns.begin())] = i;
+            }
             layout.carried_at.push_back(i);
             layout.header.carried.push_back(names[i]);
         }
@@ -71,6 +76,8 @@ Layout layout_of(std::vector<std::string> names, const std::string& file_name) {
     }
     layout.header.has_block = layout.block_at.has_value();
     layout.header.has_s_held = layout.s_held_at.has_value();
+    layout.header.has_later = std::all_of(layout.later_at.begin(), layout.later_at.end(),
+                                          [](const auto& at) { return at.has_value(); });
     return layout;
 }
 
@@ -140,6 +147,16 @@ Row row_of(const std::vector<std::string>& fields, std::size_t line, const Layou
         if (const std::string why = read_share(at(*layout.s_held_at), row.s_held); !why.empty()) {
             row.error = where + "s_held: " + why;
         }
+    }
+    if (row.error.empty() && layout.header.has_later) {
+        std::array<int32_t, 3> later{};
+        for (std::size_t h = 0; h < 3 && row.later_error.empty(); ++h) {
+            if (const std::string why = read_count(at(*layout.later_at[h]), later[h]);
+                !why.empty()) {
+                row.later_error = where + kLaterColumns[h] + ": " + why;
+            }
+        }
+        if (row.later_error.empty()) row.later = later;
     }
     return row;
 }

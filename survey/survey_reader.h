@@ -21,18 +21,26 @@ namespace kestrivo::survey {
 
 /// The counts' column names, in the order of the histories everywhere else.
 inline constexpr std::array<const char*, 4> kCountColumns = {"c100", "c111", "c101", "c110"};
+/// The optional columns of the dogs first seen on count 2 or 3: 0,1,0 / 0,0,1 / 0,1,1. They are
+/// read when all three are there, and carried along as well, so a block's own row stays as it is.
+inline constexpr std::array<const char*, 3> kLaterColumns = {"c010", "c001", "c011"};
 
 struct Header {
     std::vector<std::string> carried;  // the other columns' names, in file order
     bool has_block = false;
     bool has_s_held = false;
+    bool has_later = false;  // c010, c001 and c011 are all there
 };
 
 struct Row {
-    std::size_t line = 0;              // where the row starts in its file (the header is line 1)
-    std::string label;                 // the "block" value, or the line number where it is empty
-    std::array<int32_t, 4> counts{};   // valid when `error` is empty
-    std::optional<double> s_held;      // empty: S is fitted
+    std::size_t line = 0;             // where the row starts in its file (the header is line 1)
+    std::string label;                // the "block" value, or the line number where it is empty
+    std::array<int32_t, 4> counts{};  // valid when `error` is empty
+    std::optional<double> s_held;     // empty: S is fitted
+    /// c010, c001, c011 when the header has them and they could be read; else empty, and when
+    /// they could not be read `later_error` says why (the row itself stays readable).
+    std::optional<std::array<int32_t, 3>> later;
+    std::string later_error;
     std::vector<std::string> carried;  // the carried columns' values, in header order
     std::string error;                 // "" or: file, line, column and the offending text
     /// False when the record itself could not be read (a malformed quote, an overlong line): its

@@ -124,9 +124,10 @@ TEST(city_total_test, the_interval_comes_from_the_rescaled_bootstrap) {
             const double total = K / k * n / q;
             std::vector<double> r;
             for (const auto& sums : kestrivo::analysis::resampled_sums(s, h, plan)) {
-                const double seen = double(sums[0] + sums[1] + sums[2] + sums[3]);
-                const double q_b = *kestrivo::analysis::share_seen_of(kLibrary, sums, {});
-                const double q_scaled = std::fmin(1.0, q * std::pow(q_b / q, std::sqrt(k / (k - 1))));
+                const double seen = sums.weighted_seen;
+                const double q_b = *kestrivo::analysis::share_seen_of(kLibrary, sums, {}, false);
+                const double q_scaled =
+                    std::fmin(1.0, q * std::pow(q_b / q, std::sqrt(k / (k - 1))));
                 r.push_back(K / k * (n + std::sqrt((1 - k / K) * k / (k - 1)) * (seen - n)) /
                             q_scaled);
             }
@@ -168,7 +169,7 @@ TEST(city_total_test, replicates_follow_the_seed_and_not_the_threads) {
     EXPECT_NE(a, kestrivo::analysis::resampled_sums(north, 0, other));
     EXPECT_NE(a, kestrivo::analysis::resampled_sums(north, 1, one));  // each stratum its stream
     for (const auto& sums : a)  // each replicate sums k of the blocks: between the extremes
-        EXPECT_GT(sums[1], 0);
+        EXPECT_GT(sums.histories[1], 0);
 
     SurveyDesign design;
     design.strata = {north, stratum("South", 12, kSouth)};
@@ -196,10 +197,18 @@ TEST(city_total_test, totals_say_what_they_leave_out) {
         const char* note;
     } cases[] = {
         {{nobody, stratum("South", 12, kSouth)}, 0, true, false, true, "no dog was seen"},
-        {{unread, stratum("South", 12, kSouth)}, 0, true, true, true,
+        {{unread, stratum("South", 12, kSouth)},
+         0,
+         true,
+         true,
+         true,
          "2 blocks of this stratum could not be read and are left out: the total treats the 4 "
          "blocks read as the sample"},
-        {{no_blocks, stratum("South", 12, kSouth)}, 0, false, false, false,
+        {{no_blocks, stratum("South", 12, kSouth)},
+         0,
+         false,
+         false,
+         false,
          "no block of this stratum could be read"},
     };
     for (const auto& c : cases) {
@@ -221,8 +230,9 @@ TEST(city_total_test, totals_say_what_they_leave_out) {
     unplaced.unplaced = 1;
     kestrivo::analysis::BootstrapPlan plan;
     plan.replicates = 100;
-    EXPECT_NE(kestrivo::analysis::city_totals(kLibrary, unplaced, 0.95, plan).back().note.find(
-                  "1 row could not be read"),
+    EXPECT_NE(kestrivo::analysis::city_totals(kLibrary, unplaced, 0.95, plan)
+                  .back()
+                  .note.find("1 row could not be read"),
               std::string::npos);
 }
 

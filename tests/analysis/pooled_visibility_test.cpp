@@ -24,10 +24,12 @@ Stratum stratum_of(const std::vector<Counts>& blocks, std::optional<double> held
     return s;
 }
 
+// The report with the survey's box, where S may go down to 0.
 kestrivo::analysis::Report report_of(Counts counts, std::optional<double> held) {
     kestrivo::analysis::Request request;
     request.counts = counts;
     request.s_held = held;
+    request.s_floor = kestrivo::analysis::kSurveyFloorOfS;
     return kestrivo::analysis::make_report(kLibrary, request);
 }
 

@@ -205,16 +205,43 @@ TEST(hostile_input_test, a_pilot_says_which_rows_it_could_not_use) {
     EXPECT_NE(plan(options).err.find("is a folder"), std::string::npos);
 }
 
-// 7. A recommendation whose intervals do not hold the truth says so, and why.
+// 7. A recommendation whose intervals do not hold the truth says so, and why: beyond the
+// simulation's own error (three standard errors past ten points of coverage, or ten per cent of
+// the truth).
 TEST(hostile_input_test, an_untrustworthy_recommendation_is_said) {
-    PlanOptions options = given(0, 0.05, 30, 400);
-    options.request.target = 0.25;
-    const Outcome r = plan(options);
-    EXPECT_EQ(r.status, 1) << r.out;
-    EXPECT_NE(r.err.find("not trustworthy at these assumptions"), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find("too few dogs are seen to estimate visibility"), std::string::npos);
-    EXPECT_NE(r.out.find("not trustworthy"), std::string::npos);
-    // An honest plan says nothing of the kind.
+    const auto row = [](double coverage, double ratio, double ratio_error, double seen_again,
+                        int surveys) {
+        kestrivo::analysis::PlanRow r;
+        r.coverage = coverage;
+        r.median_ratio = ratio;
+        r.median_ratio_error = ratio_error;
+        r.median_seen_again = seen_again;
+        r.surveys = surveys;
+        return r;
+    };
+    const struct {
+        kestrivo::analysis::PlanRow row;
+        const char* says;  // "" when the row is trustworthy
+    } cases[] = {
+        {row(0.95, 1.0, 0.01, 400, 500), ""},
+        {row(0.92, 0.98, 0.01, 400, 500), ""},  // slightly low: within the rule
+        {row(0.80, 1.0, 0.01, 400, 40), ""},    // low, but 40 surveys say little
+        {row(0.0, 0.48, 0.01, 16, 500), "too few dogs are seen to estimate visibility"},
+        {row(0.70, 1.0, 0.01, 400, 500), "held the true total in 70%"},
+        {row(0.95, 1.3, 0.02, 400, 500), "its median estimate was 1.30 of the truth"},
+        {row(0.95, NAN, 0, 400, 500), "not trustworthy"},
+    };
+    for (const auto& c : cases) {
+        const std::string why = kestrivo::analysis::untrustworthy(c.row, 0.95);
+        if (std::string(c.says).empty()) {
+            EXPECT_EQ(why, "") << c.row.coverage;
+        } else {
+            EXPECT_NE(why.find(c.says), std::string::npos) << why;
+            EXPECT_NE(why.find("not trustworthy at these assumptions"), std::string::npos);
+        }
+    }
+    // The original case (no territorial dogs, P 0.05) is honest now that S may be 0: an honest
+    // plan says nothing of the kind.
     const Outcome honest = plan(given(0.2, 0.4, 30, 200));
     EXPECT_EQ(honest.status, 0);
     EXPECT_EQ(honest.err.find("trustworthy"), std::string::npos) << honest.err;

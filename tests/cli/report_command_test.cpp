@@ -51,10 +51,12 @@ Options with_files(std::vector<std::string> files, Format format = Format::csv) 
 }
 
 kestrivo::analysis::Report report_for(std::array<int32_t, 4> counts,
-                                      std::optional<double> s_held = {}) {
+                                      std::optional<double> s_held = {},
+                                      double s_floor = kestrivo::analysis::kLowerBound) {
     kestrivo::analysis::Request request;
     request.counts = counts;
     request.s_held = s_held;
+    request.s_floor = s_floor;
     return kestrivo::analysis::make_report(kLibrary, request);
 }
 
@@ -238,12 +240,15 @@ TEST(report_command_test, pooled_visibility_and_the_city_total_by_stratum) {
     for (std::size_t i = 0; i < blocks.size(); ++i)
         EXPECT_EQ(t.rows[i + 1][0], blocks[i]);
 
-    const auto north = report_for({24, 45, 14, 9}), south = report_for({41, 66, 62, 54});
+    // Pooled fits let S go down to 0.
+    const double floor = kestrivo::analysis::kSurveyFloorOfS;
+    const auto north = report_for({24, 45, 14, 9}, {}, floor);
+    const auto south = report_for({41, 66, 62, 54}, {}, floor);
     EXPECT_EQ(number(t.cell(6, "S")), north.estimates->S);
     EXPECT_EQ(number(t.cell(6, "N_hat")), north.dogs->estimate);
     EXPECT_EQ(t.cell(6, "ward"), "North");
-    const double own = report_for({10, 20, 5, 5}).estimates->log_likelihood +
-                       report_for({14, 25, 9, 4}).estimates->log_likelihood;
+    const double own = report_for({10, 20, 5, 5}, {}, floor).estimates->log_likelihood +
+                       report_for({14, 25, 9, 4}, {}, floor).estimates->log_likelihood;
     EXPECT_NEAR(number(t.cell(6, "het")), 2 * (own - north.estimates->log_likelihood), 1e-6);
     EXPECT_EQ(t.cell(6, "het_df"), "2");
     EXPECT_EQ(t.cell(7, "ward"), "South");

@@ -22,7 +22,7 @@ status_of() { local s=0; "$@" >"$work/out" 2>"$work/err" || s=$?; echo "$s"; }
   fail "the example export: $(cat "$work/err")"
 cmp -s "$work/survey.csv" "$example/survey.csv" || fail "the example tabulates otherwise:
 $(diff "$example/survey.csv" "$work/survey.csv" | head)"
-grep -q "10 blocks, 951 sightings; 10 blocks tabulated, no conflict" "$work/err" || fail "summary: $(cat "$work/err")"
+grep -q "10 blocks, 1199 sightings; 10 blocks tabulated, no conflict" "$work/err" || fail "summary: $(cat "$work/err")"
 [ "$(status_of "$tabulate" "$example/kestrivo_three_counts.csv" "$example/kestrivo_three_counts-sighting.csv")" -eq 0 ] ||
   fail "the example's CSVs"
 cmp -s "$work/out" "$example/survey.csv" || fail "the example's CSVs tabulate otherwise"

@@ -1,0 +1,83 @@
+// Visibility from all seven histories of the dogs seen at least once, where a survey records the
+// dogs first seen on count 2 or 3 as well (c010, c001, c011). A share S of the dogs holds a
+// territory and is seen on every count; every other dog is seen on count c with chance P_c.
+// Conditional on being seen at least once, a dog has history h with chance
+//     pi(h) = [ (1 - S) prod_c P_c^h_c (1 - P_c)^(1 - h_c)  +  S [h = 111] ] / p_any,
+//     p_any = 1 - (1 - S)(1 - P_1)(1 - P_2)(1 - P_3),
+// and the stratum's dogs are the dogs seen at least once over p_any. Two models are fitted by
+// maximum likelihood of these conditional chances: "constant" (one P on every count, the model
+// of the window) and "by count" (P_1, P_2, P_3). They are compared by AICc and the estimate of
+// the dogs averaged by their Akaike weights, the practice in closed-population capture-recapture,
+// so that a change of visibility between counts, on count 1 too, moves the estimate only as far
+// as the counts show it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace kestrivo::analysis {
+
+/// The seven histories, in the survey file's order: c100, c111, c101, c110, c010, c001, c011.
+using SevenHistories = std::array<std::int64_t, 7>;
+
+/// Seen on count 1, 2, 3, for each of the seven histories in their order.
+inline constexpr std::array<std::array<int, 3>, 7> kSevenPatterns = {
+    {{1, 0, 0}, {1, 1, 1}, {1, 0, 1}, {1, 1, 0}, {0, 1, 0}, {0, 0, 1}, {0, 1, 1}}};
+
+enum class VisibilityModel { constant, by_count };
+
+/// The model's name as the report writes it ("constant", "by count").
+const char* model_name(VisibilityModel model);
+
+/// The conditional log likelihood of the histories at S and P_1, P_2, P_3; -infinity where a
+/// history seen has no chance.
+double seven_log_likelihood(const SevenHistories& counts, double s, const std::array<double, 3>& p);
+
+/// One model's fit.
+struct SevenFit {
+    double S = 0;
+    std::array<double, 3> P{};
+    double log_likelihood = 0;
+    double seen_any = 0;  // p_any at the fit
+    int parameters = 0;   // estimated: S (unless held or on its floor 0) and the P's
+    double aicc = 0;
+    double deviance = 0;  // G2 = 2 sum n_h ln(n_h / (n pi_h)), against chi-square on df
+    int df = 0;           // 6 - parameters
+    double gof_p = 1;
+    double lrt_S0 = 0;  // twice the log likelihood S gains over S = 0, and its boundary p
+    double lrt_p = 1;
+};
+
+struct SevenHistoriesFit {
+    SevenFit constant, by_count;
+    double weight_by_count = 0;  // the Akaike weight of the by-count model
+    VisibilityModel chosen = VisibilityModel::constant;
+    /// The averaged share ever seen: 1 / q = sum of each model's weight over its q, so that the
+    /// dogs n_any / q are the weighted average of the models' dogs.
+    double seen_any = 0;
+    std::int64_t seen_at_least_once = 0;
+    const SevenFit& chosen_fit() const {
+        return chosen == VisibilityModel::by_count ? by_count : constant;
+    }
+};
+
+/// Both models fitted to `counts` (S held at `s_held` when given, else free from 0 to 0.99; each
+/// P from 0.005 to 0.995), compared and averaged. Empty when nobody was seen.
+/// `with_tests`: also the fit tests and the tests of S = 0 (a bootstrap replicate needs only
+/// the estimates).
+std::optional<SevenHistoriesFit> fit_seven_histories(const SevenHistories& counts,
+                                                     std::optional<double> s_held,
+                                                     bool with_tests = true);
+
+/// The dogs on a block that saw `n_any` dogs at least once, under a shared p_any: n_any / p_any,
+/// with limits where the binomial likelihood of N (n_any seen of N, each with chance p_any)
+/// falls `drop` below its top. The shared share is taken as known: its own uncertainty is small
+/// beside a block's binomial chance, and the city's interval carries it.
+struct BinomialDogs {
+    double estimate, lower, upper;
+};
+BinomialDogs binomial_dogs(std::int64_t n_any, double seen_any, double drop);
+
+}  // namespace kestrivo::analysis
