@@ -82,6 +82,14 @@ void set_interval(TotalEstimate& total, double level, IntervalMethod method, dou
     }
     total.lower = std::fmax(lower, double(total.identified));
     total.upper = std::fmax(upper, *total.lower);
+    if (method == IntervalMethod::log_t) {
+        replicates.erase(std::remove_if(replicates.begin(), replicates.end(),
+                                        [](double v) { return !std::isfinite(v); }),
+                         replicates.end());
+        std::sort(replicates.begin(), replicates.end());
+        total.percentile_lower = quantile(replicates, (1 - level) / 2);
+        total.percentile_upper = quantile(replicates, (1 + level) / 2);
+    }
 }
 
 void add_note(std::string& note, const std::string& more) {
@@ -128,10 +136,11 @@ std::vector<Resample> resampled_sums(const Stratum& stratum, std::size_t h,
 }
 
 std::optional<double> share_seen_of(const Library& library, const Resample& sums,
-                                    std::optional<double> s_held, bool seven) {
+                                    std::optional<double> s_held, bool seven,
+                                    const SevenHistoriesFit* near) {
     if (seven) {
         if (seen_at_all(sums) == 0) return std::nullopt;
-        const auto fit = fit_seven_histories(sums.histories, s_held, false);
+        const auto fit = fit_seven_histories(sums.histories, s_held, false, near);
         return fit ? std::optional<double>(fit->seen_any) : std::nullopt;
     }
     Counts counts{};
@@ -206,9 +215,16 @@ std::vector<TotalEstimate> city_totals(const Library& library, const SurveyDesig
         }
         const bool seven = stratum.has_later(), weighted = stratum.weighted();
         const Resample sums = sample_sums(stratum);
-        const std::optional<double> q = stratum.s_held_differs
-                                            ? std::nullopt
-                                            : share_seen_of(library, sums, stratum.s_held, seven);
+        std::optional<SevenHistoriesFit> sample_fit;
+        if (seven && !stratum.s_held_differs) {
+            sample_fit = fit_seven_histories(sums.histories, stratum.s_held, false);
+        }
+        std::optional<double> q;
+        if (sample_fit) {
+            q = sample_fit->seen_any;
+        } else if (!seven && !stratum.s_held_differs) {
+            q = share_seen_of(library, sums, stratum.s_held, false);
+        }
         if (!stratum.blocks_total && !weighted) {
             total.why_not = "no number of blocks was given for this stratum";
         } else if (k == 0) {
@@ -256,7 +272,8 @@ std::vector<TotalEstimate> city_totals(const Library& library, const SurveyDesig
                 double q_b = *q;  // a replicate that saw nobody says nothing of q
                 if (seen > 0) {
                     const std::optional<double> refitted =
-                        share_seen_of(library, resampled[b], stratum.s_held, seven);
+                        share_seen_of(library, resampled[b], stratum.s_held, seven,
+                                      sample_fit ? &*sample_fit : nullptr);
                     q_b = refitted ? std::fmin(1.0, *q * std::pow(*refitted / *q, refit)) : NAN;
                 }
                 replicates[b] = scale * (n + spread * (seen - n)) / q_b;

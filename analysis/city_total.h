@@ -36,6 +36,7 @@
 #include <vector>
 
 #include "analysis/inference_report.h"
+#include "analysis/seven_histories.h"
 #include "analysis/survey_design.h"
 
 namespace kestrivo::analysis {
@@ -79,8 +80,10 @@ std::int64_t dogs_seen(const Counts& counts, const Later* later);
 /// histories: q = S + (1 - S) P from the four (S down to 0, held at `s_held` when given), or the
 /// averaged share ever seen from all seven when `seven`. Empty when nobody was seen, a sum
 /// exceeds the library's 32-bit counts, or the counts are impossible.
+/// `near`: the sample's seven-history fit, from which a replicate's searches start.
 std::optional<double> share_seen_of(const Library& library, const Resample& sums,
-                                    std::optional<double> s_held, bool seven);
+                                    std::optional<double> s_held, bool seven,
+                                    const SevenHistoriesFit* near = nullptr);
 
 /// (K_h / k_h) sum n_b / q_h for one stratum (sum w_b n_b / q_h with weights), q_h from the fit
 /// of its summed counts; 0 when nobody was seen. Empty when the stratum has neither K_h nor
@@ -92,6 +95,8 @@ struct TotalEstimate {
     std::string name;             // the stratum, or "" for the city
     std::int64_t identified = 0;  // dogs identified on its sampled blocks
     std::optional<double> dogs, standard_error, lower, upper;
+    /// The same replicates read by their percentiles, for comparison (bench/coverage_study).
+    std::optional<double> percentile_lower, percentile_upper;
     std::string why_not;  // why there is no total ("" when `dogs` has a value)
     std::string note;     // what a total given should be read with: why it has no interval, ...
 };

@@ -155,8 +155,8 @@ double seven_log_likelihood(const SevenHistories& counts, double s,
 }
 
 std::optional<SevenHistoriesFit> fit_seven_histories(const SevenHistories& counts,
-                                                     std::optional<double> s_held,
-                                                     bool with_tests) {
+                                                     std::optional<double> s_held, bool with_tests,
+                                                     const SevenHistoriesFit* near) {
     std::int64_t n = 0;
     for (std::int64_t c : counts)
         n += c;
@@ -166,9 +166,13 @@ std::optional<SevenHistoriesFit> fit_seven_histories(const SevenHistories& count
 
     const Layout constant{VisibilityModel::constant, s_held};
     std::vector<std::pair<double, std::array<double, 3>>> starts;
-    for (double s0 : {0.05, 0.4}) {
-        for (double p0 : {0.25, 0.6})
-            starts.push_back({s0, {p0, p0, p0}});
+    if (near) {
+        starts.push_back({near->constant.S, near->constant.P});
+    } else {
+        for (double s0 : {0.05, 0.4}) {
+            for (double p0 : {0.25, 0.6})
+                starts.push_back({s0, {p0, p0, p0}});
+        }
     }
     const auto c = best_fit(counts, constant, starts);
     if (!c) return std::nullopt;
@@ -177,7 +181,9 @@ std::optional<SevenHistoriesFit> fit_seven_histories(const SevenHistories& count
 
     const Layout by_count{VisibilityModel::by_count, s_held};
     const auto b =
-        best_fit(counts, by_count, {{c->S, c->P}, {0.05, {0.3, 0.3, 0.3}}, {0.4, {0.6, 0.4, 0.5}}});
+        near ? best_fit(counts, by_count, {{c->S, c->P}, {near->by_count.S, near->by_count.P}})
+             : best_fit(counts, by_count,
+                        {{c->S, c->P}, {0.05, {0.3, 0.3, 0.3}}, {0.4, {0.6, 0.4, 0.5}}});
     result.by_count = b ? *b : *c;
     // The constant model is the by-count model with equal P's: never better.
     if (result.by_count.log_likelihood < result.constant.log_likelihood) {

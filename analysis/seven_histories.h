@@ -66,10 +66,12 @@ struct SevenHistoriesFit {
 /// Both models fitted to `counts` (S held at `s_held` when given, else free from 0 to 0.99; each
 /// P from 0.005 to 0.995), compared and averaged. Empty when nobody was seen.
 /// `with_tests`: also the fit tests and the tests of S = 0 (a bootstrap replicate needs only
-/// the estimates).
+/// the estimates). `near`: a fit of counts like these (the sample's, for its replicates), whose
+/// maxima are the searches' starts instead of a spread of them.
 std::optional<SevenHistoriesFit> fit_seven_histories(const SevenHistories& counts,
                                                      std::optional<double> s_held,
-                                                     bool with_tests = true);
+                                                     bool with_tests = true,
+                                                     const SevenHistoriesFit* near = nullptr);
 
 /// The dogs on a block that saw `n_any` dogs at least once, under a shared p_any: n_any / p_any,
 /// with limits where the binomial likelihood of N (n_any seen of N, each with chance p_any)

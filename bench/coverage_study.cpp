@@ -1,8 +1,10 @@
 // How often the intervals of the survey level cover the truth, by simulation: cities drawn from
-// the model, simple random samples of their blocks, and every estimate made by the analysis code
-// that kestrivo-report runs (pooled visibility, the city total and its bootstrap). For each
-// scenario it prints the coverage of the city interval, its median width against the truth, the
-// median city_N / truth, and the coverage of one block's own N limits and of its N_pool limits.
+// the model (or from departures from it), samples of their blocks, and every estimate made by the
+// analysis code that kestrivo-report runs (pooled visibility, the city total and its bootstrap).
+// For each scenario it prints the coverage of the city interval (and of the same bootstrap's
+// percentiles), its median width against the truth, the median city_N / truth, how often the
+// pooled fit test rejects (p < 0.05: does the output warn?), and the coverage of one block's own
+// N limits and of its N_pool limits.
 //   coverage_study [cities per scenario (default 400)] [bootstrap replicates (default 2000)]
 //                  [only this scenario, numbered from 0]
 #include <algorithm>
@@ -24,25 +26,35 @@ namespace {
 using kestrivo::analysis::Counts;
 
 struct StratumPlan {
-    double S, P;          // visibility
-    double dogs, size;    // negative binomial: mean dogs per block and dispersion (size)
-    int blocks, sampled;  // K_h and k_h
+    double S;
+    std::array<double, 3> P;  // by count
+    double dogs, size;        // negative binomial: mean dogs per block and dispersion (size)
+    int blocks, sampled;      // K_h and k_h
 };
 
-kestrivo::analysis::BlockModel model_of(const StratumPlan& plan) {
-    return {plan.S, plan.P, plan.dogs, plan.size, {}};
-}
+// How the blocks of each stratum were chosen, and what the analysis is told.
+enum class Sampling {
+    random,              // a simple random sample, with K_h
+    by_size_weighted,    // in proportion to a known size (the block's expected dogs), weights given
+    by_size_unweighted,  // the same sample, analysed as a simple random one: the failure
+};
 
 struct Scenario {
     const char* name;
     std::vector<StratumPlan> strata;
+    bool later = false;  // the survey records the dogs first seen on counts 2 and 3
+    Sampling sampling = Sampling::random;
 };
 
-using Block = kestrivo::analysis::SimulatedBlock;
+struct Block {
+    kestrivo::analysis::SimulatedBlock simulated;
+    double mean = 0;  // its expected dogs: the size blocks are chosen by
+};
 
 struct Outcome {
     bool covered = false, valid = false, percentile_covered = false;
     double ratio = NAN, width = NAN;
+    int fit_tests = 0, rejections = 0;
     int own_covered = 0, own_total = 0, pool_covered = 0, pool_total = 0;
 };
 
@@ -54,30 +66,56 @@ Outcome one_city(const Scenario& scenario, std::uint64_t seed, int replicates) {
     double truth = 0;
     for (std::size_t h = 0; h < scenario.strata.size(); ++h) {
         const StratumPlan& plan = scenario.strata[h];
+        const bool equal = plan.P[0] == plan.P[1] && plan.P[1] == plan.P[2];
+        const kestrivo::analysis::BlockModel model{
+            plan.S, plan.P[0], plan.dogs, plan.size,
+            equal ? std::nullopt : std::optional<std::array<double, 3>>(plan.P)};
         std::vector<Block> city;
+        double sizes = 0;
         for (int b = 0; b < plan.blocks; ++b) {
-            city.push_back(kestrivo::analysis::simulate_block(model_of(plan), random));
-            truth += city.back().dogs;
+            const double mean =
+                std::gamma_distribution<double>(plan.size, plan.dogs / plan.size)(random);
+            const auto dogs = std::poisson_distribution<std::int64_t>(mean)(random);
+            city.push_back({kestrivo::analysis::simulate_histories(model, dogs, random), mean});
+            truth += double(dogs);
+            sizes += mean;
         }
-        std::shuffle(city.begin(), city.end(), random);
-        city.resize(std::size_t(plan.sampled));
         kestrivo::analysis::Stratum& stratum = design.stratum(std::to_string(h));
-        stratum.blocks_total = plan.blocks;
-        for (const Block& block : city)
-            stratum.add(block.counts, std::nullopt);
-        sample.push_back(std::move(city));
+        std::vector<Block> chosen;
+        std::vector<double> weights;
+        if (scenario.sampling == Sampling::random) {
+            std::shuffle(city.begin(), city.end(), random);
+            chosen.assign(city.begin(), city.begin() + plan.sampled);
+        } else {
+            // k draws with chances in proportion to size, with replacement (Hansen and Hurwitz):
+            // a block drawn twice counts twice, with weight sum(size) / (k size_b) each time.
+            std::discrete_distribution<std::size_t> draw(
+                city.size(), 0, double(city.size()),
+                [&](double x) { return city[std::size_t(x)].mean; });
+            for (int i = 0; i < plan.sampled; ++i) {
+                const Block& block = city[draw(random)];
+                chosen.push_back(block);
+                weights.push_back(sizes / (double(plan.sampled) * block.mean));
+            }
+        }
+        if (scenario.sampling != Sampling::by_size_weighted) stratum.blocks_total = plan.blocks;
+        for (std::size_t i = 0; i < chosen.size(); ++i) {
+            const auto& b = chosen[i].simulated;
+            stratum.add(
+                b.counts, std::nullopt,
+                scenario.later ? std::optional<kestrivo::analysis::Later>(b.later) : std::nullopt,
+                scenario.sampling == Sampling::by_size_weighted ? std::optional<double>(weights[i])
+                                                                : std::nullopt);
+        }
+        sample.push_back(std::move(chosen));
     }
 
     Outcome outcome;
     const auto totals = kestrivo::analysis::city_totals(library, design, 0.95, {replicates, seed});
     const auto& city = totals.back();
-    // The same replicates read by their percentiles, for comparison.
-    const auto percentile = kestrivo::analysis::city_totals(
-                                library, design, 0.95,
-                                {replicates, seed, kestrivo::analysis::IntervalMethod::percentile})
-                                .back();
-    if (percentile.lower && percentile.upper) {
-        outcome.percentile_covered = *percentile.lower <= truth && truth <= *percentile.upper;
+    if (city.percentile_lower && city.percentile_upper) {
+        outcome.percentile_covered =
+            *city.percentile_lower <= truth && truth <= *city.percentile_upper;
     }
     if (city.dogs && city.lower && city.upper) {
         outcome.valid = true;
@@ -85,22 +123,36 @@ Outcome one_city(const Scenario& scenario, std::uint64_t seed, int replicates) {
         outcome.ratio = *city.dogs / truth;
         outcome.width = (*city.upper - *city.lower) / truth;
     }
-    // Each sampled block's own limits, and its limits under the stratum's pooled visibility.
+    // The pooled fit test, each sampled block's own limits, and its limits under the stratum's
+    // pooled visibility.
     for (std::size_t h = 0; h < sample.size(); ++h) {
         const auto pooled = kestrivo::analysis::pool(library, design.strata[h], 0.95);
-        for (const Block& block : sample[h]) {
+        if (pooled) {
+            const double p = pooled.seven
+                                 ? pooled.seven->chosen_fit().gof_p
+                                 : (pooled.report.fit_check ? pooled.report.fit_check->p : NAN);
+            if (std::isfinite(p)) {
+                ++outcome.fit_tests;
+                outcome.rejections += p < 0.05;
+            }
+        }
+        for (const Block& chosen : sample[h]) {
+            const auto& block = chosen.simulated;
             kestrivo::analysis::Request request;
             request.counts = block.counts;
             const auto report = kestrivo::analysis::make_report(library, request);
+            const double dogs = double(block.dogs);
             if (report.dogs) {
                 ++outcome.own_total;
-                outcome.own_covered +=
-                    report.dogs->lower <= block.dogs && block.dogs <= report.dogs->upper;
+                outcome.own_covered += report.dogs->lower <= dogs && dogs <= report.dogs->upper;
             }
             if (pooled) {
-                const auto dogs = kestrivo::analysis::dogs_under(pooled, *report.n);
+                const auto pooled_dogs = kestrivo::analysis::block_dogs(
+                    pooled, block.counts,
+                    scenario.later ? std::optional<kestrivo::analysis::Later>(block.later)
+                                   : std::nullopt);
                 ++outcome.pool_total;
-                outcome.pool_covered += dogs.lower <= block.dogs && block.dogs <= dogs.upper;
+                outcome.pool_covered += pooled_dogs.lower <= dogs && dogs <= pooled_dogs.upper;
             }
         }
     }
@@ -120,20 +172,47 @@ double median(std::vector<double> v) {
 int main(int argc, char** argv) {
     const int cities = argc > 1 ? std::atoi(argv[1]) : 400;
     const int replicates = argc > 2 ? std::atoi(argv[2]) : 2000;
+    using P3 = std::array<double, 3>;
+    const auto same = [](double p) { return P3{p, p, p}; };
+    // The departures: 400 blocks of 30 dogs on average (negative binomial, dispersion 2), 30 of
+    // them counted, unless the scenario says otherwise.
+    const auto city = [](double s, P3 p) {
+        return std::vector<StratumPlan>{{s, p, 30, 2, 400, 30}};
+    };
     const std::vector<Scenario> scenarios = {
-        {"small blocks (30 dogs), S 0.4, P 0.25", {{0.4, 0.25, 30, 1.5, 400, 30}}},
-        {"small blocks (25 dogs), S 0, P 0.3", {{0.0, 0.3, 25, 1.5, 400, 30}}},
-        {"blocks of 80 dogs, S 0.15, P 0.5", {{0.15, 0.5, 80, 2, 400, 30}}},
-        {"few blocks (k 10 of 200), S 0.2, P 0.4", {{0.2, 0.4, 40, 1.5, 200, 10}}},
+        {"small blocks (30 dogs), S 0.4, P 0.25", {{0.4, same(0.25), 30, 1.5, 400, 30}}},
+        {"small blocks (25 dogs), S 0, P 0.3", {{0.0, same(0.3), 25, 1.5, 400, 30}}},
+        {"blocks of 80 dogs, S 0.15, P 0.5", {{0.15, same(0.5), 80, 2, 400, 30}}},
+        {"few blocks (k 10 of 200), S 0.2, P 0.4", {{0.2, same(0.4), 40, 1.5, 200, 10}}},
         {"two strata seen differently",
-         {{0.5, 0.3, 30, 1.5, 250, 20}, {0.05, 0.6, 60, 2, 150, 15}}},
-        {"a city counted whole (100 of 100 blocks), S 0.2, P 0.4", {{0.2, 0.4, 30, 2, 100, 100}}},
-        {"90% of the city counted (90 of 100), S 0.2, P 0.4", {{0.2, 0.4, 30, 2, 100, 90}}},
+         {{0.5, same(0.3), 30, 1.5, 250, 20}, {0.05, same(0.6), 60, 2, 150, 15}}},
+        {"a city counted whole (100 of 100 blocks), S 0.2, P 0.4",
+         {{0.2, same(0.4), 30, 2, 100, 100}}},
+        {"90% of the city counted (90 of 100), S 0.2, P 0.4", {{0.2, same(0.4), 30, 2, 100, 90}}},
+        {"model holds (S 0.3, P 0.4), four histories", city(0.3, same(0.4))},
+        {"model holds (S 0.3, P 0.4), seven histories", city(0.3, same(0.4)), true},
+        {"P by count 0.45/0.30/0.35, four histories", city(0.3, {0.45, 0.30, 0.35})},
+        {"P by count 0.45/0.30/0.35, seven histories", city(0.3, {0.45, 0.30, 0.35}), true},
+        {"P by count 0.5/0.25/0.4, four histories", city(0.3, {0.5, 0.25, 0.4})},
+        {"P by count 0.5/0.25/0.4, seven histories", city(0.3, {0.5, 0.25, 0.4}), true},
+        {"P 0.45 on count 1, 0.32 after, four histories", city(0.3, {0.45, 0.32, 0.32})},
+        {"P 0.45 on count 1, 0.32 after, seven histories", city(0.3, {0.45, 0.32, 0.32}), true},
+        {"no territorial dogs (S 0, P 0.35), four histories", city(0.0, same(0.35))},
+        {"no territorial dogs (S 0, P 0.35), seven histories", city(0.0, same(0.35)), true},
+        {"blocks chosen in proportion to size, with weights", city(0.3, same(0.4)), false,
+         Sampling::by_size_weighted},
+        {"blocks chosen in proportion to size, no weights", city(0.3, same(0.4)), false,
+         Sampling::by_size_unweighted},
+        {"a census stratum beside a sampled one",
+         {{0.3, same(0.4), 30, 2, 60, 60}, {0.2, same(0.5), 40, 2, 300, 25}}},
+        {"a city counted nearly whole (190 of 200), S 0.3, P 0.4",
+         {{0.3, same(0.4), 30, 2, 200, 190}}},
     };
     std::printf(
         "| city | city interval covers | (percentile bootstrap) | median width / truth | "
-        "median city_N / truth | block's own N limits cover | N_pool limits cover |\n"
-        "|---|---|---|---|---|---|---|\n");
+        "median city_N / truth | fit test p < 0.05 | block's own N limits cover | N_pool limits "
+        "cover |\n"
+        "|---|---|---|---|---|---|---|---|\n");
     const int only = argc > 3 ? std::atoi(argv[3]) : -1;  // one scenario, by its place
     for (const Scenario& scenario : scenarios) {
         if (only >= 0 && &scenario != &scenarios[std::size_t(only)]) continue;
@@ -150,7 +229,7 @@ int main(int argc, char** argv) {
         for (std::thread& thread : pool)
             thread.join();
         int covered = 0, valid = 0, percentile = 0;
-        long own = 0, own_n = 0, pooled = 0, pooled_n = 0;
+        long own = 0, own_n = 0, pooled = 0, pooled_n = 0, tests = 0, rejected = 0;
         std::vector<double> ratios, widths;
         for (const Outcome& o : outcomes) {
             valid += o.valid;
@@ -162,12 +241,16 @@ int main(int argc, char** argv) {
             own_n += o.own_total;
             pooled += o.pool_covered;
             pooled_n += o.pool_total;
+            tests += o.fit_tests;
+            rejected += o.rejections;
         }
-        std::printf("| %s | %.1f%% (%d cities) | %.1f%% | %.2f | %.3f | %.1f%% | %.1f%% |\n",
-                    scenario.name, 100.0 * covered / std::max(valid, 1), valid,
-                    100.0 * percentile / std::max(valid, 1), median(widths), median(ratios),
-                    100.0 * double(own) / double(std::max(own_n, 1L)),
-                    100.0 * double(pooled) / double(std::max(pooled_n, 1L)));
+        std::printf(
+            "| %s | %.1f%% (%d cities) | %.1f%% | %.2f | %.3f | %.0f%% | %.1f%% | %.1f%% |\n",
+            scenario.name, 100.0 * covered / std::max(valid, 1), valid,
+            100.0 * percentile / std::max(valid, 1), median(widths), median(ratios),
+            100.0 * double(rejected) / double(std::max(tests, 1L)),
+            100.0 * double(own) / double(std::max(own_n, 1L)),
+            100.0 * double(pooled) / double(std::max(pooled_n, 1L)));
         std::fflush(stdout);
     }
 }

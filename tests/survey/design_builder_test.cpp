@@ -93,4 +93,28 @@ TEST(design_builder_test, refusals_name_what_is_wrong) {
     }
 }
 
+// Weights and the dogs first seen later travel with their blocks; a block without a sound weight
+// is left out of its stratum's sample.
+TEST(design_builder_test, weights_and_later_histories_go_with_their_blocks) {
+    DesignOptions options;
+    options.weight_column = "w";
+    const auto built = build(
+        "block,c100,c111,c101,c110,c010,c001,c011,w\n"
+        "a,1,2,3,4,5,6,7,2.5\nb,1,1,1,1,0,0,0,4\nc,1,1,1,1,0,0,0,0\nd,1,1,1,1,x,0,0,1\n",
+        options);
+    ASSERT_TRUE(built.design) << built.why_not;
+    const auto& s = built.design->strata.at(0);
+    EXPECT_EQ(s.blocks.size(), 3u);
+    EXPECT_EQ(s.left_out, 1);
+    EXPECT_EQ(s.weights, (std::vector<double>{2.5, 4, 1}));
+    EXPECT_FALSE(s.has_later());  // d's later counts cannot be read
+    EXPECT_EQ(s.later.at(0), (kestrivo::analysis::Later{5, 6, 7}));
+    options.weight_column = "households";
+    EXPECT_NE(
+        build("c100,c111,c101,c110\n1,2,3,4\n", options).why_not.find("to take the weights from"),
+        std::string::npos);
+    EXPECT_EQ(kestrivo::survey::read_weight(" 12.5 ").weight, 12.5);
+    EXPECT_FALSE(kestrivo::survey::read_weight("-1").weight);
+}
+
 }  // namespace

@@ -1,0 +1,133 @@
+// The city's dogs as kestrivo-report gives them when a survey records the dogs first seen later
+// (all seven histories), when its blocks carry design weights, and when a stratum has no
+// territorial dogs: the totals are the formulas' own, and each departure is said.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "analysis/seven_histories.h"
+#include "cli/report_command.h"
+#include "library/kestrivo.h"
+#include "tests/cli/report_output.h"
+
+namespace {
+
+using kestrivo::cli::Options;
+using kestrivo::tests::cells;
+using kestrivo::tests::number;
+using kestrivo::tests::Table;
+
+const kestrivo::analysis::Library kLibrary{RLOGLIK};
+
+struct Outcome {
+    int status;
+    Table table;
+    std::string err;
+};
+
+Outcome report(Options options, const std::string& survey) {
+    std::istringstream in(survey);
+    std::ostringstream out, err;
+    options.files = {"-"};
+    options.pool = true;
+    options.bootstrap = 300;
+    options.digits = 17;
+    const int status = kestrivo::cli::run_report(options, kLibrary, in, out, err, false, nullptr);
+    return {status, {cells(out.str())}, err.str()};
+}
+
+const std::string kSeven =
+    "block,c100,c111,c101,c110,c010,c001,c011,w\n"
+    "a,10,20,5,5,6,5,3,9\n"
+    "b,14,25,9,4,7,8,4,11\n"
+    "c,8,15,6,6,5,4,2,10\n";
+
+TEST(survey_totals_test,
+     seven_histories_give_the_dogs_seen_at_least_once_over_the_share_ever_seen) {
+    Options options;
+    options.common.blocks_total.city = 30;
+    const Outcome r = report(options, kSeven);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto fit = kestrivo::analysis::fit_seven_histories({32, 60, 20, 15, 18, 17, 9}, {});
+    ASSERT_TRUE(fit);
+    const Table& t = r.table;
+    EXPECT_EQ(t.cell(4, "block"), "pooled");
+    EXPECT_EQ(t.cell(4, "model"), kestrivo::analysis::model_name(fit->chosen));
+    EXPECT_EQ(t.cell(4, "n_any"), "171");
+    EXPECT_NEAR(number(t.cell(4, "seen_any")), fit->seen_any, 1e-9);
+    EXPECT_NEAR(number(t.cell(4, "aicc_weight_by_count")), fit->weight_by_count, 1e-9);
+    EXPECT_NEAR(number(t.cell(1, "N_pool")), (10 + 20 + 5 + 5 + 6 + 5 + 3) / fit->seen_any, 1e-9);
+    EXPECT_LT(number(t.cell(1, "N_pool_lo")), number(t.cell(1, "N_pool")));
+    EXPECT_NEAR(number(t.cell(5, "city_N")), 30.0 / 3 * 171 / fit->seen_any, 1e-6);
+    EXPECT_EQ(t.cell(5, "n"), "171");
+    // The block rows are the window's: their own fit on the four histories, the rest carried.
+    EXPECT_EQ(t.cell(1, "n"), "40");
+    EXPECT_EQ(t.cell(1, "c010"), "6");
+
+    // Without the later columns the pooled row says what it cannot see.
+    const Outcome four = report(options, "c100,c111,c101,c110\n10,20,5,5\n14,25,9,4\n");
+    EXPECT_NE(four.table.cell(3, "note").find("cannot show a change of visibility on count 1"),
+              std::string::npos);
+    EXPECT_EQ(four.table.cell(3, "model"), "");
+    // One block whose later counts cannot be read leaves its stratum with four histories.
+    const Outcome partly = report(options, kSeven + "d,1,2,3,4,x,1,1,5\n");
+    EXPECT_EQ(partly.status, 0);
+    EXPECT_EQ(partly.table.cell(5, "model"), "");
+    EXPECT_EQ(partly.table.cell(4, "error"), "");
+}
+
+TEST(survey_totals_test, design_weights_give_the_weighted_total) {
+    Options options;
+    options.weight = "w";
+    const Outcome r = report(options, kSeven);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto fit = kestrivo::analysis::fit_seven_histories({32, 60, 20, 15, 18, 17, 9}, {});
+    EXPECT_NEAR(number(r.table.cell(5, "city_N")),
+                (9.0 * 54 + 11.0 * 71 + 10.0 * 46) / fit->seen_any, 1e-6);
+    EXPECT_NE(r.table.cell(5, "note").find("weight as given"), std::string::npos);
+
+    const struct {
+        std::string weight;
+        const char* why;
+    } bad[] = {{"", "the weight is missing"},
+               {"0", "not above 0"},
+               {"-3", "not above 0"},
+               {"x", "is not a weight"},
+               {"inf", "is not a weight"}};
+    for (const auto& b : bad) {
+        const Outcome row = report(options, kSeven + "d,1,2,3,4,1,1,1," + b.weight + "\n");
+        EXPECT_EQ(row.status, 1) << b.weight;
+        EXPECT_NE(row.table.cell(4, "error").find(b.why), std::string::npos)
+            << row.table.cell(4, "error");
+        EXPECT_NE(row.table.cell(6, "note").find("1 block of this stratum could not be read"),
+                  std::string::npos);
+    }
+    Options both = options;
+    both.common.blocks_total.city = 30;
+    EXPECT_EQ(report(both, kSeven).status, 2);
+    Options missing;
+    missing.weight = "households";
+    const Outcome no_column = report(missing, kSeven);
+    EXPECT_EQ(no_column.status, 2);
+    EXPECT_NE(no_column.err.find("to take the weights from"), std::string::npos);
+}
+
+// With no territorial dogs the pooled fit finds S at 0 (not at the window's floor of 0.01),
+// and its fit test counts S as not estimated.
+TEST(survey_totals_test, a_stratum_without_territorial_dogs_has_S_at_zero) {
+    // Histories in the proportions S = 0, P = 0.35 give: 1,0,0 (1-P)^2, 1,1,1 P^2, each mixed
+    // one P (1 - P), over 1000 dogs seen on count 1; a few 1,1,1 fewer, so that S would fall
+    // below 0 were it free to.
+    Options options;
+    options.common.blocks_total.city = 20;
+    const Outcome r = report(options, "c100,c111,c101,c110\n211,55,114,114\n212,56,113,113\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(number(r.table.cell(3, "S")), 0);
+    EXPECT_EQ(r.table.cell(3, "df"), "2");
+    EXPECT_NEAR(number(r.table.cell(3, "P")), 0.35, 0.01);
+    EXPECT_EQ(r.table.cell(3, "S_bound"), "lower");
+    // The window's block rows keep their box.
+    EXPECT_EQ(number(r.table.cell(1, "S")), 0.01);
+}
+
+}  // namespace
