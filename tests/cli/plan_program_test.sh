@@ -41,8 +41,11 @@ set +e; "$program" --blocks-total 100 --target 0.3 "${given[@]}" "${quick[@]}" -
   head -c 1 >/dev/null; piped=${PIPESTATUS[0]}; set -e
 [ "$piped" -eq 0 ] || [ "$piped" -eq 2 ] || fail "a closed pipe gave status $piped"
 [ "$piped" -eq 0 ] || grep -q "Broken pipe" "$work/err" || fail "closed pipe: $(cat "$work/err")"
-[ "$(status_of bash -c "ulimit -v 1000000; exec \"\$0\" \"\$@\"" "$program" --blocks-total 1000000000 \
-  --target 0.3 "${given[@]}" "${quick[@]}")" -eq 0 ] || fail "a billion blocks: $(cat "$work/err")"
+# (AddressSanitizer reserves terabytes of address space for itself: no limit for it.)
+if ! grep -q __asan_init "$program"; then
+  [ "$(status_of bash -c "ulimit -v 1000000; exec \"\$0\" \"\$@\"" "$program" --blocks-total 1000000000 \
+    --target 0.3 "${given[@]}" "${quick[@]}")" -eq 0 ] || fail "a billion blocks: $(cat "$work/err")"
+fi
 [ "$(status_of "$program" --blocks-total North=60,South=40 --target 0.2 "${given[@]}")" -eq 2 ] ||
   fail "NAME=K without --stratum"
 grep -q "NAME=K needs --stratum" "$work/err" || fail "NAME=K without --stratum: $(cat "$work/err")"
