@@ -18,6 +18,9 @@
 namespace kestrivo::analysis {
 namespace {
 
+// 128 bits, for drawing a block from 64 random bits by multiplying (a GCC and Clang extension).
+__extension__ typedef unsigned __int128 Wide;
+
 std::int64_t seen_on_count_one(const Resample& r) {
     return r.histories[0] + r.histories[1] + r.histories[2] + r.histories[3];
 }
@@ -124,12 +127,41 @@ std::vector<Resample> resampled_sums(const Stratum& stratum, std::size_t h,
     const std::size_t k = stratum.blocks.size();
     std::vector<Resample> sums(std::size_t(std::max(plan.replicates, 0)));
     if (k == 0) return sums;
+    // Each block once, as the sums need it, in one contiguous array: a replicate is k draws and
+    // k additions of eight numbers, whatever the block holds.
+    struct Packed {
+        std::array<std::int64_t, 7> histories;
+        double weighted_seen;
+    };
+    std::vector<Packed> packed(k);
     const bool seven = stratum.has_later();
+    for (std::size_t b = 0; b < k; ++b) {
+        Resample one;
+        add_block(one, stratum, b, seven);
+        packed[b] = {one.histories, one.weighted_seen};
+    }
+    // A draw from 0 .. k - 1 by multiplying out the 64 random bits (Lemire's reduction): unbiased
+    // to far below the bootstrap's own noise, much faster than a remainder, and unlike the
+    // standard distributions it draws the same on every library.
+    const auto draw = [&] { return std::size_t((static_cast<Wide>(random()) * k) >> 64); };
+    if (!seven && !stratum.weighted()) {
+        // The four histories alone, the dogs seen their sum: half the additions.
+        for (Resample& r : sums) {
+            for (std::size_t i = 0; i < k; ++i) {
+                const Packed& p = packed[draw()];
+                for (std::size_t c = 0; c < 4; ++c)
+                    r.histories[c] += p.histories[c];
+            }
+            r.weighted_seen = double(seen_on_count_one(r));
+        }
+        return sums;
+    }
     for (Resample& r : sums) {
         for (std::size_t i = 0; i < k; ++i) {
-            // random() % k: the bias for a survey's k is far below the bootstrap's own noise,
-            // and unlike the standard distributions it draws the same on every library.
-            add_block(r, stratum, std::size_t(random() % k), seven);
+            const Packed& p = packed[draw()];
+            for (std::size_t c = 0; c < 7; ++c)
+                r.histories[c] += p.histories[c];
+            r.weighted_seen += p.weighted_seen;
         }
     }
     return sums;
@@ -151,7 +183,11 @@ std::optional<double> share_seen_of(const Library& library, const Resample& sums
         counts[i] = std::int32_t(sums.histories[i]);
     }
     if (seen_on_count_one(sums) == 0) return std::nullopt;
-    const Point top = Model(library.loglik, counts, s_held, kSurveyFloorOfS).maximum();
+    // Most samples have their maximum inside the box, in closed form; only the others need the
+    // edges searched.
+    const Model model(library.loglik, counts, s_held, kSurveyFloorOfS);
+    const std::optional<Point> inside = model.interior_maximum();
+    const Point top = inside ? *inside : model.maximum();
     if (!std::isfinite(top.value)) return std::nullopt;
     return share_seen(top.s, top.p);
 }

@@ -134,6 +134,19 @@ Point Model::maximum() const {
     return best;
 }
 
+std::optional<Point> Model::interior_maximum() const {
+    if (s_held_) return std::nullopt;
+    const double a = counts_[0], b = counts_[1], d = double(counts_[2]) + counts_[3];
+    const double n = a + b + d;
+    if (!(d > 0)) return std::nullopt;
+    const double p = d / (2 * a + d);
+    const double s1 = 1 - (a + d) / (n * (1 - p * p));
+    if (!(p >= kLowerBound && p <= kUpperBound && s1 > 0 && s1 < 1)) return std::nullopt;
+    const double s = s1 * p / (1 - s1 * (1 - p));
+    if (!(s >= s_floor_ && s <= kUpperBound)) return std::nullopt;
+    return Point{s, p, at(s, p)};
+}
+
 Point Model::best_without_always_visible() const {
     const double a = counts_[0], b = counts_[1], d = double(counts_[2]) + counts_[3];
     const double p = into_box((2 * b + d) / (2 * (a + b + d)));

@@ -54,6 +54,10 @@ public:
     /// The maximum of the log likelihood over the box, or over P at the held S: the stationary
     /// point in closed form when it lies inside the box, else the best of the box's four edges.
     Point maximum() const;
+    /// The stationary point of the log likelihood with S free, when it lies inside the box: then
+    /// it is the maximum (the profile in P with S at its best is concave), found without looking
+    /// at the edges. Empty otherwise, or with S held.
+    std::optional<Point> interior_maximum() const;
     /// The largest log likelihood with S = 0 (no always-visible dogs), over P in the box.
     Point best_without_always_visible() const;
     /// The stationary points in P of the log likelihood with S fixed (below 1), inside the box,

@@ -4,11 +4,17 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <cstdio>
+#include <limits>
 #include <random>
 #include <string>
 
+#include <boost/math/distributions/normal.hpp>
+#include <boost/math/distributions/students_t.hpp>
+#include <boost/math/special_functions/beta.hpp>
+#include <map>
+
+#include "analysis/boost_policy.h"
 #include "analysis/city_total.h"
 #include "analysis/parallel_for.h"
 
@@ -16,6 +22,8 @@ namespace kestrivo::analysis {
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
+// Surveys are simulated in batches of this many between looks of the sequential rule.
+constexpr std::size_t kBatch = 50;
 
 // The q-quantile of ascending `sorted`, where +infinity (a survey with no interval) may be among
 // the values.
@@ -123,24 +131,48 @@ std::vector<std::int64_t> allocate(std::int64_t k, const std::vector<PlanStratum
     return k_h;
 }
 
-PlanRow simulate_surveys(const Library& library, const PlanRequest& request, std::int64_t k) {
-    PlanRow row;
-    row.k = k;
-    row.allocation = allocate(k, request.strata);
-    std::vector<Survey> surveys(std::size_t(std::max(request.replicates, 1)));
-    parallel_for(surveys.size(), request.jobs, [&](std::size_t i) {
-        surveys[i] = one_survey(library, request, row.allocation, i);
+namespace {
+
+// The surveys simulated so far for one sample size; survey i is always the same survey.
+struct RowSurveys {
+    std::int64_t k = 0;
+    std::vector<std::int64_t> allocation;
+    std::vector<Survey> surveys;
+};
+
+// Simulates surveys up to `upto` (those not yet simulated, in parallel).
+void simulate_up_to(const Library& library, const PlanRequest& request, RowSurveys& row,
+                    std::size_t upto) {
+    const std::size_t from = row.surveys.size();
+    if (upto <= from) return;
+    row.surveys.resize(upto);
+    parallel_for(upto - from, request.jobs, [&](std::size_t i) {
+        row.surveys[from + i] = one_survey(library, request, row.allocation, from + i);
     });
+}
+
+double half_width(const Survey& s) {
+    const TotalEstimate& city = s.city;
+    if (city.dogs && city.lower && city.upper && *city.dogs > 0) {
+        return (*city.upper - *city.lower) / (2 * *city.dogs);
+    }
+    return kInfinity;
+}
+
+PlanRow summarise(const RowSurveys& simulated, const PlanRequest& request) {
+    PlanRow row;
+    row.k = simulated.k;
+    row.allocation = simulated.allocation;
+    const auto& surveys = simulated.surveys;
     std::vector<double> half_widths, ratios, seen_again;
     int covered = 0;
     for (const Survey& s : surveys) {
         seen_again.push_back(double(s.seen_again));
         const TotalEstimate& city = s.city;
-        if (city.dogs && city.lower && city.upper && *city.dogs > 0) {
-            half_widths.push_back((*city.upper - *city.lower) / (2 * *city.dogs));
+        half_widths.push_back(half_width(s));
+        if (std::isfinite(half_widths.back())) {
             covered += *city.lower <= s.truth && s.truth <= *city.upper;
         } else {
-            half_widths.push_back(kInfinity);
             ++row.without_interval;
         }
         if (city.dogs && s.truth > 0) ratios.push_back(*city.dogs / s.truth);
@@ -149,7 +181,7 @@ PlanRow simulate_surveys(const Library& library, const PlanRequest& request, std
     std::sort(ratios.begin(), ratios.end());
     row.median_half_width = quantile_with_infinity(half_widths, 0.5);
     row.assurance_half_width = quantile_with_infinity(half_widths, request.assurance);
-    row.coverage = double(covered) / double(surveys.size());
+    row.coverage = double(covered) / double(std::max<std::size_t>(surveys.size(), 1));
     row.median_ratio = ratios.empty() ? std::nan("") : quantile(ratios, 0.5);
     row.meets = row.assurance_half_width <= request.target;
     row.surveys = int(surveys.size());
@@ -160,8 +192,34 @@ PlanRow simulate_surveys(const Library& library, const PlanRequest& request, std
         row.median_ratio_error = 1.2533 * sd / std::sqrt(double(ratios.size()));
     }
     std::sort(seen_again.begin(), seen_again.end());
-    row.median_seen_again = quantile(seen_again, 0.5);
+    row.median_seen_again = seen_again.empty() ? 0 : quantile(seen_again, 0.5);
     return row;
+}
+
+enum class Verdict { meets, fails, undecided };
+
+// The sequential rule: with m of n surveys meeting the target, the exact (Clopper-Pearson)
+// interval for the share of all surveys that would meet it, at 1 - kLookError. A row whose
+// interval lies wholly above the assurance meets, wholly below fails; else it goes on.
+Verdict early_verdict(const RowSurveys& row, const PlanRequest& request) {
+    const double n = double(row.surveys.size());
+    double m = 0;
+    for (const Survey& s : row.surveys)
+        m += half_width(s) <= request.target;
+    const double tail = kLookError / 2;
+    const double lower = m > 0 ? boost::math::ibeta_inv(m, n - m + 1, tail, MathPolicy()) : 0;
+    const double upper = m < n ? boost::math::ibeta_inv(m + 1, n - m, 1 - tail, MathPolicy()) : 1;
+    if (lower > request.assurance) return Verdict::meets;
+    if (upper < request.assurance) return Verdict::fails;
+    return Verdict::undecided;
+}
+
+}  // namespace
+
+PlanRow simulate_surveys(const Library& library, const PlanRequest& request, std::int64_t k) {
+    RowSurveys row{k, allocate(k, request.strata), {}};
+    simulate_up_to(library, request, row, std::size_t(std::max(request.replicates, 1)));
+    return summarise(row, request);
 }
 
 std::string untrustworthy(const PlanRow& row, double level) {
@@ -174,10 +232,11 @@ std::string untrustworthy(const PlanRow& row, double level) {
                                std::fabs(row.median_ratio - 1) > 0.10 + 3 * row.median_ratio_error;
     if (!covers_too_rarely && !off_the_truth) return "";
     const auto percent = [](double share) { return std::to_string(int(std::lround(share * 100))); };
-    std::string why = "the survey's estimate is not trustworthy at these assumptions: its "
-                      "interval held the true total in " +
-                      percent(row.coverage) + "% of the simulated surveys (a " + percent(level) +
-                      "% interval should in about " + percent(level) + "%)";
+    std::string why =
+        "the survey's estimate is not trustworthy at these assumptions: its "
+        "interval held the true total in " +
+        percent(row.coverage) + "% of the simulated surveys (a " + percent(level) +
+        "% interval should in about " + percent(level) + "%)";
     if (!std::isnan(row.median_ratio)) {
         char ratio[32];
         std::snprintf(ratio, sizeof ratio, "%.2f", row.median_ratio);
@@ -191,43 +250,182 @@ std::string untrustworthy(const PlanRow& row, double level) {
     return why;
 }
 
+double stratum_relative_variance(const BlockModel& model, double K, double k) {
+    const double s = model.S, p = model.P, m = model.mean_dogs;
+    const double q = s + (1 - s) * p;
+    if (!(q > 0 && q < 1 && k > 0 && m > 0)) return q >= 1 ? 0 : kInfinity;
+    // The histories' chances given seen on count 1 (t = S / q territorial), and their slopes in
+    // S and P by central differences: the Fisher information of one dog.
+    const auto chances = [](double s, double p) {
+        const double q = s + (1 - s) * p, u = 1 - s / q;
+        return std::array<double, 4>{u * (1 - p) * (1 - p), 1 - u * (1 - p * p), u * p * (1 - p),
+                                     u * p * (1 - p)};
+    };
+    const double h = 1e-6;
+    const double s_at = std::clamp(s, h, 1 - 2 * h), p_at = std::clamp(p, h, 1 - 2 * h);
+    const auto pi = chances(s_at, p_at);
+    const auto ds1 = chances(s_at + h, p_at), ds0 = chances(s_at - h, p_at);
+    const auto dp1 = chances(s_at, p_at + h), dp0 = chances(s_at, p_at - h);
+    double iss = 0, isp = 0, ipp = 0;
+    for (std::size_t c = 0; c < 4; ++c) {
+        if (!(pi[c] > 0)) continue;
+        const double a = (ds1[c] - ds0[c]) / (2 * h), b = (dp1[c] - dp0[c]) / (2 * h);
+        iss += a * a / pi[c];
+        isp += a * b / pi[c];
+        ipp += b * b / pi[c];
+    }
+    const double det = iss * ipp - isp * isp;
+    // The variance of q-hat = S + (1 - S) P per dog seen: g' I^-1 g with g = (1 - P, 1 - S).
+    const double g1 = 1 - p, g2 = 1 - s;
+    const double per_dog =
+        det > 0 ? (g1 * g1 * ipp - 2 * g1 * g2 * isp + g2 * g2 * iss) / det : kInfinity;
+    const double seen = k * m * q;  // dogs seen on count 1 in the sample
+    const double spread =
+        1 / m + (model.dispersion ? 1 / *model.dispersion : 0) + (1 - q) / (q * m);
+    return std::fmax(0.0, 1 - k / K) * spread / k + per_dog / seen / (q * q) +
+           (1 - q) / (q * K * m);
+}
+
+std::int64_t first_guess(const PlanRequest& request) {
+    std::int64_t city = 0;
+    for (const PlanStratum& s : request.strata)
+        city += s.blocks_total;
+    const std::int64_t smallest = smallest_k(request.strata);
+    // The relative variance of the city total at k blocks: each stratum's, weighted by the
+    // square of its share of the expected total.
+    const auto relative_variance = [&](std::int64_t k) {
+        const auto k_h = allocate(k, request.strata);
+        double total = 0, variance = 0;
+        for (std::size_t h = 0; h < request.strata.size(); ++h) {
+            const BlockModel& m = request.strata[h].model;
+            const double K = double(request.strata[h].blocks_total), kk = double(k_h[h]);
+            const double T = K * m.mean_dogs;
+            const double v = stratum_relative_variance(m, K, kk);
+            total += T;
+            variance += T * T * v;
+        }
+        return total > 0 ? variance / (total * total) : kInfinity;
+    };
+    // The assurance quantile of the half-width: t times the standard error, which itself varies
+    // between surveys by about 1 / sqrt(2 (k - 1)) of itself.
+    const boost::math::normal_distribution<double, MathPolicy> normal;
+    const double z = boost::math::quantile(normal, request.assurance);
+    const auto half_width_at = [&](std::int64_t k) {
+        const double df =
+            double(std::max<std::int64_t>(k - std::int64_t(request.strata.size()), 1));
+        const boost::math::students_t_distribution<double, MathPolicy> t(df);
+        const double spread = boost::math::quantile(t, (1 + request.level) / 2);
+        return spread * std::sqrt(relative_variance(k)) * (1 + z / std::sqrt(2 * df));
+    };
+    std::int64_t lo = smallest, hi = std::min<std::int64_t>(city, kMostSampled);
+    if (half_width_at(hi) > request.target) return hi;
+    while (hi - lo > 1) {
+        const std::int64_t middle = lo + (hi - lo) / 2;
+        (half_width_at(middle) <= request.target ? hi : lo) = middle;
+    }
+    return half_width_at(lo) <= request.target ? lo : hi;
+}
+
 Plan make_plan(const Library& library, const PlanRequest& request,
-               const std::function<void(const PlanRow&)>& progress) {
+               const std::function<void(const PlanRow&, const PlanProgress&)>& progress) {
     std::int64_t city = 0;
     for (const PlanStratum& s : request.strata)
         city += s.blocks_total;
     // Never below two blocks a stratum, whatever the range asked for.
     const std::int64_t smallest = smallest_k(request.strata);
-    const std::int64_t last =
-        std::max(smallest, request.k_to > 0 ? std::min(request.k_to, city) : city);
+    const std::int64_t last = std::min(
+        kMostSampled, std::max(smallest, request.k_to > 0 ? std::min(request.k_to, city) : city));
     const std::int64_t first = std::clamp(request.k_from, smallest, last);
-    Plan plan;
-    const auto run = [&](std::int64_t k) {
-        PlanRow row = simulate_surveys(library, request, k);
-        if (progress) progress(row);
-        plan.rows.push_back(row);
-        return row.meets;
+    const std::size_t full = std::size_t(std::max(request.replicates, 1));
+    const std::size_t batch =
+        std::min(full, std::max<std::size_t>(kBatch, std::size_t(request.jobs)));
+
+    std::map<std::int64_t, RowSurveys> rows;
+    std::map<std::int64_t, bool> verdicts;  // true: meets
+    PlanProgress tally;
+    // A row's verdict: surveys in batches until the sequential rule decides, or all of them
+    // (`whole`: all of them regardless), then the assurance quantile itself when they all ran.
+    const auto decide = [&](std::int64_t k, bool whole) {
+        RowSurveys& row =
+            rows.try_emplace(k, RowSurveys{k, allocate(k, request.strata), {}}).first->second;
+        bool meets = false;
+        for (;;) {
+            const std::size_t before = row.surveys.size();
+            simulate_up_to(library, request, row, std::min(full, before + batch));
+            tally.surveys += row.surveys.size() - before;
+            if (row.surveys.size() >= full) {
+                meets = summarise(row, request).meets;
+                break;
+            }
+            if (!whole) {
+                const Verdict v = early_verdict(row, request);
+                if (v != Verdict::undecided) {
+                    meets = v == Verdict::meets;
+                    break;
+                }
+            }
+            if (progress) progress(summarise(row, request), tally);
+        }
+        if (!verdicts.count(k)) ++tally.rows;
+        verdicts[k] = meets;
+        if (progress) progress(summarise(row, request), tally);
+        return meets;
     };
-    // Steps of about a third keep the table to a dozen rows from 10 to a thousand blocks.
-    std::int64_t failed = 0, met = 0;
-    for (std::int64_t k = first;;
-         k = std::min(last, std::max(k + 1, std::int64_t(std::ceil(double(k) * 4 / 3))))) {
-        if (run(k)) {
-            met = k;
-            break;
+
+    // From the first guess, steps of about a quarter down while k meets and up while it fails,
+    // then bisection between the largest k known to fail and the smallest known to meet.
+    std::optional<std::int64_t> failed, met;
+    const auto search = [&] {
+        std::int64_t k = std::clamp(first_guess(request), first, last);
+        for (;;) {
+            if (met && failed && *met - *failed <= 1) return;
+            if (met && *met == first) return;
+            if (failed && *failed == last) return;
+            if (met && failed) {
+                k = *failed + (*met - *failed) / 2;
+            } else if (met) {
+                k = std::max(first,
+                             std::min(*met - 1, std::int64_t(std::floor(double(*met) * 3 / 4))));
+            } else if (failed) {
+                k = std::min(
+                    last, std::max(*failed + 1, std::int64_t(std::ceil(double(*failed) * 4 / 3))));
+            }
+            const bool meets = verdicts.count(k) ? verdicts[k] : decide(k, false);
+            if (meets) {
+                met = met ? std::min(*met, k) : k;
+            } else {
+                failed = failed ? std::max(*failed, k) : k;
+            }
         }
-        failed = k;
-        if (k == last) break;
-    }
-    if (met > 0) {
-        while (failed > 0 && met - failed > 1) {
-            const std::int64_t middle = failed + (met - failed) / 2;
-            (run(middle) ? met : failed) = middle;
+    };
+    search();
+    // The recommendation and the k just below it are simulated in full: their table rows are
+    // the ones read, and a verdict reached early could, within the rule's error, turn.
+    for (;;) {
+        bool turned = false;
+        for (const auto& k : {met, failed}) {
+            if (!k || rows.at(*k).surveys.size() >= full) continue;
+            const bool before = verdicts.at(*k);
+            if (decide(*k, true) != before) turned = true;
         }
-        plan.recommended = met;
+        if (!turned) break;
+        // Rebuild what is known from every verdict, and search on.
+        met.reset();
+        failed.reset();
+        for (const auto& [k, meets] : verdicts) {
+            if (meets && (!met || k < *met)) met = k;
+        }
+        for (const auto& [k, meets] : verdicts) {
+            if (!meets && (!met || k < *met) && (!failed || k > *failed)) failed = k;
+        }
+        search();
     }
-    std::sort(plan.rows.begin(), plan.rows.end(),
-              [](const PlanRow& a, const PlanRow& b) { return a.k < b.k; });
+    Plan plan;
+    for (const auto& [k, row] : rows)
+        plan.rows.push_back(summarise(row, request));
+    for (PlanRow& row : plan.rows)
+        row.meets = verdicts.at(row.k);
+    if (met) plan.recommended = met;
     return plan;
 }
 

@@ -73,10 +73,38 @@ PlanRow simulate_surveys(const Library& library, const PlanRequest& request, std
 /// beyond what the simulation's own error explains.
 std::string untrustworthy(const PlanRow& row, double level);
 
-/// Rows over k from k_from in steps of about a third, until one meets the target or k_to is
-/// reached; then bisection between the last k that failed and the first that met it, so the
-/// recommendation is the smallest k that meets it to one block. `progress` hears of each row.
+/// The most blocks a simulated survey counts: a target that needs more is out of the plan's reach.
+inline constexpr std::int64_t kMostSampled = 100'000;
+
+/// The sequential rule's error at each look: the chance that a row's exact binomial interval for
+/// the share of surveys meeting the target leaves out the true share. A row is looked at after
+/// every 50 surveys, at most ten times for 500, so a row decided early is decided against its
+/// true share with a chance of at most 1% (2 in 1,000 a look, five looks at most before the
+/// last, which is no early decision).
+inline constexpr double kLookError = 0.002;
+
+/// The relative variance of a stratum's total when k of its K blocks are counted, by the
+/// textbook approximation: the spread of the dogs seen between blocks (1/m + 1/r + (1 - q)/(q m),
+/// with the finite-population factor), the share seen's own variance from the histories'
+/// Fisher information, and the first count's binomial chance. The plan's first guess of k.
+double stratum_relative_variance(const BlockModel& model, double K, double k);
+
+/// The smallest k whose interval, by that approximation, would meet the target in the assurance
+/// share of surveys: where the plan's search starts.
+std::int64_t first_guess(const PlanRequest& request);
+
+/// How far a plan has come.
+struct PlanProgress {
+    std::size_t rows = 0;     // rows decided
+    std::size_t surveys = 0;  // surveys simulated
+};
+
+/// From the first guess, steps of about a quarter down while k meets the target and up while it
+/// fails, then bisection between the largest k known to fail and the smallest known to meet, so
+/// the recommendation is the smallest k that meets it, to one block. Each row runs its surveys
+/// in batches until the sequential rule decides it (or all `replicates` ran); the recommended row
+/// and the one below it always run all of them. `progress` hears of each batch.
 Plan make_plan(const Library& library, const PlanRequest& request,
-               const std::function<void(const PlanRow&)>& progress = {});
+               const std::function<void(const PlanRow&, const PlanProgress&)>& progress = {});
 
 }  // namespace kestrivo::analysis

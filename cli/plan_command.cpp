@@ -50,12 +50,13 @@ analysis::SurveyDesign read_pilot(const PlanOptions& options, std::vector<std::s
     const std::string& path = *options.pilot;
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
-        throw std::runtime_error("the pilot survey \"" + path + "\" is a folder, not a survey file");
+        throw std::runtime_error("the pilot survey \"" + path +
+                                 "\" is a folder, not a survey file");
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        throw std::runtime_error("the pilot survey \"" + path + "\" cannot be read: " +
-                                 std::strerror(errno));
+        throw std::runtime_error("the pilot survey \"" + path +
+                                 "\" cannot be read: " + std::strerror(errno));
     }
     survey::DesignOptions design = options.common.design();
     // A pilot may come from elsewhere: it may hold more blocks than the city has.
@@ -75,8 +76,8 @@ analysis::SurveyDesign read_pilot(const PlanOptions& options, std::vector<std::s
         builder.add(*row);
     }
     if (unused > 0) {
-        notes.push_back(std::to_string(rows - unused) + " of the pilot's " +
-                        std::to_string(rows) + " rows were used");
+        notes.push_back(std::to_string(rows - unused) + " of the pilot's " + std::to_string(rows) +
+                        " rows were used");
     }
     survey::BuiltDesign built = builder.build();
     if (!built.design) throw std::runtime_error(built.why_not);
@@ -89,8 +90,8 @@ std::string why_unwritable(const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code error;
     if (fs::is_directory(path, error)) return "\"" + path + "\" is a folder";
-    const fs::path folder = fs::path(path).parent_path().empty() ? fs::path(".")
-                                                                   : fs::path(path).parent_path();
+    const fs::path folder =
+        fs::path(path).parent_path().empty() ? fs::path(".") : fs::path(path).parent_path();
     if (!fs::exists(folder, error)) return "the folder \"" + folder.string() + "\" does not exist";
     if (!fs::is_directory(folder, error)) {
         return "\"" + folder.string() + "\" is a file, not a folder";
@@ -243,7 +244,8 @@ void write_json(std::ostream& out, const analysis::Plan& plan, const analysis::P
                                  {"coverage", value(row.coverage)},
                                  {"median_ratio", value(row.median_ratio)},
                                  {"surveys_without_interval", std::to_string(row.without_interval)},
-                                 {"meets_target", survey::json_bool(row.meets)}},
+                                 {"meets_target", survey::json_bool(row.meets)},
+                                 {"surveys", std::to_string(row.surveys)}},
                                 layout));
     }
     out << survey::json_object(
@@ -304,14 +306,14 @@ int run_plan(PlanOptions options, const analysis::Library& library, std::ostream
         err << "kestrivo-plan: --k-from " << request.k_from << " is more than the city's "
             << city_blocks << " blocks; the plan starts at " << city_blocks << ".\n";
     }
-    ProgressLine progress(err, err_is_terminal, std::chrono::seconds(1), "kestrivo-plan",
-                          "surveys simulated");
-    std::size_t simulated = 0;
-    const analysis::Plan plan =
-        analysis::make_plan(library, options.request, [&](const analysis::PlanRow& row) {
-            simulated += std::size_t(options.request.replicates);
-            progress.blocks_done(simulated);
-            (void)row;
+    ProgressLine progress(err, err_is_terminal && !options.quiet, std::chrono::seconds(1),
+                          "kestrivo-plan", "surveys simulated");
+    const analysis::Plan plan = analysis::make_plan(
+        library, options.request,
+        [&](const analysis::PlanRow& row, const analysis::PlanProgress& done) {
+            progress.say(std::to_string(done.rows) + (done.rows == 1 ? " row" : " rows") +
+                         " decided, " + std::to_string(done.surveys) +
+                         " surveys simulated; now k = " + std::to_string(row.k));
         });
     progress.finish();
 
@@ -362,7 +364,8 @@ int run_plan(PlanOptions options, const analysis::Library& library, std::ostream
         }
     }
     if (!plan.recommended) err << "kestrivo-plan: " << note << ".\n";
-    if (!warning.empty()) err << "kestrivo-plan: k " << *plan.recommended << ": " << warning << ".\n";
+    if (!warning.empty())
+        err << "kestrivo-plan: k " << *plan.recommended << ": " << warning << ".\n";
     return plan.recommended && warning.empty() ? kAllFitted : kSomeErrors;
 }
 

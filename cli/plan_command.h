@@ -21,6 +21,7 @@ struct PlanOptions {
     std::optional<std::string> pilot;  // a survey file
     std::optional<double> S, P, dogs_per_block, dispersion;
     std::optional<std::string> plot;  // FILE.png or FILE.svg
+    bool quiet = false;               // no progress line
 };
 
 /// The plot module's entries for --plot.

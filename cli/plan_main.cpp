@@ -44,7 +44,8 @@ int plan_main(int argc, char** argv) {
                    "the largest acceptable relative half-width of the city's interval, "
                    "(city_hi - city_lo) / (2 city_N), such as 0.1")
         ->required()
-        ->check(decimal_between(0, 10, "the target must be a number above 0 and below 10, such as 0.1"));
+        ->check(decimal_between(0, 10,
+                                "the target must be a number above 0 and below 10, such as 0.1"));
     app.add_option("--assurance", request.assurance,
                    "the share of surveys whose interval must meet the target")
         ->default_val(0.8)
@@ -89,6 +90,7 @@ int plan_main(int argc, char** argv) {
                        ? std::string()
                        : std::string("the plot's name must end in .png or .svg");
         });
+    app.add_flag("--quiet", options.quiet, "no progress line, even on a terminal");
     app.footer(kExample);
     try {
         app.parse(argc, argv);

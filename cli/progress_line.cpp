@@ -14,12 +14,17 @@ ProgressLine::ProgressLine(std::ostream& err, bool terminal, std::chrono::millis
       counted_(std::move(counted)) {}
 
 void ProgressLine::blocks_done(std::size_t count) {
+    say(std::to_string(count) + ' ' + counted_);
+}
+
+void ProgressLine::say(const std::string& text) {
     if (!terminal_) return;
     const Clock::time_point now = Clock::now();
     if (now - start_ < delay_ || (shown_ && now - last_ < std::chrono::milliseconds(250))) return;
     last_ = now;
     shown_ = true;
-    err_ << '\r' << program_ << ": " << count << ' ' << counted_ << "..." << std::flush;
+    // The line is cleared before it is drawn again: a shorter text leaves nothing behind.
+    err_ << "\r\x1b[K" << program_ << ": " << text << "..." << std::flush;
 }
 
 void ProgressLine::finish() {

@@ -20,6 +20,8 @@ public:
                  std::string program = "kestrivo-report", std::string counted = "blocks fitted");
     ~ProgressLine() { finish(); }
     void blocks_done(std::size_t count);
+    /// Shows "<program>: <text>..." in place of the count, under the same rules.
+    void say(const std::string& text);
     void finish();
 
 private:
