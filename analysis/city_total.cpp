@@ -189,6 +189,9 @@ std::optional<double> share_seen_of(const Library& library, const Resample& sums
     const std::optional<Point> inside = model.interior_maximum();
     const Point top = inside ? *inside : model.maximum();
     if (!std::isfinite(top.value)) return std::nullopt;
+    if (!s_held && prefers_no_territorial(model, top)) {
+        return share_seen(0, model.best_without_always_visible().p);
+    }
     return share_seen(top.s, top.p);
 }
 

@@ -4,6 +4,7 @@
 
 #include <boost/math/distributions/chi_squared.hpp>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <utility>
 
@@ -12,6 +13,18 @@
 #include "analysis/dogs_on_block.h"
 
 namespace kestrivo::analysis {
+
+bool prefers_no_territorial(const Model& free, const Point& top) {
+    const Point none = free.best_without_always_visible();
+    if (!std::isfinite(top.value) || !std::isfinite(none.value)) return false;
+    const double n = free.dogs();
+    const auto aicc = [&](double value, double k) {
+        return -2 * value + 2 * k +
+               (n - k - 1 > 0 ? 2 * k * (k + 1) / (n - k - 1)
+                              : std::numeric_limits<double>::infinity());
+    };
+    return aicc(none.value, 1) <= aicc(top.value, 2);
+}
 
 std::string why_not_pooled(const Stratum& stratum) {
     if (stratum.blocks.empty()) return "no block of this stratum could be read";
@@ -71,6 +84,16 @@ PooledVisibility pool(const Library& library, const Stratum& stratum, double lev
     }
     const auto [maxima, blocks_with_dogs] = own_maxima(library, stratum);
     pooled.het = heterogeneity(pooled, maxima, blocks_with_dogs);
+    if (!pooled.seven && !stratum.s_held &&
+        prefers_no_territorial(*pooled.model, pooled.model->maximum())) {
+        // The total takes S = 0 here: so does the pooled row, and the blocks' dogs under it.
+        pooled.s_zero_by_aicc = true;
+        pooled.gain_of_free_s =
+            pooled.report.always_visible ? pooled.report.always_visible->statistic : 0;
+        request.s_held = 0.0;
+        pooled.report = make_report(library, request);
+        pooled.model.emplace(library.loglik, *sum, 0.0, kSurveyFloorOfS);
+    }
     return pooled;
 }
 
@@ -114,6 +137,13 @@ Report seven_history_report(const PooledVisibility& pooled) {
         report.always_visible = {AlwaysVisibleTest{fit.lrt_S0, fit.lrt_p}, ""};
     }
     return report;
+}
+
+std::string no_territorial_note(const PooledVisibility& pooled) {
+    char gain[32];
+    std::snprintf(gain, sizeof gain, "%.3g", pooled.gain_of_free_s);
+    return "S is 0: the counts show no territorial dogs (a free S gains " + std::string(gain) +
+           " in twice the log likelihood, less than AICc asks of it), so the total takes none";
 }
 
 std::string four_histories_note() {

@@ -35,11 +35,25 @@ struct PooledVisibility {
     /// Where every block gives its dogs first seen later: the seven-history fit, whose share
     /// ever seen the blocks' dogs and the stratum's total then use.
     std::optional<SevenHistoriesFit> seven;
+    /// With the four histories and S free, AICc preferred no territorial dogs: the pooled fit
+    /// holds S at 0, as the total does. `gain_of_free_s` is what a free S gained (lrt_S0).
+    bool s_zero_by_aicc = false;
+    double gain_of_free_s = 0;
 
     explicit operator bool() const { return why_not.empty(); }
     /// The shared share seen on one count, q = S + (1 - S) P.
     double seen() const { return report.estimates->seen; }
 };
+
+/// S = 0 against S free in the four-history model, by AICc (n the dogs seen on count 1): true
+/// when S = 0 is preferred. A free S cannot fall below its floor 0, so where a stratum has no
+/// territorial dogs it would otherwise lean upwards, and the dogs with it; a survey's fits take
+/// S = 0 unless the counts show territorial dogs.
+/// `top`: the free model's maximum.
+bool prefers_no_territorial(const Model& free, const Point& top);
+
+/// The sentence for a pooled row whose S is 0 by that choice.
+std::string no_territorial_note(const PooledVisibility& pooled);
 
 /// Why the blocks of `stratum` share no one visibility to fit, or "": none could be read, they
 /// hold S at different values, or a summed count exceeds the library's 32-bit counts.

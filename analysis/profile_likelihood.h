@@ -43,6 +43,10 @@ public:
     bool s_free() const { return !s_held_; }
     /// The box's lowest S.
     double s_floor() const { return s_floor_; }
+    /// The dogs the histories are of: the sum of the four counts.
+    double dogs() const {
+        return double(counts_[0]) + counts_[1] + counts_[2] + double(counts_[3]);
+    }
 
     /// The largest log likelihood with P fixed: over S in the box, or at the held S.
     double profile_p(double p) const { return best_given_p(p).value; }

@@ -340,6 +340,11 @@ Plan make_plan(const Library& library, const PlanRequest& request,
     const std::size_t batch =
         std::min(full, std::max<std::size_t>(kBatch, std::size_t(request.jobs)));
 
+    if (city > kMostSampled && first_guess(request) >= kMostSampled && last == kMostSampled) {
+        Plan plan;
+        plan.beyond_reach = true;
+        return plan;
+    }
     std::map<std::int64_t, RowSurveys> rows;
     std::map<std::int64_t, bool> verdicts;  // true: meets
     PlanProgress tally;

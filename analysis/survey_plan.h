@@ -53,6 +53,9 @@ struct PlanRow {
 struct Plan {
     std::vector<PlanRow> rows;  // in increasing k
     std::optional<std::int64_t> recommended;
+    /// The first guess says that even kMostSampled blocks would not meet the target, in a city
+    /// that has more: nothing was simulated.
+    bool beyond_reach = false;
 };
 
 /// The smallest k the plan may try: two blocks in every stratum that has two (a stratum of one
@@ -74,7 +77,7 @@ PlanRow simulate_surveys(const Library& library, const PlanRequest& request, std
 std::string untrustworthy(const PlanRow& row, double level);
 
 /// The most blocks a simulated survey counts: a target that needs more is out of the plan's reach.
-inline constexpr std::int64_t kMostSampled = 100'000;
+inline constexpr std::int64_t kMostSampled = 20'000;
 
 /// The sequential rule's error at each look: the chance that a row's exact binomial interval for
 /// the share of surveys meeting the target leaves out the true share. A row is looked at after

@@ -54,6 +54,7 @@ struct Block {
 struct Outcome {
     bool covered = false, valid = false, percentile_covered = false;
     double ratio = NAN, width = NAN;
+    double sample_ratio = NAN;  // the sampled blocks' dogs as estimated, over their true dogs
     int fit_tests = 0, rejections = 0;
     int own_covered = 0, own_total = 0, pool_covered = 0, pool_total = 0;
 };
@@ -123,6 +124,25 @@ Outcome one_city(const Scenario& scenario, std::uint64_t seed, int replicates) {
         outcome.ratio = *city.dogs / truth;
         outcome.width = (*city.upper - *city.lower) / truth;
     }
+    // The sampled blocks' estimated dogs against their true dogs: the share seen's own bias,
+    // apart from the sampling of blocks.
+    double estimated = 0, sampled_truth = 0;
+    bool estimable = true;
+    for (std::size_t h = 0; h < sample.size(); ++h) {
+        const auto& stratum = design.strata[h];
+        const auto sums = kestrivo::analysis::sample_sums(stratum);
+        const auto q =
+            kestrivo::analysis::share_seen_of(library, sums, std::nullopt, stratum.has_later());
+        if (!q) estimable = false;
+        double seen = 0;
+        for (const Block& chosen : sample[h]) {
+            seen += double(kestrivo::analysis::dogs_seen(
+                chosen.simulated.counts, stratum.has_later() ? &chosen.simulated.later : nullptr));
+            sampled_truth += double(chosen.simulated.dogs);
+        }
+        if (q) estimated += seen / *q;
+    }
+    if (estimable && sampled_truth > 0) outcome.sample_ratio = estimated / sampled_truth;
     // The pooled fit test, each sampled block's own limits, and its limits under the stratum's
     // pooled visibility.
     for (std::size_t h = 0; h < sample.size(); ++h) {
@@ -210,9 +230,9 @@ int main(int argc, char** argv) {
     };
     std::printf(
         "| city | city interval covers | (percentile bootstrap) | median width / truth | "
-        "median city_N / truth | fit test p < 0.05 | block's own N limits cover | N_pool limits "
-        "cover |\n"
-        "|---|---|---|---|---|---|---|---|\n");
+        "median city_N / truth | median sample N / its truth | fit test p < 0.05 | block's own N "
+        "limits cover | N_pool limits cover |\n"
+        "|---|---|---|---|---|---|---|---|---|\n");
     const int only = argc > 3 ? std::atoi(argv[3]) : -1;  // one scenario, by its place
     for (const Scenario& scenario : scenarios) {
         if (only >= 0 && &scenario != &scenarios[std::size_t(only)]) continue;
@@ -230,12 +250,13 @@ int main(int argc, char** argv) {
             thread.join();
         int covered = 0, valid = 0, percentile = 0;
         long own = 0, own_n = 0, pooled = 0, pooled_n = 0, tests = 0, rejected = 0;
-        std::vector<double> ratios, widths;
+        std::vector<double> ratios, widths, sample_ratios;
         for (const Outcome& o : outcomes) {
             valid += o.valid;
             covered += o.covered;
             percentile += o.percentile_covered;
             ratios.push_back(o.ratio);
+            sample_ratios.push_back(o.sample_ratio);
             widths.push_back(o.width);
             own += o.own_covered;
             own_n += o.own_total;
@@ -245,10 +266,11 @@ int main(int argc, char** argv) {
             rejected += o.rejections;
         }
         std::printf(
-            "| %s | %.1f%% (%d cities) | %.1f%% | %.2f | %.3f | %.0f%% | %.1f%% | %.1f%% |\n",
+            "| %s | %.1f%% (%d cities) | %.1f%% | %.2f | %.3f | %.3f | %.0f%% | %.1f%% | %.1f%% "
+            "|\n",
             scenario.name, 100.0 * covered / std::max(valid, 1), valid,
             100.0 * percentile / std::max(valid, 1), median(widths), median(ratios),
-            100.0 * double(rejected) / double(std::max(tests, 1L)),
+            median(sample_ratios), 100.0 * double(rejected) / double(std::max(tests, 1L)),
             100.0 * double(own) / double(std::max(own_n, 1L)),
             100.0 * double(pooled) / double(std::max(pooled_n, 1L)));
         std::fflush(stdout);

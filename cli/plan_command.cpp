@@ -320,9 +320,12 @@ int run_plan(PlanOptions options, const analysis::Library& library, std::ostream
     const auto& r = options.request;
     const std::string percent = number(r.assurance * 100) + "%";
     std::string note =
-        plan.recommended
-            ? "the smallest k whose " + percent + " quantile of the half-width is at most " +
-                  number(r.target)
+        plan.recommended ? "the smallest k whose " + percent +
+                               " quantile of the half-width is at most " + number(r.target)
+        : plan.beyond_reach
+            ? "the target " + number(r.target) + " needs more than " +
+                  std::to_string(analysis::kMostSampled) +
+                  " blocks a survey by the plan's approximation, more than it simulates"
             : "no k up to " + std::to_string(plan.rows.empty() ? 0 : plan.rows.back().k) +
                   " meets the target " + number(r.target) + " in " + percent + " of surveys";
     std::string warning;

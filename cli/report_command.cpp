@@ -408,6 +408,7 @@ void ReportRun::write_pooled_rows() {
                 cells.seven = shared.seven;
                 seven = analysis::seven_history_report(shared);
             } else {
+                if (shared.s_zero_by_aicc) notes.push_back(analysis::no_territorial_note(shared));
                 notes.push_back(analysis::four_histories_note());
             }
             for (const std::string& note : notes) {

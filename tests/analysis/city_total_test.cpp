@@ -21,15 +21,25 @@ using kestrivo::analysis::SurveyDesign;
 
 const kestrivo::analysis::Library kLibrary{RLOGLIK};
 
-// The share seen at the maximum, by hand. Given seen on count 1, a dog is territorial with chance
-// t; with u = 1 - t the histories have chances u (1 - P)^2 (1,0,0), u P (1 - P) (1,0,1 and 1,1,0)
-// and 1 - u (1 - P^2) (1,1,1). Setting both slopes of the log likelihood to zero gives
-// P = d / (2a + d) and u = (a + d) / (n (1 - P^2)), a = c100, d = c101 + c110; and since
-// t = S / q, q = P / (u + (1 - u) P). Valid where S and P lie inside the box, as here.
+// The share seen the survey's fit takes, by hand. Given seen on count 1, a dog is territorial
+// with chance t; with u = 1 - t the histories have chances u (1 - P)^2 (1,0,0), u P (1 - P)
+// (1,0,1 and 1,1,0) and 1 - u (1 - P^2) (1,1,1). Setting both slopes of the log likelihood to
+// zero gives P = d / (2a + d) and u = (a + d) / (n (1 - P^2)), a = c100, d = c101 + c110; and
+// since t = S / q, q = P / (u + (1 - u) P). With S = 0 (u = 1) the best P is (2b + d) / 2n, and
+// q = P. The survey takes S = 0 when its AICc is no worse than the free model's.
 double share_seen_by_hand(const Counts& c) {
-    const double a = c[0], d = double(c[2]) + c[3], n = double(c[0]) + c[1] + c[2] + c[3];
+    const double a = c[0], b = c[1], d = double(c[2]) + c[3], n = double(c[0]) + c[1] + c[2] + c[3];
+    const auto log_likelihood = [&](double u, double p) {
+        return a * std::log(u * (1 - p) * (1 - p)) + b * std::log(1 - u * (1 - p * p)) +
+               d * std::log(u * p * (1 - p));
+    };
     const double p = d / (2 * a + d);
     const double u = (a + d) / (n * (1 - p * p));
+    const double p0 = (2 * b + d) / (2 * n);
+    const auto aicc = [&](double l, double k) {
+        return -2 * l + 2 * k + 2 * k * (k + 1) / (n - k - 1);
+    };
+    if (aicc(log_likelihood(1, p0), 1) <= aicc(log_likelihood(u, p), 2)) return p0;
     return p / (u + (1 - u) * p);
 }
 
@@ -58,7 +68,7 @@ Stratum stratum(const std::string& name, std::int64_t blocks_total, std::vector<
 
 const std::vector<Counts> kNorth = {{4, 16, 4, 3}, {5, 25, 4, 2}, {4, 9, 1, 2}, {10, 24, 9, 4}};
 const std::vector<Counts> kSouth = {{10, 21, 14, 17}, {4, 17, 10, 10}, {13, 20, 6, 6}};
-const std::vector<Counts> kOne = {{13, 28, 14, 15}};
+const std::vector<Counts> kOne = {{13, 38, 14, 15}};
 
 TEST(city_total_test, each_stratum_is_its_blocks_over_their_shared_share_seen) {
     const struct {

@@ -38,15 +38,18 @@ TEST(pooled_visibility_test, the_pooled_fit_is_the_fit_of_the_summed_counts) {
         std::vector<Counts> blocks;
         std::optional<double> held;
         Counts summed;
+        bool s_zero;
     } cases[] = {
-        {{{4, 16, 4, 3}, {5, 25, 4, 2}, {4, 9, 1, 2}}, std::nullopt, {13, 50, 9, 7}},
-        {{{10, 21, 14, 17}, {0, 0, 0, 0}, {4, 17, 10, 10}}, std::nullopt, {14, 38, 24, 27}},
-        {{{10, 20, 5, 5}, {3, 9, 2, 4}}, 0.2, {13, 29, 7, 9}},
+        {{{4, 16, 4, 3}, {5, 25, 4, 2}, {4, 9, 1, 2}}, std::nullopt, {13, 50, 9, 7}, false},
+        {{{10, 21, 14, 17}, {0, 0, 0, 0}, {4, 17, 10, 10}}, std::nullopt, {14, 38, 24, 27}, true},
+        {{{10, 20, 5, 5}, {3, 9, 2, 4}}, 0.2, {13, 29, 7, 9}, false},
     };
     for (const auto& c : cases) {
         const auto pooled = kestrivo::analysis::pool(kLibrary, stratum_of(c.blocks, c.held), 0.95);
         ASSERT_TRUE(pooled) << pooled.why_not;
-        const auto direct = report_of(c.summed, c.held);
+        // Where the counts show no territorial dogs, the survey's fit holds S at 0 (AICc).
+        const auto direct = report_of(c.summed, pooled.s_zero_by_aicc ? 0.0 : c.held);
+        EXPECT_EQ(pooled.s_zero_by_aicc, c.s_zero) << c.summed[0];
         EXPECT_EQ(pooled.report.estimates->S, direct.estimates->S);
         EXPECT_EQ(pooled.report.estimates->P, direct.estimates->P);
         EXPECT_EQ(pooled.report.estimates->log_likelihood, direct.estimates->log_likelihood);

@@ -76,8 +76,13 @@ TEST(survey_plan_test, the_recommendation_holds_in_a_fresh_simulation) {
     for (const auto& row : plan.rows) {
         if (row.k == *plan.recommended) {
             EXPECT_TRUE(row.meets);
+            EXPECT_EQ(row.surveys, request.replicates);  // run in full
         }
-        if (row.k == *plan.recommended - 1) below_fails = !row.meets;
+        if (row.k == *plan.recommended - 1) {
+            below_fails = !row.meets;
+            EXPECT_EQ(row.surveys, request.replicates);
+        }
+        EXPECT_GE(row.surveys, 50);
     }
     EXPECT_TRUE(below_fails || *plan.recommended == request.k_from);
 
@@ -85,6 +90,39 @@ TEST(survey_plan_test, the_recommendation_holds_in_a_fresh_simulation) {
     request.replicates = 300;
     const auto fresh = kestrivo::analysis::simulate_surveys(kLibrary, request, *plan.recommended);
     EXPECT_LE(fresh.assurance_half_width, request.target * 1.05);
+}
+
+// The first guess's variance in its limits: certain visibility leaves the spread between blocks
+// alone, with the finite-population factor (nothing at all in a census); and the guess lies
+// near the simulated recommendation, so the search starts close to where it ends.
+TEST(survey_plan_test, the_first_guess_is_the_textbook_variance) {
+    using kestrivo::analysis::stratum_relative_variance;
+    const kestrivo::analysis::BlockModel certain{0.999999, 0.999999, 30, 3.0, {}};
+    const double spread = 1.0 / 30 + 1.0 / 3;
+    EXPECT_NEAR(stratum_relative_variance(certain, 200, 40), (1 - 40.0 / 200) * spread / 40, 1e-6);
+    EXPECT_NEAR(stratum_relative_variance(certain, 200, 200), 0, 1e-6);
+    const kestrivo::analysis::BlockModel seen{0.2, 0.4, 30, 2.0, {}};
+    EXPECT_GT(stratum_relative_variance(seen, 400, 200), stratum_relative_variance(seen, 400, 400));
+    EXPECT_GT(stratum_relative_variance(seen, 400, 400), 0);  // a census still estimates q
+
+    PlanRequest request;
+    request.strata = {{"", 150, {0.2, 0.4, 25, 2, {}}}};
+    request.target = 0.2;
+    request.replicates = 150;
+    request.bootstrap = 400;
+    request.jobs = 2;
+    const auto plan = kestrivo::analysis::make_plan(kLibrary, request);
+    ASSERT_TRUE(plan.recommended);
+    const double guess = double(kestrivo::analysis::first_guess(request));
+    EXPECT_LT(std::fabs(guess - double(*plan.recommended)), 0.5 * double(*plan.recommended));
+
+    // Beyond what the plan can simulate, it says so rather than try.
+    request.strata = {{"", 1'000'000'000, {0.2, 0.4, 25, 2, {}}}};
+    request.target = 0.001;
+    const auto far = kestrivo::analysis::make_plan(kLibrary, request);
+    EXPECT_TRUE(far.beyond_reach);
+    EXPECT_TRUE(far.rows.empty());
+    EXPECT_FALSE(far.recommended);
 }
 
 }  // namespace

@@ -347,7 +347,7 @@ TEST(report_command_test, the_progress_line_shows_only_on_a_terminal_and_goes_aw
         line.blocks_done(10);
         line.blocks_done(11);  // too soon to redraw
     }
-    EXPECT_EQ(shown.str(), "\rkestrivo-report: 10 blocks fitted...\r\x1b[K");
+    EXPECT_EQ(shown.str(), "\r\x1b[Kkestrivo-report: 10 blocks fitted...\r\x1b[K");
     std::ostringstream brief;
     {
         kestrivo::cli::ProgressLine line(brief, true);  // a second's grace
