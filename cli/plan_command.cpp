@@ -344,6 +344,7 @@ int run_plan(PlanOptions options, const analysis::Library& library, std::ostream
                 " dogs a block, " +
                 (m.dispersion ? "dispersion " + number(*m.dispersion) : std::string("Poisson"));
     }
+    note += "; and the blocks of each stratum drawn at random, as the intervals assume";
 
     if (options.common.format == survey::Format::csv) {
         write_csv(out, plan, strata, note);
