@@ -307,6 +307,10 @@ std::vector<TotalEstimate> city_totals(const Library& library, const SurveyDesig
             const std::vector<Resample> resampled = resampled_sums(stratum, h, plan);
             std::vector<double> replicates(resampled.size());
             parallel_for(resampled.size(), plan.jobs, [&](std::size_t b) {
+                if (plan.cancel && plan.cancel->load()) {
+                    replicates[b] = NAN;
+                    return;
+                }
                 const double seen = resampled[b].weighted_seen;
                 double q_b = *q;  // a replicate that saw nobody says nothing of q
                 if (seen > 0) {

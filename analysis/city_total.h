@@ -30,6 +30,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -52,6 +53,8 @@ struct BootstrapPlan {
     std::uint64_t seed = 1;  // fixed, so the same survey gives the same interval
     IntervalMethod interval = IntervalMethod::log_t;
     int jobs = 1;  // threads computing replicates; the result does not depend on it
+    /// Set from another thread to stop: the replicates left are not computed.
+    const std::atomic<bool>* cancel = nullptr;
 };
 
 /// What a replicate of a stratum needs: its seven histories summed over the resampled blocks

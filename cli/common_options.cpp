@@ -61,7 +61,8 @@ std::string read_blocks_total(const std::string& text, BlocksTotal& total) {
                     break;
                 }
             }
-            if (i >= text.size()) return "the quoted name " + text.substr(at) + " has no closing quote";
+            if (i >= text.size())
+                return "the quoted name " + text.substr(at) + " has no closing quote";
             end = i + 1;
             if (end >= text.size() || text[end] != '=') {
                 return "the quoted name \"" + name + "\" is not followed by =K";
@@ -84,13 +85,7 @@ std::string read_blocks_total(const std::string& text, BlocksTotal& total) {
 }
 
 std::string CommonOptions::why_invalid() const {
-    if (!blocks_total.by_stratum.empty() && !stratum) {
-        return "--blocks-total NAME=K needs --stratum to say which column holds the names.";
-    }
-    if (blocks_total.city && stratum) {
-        return "with --stratum, give each stratum's blocks: --blocks-total NAME=K,NAME=K.";
-    }
-    return "";
+    return design().why_invalid();
 }
 
 int CommonOptions::threads() const {

@@ -15,8 +15,8 @@
 #include <stdexcept>
 
 #include "analysis/pooled_visibility.h"
-#include "cli/progress_line.h"
 #include "platform/number_text.h"
+#include "platform/progress_line.h"
 #include "platform/whole_file.h"
 #include "survey/csv_writer.h"
 #include "survey/design_builder.h"
@@ -306,8 +306,8 @@ int run_plan(PlanOptions options, const analysis::Library& library, std::ostream
         err << "kestrivo-plan: --k-from " << request.k_from << " is more than the city's "
             << city_blocks << " blocks; the plan starts at " << city_blocks << ".\n";
     }
-    ProgressLine progress(err, err_is_terminal && !options.quiet, std::chrono::seconds(1),
-                          "kestrivo-plan", "surveys simulated");
+    platform::ProgressLine progress(err, err_is_terminal && !options.quiet, std::chrono::seconds(1),
+                                    "kestrivo-plan", "surveys simulated");
     const analysis::Plan plan = analysis::make_plan(
         library, options.request,
         [&](const analysis::PlanRow& row, const analysis::PlanProgress& done) {

@@ -1,18 +1,15 @@
-// kestrivo-report's work, apart from reading its command line: every block of the survey files
-// fitted over the likelihood library and the analysis layer, written as it is read.
+// kestrivo-report's work, apart from reading its command line: its options turned into the survey
+// report's (survey/survey_report.h), which fits and writes every block.
 #pragma once
 
-#include <cstdint>
 #include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "analysis/inference_report.h"
 #include "cli/common_options.h"
-#include "survey/output_cell.h"
-#include "survey/survey_reader.h"
+#include "survey/survey_report.h"
 
 namespace kestrivo::cli {
 
@@ -27,16 +24,10 @@ struct Options {
     std::vector<std::string> files;       // "-" (or none at all): standard input
 };
 
-/// Draws the profile plot of a fitted block (only with --plots).
-class PlotWriter {
-public:
-    virtual ~PlotWriter() = default;
-    /// Throws platform::RuntimeError when the plot cannot be written.
-    virtual void write(const survey::Row& row, const analysis::Report& report) = 0;
-};
-
-/// Exit statuses: every block fitted; some blocks with errors; a usage or file error.
-inline constexpr int kAllFitted = 0, kSomeErrors = 1, kUsageOrFileError = 2;
+using survey::kAllFitted;
+using survey::kSomeErrors;
+using survey::kUsageOrFileError;
+using survey::PlotWriter;
 
 /// Runs the report. Messages go to `err` as "kestrivo-report: ..." lines.
 int run_report(const Options& options, const analysis::Library& library,

@@ -55,6 +55,20 @@ std::string CarriedColumn::of(const Row& row) const {
     return row.carried[*carried_at_];
 }
 
+std::string DesignOptions::why_invalid() const {
+    if (!blocks_by_stratum.empty() && !stratum_column) {
+        return "--blocks-total NAME=K needs --stratum to say which column holds the names.";
+    }
+    if (blocks_total && stratum_column) {
+        return "with --stratum, give each stratum's blocks: --blocks-total NAME=K,NAME=K.";
+    }
+    if (weight_column && (blocks_total || !blocks_by_stratum.empty())) {
+        return "--weight gives each block the blocks of the city it stands for: --blocks-total "
+               "is not needed with it.";
+    }
+    return "";
+}
+
 WeightRead read_weight(const std::string& raw) {
     const std::string text = trimmed(raw);
     if (text.empty()) return {std::nullopt, "the weight is missing"};

@@ -30,6 +30,9 @@ struct DesignOptions {
     /// The carried column holding each block's design weight, 1 / its chance of being drawn: the
     /// city's blocks it stands for. A block without a sound weight is left out of the sample.
     std::optional<std::string> weight_column;
+
+    /// "" or why these cannot go together (named as kestrivo-report's options name them).
+    std::string why_invalid() const;
 };
 
 /// Where a file's rows hold a value of the design: their stratum, or their weight.

@@ -14,9 +14,9 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "cli/progress_line.h"
 #include "library/kestrivo.h"
 #include "platform/number_text.h"
+#include "platform/progress_line.h"
 #include "tests/cli/report_output.h"
 #include "tests/support/temporary_folder.h"
 
@@ -338,19 +338,19 @@ TEST(report_command_test, survey_level_usage_errors_say_what_is_missing) {
 TEST(report_command_test, the_progress_line_shows_only_on_a_terminal_and_goes_away) {
     std::ostringstream quiet, shown;
     {
-        kestrivo::cli::ProgressLine line(quiet, false, std::chrono::milliseconds(0));
+        kestrivo::platform::ProgressLine line(quiet, false, std::chrono::milliseconds(0));
         line.blocks_done(10);
     }
     EXPECT_EQ(quiet.str(), "");
     {
-        kestrivo::cli::ProgressLine line(shown, true, std::chrono::milliseconds(0));
+        kestrivo::platform::ProgressLine line(shown, true, std::chrono::milliseconds(0));
         line.blocks_done(10);
         line.blocks_done(11);  // too soon to redraw
     }
     EXPECT_EQ(shown.str(), "\r\x1b[Kkestrivo-report: 10 blocks fitted...\r\x1b[K");
     std::ostringstream brief;
     {
-        kestrivo::cli::ProgressLine line(brief, true);  // a second's grace
+        kestrivo::platform::ProgressLine line(brief, true);  // a second's grace
         line.blocks_done(10);
     }
     EXPECT_EQ(brief.str(), "");

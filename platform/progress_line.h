@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-namespace kestrivo::cli {
+namespace kestrivo::platform {
 
 class ProgressLine {
 public:
@@ -35,4 +35,4 @@ private:
     Clock::time_point last_ = start_;
 };
 
-}  // namespace kestrivo::cli
+}  // namespace kestrivo::platform

@@ -1,9 +1,9 @@
 // ProgressLine: "\r" redraws the line in place; "\r\x1b[K" clears it.
-#include "cli/progress_line.h"
+#include "platform/progress_line.h"
 
 #include <utility>
 
-namespace kestrivo::cli {
+namespace kestrivo::platform {
 
 ProgressLine::ProgressLine(std::ostream& err, bool terminal, std::chrono::milliseconds delay,
                            std::string program, std::string counted)
@@ -33,4 +33,4 @@ void ProgressLine::finish() {
     shown_ = false;
 }
 
-}  // namespace kestrivo::cli
+}  // namespace kestrivo::platform
