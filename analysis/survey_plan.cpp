@@ -25,6 +25,9 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // Surveys are simulated in batches of this many between looks of the sequential rule.
 constexpr std::size_t kBatch = 50;
 
+// Thrown between batches when the request is cancelled.
+struct Stopped {};
+
 // The q-quantile of ascending `sorted`, where +infinity (a survey with no interval) may be among
 // the values.
 double quantile_with_infinity(const std::vector<double>& sorted, double q) {
@@ -355,6 +358,7 @@ Plan make_plan(const Library& library, const PlanRequest& request,
             rows.try_emplace(k, RowSurveys{k, allocate(k, request.strata), {}}).first->second;
         bool meets = false;
         for (;;) {
+            if (request.cancel && request.cancel->load()) throw Stopped{};
             const std::size_t before = row.surveys.size();
             simulate_up_to(library, request, row, std::min(full, before + batch));
             tally.surveys += row.surveys.size() - before;
@@ -403,27 +407,39 @@ Plan make_plan(const Library& library, const PlanRequest& request,
             }
         }
     };
-    search();
     // The recommendation and the k just below it are simulated in full: their table rows are
     // the ones read, and a verdict reached early could, within the rule's error, turn.
-    for (;;) {
-        bool turned = false;
-        for (const auto& k : {met, failed}) {
-            if (!k || rows.at(*k).surveys.size() >= full) continue;
-            const bool before = verdicts.at(*k);
-            if (decide(*k, true) != before) turned = true;
+    const auto complete = [&] {
+        for (;;) {
+            bool turned = false;
+            for (const auto& k : {met, failed}) {
+                if (!k || rows.at(*k).surveys.size() >= full) continue;
+                const bool before = verdicts.at(*k);
+                if (decide(*k, true) != before) turned = true;
+            }
+            if (!turned) return;
+            // Rebuild what is known from every verdict, and search on.
+            met.reset();
+            failed.reset();
+            for (const auto& [k, meets] : verdicts) {
+                if (meets && (!met || k < *met)) met = k;
+            }
+            for (const auto& [k, meets] : verdicts) {
+                if (!meets && (!met || k < *met) && (!failed || k > *failed)) failed = k;
+            }
+            search();
         }
-        if (!turned) break;
-        // Rebuild what is known from every verdict, and search on.
-        met.reset();
-        failed.reset();
-        for (const auto& [k, meets] : verdicts) {
-            if (meets && (!met || k < *met)) met = k;
-        }
-        for (const auto& [k, meets] : verdicts) {
-            if (!meets && (!met || k < *met) && (!failed || k > *failed)) failed = k;
-        }
+    };
+    try {
         search();
+        complete();
+    } catch (const Stopped&) {
+        Plan plan;
+        plan.stopped = true;
+        for (const auto& [k, row] : rows) {
+            if (!row.surveys.empty()) plan.rows.push_back(summarise(row, request));
+        }
+        return plan;
     }
     Plan plan;
     for (const auto& [k, row] : rows)

@@ -5,6 +5,7 @@
 // Blocks are allocated to strata in proportion to their number of blocks.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -33,6 +34,8 @@ struct PlanRequest {
     int bootstrap = 2000;   // the city interval's bootstrap, as kestrivo-report's default
     std::uint64_t seed = 1;
     int jobs = 1;  // threads; the plan does not depend on it
+    /// Set from another thread to stop the plan between batches of surveys.
+    const std::atomic<bool>* cancel = nullptr;
 };
 
 /// What the simulated surveys of one sample size gave.
@@ -56,6 +59,7 @@ struct Plan {
     /// The first guess says that even kMostSampled blocks would not meet the target, in a city
     /// that has more: nothing was simulated.
     bool beyond_reach = false;
+    bool stopped = false;  // the request's cancel flag stopped it: the rows are what was done
 };
 
 /// The smallest k the plan may try: two blocks in every stratum that has two (a stratum of one

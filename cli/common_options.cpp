@@ -36,52 +36,7 @@ std::function<std::string(const std::string&)> decimal_between(double low, doubl
 }
 
 std::string read_blocks_total(const std::string& text, BlocksTotal& total) {
-    if (text.empty()) return "";
-    const auto number = whole_number(1, kMostBlocks);
-    if (text.find('=') == std::string::npos) {
-        if (std::string why = number(text); !why.empty()) return why;
-        total.city = std::stoll(text);
-        return "";
-    }
-    // NAME=K pairs split at commas; a name that holds a comma, an equals sign or a quote is
-    // written in double quotes, a quote inside doubled ("Ward 3, east"=40).
-    std::size_t at = 0;
-    while (at <= text.size()) {
-        std::string name;
-        std::size_t end;
-        if (at < text.size() && text[at] == '"') {
-            std::size_t i = at + 1;
-            for (; i < text.size(); ++i) {
-                if (text[i] != '"') {
-                    name += text[i];
-                } else if (i + 1 < text.size() && text[i + 1] == '"') {
-                    name += '"';
-                    ++i;
-                } else {
-                    break;
-                }
-            }
-            if (i >= text.size())
-                return "the quoted name " + text.substr(at) + " has no closing quote";
-            end = i + 1;
-            if (end >= text.size() || text[end] != '=') {
-                return "the quoted name \"" + name + "\" is not followed by =K";
-            }
-        } else {
-            end = std::min(text.find_first_of("=,", at), text.size());
-            name = text.substr(at, end - at);
-            if (end >= text.size() || text[end] != '=') return "\"" + name + "\" is not NAME=K";
-        }
-        const std::size_t comma = std::min(text.find(',', end + 1), text.size());
-        const std::string k = text.substr(end + 1, comma - end - 1);
-        const std::string pair = text.substr(at, comma - at);
-        if (std::string why = number(k); !why.empty()) return "\"" + pair + "\": K " + why;
-        if (!total.by_stratum.emplace(name, std::stoll(k)).second) {
-            return "the stratum \"" + name + "\" is given twice";
-        }
-        at = comma + 1;
-    }
-    return "";
+    return survey::read_blocks_total(text, total.city, total.by_stratum);
 }
 
 std::string CommonOptions::why_invalid() const {

@@ -21,6 +21,7 @@
 #include "survey/csv_writer.h"
 #include "survey/design_builder.h"
 #include "survey/json_writer.h"
+#include "survey/pilot_assumptions.h"
 
 namespace kestrivo::cli {
 namespace {
@@ -42,46 +43,6 @@ survey::Cell cell(double value) {
 std::string sentence(std::string text) {
     if (!text.ends_with('.')) text += '.';
     return text;
-}
-
-// Every stratum's blocks of the pilot survey, and the K of each. Each row that cannot be used is
-// said in `notes`, with its file, line and column, and so is how many of the rows were.
-analysis::SurveyDesign read_pilot(const PlanOptions& options, std::vector<std::string>& notes) {
-    const std::string& path = *options.pilot;
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        throw std::runtime_error("the pilot survey \"" + path +
-                                 "\" is a folder, not a survey file");
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw std::runtime_error("the pilot survey \"" + path +
-                                 "\" cannot be read: " + std::strerror(errno));
-    }
-    survey::DesignOptions design = options.common.design();
-    // A pilot may come from elsewhere: it may hold more blocks than the city has.
-    design.blocks_are_a_sample = false;
-    survey::DesignBuilder builder(design);
-    survey::SurveyReader reader(in, *options.pilot);
-    if (const std::string why = builder.begin_file(reader.header(), *options.pilot); !why.empty()) {
-        throw std::runtime_error(why);
-    }
-    std::size_t rows = 0, unused = 0;
-    while (const std::optional<survey::Row> row = reader.next()) {
-        ++rows;
-        if (!row->error.empty()) {
-            ++unused;
-            notes.push_back(row->error + "; the row is not used");
-        }
-        builder.add(*row);
-    }
-    if (unused > 0) {
-        notes.push_back(std::to_string(rows - unused) + " of the pilot's " + std::to_string(rows) +
-                        " rows were used");
-    }
-    survey::BuiltDesign built = builder.build();
-    if (!built.design) throw std::runtime_error(built.why_not);
-    return std::move(*built.design);
 }
 
 // "" or why `path` cannot take the plot: its folder is missing, is no folder, or cannot be
@@ -145,40 +106,8 @@ std::vector<analysis::PlanStratum> assumed_strata(const PlanOptions& options,
         strata.push_back(only);
         return strata;
     }
-    const analysis::SurveyDesign design = read_pilot(options, notes);
-    if (design.strata.empty()) throw std::runtime_error("the pilot survey has no readable block");
-    for (const analysis::Stratum& stratum : design.strata) {
-        const std::string label = stratum.name.empty() ? "the pilot" : "\"" + stratum.name + "\"";
-        const auto pooled = analysis::pool(library, stratum, options.common.level);
-        if (!pooled) throw std::runtime_error(label + ": " + pooled.why_not);
-        if (stratum.blocks.size() < 2) {
-            throw std::runtime_error(label +
-                                     " has one block: the spread of dogs between blocks "
-                                     "needs two at least");
-        }
-        // The blocks' dogs under the shared visibility, and their mean and variance.
-        double sum = 0, sum_squares = 0;
-        for (const analysis::Counts& counts : stratum.blocks) {
-            const std::int64_t n = std::int64_t(counts[0]) + counts[1] + counts[2] + counts[3];
-            const double dogs = analysis::dogs_under(pooled, n).estimate;
-            sum += dogs;
-            sum_squares += dogs * dogs;
-        }
-        const double k = double(stratum.blocks.size());
-        const double mean = sum / k;
-        const double variance = (sum_squares - k * mean * mean) / (k - 1);
-        analysis::PlanStratum plan;
-        plan.name = stratum.name;
-        plan.blocks_total = *stratum.blocks_total;
-        const auto& e = *pooled.report.estimates;
-        plan.model.S = e.S;
-        plan.model.P = e.P;
-        plan.model.mean_dogs = mean;
-        // Negative binomial by moments: variance = m + m^2 / r.
-        if (variance > mean) plan.model.dispersion = mean * mean / (variance - mean);
-        strata.push_back(plan);
-    }
-    return strata;
+    survey::DesignOptions design = options.common.design();
+    return survey::pilot_assumptions(*options.pilot, design, library, options.common.level, notes);
 }
 
 namespace {

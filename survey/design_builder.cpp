@@ -55,6 +55,67 @@ std::string CarriedColumn::of(const Row& row) const {
     return row.carried[*carried_at_];
 }
 
+std::string read_blocks_total(const std::string& text, std::optional<std::int64_t>& city,
+                              std::map<std::string, std::int64_t>& by_stratum) {
+    if (text.empty()) return "";
+    // A K in plain decimal digits from 1 to a billion (no city has more blocks: a larger K is a
+    // typing slip).
+    const auto number = [](const std::string& k) {
+        std::int64_t v = 0;
+        const bool digits = !k.empty() && k.find_first_not_of("0123456789") == std::string::npos;
+        const auto [end, status] = std::from_chars(k.data(), k.data() + k.size(), v);
+        if (digits && status == std::errc() && end == k.data() + k.size() && v >= 1 &&
+            v <= 1'000'000'000) {
+            return std::string();
+        }
+        return std::string("must be a whole number from 1 to 1000000000");
+    };
+    if (text.find('=') == std::string::npos) {
+        if (std::string why = number(text); !why.empty()) return why;
+        city = std::stoll(text);
+        return "";
+    }
+    // NAME=K pairs split at commas; a name that holds a comma, an equals sign or a quote is
+    // written in double quotes, a quote inside doubled ("Ward 3, east"=40).
+    std::size_t at = 0;
+    while (at <= text.size()) {
+        std::string name;
+        std::size_t end;
+        if (at < text.size() && text[at] == '"') {
+            std::size_t i = at + 1;
+            for (; i < text.size(); ++i) {
+                if (text[i] != '"') {
+                    name += text[i];
+                } else if (i + 1 < text.size() && text[i + 1] == '"') {
+                    name += '"';
+                    ++i;
+                } else {
+                    break;
+                }
+            }
+            if (i >= text.size())
+                return "the quoted name " + text.substr(at) + " has no closing quote";
+            end = i + 1;
+            if (end >= text.size() || text[end] != '=') {
+                return "the quoted name \"" + name + "\" is not followed by =K";
+            }
+        } else {
+            end = std::min(text.find_first_of("=,", at), text.size());
+            name = text.substr(at, end - at);
+            if (end >= text.size() || text[end] != '=') return "\"" + name + "\" is not NAME=K";
+        }
+        const std::size_t comma = std::min(text.find(',', end + 1), text.size());
+        const std::string k = text.substr(end + 1, comma - end - 1);
+        const std::string pair = text.substr(at, comma - at);
+        if (std::string why = number(k); !why.empty()) return "\"" + pair + "\": K " + why;
+        if (!by_stratum.emplace(name, std::stoll(k)).second) {
+            return "the stratum \"" + name + "\" is given twice";
+        }
+        at = comma + 1;
+    }
+    return "";
+}
+
 std::string DesignOptions::why_invalid() const {
     if (!blocks_by_stratum.empty() && !stratum_column) {
         return "--blocks-total NAME=K needs --stratum to say which column holds the names.";

@@ -35,6 +35,12 @@ struct DesignOptions {
     std::string why_invalid() const;
 };
 
+/// The city's blocks as kestrivo-report's --blocks-total gives them: one K, or NAME=K pairs
+/// separated by commas (a name that holds a comma, an equals sign or a quote in double quotes, a
+/// quote inside doubled). Fills `city` or `by_stratum`; returns "" or why the text is neither.
+std::string read_blocks_total(const std::string& text, std::optional<std::int64_t>& city,
+                              std::map<std::string, std::int64_t>& by_stratum);
+
 /// Where a file's rows hold a value of the design: their stratum, or their weight.
 class CarriedColumn {
 public:

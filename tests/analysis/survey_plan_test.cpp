@@ -125,4 +125,31 @@ TEST(survey_plan_test, the_first_guess_is_the_textbook_variance) {
     EXPECT_FALSE(far.recommended);
 }
 
+// A plan stopped from outside ends at its next batch, with the rows it had simulated and no
+// recommendation; one stopped before it began has nothing.
+TEST(survey_plan_test, a_stopped_plan_keeps_what_it_simulated) {
+    PlanRequest request;
+    request.strata = {{"", 150, {0.2, 0.4, 25, 2, {}}}};
+    request.target = 0.2;
+    request.replicates = 150;
+    request.bootstrap = 200;
+    std::atomic<bool> cancel{true};
+    request.cancel = &cancel;
+    const auto at_once = kestrivo::analysis::make_plan(kLibrary, request);
+    EXPECT_TRUE(at_once.stopped);
+    EXPECT_TRUE(at_once.rows.empty());
+
+    cancel = false;
+    std::size_t batches = 0;
+    const auto later = kestrivo::analysis::make_plan(
+        kLibrary, request, [&](const kestrivo::analysis::PlanRow&, const auto&) {
+            if (++batches == 2) cancel = true;
+        });
+    EXPECT_TRUE(later.stopped);
+    EXPECT_FALSE(later.recommended);
+    ASSERT_FALSE(later.rows.empty());
+    for (const auto& row : later.rows)
+        EXPECT_GT(row.surveys, 0);
+}
+
 }  // namespace

@@ -1,0 +1,95 @@
+// pilot_assumptions: the pilot through the one design builder, then each stratum's pooled fit and
+// the moments of its blocks' dogs under it.
+#include "survey/pilot_assumptions.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+#include "analysis/pooled_visibility.h"
+
+namespace kestrivo::survey {
+
+std::vector<analysis::PlanStratum> pilot_assumptions(std::istream& in, const std::string& name,
+                                                     DesignOptions design,
+                                                     const analysis::Library& library, double level,
+                                                     std::vector<std::string>& notes) {
+    // A pilot may come from elsewhere: it may hold more blocks than the city has.
+    design.blocks_are_a_sample = false;
+    DesignBuilder builder(design);
+    SurveyReader reader(in, name);
+    if (const std::string why = builder.begin_file(reader.header(), name); !why.empty()) {
+        throw std::runtime_error(why);
+    }
+    std::size_t rows = 0, unused = 0;
+    while (const std::optional<Row> row = reader.next()) {
+        ++rows;
+        if (!row->error.empty()) {
+            ++unused;
+            notes.push_back(row->error + "; the row is not used");
+        }
+        builder.add(*row);
+    }
+    if (unused > 0) {
+        notes.push_back(std::to_string(rows - unused) + " of the pilot's " + std::to_string(rows) +
+                        " rows were used");
+    }
+    BuiltDesign built = builder.build();
+    if (!built.design) throw std::runtime_error(built.why_not);
+    const analysis::SurveyDesign& pilot = *built.design;
+    std::vector<analysis::PlanStratum> strata;
+    if (pilot.strata.empty()) throw std::runtime_error("the pilot survey has no readable block");
+    for (const analysis::Stratum& stratum : pilot.strata) {
+        const std::string label = stratum.name.empty() ? "the pilot" : "\"" + stratum.name + "\"";
+        const auto pooled = analysis::pool(library, stratum, level);
+        if (!pooled) throw std::runtime_error(label + ": " + pooled.why_not);
+        if (stratum.blocks.size() < 2) {
+            throw std::runtime_error(label +
+                                     " has one block: the spread of dogs between blocks "
+                                     "needs two at least");
+        }
+        // The blocks' dogs under the shared visibility, and their mean and variance.
+        double sum = 0, sum_squares = 0;
+        for (const analysis::Counts& counts : stratum.blocks) {
+            const std::int64_t n = std::int64_t(counts[0]) + counts[1] + counts[2] + counts[3];
+            const double dogs = analysis::dogs_under(pooled, n).estimate;
+            sum += dogs;
+            sum_squares += dogs * dogs;
+        }
+        const double k = double(stratum.blocks.size());
+        const double mean = sum / k;
+        const double variance = (sum_squares - k * mean * mean) / (k - 1);
+        analysis::PlanStratum plan;
+        plan.name = stratum.name;
+        plan.blocks_total = *stratum.blocks_total;
+        const auto& e = *pooled.report.estimates;
+        plan.model.S = e.S;
+        plan.model.P = e.P;
+        plan.model.mean_dogs = mean;
+        // Negative binomial by moments: variance = m + m^2 / r.
+        if (variance > mean) plan.model.dispersion = mean * mean / (variance - mean);
+        strata.push_back(plan);
+    }
+    return strata;
+}
+
+std::vector<analysis::PlanStratum> pilot_assumptions(const std::string& path,
+                                                     const DesignOptions& design,
+                                                     const analysis::Library& library, double level,
+                                                     std::vector<std::string>& notes) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        throw std::runtime_error("the pilot survey \"" + path +
+                                 "\" is a folder, not a survey file");
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("the pilot survey \"" + path +
+                                 "\" cannot be read: " + std::strerror(errno));
+    }
+    return pilot_assumptions(in, path, design, library, level, notes);
+}
+
+}  // namespace kestrivo::survey
