@@ -107,7 +107,10 @@ TEST(seven_histories_test, the_fits_find_a_known_visibility_and_choose_between_m
 
 // The limits are where the binomial likelihood of N falls `drop` below its top.
 TEST(seven_histories_test, a_blocks_dogs_have_binomial_limits) {
-    for (const auto& [n, q] : {std::pair{40, 0.6}, {5, 0.2}, {200, 0.9}, {1, 0.5}}) {
+    for (const auto& [count, share] : {std::pair{40, 0.6}, {5, 0.2}, {200, 0.9}, {1, 0.5}}) {
+        // Plain copies: a lambda may not capture a structured binding before clang 16.
+        const int n = count;
+        const double q = share;
         const auto dogs = kestrivo::analysis::binomial_dogs(n, q, 1.92);
         EXPECT_DOUBLE_EQ(dogs.estimate, n / q);
         const auto l = [&](double N) {
