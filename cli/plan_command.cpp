@@ -22,16 +22,12 @@
 #include "survey/design_builder.h"
 #include "survey/json_writer.h"
 #include "survey/pilot_assumptions.h"
+#include "survey/plan_note.h"
 
 namespace kestrivo::cli {
 namespace {
 
-// The simulation's own error is larger than six significant digits.
-constexpr int kPlanDigits = 6;
-
-std::string number(double value) {
-    return platform::digits_text(value, kPlanDigits);
-}
+using survey::kPlanDigits;
 
 // A number that may be missing (NaN: no survey gave one) as a cell.
 survey::Cell cell(double value) {
@@ -247,34 +243,7 @@ int run_plan(PlanOptions options, const analysis::Library& library, std::ostream
     progress.finish();
 
     const auto& r = options.request;
-    const std::string percent = number(r.assurance * 100) + "%";
-    std::string note =
-        plan.recommended ? "the smallest k whose " + percent +
-                               " quantile of the half-width is at most " + number(r.target)
-        : plan.beyond_reach
-            ? "the target " + number(r.target) + " needs more than " +
-                  std::to_string(analysis::kMostSampled) +
-                  " blocks a survey by the plan's approximation, more than it simulates"
-            : "no k up to " + std::to_string(plan.rows.empty() ? 0 : plan.rows.back().k) +
-                  " meets the target " + number(r.target) + " in " + percent + " of surveys";
-    std::string warning;
-    if (plan.recommended) {
-        for (const auto& row : plan.rows) {
-            if (row.k == *plan.recommended) warning = analysis::untrustworthy(row, r.level);
-        }
-    }
-    if (!warning.empty()) note += "; " + warning;
-    if (strata.size() > 1) note += "; blocks are allocated to strata in proportion to K_h";
-    note += "; assumed";
-    for (std::size_t h = 0; h < strata.size(); ++h) {
-        const auto& m = strata[h].model;
-        note += (h ? "; " : " ") + (strata[h].name.empty() ? "" : strata[h].name + ": ") + "S " +
-                number(m.S) + ", P " + number(m.P) + ", " + number(m.mean_dogs) +
-                " dogs a block, " +
-                (m.dispersion ? "dispersion " + number(*m.dispersion) : std::string("Poisson"));
-    }
-    note += "; and the blocks of each stratum drawn at random, as the intervals assume";
-
+    const auto [note, warning] = survey::plan_note(plan, r);
     if (options.common.format == survey::Format::csv) {
         write_csv(out, plan, strata, note);
     } else {
