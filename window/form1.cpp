@@ -2,6 +2,7 @@
 // so that a run-time error ends the command, not the program.
 #include "window/form1.h"
 #include "library/library_digest.h"
+#include "window/survey_window.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -89,7 +90,19 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     Form_Load();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The survey windows run reports on the library's entries: they go, and their workers with
+    // them, before the library is unbound.
+    for (SurveyWindow* window : survey_windows())
+        delete window;
+}
+
+std::vector<SurveyWindow*> Form1::survey_windows() const {
+    std::vector<SurveyWindow*> open;
+    for (const QPointer<SurveyWindow>& window : survey_windows_)
+        if (window) open.push_back(window.data());
+    return open;
+}
 
 void Form1::create_controls() {
     Label2 = label(client, "capture history", twips(120, 600, 1335, 255), true);

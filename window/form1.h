@@ -4,6 +4,7 @@
 // survey, saving counts, exporting, printing and copying the results, and help.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -16,6 +17,7 @@
 #include "library/kestrivo.h"
 #include "platform/number_text.h"
 #include "plot/plot_picture.h"
+#include "survey/design_builder.h"
 #include "survey/survey_reader.h"
 #include "window/one_based.h"
 
@@ -40,6 +42,7 @@ struct ProfileRange;
 namespace kestrivo::window {
 
 class PictureBox;
+class SurveyWindow;
 
 class Form1 : public QWidget {
 public:
@@ -53,9 +56,6 @@ public:
         /// `filter`: in, the filter to offer first; out, the one the user chose.
         std::function<QString(const QString& title, const QString& filters, QString& filter)>
             save_file;
-        std::function<int(const kestrivo::survey::Header& header,
-                          const std::vector<kestrivo::survey::Row>& rows)>
-            choose_block;
         /// Shows the print dialog; false when the user cancels.
         std::function<bool(QPrinter& printer)> print;
         /// Asks whether `question` (about replacing a file) may go ahead; false: leave it.
@@ -69,6 +69,8 @@ public:
     ~Form1() override;
 
     void set_error_reporter(ErrorReporter reporter) { report_ = std::move(reporter); }
+    /// Tells the user of `error` as the commands do.
+    void report_error(const platform::RuntimeError& error) { report_(error); }
     Dialogs& dialogs() { return dialogs_; }
     /// Replaces the entry bound by name in libKestrivo.so (tests observe the calls through it).
     void set_fit_entry(kestrivo_n_e04jyf_fn entry) { fit_entry_ = entry; }
@@ -124,6 +126,17 @@ public:
     // The menu commands. Each asks its question through dialogs(); a run-time error ends it. The
     // menu's actions run them and report that error, as the command buttons do.
     void open_survey();
+    /// A survey's own window for the file at `path` (a survey, or field data tabulated on the
+    /// way), under `design`; the block tool stays as it is. Throws platform::RuntimeError when
+    /// the file cannot be read as either.
+    SurveyWindow* open_survey_window(const QString& path, const survey::DesignOptions& design);
+    /// Opens `path` as File > Open survey does: one block fills the boxes, several blocks or
+    /// field data open the survey's window.
+    void open_survey_file(const QString& path);
+    /// The survey windows open now, in the order they were opened.
+    std::vector<SurveyWindow*> survey_windows() const;
+    /// Puts `counts` (and a held S) into the boxes and estimates, for a survey window's block.
+    void estimate_counts(const kestrivo::analysis::Counts& counts, std::optional<double> s_held);
     void save_counts();
     void export_plot();
     /// Export without the dialog: PNG, SVG or PDF by the name's ending; a name with none gets
@@ -140,8 +153,8 @@ private:
     void name_controls();
     void create_menus();
     void install_default_dialogs();
-    void open_survey_file(const QString& path);
     void save_counts_to(const QString& path);
+    void put_counts(const kestrivo::analysis::Counts& counts, std::optional<double> s_held);
     /// Whether `name` may be written: asks when it exists and the file dialog has not asked about
     /// this very name (`not_yet_asked`: an ending was added to the name typed), and always when it
     /// is read-only.
@@ -176,6 +189,7 @@ private:
     Dialogs dialogs_;
     plot::PlotPicture picture_;
     std::optional<kestrivo::analysis::Report> last_report_;
+    std::vector<QPointer<SurveyWindow>> survey_windows_;  // cleared by Qt as each is closed
     std::unique_ptr<platform::LibraryBinding> library_;
     kestrivo_n_e04jyf_fn fit_entry_ = nullptr;
 };

@@ -24,7 +24,6 @@
 
 #include "platform/runtime_error.h"
 #include "platform/whole_file.h"
-#include "window/block_picker.h"
 #include "window/form1.h"
 #include "window/picture_box.h"
 #include "window/plot_export.h"
@@ -83,10 +82,6 @@ void Form1::install_default_dialogs() {
     };
     dialogs_.save_file = [this](const QString& title, const QString& filters, QString& filter) {
         return QFileDialog::getSaveFileName(this, title, QString(), filters, &filter);
-    };
-    dialogs_.choose_block = [this](const kestrivo::survey::Header& header,
-                                   const std::vector<kestrivo::survey::Row>& rows) {
-        return choose_block(this, header, rows);
     };
     dialogs_.confirm = [this](const QString& question) {
         return QMessageBox::question(this, QStringLiteral("Kestrivo"), question) ==

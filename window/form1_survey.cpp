@@ -1,6 +1,7 @@
 // Files of counts: Open survey reads the survey companion's format (the same reader, the same
-// messages) and puts one block's counts into the boxes; Save counts writes the boxes back as a
-// one-row survey that Open survey reads.
+// messages) and puts one block's counts into the boxes, or opens the survey's own window for a
+// survey of several blocks and for field data; Save counts writes the boxes back as a one-row
+// survey that Open survey reads.
 #include <sys/stat.h>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include "survey/counts_file.h"
 #include "survey/design_builder.h"
 #include "window/form1.h"
+#include "window/survey_window.h"
 
 namespace kestrivo::window {
 
@@ -27,32 +29,6 @@ constexpr off_t kLargestSurvey = off_t{64} << 20;
 
 [[noreturn]] void survey_error(const std::string& message) {
     throw platform::RuntimeError(platform::ErrorKind::FileError, message);
-}
-
-// The entry "whole survey (pooled)": the summed counts of every block that could be read, with S
-// held when every block holds it at one value; the survey as one stratum of the one design
-// builder, so it refuses to pool what kestrivo-report refuses, in the same words.
-kestrivo::survey::Row whole_survey(const kestrivo::survey::Header& header,
-                                   const std::vector<kestrivo::survey::Row>& rows) {
-    kestrivo::survey::Row whole;
-    whole.label = "whole survey (pooled)";
-    whole.carried.assign(rows.front().carried.size(), "");
-    kestrivo::survey::DesignBuilder builder({});
-    builder.begin_file(header, "");
-    for (const kestrivo::survey::Row& row : rows)
-        builder.add(row);
-    const kestrivo::survey::BuiltDesign built = builder.build();
-    if (!built.design || built.design->strata.empty()) {
-        whole.error = "no block of the survey could be read, so there is nothing to pool";
-        return whole;
-    }
-    const kestrivo::analysis::Stratum& all = built.design->strata.front();
-    whole.error = kestrivo::analysis::why_not_pooled(all);
-    if (whole.error.empty()) {
-        whole.counts = *kestrivo::analysis::summed_counts(all.blocks);
-        whole.s_held = all.s_held;
-    }
-    return whole;
 }
 
 }  // namespace
@@ -83,6 +59,10 @@ void Form1::open_survey_file(const QString& path) {
     }
     std::ifstream in(name, std::ios::binary);
     if (!in) survey_error(name + ": " + std::strerror(errno) + ".");
+    if (is_field_export(name)) {
+        open_survey_window(path, {});
+        return;
+    }
 
     // Every row is read before anything changes, so a bad file leaves every box as it was.
     // The progress dialog keeps the window answering on a large file and lets the user stop.
@@ -109,22 +89,53 @@ void Form1::open_survey_file(const QString& path) {
     if (dialogs_.reading && rows.size() >= 2000) dialogs_.reading(1);
     if (rows.empty()) survey_error(name + ": the survey holds no block.");
 
-    // Several blocks: the whole survey comes first, its histories summed as one sample, so the
-    // estimate and its report are those of visibility shared by every block.
-    if (rows.size() > 1) rows.insert(rows.begin(), whole_survey(header, rows));
-    const int chosen = rows.size() == 1 ? 0 : dialogs_.choose_block(header, rows);
-    if (chosen < 0 || chosen >= int(rows.size())) return;
-    const kestrivo::survey::Row& row = rows[std::size_t(chosen)];
+    // Several blocks: the survey's own window, which reads the file again for itself.
+    if (rows.size() > 1) {
+        open_survey_window(path, {});
+        return;
+    }
+    const kestrivo::survey::Row& row = rows.front();
     if (!row.error.empty()) {
         throw platform::RuntimeError(platform::ErrorKind::InvalidInput, row.error + ".");
     }
+    put_counts(row.counts, row.s_held);
+}
 
+void Form1::put_counts(const kestrivo::analysis::Counts& counts, std::optional<double> s_held) {
     for (int h = 1; h <= 4; ++h)
-        txtHist[std::size_t(h)]->setText(QString::number(row.counts[std::size_t(h - 1)]));
-    chkS->setChecked(!row.s_held);
-    if (row.s_held) {
-        txtS->setText(QString::fromStdString(platform::general_text(*row.s_held, locale_)));
-    }
+        txtHist[std::size_t(h)]->setText(QString::number(counts[std::size_t(h - 1)]));
+    chkS->setChecked(!s_held);
+    if (s_held) txtS->setText(QString::fromStdString(platform::general_text(*s_held, locale_)));
+}
+
+void Form1::estimate_counts(const kestrivo::analysis::Counts& counts,
+                            std::optional<double> s_held) {
+    put_counts(counts, s_held);
+    raise();
+    activateWindow();
+    run_command(&Form1::Command1_Click);
+}
+
+SurveyWindow* Form1::open_survey_window(const QString& path,
+                                        const kestrivo::survey::DesignOptions& design) {
+    OpenedSurvey opened = open_survey_source(path.toStdString());
+    SurveyWindow::Hooks hooks;
+    hooks.estimate_block = [this](const kestrivo::analysis::Counts& counts,
+                                  std::optional<double> s_held) {
+        estimate_counts(counts, s_held);
+    };
+    hooks.save_file = [this](const QString& title, const QString& filters, QString& filter) {
+        return dialogs_.save_file ? dialogs_.save_file(title, filters, filter) : QString();
+    };
+    hooks.tell = [this](const platform::RuntimeError& error) {
+        if (report_) report_(error);
+    };
+    // A child of the block tool, so that it goes before the library its reports call.
+    auto* window = new SurveyWindow(std::move(opened.source), design, report_library(),
+                                    std::move(opened.conflicts), std::move(hooks), this);
+    survey_windows_.emplace_back(window);
+    window->show();
+    return window;
 }
 
 void Form1::save_counts() {

@@ -1,12 +1,19 @@
 // Kestrivo: opens the estimation window and runs until it is closed.
+//   Kestrivo [--stratum COLUMN] [--blocks-total K | NAME=K,...] [FILE]
+// FILE (from a terminal, or a file manager's "Open with") is opened as File > Open survey opens
+// it; the design options open the survey's own window under that design.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "platform/runtime_error.h"
+#include "survey/design_builder.h"
 #include "window/form1.h"
+#include "window/survey_window.h"
 
 namespace {
 
@@ -55,7 +62,69 @@ int main(int argc, char* argv[]) {
         qt_message_output(type, QMessageLogContext(), message);
     g_held_messages.clear();
 
+    QApplication::setApplicationName(QStringLiteral("Kestrivo"));
+    QApplication::setApplicationVersion(QStringLiteral(KESTRIVO_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Estimates a city block's free-roaming dogs from three counts; with a "
+                       "survey file, the city's dogs in a window of their own."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption stratum(QStringLiteral("stratum"),
+                                     QStringLiteral("the survey's column that names the strata"),
+                                     QStringLiteral("COLUMN"));
+    const QCommandLineOption blocks_total(
+        QStringLiteral("blocks-total"),
+        QStringLiteral("the city's number of blocks, K, or each stratum's as NAME=K,..."),
+        QStringLiteral("K"));
+    parser.addOption(stratum);
+    parser.addOption(blocks_total);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("a survey file or field data to open"),
+                                 QStringLiteral("[FILE]"));
+    parser.process(app);  // --help, --version and unknown options end here
+    const QStringList files = parser.positionalArguments();
+    kestrivo::survey::DesignOptions design;
+    if (parser.isSet(stratum)) design.stratum_column = parser.value(stratum).toStdString();
+    if (parser.isSet(blocks_total)) {
+        const std::string why =
+            kestrivo::survey::read_blocks_total(parser.value(blocks_total).toStdString(),
+                                                design.blocks_total, design.blocks_by_stratum);
+        if (!why.empty()) {
+            std::fprintf(stderr, "Kestrivo: --blocks-total: %s.\n", why.c_str());
+            return 2;
+        }
+    }
+    const bool designed = parser.isSet(stratum) || parser.isSet(blocks_total);
+    if (files.size() > 1 || (designed && files.isEmpty())) {
+        std::fprintf(stderr, "Kestrivo: %s\n",
+                     files.size() > 1 ? "one file at a time." : "the design options need a FILE.");
+        return 2;
+    }
+    if (const std::string why = design.why_invalid(); !why.empty()) {
+        std::fprintf(stderr, "Kestrivo: %s\n", why.c_str());
+        return 2;
+    }
+
     kestrivo::window::Form1 window;
     window.show();
+    if (!files.isEmpty()) {
+        // A file that cannot be opened is said in the window, as File > Open survey says it: the
+        // user may have come from a file manager, with no terminal to read.
+        QMetaObject::invokeMethod(
+            &window,
+            [&window, file = files.front(), design, designed] {
+                try {
+                    if (designed) {
+                        window.open_survey_window(file, design);
+                    } else {
+                        window.open_survey_file(file);
+                    }
+                } catch (const kestrivo::platform::RuntimeError& error) {
+                    window.report_error(error);
+                }
+            },
+            Qt::QueuedConnection);
+    }
     return QApplication::exec();
 }

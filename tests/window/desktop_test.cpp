@@ -29,9 +29,9 @@
 #include "platform/runtime_error.h"
 #include "tests/support/temporary_folder.h"
 #include "tests/window/test_helpers.h"
-#include "window/block_picker.h"
 #include "window/form1.h"
 #include "window/picture_box.h"
+#include "window/survey_window.h"
 
 using namespace kestrivo::window;
 
@@ -49,11 +49,6 @@ protected:
         form_.dialogs().save_file = [this](const QString&, const QString&, QString& filter) {
             if (!filter_answer_.isEmpty()) filter = filter_answer_;
             return answer_;
-        };
-        form_.dialogs().choose_block = [this](const kestrivo::survey::Header&,
-                                              const std::vector<kestrivo::survey::Row>& rows) {
-            offered_ = rows.size();
-            return block_answer_;
         };
         form_.dialogs().confirm = [this](const QString& question) {
             asked_.push_back(question.toStdString());
@@ -78,14 +73,13 @@ protected:
     }
     QString path(const std::string& name) const { return QString::fromStdString(dir_.file(name)); }
     std::string last_error() const { return errors_.empty() ? "" : errors_.back().report(); }
+    std::vector<SurveyWindow*> survey_windows() const { return form_.survey_windows(); }
 
     TemporaryFolder dir_;
     QString previous_;
     Form1 form_;
     std::vector<kestrivo::platform::RuntimeError> errors_;
     QString answer_, filter_answer_;
-    int block_answer_ = 0;
-    std::size_t offered_ = 0;
     std::vector<std::string> asked_;
     bool replace_answer_ = false, cancel_reading_ = false;
 };
@@ -144,70 +138,63 @@ TEST_F(desktop_test, saved_counts_open_again_and_a_survey_block_fills_the_boxes)
     form_.actions.open_survey->trigger();
     EXPECT_EQ(boxes(), (std::array<QString, 6>{"12", "36", "8", "48", "0.3", "held"}));
 
-    // Several blocks: the chosen one, with a quoted label, after a byte-order mark.
+    // Several blocks, with a quoted label, after a byte-order mark: the survey's own window,
+    // titled with the file's name; the block tool's boxes stay as they were.
     dir_.write("survey.csv",
                "\xEF\xBB\xBF"
                "block,c100,c111,c101,c110,s_held,ward\r\n"
                "\"A-1, corner\",29,36,54,48,,North\r\n"
                "B-2,10,20,5,5,,South\r\n");
     answer_ = path("survey.csv");
-    block_answer_ = 2;
     form_.actions.open_survey->trigger();
-    EXPECT_EQ(offered_, 3u) << "the whole survey, then each block";
-    EXPECT_EQ(boxes(), (std::array<QString, 6>{"10", "20", "5", "5", "0.3", "free"}));
+    ASSERT_EQ(survey_windows().size(), 1);
+    EXPECT_TRUE(survey_windows().front()->windowTitle().startsWith("survey.csv"));
+    EXPECT_TRUE(survey_windows().front()->isWindow());
+    EXPECT_EQ(boxes(), (std::array<QString, 6>{"12", "36", "8", "48", "0.3", "held"}));
     EXPECT_TRUE(errors_.empty()) << last_error();
 
-    // The whole survey, pooled: the summed counts.
-    block_answer_ = 0;
-    form_.actions.open_survey->trigger();
-    EXPECT_EQ(boxes(), (std::array<QString, 6>{"39", "56", "59", "53", "0.3", "free"}));
-
     // Cancelled dialogs change nothing.
-    block_answer_ = -1;
-    form_.actions.open_survey->trigger();
     answer_.clear();
     form_.actions.open_survey->trigger();
     form_.actions.save_counts->trigger();
-    EXPECT_EQ(boxes(), (std::array<QString, 6>{"39", "56", "59", "53", "0.3", "free"}));
+    EXPECT_EQ(boxes(), (std::array<QString, 6>{"12", "36", "8", "48", "0.3", "held"}));
+    EXPECT_EQ(survey_windows().size(), 1);
     EXPECT_TRUE(errors_.empty());
 }
 
 TEST_F(desktop_test, a_survey_that_cannot_be_read_says_where_and_leaves_every_box) {
     dir_.write("short.csv", "block,c100,c111\nA,1,2\n");
     dir_.write("bad.csv", "block,c100,c111,c101,c110\nA,1,x,3,4\n");
-    dir_.write("two.csv", "block,c100,c111,c101,c110\nA,1,2,3,4\nB,1,2,-3,4\n");
+    dir_.write("neither.csv", "x,y\n1,2\n");
     dir_.write("empty.csv", "c100,c111,c101,c110\n");
     const std::array<QString, 6> before = boxes();
     const struct {
         std::string file;
-        int block;
         std::string message;
     } cases[] = {
-        {"missing.csv", 0,
-         "File error: " + dir_.file("missing.csv") + ": No such file or directory."},
-        {"short.csv", 0,
-         "File error: " + dir_.file("short.csv") +
-             ": the header lacks the columns c101, c110; a survey needs c100, "
-             "c111, c101 and c110."},
-        {"bad.csv", 0,
-         "Invalid input: " + dir_.file("bad.csv") +
-             ", line 2, column c111: \"x\" is not a whole number of dogs (0 or "
-             "more)."},
-        {"two.csv", 2,
-         "Invalid input: " + dir_.file("two.csv") +
-             ", line 3, column c101: \"-3\" is not a whole number of dogs (0 or "
-             "more)."},
-        {"empty.csv", 0, "File error: " + dir_.file("empty.csv") + ": the survey holds no block."},
+        {"missing.csv", "File error: " + dir_.file("missing.csv") + ": No such file or directory."},
+        {"short.csv", "File error: " + dir_.file("short.csv") +
+                          ": the header lacks the columns c101, c110; a survey needs c100, "
+                          "c111, c101 and c110."},
+        {"bad.csv", "Invalid input: " + dir_.file("bad.csv") +
+                        ", line 2, column c111: \"x\" is not a whole number of dogs (0 or "
+                        "more)."},
+        {"empty.csv", "File error: " + dir_.file("empty.csv") + ": the survey holds no block."},
+        {"neither.csv",
+         "File error: " + dir_.file("neither.csv") +
+             ": is neither a survey (whose header names c100, c111, c101 and c110) nor field "
+             "data: the header is none of the layouts kestrivo-tabulate reads (an ODK Central or "
+             "KoboToolbox export, block,count,dog_id, or block,dog_id,seen1,seen2,seen3)."},
     };
     for (const auto& c : cases) {
         errors_.clear();
         answer_ = path(c.file);
-        block_answer_ = c.block;
         form_.actions.open_survey->trigger();
         ASSERT_FALSE(errors_.empty()) << c.file;
         EXPECT_EQ(last_error(), c.message);
         EXPECT_EQ(boxes(), before) << c.file;
     }
+    EXPECT_TRUE(survey_windows().empty());
 }
 
 // The file dialog asks about the name as typed; when an ending is added to it, or the file is
@@ -278,7 +265,6 @@ TEST_F(desktop_test, open_survey_refuses_pipes_folders_and_huge_files_and_can_be
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         errors_.clear();
-        offered_ = 0;
         answer_ = path(c.file);
         form_.actions.open_survey->trigger();
         if (c.message.empty()) {
@@ -287,34 +273,12 @@ TEST_F(desktop_test, open_survey_refuses_pipes_folders_and_huge_files_and_can_be
             EXPECT_NE(last_error().find(c.message), std::string::npos) << last_error();
         }
         EXPECT_EQ(boxes(), before);
-        EXPECT_EQ(offered_, 0u);
+        EXPECT_TRUE(survey_windows().empty());
     }
     cancel_reading_ = false;
     form_.actions.open_survey->trigger();
-    EXPECT_EQ(offered_, 5001u);
-}
-
-TEST(block_picker_test, typing_narrows_the_blocks_to_those_that_match) {
-    kestrivo::survey::Header header;
-    header.carried = {"ward"};
-    std::vector<kestrivo::survey::Row> rows(3);
-    rows[0].label = "North-1";
-    rows[0].carried = {"Hill"};
-    rows[1].label = "South-1";
-    rows[1].carried = {"Harbour"};
-    rows[2].label = "South-2";
-    rows[2].carried = {"Market"};
-    BlockPicker picker(header, rows);
-    QTest::keyClick(picker.finder(), Qt::Key_Down);
-    EXPECT_EQ(picker.chosen(), 1) << "Down in the find box moves through the list";
-    picker.finder()->setText("south");
-    EXPECT_TRUE(picker.table()->isRowHidden(0));
-    EXPECT_FALSE(picker.table()->isRowHidden(1));
-    EXPECT_EQ(picker.chosen(), 1);
-    picker.finder()->setText("market");
-    EXPECT_EQ(picker.chosen(), 2);
-    picker.finder()->setText("nowhere");
-    EXPECT_EQ(picker.chosen(), -1);
+    ASSERT_EQ(survey_windows().size(), 1);
+    EXPECT_EQ(survey_windows().front()->blocks_in_city->item(0, 1)->text(), "5000");
 }
 
 TEST(user_guide_test, the_guide_is_the_readme_without_building_and_testing) {

@@ -1,0 +1,35 @@
+// paint_plan_picture: the plot module's plan plot over a painter surface.
+#include "window/plan_picture.h"
+
+#include <QPainter>
+#include <vector>
+
+#include "plot/painter_surface.h"
+#include "plot/plan_plot.h"
+#include "plot/window_font.h"
+
+namespace kestrivo::window {
+
+void paint_plan_picture(QPainter& painter, QSizeF size, const MadePlan& made) {
+    std::vector<double> k, width;
+    for (const auto& row : made.plan.rows) {
+        k.push_back(double(row.k));
+        width.push_back(row.assurance_half_width);
+    }
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    plot::PainterSurface surface(painter, size, plot::window_font(8.25), Qt::white);
+    surface.clear();
+    plot::draw_plan_plot(surface, k, width, made.request.target, made.request.assurance,
+                         made.plan.recommended, platform::NumberLocale{".", ""});
+}
+
+std::string allocation_words(const MadePlan& made, const analysis::PlanRow& row) {
+    const auto& strata = made.request.strata;
+    if (strata.size() <= 1) return std::to_string(row.k);
+    std::string words;
+    for (std::size_t h = 0; h < strata.size() && h < row.allocation.size(); ++h)
+        words += (h ? ", " : "") + strata[h].name + " " + std::to_string(row.allocation[h]);
+    return words;
+}
+
+}  // namespace kestrivo::window

@@ -1,0 +1,27 @@
+// A plan once made, as the survey window keeps it for its PDF report, and its picture (the
+// half-width against k, the target, the recommendation) on any painter: the Plan... dialog's
+// screen and the report's page draw it by the same procedure as kestrivo-plan's --plot.
+#pragma once
+
+#include <QSizeF>
+#include <string>
+
+#include "analysis/survey_plan.h"
+
+class QPainter;
+
+namespace kestrivo::window {
+
+struct MadePlan {
+    analysis::Plan plan;
+    analysis::PlanRequest request;  // its strata hold the pilot's assumptions
+    std::string note;               // as kestrivo-plan writes it
+};
+
+/// The plan's picture on `painter`, filling `size` from the painter's origin.
+void paint_plan_picture(QPainter& painter, QSizeF size, const MadePlan& made);
+
+/// "North 10, South 7": the recommended k's blocks by stratum, or the k alone without strata.
+std::string allocation_words(const MadePlan& made, const analysis::PlanRow& row);
+
+}  // namespace kestrivo::window

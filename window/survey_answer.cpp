@@ -1,0 +1,56 @@
+// The answer's rounding and sentences.
+#include "window/survey_answer.h"
+
+#include <cmath>
+
+namespace kestrivo::window {
+
+QString people_number(double value, const QLocale& locale) {
+    if (!std::isfinite(value)) return QStringLiteral("?");
+    double rounded = std::round(value);
+    if (std::fabs(value) >= 1000) {
+        const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(value))) - 2);
+        rounded = std::round(value / unit) * unit;
+    }
+    return locale.toString(static_cast<qlonglong>(rounded));
+}
+
+QString dogs_sentence(const TotalInWords& total, double level, const QLocale& locale) {
+    if (!total.dogs) {
+        return QStringLiteral("No total of the city's dogs: %1.")
+            .arg(QString::fromStdString(total.why_not));
+    }
+    QString text = QStringLiteral("About %1 dogs").arg(people_number(*total.dogs, locale));
+    if (total.lower && total.upper) {
+        text += QStringLiteral(", %1% between %2 and %3")
+                    .arg(locale.toString(std::round(level * 100)))
+                    .arg(people_number(*total.lower, locale), people_number(*total.upper, locale));
+    } else {
+        text += QStringLiteral(" (no interval: see the total row's note)");
+    }
+    return text + QStringLiteral(".");
+}
+
+QString doses_sentence(const TotalInWords& total, double coverage, const QLocale& locale) {
+    if (!total.dogs) return QString();
+    const QString percent = locale.toString(std::round(coverage * 100));
+    QString text = QStringLiteral("%1 vaccine doses for %2% coverage")
+                       .arg(people_number(coverage * *total.dogs, locale), percent);
+    if (total.lower && total.upper) {
+        text += QStringLiteral(" (between %1 and %2)")
+                    .arg(people_number(coverage * *total.lower, locale),
+                         people_number(coverage * *total.upper, locale));
+    }
+    return text + QStringLiteral(".");
+}
+
+QString assumption_sentence(bool weighted) {
+    return weighted ? QStringLiteral(
+                          "The interval takes each block's design weight as given, "
+                          "the blocks as drawn with replacement within their stratum.")
+                    : QStringLiteral(
+                          "The interval assumes the blocks of each stratum were drawn "
+                          "at random.");
+}
+
+}  // namespace kestrivo::window

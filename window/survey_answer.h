@@ -1,0 +1,34 @@
+// The survey's answer in words, as the survey window shows it large and the PDF report prints
+// it: the city's dogs with their interval and the vaccine doses for a coverage, each number
+// rounded to what the interval can tell (three significant digits) and written with the
+// thousands separators of the user's locale. No widgets.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <optional>
+#include <string>
+
+namespace kestrivo::window {
+
+/// A total and its interval, as the report's total row gives them.
+struct TotalInWords {
+    std::optional<double> dogs, lower, upper;
+    std::string why_not;  // the report's reason when there is no total
+};
+
+/// `value` to three significant digits (at least whole), in `locale`'s digits: 6879.9 is
+/// "6,880", 42.4 is "42", 0 is "0".
+QString people_number(double value, const QLocale& locale);
+
+/// "about 6,880 dogs, 95% between 5,430 and 8,720", or why there is no such sentence.
+QString dogs_sentence(const TotalInWords& total, double level, const QLocale& locale);
+
+/// "4,820 vaccine doses for 70% coverage (between 3,800 and 6,100)": coverage times the dogs.
+QString doses_sentence(const TotalInWords& total, double coverage, const QLocale& locale);
+
+/// What the interval assumes, in one line: blocks drawn at random within strata, or the design
+/// weights as given.
+QString assumption_sentence(bool weighted);
+
+}  // namespace kestrivo::window

@@ -1,0 +1,36 @@
+// SurveyJob: report_survey on a thread of its own, its output kept in strings.
+#include "window/survey_job.h"
+
+#include <sstream>
+
+namespace kestrivo::window {
+
+SurveyJobResult SurveyJob::run(const SurveySource& source, survey::ReportOptions options,
+                               const analysis::Library& library, const std::atomic<bool>* cancel) {
+    options.files = {source.text ? std::string("-") : source.path};
+    options.program = "Kestrivo";
+    options.cancel = cancel;
+    std::istringstream in(source.text.value_or(""));
+    std::ostringstream out, err;
+    SurveyJobResult result;
+    result.status = survey::report_survey(options, library, in, out, err, false, nullptr);
+    result.output = out.str();
+    result.errors = err.str();
+    result.stopped = cancel && cancel->load();
+    return result;
+}
+
+SurveyJob::SurveyJob(SurveySource source, survey::ReportOptions options, analysis::Library library,
+                     std::function<void(SurveyJobResult)> done)
+    : thread_([this, source = std::move(source), options = std::move(options), library,
+               done = std::move(done)] {
+          SurveyJobResult result = run(source, options, library, &cancel_);
+          if (!result.stopped && done) done(std::move(result));
+      }) {}
+
+SurveyJob::~SurveyJob() {
+    cancel_ = true;
+    if (thread_.joinable()) thread_.join();
+}
+
+}  // namespace kestrivo::window

@@ -1,0 +1,429 @@
+// write_survey_pdf: the report as HTML in a QTextDocument, its map and plan drawn into images
+// the document holds, printed by QPrinter's PDF writer to a file beside the one asked for and
+// moved over it once whole, so that a report that fails leaves no half a file behind.
+#include "window/survey_report_pdf.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPrinter>
+#include <QTemporaryFile>
+#include <QTextDocument>
+#include <QUrl>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <filesystem>
+
+#include "platform/runtime_error.h"
+#include "survey/map_writer.h"
+#include "window/survey_answer.h"
+
+#ifndef KESTRIVO_VERSION
+#define KESTRIVO_VERSION ""
+#endif
+
+namespace kestrivo::window {
+namespace {
+
+using nlohmann::json;
+
+std::optional<double> number_of(const json& row, const char* key) {
+    const auto at = row.find(key);
+    if (at == row.end() || !at->is_number()) return std::nullopt;
+    return at->get<double>();
+}
+
+std::string text_of(const json& row, const std::string& key) {
+    const auto at = row.find(key);
+    if (at == row.end() || at->is_null()) return "";
+    return at->is_string() ? at->get<std::string>() : at->dump();
+}
+
+QString html(const std::string& text) {
+    return QString::fromStdString(text).toHtmlEscaped();
+}
+
+// A share or a probability: three significant digits.
+QString share(const std::optional<double>& value, const QLocale& locale) {
+    return value ? locale.toString(*value, 'g', 3) : QStringLiteral("–");
+}
+
+// "312 (261–378)": dogs with their limits, rounded as the answer is.
+QString dogs(const json& row, const char* value, const char* lower, const char* upper,
+             const QLocale& locale, double factor = 1) {
+    const auto v = number_of(row, value);
+    if (!v) return QStringLiteral("–");
+    QString text = people_number(factor * *v, locale);
+    const auto lo = number_of(row, lower), hi = number_of(row, upper);
+    if (lo && hi) {
+        text += QStringLiteral(" (%1–%2)")
+                    .arg(people_number(factor * *lo, locale), people_number(factor * *hi, locale));
+    }
+    return text;
+}
+
+// The five classes' colours of the KML map, yellow to dark red, and grey for no number.
+const std::array<QColor, 6> kClassColours = {QColor(0xff, 0xff, 0xb2), QColor(0xfe, 0xcc, 0x5c),
+                                             QColor(0xfd, 0x8d, 0x3c), QColor(0xf0, 0x3b, 0x20),
+                                             QColor(0xbd, 0x00, 0x26), QColor(0x99, 0x99, 0x99)};
+
+// A round length near `about` metres: 1, 2 or 5 times a power of ten.
+double round_length(double about) {
+    const double unit = std::pow(10.0, std::floor(std::log10(about)));
+    for (double m : {5.0, 2.0, 1.0}) {
+        if (m * unit <= about) return m * unit;
+    }
+    return unit;
+}
+
+bool is_block(const json& row) {
+    const std::string kind = text_of(row, "block");
+    return kind != "pooled" && kind != "total";
+}
+
+}  // namespace
+
+QImage survey_map_image(const json& rows, QSize size) {
+    struct Point {
+        double x, y;
+        std::optional<double> dogs;
+    };
+    std::vector<Point> points;
+    for (const auto& row : rows) {
+        if (!is_block(row)) continue;
+        const std::string lat =
+            row.contains("latitude") ? text_of(row, "latitude") : text_of(row, "lat");
+        const std::string lon =
+            row.contains("longitude") ? text_of(row, "longitude") : text_of(row, "lon");
+        const auto place = survey::read_point(lat, lon);
+        if (!place.point) continue;
+        points.push_back({place.point->lon, place.point->lat, number_of(row, "N_pool")});
+    }
+    if (points.empty()) return {};
+    // Longitude shrunk by the cosine of the middle latitude: a plain drawing, true to shape for
+    // a city's extent.
+    double lat_lo = points[0].y, lat_hi = points[0].y;
+    for (const auto& p : points) {
+        lat_lo = std::min(lat_lo, p.y);
+        lat_hi = std::max(lat_hi, p.y);
+    }
+    const double shrink = std::cos((lat_lo + lat_hi) / 2 * M_PI / 180);
+    double x_lo = points[0].x * shrink, x_hi = x_lo, y_lo = lat_lo, y_hi = lat_hi;
+    for (auto& p : points) {
+        p.x *= shrink;
+        x_lo = std::min(x_lo, p.x);
+        x_hi = std::max(x_hi, p.x);
+    }
+    // At least about 200 m across, so that a survey of one place is still drawn.
+    const double least = 0.002;
+    const double cx = (x_lo + x_hi) / 2, cy = (y_lo + y_hi) / 2;
+    const double half = std::max({(x_hi - x_lo) / 2, (y_hi - y_lo) / 2, least / 2});
+    const double margin = 40, legend = 150;
+    const double w = size.width() - 2 * margin, h = size.height() - 2 * margin - legend;
+    const double degrees_per_pixel = std::max(2 * half / w, 2 * half / h) * 1.08;
+
+    std::vector<double> values;
+    for (const auto& p : points)
+        if (p.dogs) values.push_back(*p.dogs);
+    std::sort(values.begin(), values.end());
+    std::array<double, 4> breaks{};
+    for (std::size_t i = 0; i < 4; ++i)
+        breaks[i] =
+            values.empty() ? 0 : values[std::min(values.size() - 1, (i + 1) * values.size() / 5)];
+
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF middle(margin + w / 2, margin + h / 2);
+    const auto at = [&](const Point& p) {
+        return QPointF(middle.x() + (p.x - cx) / degrees_per_pixel,
+                       middle.y() - (p.y - cy) / degrees_per_pixel);
+    };
+    painter.setPen(QPen(QColor(0xcc, 0xcc, 0xcc), 1));
+    painter.drawRect(QRectF(margin, margin, w, h));
+    const double radius = std::clamp(std::min(w, h) / 60, 4.0, 12.0);
+    for (const auto& p : points) {
+        std::size_t c = 5;
+        if (p.dogs) {
+            c = 0;
+            while (c < 4 && *p.dogs >= breaks[c])
+                ++c;
+        }
+        painter.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.2));
+        painter.setBrush(kClassColours[c]);
+        painter.drawEllipse(at(p), radius, radius);
+    }
+    // A scale bar (a degree of latitude is about 111.32 km) and north.
+    QFont font = painter.font();
+    font.setPixelSize(int(std::max(12.0, size.height() / 45.0)));
+    painter.setFont(font);
+    painter.setPen(QPen(Qt::black, 2));
+    const double metres_per_pixel = degrees_per_pixel * 111320;
+    const double bar = round_length(w / 5 * metres_per_pixel);
+    const double bar_pixels = bar / metres_per_pixel;
+    const QPointF bar_at(margin + w - bar_pixels - 10, margin + h - 16);
+    painter.drawLine(bar_at, bar_at + QPointF(bar_pixels, 0));
+    painter.drawLine(bar_at + QPointF(0, -5), bar_at + QPointF(0, 5));
+    painter.drawLine(bar_at + QPointF(bar_pixels, -5), bar_at + QPointF(bar_pixels, 5));
+    const QString bar_text =
+        bar >= 1000 ? QStringLiteral("%1 km").arg(bar / 1000) : QStringLiteral("%1 m").arg(bar);
+    painter.drawText(QRectF(bar_at.x(), bar_at.y() - 30, bar_pixels, 24), Qt::AlignCenter,
+                     bar_text);
+    painter.drawText(QRectF(margin + w - 40, margin + 4, 32, 24), Qt::AlignCenter,
+                     QStringLiteral("N ↑"));
+    // The legend: the classes' ranges of N_pool.
+    const QLocale locale;
+    double y = margin + h + 20;
+    painter.drawText(QPointF(margin, y + 10), QStringLiteral("Dogs in the block (N_pool):"));
+    y += 24;
+    for (std::size_t c = 0; c < 6; ++c) {
+        if (c < 5 && values.empty()) continue;
+        QString label;
+        if (c == 5) {
+            label = QStringLiteral("no estimate");
+        } else if (c == 0) {
+            label = QStringLiteral("below %1").arg(people_number(breaks[0], locale));
+        } else if (c == 4) {
+            label = QStringLiteral("%1 and more").arg(people_number(breaks[3], locale));
+        } else {
+            label =
+                QStringLiteral("%1 to %2")
+                    .arg(people_number(breaks[c - 1], locale), people_number(breaks[c], locale));
+        }
+        const double x = margin + double(c % 3) * (w / 3);
+        const double row_y = y + double(c / 3) * 30;
+        painter.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.2));
+        painter.setBrush(kClassColours[c]);
+        painter.drawEllipse(QPointF(x + 10, row_y), 8, 8);
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(x + 26, row_y + 6), label);
+    }
+    return image;
+}
+
+void write_survey_pdf(const QString& path, const SurveyPdf& pdf) {
+    const QLocale locale;
+    const auto fail = [&](const QString& why) {
+        throw platform::RuntimeError(platform::ErrorKind::FileError,
+                                     (path + QStringLiteral(": ") + why).toStdString());
+    };
+    const QFileInfo target(path);
+    if (target.isDir()) fail(QStringLiteral("is a folder."));
+
+    // The city's answer, from the last total row.
+    TotalInWords city;
+    bool have_city = false;
+    std::vector<const json*> strata_totals, pooled, blocks;
+    std::vector<std::string> assumptions;
+    for (const auto& row : pdf.rows) {
+        const std::string kind = text_of(row, "block");
+        if (kind == "total") {
+            const bool whole =
+                pdf.stratum_column.empty() || text_of(row, pdf.stratum_column).empty();
+            if (whole) {
+                have_city = true;
+                city = {number_of(row, "city_N"), number_of(row, "city_lo"),
+                        number_of(row, "city_hi"), text_of(row, "error")};
+                if (!text_of(row, "note").empty()) assumptions.push_back(text_of(row, "note"));
+            } else {
+                strata_totals.push_back(&row);
+            }
+        } else if (kind == "pooled") {
+            pooled.push_back(&row);
+        } else {
+            blocks.push_back(&row);
+        }
+    }
+
+    QTextDocument document;
+    QFont font = document.defaultFont();
+    font.setPointSizeF(9.5);
+    document.setDefaultFont(font);
+    QString body;
+    body += QStringLiteral("<h1>Dogs of the survey %1</h1>").arg(html(pdf.name));
+    body += QStringLiteral("<p>Kestrivo %1, %2. %3 blocks counted three times.</p>")
+                .arg(QStringLiteral(KESTRIVO_VERSION),
+                     locale.toString(QDateTime::currentDateTime(), QLocale::LongFormat))
+                .arg(blocks.size());
+    body += QStringLiteral("<h2>The city's dogs</h2>");
+    if (have_city) {
+        body += QStringLiteral("<p style=\"font-size:15pt\"><b>%1</b></p>")
+                    .arg(dogs_sentence(city, pdf.level, locale).toHtmlEscaped());
+        body += QStringLiteral("<p style=\"font-size:12pt\">%1</p>")
+                    .arg(doses_sentence(city, pdf.coverage, locale).toHtmlEscaped());
+    } else {
+        body += QStringLiteral(
+            "<p>There is no city total: give each stratum's number of blocks in "
+            "the city (or a weight column).</p>");
+    }
+    body +=
+        QStringLiteral("<p><i>%1</i></p>").arg(assumption_sentence(pdf.weighted).toHtmlEscaped());
+
+    body += QStringLiteral("<h2>Design</h2><p>");
+    body += pdf.stratum_column.empty()
+                ? QStringLiteral("One stratum: the whole city.")
+                : QStringLiteral("Strata from the column <b>%1</b>.").arg(html(pdf.stratum_column));
+    if (pdf.weighted) body += QStringLiteral(" Each block's design weight as given in the file.");
+    if (pdf.conflicts) {
+        body += QStringLiteral(
+                    " The field data it was tabulated from held %1 conflicts, listed in "
+                    "the survey window.")
+                    .arg(pdf.conflicts);
+    }
+    body += QStringLiteral(
+        "</p><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>"
+        "<th>Stratum</th><th>Blocks counted</th><th>Blocks in the city</th></tr>");
+    for (const auto& row : pdf.design) {
+        body += QStringLiteral(
+                    "<tr><td>%1</td><td align=\"right\">%2</td><td align=\"right\">%3"
+                    "</td></tr>")
+                    .arg(html(row.stratum), html(row.counted),
+                         row.in_city.empty() ? QStringLiteral("not given") : html(row.in_city));
+    }
+    body += QStringLiteral("</table>");
+
+    // Each stratum: its pooled visibility and its dogs.
+    body += QStringLiteral(
+                "<h2>Strata</h2><table border=\"1\" cellspacing=\"0\" "
+                "cellpadding=\"3\"><tr><th>Stratum</th><th>S</th><th>P</th>"
+                "<th>Share seen</th><th>het_p</th><th>Dogs (%1%)</th><th>Doses at %2%"
+                "</th></tr>")
+                .arg(locale.toString(std::round(pdf.level * 100)))
+                .arg(locale.toString(std::round(pdf.coverage * 100)));
+    for (const json* row : pooled) {
+        const std::string name =
+            pdf.stratum_column.empty() ? "" : text_of(*row, pdf.stratum_column);
+        const json* total = nullptr;
+        for (const json* t : strata_totals)
+            if (text_of(*t, pdf.stratum_column) == name) total = t;
+        if (!total && pdf.stratum_column.empty()) {
+            for (const auto& r : pdf.rows)
+                if (text_of(r, "block") == "total") total = &r;
+        }
+        const auto het = number_of(*row, "het_p");
+        const auto seen =
+            number_of(*row, "seen_any") ? number_of(*row, "seen_any") : number_of(*row, "seen");
+        body += QStringLiteral(
+                    "<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td>"
+                    "<td>%6</td><td>%7</td></tr>")
+                    .arg(name.empty() ? QStringLiteral("the city") : html(name),
+                         share(number_of(*row, "S"), locale), share(number_of(*row, "P"), locale),
+                         share(seen, locale),
+                         het ? share(het, locale) +
+                                   (*het < 0.05 ? QStringLiteral(" (blocks differ)") : QString())
+                             : QStringLiteral("–"),
+                         total ? dogs(*total, "city_N", "city_lo", "city_hi", locale)
+                               : QStringLiteral("–"),
+                         total ? dogs(*total, "city_N", "city_lo", "city_hi", locale, pdf.coverage)
+                               : QStringLiteral("–"));
+        if (!text_of(*row, "error").empty()) {
+            body += QStringLiteral("<tr><td colspan=\"7\">%1</td></tr>")
+                        .arg(html(text_of(*row, "error")));
+        }
+    }
+    body += QStringLiteral("</table>");
+
+    const QImage map = survey_map_image(pdf.rows, QSize(1500, 1150));
+    if (!map.isNull()) {
+        document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("kestrivo:map")),
+                             QVariant(map));
+        body += QStringLiteral(
+            "<h2>Map of the blocks</h2><p><img src=\"kestrivo:map\" "
+            "width=\"620\"></p>");
+    }
+
+    body += QStringLiteral(
+        "<h2>Blocks</h2><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">"
+        "<tr><th>Block</th>");
+    if (!pdf.stratum_column.empty())
+        body += QStringLiteral("<th>%1</th>").arg(html(pdf.stratum_column));
+    body += QStringLiteral(
+        "<th>n</th><th>N̂ (limits)</th><th>N_pool (limits)</th><th>Edges</th>"
+        "<th>Error</th></tr>");
+    for (const json* row : blocks) {
+        body += QStringLiteral("<tr><td>%1</td>").arg(html(text_of(*row, "block")));
+        if (!pdf.stratum_column.empty()) {
+            body += QStringLiteral("<td>%1</td>").arg(html(text_of(*row, pdf.stratum_column)));
+        }
+        body += QStringLiteral(
+                    "<td align=\"right\">%1</td><td>%2</td><td>%3</td><td>%4</td>"
+                    "<td>%5</td></tr>")
+                    .arg(html(text_of(*row, "n")), dogs(*row, "N_hat", "N_lo", "N_hi", locale),
+                         dogs(*row, "N_pool", "N_pool_lo", "N_pool_hi", locale),
+                         html(text_of(*row, "edges")), html(text_of(*row, "error")));
+    }
+    body += QStringLiteral("</table>");
+
+    if (pdf.plan) {
+        const MadePlan& made = *pdf.plan;
+        body += QStringLiteral("<h2>Plan: blocks to count</h2>");
+        if (made.plan.recommended) {
+            QString words = QStringLiteral("Count <b>%1 blocks</b>").arg(*made.plan.recommended);
+            for (const auto& row : made.plan.rows) {
+                if (row.k == *made.plan.recommended && made.request.strata.size() > 1) {
+                    words += QStringLiteral(": ") + html(allocation_words(made, row));
+                }
+            }
+            body += QStringLiteral("<p>%1, for a half-width of at most %2 in %3% of surveys.</p>")
+                        .arg(words, locale.toString(made.request.target, 'g', 3),
+                             locale.toString(std::round(made.request.assurance * 100)));
+        }
+        body += QStringLiteral("<p>%1.</p>").arg(html(made.note));
+        QImage picture(QSize(949 * 2, 381 * 2), QImage::Format_RGB32);
+        {
+            QPainter painter(&picture);
+            painter.scale(2, 2);
+            paint_plan_picture(painter, QSizeF(949, 381), made);
+        }
+        document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("kestrivo:plan")),
+                             QVariant(picture));
+        body += QStringLiteral("<p><img src=\"kestrivo:plan\" width=\"620\"></p>");
+    }
+
+    body += QStringLiteral("<h2>What the numbers assume</h2><ul>");
+    body += QStringLiteral(
+        "<li>Each block's dogs are of two kinds: a share S that hold a territory and are seen on "
+        "every count, and the rest, each seen with probability P on each count. The counts are "
+        "close enough in time that no dog came or went.</li>");
+    body += QStringLiteral("<li>%1</li>").arg(assumption_sentence(pdf.weighted).toHtmlEscaped());
+    for (const std::string& note : assumptions)
+        body += QStringLiteral("<li>The report: %1.</li>").arg(html(note));
+    body += QStringLiteral(
+        "<li>Vaccine doses are the coverage times the dogs, with the same "
+        "interval; they leave out doses lost or wasted.</li></ul>");
+    document.setHtml(QStringLiteral("<html><body>") + body + QStringLiteral("</body></html>"));
+
+    // Written beside the file asked for, then moved over it.
+    QTemporaryFile part(target.absoluteDir().filePath(QStringLiteral(".kestrivo-XXXXXX.pdf")));
+    part.setAutoRemove(true);
+    if (!part.open()) fail(QStringLiteral("the folder cannot be written: ") + part.errorString());
+    // A report is for handing over: readable by others, as a file the user saved would be.
+    part.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
+    part.close();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(part.fileName());
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    printer.setDocName(QString::fromStdString(pdf.name));
+    printer.setCreator(QStringLiteral("Kestrivo"));
+    document.print(&printer);
+    if (QFileInfo(part.fileName()).size() <= 0)
+        fail(QStringLiteral("the report could not be written."));
+    std::error_code error;
+    std::filesystem::rename(part.fileName().toStdString(), target.absoluteFilePath().toStdString(),
+                            error);
+    if (error) fail(QString::fromStdString(error.message()) + QStringLiteral("."));
+    part.setAutoRemove(false);  // moved: nothing is left to remove
+}
+
+}  // namespace kestrivo::window

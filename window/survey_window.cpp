@@ -1,0 +1,789 @@
+// SurveyWindow: the survey read once for its design controls and its blocks' counts; every
+// change of design waits a moment (a user typing K digit by digit starts one report, not five),
+// stops what runs and starts the report afresh on a worker; its JSON comes back to this thread
+// and fills the table and the answer.
+#include "window/survey_window.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "analysis/pooled_visibility.h"
+#include "platform/number_text.h"
+#include "platform/runtime_error.h"
+#include "platform/whole_file.h"
+#include "survey/csv_writer.h"
+#include "survey/field_export.h"
+#include "survey/field_writers.h"
+#include "window/plan_dialog.h"
+#include "window/survey_answer.h"
+#include "window/survey_report_pdf.h"
+
+namespace kestrivo::window {
+namespace {
+
+[[noreturn]] void file_error(const std::string& message) {
+    throw platform::RuntimeError(platform::ErrorKind::FileError, message);
+}
+
+// A cell that sorts by its number where it has one, by its text otherwise.
+class Cell : public QTableWidgetItem {
+public:
+    using QTableWidgetItem::QTableWidgetItem;
+    bool operator<(const QTableWidgetItem& other) const override {
+        const QVariant a = data(Qt::UserRole), b = other.data(Qt::UserRole);
+        if (a.isValid() && b.isValid()) return a.toDouble() < b.toDouble();
+        if (a.isValid() != b.isValid()) return a.isValid();  // numbers before blanks
+        return text() < other.text();
+    }
+};
+
+// A number as the table shows it: whole dogs from a thousand up, four digits below.
+QString shown(double value, const QLocale& locale) {
+    if (std::fabs(value) >= 1000)
+        return locale.toString(static_cast<qlonglong>(std::llround(value)));
+    return locale.toString(value, 'g', 4);
+}
+
+// The report's columns the table shows, in its order; "doses" is the window's own.
+const std::vector<std::string>& shown_columns() {
+    static const std::vector<std::string> columns = {
+        "block",     "n",       "N_hat", "N_lo",  "N_hi",  "N_pool", "N_pool_lo",
+        "N_pool_hi", "S",       "P",     "seen",  "het_p", "model",  "city_N",
+        "city_lo",   "city_hi", "doses", "edges", "error", "note"};
+    return columns;
+}
+
+std::vector<survey::Row> read_rows(const SurveySource& source, survey::Header& header) {
+    std::istringstream text(source.text.value_or(""));
+    std::ifstream file;
+    std::istream* in = &text;
+    if (!source.text) {
+        file.open(source.path, std::ios::binary);
+        if (!file) file_error(source.path + ": cannot be read.");
+        in = &file;
+    }
+    std::vector<survey::Row> rows;
+    try {
+        survey::SurveyReader reader(*in, source.name);
+        header = reader.header();
+        while (auto row = reader.next())
+            rows.push_back(std::move(*row));
+    } catch (const survey::FileError& e) {
+        file_error(e.what());
+    }
+    if (rows.empty()) file_error(source.name + ": the survey holds no block.");
+    return rows;
+}
+
+}  // namespace
+
+bool is_field_export(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string first;
+    std::getline(in, first);
+    if (first.rfind("PK\x03\x04", 0) == 0) return true;  // a zip: ODK's export, or an XLSX
+    // A header: a survey names its counts (c100 and the rest), whatever the quoting or the
+    // separator; field data has none of them.
+    std::string lower;
+    for (const char c : first)
+        lower += char(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* count : {"c100", "c111", "c101", "c110"}) {
+        for (std::size_t at = lower.find(count); at != std::string::npos;
+             at = lower.find(count, at + 1)) {
+            const auto boundary = [&](std::size_t i) {
+                return i >= lower.size() || !std::isalnum(static_cast<unsigned char>(lower[i]));
+            };
+            if ((at == 0 || boundary(at - 1)) && boundary(at + 4)) return false;
+        }
+    }
+    return true;
+}
+
+OpenedSurvey open_survey_source(const std::string& path) {
+    OpenedSurvey opened;
+    opened.source.name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
+    opened.source.path = path;
+    if (!is_field_export(path)) return opened;
+    // Field data, tabulated as kestrivo-tabulate would.
+    survey::Tabulation tabulation;
+    try {
+        survey::read_field_data({{path}, {}}, tabulation);
+    } catch (const survey::FileError& e) {
+        // Said once, as both readers see it: the tabulator's reason follows the file's name.
+        std::string why = e.what();
+        if (why.rfind(path + ": ", 0) == 0) why.erase(0, path.size() + 2);
+        file_error(path +
+                   ": is neither a survey (whose header names c100, c111, c101 and c110) "
+                   "nor field data: " +
+                   why);
+    }
+    const survey::TabulatedSurvey tabulated = tabulation.finish();
+    std::ostringstream text;
+    survey::write_tabulated_survey(text, tabulated);
+    opened.source.text = text.str();
+    opened.source.path.clear();
+    opened.conflicts = tabulated.conflicts;
+    return opened;
+}
+
+SurveyWindow::SurveyWindow(SurveySource source, survey::DesignOptions design,
+                           analysis::Library library, std::vector<survey::Conflict> conflicts,
+                           Hooks hooks, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      source_(std::move(source)),
+      library_(library),
+      conflicts_(std::move(conflicts)),
+      hooks_(std::move(hooks)) {
+    rows_ = read_rows(source_, header_);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(title());
+    setAccessibleName(title());
+    build_controls();
+    build_menus();
+    // The design the command line (or the caller) gave.
+    if (design.stratum_column) {
+        const int at = strata_column->findText(QString::fromStdString(*design.stratum_column));
+        if (at >= 0) strata_column->setCurrentIndex(at);
+    }
+    if (design.weight_column) {
+        const int at = weight_column->findText(QString::fromStdString(*design.weight_column));
+        if (at >= 0) weight_column->setCurrentIndex(at);
+    }
+    fill_design_table();
+    for (int r = 0; r < blocks_in_city->rowCount(); ++r) {
+        const std::string name =
+            blocks_in_city->item(r, 0)->data(Qt::UserRole).toString().toStdString();
+        std::optional<std::int64_t> k;
+        if (design.blocks_total && !design.stratum_column) k = design.blocks_total;
+        if (const auto at = design.blocks_by_stratum.find(name);
+            at != design.blocks_by_stratum.end()) {
+            k = at->second;
+        }
+        if (k) blocks_in_city->item(r, 2)->setText(QString::number(*k));
+    }
+    resize(1100, 720);
+    recompute();
+}
+
+SurveyWindow::~SurveyWindow() {
+    // Stop and wait for the workers before the members they report to go.
+    job_.reset();
+    export_job_.reset();
+}
+
+QString SurveyWindow::title() const {
+    return QString::fromStdString(source_.name) + QStringLiteral(" — Kestrivo survey");
+}
+
+void SurveyWindow::build_controls() {
+    auto* layout = new QVBoxLayout(this);
+    menu_bar = new QMenuBar(this);
+    layout->setMenuBar(menu_bar);
+
+    auto* design = new QGroupBox(QStringLiteral("Design"), this);
+    auto* form = new QFormLayout;
+    strata_column = new QComboBox(design);
+    weight_column = new QComboBox(design);
+    strata_column->addItem(QStringLiteral("(none: one stratum)"));
+    weight_column->addItem(QStringLiteral("(none: blocks drawn at random)"));
+    for (const std::string& name : header_.carried) {
+        strata_column->addItem(QString::fromStdString(name));
+        weight_column->addItem(QString::fromStdString(name));
+    }
+    strata_column->setAccessibleName(QStringLiteral("Strata column"));
+    weight_column->setAccessibleName(QStringLiteral("Design weight column"));
+    form->addRow(QStringLiteral("&Strata column:"), strata_column);
+    form->addRow(QStringLiteral("&Weight column:"), weight_column);
+    coverage = new QSpinBox(design);
+    coverage->setRange(1, 100);
+    coverage->setValue(70);
+    coverage->setSuffix(QStringLiteral(" %"));
+    coverage->setAccessibleName(QStringLiteral("Vaccination coverage in percent"));
+    form->addRow(QStringLiteral("Vaccination &coverage:"), coverage);
+    blocks_in_city = new QTableWidget(0, 3, design);
+    blocks_in_city->setHorizontalHeaderLabels({QStringLiteral("Stratum"),
+                                               QStringLiteral("Blocks counted"),
+                                               QStringLiteral("Blocks in the city")});
+    blocks_in_city->horizontalHeader()->setStretchLastSection(true);
+    blocks_in_city->setAccessibleName(QStringLiteral("Blocks in the city, by stratum"));
+    blocks_in_city->setMaximumHeight(120);
+    blocks_in_city->verticalHeader()->hide();
+    auto* design_layout = new QHBoxLayout(design);
+    design_layout->addLayout(form);
+    design_layout->addWidget(blocks_in_city, 1);
+    layout->addWidget(design);
+
+    answer = new QLabel(this);
+    QFont large = answer->font();
+    large.setPointSizeF(large.pointSizeF() * 1.8);
+    large.setBold(true);
+    answer->setFont(large);
+    answer->setWordWrap(true);
+    answer->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    answer->setAccessibleName(QStringLiteral("City's dogs"));
+    doses = new QLabel(this);
+    QFont medium = doses->font();
+    medium.setPointSizeF(medium.pointSizeF() * 1.35);
+    doses->setFont(medium);
+    doses->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    doses->setAccessibleName(QStringLiteral("Vaccine doses"));
+    strata_answer = new QLabel(this);
+    strata_answer->setWordWrap(true);
+    strata_answer->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                           Qt::TextSelectableByKeyboard);
+    assumptions = new QLabel(this);
+    assumptions->setWordWrap(true);
+    assumptions->setAccessibleName(QStringLiteral("What the interval assumes"));
+    layout->addWidget(answer);
+    layout->addWidget(doses);
+    layout->addWidget(strata_answer);
+    layout->addWidget(assumptions);
+
+    auto* busy_row = new QHBoxLayout;
+    progress = new QProgressBar(this);
+    progress->setRange(0, 0);  // busy: a report has no fraction to show until it ends
+    progress->setMaximumWidth(220);
+    progress->setAccessibleName(QStringLiteral("Working"));
+    progress->hide();
+    status = new QLabel(this);
+    status->setAccessibleName(QStringLiteral("Status"));
+    busy_row->addWidget(progress);
+    busy_row->addWidget(status, 1);
+    layout->addLayout(busy_row);
+
+    table = new QTableWidget(this);
+    table->setAccessibleName(QStringLiteral("Blocks, strata and totals"));
+    table->setSelectionBehavior(QAbstractItemView::SelectItems);
+    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSortingEnabled(true);
+    table->verticalHeader()->hide();
+    conflict_list = new QListWidget(this);
+    conflict_list->setAccessibleName(QStringLiteral("Conflicts in the field data"));
+    for (const survey::Conflict& c : conflicts_) {
+        conflict_list->addItem(QString::fromStdString(
+            std::string(survey::kind_name(c.kind)) + ": block \"" + c.block + "\", " +
+            c.where.file + ", line " + std::to_string(c.where.line) + ": " + c.detail));
+    }
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->addWidget(table);
+    splitter->addWidget(conflict_list);
+    conflict_list->setVisible(!conflicts_.empty());
+    layout->addWidget(splitter, 1);
+
+    debounce_ = new QTimer(this);
+    debounce_->setSingleShot(true);
+    debounce_->setInterval(300);
+    connect(debounce_, &QTimer::timeout, this, [this] { recompute(); });
+    connect(strata_column, &QComboBox::currentIndexChanged, this, [this] {
+        fill_design_table();
+        debounce_->start();
+    });
+    connect(weight_column, &QComboBox::currentIndexChanged, this, [this] { debounce_->start(); });
+    connect(blocks_in_city, &QTableWidget::itemChanged, this, [this] { debounce_->start(); });
+    connect(coverage, &QSpinBox::valueChanged, this, [this] { show_answer(); });
+    connect(table, &QTableWidget::itemActivated, this,
+            [this](QTableWidgetItem* item) { activate(item); });
+}
+
+void SurveyWindow::build_menus() {
+    const auto act = [this](QMenu* menu, const QString& text, const QKeySequence& keys,
+                            std::function<void()> command) {
+        QAction* action = menu->addAction(text);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, [this, command] {
+            try {
+                command();
+            } catch (const platform::RuntimeError& e) {
+                if (hooks_.tell) hooks_.tell(e);
+            }
+        });
+        return action;
+    };
+    const auto ask = [this](const QString& title, const QString& filters, QString filter) {
+        return hooks_.save_file ? hooks_.save_file(title, filters, filter) : QString();
+    };
+    QMenu* file = menu_bar->addMenu(QStringLiteral("&File"));
+    act(file, QStringLiteral("Export &table..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+        [this, ask] {
+            const QString path =
+                ask(QStringLiteral("Export table"), QStringLiteral("CSV (*.csv);;JSON (*.json)"),
+                    QStringLiteral("CSV (*.csv)"));
+            if (!path.isEmpty()) export_table_to(path);
+        });
+    act(file, QStringLiteral("Export &map..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M),
+        [this, ask] {
+            const QString path = ask(QStringLiteral("Export map"),
+                                     QStringLiteral("GeoJSON for QGIS (*.geojson);;KML for Google "
+                                                    "Earth (*.kml)"),
+                                     QStringLiteral("GeoJSON for QGIS (*.geojson)"));
+            if (!path.isEmpty()) export_map_to(path);
+        });
+    act(file, QStringLiteral("Export &report (PDF)..."), QKeySequence(Qt::CTRL | Qt::Key_P),
+        [this, ask] {
+            const QString path = ask(QStringLiteral("Export report"), QStringLiteral("PDF (*.pdf)"),
+                                     QStringLiteral("PDF (*.pdf)"));
+            if (!path.isEmpty()) export_report_to(path);
+        });
+    if (!conflicts_.empty()) {
+        act(file, QStringLiteral("Save &conflicts..."), QKeySequence(), [this, ask] {
+            const QString path = ask(QStringLiteral("Save conflicts"),
+                                     QStringLiteral("CSV (*.csv)"), QStringLiteral("CSV (*.csv)"));
+            if (!path.isEmpty()) save_conflicts_to(path);
+        });
+    }
+    file->addSeparator();
+    act(file, QStringLiteral("&Close"), QKeySequence::Close, [this] { close(); });
+    QMenu* edit = menu_bar->addMenu(QStringLiteral("&Edit"));
+    act(edit, QStringLiteral("&Copy"), QKeySequence::Copy, [this] { copy_selection(); });
+    QMenu* survey_menu = menu_bar->addMenu(QStringLiteral("&Survey"));
+    act(survey_menu, QStringLiteral("&Plan..."), QKeySequence(Qt::CTRL | Qt::Key_L),
+        [this] { open_plan(); });
+    act(survey_menu, QStringLiteral("&Estimate the block"), QKeySequence(Qt::CTRL | Qt::Key_Return),
+        [this] { activate(table->currentItem()); });
+}
+
+void SurveyWindow::fill_design_table() {
+    const QSignalBlocker quiet(blocks_in_city);
+    const int column = strata_column->currentIndex() - 1;  // -1: no strata
+    // The strata in order of first appearance, with their blocks counted.
+    std::vector<std::string> names;
+    std::map<std::string, int> counted;
+    for (const survey::Row& row : rows_) {
+        const std::string name = column >= 0 && std::size_t(column) < row.carried.size()
+                                     ? row.carried[std::size_t(column)]
+                                     : std::string();
+        if (counted[name]++ == 0) names.push_back(name);
+    }
+    // Numbers the user typed stay with their strata.
+    std::map<std::string, QString> typed;
+    for (int r = 0; r < blocks_in_city->rowCount(); ++r) {
+        typed[blocks_in_city->item(r, 0)->data(Qt::UserRole).toString().toStdString()] =
+            blocks_in_city->item(r, 2)->text();
+    }
+    blocks_in_city->setRowCount(int(names.size()));
+    for (std::size_t r = 0; r < names.size(); ++r) {
+        auto* name = new QTableWidgetItem(column < 0 ? QStringLiteral("(the city)")
+                                                     : QString::fromStdString(names[r]));
+        name->setData(Qt::UserRole, QString::fromStdString(names[r]));
+        name->setFlags(name->flags() & ~Qt::ItemIsEditable);
+        auto* n = new QTableWidgetItem(QString::number(counted[names[r]]));
+        n->setFlags(n->flags() & ~Qt::ItemIsEditable);
+        auto* k = new QTableWidgetItem(typed.count(names[r]) ? typed[names[r]] : QString());
+        k->setToolTip(QStringLiteral("The number of the city's blocks in this stratum"));
+        blocks_in_city->setItem(int(r), 0, name);
+        blocks_in_city->setItem(int(r), 1, n);
+        blocks_in_city->setItem(int(r), 2, k);
+    }
+}
+
+survey::ReportOptions SurveyWindow::report_options() const {
+    survey::ReportOptions options;
+    options.pool = true;
+    options.format = survey::Format::json;
+    options.digits = platform::kRoundTripDigits;
+    if (strata_column->currentIndex() > 0) {
+        options.design.stratum_column = strata_column->currentText().toStdString();
+    }
+    if (weight_column->currentIndex() > 0) {
+        options.design.weight_column = weight_column->currentText().toStdString();
+        return options;  // the weights say what each block stands for
+    }
+    // The city's blocks, when every stratum has its number: else the report pools alone.
+    std::map<std::string, std::int64_t> by_stratum;
+    for (int r = 0; r < blocks_in_city->rowCount(); ++r) {
+        bool ok = false;
+        const qlonglong k = blocks_in_city->item(r, 2)->text().trimmed().toLongLong(&ok);
+        if (!ok || k < 1) return options;
+        by_stratum[blocks_in_city->item(r, 0)->data(Qt::UserRole).toString().toStdString()] = k;
+    }
+    if (options.design.stratum_column) {
+        options.design.blocks_by_stratum = by_stratum;
+    } else if (!by_stratum.empty()) {
+        options.design.blocks_total = by_stratum.begin()->second;
+    }
+    return options;
+}
+
+void SurveyWindow::recompute() {
+    debounce_->stop();
+    job_.reset();  // stops what runs
+    const std::uint64_t generation = ++generation_;
+    progress->show();
+    status->setText(
+        QStringLiteral("Fitting %1 blocks and the city's interval...").arg(rows_.size()));
+    job_ = std::make_unique<SurveyJob>(
+        source_, report_options(), library_, [this, generation](SurveyJobResult result) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, generation, result = std::move(result)] { show_result(result, generation); },
+                Qt::QueuedConnection);
+        });
+}
+
+void SurveyWindow::show_result(const SurveyJobResult& result, std::uint64_t generation) {
+    if (generation != generation_) return;  // a report the design has since replaced
+    job_.reset();
+    progress->hide();
+    last_errors_ = result.errors;
+    if (result.status == survey::kUsageOrFileError) {
+        // The design cannot be reported as it stands: the previous table stays.
+        status->setText(QString::fromStdString(result.errors).trimmed());
+        return;
+    }
+    try {
+        last_rows_ = nlohmann::json::parse(result.output);
+    } catch (const std::exception&) {
+        status->setText(QStringLiteral("The report could not be read back."));
+        return;
+    }
+    last_output_ = result.output;
+    status->setText(result.status == survey::kSomeErrors
+                        ? QStringLiteral("Some blocks could not be fitted: see their rows.")
+                        : QString());
+
+    const QLocale locale;
+    const std::string stratum = strata_column->currentIndex() > 0
+                                    ? strata_column->currentText().toStdString()
+                                    : std::string();
+    std::vector<std::string> columns = shown_columns();
+    if (!stratum.empty()) columns.insert(columns.begin() + 1, stratum);
+    const QSignalBlocker quiet(table);
+    table->setSortingEnabled(false);
+    table->clear();
+    table->setColumnCount(int(columns.size()));
+    QStringList labels;
+    for (const std::string& c : columns)
+        labels << QString::fromStdString(c);
+    table->setHorizontalHeaderLabels(labels);
+    table->setRowCount(int(last_rows_.size()));
+    const double share = coverage->value() / 100.0;
+    std::size_t block = 0;
+    for (std::size_t r = 0; r < last_rows_.size(); ++r) {
+        const auto& row = last_rows_[r];
+        const std::string kind = row.value("block", "");
+        const bool summary = r >= rows_.size();  // pooled and total rows follow the blocks
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            auto* cell = new Cell;
+            nlohmann::json value;
+            if (columns[c] == "doses") {
+                if (row.contains("city_N") && row["city_N"].is_number())
+                    value = share * row["city_N"].get<double>();
+            } else if (row.contains(columns[c])) {
+                value = row[columns[c]];
+            }
+            if (value.is_number()) {
+                const double v = value.get<double>();
+                cell->setText(shown(v, locale));
+                cell->setData(Qt::UserRole, v);
+                // Every number at the report's own precision, on demand.
+                cell->setToolTip(QString::fromStdString(value.dump()));
+            } else if (value.is_string()) {
+                cell->setText(QString::fromStdString(value.get<std::string>()));
+                cell->setToolTip(cell->text());
+            }
+            if (c == 0) {
+                cell->setData(Qt::UserRole + 1, summary ? -1 : int(block));
+                if (!stratum.empty() && row.contains(stratum) && row[stratum].is_string()) {
+                    cell->setData(Qt::UserRole + 2,
+                                  QString::fromStdString(row[stratum].get<std::string>()));
+                }
+            }
+            if (summary) {
+                QFont bold = cell->font();
+                bold.setBold(kind == "total");
+                cell->setFont(bold);
+            }
+            table->setItem(int(r), int(c), cell);
+        }
+        if (!summary) ++block;
+    }
+    table->setSortingEnabled(true);
+    table->resizeColumnsToContents();
+    show_answer();
+}
+
+namespace {
+
+TotalInWords total_of(const nlohmann::json& row) {
+    TotalInWords total;
+    const auto number = [&](const char* key) -> std::optional<double> {
+        const auto at = row.find(key);
+        return at != row.end() && at->is_number() ? std::optional<double>(at->get<double>())
+                                                  : std::nullopt;
+    };
+    total.dogs = number("city_N");
+    total.lower = number("city_lo");
+    total.upper = number("city_hi");
+    if (const auto at = row.find("error"); at != row.end() && at->is_string()) {
+        total.why_not = at->get<std::string>();
+    }
+    return total;
+}
+
+}  // namespace
+
+void SurveyWindow::show_answer() {
+    const QLocale locale;
+    const double level = report_options().level, share = coverage->value() / 100.0;
+    const std::string stratum = strata_column->currentIndex() > 0
+                                    ? strata_column->currentText().toStdString()
+                                    : std::string();
+    // The city's row is the last total; with strata, each stratum's total comes before it.
+    std::optional<TotalInWords> city;
+    QStringList by_stratum;
+    for (const auto& row : last_rows_) {
+        if (row.value("block", "") != "total") continue;
+        const std::string name =
+            stratum.empty() || !row.contains(stratum) || !row[stratum].is_string()
+                ? std::string()
+                : row[stratum].get<std::string>();
+        const TotalInWords total = total_of(row);
+        if (name.empty()) {
+            city = total;
+        } else if (total.dogs) {
+            by_stratum << QStringLiteral("%1: about %2 dogs, %3 doses")
+                              .arg(QString::fromStdString(name), people_number(*total.dogs, locale),
+                                   people_number(share * *total.dogs, locale));
+        }
+    }
+    if (!city) {
+        answer->setText(last_rows_.empty()
+                            ? QStringLiteral("Working out the city's dogs...")
+                            : QStringLiteral("Give each stratum's number of blocks in the city (or "
+                                             "a weight column) for the city's dogs."));
+        doses->clear();
+    } else {
+        answer->setText(dogs_sentence(*city, level, locale));
+        doses->setText(doses_sentence(*city, share, locale));
+    }
+    strata_answer->setText(by_stratum.join(QStringLiteral("; ")));
+    strata_answer->setVisible(!by_stratum.isEmpty());
+    assumptions->setText(assumption_sentence(weight_column->currentIndex() > 0));
+    // A screen reader speaks the answer itself with what it is.
+    answer->setAccessibleName(QStringLiteral("City's dogs: ") + answer->text());
+    doses->setAccessibleName(QStringLiteral("Vaccine doses: ") + doses->text());
+    strata_answer->setAccessibleName(QStringLiteral("By stratum: ") + strata_answer->text());
+    for (QLabel* label : {answer, doses}) {
+        QAccessibleEvent event(label, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    // The doses column follows the coverage.
+    int doses_at = -1, city_at = -1;
+    for (int c = 0; c < table->columnCount(); ++c) {
+        const QString name = table->horizontalHeaderItem(c)->text();
+        if (name == QStringLiteral("doses")) doses_at = c;
+        if (name == QStringLiteral("city_N")) city_at = c;
+    }
+    if (doses_at < 0 || city_at < 0) return;
+    const QSignalBlocker quiet(table);
+    for (int r = 0; r < table->rowCount(); ++r) {
+        const QTableWidgetItem* n = table->item(r, city_at);
+        QTableWidgetItem* cell = table->item(r, doses_at);
+        if (!n || !cell || !n->data(Qt::UserRole).isValid()) continue;
+        const double v = share * n->data(Qt::UserRole).toDouble();
+        cell->setText(shown(v, locale));
+        cell->setData(Qt::UserRole, v);
+        cell->setToolTip(QString::fromStdString(nlohmann::json(v).dump()));
+    }
+}
+
+void SurveyWindow::activate(QTableWidgetItem* item) {
+    if (!item || !hooks_.estimate_block) return;
+    const QTableWidgetItem* first = table->item(item->row(), 0);
+    if (!first) return;
+    const int block = first->data(Qt::UserRole + 1).toInt();
+    try {
+        if (block >= 0 && std::size_t(block) < rows_.size()) {
+            const survey::Row& row = rows_[std::size_t(block)];
+            if (!row.error.empty()) {
+                throw platform::RuntimeError(platform::ErrorKind::InvalidInput, row.error + ".");
+            }
+            hooks_.estimate_block(row.counts, row.s_held);
+        } else if (first->text() == QStringLiteral("pooled")) {
+            // A stratum's pooled row: its blocks' summed histories, one sample of the
+            // visibility they share, as the block tool fits one block.
+            const QVariant stratum = first->data(Qt::UserRole + 2);
+            const auto [counts, s_held] = pooled_counts(stratum.toString().toStdString());
+            hooks_.estimate_block(counts, s_held);
+        }
+    } catch (const platform::RuntimeError& e) {
+        if (hooks_.tell) hooks_.tell(e);
+    }
+}
+
+std::pair<analysis::Counts, std::optional<double>> SurveyWindow::pooled_counts(
+    const std::string& stratum) const {
+    survey::DesignOptions options;
+    if (strata_column->currentIndex() > 0) {
+        options.stratum_column = strata_column->currentText().toStdString();
+    }
+    survey::DesignBuilder builder(options);
+    builder.begin_file(header_, source_.name);
+    for (const survey::Row& row : rows_)
+        builder.add(row);
+    const survey::BuiltDesign built = builder.build();
+    if (built.design) {
+        for (const analysis::Stratum& s : built.design->strata) {
+            if (options.stratum_column && s.name != stratum) continue;
+            if (const std::string why = analysis::why_not_pooled(s); !why.empty()) {
+                throw platform::RuntimeError(platform::ErrorKind::InvalidInput, why + ".");
+            }
+            return {*analysis::summed_counts(s.blocks), s.s_held};
+        }
+    }
+    throw platform::RuntimeError(platform::ErrorKind::InvalidInput,
+                                 "no block of the stratum could be read, so there is nothing to "
+                                 "pool.");
+}
+
+void SurveyWindow::copy_selection() {
+    const auto ranges = table->selectedRanges();
+    if (ranges.isEmpty()) return;
+    const auto& range = ranges.front();
+    QString text, html = QStringLiteral("<table>");
+    html += QStringLiteral("<tr>");
+    for (int c = range.leftColumn(); c <= range.rightColumn(); ++c) {
+        const QString name = table->horizontalHeaderItem(c)->text();
+        text += (c > range.leftColumn() ? QStringLiteral("\t") : QString()) + name;
+        html += QStringLiteral("<th>") + name.toHtmlEscaped() + QStringLiteral("</th>");
+    }
+    text += QStringLiteral("\n");
+    html += QStringLiteral("</tr>");
+    for (int r = range.topRow(); r <= range.bottomRow(); ++r) {
+        html += QStringLiteral("<tr>");
+        for (int c = range.leftColumn(); c <= range.rightColumn(); ++c) {
+            const QTableWidgetItem* item = table->item(r, c);
+            // A spreadsheet gets the numbers at the report's precision.
+            const QString value =
+                item ? (item->data(Qt::UserRole).isValid() ? item->toolTip() : item->text())
+                     : QString();
+            text += (c > range.leftColumn() ? QStringLiteral("\t") : QString()) + value;
+            html += QStringLiteral("<td>") + value.toHtmlEscaped() + QStringLiteral("</td>");
+        }
+        text += QStringLiteral("\n");
+        html += QStringLiteral("</tr>");
+    }
+    html += QStringLiteral("</table>");
+    auto* data = new QMimeData;
+    data->setText(text);
+    data->setHtml(html);
+    QApplication::clipboard()->setMimeData(data);
+}
+
+void SurveyWindow::run_export(const QString& path, survey::Format format, bool map) {
+    survey::ReportOptions options = report_options();
+    options.format = format;
+    options.digits = survey::kDefaultDigits;  // as kestrivo-report writes by default
+    if (map) options.map = path.toStdString();
+    status->setText(QStringLiteral("Writing %1...").arg(path));
+    progress->show();
+    export_job_.reset();
+    export_job_ = std::make_unique<SurveyJob>(
+        source_, options, library_, [this, path, map](SurveyJobResult result) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, path, map, result = std::move(result)] {
+                    progress->setVisible(job_ != nullptr);
+                    if (result.status == survey::kUsageOrFileError) {
+                        status->setText(QString::fromStdString(result.errors).trimmed());
+                        if (hooks_.tell) {
+                            hooks_.tell(platform::RuntimeError(platform::ErrorKind::FileError,
+                                                               status->text().toStdString()));
+                        }
+                        return;
+                    }
+                    try {
+                        if (!map) platform::write_whole_file(path.toStdString(), result.output);
+                        status->setText(QStringLiteral("Written: %1").arg(path));
+                    } catch (const platform::RuntimeError& e) {
+                        status->setText(QString::fromStdString(e.report()));
+                        if (hooks_.tell) hooks_.tell(e);
+                    }
+                },
+                Qt::QueuedConnection);
+        });
+}
+
+void SurveyWindow::export_table_to(const QString& path) {
+    run_export(path,
+               path.endsWith(QStringLiteral(".json")) ? survey::Format::json : survey::Format::csv,
+               false);
+}
+
+void SurveyWindow::export_map_to(const QString& path) {
+    QString name = path;
+    if (!name.endsWith(QStringLiteral(".geojson")) && !name.endsWith(QStringLiteral(".kml"))) {
+        name += QStringLiteral(".geojson");
+    }
+    run_export(name, survey::Format::csv, true);
+}
+
+void SurveyWindow::export_report_to(const QString& path) {
+    if (last_rows_.empty()) {
+        throw platform::RuntimeError(platform::ErrorKind::InvalidInput,
+                                     "the report is not ready yet.");
+    }
+    SurveyPdf pdf;
+    pdf.name = source_.name;
+    pdf.stratum_column =
+        strata_column->currentIndex() > 0 ? strata_column->currentText().toStdString() : "";
+    pdf.weighted = weight_column->currentIndex() > 0;
+    pdf.coverage = coverage->value() / 100.0;
+    pdf.level = report_options().level;
+    pdf.rows = last_rows_;
+    pdf.plan = plan_;
+    pdf.conflicts = conflicts_.size();
+    for (int r = 0; r < blocks_in_city->rowCount(); ++r) {
+        pdf.design.push_back({blocks_in_city->item(r, 0)->text().toStdString(),
+                              blocks_in_city->item(r, 1)->text().toStdString(),
+                              blocks_in_city->item(r, 2)->text().trimmed().toStdString()});
+    }
+    write_survey_pdf(path, pdf);
+    status->setText(QStringLiteral("Written: %1").arg(path));
+}
+
+void SurveyWindow::save_conflicts_to(const QString& path) {
+    std::ostringstream text;
+    survey::write_conflicts(text, conflicts_);
+    platform::write_whole_file(path.toStdString(), text.str());
+}
+
+void SurveyWindow::open_plan() {
+    if (!plan_dialog_) plan_dialog_ = new PlanDialog(this);
+    plan_dialog_->show();
+    plan_dialog_->raise();
+}
+
+std::optional<std::size_t> SurveyWindow::row_of_stratum(const std::string& name) const {
+    for (int r = 0; r < blocks_in_city->rowCount(); ++r) {
+        if (blocks_in_city->item(r, 0)->data(Qt::UserRole).toString().toStdString() == name) {
+            return std::size_t(r);
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace kestrivo::window

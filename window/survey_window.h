@@ -1,0 +1,138 @@
+// The survey's own window, beside the block tool: the design in plain controls (the strata
+// column, each stratum's blocks in the city, the design weights), the report of every block,
+// stratum and total as kestrivo-report gives it (the same code), the city's dogs and the
+// vaccine doses in large words, and a plan, a map and a report to hand over. Everything slow
+// runs off the window's thread; the previous table stays until the next is ready.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "analysis/inference_report.h"
+#include "platform/runtime_error.h"
+#include "survey/design_builder.h"
+#include "survey/tabulation.h"
+#include "window/plan_picture.h"
+#include "window/survey_job.h"
+
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QListWidget;
+class QMenuBar;
+class QProgressBar;
+class QSpinBox;
+class QTableWidget;
+class QTableWidgetItem;
+class QTimer;
+
+namespace kestrivo::window {
+
+class PlanDialog;
+
+class SurveyWindow : public QWidget {
+public:
+    /// What the window asks of the program around it.
+    struct Hooks {
+        /// Puts a block's counts (and its held S) into the main window and estimates.
+        std::function<void(const analysis::Counts&, std::optional<double>)> estimate_block;
+        /// The save dialog: `filter` in, the one offered first; out, the one chosen.
+        std::function<QString(const QString& title, const QString& filters, QString& filter)>
+            save_file;
+        /// Tells the user that something could not be done, as the main window's errors are told.
+        std::function<void(const platform::RuntimeError&)> tell;
+    };
+
+    /// Reads the survey (throws platform::RuntimeError when it cannot be) and starts its report
+    /// under `design`.
+    SurveyWindow(SurveySource source, survey::DesignOptions design, analysis::Library library,
+                 std::vector<survey::Conflict> conflicts, Hooks hooks, QWidget* parent = nullptr);
+    ~SurveyWindow() override;
+
+    // The controls, for the user and for the tests.
+    QMenuBar* menu_bar = nullptr;
+    QComboBox* strata_column = nullptr;
+    QComboBox* weight_column = nullptr;
+    QTableWidget* blocks_in_city = nullptr;  // stratum, blocks counted, blocks in the city
+    QSpinBox* coverage = nullptr;            // vaccination coverage, in percent
+    QLabel* answer = nullptr;
+    QLabel* doses = nullptr;
+    QLabel* strata_answer = nullptr;  // each stratum's dogs and doses
+    QLabel* assumptions = nullptr;
+    QLabel* status = nullptr;
+    QProgressBar* progress = nullptr;
+    QTableWidget* table = nullptr;
+    QListWidget* conflict_list = nullptr;
+
+    /// A report is running.
+    bool busy() const { return job_ != nullptr; }
+    /// The last report, as kestrivo-report --format json --digits 17 writes it.
+    const std::string& last_report() const { return last_output_; }
+    /// The report's options under the design the controls show.
+    survey::ReportOptions report_options() const;
+    /// Starts the report again under the design the controls show, stopping what runs.
+    void recompute();
+
+    // The menu's commands, without their dialogs. Each throws platform::RuntimeError when the
+    // file cannot be written.
+    /// The table as kestrivo-report writes it: CSV or JSON by the name's ending.
+    void export_table_to(const QString& path);
+    void export_map_to(const QString& path);
+    void export_report_to(const QString& path);
+    void save_conflicts_to(const QString& path);
+    void copy_selection();
+    void open_plan();
+
+private:
+    void build_controls();
+    void build_menus();
+    void fill_design_table();
+    void show_result(const SurveyJobResult& result, std::uint64_t generation);
+    void show_answer();
+    void activate(QTableWidgetItem* item);
+    /// The summed counts of a stratum's blocks (all blocks: ""), and the S they hold, for the
+    /// main window; throws platform::RuntimeError when they cannot be pooled.
+    std::pair<analysis::Counts, std::optional<double>> pooled_counts(
+        const std::string& stratum) const;
+    void run_export(const QString& path, survey::Format format, bool map);
+    QString title() const;
+    std::optional<std::size_t> row_of_stratum(const std::string& name) const;
+
+    SurveySource source_;
+    analysis::Library library_;
+    std::vector<survey::Conflict> conflicts_;
+    Hooks hooks_;
+    survey::Header header_;
+    std::vector<survey::Row> rows_;
+    std::unique_ptr<SurveyJob> job_, export_job_;
+    std::uint64_t generation_ = 0;  // which job's result is the one awaited
+    QTimer* debounce_ = nullptr;
+    std::string last_output_;
+    nlohmann::json last_rows_;
+    std::string last_errors_;
+    std::optional<MadePlan> plan_;  // the last plan made in the Plan... dialog, for the report
+    PlanDialog* plan_dialog_ = nullptr;
+
+    friend class PlanDialog;
+};
+
+/// Whether the file at `path` is field data rather than a survey: a zip or XLSX archive, or a
+/// table whose header has none of the survey's count columns.
+bool is_field_export(const std::string& path);
+
+/// The survey behind `path`: a survey file as it is (read when the window opens), or a field
+/// export (ODK Central's zip, KoboToolbox's XLSX, long or wide tables) tabulated in memory as
+/// kestrivo-tabulate would, with its conflicts. Throws platform::RuntimeError.
+struct OpenedSurvey {
+    SurveySource source;
+    std::vector<survey::Conflict> conflicts;
+};
+OpenedSurvey open_survey_source(const std::string& path);
+
+}  // namespace kestrivo::window
