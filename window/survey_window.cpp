@@ -377,12 +377,14 @@ void SurveyWindow::fill_design_table() {
                                      : std::string();
         if (counted[name]++ == 0) names.push_back(name);
     }
-    // Numbers the user typed stay with their strata.
-    std::map<std::string, QString> typed;
+    // Numbers the user typed stay with their strata, also across another choice of column.
+    std::map<std::string, QString>& typed = typed_blocks_[typed_column_];
     for (int r = 0; r < blocks_in_city->rowCount(); ++r) {
         typed[blocks_in_city->item(r, 0)->data(Qt::UserRole).toString().toStdString()] =
             blocks_in_city->item(r, 2)->text();
     }
+    typed_column_ = column;
+    const std::map<std::string, QString>& shown = typed_blocks_[column];
     blocks_in_city->setRowCount(int(names.size()));
     for (std::size_t r = 0; r < names.size(); ++r) {
         auto* name = new QTableWidgetItem(column < 0 ? QStringLiteral("(the city)")
@@ -391,7 +393,8 @@ void SurveyWindow::fill_design_table() {
         name->setFlags(name->flags() & ~Qt::ItemIsEditable);
         auto* n = new QTableWidgetItem(QString::number(counted[names[r]]));
         n->setFlags(n->flags() & ~Qt::ItemIsEditable);
-        auto* k = new QTableWidgetItem(typed.count(names[r]) ? typed[names[r]] : QString());
+        const auto at = shown.find(names[r]);
+        auto* k = new QTableWidgetItem(at != shown.end() ? at->second : QString());
         k->setToolTip(QStringLiteral("The number of the city's blocks in this stratum"));
         blocks_in_city->setItem(int(r), 0, name);
         blocks_in_city->setItem(int(r), 1, n);
@@ -522,6 +525,12 @@ void SurveyWindow::show_result(const SurveyJobResult& result, std::uint64_t gene
     }
     table->setSortingEnabled(true);
     table->resizeColumnsToContents();
+    if (first_table_) {
+        // The first table takes the keyboard: arrows walk the blocks, Ctrl+Return estimates one.
+        first_table_ = false;
+        table->setCurrentCell(0, 0);
+        table->setFocus();
+    }
     show_answer();
 }
 

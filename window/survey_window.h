@@ -7,6 +7,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -88,6 +89,8 @@ public:
     void save_conflicts_to(const QString& path);
     void copy_selection();
     void open_plan();
+    /// The Plan... dialog, once opened.
+    PlanDialog* plan_dialog() const { return plan_dialog_; }
 
 private:
     void build_controls();
@@ -112,6 +115,10 @@ private:
     std::vector<survey::Row> rows_;
     std::unique_ptr<SurveyJob> job_, export_job_;
     std::uint64_t generation_ = 0;  // which job's result is the one awaited
+    bool first_table_ = true;
+    // What was typed in "Blocks in the city", by strata column (-1: none) and stratum.
+    std::map<int, std::map<std::string, QString>> typed_blocks_;
+    int typed_column_ = -1;
     QTimer* debounce_ = nullptr;
     std::string last_output_;
     nlohmann::json last_rows_;

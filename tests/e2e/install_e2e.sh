@@ -41,4 +41,4 @@ total 263 0.000000 [] "
 [ "$summary" = "$expected" ] || fail "installed kestrivo-report wrote:
 $output"
 
-"$e2e" "$prefix/bin/Kestrivo" "$prefix/screenshots" "$planted"
+"$e2e" "$prefix/bin/Kestrivo" "$prefix/screenshots" "$planted" "$prefix/bin/kestrivo-report"

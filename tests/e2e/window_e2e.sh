@@ -3,11 +3,12 @@
 # and its error box, then a corrected estimate. Checks user.txt and screenshots. A decoy
 # libKestrivo.so lies in the current folder and on LD_LIBRARY_PATH; only the program's own
 # library may be loaded.
-#   window_e2e.sh PROGRAM SCREENSHOT_FOLDER PLANTED_LIBRARY
+#   window_e2e.sh PROGRAM SCREENSHOT_FOLDER PLANTED_LIBRARY [KESTRIVO_REPORT]
 set -euo pipefail
 program="$1"
 shots="$2"
 planted="$3"
+report_program="${4:-}"
 mkdir -p "$shots"
 source "$(dirname "$0")/session.sh"
 start_x
@@ -74,8 +75,10 @@ for _ in $(seq 100); do [ -s user.txt ] && break; sleep 0.1; done
 grep -q $'^ 29 \r$' user.txt || fail "the corrected estimate did not run"
 sleep 0.3
 [ -z "$(find_window '^Kestrivo$' 1)" ] || fail "the corrected estimate failed"
-# A survey opened through the menu: File, Open survey..., the file's name typed into the dialog,
-# the second block chosen from the list; then estimate fits that block.
+# A survey opened through the menu: File, Open survey..., the file's name typed into the dialog.
+# Three blocks open the survey window, its table under the keyboard: the second block, Ctrl+Return,
+# and the block tool estimates it. Then the table exported with the keyboard is what
+# kestrivo-report writes for the same design.
 cat >"$work/survey.csv" <<'SURVEY'
 block,c100,c111,c101,c110,ward
 A-1,29,36,54,48,North
@@ -91,17 +94,31 @@ dialog="$(find_window '^Open survey$')"
 sleep 0.5
 xdotool type --delay 20 "$work/survey.csv"
 xdotool key Return
-picker="$(find_window '^Choose a block$')"
-[ -n "$picker" ] || fail "a survey of three blocks opened no list to choose from"
-sleep 0.3
-screenshot "$shots/choose-a-block.png"
-# The whole survey (pooled) stands first; the second block is two rows down.
-xdotool key Down Down Return
-sleep 0.5
-click "${estimate_button[@]}"
+survey_window="$(find_window 'Kestrivo survey$')"
+[ -n "$survey_window" ] || fail "a survey of three blocks opened no survey window"
+sleep 2
+screenshot "$shots/survey-window.png"
+xdotool key Down ctrl+Return
 wait_for_user_txt
 [ "$(sed -n 11,14p user.txt)" = "$(lines 10 20 5 5)" ] || fail "the chosen block was not estimated: $(sed -n 11,14p user.txt)"
 screenshot "$shots/after-open-survey.png"
+
+# Back to the survey window (the estimate raised the block tool): a click on its table, right of
+# and below the block tool, where the survey window is still uncovered.
+xdotool mousemove --window "$survey_window" 1050 700 click 1
+sleep 0.3
+xdotool key ctrl+shift+e
+[ -n "$(find_window '^Export table$')" ] || fail "File > Export table... opened no dialog"
+sleep 0.5
+xdotool type --delay 20 "$work/exported.csv"
+xdotool key Return
+for _ in $(seq 100); do [ -s "$work/exported.csv" ] && break; sleep 0.1; done
+[ -s "$work/exported.csv" ] || fail "the survey window exported no table"
+if [ -n "$report_program" ]; then
+  "$report_program" --pool "$work/survey.csv" >"$work/reported.csv" || [ $? -eq 1 ]
+  cmp -s "$work/exported.csv" "$work/reported.csv" ||
+    fail "the exported table differs from kestrivo-report's: $(diff "$work/exported.csv" "$work/reported.csv" | head)"
+fi
 
 # Only the program's own library: beside it, or in the install layout's lib/kestrivo.
 [ ! -e "$marker" ] || fail "a planted libKestrivo.so was loaded"

@@ -1,0 +1,402 @@
+// The survey window as its users meet it: the table is kestrivo-report's own report (compared
+// with the real program's bytes), the design controls change it, the answer and the doses say it
+// in words, a row double-clicked estimates in the block tool, copies and exports keep every digit,
+// the PDF and the map are drawn, a plan runs and stops, and a window closed while it works goes
+// quietly.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
+#include <nlohmann/json.hpp>
+
+#include "platform/runtime_error.h"
+#include "tests/support/temporary_folder.h"
+#include "tests/window/test_helpers.h"
+#include "window/form1.h"
+#include "window/plan_dialog.h"
+#include "window/survey_answer.h"
+#include "window/survey_report_pdf.h"
+#include "window/survey_window.h"
+
+using namespace kestrivo::window;
+
+namespace {
+
+const std::string kExample = KESTRIVO_DOCS "/example-survey.csv";
+const std::string kFieldZip = KESTRIVO_DOCS "/field-example/kestrivo_three_counts.zip";
+const std::string kFieldSurvey = KESTRIVO_DOCS "/field-example/survey.csv";
+constexpr int kPatience = 120000;  // milliseconds: the sanitizer build is slow
+
+// What the real kestrivo-report writes for `arguments`.
+std::string reported(const QStringList& arguments) {
+    QProcess report;
+    report.start(QStringLiteral(KESTRIVO_REPORT_PROGRAM), arguments);
+    EXPECT_TRUE(report.waitForFinished(kPatience));
+    return report.readAllStandardOutput().toStdString();
+}
+
+class survey_window_test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = QDir::currentPath();
+        QDir::setCurrent(QString::fromStdString(dir_.path()));
+        form_.set_error_reporter(
+            [this](const kestrivo::platform::RuntimeError& e) { errors_.push_back(e.report()); });
+        form_.dialogs().save_file = [this](const QString&, const QString&, QString&) {
+            return answer_;
+        };
+    }
+    void TearDown() override { QDir::setCurrent(previous_); }
+
+    SurveyWindow* open(const std::string& path, kestrivo::survey::DesignOptions design = {}) {
+        SurveyWindow* window = form_.open_survey_window(QString::fromStdString(path), design);
+        settle(window);
+        return window;
+    }
+    static void settle(SurveyWindow* window) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window->busy(); }, kPatience));
+        QCoreApplication::processEvents();
+    }
+    static kestrivo::survey::DesignOptions wards(std::int64_t north, std::int64_t south) {
+        kestrivo::survey::DesignOptions design;
+        design.stratum_column = "ward";
+        design.blocks_by_stratum = {{"North", north}, {"South", south}};
+        return design;
+    }
+    static int column(const QTableWidget* table, const QString& name) {
+        for (int c = 0; c < table->columnCount(); ++c) {
+            if (table->horizontalHeaderItem(c)->text() == name) return c;
+        }
+        return -1;
+    }
+    static int row_of(const QTableWidget* table, const QString& block, int from = 0) {
+        for (int r = from; r < table->rowCount(); ++r) {
+            if (table->item(r, 0) && table->item(r, 0)->text() == block) return r;
+        }
+        return -1;
+    }
+    static void type_blocks(SurveyWindow* window, int row, const QString& k) {
+        window->blocks_in_city->item(row, 2)->setText(k);
+        window->recompute();  // what the pause after typing does
+        settle(window);
+    }
+    std::string written(const std::string& name) {
+        const std::string path = dir_.file(name);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(path); }, kPatience));
+        return file_contents(path);
+    }
+
+    TemporaryFolder dir_;
+    QString previous_, answer_;
+    Form1 form_;
+    std::vector<std::string> errors_;
+};
+
+// Three significant digits, whole at least, in the user's own thousands separator.
+TEST(survey_answer_test, numbers_are_rounded_to_what_the_interval_can_tell) {
+    const QLocale english(QLocale::English), german(QLocale::German);
+    const struct {
+        double value;
+        const char *in_english, *in_german;
+    } cases[] = {{6879.9, "6,880", "6.880"},
+                 {42.4, "42", "42"},
+                 {0, "0", "0"},
+                 {0.4, "0", "0"},
+                 {999.6, "1,000", "1.000"},
+                 {1234567, "1,230,000", "1.230.000"},
+                 {150.5, "151", "151"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(people_number(c.value, english).toStdString(), c.in_english) << c.value;
+        EXPECT_EQ(people_number(c.value, german).toStdString(), c.in_german) << c.value;
+    }
+    TotalInWords total{6879.9, 5432.1, 8719.0, ""};
+    EXPECT_EQ(dogs_sentence(total, 0.95, english).toStdString(),
+              "About 6,880 dogs, 95% between 5,430 and 8,720.");
+    EXPECT_EQ(doses_sentence(total, 0.7, english).toStdString(),
+              "4,820 vaccine doses for 70% coverage (between 3,800 and 6,100).");
+    // No total: the report's own reason, never a number.
+    total = {std::nullopt, std::nullopt, std::nullopt, "a stratum has no fitted block"};
+    EXPECT_NE(dogs_sentence(total, 0.95, english)
+                  .indexOf(QStringLiteral("a stratum has no fitted block")),
+              -1);
+    EXPECT_TRUE(doses_sentence(total, 0.7, english).isEmpty());
+}
+
+// Every cell of the table is a value of the report kestrivo-report writes for the same design,
+// and the words above it are that report's city total.
+TEST_F(survey_window_test, the_table_is_kestrivo_reports_own_report) {
+    SurveyWindow* window = open(kExample, wards(60, 40));
+    const std::string expected =
+        reported({"--pool", "--stratum", "ward", "--blocks-total", "North=60,South=40", "--format",
+                  "json", "--digits", "17", QString::fromStdString(kExample)});
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(window->last_report(), expected);
+
+    const auto rows = nlohmann::json::parse(expected);
+    QTableWidget* table = window->table;
+    ASSERT_EQ(table->rowCount(), int(rows.size()));
+    const int n_hat = column(table, "N_hat"), city_n = column(table, "city_N");
+    ASSERT_GE(n_hat, 0);
+    ASSERT_GE(city_n, 0);
+    for (int r = 0; r < table->rowCount(); ++r) {
+        const auto& row = rows[std::size_t(r)];
+        EXPECT_EQ(table->item(r, 0)->text().toStdString(), row["block"].get<std::string>());
+        if (row.contains("N_hat") && row["N_hat"].is_number()) {
+            EXPECT_EQ(table->item(r, n_hat)->data(Qt::UserRole).toDouble(),
+                      row["N_hat"].get<double>());
+            EXPECT_EQ(table->item(r, n_hat)->toolTip().toStdString(), row["N_hat"].dump());
+        }
+    }
+    // The city's row is the last.
+    const auto& city = rows.back();
+    ASSERT_EQ(city["block"], "total");
+    const double dogs = city["city_N"].get<double>();
+    const QLocale locale;
+    EXPECT_TRUE(window->answer->text().startsWith(
+        QStringLiteral("About %1 dogs, 95% between ").arg(people_number(dogs, locale))))
+        << window->answer->text().toStdString();
+    EXPECT_TRUE(window->answer->accessibleName().startsWith(QStringLiteral("City's dogs: About ")));
+    EXPECT_NE(window->strata_answer->text().indexOf(QStringLiteral("North: about ")), -1);
+
+    // The coverage changes the doses, the words and the column, without a new report.
+    const int doses = column(table, "doses");
+    ASSERT_GE(doses, 0);
+    window->coverage->setValue(50);
+    EXPECT_FALSE(window->busy());
+    EXPECT_TRUE(window->doses->text().startsWith(people_number(0.5 * dogs, locale) +
+                                                 QStringLiteral(" vaccine doses for 50% coverage")))
+        << window->doses->text().toStdString();
+    EXPECT_DOUBLE_EQ(table->item(table->rowCount() - 1, doses)->data(Qt::UserRole).toDouble(),
+                     0.5 * dogs);
+}
+
+// The design in the controls is the report's design: no strata is one stratum, the city's; the
+// blocks typed stay with their strata; a missing number says what to give.
+TEST_F(survey_window_test, the_design_controls_make_the_reports_design) {
+    SurveyWindow* window = open(kExample);
+    ASSERT_EQ(window->blocks_in_city->rowCount(), 1);
+    EXPECT_EQ(window->blocks_in_city->item(0, 0)->text(), QStringLiteral("(the city)"));
+    EXPECT_TRUE(window->answer->text().startsWith(QStringLiteral("Give each stratum's")));
+    EXPECT_EQ(window->last_report(), reported({"--pool", "--format", "json", "--digits", "17",
+                                               QString::fromStdString(kExample)}));
+
+    type_blocks(window, 0, QStringLiteral("100"));
+    EXPECT_EQ(window->report_options().design.blocks_total, 100);
+    EXPECT_EQ(window->last_report(),
+              reported({"--pool", "--blocks-total", "100", "--format", "json", "--digits", "17",
+                        QString::fromStdString(kExample)}));
+    EXPECT_TRUE(window->answer->text().startsWith(QStringLiteral("About ")));
+
+    window->strata_column->setCurrentText(QStringLiteral("ward"));
+    ASSERT_EQ(window->blocks_in_city->rowCount(), 2);
+    EXPECT_EQ(window->blocks_in_city->item(0, 0)->text(), QStringLiteral("North"));
+    EXPECT_EQ(window->blocks_in_city->item(0, 1)->text(), QStringLiteral("6"));
+    type_blocks(window, 0, QStringLiteral("60"));
+    EXPECT_TRUE(window->answer->text().startsWith(QStringLiteral("Give each stratum's")));
+    EXPECT_FALSE(window->report_options().design.blocks_by_stratum.count("North"));
+    type_blocks(window, 1, QStringLiteral("40"));
+    EXPECT_EQ(window->report_options().design.blocks_by_stratum,
+              (std::map<std::string, std::int64_t>{{"North", 60}, {"South", 40}}));
+    EXPECT_TRUE(window->answer->text().startsWith(QStringLiteral("About ")));
+
+    // Back to one stratum and to the wards: each keeps what was typed for it.
+    window->strata_column->setCurrentIndex(0);
+    EXPECT_EQ(window->blocks_in_city->item(0, 2)->text(), QStringLiteral("100"));
+    window->strata_column->setCurrentText(QStringLiteral("ward"));
+    EXPECT_EQ(window->blocks_in_city->item(1, 2)->text(), QStringLiteral("40"));
+    settle(window);
+
+    // A number below the blocks counted is the report's error: the table stays, the status says.
+    const std::string before = window->last_report();
+    type_blocks(window, 1, QStringLiteral("2"));
+    EXPECT_EQ(window->last_report(), before);
+    EXPECT_FALSE(window->status->text().isEmpty());
+}
+
+// A block's row, a stratum's pooled row and a row that could not be read, activated.
+TEST_F(survey_window_test, a_row_activated_estimates_in_the_block_tool) {
+    const std::string path = dir_.file("survey.csv");
+    std::ofstream(path) << "block,c100,c111,c101,c110,ward\n"
+                           "A-1,29,36,54,48,North\n"
+                           "A-2,10,20,5,5,North\n"
+                           "B-1,12,30,x,6,South\n"
+                           "B-2,12,30,8,6,South\n";
+    SurveyWindow* window = open(path);
+    window->strata_column->setCurrentText(QStringLiteral("ward"));
+    window->recompute();
+    settle(window);
+    QTableWidget* table = window->table;
+    const auto boxes = [&] {
+        std::string text;
+        for (int h = 1; h <= 4; ++h)
+            text += form_.txtHist[std::size_t(h)]->text().toStdString() + " ";
+        return text;
+    };
+    table->setCurrentCell(row_of(table, "A-2"), 0);
+    emit table->itemActivated(table->currentItem());
+    EXPECT_EQ(boxes(), "10 20 5 5 ");
+    EXPECT_TRUE(std::filesystem::exists(dir_.file("user.txt")));
+
+    const int pooled = row_of(table, "pooled");
+    ASSERT_GE(pooled, 0);
+    EXPECT_EQ(table->item(pooled, 0)->data(Qt::UserRole + 2).toString(), QStringLiteral("North"));
+    emit table->itemActivated(table->item(pooled, 0));
+    EXPECT_EQ(boxes(), "39 56 59 53 ");
+
+    ASSERT_TRUE(errors_.empty());
+    emit table->itemActivated(table->item(row_of(table, "B-1"), 0));
+    ASSERT_EQ(errors_.size(), 1u);
+    EXPECT_EQ(boxes(), "39 56 59 53 ");
+}
+
+// Copy gives a spreadsheet the header and every digit; the exports are kestrivo-report's bytes.
+TEST_F(survey_window_test, copies_and_exports_keep_every_digit) {
+    SurveyWindow* window = open(kExample, wards(60, 40));
+    QTableWidget* table = window->table;
+    const int n_hat = column(table, "N_hat");
+    table->setRangeSelected(QTableWidgetSelectionRange(0, 0, 1, n_hat), true);
+    window->copy_selection();
+    const QStringList lines =
+        QApplication::clipboard()->mimeData()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("block\tward\t")));
+    const auto rows = nlohmann::json::parse(window->last_report());
+    EXPECT_EQ(lines[1].split(QLatin1Char('\t')).last().toStdString(), rows[0]["N_hat"].dump());
+    EXPECT_NE(
+        QApplication::clipboard()->mimeData()->html().indexOf(QStringLiteral("<th>N_hat</th>")),
+        -1);
+
+    const QString example = QString::fromStdString(kExample);
+    const QStringList design = {"--pool", "--stratum", "ward", "--blocks-total",
+                                "North=60,South=40"};
+    window->export_table_to(QString::fromStdString(dir_.file("table.csv")));
+    EXPECT_EQ(written("table.csv"), reported(design + QStringList{example}));
+    window->export_table_to(QString::fromStdString(dir_.file("table.json")));
+    EXPECT_EQ(written("table.json"), reported(design + QStringList{"--format", "json", example}));
+
+    // Through the menu, as the user does it: the save dialog's answer.
+    answer_ = QString::fromStdString(dir_.file("menu.csv"));
+    for (QAction* action : window->menu_bar->actions().front()->menu()->actions()) {
+        if (action->text().startsWith(QStringLiteral("Export &table"))) action->trigger();
+    }
+    EXPECT_EQ(written("menu.csv"), written("table.csv"));
+}
+
+// The map: GeoJSON where the blocks have places (the name given an ending when it has none), a
+// picture of them in the PDF report, and neither made up where they have none.
+TEST_F(survey_window_test, the_map_and_the_report_are_drawn_from_the_table) {
+    kestrivo::survey::DesignOptions design = wards(60, 40);
+    SurveyWindow* window = open(kFieldSurvey, design);
+    window->export_map_to(QString::fromStdString(dir_.file("blocks")));
+    const auto map = nlohmann::json::parse(written("blocks.geojson"));
+    EXPECT_EQ(map["type"], "FeatureCollection");
+    EXPECT_FALSE(map["features"].empty());
+
+    const auto rows = nlohmann::json::parse(window->last_report());
+    const QImage picture = survey_map_image(rows, QSize(600, 400));
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_GT(pixels_of(picture, qRgb(255, 255, 255)), 0);
+    EXPECT_LT(pixels_of(picture, qRgb(255, 255, 255)), 600 * 400);  // something is drawn on it
+    EXPECT_TRUE(
+        survey_map_image(nlohmann::json::parse(open(kExample)->last_report()), QSize(600, 400))
+            .isNull());
+
+    window->export_report_to(QString::fromStdString(dir_.file("report.pdf")));
+    const std::string pdf = written("report.pdf");
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    EXPECT_GT(pdf.size(), 20000u);  // the map and the tables, not an empty page
+    // A folder that cannot be written is an error, and leaves nothing behind.
+    EXPECT_THROW(window->export_report_to(QStringLiteral("/proc/report.pdf")),
+                 kestrivo::platform::RuntimeError);
+}
+
+// ODK Central's zip, as downloaded, opens as a survey: tabulated in memory, its conflicts listed.
+TEST_F(survey_window_test, field_data_opens_tabulated_with_its_conflicts) {
+    EXPECT_TRUE(is_field_export(kFieldZip));
+    EXPECT_FALSE(is_field_export(kExample));
+    form_.open_survey_file(QString::fromStdString(kFieldZip));
+    ASSERT_EQ(form_.survey_windows().size(), 1u);
+    SurveyWindow* window = form_.survey_windows().front();
+    settle(window);
+    const OpenedSurvey opened = open_survey_source(kFieldZip);
+    EXPECT_EQ(window->conflict_list->count(), int(opened.conflicts.size()));
+    EXPECT_EQ(window->conflict_list->isVisibleTo(window), !opened.conflicts.empty());
+    EXPECT_GT(window->table->rowCount(), 10);
+    EXPECT_GE(window->strata_column->findText(QStringLiteral("ward")), 1);
+    if (!opened.conflicts.empty()) {
+        window->save_conflicts_to(QString::fromStdString(dir_.file("conflicts.csv")));
+        EXPECT_NE(written("conflicts.csv").find(opened.conflicts.front().block), std::string::npos);
+    }
+}
+
+// The plan runs off the window's thread on the open survey as its pilot, says what it found,
+// and stops when asked, keeping nothing it did not finish.
+TEST_F(survey_window_test, a_plan_runs_and_stops) {
+    SurveyWindow* window = open(kExample, wards(60, 40));
+    window->open_plan();
+    PlanDialog* dialog = window->plan_dialog();
+    ASSERT_NE(dialog, nullptr);
+    dialog->replicates->setValue(20);
+    dialog->target->setValue(0.3);
+    dialog->start();
+    EXPECT_TRUE(dialog->busy());
+    dialog->stop();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->busy(); }, kPatience));
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(dialog->made());
+    EXPECT_TRUE(dialog->made()->plan.stopped);
+    EXPECT_TRUE(dialog->status->text().startsWith(QStringLiteral("Stopped: ")));
+    EXPECT_TRUE(dialog->recommendation->text().isEmpty());
+
+    dialog->start();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->busy(); }, kPatience));
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(dialog->made());
+    EXPECT_FALSE(dialog->made()->plan.stopped);
+    EXPECT_GT(dialog->table->rowCount(), 0);
+    const QString words = dialog->recommendation->text();
+    EXPECT_TRUE(words.startsWith(QStringLiteral("Count ")) ||
+                words.startsWith(QStringLiteral("No sample size")))
+        << words.toStdString();
+}
+
+// Reports replaced before they end are dropped, and a window closed while one runs goes without
+// waiting for it or touching what is gone.
+TEST_F(survey_window_test, replaced_and_closed_reports_go_quietly) {
+    SurveyWindow* window = open(kExample, wards(60, 40));
+    const std::string expected = window->last_report();
+    for (int i = 0; i < 5; ++i)
+        window->recompute();
+    EXPECT_TRUE(window->busy());
+    settle(window);
+    EXPECT_EQ(window->last_report(), expected);
+
+    QPointer<SurveyWindow> closing = open(kExample, wards(60, 40));
+    closing->recompute();
+    closing->close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return closing.isNull(); }, kPatience));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form_.survey_windows().size(), 1u);
+}
+
+}  // namespace
