@@ -93,6 +93,7 @@ PlanDialog::PlanDialog(SurveyWindow* survey) : QDialog(survey), survey_(survey) 
         {QStringLiteral("Stratum"), QStringLiteral("Blocks in the city")});
     strata->horizontalHeader()->setStretchLastSection(true);
     strata->setAccessibleName(QStringLiteral("Blocks in the city, by stratum, for the plan"));
+    strata->verticalHeader()->hide();
     strata->setMaximumHeight(130);
     inputs->addWidget(strata, 1);
     layout->addLayout(inputs);
@@ -280,6 +281,17 @@ void PlanDialog::fail(const QString& why) {
     status->setText(why);
 }
 
+namespace {
+
+// The plan's note begins in the middle of kestrivo-plan's line; here it stands alone.
+QString sentence(const std::string& words) {
+    QString text = QString::fromStdString(words);
+    if (!text.isEmpty()) text[0] = text[0].toUpper();
+    return text + QStringLiteral(".");
+}
+
+}  // namespace
+
 void PlanDialog::show_plan(MadePlan made) {
     progress->hide();
     run->setText(QStringLiteral("&Plan"));
@@ -322,10 +334,10 @@ void PlanDialog::show_plan(MadePlan made) {
             words += QStringLiteral(": ") + QString::fromStdString(allocation_words(made, *chosen));
         }
         recommendation->setText(words + QStringLiteral("."));
-        status->setText(QString::fromStdString(note) + QStringLiteral("."));
+        status->setText(sentence(note));
     } else {
         recommendation->setText(QStringLiteral("No sample size meets the target."));
-        status->setText(QString::fromStdString(note) + QStringLiteral("."));
+        status->setText(sentence(note));
     }
     if (!warning.empty()) {
         recommendation->setText(recommendation->text() + QStringLiteral(" Not trustworthy: ") +

@@ -177,7 +177,7 @@ QImage survey_map_image(const json& rows, QSize size) {
         bar >= 1000 ? QStringLiteral("%1 km").arg(bar / 1000) : QStringLiteral("%1 m").arg(bar);
     painter.drawText(QRectF(bar_at.x(), bar_at.y() - 30, bar_pixels, 24), Qt::AlignCenter,
                      bar_text);
-    painter.drawText(QRectF(margin + w - 40, margin + 4, 32, 24), Qt::AlignCenter,
+    painter.drawText(QRectF(margin + w - 90, margin + 4, 80, 40), Qt::AlignCenter,
                      QStringLiteral("N ↑"));
     // The legend: the classes' ranges of N_pool.
     const QLocale locale;
@@ -248,7 +248,7 @@ void write_survey_pdf(const QString& path, const SurveyPdf& pdf) {
     font.setPointSizeF(9.5);
     document.setDefaultFont(font);
     QString body;
-    body += QStringLiteral("<h1>Dogs of the survey %1</h1>").arg(html(pdf.name));
+    body += QStringLiteral("<h1>Dogs of %1</h1>").arg(html(pdf.name));
     body += QStringLiteral("<p>Kestrivo %1, %2. %3 blocks counted three times.</p>")
                 .arg(QStringLiteral(KESTRIVO_VERSION),
                      locale.toString(QDateTime::currentDateTime(), QLocale::LongFormat))
@@ -331,12 +331,12 @@ void write_survey_pdf(const QString& path, const SurveyPdf& pdf) {
     }
     body += QStringLiteral("</table>");
 
-    const QImage map = survey_map_image(pdf.rows, QSize(1500, 1150));
+    const QImage map = survey_map_image(pdf.rows, QSize(1500, 950));
     if (!map.isNull()) {
         document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("kestrivo:map")),
                              QVariant(map));
         body += QStringLiteral(
-            "<h2>Map of the blocks</h2><p><img src=\"kestrivo:map\" "
+            "<h2 style=\"page-break-before: always\">Map of the blocks</h2><p><img src=\"kestrivo:map\" "
             "width=\"620\"></p>");
     }
 
@@ -376,7 +376,9 @@ void write_survey_pdf(const QString& path, const SurveyPdf& pdf) {
                         .arg(words, locale.toString(made.request.target, 'g', 3),
                              locale.toString(std::round(made.request.assurance * 100)));
         }
-        body += QStringLiteral("<p>%1.</p>").arg(html(made.note));
+        QString note = QString::fromStdString(made.note);
+        if (!note.isEmpty()) note[0] = note[0].toUpper();
+        body += QStringLiteral("<p>%1.</p>").arg(note.toHtmlEscaped());
         QImage picture(QSize(949 * 2, 381 * 2), QImage::Format_RGB32);
         {
             QPainter painter(&picture);
@@ -394,8 +396,14 @@ void write_survey_pdf(const QString& path, const SurveyPdf& pdf) {
         "every count, and the rest, each seen with probability P on each count. The counts are "
         "close enough in time that no dog came or went.</li>");
     body += QStringLiteral("<li>%1</li>").arg(assumption_sentence(pdf.weighted).toHtmlEscaped());
-    for (const std::string& note : assumptions)
-        body += QStringLiteral("<li>The report: %1.</li>").arg(html(note));
+    // The report's own notes, less the one the line above already says.
+    const QString said = assumption_sentence(pdf.weighted);
+    for (const std::string& note : assumptions) {
+        QString line = QString::fromStdString(note);
+        if (!line.isEmpty()) line[0] = line[0].toUpper();
+        if (said.startsWith(line, Qt::CaseInsensitive)) continue;
+        body += QStringLiteral("<li>%1.</li>").arg(line.toHtmlEscaped());
+    }
     body += QStringLiteral(
         "<li>Vaccine doses are the coverage times the dogs, with the same "
         "interval; they leave out doses lost or wasted.</li></ul>");

@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QColor>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -42,6 +43,9 @@
 
 namespace kestrivo::window {
 namespace {
+
+// A number's text at the report's full precision, for copies.
+constexpr int kExactText = Qt::UserRole + 3;
 
 [[noreturn]] void file_error(const std::string& message) {
     throw platform::RuntimeError(platform::ErrorKind::FileError, message);
@@ -503,6 +507,15 @@ void SurveyWindow::show_result(const SurveyJobResult& result, std::uint64_t gene
                 cell->setData(Qt::UserRole, v);
                 // Every number at the report's own precision, on demand.
                 cell->setToolTip(QString::fromStdString(value.dump()));
+                cell->setData(kExactText, cell->toolTip());
+                if (columns[c] == "het_p" && v < 0.05) {
+                    // Said where it is read: one visibility may not suit all these blocks.
+                    cell->setBackground(QColor(255, 214, 170));
+                    cell->setToolTip(QStringLiteral("%1: the blocks differ in visibility more "
+                                                    "than chance would make them, so the pooled "
+                                                    "visibility may not suit each of them")
+                                         .arg(QString::fromStdString(value.dump())));
+                }
             } else if (value.is_string()) {
                 cell->setText(QString::fromStdString(value.get<std::string>()));
                 cell->setToolTip(cell->text());
@@ -616,6 +629,7 @@ void SurveyWindow::show_answer() {
         cell->setText(shown(v, locale));
         cell->setData(Qt::UserRole, v);
         cell->setToolTip(QString::fromStdString(nlohmann::json(v).dump()));
+        cell->setData(kExactText, cell->toolTip());
     }
 }
 
@@ -686,9 +700,10 @@ void SurveyWindow::copy_selection() {
         for (int c = range.leftColumn(); c <= range.rightColumn(); ++c) {
             const QTableWidgetItem* item = table->item(r, c);
             // A spreadsheet gets the numbers at the report's precision.
-            const QString value =
-                item ? (item->data(Qt::UserRole).isValid() ? item->toolTip() : item->text())
-                     : QString();
+            const QString value = !item ? QString()
+                                  : item->data(kExactText).isValid()
+                                      ? item->data(kExactText).toString()
+                                      : item->text();
             text += (c > range.leftColumn() ? QStringLiteral("\t") : QString()) + value;
             html += QStringLiteral("<td>") + value.toHtmlEscaped() + QStringLiteral("</td>");
         }

@@ -119,6 +119,7 @@ TEST_F(desktop_test, the_menu_bar_stands_above_the_controls_with_the_standard_sh
     }
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/kestrivo/docs/window-after-estimate.png")));
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/kestrivo/docs/plan-example.png")));
+    EXPECT_TRUE(QFile::exists(QStringLiteral(":/kestrivo/docs/survey-window.png")));
 }
 
 TEST_F(desktop_test, saved_counts_open_again_and_a_survey_block_fills_the_boxes) {
