@@ -129,6 +129,9 @@ public:
     /// A survey's own window for the file at `path` (a survey, or field data tabulated on the
     /// way), under `design`; the block tool stays as it is. Throws platform::RuntimeError when
     /// the file cannot be read as either.
+    /// The report's view of the library: its two entries, bound by name from the program's own
+    /// libKestrivo.so (never the entry a test put in place of the fit).
+    kestrivo::analysis::Library report_library();
     SurveyWindow* open_survey_window(const QString& path, const survey::DesignOptions& design);
     /// Opens `path` as File > Open survey does: one block fills the boxes, several blocks or
     /// field data open the survey's window.
@@ -178,9 +181,6 @@ private:
     int32_t count_in(const QLineEdit* box, const char* box_name) const;
     void WriteUserFile();
     kestrivo_n_e04jyf_fn fit_entry();
-    /// The report's view of the library: its two entries, bound by name from the program's own
-    /// libKestrivo.so (never the entry a test put in place of the fit).
-    kestrivo::analysis::Library report_library();
     void show_report(const kestrivo::analysis::Request& request);
     void clear_report();
 

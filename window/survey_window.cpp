@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -44,39 +45,8 @@
 namespace kestrivo::window {
 namespace {
 
-// A number's text at the report's full precision, for copies.
-constexpr int kExactText = Qt::UserRole + 3;
-
 [[noreturn]] void file_error(const std::string& message) {
     throw platform::RuntimeError(platform::ErrorKind::FileError, message);
-}
-
-// A cell that sorts by its number where it has one, by its text otherwise.
-class Cell : public QTableWidgetItem {
-public:
-    using QTableWidgetItem::QTableWidgetItem;
-    bool operator<(const QTableWidgetItem& other) const override {
-        const QVariant a = data(Qt::UserRole), b = other.data(Qt::UserRole);
-        if (a.isValid() && b.isValid()) return a.toDouble() < b.toDouble();
-        if (a.isValid() != b.isValid()) return a.isValid();  // numbers before blanks
-        return text() < other.text();
-    }
-};
-
-// A number as the table shows it: whole dogs from a thousand up, four digits below.
-QString shown(double value, const QLocale& locale) {
-    if (std::fabs(value) >= 1000)
-        return locale.toString(static_cast<qlonglong>(std::llround(value)));
-    return locale.toString(value, 'g', 4);
-}
-
-// The report's columns the table shows, in its order; "doses" is the window's own.
-const std::vector<std::string>& shown_columns() {
-    static const std::vector<std::string> columns = {
-        "block",     "n",       "N_hat", "N_lo",  "N_hi",  "N_pool", "N_pool_lo",
-        "N_pool_hi", "S",       "P",     "seen",  "het_p", "model",  "city_N",
-        "city_lo",   "city_hi", "doses", "edges", "error", "note"};
-    return columns;
 }
 
 std::vector<survey::Row> read_rows(const SurveySource& source, survey::Header& header) {
@@ -277,13 +247,19 @@ void SurveyWindow::build_controls() {
     busy_row->addWidget(status, 1);
     layout->addLayout(busy_row);
 
-    table = new QTableWidget(this);
+    table = new QTableView(this);
+    model = new SurveyTableModel(this);
+    table->setModel(model);
+    table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // the report's order
     table->setAccessibleName(QStringLiteral("Blocks, strata and totals"));
     table->setSelectionBehavior(QAbstractItemView::SelectItems);
     table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSortingEnabled(true);
     table->verticalHeader()->hide();
+    // Columns fit the first rows' numbers: measuring every cell of a large survey would hold up
+    // the window.
+    table->horizontalHeader()->setResizeContentsPrecision(100);
     conflict_list = new QListWidget(this);
     conflict_list->setAccessibleName(QStringLiteral("Conflicts in the field data"));
     for (const survey::Conflict& c : conflicts_) {
@@ -308,8 +284,8 @@ void SurveyWindow::build_controls() {
     connect(weight_column, &QComboBox::currentIndexChanged, this, [this] { debounce_->start(); });
     connect(blocks_in_city, &QTableWidget::itemChanged, this, [this] { debounce_->start(); });
     connect(coverage, &QSpinBox::valueChanged, this, [this] { show_answer(); });
-    connect(table, &QTableWidget::itemActivated, this,
-            [this](QTableWidgetItem* item) { activate(item); });
+    connect(table, &QAbstractItemView::activated, this,
+            [this](const QModelIndex& index) { activate(index); });
 }
 
 void SurveyWindow::build_menus() {
@@ -366,7 +342,7 @@ void SurveyWindow::build_menus() {
     act(survey_menu, QStringLiteral("&Plan..."), QKeySequence(Qt::CTRL | Qt::Key_L),
         [this] { open_plan(); });
     act(survey_menu, QStringLiteral("&Estimate the block"), QKeySequence(Qt::CTRL | Qt::Key_Return),
-        [this] { activate(table->currentItem()); });
+        [this] { activate(table->currentIndex()); });
 }
 
 void SurveyWindow::fill_design_table() {
@@ -434,6 +410,13 @@ survey::ReportOptions SurveyWindow::report_options() const {
     return options;
 }
 
+struct SurveyWindow::Finished {
+    SurveyJobResult result;
+    nlohmann::json rows;
+    SurveyTableRows table;
+    bool read = false;  // the report's JSON could be read back
+};
+
 void SurveyWindow::recompute() {
     debounce_->stop();
     job_.reset();  // stops what runs
@@ -441,107 +424,56 @@ void SurveyWindow::recompute() {
     progress->show();
     status->setText(
         QStringLiteral("Fitting %1 blocks and the city's interval...").arg(rows_.size()));
+    const std::string stratum =
+        strata_column->currentIndex() > 0 ? strata_column->currentText().toStdString() : "";
+    const std::size_t blocks = rows_.size();
     job_ = std::make_unique<SurveyJob>(
-        source_, report_options(), library_, [this, generation](SurveyJobResult result) {
+        source_, report_options(), library_,
+        [this, generation, stratum, blocks](SurveyJobResult result) {
+            // The JSON is read and the table's rows built here, off the window's thread.
+            auto finished = std::make_shared<Finished>();
+            finished->result = std::move(result);
+            if (finished->result.status != survey::kUsageOrFileError) {
+                try {
+                    finished->rows = nlohmann::json::parse(finished->result.output);
+                    finished->table = table_rows(finished->rows, blocks, stratum);
+                    finished->read = true;
+                } catch (const std::exception&) {
+                }
+            }
             QMetaObject::invokeMethod(
-                this,
-                [this, generation, result = std::move(result)] { show_result(result, generation); },
+                this, [this, generation, finished] { show_result(*finished, generation); },
                 Qt::QueuedConnection);
         });
 }
 
-void SurveyWindow::show_result(const SurveyJobResult& result, std::uint64_t generation) {
+void SurveyWindow::show_result(Finished& finished, std::uint64_t generation) {
     if (generation != generation_) return;  // a report the design has since replaced
     job_.reset();
     progress->hide();
+    const SurveyJobResult& result = finished.result;
     last_errors_ = result.errors;
     if (result.status == survey::kUsageOrFileError) {
         // The design cannot be reported as it stands: the previous table stays.
         status->setText(QString::fromStdString(result.errors).trimmed());
         return;
     }
-    try {
-        last_rows_ = nlohmann::json::parse(result.output);
-    } catch (const std::exception&) {
+    if (!finished.read) {
         status->setText(QStringLiteral("The report could not be read back."));
         return;
     }
+    last_rows_ = std::move(finished.rows);
     last_output_ = result.output;
     status->setText(result.status == survey::kSomeErrors
                         ? QStringLiteral("Some blocks could not be fitted: see their rows.")
                         : QString());
-
-    const QLocale locale;
-    const std::string stratum = strata_column->currentIndex() > 0
-                                    ? strata_column->currentText().toStdString()
-                                    : std::string();
-    std::vector<std::string> columns = shown_columns();
-    if (!stratum.empty()) columns.insert(columns.begin() + 1, stratum);
-    const QSignalBlocker quiet(table);
-    table->setSortingEnabled(false);
-    table->clear();
-    table->setColumnCount(int(columns.size()));
-    QStringList labels;
-    for (const std::string& c : columns)
-        labels << QString::fromStdString(c);
-    table->setHorizontalHeaderLabels(labels);
-    table->setRowCount(int(last_rows_.size()));
-    const double share = coverage->value() / 100.0;
-    std::size_t block = 0;
-    for (std::size_t r = 0; r < last_rows_.size(); ++r) {
-        const auto& row = last_rows_[r];
-        const std::string kind = row.value("block", "");
-        const bool summary = r >= rows_.size();  // pooled and total rows follow the blocks
-        for (std::size_t c = 0; c < columns.size(); ++c) {
-            auto* cell = new Cell;
-            nlohmann::json value;
-            if (columns[c] == "doses") {
-                if (row.contains("city_N") && row["city_N"].is_number())
-                    value = share * row["city_N"].get<double>();
-            } else if (row.contains(columns[c])) {
-                value = row[columns[c]];
-            }
-            if (value.is_number()) {
-                const double v = value.get<double>();
-                cell->setText(shown(v, locale));
-                cell->setData(Qt::UserRole, v);
-                // Every number at the report's own precision, on demand.
-                cell->setToolTip(QString::fromStdString(value.dump()));
-                cell->setData(kExactText, cell->toolTip());
-                if (columns[c] == "het_p" && v < 0.05) {
-                    // Said where it is read: one visibility may not suit all these blocks.
-                    cell->setBackground(QColor(255, 214, 170));
-                    cell->setToolTip(QStringLiteral("%1: the blocks differ in visibility more "
-                                                    "than chance would make them, so the pooled "
-                                                    "visibility may not suit each of them")
-                                         .arg(QString::fromStdString(value.dump())));
-                }
-            } else if (value.is_string()) {
-                cell->setText(QString::fromStdString(value.get<std::string>()));
-                cell->setToolTip(cell->text());
-            }
-            if (c == 0) {
-                cell->setData(Qt::UserRole + 1, summary ? -1 : int(block));
-                if (!stratum.empty() && row.contains(stratum) && row[stratum].is_string()) {
-                    cell->setData(Qt::UserRole + 2,
-                                  QString::fromStdString(row[stratum].get<std::string>()));
-                }
-            }
-            if (summary) {
-                QFont bold = cell->font();
-                bold.setBold(kind == "total");
-                cell->setFont(bold);
-            }
-            table->setItem(int(r), int(c), cell);
-        }
-        if (!summary) ++block;
-    }
-    table->setSortingEnabled(true);
+    model->set_coverage(coverage->value() / 100.0);
+    model->reset(std::move(finished.table));
     table->resizeColumnsToContents();
     if (first_table_) {
         // The first table takes the keyboard: arrows walk the blocks, Ctrl+Return estimates one.
         first_table_ = false;
-        table->setCurrentCell(0, 0);
+        table->setCurrentIndex(model->index(0, 0));
         table->setFocus();
     }
     show_answer();
@@ -613,31 +545,13 @@ void SurveyWindow::show_answer() {
         QAccessible::updateAccessibility(&event);
     }
     // The doses column follows the coverage.
-    int doses_at = -1, city_at = -1;
-    for (int c = 0; c < table->columnCount(); ++c) {
-        const QString name = table->horizontalHeaderItem(c)->text();
-        if (name == QStringLiteral("doses")) doses_at = c;
-        if (name == QStringLiteral("city_N")) city_at = c;
-    }
-    if (doses_at < 0 || city_at < 0) return;
-    const QSignalBlocker quiet(table);
-    for (int r = 0; r < table->rowCount(); ++r) {
-        const QTableWidgetItem* n = table->item(r, city_at);
-        QTableWidgetItem* cell = table->item(r, doses_at);
-        if (!n || !cell || !n->data(Qt::UserRole).isValid()) continue;
-        const double v = share * n->data(Qt::UserRole).toDouble();
-        cell->setText(shown(v, locale));
-        cell->setData(Qt::UserRole, v);
-        cell->setToolTip(QString::fromStdString(nlohmann::json(v).dump()));
-        cell->setData(kExactText, cell->toolTip());
-    }
+    model->set_coverage(share);
 }
 
-void SurveyWindow::activate(QTableWidgetItem* item) {
-    if (!item || !hooks_.estimate_block) return;
-    const QTableWidgetItem* first = table->item(item->row(), 0);
-    if (!first) return;
-    const int block = first->data(Qt::UserRole + 1).toInt();
+void SurveyWindow::activate(const QModelIndex& index) {
+    if (!index.isValid() || !hooks_.estimate_block) return;
+    const QModelIndex first = model->index(index.row(), 0);
+    const int block = first.data(kBlockRole).toInt();
     try {
         if (block >= 0 && std::size_t(block) < rows_.size()) {
             const survey::Row& row = rows_[std::size_t(block)];
@@ -645,11 +559,11 @@ void SurveyWindow::activate(QTableWidgetItem* item) {
                 throw platform::RuntimeError(platform::ErrorKind::InvalidInput, row.error + ".");
             }
             hooks_.estimate_block(row.counts, row.s_held);
-        } else if (first->text() == QStringLiteral("pooled")) {
+        } else if (first.data().toString() == QStringLiteral("pooled")) {
             // A stratum's pooled row: its blocks' summed histories, one sample of the
             // visibility they share, as the block tool fits one block.
-            const QVariant stratum = first->data(Qt::UserRole + 2);
-            const auto [counts, s_held] = pooled_counts(stratum.toString().toStdString());
+            const auto [counts, s_held] =
+                pooled_counts(first.data(kStratumRole).toString().toStdString());
             hooks_.estimate_block(counts, s_held);
         }
     } catch (const platform::RuntimeError& e) {
@@ -683,28 +597,25 @@ std::pair<analysis::Counts, std::optional<double>> SurveyWindow::pooled_counts(
 }
 
 void SurveyWindow::copy_selection() {
-    const auto ranges = table->selectedRanges();
-    if (ranges.isEmpty()) return;
-    const auto& range = ranges.front();
-    QString text, html = QStringLiteral("<table>");
-    html += QStringLiteral("<tr>");
-    for (int c = range.leftColumn(); c <= range.rightColumn(); ++c) {
-        const QString name = table->horizontalHeaderItem(c)->text();
-        text += (c > range.leftColumn() ? QStringLiteral("\t") : QString()) + name;
+    const QItemSelection selection = table->selectionModel()->selection();
+    if (selection.isEmpty()) return;
+    const QItemSelectionRange& range = selection.front();
+    QString text, html = QStringLiteral("<table><tr>");
+    for (int c = range.left(); c <= range.right(); ++c) {
+        const QString name = model->headerData(c, Qt::Horizontal).toString();
+        text += (c > range.left() ? QStringLiteral("\t") : QString()) + name;
         html += QStringLiteral("<th>") + name.toHtmlEscaped() + QStringLiteral("</th>");
     }
     text += QStringLiteral("\n");
     html += QStringLiteral("</tr>");
-    for (int r = range.topRow(); r <= range.bottomRow(); ++r) {
+    for (int r = range.top(); r <= range.bottom(); ++r) {
         html += QStringLiteral("<tr>");
-        for (int c = range.leftColumn(); c <= range.rightColumn(); ++c) {
-            const QTableWidgetItem* item = table->item(r, c);
+        for (int c = range.left(); c <= range.right(); ++c) {
+            const QModelIndex cell = model->index(r, c);
             // A spreadsheet gets the numbers at the report's precision.
-            const QString value = !item ? QString()
-                                  : item->data(kExactText).isValid()
-                                      ? item->data(kExactText).toString()
-                                      : item->text();
-            text += (c > range.leftColumn() ? QStringLiteral("\t") : QString()) + value;
+            const QVariant exact = cell.data(kExactRole);
+            const QString value = exact.isValid() ? exact.toString() : cell.data().toString();
+            text += (c > range.left() ? QStringLiteral("\t") : QString()) + value;
             html += QStringLiteral("<td>") + value.toHtmlEscaped() + QStringLiteral("</td>");
         }
         text += QStringLiteral("\n");

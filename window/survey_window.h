@@ -21,6 +21,7 @@
 #include "survey/tabulation.h"
 #include "window/plan_picture.h"
 #include "window/survey_job.h"
+#include "window/survey_table_model.h"
 
 class QComboBox;
 class QDoubleSpinBox;
@@ -29,8 +30,8 @@ class QListWidget;
 class QMenuBar;
 class QProgressBar;
 class QSpinBox;
+class QTableView;
 class QTableWidget;
-class QTableWidgetItem;
 class QTimer;
 
 namespace kestrivo::window {
@@ -68,7 +69,8 @@ public:
     QLabel* assumptions = nullptr;
     QLabel* status = nullptr;
     QProgressBar* progress = nullptr;
-    QTableWidget* table = nullptr;
+    QTableView* table = nullptr;
+    SurveyTableModel* model = nullptr;  // the table's rows
     QListWidget* conflict_list = nullptr;
 
     /// A report is running.
@@ -96,9 +98,10 @@ private:
     void build_controls();
     void build_menus();
     void fill_design_table();
-    void show_result(const SurveyJobResult& result, std::uint64_t generation);
+    struct Finished;  // a report's result, read on the worker that ran it
+    void show_result(Finished& finished, std::uint64_t generation);
     void show_answer();
-    void activate(QTableWidgetItem* item);
+    void activate(const QModelIndex& index);
     /// The summed counts of a stratum's blocks (all blocks: ""), and the S they hold, for the
     /// main window; throws platform::RuntimeError when they cannot be pooled.
     std::pair<analysis::Counts, std::optional<double>> pooled_counts(

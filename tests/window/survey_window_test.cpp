@@ -21,8 +21,10 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -36,6 +38,7 @@
 #include "window/plan_dialog.h"
 #include "window/survey_answer.h"
 #include "window/survey_report_pdf.h"
+#include "window/survey_table_model.h"
 #include "window/survey_window.h"
 
 using namespace kestrivo::window;
@@ -83,17 +86,14 @@ protected:
         design.blocks_by_stratum = {{"North", north}, {"South", south}};
         return design;
     }
-    static int column(const QTableWidget* table, const QString& name) {
-        for (int c = 0; c < table->columnCount(); ++c) {
-            if (table->horizontalHeaderItem(c)->text() == name) return c;
+    static int row_of(const SurveyTableModel* model, const QString& block, int from = 0) {
+        for (int r = from; r < model->rowCount(); ++r) {
+            if (model->index(r, 0).data().toString() == block) return r;
         }
         return -1;
     }
-    static int row_of(const QTableWidget* table, const QString& block, int from = 0) {
-        for (int r = from; r < table->rowCount(); ++r) {
-            if (table->item(r, 0) && table->item(r, 0)->text() == block) return r;
-        }
-        return -1;
+    static QVariant cell(const SurveyTableModel* model, int row, int column, int role) {
+        return model->index(row, column).data(role);
     }
     static void type_blocks(SurveyWindow* window, int row, const QString& k) {
         window->blocks_in_city->item(row, 2)->setText(k);
@@ -153,18 +153,19 @@ TEST_F(survey_window_test, the_table_is_kestrivo_reports_own_report) {
     EXPECT_EQ(window->last_report(), expected);
 
     const auto rows = nlohmann::json::parse(expected);
-    QTableWidget* table = window->table;
+    const SurveyTableModel* table = window->model;
     ASSERT_EQ(table->rowCount(), int(rows.size()));
-    const int n_hat = column(table, "N_hat"), city_n = column(table, "city_N");
+    const int n_hat = table->column("N_hat"), city_n = table->column("city_N");
     ASSERT_GE(n_hat, 0);
     ASSERT_GE(city_n, 0);
     for (int r = 0; r < table->rowCount(); ++r) {
         const auto& row = rows[std::size_t(r)];
-        EXPECT_EQ(table->item(r, 0)->text().toStdString(), row["block"].get<std::string>());
+        EXPECT_EQ(cell(table, r, 0, Qt::DisplayRole).toString().toStdString(),
+                  row["block"].get<std::string>());
         if (row.contains("N_hat") && row["N_hat"].is_number()) {
-            EXPECT_EQ(table->item(r, n_hat)->data(Qt::UserRole).toDouble(),
-                      row["N_hat"].get<double>());
-            EXPECT_EQ(table->item(r, n_hat)->toolTip().toStdString(), row["N_hat"].dump());
+            EXPECT_EQ(cell(table, r, n_hat, kNumberRole).toDouble(), row["N_hat"].get<double>());
+            EXPECT_EQ(cell(table, r, n_hat, Qt::ToolTipRole).toString().toStdString(),
+                      row["N_hat"].dump());
         }
     }
     // The city's row is the last.
@@ -179,15 +180,39 @@ TEST_F(survey_window_test, the_table_is_kestrivo_reports_own_report) {
     EXPECT_NE(window->strata_answer->text().indexOf(QStringLiteral("North: about ")), -1);
 
     // The coverage changes the doses, the words and the column, without a new report.
-    const int doses = column(table, "doses");
+    const int doses = table->column("doses");
     ASSERT_GE(doses, 0);
     window->coverage->setValue(50);
     EXPECT_FALSE(window->busy());
     EXPECT_TRUE(window->doses->text().startsWith(people_number(0.5 * dogs, locale) +
                                                  QStringLiteral(" vaccine doses for 50% coverage")))
         << window->doses->text().toStdString();
-    EXPECT_DOUBLE_EQ(table->item(table->rowCount() - 1, doses)->data(Qt::UserRole).toDouble(),
-                     0.5 * dogs);
+    EXPECT_DOUBLE_EQ(cell(table, table->rowCount() - 1, doses, kNumberRole).toDouble(), 0.5 * dogs);
+
+    // A heading clicked sorts by number, largest first when asked, blanks last either way; the
+    // report's order comes back with no sort column.
+    for (const Qt::SortOrder order : {Qt::DescendingOrder, Qt::AscendingOrder}) {
+        window->model->sort(n_hat, order);
+        std::vector<double> seen;
+        bool blank = false;
+        for (int r = 0; r < table->rowCount(); ++r) {
+            const QVariant v = cell(table, r, n_hat, kNumberRole);
+            if (!v.isValid()) {
+                blank = true;
+                continue;
+            }
+            EXPECT_FALSE(blank) << "a number after a blank, row " << r;
+            seen.push_back(v.toDouble());
+        }
+        EXPECT_TRUE(order == Qt::AscendingOrder ? std::is_sorted(seen.begin(), seen.end())
+                                                : std::is_sorted(seen.rbegin(), seen.rend()));
+        EXPECT_EQ(seen.size(),
+                  std::size_t(std::count_if(rows.begin(), rows.end(), [](const auto& row) {
+                      return row.contains("N_hat") && row["N_hat"].is_number();
+                  })));
+    }
+    window->model->sort(-1);
+    EXPECT_EQ(cell(table, 0, 0, Qt::DisplayRole).toString().toStdString(), rows[0]["block"]);
 }
 
 // The design in the controls is the report's design: no strata is one stratum, the city's; the
@@ -245,26 +270,26 @@ TEST_F(survey_window_test, a_row_activated_estimates_in_the_block_tool) {
     window->strata_column->setCurrentText(QStringLiteral("ward"));
     window->recompute();
     settle(window);
-    QTableWidget* table = window->table;
+    const SurveyTableModel* table = window->model;
+    const auto activate = [&](int row) { emit window->table->activated(table->index(row, 0)); };
     const auto boxes = [&] {
         std::string text;
         for (int h = 1; h <= 4; ++h)
             text += form_.txtHist[std::size_t(h)]->text().toStdString() + " ";
         return text;
     };
-    table->setCurrentCell(row_of(table, "A-2"), 0);
-    emit table->itemActivated(table->currentItem());
+    activate(row_of(table, "A-2"));
     EXPECT_EQ(boxes(), "10 20 5 5 ");
     EXPECT_TRUE(std::filesystem::exists(dir_.file("user.txt")));
 
     const int pooled = row_of(table, "pooled");
     ASSERT_GE(pooled, 0);
-    EXPECT_EQ(table->item(pooled, 0)->data(Qt::UserRole + 2).toString(), QStringLiteral("North"));
-    emit table->itemActivated(table->item(pooled, 0));
+    EXPECT_EQ(cell(table, pooled, 0, kStratumRole).toString(), QStringLiteral("North"));
+    activate(pooled);
     EXPECT_EQ(boxes(), "39 56 59 53 ");
 
     ASSERT_TRUE(errors_.empty());
-    emit table->itemActivated(table->item(row_of(table, "B-1"), 0));
+    activate(row_of(table, "B-1"));
     ASSERT_EQ(errors_.size(), 1u);
     EXPECT_EQ(boxes(), "39 56 59 53 ");
 }
@@ -272,9 +297,10 @@ TEST_F(survey_window_test, a_row_activated_estimates_in_the_block_tool) {
 // Copy gives a spreadsheet the header and every digit; the exports are kestrivo-report's bytes.
 TEST_F(survey_window_test, copies_and_exports_keep_every_digit) {
     SurveyWindow* window = open(kExample, wards(60, 40));
-    QTableWidget* table = window->table;
-    const int n_hat = column(table, "N_hat");
-    table->setRangeSelected(QTableWidgetSelectionRange(0, 0, 1, n_hat), true);
+    const SurveyTableModel* table = window->model;
+    const int n_hat = table->column("N_hat");
+    window->table->selectionModel()->select(
+        QItemSelection(table->index(0, 0), table->index(1, n_hat)), QItemSelectionModel::Select);
     window->copy_selection();
     const QStringList lines =
         QApplication::clipboard()->mimeData()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -341,7 +367,7 @@ TEST_F(survey_window_test, field_data_opens_tabulated_with_its_conflicts) {
     const OpenedSurvey opened = open_survey_source(kFieldZip);
     EXPECT_EQ(window->conflict_list->count(), int(opened.conflicts.size()));
     EXPECT_EQ(window->conflict_list->isVisibleTo(window), !opened.conflicts.empty());
-    EXPECT_GT(window->table->rowCount(), 10);
+    EXPECT_GT(window->model->rowCount(), 10);
     EXPECT_GE(window->strata_column->findText(QStringLiteral("ward")), 1);
     if (!opened.conflicts.empty()) {
         window->save_conflicts_to(QString::fromStdString(dir_.file("conflicts.csv")));
