@@ -81,7 +81,9 @@ void Form1::install_default_dialogs() {
         return QFileDialog::getOpenFileName(this, title, QString(), filters);
     };
     dialogs_.save_file = [this](const QString& title, const QString& filters, QString& filter) {
-        return QFileDialog::getSaveFileName(this, title, QString(), filters, &filter);
+        // Over the window that asked: the survey window's exports ask through this one.
+        QWidget* over = QApplication::activeWindow() ? QApplication::activeWindow() : this;
+        return QFileDialog::getSaveFileName(over, title, QString(), filters, &filter);
     };
     dialogs_.confirm = [this](const QString& question) {
         return QMessageBox::question(this, QStringLiteral("Kestrivo"), question) ==

@@ -3,6 +3,7 @@
 # window's own area, under the menu bar, where the layout places the controls.
 work="$(mktemp -d)"
 xvfb_pid="" program_pid=""
+program_args=()
 # The X server is waited for as it ends: a server still shutting down can remove the socket of
 # the next test's server on the same display number.
 end_session() {
@@ -39,13 +40,14 @@ find_window() {
   echo "$id"
 }
 
-# start_program PROGRAM [ENV=VALUE ...]: runs it from $work and waits for its window; sets
+# start_program PROGRAM [ENV=VALUE ...]: runs it from $work (with the arguments in the array
+# program_args, if any) and waits for its window; sets
 # $window, $win_x, $win_y, $WIDTH, $HEIGHT, and $top, the menu bar's height (the window is the
 # layout's 625 pixels plus the menu bar high).
 start_program() {
   local program="$1"
   shift
-  (cd "$work" && exec env "$@" "$program" >"$work/program.log" 2>&1) &
+  (cd "$work" && exec env "$@" "$program" "${program_args[@]}" >"$work/program.log" 2>&1) &
   program_pid=$!
   window="$(find_window '^Form1$' 20)"
   [ -n "$window" ] || fail "the window did not open: $(cat "$work/program.log")"
