@@ -82,7 +82,14 @@ int main(int argc, char* argv[]) {
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("a survey file or field data to open"),
                                  QStringLiteral("[FILE]"));
-    parser.process(app);  // --help, --version and unknown options end here
+    // A bad option is a usage error (status 2, as for the survey programs); --help and
+    // --version end here with status 0.
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::fprintf(stderr, "Kestrivo: %s\n", qPrintable(parser.errorText()));
+        return 2;
+    }
+    if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
     const QStringList files = parser.positionalArguments();
     kestrivo::survey::DesignOptions design;
     if (parser.isSet(stratum)) design.stratum_column = parser.value(stratum).toStdString();

@@ -142,6 +142,37 @@ TEST(survey_answer_test, numbers_are_rounded_to_what_the_interval_can_tell) {
     EXPECT_TRUE(doses_sentence(total, 0.7, english).isEmpty());
 }
 
+// The program's command line: a design without a file, two files, a bad number of blocks or an
+// unknown option is a usage error said on standard error (status 2), before any window opens.
+TEST(command_line_test, usage_errors_are_said_and_end_with_status_2) {
+    const struct {
+        QStringList arguments;
+        int status;
+        const char* said;  // the beginning of standard error, or of standard output for status 0
+    } cases[] = {
+        {{"--stratum", "ward"}, 2, "Kestrivo: the design options need a FILE."},
+        {{"a.csv", "b.csv"}, 2, "Kestrivo: one file at a time."},
+        {{"--blocks-total", "North=x", "a.csv"}, 2, "Kestrivo: --blocks-total: "},
+        {{"--blocks-total", "0", "a.csv"}, 2, "Kestrivo: --blocks-total: "},
+        {{"--no-such-option"}, 2, "Kestrivo: Unknown option 'no-such-option'."},
+        {{"--version"}, 0, "Kestrivo "},
+        {{"--help"}, 0, "Usage: "},
+    };
+    for (const auto& c : cases) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(KESTRIVO_PROGRAM), c.arguments);
+        ASSERT_TRUE(program.waitForFinished(kPatience)) << c.arguments.join(' ').toStdString();
+        const QString said = QString::fromLocal8Bit(c.status == 0 ? program.readAllStandardOutput()
+                                                                  : program.readAllStandardError());
+        EXPECT_EQ(program.exitCode(), c.status) << c.arguments.join(' ').toStdString();
+        EXPECT_NE(said.indexOf(QString::fromUtf8(c.said)), -1)
+            << c.arguments.join(' ').toStdString() << ": " << said.toStdString();
+    }
+}
+
 // Every cell of the table is a value of the report kestrivo-report writes for the same design,
 // and the words above it are that report's city total.
 TEST_F(survey_window_test, the_table_is_kestrivo_reports_own_report) {
