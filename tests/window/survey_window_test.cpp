@@ -244,6 +244,14 @@ TEST_F(survey_window_test, the_table_is_kestrivo_reports_own_report) {
     }
     window->model->sort(-1);
     EXPECT_EQ(cell(table, 0, 0, Qt::DisplayRole).toString().toStdString(), rows[0]["block"]);
+    // The current cell stays on its block as the rows move.
+    window->table->setCurrentIndex(table->index(1, n_hat));
+    const QString current = table->index(1, 0).data().toString();
+    window->model->sort(n_hat, Qt::DescendingOrder);
+    const QModelIndex now = window->table->currentIndex();
+    EXPECT_EQ(table->index(now.row(), 0).data().toString(), current);
+    EXPECT_EQ(now.column(), n_hat);
+    EXPECT_NE(now.row(), 1);  // it did move
 }
 
 // The design in the controls is the report's design: no strata is one stratum, the city's; the
@@ -287,6 +295,34 @@ TEST_F(survey_window_test, the_design_controls_make_the_reports_design) {
     type_blocks(window, 1, QStringLiteral("2"));
     EXPECT_EQ(window->last_report(), before);
     EXPECT_FALSE(window->status->text().isEmpty());
+}
+
+// A weight column stands for the blocks in the city: the answer needs no number typed, and the
+// report is kestrivo-report's with --weight; a block whose weight is no number is its row's error.
+TEST_F(survey_window_test, a_weight_column_gives_the_city_without_blocks_typed) {
+    const std::string path = dir_.file("weighted.csv");
+    {
+        std::ifstream in(kExample);
+        std::ofstream out(path);
+        std::string line;
+        for (int i = 0; std::getline(in, line); ++i)
+            out << line << (i == 0 ? ",w\n" : i == 3 ? ",x\n" : ",9.5\n");
+    }
+    SurveyWindow* window = open(path);
+    window->weight_column->setCurrentText(QStringLiteral("w"));
+    window->recompute();
+    settle(window);
+    EXPECT_EQ(window->report_options().design.weight_column, "w");
+    EXPECT_EQ(window->last_report(), reported({"--pool", "--weight", "w", "--format", "json",
+                                               "--digits", "17", QString::fromStdString(path)}));
+    EXPECT_TRUE(window->answer->text().startsWith(QStringLiteral("About ")))
+        << window->answer->text().toStdString();
+    EXPECT_EQ(window->assumptions->text(), assumption_sentence(true));
+    EXPECT_EQ(window->status->text(),
+              QStringLiteral("Some blocks could not be fitted: see their rows."));
+    const SurveyTableModel* table = window->model;
+    const int error = table->column("error");
+    EXPECT_NE(table->index(2, error).data().toString().indexOf(QStringLiteral("weighted.csv")), -1);
 }
 
 // A block's row, a stratum's pooled row and a row that could not be read, activated.
