@@ -214,6 +214,7 @@ void SurveyWindow::build_controls() {
     large.setPointSizeF(large.pointSizeF() * 1.8);
     large.setBold(true);
     answer->setFont(large);
+    answer_font_ = large;
     answer->setWordWrap(true);
     answer->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     answer->setAccessibleName(QStringLiteral("City's dogs"));
@@ -523,6 +524,8 @@ void SurveyWindow::show_answer() {
                                    people_number(share * *total.dogs, locale));
         }
     }
+    // The number large; what is missing for it in the doses' size, so it reads as a request.
+    answer->setFont(city ? answer_font_ : doses->font());
     if (!city) {
         answer->setText(last_rows_.empty()
                             ? QStringLiteral("Working out the city's dogs...")

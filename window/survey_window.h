@@ -5,6 +5,7 @@
 // runs off the window's thread; the previous table stays until the next is ready.
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -119,6 +120,7 @@ private:
     std::unique_ptr<SurveyJob> job_, export_job_;
     std::uint64_t generation_ = 0;  // which job's result is the one awaited
     bool first_table_ = true;
+    QFont answer_font_;  // the city's dogs, large
     // What was typed in "Blocks in the city", by strata column (-1: none) and stratum.
     std::map<int, std::map<std::string, QString>> typed_blocks_;
     int typed_column_ = -1;
