@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdint>
+#include <fstream>
+#include <string>
 #include <vector>
 
 inline std::vector<std::array<int, 4>> count_sweep(std::size_t size = 300) {
@@ -19,4 +21,16 @@ inline std::vector<std::array<int, 4>> count_sweep(std::size_t size = 300) {
         if (c[0] + c[1] + c[2] + c[3] > 0) all.push_back(c);
     }
     return all;
+}
+
+/// A survey file of `blocks` blocks with the sweep's counts in turn, in seven wards W0 ... W6.
+inline void write_sweep_survey(const std::string& path, int blocks) {
+    std::ofstream out(path, std::ios::binary);
+    out << "block,c100,c111,c101,c110,ward\n";
+    const auto sweep = count_sweep();
+    for (int i = 0; i < blocks; ++i) {
+        const auto& c = sweep[static_cast<std::size_t>(i) % sweep.size()];
+        out << "b" << i << ',' << c[0] << ',' << c[1] << ',' << c[2] << ',' << c[3] << ",W" << i % 7
+            << '\n';
+    }
 }

@@ -32,14 +32,7 @@ QTemporaryDir& scratch() {
 std::string survey_file(int blocks) {
     const std::string path =
         scratch().filePath(QStringLiteral("survey-%1.csv").arg(blocks)).toStdString();
-    std::ofstream out(path, std::ios::binary);
-    out << "block,c100,c111,c101,c110,ward\n";
-    const auto sweep = count_sweep();
-    for (int i = 0; i < blocks; ++i) {
-        const auto& c = sweep[static_cast<std::size_t>(i) % sweep.size()];
-        out << "b" << i << ',' << c[0] << ',' << c[1] << ',' << c[2] << ',' << c[3] << ",W" << i % 7
-            << '\n';
-    }
+    write_sweep_survey(path, blocks);
     return path;
 }
 

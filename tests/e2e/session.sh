@@ -84,3 +84,19 @@ count_colour() {
 }
 
 screenshot() { import -window root -crop "${WIDTH}x${HEIGHT}+${win_x}+${win_y}" "$1"; }
+
+# save_from_survey_window KEYS DIALOG_TITLE PATH: in the survey window $survey_window, the keys
+# of a save command, PATH typed into its dialog, and the wait for the file. The click lands right
+# of and below the block tool, where the survey window stays uncovered: with no window manager
+# the keyboard goes to the window under the pointer.
+save_from_survey_window() {
+  xdotool mousemove --window "$survey_window" 1050 700 click 1
+  sleep 0.3
+  xdotool key "$1"
+  [ -n "$(find_window "^$2\$")" ] || fail "$1 opened no \"$2\" dialog"
+  sleep 0.5
+  xdotool type --delay 20 "$3"
+  xdotool key Return
+  for _ in $(seq 100); do [ -s "$3" ] && break; sleep 0.1; done
+  [ -s "$3" ] || fail "\"$2\" wrote no $3"
+}

@@ -58,29 +58,14 @@ for said, key in zip(m.groups(), ("city_N", "city_lo", "city_hi")):
 CHECK
 
 # File > Export table..., from the keyboard, into the save dialog.
-xdotool mousemove --window "$survey_window" 1050 700 click 1
-sleep 0.3
-xdotool key ctrl+shift+e
-[ -n "$(find_window '^Export table$')" ] || fail "Ctrl+Shift+E opened no dialog"
-sleep 0.5
-xdotool type --delay 20 "$work/exported.csv"
-xdotool key Return
-for _ in $(seq 100); do [ -s "$work/exported.csv" ] && break; sleep 0.1; done
+save_from_survey_window ctrl+shift+e "Export table" "$work/exported.csv"
 "$report" --pool --stratum ward --blocks-total North=60,South=40 "$survey" >"$work/reported.csv"
 cmp -s "$work/exported.csv" "$work/reported.csv" ||
   fail "the exported table differs from kestrivo-report's: $(diff "$work/exported.csv" "$work/reported.csv" | head)"
 echo "end-to-end: the exported table is kestrivo-report's, $(wc -l <"$work/reported.csv") lines"
 
 # File > Export report (PDF)...: its first page says the same answer, as a reader of it sees it.
-xdotool mousemove --window "$survey_window" 1050 700 click 1
-sleep 0.3
-xdotool key ctrl+p
-[ -n "$(find_window '^Export report$')" ] || fail "Ctrl+P opened no dialog"
-sleep 0.5
-xdotool type --delay 20 "$work/report.pdf"
-xdotool key Return
-for _ in $(seq 100); do [ -s "$work/report.pdf" ] && break; sleep 0.1; done
-[ -s "$work/report.pdf" ] || fail "no PDF report"
+save_from_survey_window ctrl+p "Export report" "$work/report.pdf"
 first_page="$(pdftotext -f 1 -l 1 "$work/report.pdf" - | tr '\n' ' ' | tr -s ' ')"
 [[ "$first_page" == *"${answer#City\'s dogs: }"* ]] ||
   fail "the PDF's first page does not say \"${answer#City\'s dogs: }\": $first_page"

@@ -103,17 +103,8 @@ wait_for_user_txt
 [ "$(sed -n 11,14p user.txt)" = "$(lines 10 20 5 5)" ] || fail "the chosen block was not estimated: $(sed -n 11,14p user.txt)"
 screenshot "$shots/after-open-survey.png"
 
-# Back to the survey window (the estimate raised the block tool): a click on its table, right of
-# and below the block tool, where the survey window is still uncovered.
-xdotool mousemove --window "$survey_window" 1050 700 click 1
-sleep 0.3
-xdotool key ctrl+shift+e
-[ -n "$(find_window '^Export table$')" ] || fail "File > Export table... opened no dialog"
-sleep 0.5
-xdotool type --delay 20 "$work/exported.csv"
-xdotool key Return
-for _ in $(seq 100); do [ -s "$work/exported.csv" ] && break; sleep 0.1; done
-[ -s "$work/exported.csv" ] || fail "the survey window exported no table"
+# Back to the survey window (the estimate raised the block tool) for File > Export table....
+save_from_survey_window ctrl+shift+e "Export table" "$work/exported.csv"
 if [ -n "$report_program" ]; then
   "$report_program" --pool "$work/survey.csv" >"$work/reported.csv" || [ $? -eq 1 ]
   cmp -s "$work/exported.csv" "$work/reported.csv" ||
