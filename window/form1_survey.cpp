@@ -4,6 +4,7 @@
 // survey that Open survey reads.
 #include <sys/stat.h>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -118,7 +119,16 @@ void Form1::estimate_counts(const kestrivo::analysis::Counts& counts,
 
 SurveyWindow* Form1::open_survey_window(const QString& path,
                                         const kestrivo::survey::DesignOptions& design) {
+    // A field export is tabulated here, before the window can show anything: a large one takes
+    // seconds, and the pointer says so.
+    struct BusyPointer {
+        BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+        ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+    };
+    std::optional<BusyPointer> busy;
+    busy.emplace();
     OpenedSurvey opened = open_survey_source(path.toStdString());
+    busy.reset();
     SurveyWindow::Hooks hooks;
     hooks.estimate_block = [this](const kestrivo::analysis::Counts& counts,
                                   std::optional<double> s_held) {

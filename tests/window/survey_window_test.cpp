@@ -404,6 +404,10 @@ TEST_F(survey_window_test, the_map_and_the_report_are_drawn_from_the_table) {
     const auto map = nlohmann::json::parse(written("blocks.geojson"));
     EXPECT_EQ(map["type"], "FeatureCollection");
     EXPECT_FALSE(map["features"].empty());
+    window->export_map_to(QString::fromStdString(dir_.file("blocks.kml")));
+    const std::string kml = written("blocks.kml");
+    EXPECT_NE(kml.find("<kml"), std::string::npos);
+    EXPECT_NE(kml.find("N-1"), std::string::npos);
 
     const auto rows = nlohmann::json::parse(window->last_report());
     const QImage picture = survey_map_image(rows, QSize(600, 400));
