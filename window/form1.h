@@ -43,6 +43,7 @@ namespace kestrivo::window {
 
 class PictureBox;
 class SurveyWindow;
+struct OpenedSurvey;
 
 class Form1 : public QWidget {
 public:
@@ -70,7 +71,9 @@ public:
 
     void set_error_reporter(ErrorReporter reporter) { report_ = std::move(reporter); }
     /// Tells the user of `error` as the commands do.
-    void report_error(const platform::RuntimeError& error) { report_(error); }
+    void report_error(const platform::RuntimeError& error) {
+        if (report_) report_(error);
+    }
     Dialogs& dialogs() { return dialogs_; }
     /// Replaces the entry bound by name in libKestrivo.so (tests observe the calls through it).
     void set_fit_entry(kestrivo_n_e04jyf_fn entry) { fit_entry_ = entry; }
@@ -126,12 +129,12 @@ public:
     // The menu commands. Each asks its question through dialogs(); a run-time error ends it. The
     // menu's actions run them and report that error, as the command buttons do.
     void open_survey();
-    /// A survey's own window for the file at `path` (a survey, or field data tabulated on the
-    /// way), under `design`; the block tool stays as it is. Throws platform::RuntimeError when
-    /// the file cannot be read as either.
     /// The report's view of the library: its two entries, bound by name from the program's own
     /// libKestrivo.so (never the entry a test put in place of the fit).
     kestrivo::analysis::Library report_library();
+    /// A survey's own window for the file at `path` (a survey, or field data tabulated on the
+    /// way), under `design`; the block tool stays as it is. Throws platform::RuntimeError when
+    /// the file cannot be read as either.
     SurveyWindow* open_survey_window(const QString& path, const survey::DesignOptions& design);
     /// Opens `path` as File > Open survey does: one block fills the boxes, several blocks or
     /// field data open the survey's window.
@@ -158,6 +161,7 @@ private:
     void install_default_dialogs();
     void save_counts_to(const QString& path);
     void put_counts(const kestrivo::analysis::Counts& counts, std::optional<double> s_held);
+    SurveyWindow* show_survey_window(OpenedSurvey opened, const survey::DesignOptions& design);
     /// Whether `name` may be written: asks when it exists and the file dialog has not asked about
     /// this very name (`not_yet_asked`: an ending was added to the name typed), and always when it
     /// is read-only.

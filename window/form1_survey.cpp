@@ -90,9 +90,11 @@ void Form1::open_survey_file(const QString& path) {
     if (dialogs_.reading && rows.size() >= 2000) dialogs_.reading(1);
     if (rows.empty()) survey_error(name + ": the survey holds no block.");
 
-    // Several blocks: the survey's own window, which reads the file again for itself.
+    // Several blocks: the survey's own window, with the rows read here.
     if (rows.size() > 1) {
-        open_survey_window(path, {});
+        OpenedSurvey opened = open_survey_source(name);
+        opened.read = ReadSurvey{std::move(header), std::move(rows)};
+        show_survey_window(std::move(opened), {});
         return;
     }
     const kestrivo::survey::Row& row = rows.front();
@@ -125,10 +127,15 @@ SurveyWindow* Form1::open_survey_window(const QString& path,
         BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
         ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
     };
-    std::optional<BusyPointer> busy;
-    busy.emplace();
-    OpenedSurvey opened = open_survey_source(path.toStdString());
-    busy.reset();
+    OpenedSurvey opened = [&] {
+        const BusyPointer busy;
+        return open_survey_source(path.toStdString());
+    }();
+    return show_survey_window(std::move(opened), design);
+}
+
+SurveyWindow* Form1::show_survey_window(OpenedSurvey opened,
+                                        const kestrivo::survey::DesignOptions& design) {
     SurveyWindow::Hooks hooks;
     hooks.estimate_block = [this](const kestrivo::analysis::Counts& counts,
                                   std::optional<double> s_held) {
@@ -137,12 +144,10 @@ SurveyWindow* Form1::open_survey_window(const QString& path,
     hooks.save_file = [this](const QString& title, const QString& filters, QString& filter) {
         return dialogs_.save_file ? dialogs_.save_file(title, filters, filter) : QString();
     };
-    hooks.tell = [this](const platform::RuntimeError& error) {
-        if (report_) report_(error);
-    };
+    hooks.tell = [this](const platform::RuntimeError& error) { report_error(error); };
     // A child of the block tool, so that it goes before the library its reports call.
-    auto* window = new SurveyWindow(std::move(opened.source), design, report_library(),
-                                    std::move(opened.conflicts), std::move(hooks), this);
+    auto* window =
+        new SurveyWindow(std::move(opened), design, report_library(), std::move(hooks), this);
     survey_windows_.emplace_back(window);
     window->show();
     return window;

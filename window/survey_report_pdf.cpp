@@ -336,7 +336,8 @@ void write_survey_pdf(const QString& path, const SurveyPdf& pdf) {
         document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("kestrivo:map")),
                              QVariant(map));
         body += QStringLiteral(
-            "<h2 style=\"page-break-before: always\">Map of the blocks</h2><p><img src=\"kestrivo:map\" "
+            "<h2 style=\"page-break-before: always\">Map of the blocks</h2><p><img "
+            "src=\"kestrivo:map\" "
             "width=\"620\"></p>");
     }
 

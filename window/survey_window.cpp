@@ -7,7 +7,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QColor>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -19,7 +18,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
@@ -28,14 +26,12 @@
 #include <QVBoxLayout>
 
 #include <fstream>
-#include <set>
 #include <sstream>
 
 #include "analysis/pooled_visibility.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/whole_file.h"
-#include "survey/csv_writer.h"
 #include "survey/field_export.h"
 #include "survey/field_writers.h"
 #include "window/plan_dialog.h"
@@ -60,7 +56,8 @@ std::vector<survey::Row> read_rows(const SurveySource& source, survey::Header& h
     }
     std::vector<survey::Row> rows;
     try {
-        survey::SurveyReader reader(*in, source.name);
+        // A file's rows are named as the report names them, by its path.
+        survey::SurveyReader reader(*in, source.text ? source.name : source.path);
         header = reader.header();
         while (auto row = reader.next())
             rows.push_back(std::move(*row));
@@ -122,15 +119,19 @@ OpenedSurvey open_survey_source(const std::string& path) {
     return opened;
 }
 
-SurveyWindow::SurveyWindow(SurveySource source, survey::DesignOptions design,
-                           analysis::Library library, std::vector<survey::Conflict> conflicts,
-                           Hooks hooks, QWidget* parent)
+SurveyWindow::SurveyWindow(OpenedSurvey opened, survey::DesignOptions design,
+                           analysis::Library library, Hooks hooks, QWidget* parent)
     : QWidget(parent, Qt::Window),
-      source_(std::move(source)),
+      source_(std::move(opened.source)),
       library_(library),
-      conflicts_(std::move(conflicts)),
+      conflicts_(std::move(opened.conflicts)),
       hooks_(std::move(hooks)) {
-    rows_ = read_rows(source_, header_);
+    if (opened.read) {
+        header_ = std::move(opened.read->header);
+        rows_ = std::move(opened.read->rows);
+    } else {
+        rows_ = read_rows(source_, header_);
+    }
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title());
     setAccessibleName(title());
@@ -453,7 +454,6 @@ void SurveyWindow::show_result(Finished& finished, std::uint64_t generation) {
     job_.reset();
     progress->hide();
     const SurveyJobResult& result = finished.result;
-    last_errors_ = result.errors;
     if (result.status == survey::kUsageOrFileError) {
         // The design cannot be reported as it stands: the previous table stays.
         status->setText(QString::fromStdString(result.errors).trimmed());
@@ -713,15 +713,6 @@ void SurveyWindow::open_plan() {
     if (!plan_dialog_) plan_dialog_ = new PlanDialog(this);
     plan_dialog_->show();
     plan_dialog_->raise();
-}
-
-std::optional<std::size_t> SurveyWindow::row_of_stratum(const std::string& name) const {
-    for (int r = 0; r < blocks_in_city->rowCount(); ++r) {
-        if (blocks_in_city->item(r, 0)->data(Qt::UserRole).toString().toStdString() == name) {
-            return std::size_t(r);
-        }
-    }
-    return std::nullopt;
 }
 
 }  // namespace kestrivo::window

@@ -25,7 +25,6 @@
 #include "window/survey_table_model.h"
 
 class QComboBox;
-class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
 class QMenuBar;
@@ -38,6 +37,20 @@ class QTimer;
 namespace kestrivo::window {
 
 class PlanDialog;
+
+/// A survey's header and rows, read whole.
+struct ReadSurvey {
+    survey::Header header;
+    std::vector<survey::Row> rows;
+};
+
+/// What a survey window opens: where the survey comes from, the conflicts found while it was
+/// tabulated, and its rows when the caller has read them already (else the window reads them).
+struct OpenedSurvey {
+    SurveySource source;
+    std::vector<survey::Conflict> conflicts;
+    std::optional<ReadSurvey> read;
+};
 
 class SurveyWindow : public QWidget {
 public:
@@ -52,10 +65,10 @@ public:
         std::function<void(const platform::RuntimeError&)> tell;
     };
 
-    /// Reads the survey (throws platform::RuntimeError when it cannot be) and starts its report
-    /// under `design`.
-    SurveyWindow(SurveySource source, survey::DesignOptions design, analysis::Library library,
-                 std::vector<survey::Conflict> conflicts, Hooks hooks, QWidget* parent = nullptr);
+    /// Reads the survey unless `opened` holds its rows (throws platform::RuntimeError when it
+    /// cannot be read) and starts its report under `design`.
+    SurveyWindow(OpenedSurvey opened, survey::DesignOptions design, analysis::Library library,
+                 Hooks hooks, QWidget* parent = nullptr);
     ~SurveyWindow() override;
 
     // The controls, for the user and for the tests.
@@ -109,7 +122,6 @@ private:
         const std::string& stratum) const;
     void run_export(const QString& path, survey::Format format, bool map);
     QString title() const;
-    std::optional<std::size_t> row_of_stratum(const std::string& name) const;
 
     SurveySource source_;
     analysis::Library library_;
@@ -127,7 +139,6 @@ private:
     QTimer* debounce_ = nullptr;
     std::string last_output_;
     nlohmann::json last_rows_;
-    std::string last_errors_;
     std::optional<MadePlan> plan_;  // the last plan made in the Plan... dialog, for the report
     PlanDialog* plan_dialog_ = nullptr;
 
@@ -141,10 +152,6 @@ bool is_field_export(const std::string& path);
 /// The survey behind `path`: a survey file as it is (read when the window opens), or a field
 /// export (ODK Central's zip, KoboToolbox's XLSX, long or wide tables) tabulated in memory as
 /// kestrivo-tabulate would, with its conflicts. Throws platform::RuntimeError.
-struct OpenedSurvey {
-    SurveySource source;
-    std::vector<survey::Conflict> conflicts;
-};
 OpenedSurvey open_survey_source(const std::string& path);
 
 }  // namespace kestrivo::window

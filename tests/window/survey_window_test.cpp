@@ -333,7 +333,10 @@ TEST_F(survey_window_test, a_row_activated_estimates_in_the_block_tool) {
                            "A-2,10,20,5,5,North\n"
                            "B-1,12,30,x,6,South\n"
                            "B-2,12,30,8,6,South\n";
-    SurveyWindow* window = open(path);
+    // As File > Open survey opens it: the rows read there are the window's.
+    form_.open_survey_file(QString::fromStdString(path));
+    ASSERT_EQ(form_.survey_windows().size(), 1u);
+    SurveyWindow* window = form_.survey_windows().front();
     window->strata_column->setCurrentText(QStringLiteral("ward"));
     window->recompute();
     settle(window);
@@ -356,8 +359,13 @@ TEST_F(survey_window_test, a_row_activated_estimates_in_the_block_tool) {
     EXPECT_EQ(boxes(), "39 56 59 53 ");
 
     ASSERT_TRUE(errors_.empty());
-    activate(row_of(table, "B-1"));
+    const int bad = row_of(table, "B-1");
+    activate(bad);
     ASSERT_EQ(errors_.size(), 1u);
+    // Said in the words of its row's error cell, which the report wrote.
+    const QString said = table->index(bad, table->column("error")).data().toString();
+    EXPECT_FALSE(said.isEmpty());
+    EXPECT_NE(errors_.front().find(said.toStdString()), std::string::npos) << errors_.front();
     EXPECT_EQ(boxes(), "39 56 59 53 ");
 }
 
