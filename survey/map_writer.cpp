@@ -93,6 +93,19 @@ std::string text_of(const std::vector<Cell>& cells, std::optional<std::size_t> a
 
 }  // namespace
 
+DogClasses::DogClasses(std::vector<double> values) : any(!values.empty()) {
+    std::sort(values.begin(), values.end());
+    for (std::size_t i = 0; i < 4; ++i) {
+        breaks[i] =
+            values.empty() ? 0 : values[std::min(values.size() - 1, (i + 1) * values.size() / 5)];
+    }
+}
+
+std::size_t DogClasses::of(std::optional<double> dogs) const {
+    if (!dogs) return kNone;
+    return std::size_t(std::upper_bound(breaks.begin(), breaks.end(), *dogs) - breaks.begin());
+}
+
 PlaceRead read_point(const std::string& latitude, const std::string& longitude) {
     if (trimmed(latitude).empty() && trimmed(longitude).empty()) {
         return {std::nullopt, "the block has no latitude and longitude"};
@@ -341,15 +354,17 @@ void MapWriter::finish() {
     for (const auto& f : s.blocks) {
         if (const auto v = value_of(f.cells)) values.push_back(*v);
     }
-    std::sort(values.begin(), values.end());
-    std::array<double, 4> breaks{};
-    for (std::size_t i = 0; i < 4; ++i) {
-        breaks[i] =
-            values.empty() ? 0 : values[std::min(values.size() - 1, (i + 1) * values.size() / 5)];
+    const DogClasses classes(std::move(values));
+    const auto& breaks = classes.breaks;
+    // KML writes a colour as aabbggrr.
+    std::array<std::string, 6> kColours;
+    for (std::size_t c = 0; c < 6; ++c) {
+        const std::uint32_t rgb = DogClasses::kColours[c];
+        char text[16];
+        std::snprintf(text, sizeof text, "ff%02x%02x%02x", unsigned(rgb & 0xff),
+                      unsigned((rgb >> 8) & 0xff), unsigned((rgb >> 16) & 0xff));
+        kColours[c] = text;
     }
-    // Yellow to dark red (aabbggrr), and grey for a block without a number.
-    static const char* const kColours[] = {"ffb2ffff", "ff5cccfe", "ff3c8dfd",
-                                           "ff203bf0", "ff2600bd", "ff999999"};
     const std::string measure = s.value_at ? s.keys[*s.value_at] : "N";
     std::string kml =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -359,8 +374,7 @@ void MapWriter::finish() {
         kml += "<Style id=\"class" + std::to_string(c) + "\"><IconStyle><color>" + kColours[c] +
                "</color></IconStyle><LineStyle><color>ff333333</color></LineStyle><PolyStyle>"
                "<color>" +
-               std::string("b3") + std::string(kColours[c]).substr(2) +
-               "</color></PolyStyle></Style>\n";
+               std::string("b3") + kColours[c].substr(2) + "</color></PolyStyle></Style>\n";
     }
     const auto data = [&](const std::vector<Cell>& cells, const std::string& note) {
         std::string text = "<ExtendedData>";
@@ -389,8 +403,7 @@ void MapWriter::finish() {
     kml += "<description>" + kml_escaped(legend) + "</description>\n<Folder><name>Blocks</name>\n";
     for (const auto& f : s.blocks) {
         const auto v = value_of(f.cells);
-        std::size_t c = 5;
-        if (v) c = std::size_t(std::upper_bound(breaks.begin(), breaks.end(), *v) - breaks.begin());
+        const std::size_t c = classes.of(v);
         std::string geometry;
         if (f.point) {
             geometry += "<Point><coordinates>" + degrees(f.point->lon) + "," +

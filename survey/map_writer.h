@@ -8,6 +8,7 @@
 // a geometry_note that says why: no block is dropped from a map.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -40,6 +41,22 @@ struct OutlineRead {
     std::string why_not;
 };
 OutlineRead read_outline(const std::string& shape);
+
+/// The five classes a map colours its blocks' dogs in, by the quintiles of the dogs shown.
+struct DogClasses {
+    static constexpr std::size_t kNone = 5;  // the class of a block without a number
+    /// Yellow to dark red, then grey for kNone, as 0xRRGGBB.
+    static constexpr std::uint32_t kColours[6] = {0xffffb2, 0xfecc5c, 0xfd8d3c,
+                                                  0xf03b20, 0xbd0026, 0x999999};
+    /// The four breaks between the classes: the 20th, 40th, 60th and 80th percentiles of
+    /// `values` (0 when there are none).
+    explicit DogClasses(std::vector<double> values);
+    /// The class of a block's dogs: how many breaks lie at or below it; kNone without a number.
+    std::size_t of(std::optional<double> dogs) const;
+
+    std::array<double, 4> breaks{};
+    bool any = false;  // some block has a number
+};
 
 class MapWriter {
 public:

@@ -69,10 +69,10 @@ QString dogs(const json& row, const char* value, const char* lower, const char* 
     return text;
 }
 
-// The five classes' colours of the KML map, yellow to dark red, and grey for no number.
-const std::array<QColor, 6> kClassColours = {QColor(0xff, 0xff, 0xb2), QColor(0xfe, 0xcc, 0x5c),
-                                             QColor(0xfd, 0x8d, 0x3c), QColor(0xf0, 0x3b, 0x20),
-                                             QColor(0xbd, 0x00, 0x26), QColor(0x99, 0x99, 0x99)};
+// A class's colour, as the KML map gives it.
+QColor class_colour(std::size_t c) {
+    return QColor::fromRgb(survey::DogClasses::kColours[c]);
+}
 
 // A round length near `about` metres: 1, 2 or 5 times a power of ten.
 double round_length(double about) {
@@ -132,11 +132,8 @@ QImage survey_map_image(const json& rows, QSize size) {
     std::vector<double> values;
     for (const auto& p : points)
         if (p.dogs) values.push_back(*p.dogs);
-    std::sort(values.begin(), values.end());
-    std::array<double, 4> breaks{};
-    for (std::size_t i = 0; i < 4; ++i)
-        breaks[i] =
-            values.empty() ? 0 : values[std::min(values.size() - 1, (i + 1) * values.size() / 5)];
+    const survey::DogClasses classes(std::move(values));
+    const auto& breaks = classes.breaks;
 
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -151,14 +148,8 @@ QImage survey_map_image(const json& rows, QSize size) {
     painter.drawRect(QRectF(margin, margin, w, h));
     const double radius = std::clamp(std::min(w, h) / 60, 4.0, 12.0);
     for (const auto& p : points) {
-        std::size_t c = 5;
-        if (p.dogs) {
-            c = 0;
-            while (c < 4 && *p.dogs >= breaks[c])
-                ++c;
-        }
         painter.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.2));
-        painter.setBrush(kClassColours[c]);
+        painter.setBrush(class_colour(classes.of(p.dogs)));
         painter.drawEllipse(at(p), radius, radius);
     }
     // A scale bar (a degree of latitude is about 111.32 km) and north.
@@ -185,7 +176,7 @@ QImage survey_map_image(const json& rows, QSize size) {
     painter.drawText(QPointF(margin, y + 10), QStringLiteral("Dogs in the block (N_pool):"));
     y += 24;
     for (std::size_t c = 0; c < 6; ++c) {
-        if (c < 5 && values.empty()) continue;
+        if (c < survey::DogClasses::kNone && !classes.any) continue;
         QString label;
         if (c == 5) {
             label = QStringLiteral("no estimate");
@@ -201,7 +192,7 @@ QImage survey_map_image(const json& rows, QSize size) {
         const double x = margin + double(c % 3) * (w / 3);
         const double row_y = y + double(c / 3) * 30;
         painter.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.2));
-        painter.setBrush(kClassColours[c]);
+        painter.setBrush(class_colour(c));
         painter.drawEllipse(QPointF(x + 10, row_y), 8, 8);
         painter.setPen(Qt::black);
         painter.drawText(QPointF(x + 26, row_y + 6), label);
