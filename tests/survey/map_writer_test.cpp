@@ -128,3 +128,21 @@ TEST(map_writer_test, every_row_is_a_feature_with_the_reports_columns) {
 }
 
 }  // namespace
+
+// Five classes by the quintiles of the dogs shown: a block on a break goes up, one without a
+// number is grey, and a map where no block has a number has no breaks to show.
+TEST(map_writer_test, blocks_fall_in_five_classes_by_their_quintiles) {
+    using kestrivo::survey::DogClasses;
+    const DogClasses classes({50, 10, 40, 20, 30, 60, 70, 80, 90, 100});
+    EXPECT_EQ(classes.breaks, (std::array<double, 4>{30, 50, 70, 90}));
+    EXPECT_TRUE(classes.any);
+    const struct {
+        std::optional<double> dogs;
+        std::size_t expected;
+    } cases[] = {{0, 0},  {29.9, 0}, {30, 1},  {69, 2},
+                 {70, 3}, {90, 4},   {1e9, 4}, {std::nullopt, DogClasses::kNone}};
+    for (const auto& c : cases)
+        EXPECT_EQ(classes.of(c.dogs), c.expected) << c.dogs.value_or(-1);
+    EXPECT_FALSE(DogClasses({}).any);
+    EXPECT_EQ(DogClasses({}).of(std::nullopt), DogClasses::kNone);
+}
