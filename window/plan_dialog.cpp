@@ -149,7 +149,7 @@ PlanDialog::PlanDialog(SurveyWindow* survey) : QDialog(survey), survey_(survey) 
             start();
         }
     });
-    fill_strata();
+    follow_survey();
     resize(860, 720);
 }
 
@@ -171,9 +171,21 @@ void PlanDialog::stop() {
     cancel_ = true;
 }
 
-void PlanDialog::fill_strata() {
+void PlanDialog::follow_survey() {
     // The survey window's strata and numbers, which the plan may change for itself.
     const QTableWidget* from = survey_->blocks_in_city;
+    bool same = strata->rowCount() == from->rowCount();
+    for (int r = 0; same && r < from->rowCount(); ++r)
+        same = strata->item(r, 0)->data(Qt::UserRole) == from->item(r, 0)->data(Qt::UserRole);
+    if (same) {
+        // A number left empty here takes the one typed in the survey window since.
+        for (int r = 0; r < from->rowCount(); ++r) {
+            if (strata->item(r, 1)->text().trimmed().isEmpty()) {
+                strata->item(r, 1)->setText(from->item(r, 2)->text());
+            }
+        }
+        return;
+    }
     strata->setRowCount(from->rowCount());
     for (int r = 0; r < from->rowCount(); ++r) {
         auto* name = new QTableWidgetItem(from->item(r, 0)->text());

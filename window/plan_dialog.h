@@ -45,12 +45,14 @@ public:
     void stop();
     /// The plan last made, if any.
     const std::optional<MadePlan>& made() const { return made_; }
+    /// Takes the survey window's strata and their blocks in the city when its strata are no
+    /// longer the dialog's (another strata column was chosen); numbers typed here stay otherwise.
+    void follow_survey();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void fill_strata();
     void show_plan(MadePlan made);
     void fail(const QString& why);
     void join();

@@ -711,6 +711,7 @@ void SurveyWindow::save_conflicts_to(const QString& path) {
 
 void SurveyWindow::open_plan() {
     if (!plan_dialog_) plan_dialog_ = new PlanDialog(this);
+    if (!plan_dialog_->busy()) plan_dialog_->follow_survey();
     plan_dialog_->show();
     plan_dialog_->raise();
 }

@@ -455,7 +455,8 @@ TEST_F(survey_window_test, field_data_opens_tabulated_with_its_conflicts) {
 }
 
 // The plan runs off the window's thread on the open survey as its pilot, says what it found,
-// and stops when asked, keeping nothing it did not finish.
+// and stops when asked, giving the report nothing it did not finish; it follows the survey
+// window's strata.
 TEST_F(survey_window_test, a_plan_runs_and_stops) {
     SurveyWindow* window = open(kExample, wards(60, 40));
     window->open_plan();
@@ -483,6 +484,21 @@ TEST_F(survey_window_test, a_plan_runs_and_stops) {
     EXPECT_TRUE(words.startsWith(QStringLiteral("Count ")) ||
                 words.startsWith(QStringLiteral("No sample size")))
         << words.toStdString();
+
+    // Opened again after another strata column was chosen, the dialog plans the strata shown.
+    dialog->close();
+    window->strata_column->setCurrentIndex(0);
+    window->open_plan();
+    ASSERT_EQ(dialog->strata->rowCount(), 1);
+    EXPECT_EQ(dialog->strata->item(0, 0)->text(), QStringLiteral("(the city)"));
+    EXPECT_TRUE(dialog->strata->item(0, 1)->text().isEmpty());
+    // A number typed in the survey window since fills the one left empty here.
+    window->blocks_in_city->item(0, 2)->setText(QStringLiteral("100"));
+    window->open_plan();
+    EXPECT_EQ(dialog->strata->item(0, 1)->text(), QStringLiteral("100"));
+    dialog->strata->item(0, 1)->setText(QStringLiteral("120"));
+    window->open_plan();
+    EXPECT_EQ(dialog->strata->item(0, 1)->text(), QStringLiteral("120"));
 }
 
 // Reports replaced before they end are dropped, and a window closed while one runs goes without
