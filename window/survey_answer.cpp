@@ -5,6 +5,19 @@
 
 namespace kestrivo::window {
 
+TotalInWords total_in_words(const nlohmann::json& total_row) {
+    const auto number = [&](const char* key) -> std::optional<double> {
+        const auto at = total_row.find(key);
+        return at != total_row.end() && at->is_number() ? std::optional<double>(at->get<double>())
+                                                        : std::nullopt;
+    };
+    TotalInWords total{number("city_N"), number("city_lo"), number("city_hi"), ""};
+    if (const auto at = total_row.find("error"); at != total_row.end() && at->is_string()) {
+        total.why_not = at->get<std::string>();
+    }
+    return total;
+}
+
 QString people_number(double value, const QLocale& locale) {
     if (!std::isfinite(value)) return QStringLiteral("?");
     double rounded = std::round(value);

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include <nlohmann/json.hpp>
+
 namespace kestrivo::window {
 
 /// A total and its interval, as the report's total row gives them.
@@ -16,6 +18,9 @@ struct TotalInWords {
     std::optional<double> dogs, lower, upper;
     std::string why_not;  // the report's reason when there is no total
 };
+
+/// A total row of the report (as its JSON writes it): city_N, city_lo, city_hi and its error.
+TotalInWords total_in_words(const nlohmann::json& total_row);
 
 /// `value` to three significant digits (at least whole), in `locale`'s digits: 6879.9 is
 /// "6,880", 42.4 is "42", 0 is "0".

@@ -221,8 +221,7 @@ void write_survey_pdf(const QString& path, const SurveyPdf& pdf) {
                 pdf.stratum_column.empty() || text_of(row, pdf.stratum_column).empty();
             if (whole) {
                 have_city = true;
-                city = {number_of(row, "city_N"), number_of(row, "city_lo"),
-                        number_of(row, "city_hi"), text_of(row, "error")};
+                city = total_in_words(row);
                 if (!text_of(row, "note").empty()) assumptions.push_back(text_of(row, "note"));
             } else {
                 strata_totals.push_back(&row);

@@ -480,26 +480,6 @@ void SurveyWindow::show_result(Finished& finished, std::uint64_t generation) {
     show_answer();
 }
 
-namespace {
-
-TotalInWords total_of(const nlohmann::json& row) {
-    TotalInWords total;
-    const auto number = [&](const char* key) -> std::optional<double> {
-        const auto at = row.find(key);
-        return at != row.end() && at->is_number() ? std::optional<double>(at->get<double>())
-                                                  : std::nullopt;
-    };
-    total.dogs = number("city_N");
-    total.lower = number("city_lo");
-    total.upper = number("city_hi");
-    if (const auto at = row.find("error"); at != row.end() && at->is_string()) {
-        total.why_not = at->get<std::string>();
-    }
-    return total;
-}
-
-}  // namespace
-
 void SurveyWindow::show_answer() {
     const QLocale locale;
     const double level = report_options().level, share = coverage->value() / 100.0;
@@ -515,7 +495,7 @@ void SurveyWindow::show_answer() {
             stratum.empty() || !row.contains(stratum) || !row[stratum].is_string()
                 ? std::string()
                 : row[stratum].get<std::string>();
-        const TotalInWords total = total_of(row);
+        const TotalInWords total = total_in_words(row);
         if (name.empty()) {
             city = total;
         } else if (total.dogs) {
