@@ -357,13 +357,13 @@ void MapWriter::finish() {
     const DogClasses classes(std::move(values));
     const auto& breaks = classes.breaks;
     // KML writes a colour as aabbggrr.
-    std::array<std::string, 6> kColours;
+    std::array<std::string, 6> colours;
     for (std::size_t c = 0; c < 6; ++c) {
         const std::uint32_t rgb = DogClasses::kColours[c];
         char text[16];
         std::snprintf(text, sizeof text, "ff%02x%02x%02x", unsigned(rgb & 0xff),
                       unsigned((rgb >> 8) & 0xff), unsigned((rgb >> 16) & 0xff));
-        kColours[c] = text;
+        colours[c] = text;
     }
     const std::string measure = s.value_at ? s.keys[*s.value_at] : "N";
     std::string kml =
@@ -371,10 +371,10 @@ void MapWriter::finish() {
         "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n<Document>\n<name>" +
         kml_escaped(name) + "</name>\n";
     for (std::size_t c = 0; c < 6; ++c) {
-        kml += "<Style id=\"class" + std::to_string(c) + "\"><IconStyle><color>" + kColours[c] +
+        kml += "<Style id=\"class" + std::to_string(c) + "\"><IconStyle><color>" + colours[c] +
                "</color></IconStyle><LineStyle><color>ff333333</color></LineStyle><PolyStyle>"
                "<color>" +
-               std::string("b3") + kColours[c].substr(2) + "</color></PolyStyle></Style>\n";
+               std::string("b3") + colours[c].substr(2) + "</color></PolyStyle></Style>\n";
     }
     const auto data = [&](const std::vector<Cell>& cells, const std::string& note) {
         std::string text = "<ExtendedData>";

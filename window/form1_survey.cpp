@@ -92,9 +92,8 @@ void Form1::open_survey_file(const QString& path) {
 
     // Several blocks: the survey's own window, with the rows read here.
     if (rows.size() > 1) {
-        OpenedSurvey opened = open_survey_source(name);
-        opened.read = ReadSurvey{std::move(header), std::move(rows)};
-        show_survey_window(std::move(opened), {});
+        show_survey_window(opened_survey_file(name, ReadSurvey{std::move(header), std::move(rows)}),
+                           {});
         return;
     }
     const kestrivo::survey::Row& row = rows.front();

@@ -5,13 +5,15 @@
 
 namespace kestrivo::window {
 
+std::optional<double> number_in(const nlohmann::json& row, const char* key) {
+    const auto at = row.find(key);
+    if (at == row.end() || !at->is_number()) return std::nullopt;
+    return at->get<double>();
+}
+
 TotalInWords total_in_words(const nlohmann::json& total_row) {
-    const auto number = [&](const char* key) -> std::optional<double> {
-        const auto at = total_row.find(key);
-        return at != total_row.end() && at->is_number() ? std::optional<double>(at->get<double>())
-                                                        : std::nullopt;
-    };
-    TotalInWords total{number("city_N"), number("city_lo"), number("city_hi"), ""};
+    TotalInWords total{number_in(total_row, "city_N"), number_in(total_row, "city_lo"),
+                       number_in(total_row, "city_hi"), ""};
     if (const auto at = total_row.find("error"); at != total_row.end() && at->is_string()) {
         total.why_not = at->get<std::string>();
     }

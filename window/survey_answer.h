@@ -19,6 +19,9 @@ struct TotalInWords {
     std::string why_not;  // the report's reason when there is no total
 };
 
+/// The number in `row`'s cell `key`; none when the cell is missing, null or text.
+std::optional<double> number_in(const nlohmann::json& row, const char* key);
+
 /// A total row of the report (as its JSON writes it): city_N, city_lo, city_hi and its error.
 TotalInWords total_in_words(const nlohmann::json& total_row);
 

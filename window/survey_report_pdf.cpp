@@ -34,12 +34,6 @@ namespace {
 
 using nlohmann::json;
 
-std::optional<double> number_of(const json& row, const char* key) {
-    const auto at = row.find(key);
-    if (at == row.end() || !at->is_number()) return std::nullopt;
-    return at->get<double>();
-}
-
 std::string text_of(const json& row, const std::string& key) {
     const auto at = row.find(key);
     if (at == row.end() || at->is_null()) return "";
@@ -58,10 +52,10 @@ QString share(const std::optional<double>& value, const QLocale& locale) {
 // "312 (261–378)": dogs with their limits, rounded as the answer is.
 QString dogs(const json& row, const char* value, const char* lower, const char* upper,
              const QLocale& locale, double factor = 1) {
-    const auto v = number_of(row, value);
+    const auto v = number_in(row, value);
     if (!v) return QStringLiteral("–");
     QString text = people_number(factor * *v, locale);
-    const auto lo = number_of(row, lower), hi = number_of(row, upper);
+    const auto lo = number_in(row, lower), hi = number_in(row, upper);
     if (lo && hi) {
         text += QStringLiteral(" (%1–%2)")
                     .arg(people_number(factor * *lo, locale), people_number(factor * *hi, locale));
@@ -104,7 +98,7 @@ QImage survey_map_image(const json& rows, QSize size) {
             row.contains("longitude") ? text_of(row, "longitude") : text_of(row, "lon");
         const auto place = survey::read_point(lat, lon);
         if (!place.point) continue;
-        points.push_back({place.point->lon, place.point->lat, number_of(row, "N_pool")});
+        points.push_back({place.point->lon, place.point->lat, number_in(row, "N_pool")});
     }
     if (points.empty()) return {};
     // Longitude shrunk by the cosine of the middle latitude: a plain drawing, true to shape for
@@ -298,14 +292,14 @@ void write_survey_pdf(const QString& path, const SurveyPdf& pdf) {
             for (const auto& r : pdf.rows)
                 if (text_of(r, "block") == "total") total = &r;
         }
-        const auto het = number_of(*row, "het_p");
+        const auto het = number_in(*row, "het_p");
         const auto seen =
-            number_of(*row, "seen_any") ? number_of(*row, "seen_any") : number_of(*row, "seen");
+            number_in(*row, "seen_any") ? number_in(*row, "seen_any") : number_in(*row, "seen");
         body += QStringLiteral(
                     "<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td>"
                     "<td>%6</td><td>%7</td></tr>")
                     .arg(name.empty() ? QStringLiteral("the city") : html(name),
-                         share(number_of(*row, "S"), locale), share(number_of(*row, "P"), locale),
+                         share(number_in(*row, "S"), locale), share(number_in(*row, "P"), locale),
                          share(seen, locale),
                          het ? share(het, locale) +
                                    (*het < 0.05 ? QStringLiteral(" (blocks differ)") : QString())

@@ -92,10 +92,16 @@ bool is_field_export(const std::string& path) {
     return true;
 }
 
-OpenedSurvey open_survey_source(const std::string& path) {
+OpenedSurvey opened_survey_file(const std::string& path, std::optional<ReadSurvey> read) {
     OpenedSurvey opened;
     opened.source.name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
     opened.source.path = path;
+    opened.read = std::move(read);
+    return opened;
+}
+
+OpenedSurvey open_survey_source(const std::string& path) {
+    OpenedSurvey opened = opened_survey_file(path, std::nullopt);
     if (!is_field_export(path)) return opened;
     // Field data, tabulated as kestrivo-tabulate would.
     survey::Tabulation tabulation;

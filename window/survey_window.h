@@ -153,5 +153,7 @@ bool is_field_export(const std::string& path);
 /// export (ODK Central's zip, KoboToolbox's XLSX, long or wide tables) tabulated in memory as
 /// kestrivo-tabulate would, with its conflicts. Throws platform::RuntimeError.
 OpenedSurvey open_survey_source(const std::string& path);
+/// A survey file as a window opens it, with its rows when they have been read already.
+OpenedSurvey opened_survey_file(const std::string& path, std::optional<ReadSurvey> read);
 
 }  // namespace kestrivo::window
