@@ -3,8 +3,14 @@
 // block: the blocks, the submissions, then the rest.
 #include "survey/field_export.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -181,12 +187,24 @@ std::vector<std::string> header_of(const Table& table, TableRows& rows) {
     return header->fields;
 }
 
+// The first line of a stream, as far as a header can reach: a file of one endless line is no
+// table, and would otherwise be held whole.
+std::string first_line(std::istream& in) {
+    constexpr std::size_t kLongestHeader = 1 << 20;
+    std::string line;
+    for (int c = in.get(); c != std::char_traits<char>::eof() && c != '\n'; c = in.get()) {
+        if (line.size() == kLongestHeader) break;
+        line += char(c);
+    }
+    return line;
+}
+
 Table csv_table(std::string label, std::function<std::unique_ptr<std::istream>()> stream) {
     // The first line tells the separator; the table is then read afresh.
     std::string first;
     {
         const auto in = stream();
-        std::getline(*in, first);
+        first = first_line(*in);
     }
     const char delimiter = delimiter_of(first);
     Table table;
@@ -197,14 +215,60 @@ Table csv_table(std::string label, std::function<std::unique_ptr<std::istream>()
     return table;
 }
 
+// A pipe's data, copied to a file of our own as it is read: each table is read more than once
+// (its header, then its rows), and a zip must be read where it is, so an input that can be read
+// only once is read once, here. The copy goes when the last table of it does.
+class PipeCopy {
+public:
+    PipeCopy(const std::string& path) {
+        std::string pattern = (std::filesystem::temp_directory_path() / "kestrivo-XXXXXX").string();
+        const int fd = ::mkstemp(pattern.data());
+        if (fd < 0) {
+            throw FileError(path + ": cannot be copied to a temporary file (" +
+                            std::strerror(errno) + ").");
+        }
+        ::close(fd);
+        file_ = pattern;
+        std::ifstream in(path, std::ios::binary);
+        std::ofstream out(file_, std::ios::binary | std::ios::trunc);
+        if (!in) throw FileError(path + ": cannot be read.");
+        out << in.rdbuf();
+        if (in.bad()) throw FileError(path + ": could not be read to its end.");
+        out.flush();
+        if (!out) throw FileError(path + ": cannot be copied to a temporary file (disk full?).");
+    }
+    ~PipeCopy() {
+        std::error_code ignored;
+        if (!file_.empty()) std::filesystem::remove(file_, ignored);
+    }
+    PipeCopy(const PipeCopy&) = delete;
+    PipeCopy& operator=(const PipeCopy&) = delete;
+    const std::string& file() const { return file_; }
+
+private:
+    std::string file_;
+};
+
 // The tables an input holds: a CSV is one; a zip holds its CSVs (ODK Central's export) or is a
 // workbook (KoboToolbox's XLSX), whose sheets are tables.
 std::vector<Table> tables_of(const std::string& path) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
+    // Looked at before it is opened: a pipe is copied once (see PipeCopy), and a device such as
+    // /dev/zero or a terminal is no export and would never end.
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        throw FileError(path + ": cannot be read (" + std::strerror(errno) + ").");
+    }
+    if (S_ISDIR(status.st_mode)) {
         throw FileError(path + ": is a folder, not an export or a table.");
     }
-    std::ifstream probe(path, std::ios::binary);
+    std::shared_ptr<PipeCopy> copy;
+    if (S_ISFIFO(status.st_mode) || S_ISSOCK(status.st_mode)) {
+        copy = std::make_shared<PipeCopy>(path);
+    } else if (!S_ISREG(status.st_mode)) {
+        throw FileError(path + ": is a device, not an export or a table.");
+    }
+    const std::string file = copy ? copy->file() : path;
+    std::ifstream probe(file, std::ios::binary);
     if (!probe) throw FileError(path + ": cannot be read.");
     char magic[8] = {};
     probe.read(magic, sizeof magic);
@@ -216,28 +280,28 @@ std::vector<Table> tables_of(const std::string& path) {
                         ": is an Excel 97 workbook (.xls); export as XLSX, or as CSV, instead.");
     }
     if (start.starts_with("PK\x03\x04") || start.starts_with("PK\x05\x06")) {
-        auto archive = std::make_shared<ZipArchive>(path);
+        auto archive = std::make_shared<ZipArchive>(file, path);
         if (archive->has("xl/workbook.xml")) {
-            auto workbook = std::make_shared<XlsxWorkbook>(path);
+            auto workbook = std::make_shared<XlsxWorkbook>(file, path);
             for (const std::string& sheet : workbook->sheets()) {
                 Table table;
                 table.label = path + ", sheet " + sheet;
-                table.open = [workbook, sheet] { return workbook->open(sheet); };
+                table.open = [workbook, sheet, copy] { return workbook->open(sheet); };
                 tables.push_back(std::move(table));
             }
             return tables;
         }
         for (const std::string& entry : archive->entries()) {
             if (!lower(entry).ends_with(".csv")) continue;  // media files, folders
-            tables.push_back(
-                csv_table(path + ": " + entry, [archive, entry] { return archive->open(entry); }));
+            tables.push_back(csv_table(path + ": " + entry,
+                                       [archive, entry, copy] { return archive->open(entry); }));
         }
         if (tables.empty()) throw FileError(path + ": the zip archive holds no CSV table.");
         return tables;
     }
-    tables.push_back(csv_table(path, [path] {
+    tables.push_back(csv_table(path, [file, copy] {
         return std::unique_ptr<std::istream>(
-            std::make_unique<std::ifstream>(path, std::ios::binary));
+            std::make_unique<std::ifstream>(file, std::ios::binary));
     }));
     return tables;
 }
@@ -431,19 +495,31 @@ std::size_t read_wide(const Table& table, Tabulation& tabulation) {
                                                  : "the row cannot be read: " + row->why);
             continue;
         }
-        // A table of dogs by count holds all three counts of each of its blocks.
-        for (int k = 1; k <= 3; ++k)
-            tabulation.count_done(block, k, where);
-        if (dog.empty()) continue;  // a block where no dog was seen
+        // A block's row with no dog says all three counts were walked and no dog was seen.
+        if (dog.empty()) {
+            for (int k = 1; k <= 3; ++k)
+                tabulation.count_done(block, k, where);
+            continue;
+        }
+        // A 0 or 1 says the count was walked; an empty cell says nothing of it. A count empty
+        // for every dog of the block was not walked (count_missing); an empty cell beside 0s
+        // and 1s of the same count is its row's conflict, found once the block is whole.
         std::array<int, 3> seen{};
+        std::array<bool, 3> blank{};
         std::string bad;
         for (std::size_t k = 0; k < 3; ++k) {
             const std::string flag = lower(field(*row, seen_at[k]));
             if (flag == "1" || flag == "yes" || flag == "true") {
                 seen[k] = 1;
-            } else if (!(flag == "0" || flag == "no" || flag == "false" || flag.empty())) {
+            } else if (flag.empty()) {
+                blank[k] = true;
+            } else if (!(flag == "0" || flag == "no" || flag == "false")) {
                 bad = "seen" + std::to_string(k + 1) + " is \"" + flag + "\", not 0 or 1";
             }
+            if (!blank[k]) tabulation.count_done(block, int(k) + 1, where);
+        }
+        for (std::size_t k = 0; k < 3; ++k) {
+            if (blank[k]) tabulation.count_blank(block, int(k) + 1, dog, where);
         }
         if (!bad.empty()) {
             tabulation.bad_record(ConflictKind::no_count_number, block, "", dog, where, bad);

@@ -49,7 +49,7 @@ void write_conflicts(std::ostream& out, const std::vector<Conflict>& conflicts) 
     for (const Conflict& c : conflicts) {
         write_csv_row(out,
                       {std::string(kind_name(c.kind)), c.block, c.count, c.dog_id, c.where.file,
-                       std::int64_t(c.where.line), c.detail},
+                       std::int64_t(c.where.line), conflict_detail(c)},
                       kDefaultDigits);
     }
 }

@@ -4,8 +4,10 @@
 #include "survey/tabulation.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
+#include <map>
 
 #include "survey/csv_records.h"
 
@@ -25,8 +27,77 @@ const char* kind_name(ConflictKind kind) {
             return "missing_dog_id";
         case ConflictKind::unknown_block:
             return "unknown_block";
+        case ConflictKind::block_facts_differ:
+            return "block_facts_differ";
+        case ConflictKind::similar_ids:
+            return "similar_ids";
     }
     return "";
+}
+
+std::string conflict_detail(const Conflict& conflict) {
+    if (conflict.more == 0) return conflict.detail;
+    return conflict.detail + " (and " + std::to_string(conflict.more) +
+           " more like it, not listed)";
+}
+
+bool is_warning(ConflictKind kind) {
+    return kind == ConflictKind::similar_ids;
+}
+
+namespace {
+
+// The length of the Unicode space that `text` starts with (in UTF-8), 0 when it starts with none:
+// an ASCII blank, U+0085, U+00A0, U+1680, U+2000 to U+200B, U+2028, U+2029, U+202F, U+205F,
+// U+3000 or U+FEFF.
+std::size_t space_at(std::string_view text) {
+    if (text.empty()) return 0;
+    const auto byte = [&](std::size_t i) {
+        return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u;
+    };
+    const unsigned a = byte(0), b = byte(1), c = byte(2);
+    if (a == ' ' || a == '\t' || a == '\r' || a == '\n' || a == '\v' || a == '\f') return 1;
+    if (a == 0xC2 && (b == 0x85 || b == 0xA0)) return 2;
+    if (a == 0xE1 && b == 0x9A && c == 0x80) return 3;
+    if (a == 0xE2 && b == 0x80 && ((c >= 0x80 && c <= 0x8B) || c == 0xA8 || c == 0xA9 || c == 0xAF))
+        return 3;
+    if (a == 0xE2 && b == 0x81 && c == 0x9F) return 3;
+    if (a == 0xE3 && b == 0x80 && c == 0x80) return 3;
+    if (a == 0xEF && b == 0xBB && c == 0xBF) return 3;
+    return 0;
+}
+
+// The Unicode space that `text` ends with, as space_at.
+std::size_t space_before_end(std::string_view text) {
+    for (std::size_t n = 1; n <= 3 && n <= text.size(); ++n) {
+        if (space_at(text.substr(text.size() - n)) == n) return n;
+    }
+    return 0;
+}
+
+// What two IDs that differ only by case or spaces have in common: the ID without any space, its
+// ASCII letters in lower case.
+std::string folded_id(std::string_view id) {
+    std::string folded;
+    while (!id.empty()) {
+        if (const std::size_t n = space_at(id); n > 0) {
+            id.remove_prefix(n);
+            continue;
+        }
+        folded += char(std::tolower(static_cast<unsigned char>(id.front())));
+        id.remove_prefix(1);
+    }
+    return folded;
+}
+
+}  // namespace
+
+std::string trimmed_id(std::string_view text) {
+    while (const std::size_t n = space_at(text))
+        text.remove_prefix(n);
+    while (const std::size_t n = space_before_end(text))
+        text.remove_suffix(n);
+    return std::string(text);
 }
 
 int count_number(const std::string& raw) {
@@ -59,8 +130,9 @@ void Tabulation::name_stratum_column(const std::string& name) {
     if (stratum_column_.empty()) stratum_column_ = name;
 }
 
-Tabulation::Block* Tabulation::find_or_add(const std::string& id, const Source& where,
+Tabulation::Block* Tabulation::find_or_add(const std::string& raw_id, const Source& where,
                                            bool from_list) {
+    const std::string id = trimmed_id(raw_id);
     if (const auto known = index_.find(id); known != index_.end()) return &blocks_[known->second];
     index_.emplace(id, blocks_.size());
     blocks_.push_back({});
@@ -75,7 +147,31 @@ Tabulation::Block* Tabulation::find_or_add(const std::string& id, const Source& 
 }
 
 void Tabulation::block(const std::string& id, const BlockFacts& facts, const Source& where) {
-    BlockFacts& known = find_or_add(id, where, !list_closed_)->row.facts;
+    const bool from_list = !list_closed_;
+    Block& block = *find_or_add(id, where, from_list);
+    BlockFacts& known = block.row.facts;
+    // One block cannot lie in two strata: which one it is in is the team's to say. Its place is
+    // compared only between rows of the table of blocks, since each count's submission takes a
+    // GPS reading of its own.
+    std::string differs;
+    if (!known.stratum.empty() && !facts.stratum.empty() && known.stratum != facts.stratum) {
+        differs = "its stratum is \"" + facts.stratum + "\" here but \"" + known.stratum + "\"";
+    } else if (block.listed && from_list) {
+        for (auto [name, was, now] : {std::tuple{"latitude", &known.latitude, &facts.latitude},
+                                      std::tuple{"longitude", &known.longitude, &facts.longitude},
+                                      std::tuple{"outline", &known.outline, &facts.outline}}) {
+            if (differs.empty() && !was->empty() && !now->empty() && *was != *now) {
+                differs = std::string("its ") + name + " is " + *now + " here but " + *was;
+            }
+        }
+    }
+    if (!differs.empty()) {
+        conflict(ConflictKind::block_facts_differ, std::size_t(&block - blocks_.data()), "", "",
+                 where, differs + " in " + place(block.facts_from));
+    }
+    if (known.stratum.empty() && !facts.stratum.empty()) block.facts_from = where;
+    if (block.facts_from.file.empty()) block.facts_from = where;
+    block.listed = block.listed || from_list;
     for (auto [field, value] :
          {std::pair{&known.stratum, &facts.stratum}, std::pair{&known.latitude, &facts.latitude},
           std::pair{&known.longitude, &facts.longitude},
@@ -103,13 +199,35 @@ void Tabulation::count_done(const std::string& block, int count, const Source& w
     find_or_add(block, where, false)->done[std::size_t(count - 1)] = true;
 }
 
-void Tabulation::conflict(ConflictKind kind, std::size_t block, const std::string& count,
-                          const std::string& dog_id, const Source& where,
-                          const std::string& detail) {
+std::size_t Tabulation::conflict(ConflictKind kind, std::size_t block, const std::string& count,
+                                 const std::string& dog_id, const Source& where,
+                                 const std::string& detail) {
     Block& b = blocks_[block];
     b.touched = true;
     ++b.row.conflicts;
-    conflicts_.push_back({kind, b.row.id, count, dog_id, where, detail});
+    return list(kind, b.row.id, count, dog_id, where, detail);
+}
+
+std::size_t Tabulation::list(ConflictKind kind, const std::string& block, const std::string& count,
+                             const std::string& dog_id, const Source& where,
+                             const std::string& detail) {
+    // A sighting sent ten thousand times is one fault, not ten thousand: the first few are
+    // listed, the rest counted on the last, so memory grows with the dogs, not with the rows.
+    constexpr std::uint32_t kListedOfAKind = 3;
+    std::string key = std::to_string(int(kind));
+    key += '\x1f';
+    key += block;
+    key += '\x1f';
+    key += dog_id;
+    auto [it, added] = listed_.try_emplace(std::move(key), Listed{0, 0});
+    if (it->second.count == kListedOfAKind) {
+        ++conflicts_[it->second.last].more;
+        return it->second.last;
+    }
+    ++it->second.count;
+    it->second.last = conflicts_.size();
+    conflicts_.push_back({kind, block, count, dog_id, where, detail});
+    return it->second.last;
 }
 
 void Tabulation::sighting(const std::string& block_id, const std::string& count_text,
@@ -117,7 +235,7 @@ void Tabulation::sighting(const std::string& block_id, const std::string& count_
     ++sightings_;
     Block* block = find_or_add(block_id, where, false);
     const std::size_t b = std::size_t(block - blocks_.data());
-    const std::string dog = trimmed(raw_dog);
+    const std::string dog = trimmed_id(raw_dog);
     const int count = count_number(count_text);
     if (count == 0) {
         conflict(ConflictKind::no_count_number, b, count_text, dog, where,
@@ -160,28 +278,81 @@ void Tabulation::bad_record(ConflictKind kind, const std::string& block, const s
                             const std::string& detail) {
     ++sightings_;
     const Block* b = find_or_add(block, where, false);
-    conflict(kind, std::size_t(b - blocks_.data()), count, trimmed(dog_id), where, detail);
+    conflict(kind, std::size_t(b - blocks_.data()), count, trimmed_id(dog_id), where, detail);
+}
+
+void Tabulation::count_blank(const std::string& block_id, int count, const std::string& dog_id,
+                             const Source& where) {
+    if (count < 1 || count > 3) return;
+    Block& block = *find_or_add(block_id, where, false);
+    auto& blanks = block.blanks[std::size_t(count - 1)];
+    if (blanks.size() < 3) {
+        blanks.push_back({trimmed_id(dog_id), where});
+    } else {
+        ++block.more_blanks[std::size_t(count - 1)];
+    }
 }
 
 void Tabulation::unplaced(const std::string& block, const std::string& count,
                           const std::string& dog_id, const Source& where,
                           const std::string& detail) {
     ++sightings_;
-    conflicts_.push_back(
-        {ConflictKind::unknown_block, block, trimmed(count), trimmed(dog_id), where, detail});
+    list(ConflictKind::unknown_block, trimmed_id(block), trimmed(count), trimmed_id(dog_id), where,
+         detail);
+}
+
+void Tabulation::warn_of_similar_ids() {
+    // Dogs by what their IDs have in common, in the order first seen.
+    std::vector<const std::pair<const std::string, Dog>*> in_order(dogs_.size());
+    for (const auto& dog : dogs_)
+        in_order[dog.second.number] = &dog;
+    std::unordered_map<std::string, std::vector<std::uint32_t>> alike;
+    for (const auto* dog : in_order)
+        alike[folded_id(dog->first)].push_back(dog->second.number);
+    for (const auto* dog : in_order) {
+        const auto group = alike.find(folded_id(dog->first));
+        if (group == alike.end() || group->second.size() < 2) continue;
+        std::string ids, blocks;
+        for (const std::uint32_t number : group->second) {
+            const auto& [id, other] = *in_order[number];
+            ids += (ids.empty() ? "\"" : ", \"") + id + "\" (block \"" +
+                   blocks_[other.block].row.id + "\")";
+        }
+        list(ConflictKind::similar_ids, blocks_[dog->second.block].row.id, "", dog->first,
+             {files_[dog->second.file], dog->second.line},
+             "these dog IDs differ only by case or spaces and are taken as different dogs: " + ids +
+                 "; check whether they are one dog");
+        alike.erase(group);
+    }
 }
 
 TabulatedSurvey Tabulation::finish() {
     for (std::size_t b = 0; b < blocks_.size(); ++b) {
         Block& block = blocks_[b];
         for (int k = 0; k < 3; ++k) {
-            if (!block.done[std::size_t(k)]) {
+            const std::size_t i = std::size_t(k);
+            if (!block.done[i]) {
                 conflict(ConflictKind::count_missing, b, std::to_string(k + 1), "", block.first,
                          "nothing records that count " + std::to_string(k + 1) +
                              " of the block was done");
+                continue;
+            }
+            // The count was walked: a dog's empty cell for it is not a 0, and cannot be told.
+            std::size_t last = 0;
+            for (const Blank& blank : block.blanks[i]) {
+                last = conflict(ConflictKind::no_count_number, b, std::to_string(k + 1),
+                                blank.dog_id, blank.where,
+                                "seen" + std::to_string(k + 1) +
+                                    " is empty, while other rows of the " +
+                                    "block give 0 or 1 for count " + std::to_string(k + 1));
+            }
+            if (block.more_blanks[i] > 0) {
+                block.row.conflicts += block.more_blanks[i];
+                conflicts_[last].more += block.more_blanks[i];
             }
         }
     }
+    warn_of_similar_ids();
     TabulatedSurvey survey;
     survey.stratum_column = stratum_column_;
     survey.rest_columns = rest_columns_;
@@ -214,6 +385,7 @@ TabulatedSurvey Tabulation::finish() {
     blocks_.clear();
     index_.clear();
     dogs_.clear();
+    listed_.clear();
     return survey;
 }
 

@@ -6,16 +6,19 @@
 //
 // Conflicts are listed, never guessed: a dog twice in one count of a block, a dog in two blocks,
 // a count with no record that it was done, a sighting without a count or a dog, a sighting
-// linked to no block, a block the block table does not list. A block a conflict touches keeps its
-// row with its counts left empty, so the report gives it an error row in its place; a sighting
-// that cannot be placed is left out and listed. Memory grows with the dogs, not with the rows
-// read.
+// linked to no block, a block the block table does not list, a block given two strata. A block a
+// conflict touches keeps its row with its counts left empty, so the report gives it an error row
+// in its place; a sighting that cannot be placed is left out and listed. Dog IDs that differ only
+// by case or spaces are listed as a warning, which touches no block. Memory grows with the dogs,
+// not with the rows read: a few conflicts of one kind are kept for each dog and block, and the
+// rest are counted.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -36,7 +39,12 @@ enum class ConflictKind {
     no_count_number,       // a sighting whose count is missing or not 1, 2 or 3
     missing_dog_id,        // a sighting without a dog ID
     unknown_block,         // a sighting linked to no block, or a block the block table lacks
+    block_facts_differ,    // a block given two strata, or two places by the table of blocks
+    similar_ids,           // a warning: dog IDs that differ only by case or spaces
 };
+
+/// Whether the kind only asks the team to look (it touches no block).
+bool is_warning(ConflictKind kind);
 
 /// The kind's name, as the conflicts file writes it ("duplicate_in_count").
 const char* kind_name(ConflictKind kind);
@@ -46,7 +54,12 @@ struct Conflict {
     std::string block, count, dog_id;
     Source where;
     std::string detail;
+    /// Conflicts of the same kind, dog and block found after this one and not listed.
+    std::int64_t more = 0;
 };
+
+/// The conflict's detail as the team reads it: with how many more like it were not listed.
+std::string conflict_detail(const Conflict& conflict);
 
 /// What a submission or a table of blocks says of a block beyond its dogs. Empty texts are
 /// unknown: the first record that gives a value sets it.
@@ -63,7 +76,7 @@ using Histories = std::array<std::int64_t, 7>;
 struct TabulatedBlock {
     std::string id;
     std::optional<Histories> histories;  // empty when a conflict touches the block
-    int conflicts = 0;                   // the conflicts that touch it
+    std::int64_t conflicts = 0;          // the conflicts that touch it
     BlockFacts facts;
 };
 
@@ -88,6 +101,10 @@ public:
     /// A dog seen on a count of a block; `count` is the text recorded (it should read 1, 2 or 3).
     void sighting(const std::string& block, const std::string& count, const std::string& dog_id,
                   const Source& where);
+    /// An empty cell for count `count` in a dog's row of a table of dogs: no conflict when no
+    /// row of the block gives that count (it was not walked: count_missing), else its row's.
+    void count_blank(const std::string& block, int count, const std::string& dog_id,
+                     const Source& where);
     /// A record of the block that cannot be used (a flag that is neither 0 nor 1, a dog seen on
     /// no count): a conflict of `kind` that touches the block.
     void bad_record(ConflictKind kind, const std::string& block, const std::string& count,
@@ -99,11 +116,19 @@ public:
     TabulatedSurvey finish();
 
 private:
+    struct Blank {
+        std::string dog_id;
+        Source where;
+    };
     struct Block {
         TabulatedBlock row;
         std::array<std::unordered_set<std::uint32_t>, 3> seen;  // D_1, D_2, D_3, by dog number
         std::array<bool, 3> done{};
-        Source first;  // its first record
+        std::array<std::vector<Blank>, 3> blanks;   // the first rows with a count's cell empty
+        std::array<std::int64_t, 3> more_blanks{};  // and how many more
+        Source first;                               // its first record
+        Source facts_from;                          // where its stratum was first given
+        bool listed = false;                        // given by the table of blocks
         bool touched = false;
     };
     // A dog, numbered in the order first seen: the block and the place it was first seen in.
@@ -116,20 +141,35 @@ private:
     std::uint32_t file_number(const std::string& file);
 
     Block* find_or_add(const std::string& id, const Source& where, bool from_list);
-    void conflict(ConflictKind kind, std::size_t block, const std::string& count,
-                  const std::string& dog_id, const Source& where, const std::string& detail);
+    // Both return the place in conflicts_ of the conflict that lists or counts it.
+    std::size_t conflict(ConflictKind kind, std::size_t block, const std::string& count,
+                         const std::string& dog_id, const Source& where, const std::string& detail);
+    // Lists a conflict, or counts it on the last one listed of its kind, block and dog.
+    std::size_t list(ConflictKind kind, const std::string& block, const std::string& count,
+                     const std::string& dog_id, const Source& where, const std::string& detail);
+    void warn_of_similar_ids();
 
     std::vector<Block> blocks_;
     std::unordered_map<std::string, std::size_t> index_;
     std::unordered_map<std::string, Dog> dogs_;
     std::vector<std::string> files_;  // the files dogs were first seen in
     std::vector<Conflict> conflicts_;
+    // Conflicts listed of each kind, block and dog, and where the last one listed is.
+    struct Listed {
+        std::uint32_t count;
+        std::size_t last;
+    };
+    std::unordered_map<std::string, Listed> listed_;
     std::string stratum_column_;
     std::vector<std::string> rest_columns_;
     std::unordered_set<std::string> rest_seen_;
     bool list_closed_ = false;
     std::int64_t sightings_ = 0;
 };
+
+/// An ID without the blanks at either end: spaces, tabs and the Unicode spaces a phone's
+/// keyboard or a spreadsheet may add (no-break, narrow no-break, ideographic, zero-width).
+std::string trimmed_id(std::string_view text);
 
 /// The count a sighting records: 1, 2 or 3 (a spreadsheet's "2.0" too), or 0 when it is none.
 int count_number(const std::string& text);

@@ -61,6 +61,8 @@ public:
     XmlParser(const XmlParser&) = delete;
     XmlParser& operator=(const XmlParser&) = delete;
 
+    /// Ends the parse from inside a callback: the feed under way returns an error.
+    void stop() { XML_StopParser(parser_, XML_FALSE); }
     /// Feeds a chunk; "" or why the XML is malformed.
     std::string feed(const char* data, std::size_t size, bool last) {
         if (XML_Parse(parser_, data, int(size), last) == XML_STATUS_ERROR) {
@@ -91,15 +93,17 @@ std::size_t whole(const std::string& text, std::size_t otherwise) {
     return status == std::errc() && end == text.data() + text.size() ? value : otherwise;
 }
 
-// The column of a cell reference ("BC12" is column 55, counting from 1), 0 when there is none.
+// The last cell a sheet can have: column XFD, row 1048576.
+constexpr std::size_t kLastColumn = 16384, kLastRow = 1048576;
+
+// The column of a cell reference ("BC12" is column 55, counting from 1): 0 when there is none,
+// and past kLastColumn (without counting on) when it is beyond the sheet.
 std::size_t column_of(const std::string& reference) {
     std::size_t column = 0;
     for (char c : reference) {
-        if (c >= 'A' && c <= 'Z') {
-            column = column * 26 + std::size_t(c - 'A' + 1);
-        } else {
-            break;
-        }
+        if (c < 'A' || c > 'Z') break;
+        column = column * 26 + std::size_t(c - 'A' + 1);
+        if (column > kLastColumn) return kLastColumn + 1;
     }
     return column;
 }
@@ -125,7 +129,9 @@ public:
             const std::size_t got = std::size_t(in_->gcount());
             if (in_->bad()) throw FileError(label_ + ": the sheet could not be read to its end.");
             const bool last = got < chunk_.size();
-            if (const std::string why = parser_.feed(chunk_.data(), got, last); !why.empty()) {
+            const std::string why = parser_.feed(chunk_.data(), got, last);
+            if (!refused_.empty()) throw FileError(label_ + ": " + refused_);
+            if (!why.empty()) {
                 throw FileError(label_ + ": the sheet is not well-formed XML: " + why + ".");
             }
             done_ = last;
@@ -137,13 +143,37 @@ public:
     }
 
 private:
+    // Said once the feed under way returns; no exception may cross expat's callbacks.
+    void refuse(const std::string& what, const std::string& last) {
+        if (!refused_.empty()) return;
+        refused_ = what + " is past the last cell a sheet can have (" + last +
+                   "): the file is damaged or was not written by a spreadsheet.";
+        parser_.stop();
+    }
+
     void start(const std::string& name, const XML_Char** attributes) {
+        if (!refused_.empty()) return;
         if (name == "row") {
             row_ = Record{};
             const std::string r = attribute(attributes, "r");
             row_.line = whole(r, last_line_ + 1);
+            if (row_.line > kLastRow) refuse("the row \"" + r + "\"", "row 1048576");
         } else if (name == "c") {
-            const std::size_t column = column_of(attribute(attributes, "r"));
+            // A reference past the sheet's last cell is no workbook a spreadsheet wrote, and the
+            // row would be widened to it: refused, by its place.
+            const std::string reference = attribute(attributes, "r");
+            const std::size_t column = column_of(reference);
+            const std::size_t digits = reference.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+            const std::size_t row =
+                digits == std::string::npos ? 0 : whole(reference.substr(digits), kLastRow + 1);
+            if (column > kLastColumn || row > kLastRow) {
+                refuse("the cell \"" + reference + "\"", "XFD1048576");
+                return;
+            }
+            if (column == 0 && row_.fields.size() >= kLastColumn) {
+                refuse("a cell of row " + std::to_string(row_.line), "column XFD");
+                return;
+            }
             column_ = column > 0 ? column - 1 : row_.fields.size();
             type_ = attribute(attributes, "t");
             value_.clear();
@@ -156,10 +186,26 @@ private:
         if (name == "v" || name == "t") {
             in_value_ = false;
         } else if (name == "c") {
+            if (!refused_.empty()) return;
             std::string text = value_;
             if (type_ == "s") {
+                if (!shared_) {
+                    refused_ =
+                        "its cells refer to shared texts, but the workbook has no part "
+                        "xl/sharedStrings.xml that holds them: the file is damaged or cut short. "
+                        "Export it again.";
+                    parser_.stop();
+                    return;
+                }
                 const std::size_t index = whole(text, shared_->size());
-                text = index < shared_->size() ? (*shared_)[index] : std::string();
+                if (index >= shared_->size()) {
+                    refused_ = "a cell of row " + std::to_string(row_.line) +
+                               " refers to shared text " + text + ", but the workbook holds " +
+                               std::to_string(shared_->size()) + ": the file is damaged.";
+                    parser_.stop();
+                    return;
+                }
+                text = (*shared_)[index];
             }
             if (row_.fields.size() <= column_) row_.fields.resize(column_ + 1);
             row_.fields[column_] = std::move(text);
@@ -183,13 +229,15 @@ private:
     std::size_t last_line_ = 0, column_ = 0;
     std::string type_, value_;
     bool in_value_ = false;
+    std::string refused_;  // why the sheet cannot be read, found inside a callback
 };
 
 }  // namespace
 
-XlsxWorkbook::XlsxWorkbook(const std::string& path) : archive_(path) {
+XlsxWorkbook::XlsxWorkbook(const std::string& file, const std::string& name)
+    : archive_(file, name) {
     if (!archive_.has("xl/workbook.xml")) {
-        throw FileError(path +
+        throw FileError(archive_.path() +
                         ": is a zip archive but no XLSX workbook (it has no xl/workbook.xml).");
     }
     // Which part each relationship names.
@@ -222,8 +270,9 @@ XlsxWorkbook::XlsxWorkbook(const std::string& path) : archive_(path) {
                  },
                  {},
                  {}});
-    auto shared = std::make_shared<std::vector<std::string>>();
+    std::shared_ptr<std::vector<std::string>> shared;
     if (archive_.has("xl/sharedStrings.xml")) {
+        shared = std::make_shared<std::vector<std::string>>();
         // A string item may be rich text: the texts of its runs, without phonetic hints.
         bool in_item = false, in_text = false;
         int in_phonetic = 0;
@@ -253,6 +302,7 @@ XlsxWorkbook::XlsxWorkbook(const std::string& path) : archive_(path) {
                          if (in_text) item.append(s, std::size_t(length));
                      }});
     }
+    // Without the part, a cell that refers to a shared text is refused when it is read.
     shared_strings_ = std::move(shared);
 }
 

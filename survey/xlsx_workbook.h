@@ -27,7 +27,8 @@ public:
 class XlsxWorkbook {
 public:
     /// Throws FileError when the file is no workbook (not a zip, or without a list of sheets).
-    explicit XlsxWorkbook(const std::string& path);
+    /// `name` is the workbook's name in messages (`path` when empty).
+    explicit XlsxWorkbook(const std::string& path, const std::string& name = "");
     ~XlsxWorkbook();
 
     const std::string& path() const { return archive_.path(); }

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <streambuf>
+#include <unordered_set>
 
 #include "survey/csv_records.h"
 
@@ -63,15 +64,27 @@ std::string zip_reason(int code) {
 
 }  // namespace
 
-ZipArchive::ZipArchive(const std::string& path) : path_(path), handle_(std::make_unique<Handle>()) {
+ZipArchive::ZipArchive(const std::string& file, const std::string& name)
+    : path_(name.empty() ? file : name), handle_(std::make_unique<Handle>()) {
+    const std::string& path = path_;
     int code = 0;
-    handle_->zip = zip_open(path.c_str(), ZIP_RDONLY, &code);
+    handle_->zip = zip_open(file.c_str(), ZIP_RDONLY, &code);
     if (!handle_->zip) {
         throw FileError(path + ": " +
                         (code == ZIP_ER_NOZIP
                              ? std::string("is not a zip archive")
                              : "cannot be opened as a zip archive (" + zip_reason(code) + ")") +
                         ".");
+    }
+    // libzip finds an entry by the first of its name: a second entry of the same name would be
+    // read in the first one's place while the first was read twice. No export writes two, so the
+    // archive is damaged or put together by hand, and which one is meant cannot be told.
+    std::unordered_set<std::string> names;
+    for (const std::string& name : entries()) {
+        if (!names.insert(name).second) {
+            throw FileError(path + ": the zip archive holds two entries named \"" + name +
+                            "\"; which one to read cannot be told. Download the export again.");
+        }
     }
 }
 
@@ -104,8 +117,16 @@ std::string ZipArchive::read(const std::string& name) const {
     const auto in = open(name);
     std::string text;
     std::array<char, 1 << 16> chunk{};
-    while (in->read(chunk.data(), std::streamsize(chunk.size())) || in->gcount() > 0)
+    while (in->read(chunk.data(), std::streamsize(chunk.size())) || in->gcount() > 0) {
         text.append(chunk.data(), std::size_t(in->gcount()));
+        // A few kilobytes in any real export; an entry that inflates past this is a zip bomb,
+        // and held whole it would take the machine's memory.
+        if (text.size() > kLargestWholeEntry) {
+            throw FileError(path_ + ": the entry \"" + name + "\" inflates to more than " +
+                            std::to_string(kLargestWholeEntry >> 20) +
+                            " MB, more than any export holds.");
+        }
+    }
     if (in->bad()) throw FileError(path_ + ": the entry \"" + name + "\" cannot be inflated.");
     return text;
 }

@@ -13,12 +13,15 @@ namespace kestrivo::survey {
 class ZipArchive {
 public:
     /// Opens the archive at `path` for reading. Throws FileError (naming the file) when it cannot
-    /// be opened or is no zip archive.
-    explicit ZipArchive(const std::string& path);
+    /// be opened, is no zip archive, or holds two entries of one name.
+    /// `name` is the archive's name in messages (`path` when empty): a copy of a pipe is named by
+    /// what the user gave.
+    explicit ZipArchive(const std::string& path, const std::string& name = "");
     ~ZipArchive();
     ZipArchive(const ZipArchive&) = delete;
     ZipArchive& operator=(const ZipArchive&) = delete;
 
+    /// The archive's name in messages.
     const std::string& path() const { return path_; }
     /// The names of its entries, in the archive's order (folders end in "/").
     std::vector<std::string> entries() const;
@@ -26,8 +29,10 @@ public:
     /// The entry `name` as a stream, valid while the archive is open. Throws FileError when it
     /// is missing or cannot be inflated; a read error part way sets the stream's badbit.
     std::unique_ptr<std::istream> open(const std::string& name) const;
-    /// The whole of a small entry (a workbook's list of sheets, say).
+    /// The whole of a small entry (a workbook's list of sheets, say). Throws FileError when it
+    /// inflates past kLargestWholeEntry bytes.
     std::string read(const std::string& name) const;
+    static constexpr std::size_t kLargestWholeEntry = std::size_t{256} << 20;
 
 private:
     struct Handle;

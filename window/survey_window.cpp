@@ -273,7 +273,8 @@ void SurveyWindow::build_controls() {
     for (const survey::Conflict& c : conflicts_) {
         conflict_list->addItem(QString::fromStdString(
             std::string(survey::kind_name(c.kind)) + ": block \"" + c.block + "\", " +
-            c.where.file + ", line " + std::to_string(c.where.line) + ": " + c.detail));
+            c.where.file + ", line " + std::to_string(c.where.line) + ": " +
+            survey::conflict_detail(c)));
     }
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(table);

@@ -7,7 +7,12 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <map>
+#include <thread>
 
 #include "survey/csv_records.h"
 #include "tests/support/temporary_folder.h"
@@ -320,6 +325,153 @@ TEST(field_export_test, what_cannot_be_read_or_placed_is_said) {
     EXPECT_TRUE(listed.at("A").histories);
     EXPECT_FALSE(listed.at("Q").histories);
     EXPECT_EQ(conflicts.at(0).kind, ConflictKind::unknown_block);
+}
+
+// Files put together to break the reader: each is its file's error, named, never a crash nor a
+// read that runs away with the machine's memory.
+TEST(field_export_test, hostile_files_are_refused_by_name) {
+    const TemporaryFolder folder;
+    const auto error_of = [](const std::string& path) {
+        try {
+            tabulate({{path}, {}});
+        } catch (const kestrivo::survey::FileError& e) {
+            return std::string(e.what());
+        }
+        return std::string("read");
+    };
+    // A workbook of one sheet of sightings whose second row is given by `row`, its shared texts
+    // left out when `shared` is false.
+    const auto workbook = [&](const std::string& name, const std::string& row, bool shared) {
+        const std::string path = folder.file(name);
+        std::vector<std::pair<std::string, std::string>> entries = {
+            {"xl/workbook.xml",
+             "<workbook "
+             "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheets>"
+             "<sheet name=\"dogs\" sheetId=\"1\"/></sheets></workbook>"},
+            {"xl/worksheets/sheet1.xml",
+             "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+             "<sheetData><row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>1</v>"
+             "</c><c r=\"C1\" t=\"s\"><v>2</v></c></row>" +
+                 row + "</sheetData></worksheet>"}};
+        if (shared) {
+            entries.emplace_back("xl/sharedStrings.xml",
+                                 "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/"
+                                 "2006/main\"><si><t>block</t></si><si><t>count</t></si><si>"
+                                 "<t>dog_id</t></si></sst>");
+        }
+        write_zip(path, entries);
+        return path;
+    };
+    const struct {
+        std::string path;
+        std::vector<std::string> said;  // all in the message
+    } cases[] = {
+        {workbook("far.xlsx", "<row r=\"2\"><c r=\"ZZZZZZZ2\"><v>1</v></c></row>", true),
+         {"sheet dogs", "\"ZZZZZZZ2\"", "XFD1048576"}},
+        {workbook("farther.xlsx", "<row r=\"2\"><c r=\"AAAAAAAAAAAAAAAA2\"><v>1</v></c></row>",
+                  true),
+         {"sheet dogs", "\"AAAAAAAAAAAAAAAA2\""}},
+        {workbook("deep.xlsx", "<row r=\"2\"><c r=\"A99999999999\"><v>1</v></c></row>", true),
+         {"sheet dogs", "\"A99999999999\""}},
+        {workbook("low.xlsx", "<row r=\"1048577\"><c><v>1</v></c></row>", true),
+         {"sheet dogs", "1048577"}},
+        {workbook("bare.xlsx", "", false), {"sheet dogs", "xl/sharedStrings.xml"}},
+        {folder.write("line.csv", std::string(3 << 20, 'x')), {"line.csv"}},
+    };
+    for (const auto& c : cases) {
+        const std::string error = error_of(c.path);
+        for (const std::string& part : c.said)
+            EXPECT_NE(error.find(part), std::string::npos) << c.path << ": " << error;
+    }
+
+    // Two entries of one name: the one libzip finds would be read twice, the other never.
+    const std::string twice = folder.file("twice.zip");
+    write_zip(twice, {{"f.csv", csv(odk_submissions())},
+                      {"f-sighting.csv", csv(odk_sightings())},
+                      {"g-sighting.csv", csv(odk_sightings())}});
+    std::string bytes = read_file(twice);
+    for (std::size_t at = bytes.find("g-sighting.csv"); at != std::string::npos;
+         at = bytes.find("g-sighting.csv", at))
+        bytes[at] = 'f';
+    folder.write("twice.zip", bytes);
+    const std::string error = error_of(twice);
+    EXPECT_NE(error.find("two entries named \"f-sighting.csv\""), std::string::npos) << error;
+}
+
+// A pipe can be read only once: a table given as a named pipe or as /dev/fd/N is read whole, as
+// the same bytes in a file would be.
+TEST(field_export_test, an_input_that_can_be_read_once_is_read_once) {
+    const TemporaryFolder folder;
+    const std::string table =
+        csv({{"block", "count", "dog_id"}, {"A", "1", "a"}, {"A", "2", "a"}, {"A", "3", "b"}});
+    const std::string fifo = folder.file("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::thread writer([&] { std::ofstream(fifo, std::ios::binary) << table; });
+    const auto from_fifo = tabulate({{fifo}, {}});
+    writer.join();
+    EXPECT_EQ(*from_fifo.at("A").histories, (Histories{0, 0, 0, 1, 0, 1, 0}));
+
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    std::thread feeder([&] {
+        ASSERT_EQ(::write(ends[1], table.data(), table.size()), ssize_t(table.size()));
+        ::close(ends[1]);
+    });
+    const auto from_pipe = tabulate({{"/dev/fd/" + std::to_string(ends[0])}, {}});
+    feeder.join();
+    ::close(ends[0]);
+    EXPECT_EQ(*from_pipe.at("A").histories, (Histories{0, 0, 0, 1, 0, 1, 0}));
+}
+
+// In a table of dogs an empty cell is not a 0: a count empty for every dog of a block was not
+// walked, and an empty cell beside 0s and 1s of the same count cannot be told.
+TEST(field_export_test, an_empty_cell_in_a_table_of_dogs_is_not_a_zero) {
+    const TemporaryFolder folder;
+    const struct {
+        const char* rows;
+        std::map<ConflictKind, int> kinds;
+        bool tabulated;
+    } cases[] = {
+        {"A,a,1,1,0\nA,b,1,0,1\n", {}, true},
+        {"A,a,1,1,\nA,b,1,0,\n", {{ConflictKind::count_missing, 1}}, false},
+        {"A,a,1,1,0\nA,b,1,0,\nA,c,1,,\n", {{ConflictKind::no_count_number, 3}}, false},
+        {"A,a,1,,\nA,b,1,,\nA,c,1,,\n", {{ConflictKind::count_missing, 2}}, false},
+        {"A,,,,\n", {}, true},  // a block walked three times and no dog seen
+    };
+    for (const auto& c : cases) {
+        const std::string path =
+            folder.write("wide.csv", std::string("block,dog_id,seen1,seen2,seen3\n") + c.rows);
+        std::vector<kestrivo::survey::Conflict> conflicts;
+        const auto blocks = tabulate({{path}, {}}, &conflicts);
+        std::map<ConflictKind, int> kinds;
+        for (const auto& conflict : conflicts)
+            ++kinds[conflict.kind];
+        EXPECT_EQ(kinds, c.kinds) << c.rows;
+        EXPECT_EQ(blocks.at("A").histories.has_value(), c.tabulated) << c.rows;
+    }
+}
+
+// A block sent with two wards (two submissions, or twice in the table of blocks) is a conflict:
+// which ward it lies in is the team's to say.
+TEST(field_export_test, a_block_given_two_wards_is_a_conflict) {
+    const TemporaryFolder folder;
+    auto submissions = odk_submissions();
+    submissions[2][2] = "South";  // A's second count says South, its others North
+    const std::string zip = folder.file("wards.zip");
+    write_zip(zip, {{"f.csv", csv(submissions)}, {"f-sighting.csv", csv(odk_sightings())}});
+    std::vector<kestrivo::survey::Conflict> conflicts;
+    auto blocks = tabulate({{zip}, {}}, &conflicts);
+    ASSERT_EQ(conflicts.size(), 1u);
+    EXPECT_EQ(conflicts[0].kind, ConflictKind::block_facts_differ);
+    EXPECT_NE(conflicts[0].detail.find("South"), std::string::npos);
+    EXPECT_FALSE(blocks.at("A").histories);
+    EXPECT_TRUE(blocks.at("B").histories);
+
+    const std::string table =
+        folder.write("blocks.csv", "block,ward,lat,lon\nA,North,1,2\nB,South,1,2\nA,North,3,4\n");
+    blocks = tabulate({{zip}, table}, &conflicts);
+    EXPECT_EQ(conflicts.at(0).kind, ConflictKind::block_facts_differ);
+    EXPECT_NE(conflicts[0].detail.find("latitude"), std::string::npos) << conflicts[0].detail;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <random>
 
 namespace {
@@ -39,8 +40,12 @@ TEST(tabulation_test, each_dog_seen_has_one_of_seven_histories) {
         {{{"a", "111"}, {"b", "101"}, {"c", "110"}}, {0, 1, 1, 1, 0, 0, 0}},
         {{{"a", "010"}, {"b", "001"}, {"c", "011"}, {"d", "011"}}, {0, 0, 0, 0, 1, 1, 2}},
         {{{"a", "100"}, {"b", "100"}, {"c", "111"}, {"d", "001"}}, {2, 1, 0, 0, 0, 1, 0}},
-        // IDs are trimmed, and compared exactly otherwise: " a " and "a" are one dog, "A" another.
+        // IDs are trimmed, and compared exactly otherwise: " a " and "a" are one dog, "A" another
+        // (listed as a warning, which leaves the block's counts).
         {{{" a ", "100"}, {"a", "010"}, {"A", "001"}}, {0, 0, 0, 1, 0, 1, 0}},
+        // The Unicode spaces a phone may add are trimmed too: no-break, narrow no-break, BOM.
+        {{{"\u00A0K1\u202F", "100"}, {"K1", "010"}, {"\uFEFFK1\u3000", "001"}},
+         {0, 1, 0, 0, 0, 0, 0}},
     };
     for (const auto& c : cases) {
         Tabulation t;
@@ -49,7 +54,8 @@ TEST(tabulation_test, each_dog_seen_has_one_of_seven_histories) {
         ASSERT_EQ(survey.blocks.size(), 1u);
         ASSERT_TRUE(survey.blocks[0].histories);
         EXPECT_EQ(*survey.blocks[0].histories, c.expected);
-        EXPECT_TRUE(survey.conflicts.empty());
+        for (const auto& conflict : survey.conflicts)
+            EXPECT_TRUE(kestrivo::survey::is_warning(conflict.kind)) << conflict.detail;
     }
 }
 
@@ -173,6 +179,71 @@ TEST(tabulation_test, random_sightings_give_back_their_histories) {
             EXPECT_EQ(*survey.blocks[std::size_t(b)].histories, truth[std::size_t(b)]) << b;
         EXPECT_EQ(survey.sightings, std::int64_t(seen.size()));
     }
+}
+
+// IDs that differ only by case or inner spaces are taken as different dogs, as recorded, and
+// listed once as a warning naming each of them, so the team can check; the blocks keep their
+// counts.
+TEST(tabulation_test, ids_alike_but_for_case_or_spaces_are_listed_as_a_warning) {
+    const struct {
+        std::vector<std::pair<std::string, std::string>> dogs;
+        std::vector<std::string> warned;  // the dog_id of each warning
+        std::vector<std::string> named;   // in the warnings' details
+    } cases[] = {
+        {{{"K001", "100"}, {"k001", "010"}}, {"K001"}, {"\"K001\"", "\"k001\""}},
+        {{{"K 001", "111"}, {"K001", "100"}, {"K\u00A0001", "001"}},
+         {"K 001"},
+         {"\"K 001\"", "\"K001\"", "\"K\u00A0001\""}},
+        {{{"a", "100"}, {"A", "100"}, {"b", "100"}, {"B", "100"}}, {"a", "b"}, {"\"B\""}},
+        {{{"K001", "100"}, {"K002", "010"}}, {}, {}},
+    };
+    for (const auto& c : cases) {
+        Tabulation t;
+        sightings(t, "B", c.dogs);
+        const auto survey = t.finish();
+        std::vector<std::string> warned;
+        std::string details;
+        for (const auto& conflict : survey.conflicts) {
+            EXPECT_EQ(conflict.kind, ConflictKind::similar_ids);
+            warned.push_back(conflict.dog_id);
+            details += conflict.detail;
+        }
+        EXPECT_EQ(warned, c.warned);
+        for (const std::string& id : c.named)
+            EXPECT_NE(details.find(id), std::string::npos) << details;
+        EXPECT_TRUE(survey.blocks[0].histories);
+    }
+}
+
+// One sighting sent a million times is one fault: a few conflicts of a kind are listed for each
+// dog and block and the rest counted on the last, so memory grows with the dogs, not the rows.
+TEST(tabulation_test, repeated_conflicts_are_counted_not_stored) {
+    constexpr int kSent = 1000000;
+    Tabulation t;
+    for (int k = 1; k <= 3; ++k)
+        t.count_done("B", k, kHere);
+    t.sighting("C", "1", "c", kHere);
+    for (int i = 0; i < kSent; ++i) {
+        t.sighting("B", "1", "a", {"t.csv", std::size_t(i) + 2});
+        t.unplaced("", "1", "z", {"t.csv", std::size_t(i) + 2}, "linked to no submission");
+    }
+    const auto survey = t.finish();
+    std::map<ConflictKind, std::int64_t> all;
+    std::size_t listed = 0;
+    for (const auto& c : survey.conflicts) {
+        all[c.kind] += 1 + c.more;
+        listed += c.kind != ConflictKind::count_missing;
+        if (c.more > 0) {
+            EXPECT_NE(kestrivo::survey::conflict_detail(c).find(std::to_string(c.more) + " more"),
+                      std::string::npos);
+        }
+    }
+    EXPECT_EQ(all[ConflictKind::duplicate_in_count], kSent - 1);
+    EXPECT_EQ(all[ConflictKind::unknown_block], kSent);
+    EXPECT_LE(listed, 6u);
+    EXPECT_EQ(survey.blocks[0].conflicts, kSent - 1);
+    EXPECT_FALSE(survey.blocks[0].histories);
+    EXPECT_EQ(survey.sightings, 2 * kSent + 1);
 }
 
 }  // namespace
