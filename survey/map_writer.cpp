@@ -69,6 +69,71 @@ std::string kml_escaped(const std::string& text) {
     return out;
 }
 
+// A corner in millionths of a degree, the six decimals the map writes. Whole numbers make the
+// checks below exact: differences stay under 4e8, so their products stay far within 64 bits.
+constexpr double kGrid = 1e6;
+struct GridPoint {
+    std::int64_t x, y;
+    bool operator==(const GridPoint&) const = default;
+};
+
+// The way a→b→c turns: 1 left, -1 right, 0 straight on (or back).
+int turn(const GridPoint& a, const GridPoint& b, const GridPoint& c) {
+    const std::int64_t cross = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
+    return (cross > 0) - (cross < 0);
+}
+
+// p, in line with a and b, lies on the segment between them (ends included).
+bool on_segment(const GridPoint& a, const GridPoint& b, const GridPoint& p) {
+    return std::min(a.x, b.x) <= p.x && p.x <= std::max(a.x, b.x) && std::min(a.y, b.y) <= p.y &&
+           p.y <= std::max(a.y, b.y);
+}
+
+// The segments ab and cd have a point in common: they cross, or one ends on the other.
+bool segments_meet(const GridPoint& a, const GridPoint& b, const GridPoint& c, const GridPoint& d) {
+    const int abc = turn(a, b, c), abd = turn(a, b, d), cda = turn(c, d, a), cdb = turn(c, d, b);
+    if (abc * abd < 0 && cda * cdb < 0) return true;
+    return (abc == 0 && on_segment(a, b, c)) || (abd == 0 && on_segment(a, b, d)) ||
+           (cda == 0 && on_segment(c, d, a)) || (cdb == 0 && on_segment(c, d, b));
+}
+
+// A ring (open, no two neighbouring corners alike) is simple when two edges meet only where
+// neighbours share a corner, and there only at it. That is the validity a GIS asks of a polygon's
+// ring: a bow tie, a figure eight through one corner, and a spike that doubles back all fail.
+bool crosses_itself(const std::vector<GridPoint>& corners) {
+    const std::size_t n = corners.size();
+    const auto corner = [&](std::size_t i) { return corners[i % n]; };
+    // Neighbouring edges a→b→c overlap when the ring turns straight back at b.
+    for (std::size_t i = 0; i < n; ++i) {
+        const GridPoint a = corner(i), b = corner(i + 1), c = corner(i + 2);
+        const std::int64_t ahead = (b.x - a.x) * (c.x - b.x) + (b.y - a.y) * (c.y - b.y);
+        if (turn(a, b, c) == 0 && ahead < 0) return true;
+    }
+    // Other pairs of edges must not meet at all. Edges sorted by their west end are swept east,
+    // each tried against those whose span of longitude overlaps its own: near linear for a
+    // block's outline, where trying every pair would be slow for a long traced one.
+    struct Edge {
+        std::size_t at;
+        std::int64_t west, east;
+    };
+    std::vector<Edge> edges;
+    for (std::size_t i = 0; i < n; ++i) {
+        edges.push_back(
+            {i, std::min(corner(i).x, corner(i + 1).x), std::max(corner(i).x, corner(i + 1).x)});
+    }
+    std::sort(edges.begin(), edges.end(),
+              [](const Edge& l, const Edge& r) { return l.west < r.west; });
+    for (std::size_t k = 0; k < n; ++k) {
+        for (std::size_t m = k + 1; m < n && edges[m].west <= edges[k].east; ++m) {
+            const std::size_t i = std::min(edges[k].at, edges[m].at);
+            const std::size_t j = std::max(edges[k].at, edges[m].at);
+            if (j == i + 1 || (i == 0 && j == n - 1)) continue;  // neighbours, tried above
+            if (segments_meet(corner(i), corner(i + 1), corner(j), corner(j + 1))) return true;
+        }
+    }
+    return false;
+}
+
 // Carried columns that hold numbers (from kestrivo-tabulate) go on the map as numbers.
 bool numeric_column(const std::string& name) {
     static const char* const kNumeric[] = {"latitude",  "longitude", "lat",  "lon",
@@ -144,20 +209,39 @@ OutlineRead read_outline(const std::string& shape) {
         }
         read.ring.push_back(*point.point);
     }
-    if (read.ring.size() > 1 && read.ring.front().lon == read.ring.back().lon &&
-        read.ring.front().lat == read.ring.back().lat) {
-        read.ring.pop_back();
+    // Checked on the grid the map is written on, so that what passes here is what a reader of the
+    // file gets: two corners a tenth of a micro-degree apart are one corner there.
+    std::vector<GridPoint> corners;
+    for (const LonLat& p : read.ring) {
+        const GridPoint g{std::llround(p.lon * kGrid), std::llround(p.lat * kGrid)};
+        if (corners.empty() || !(g == corners.back())) corners.push_back(g);
     }
-    if (read.ring.size() < 3) return {{}, "the outline has fewer than three corners"};
-    // The shoelace sum: positive for a counterclockwise ring, as RFC 7946 asks of an outer one.
-    double area = 0;
-    for (std::size_t i = 0; i < read.ring.size(); ++i) {
-        const LonLat& a = read.ring[i];
-        const LonLat& b = read.ring[(i + 1) % read.ring.size()];
-        area += a.lon * b.lat - b.lon * a.lat;
+    while (corners.size() > 1 && corners.back() == corners.front())
+        corners.pop_back();
+    if (corners.size() < 3) return {{}, "the outline has fewer than three corners"};
+    const bool flat = std::all_of(corners.begin() + 2, corners.end(), [&](const GridPoint& p) {
+        return turn(corners[0], corners[1], p) == 0;
+    });
+    if (flat) return {{}, "the outline encloses no area"};
+    if (crosses_itself(corners)) {
+        return {{}, "the outline crosses or touches itself, so it bounds no one area"};
     }
-    if (area == 0) return {{}, "the outline encloses no area"};
-    if (area < 0) std::reverse(read.ring.begin(), read.ring.end());
+    // At the lowest corner (the leftmost of the lowest) a ring that does not cross itself turns
+    // the way it runs: left for counterclockwise, as RFC 7946 asks of an outer ring. Unlike the
+    // shoelace sum this is exact whatever the ring's size.
+    const std::size_t n = corners.size();
+    std::size_t low = 0;
+    for (std::size_t i = 1; i < n; ++i) {
+        if (corners[i].y < corners[low].y ||
+            (corners[i].y == corners[low].y && corners[i].x < corners[low].x)) {
+            low = i;
+        }
+    }
+    if (turn(corners[(low + n - 1) % n], corners[low], corners[(low + 1) % n]) < 0)
+        std::reverse(corners.begin(), corners.end());
+    read.ring.clear();
+    for (const GridPoint& g : corners)
+        read.ring.push_back({double(g.x) / kGrid, double(g.y) / kGrid});
     read.ring.push_back(read.ring.front());
     return read;
 }

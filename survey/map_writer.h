@@ -35,7 +35,9 @@ struct PlaceRead {
 PlaceRead read_point(const std::string& latitude, const std::string& longitude);
 
 /// A block's outline from ODK's geoshape text: a closed ring, longitude first, counterclockwise
-/// (a clockwise one reversed), or why there is none.
+/// (a clockwise one reversed), on the map's grid of six decimals; or why there is none: fewer
+/// than three corners, no area, or edges that cross or touch each other away from their shared
+/// corners (a "bow tie"), which no GIS takes as a polygon.
 struct OutlineRead {
     std::vector<LonLat> ring;
     std::string why_not;

@@ -5,6 +5,8 @@
 #include <expat.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <nlohmann/json.hpp>
 
 #include "tests/support/temporary_folder.h"
@@ -13,6 +15,27 @@ namespace {
 
 using kestrivo::survey::Cell;
 using kestrivo::survey::RowKind;
+
+// What a command printed, stdout and stderr together, and its status (nonzero when it failed).
+struct Ran {
+    int status = -1;
+    std::string out;
+};
+Ran run(const std::string& command) {
+    Ran ran;
+    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    if (!pipe) return ran;
+    char buffer[4096];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        ran.out.append(buffer, got);
+    ran.status = ::pclose(pipe);
+    return ran;
+}
+
+bool have_ogrinfo() {
+    return std::system("ogrinfo --version >/dev/null 2>&1") == 0;
+}
 
 TEST(map_writer_test, places_and_outlines_are_read_or_refused_with_a_reason) {
     const struct {
@@ -125,6 +148,74 @@ TEST(map_writer_test, every_row_is_a_feature_with_the_reports_columns) {
 
     EXPECT_THROW(kestrivo::survey::MapWriter(folder.file("no/such/m.geojson"), keys, {}, 9),
                  std::runtime_error);
+}
+
+// Outlines a GIS calls invalid (edges that cross, or meet away from the corner two neighbours
+// share) are left out with a note, the block keeping its point; GDAL's validity check (GEOS,
+// through SpatiaLite) finds every outline drawn valid. Vertices are ODK's "lat lon".
+TEST(map_writer_test, outlines_that_cross_or_touch_themselves_are_left_out_with_a_note) {
+    const struct {
+        const char* shape;
+        const char* why;  // "" when drawn
+    } cases[] = {
+        {"0 0;1 1;0 1;1 0", "crosses or touches"},                    // a bow tie
+        {"0 0;0 1;1 1;2 1;2 2;1 2;1 1;1 0", "crosses or touches"},    // an eight through a corner
+        {"0 0;0 4;4 4;0 2;4 0", "crosses or touches"},                // a corner on another edge
+        {"0 0;0 3;0 2;2 2;2 0", "crosses or touches"},                // a spike back along an edge
+        {"0 0;0.0000001 0.0000001;0 0.0000002", "fewer than three"},  // one corner on the map
+        {"0 0;0 1;0 2", "no area"},
+        {"0 0;0 2;1 2;1 1;2 1;2 0", ""},  // an L, not convex
+        {"0 0;0 1;0 2;2 2;2 0", ""},      // three corners in line
+        {"0 0;0.0000001 0;0 1;1 1", ""},  // two that are one on the map
+    };
+    const TemporaryFolder folder;
+    for (const std::string ending : {".geojson", ".kml"}) {
+        kestrivo::survey::MapWriter map(folder.file("o" + ending),
+                                        {"block", "latitude", "longitude", "outline"}, {}, 9);
+        for (const auto& c : cases) {
+            map.row(RowKind::block, {std::string(c.shape), std::string("0.5"), std::string("0.5"),
+                                     std::string(c.shape)});
+        }
+        map.finish();
+    }
+    const auto outlines = nlohmann::json::parse(folder.read("o-outlines.geojson"))["features"];
+    const auto points = nlohmann::json::parse(folder.read("o.geojson"))["features"];
+    ASSERT_EQ(outlines.size(), std::size(cases));
+    std::size_t drawn = 0;
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const bool left_out = *cases[i].why != '\0';
+        drawn += !left_out;
+        EXPECT_EQ(outlines[i]["geometry"].is_null(), left_out) << cases[i].shape;
+        EXPECT_NE(outlines[i]["properties"]["geometry_note"].dump().find(cases[i].why),
+                  std::string::npos)
+            << cases[i].shape;
+        EXPECT_EQ(points[i]["geometry"]["type"], "Point");  // the block stays
+    }
+    // The KML draws the same outlines, and gives its block the same note.
+    const std::string kml = folder.read("o.kml");
+    std::size_t polygons = 0, notes = 0;
+    for (auto at = kml.find("<Polygon>"); at != std::string::npos;
+         at = kml.find("<Polygon>", at + 1))
+        ++polygons;
+    for (auto at = kml.find("crosses or"); at != std::string::npos;
+         at = kml.find("crosses or", at + 1))
+        ++notes;
+    EXPECT_EQ(polygons, drawn);
+    EXPECT_EQ(notes, 4u);
+
+    if (!have_ogrinfo()) GTEST_SKIP() << "GDAL's ogrinfo is not installed";
+    const Ran ran =
+        run("ogrinfo -ro -q -dialect sqlite -sql \"SELECT COUNT(geometry) AS drawn, "
+            "SUM(geometry IS NOT NULL AND ST_IsValid(geometry) = 1) AS valid FROM "
+            "\\\"o-outlines\\\"\" '" +
+            folder.file("o-outlines.geojson") + "'");
+    if (ran.out.find("ST_IsValid") != std::string::npos)
+        GTEST_SKIP() << "GDAL has no SpatiaLite to check validity with:\n" << ran.out;
+    EXPECT_EQ(ran.status, 0) << ran.out;
+    EXPECT_NE(ran.out.find("drawn (Integer) = " + std::to_string(drawn)), std::string::npos)
+        << ran.out;
+    EXPECT_NE(ran.out.find("valid (Integer) = " + std::to_string(drawn)), std::string::npos)
+        << ran.out;
 }
 
 }  // namespace
