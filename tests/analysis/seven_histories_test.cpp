@@ -90,7 +90,10 @@ TEST(seven_histories_test, the_fits_find_a_known_visibility_and_choose_between_m
             EXPECT_NEAR(best.P[k], c.p[k], 2e-3) << k;
         const double truth = 1 - (1 - c.s) * (1 - c.p[0]) * (1 - c.p[1]) * (1 - c.p[2]);
         EXPECT_NEAR(fit->seen_any, truth, 1e-3);
-        EXPECT_GE(best.log_likelihood, fit->constant.log_likelihood - 1e-9);
+        // The by-count model holds the constant one: never below it, but for rounding of a log
+        // likelihood in the millions.
+        EXPECT_GE(best.log_likelihood,
+                  fit->constant.log_likelihood - 1e-12 * std::fabs(fit->constant.log_likelihood));
         EXPECT_GE(fit->weight_by_count, 0);
         EXPECT_LE(fit->weight_by_count, 1);
         // A model that holds fits: its test does not reject.
