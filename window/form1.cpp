@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <cstdio>
+#include <new>
 
 #include "platform/library_binding.h"
 #include "platform/quoted.h"
@@ -200,6 +201,11 @@ void Form1::run_command(void (Form1::*command)()) {
         (this->*command)();
     } catch (const platform::RuntimeError& error) {
         report_(error);
+    } catch (const std::bad_alloc&) {
+        // An exception must not leave a Qt slot; a command that runs out of memory (a hostile
+        // file opened from the menu, say) is said, and the window goes on.
+        report_(platform::RuntimeError(platform::ErrorKind::FileError,
+                                       "there is not enough memory for this; nothing changed."));
     }
 }
 

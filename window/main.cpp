@@ -129,6 +129,12 @@ int main(int argc, char* argv[]) {
                     }
                 } catch (const kestrivo::platform::RuntimeError& error) {
                     window.report_error(error);
+                } catch (const std::exception& error) {
+                    // Anything else a file can bring about (memory it would take, say) is said
+                    // in the window too, which stays open.
+                    window.report_error(kestrivo::platform::RuntimeError(
+                        kestrivo::platform::ErrorKind::FileError,
+                        file.toStdString() + ": cannot be opened (" + error.what() + ")."));
                 }
             },
             Qt::QueuedConnection);

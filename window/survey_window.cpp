@@ -107,6 +107,10 @@ OpenedSurvey open_survey_source(const std::string& path) {
     survey::Tabulation tabulation;
     try {
         survey::read_field_data({{path}, {}}, tabulation);
+    } catch (const std::bad_alloc&) {
+        // Field data take memory in step with their dogs: a file that takes more than the
+        // machine has is said, and the window stays as it was.
+        file_error(path + ": holds more than this computer's memory can tabulate.");
     } catch (const survey::FileError& e) {
         // Said once, as both readers see it: the tabulator's reason follows the file's name.
         std::string why = e.what();
