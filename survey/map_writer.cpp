@@ -19,10 +19,13 @@
 namespace kestrivo::survey {
 namespace {
 
-// The strata layer's feature for the whole city, under a name no stratum can have.
+// The strata layer's feature for the whole city, under a name no stratum can have: map_text
+// leaves no control character in a stratum's name.
 constexpr const char* kCity =
     "\x01"
     "city";
+// The property that says why a feature has no geometry.
+constexpr const char* kNote = "geometry_note";
 
 std::optional<double> number_in(const std::string& raw) {
     const std::string text = trimmed(raw);
@@ -44,6 +47,68 @@ std::string degrees(double value) {
 
 std::string position(const LonLat& p) {
     return "[" + degrees(p.lon) + "," + degrees(p.lat) + "]";
+}
+
+// Windows-1252's characters for the bytes 0x80 to 0x9F, where it differs from Latin-1; 0 where
+// it has none.
+constexpr char32_t kWindows1252[32] = {
+    0x20ac, 0,      0x201a, 0x0192, 0x201e, 0x2026, 0x2020, 0x2021, 0x02c6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017d, 0,      0,      0x2018, 0x2019, 0x201c, 0x201d, 0x2022,
+    0x2013, 0x2014, 0x02dc, 0x2122, 0x0161, 0x203a, 0x0153, 0,      0x017e, 0x0178};
+
+constexpr char32_t kReplacement = 0xfffd;
+
+void append_utf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xc0 | (c >> 6));
+        out += char(0x80 | (c & 0x3f));
+    } else if (c < 0x10000) {
+        out += char(0xe0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3f));
+        out += char(0x80 | (c & 0x3f));
+    } else {
+        out += char(0xf0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3f));
+        out += char(0x80 | ((c >> 6) & 0x3f));
+        out += char(0x80 | (c & 0x3f));
+    }
+}
+
+// The length of the valid UTF-8 sequence at the start of `text`, and its character; 0 when the
+// bytes there are not one (a stray continuation byte, a cut, an overlong form, a surrogate,
+// beyond U+10FFFF).
+std::size_t utf8_at(std::string_view text, char32_t& c) {
+    const auto byte = [&](std::size_t i) {
+        return i < text.size() ? unsigned(static_cast<unsigned char>(text[i])) : 0u;
+    };
+    const unsigned b0 = byte(0);
+    std::size_t length = 0;
+    unsigned low = 0x80, high = 0xbf;  // the range of the second byte
+    if (b0 < 0x80) {
+        c = b0;
+        return 1;
+    } else if (b0 >= 0xc2 && b0 <= 0xdf) {
+        length = 2;
+    } else if (b0 >= 0xe0 && b0 <= 0xef) {
+        length = 3;
+        if (b0 == 0xe0) low = 0xa0;   // overlong below
+        if (b0 == 0xed) high = 0x9f;  // the surrogates above
+    } else if (b0 >= 0xf0 && b0 <= 0xf4) {
+        length = 4;
+        if (b0 == 0xf0) low = 0x90;   // overlong below
+        if (b0 == 0xf4) high = 0x8f;  // beyond U+10FFFF above
+    } else {
+        return 0;
+    }
+    if (byte(1) < low || byte(1) > high) return 0;
+    c = b0 & (0x7f >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xc0) != 0x80) return 0;
+        c = (c << 6) | (byte(i) & 0x3f);
+    }
+    return length;
 }
 
 std::string kml_escaped(const std::string& text) {
@@ -158,6 +223,33 @@ std::string text_of(const std::vector<Cell>& cells, std::optional<std::size_t> a
 
 }  // namespace
 
+std::string map_text(std::string_view raw) {
+    std::string out;
+    out.reserve(raw.size());
+    while (!raw.empty()) {
+        char32_t c = 0;
+        std::size_t length = utf8_at(raw, c);
+        if (length == 0) {
+            // Not UTF-8: a survey saved by an older spreadsheet in Latin-1 or Windows-1252, where
+            // "Peña" is "Pe\xf1a". Read so, its names come out as the team wrote them, where
+            // U+FFFD would lose every accented letter.
+            const unsigned byte = static_cast<unsigned char>(raw.front());
+            c = byte >= 0x80 && byte <= 0x9f ? kWindows1252[byte - 0x80] : byte;
+            if (c == 0) c = kReplacement;
+            length = 1;
+        }
+        // A control character has no meaning on a map and XML 1.0 cannot hold it, not even as a
+        // character reference. U+FFFD rather than a space: the label still shows that something
+        // was there, and "A\x01" and "A " stay apart. GeoJSON gets the same, so that the two
+        // maps of one survey show the same names.
+        const bool forbidden =
+            (c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0xfffe || c == 0xffff;
+        append_utf8(out, forbidden ? kReplacement : c);
+        raw.remove_prefix(length);
+    }
+    return out;
+}
+
 DogClasses::DogClasses(std::vector<double> values) : any(!values.empty()) {
     std::sort(values.begin(), values.end());
     for (std::size_t i = 0; i < 4; ++i) {
@@ -250,6 +342,7 @@ struct MapWriter::State {
     std::string path;
     bool kml = false;
     std::vector<std::string> keys;
+    std::vector<std::string> names;  // the keys as the map's property names, each its own
     std::optional<std::string> stratum_name;
     int digits;
     std::optional<std::size_t> lat_at, lon_at, outline_at, stratum_at, value_at;
@@ -288,8 +381,8 @@ struct MapWriter::State {
     std::string properties(const std::vector<Cell>& cells, const std::string& note) const {
         std::vector<JsonMember> members;
         for (std::size_t i = 0; i < keys.size(); ++i)
-            members.emplace_back(keys[i], property(i, i < cells.size() ? cells[i] : Cell()));
-        members.emplace_back("geometry_note", note.empty() ? "null" : json_string(note));
+            members.emplace_back(names[i], property(i, i < cells.size() ? cells[i] : Cell()));
+        members.emplace_back(kNote, note.empty() ? "null" : json_string(note));
         return json_object(members);
     }
 
@@ -306,6 +399,20 @@ MapWriter::MapWriter(std::string path, std::vector<std::string> keys,
     s.kml = path.ends_with(".kml");
     s.path = std::move(path);
     s.keys = std::move(keys);
+    // A survey may carry a column named geometry_note, or two columns whose names come out alike
+    // once made fit for the map; a properties object with one name twice keeps only one of its
+    // values in most readers. The writer's note keeps the name every map of the program gives
+    // it, and a column that would repeat a name gets " (column)" added, or
+    // " (column 2)" and on, so no value is lost.
+    std::vector<std::string> taken{kNote};
+    for (const std::string& key : s.keys) {
+        const std::string base = map_text(key);
+        std::string name = base;
+        for (int n = 1; std::find(taken.begin(), taken.end(), name) != taken.end(); ++n)
+            name = base + (n == 1 ? " (column)" : " (column " + std::to_string(n) + ")");
+        taken.push_back(name);
+        s.names.push_back(name);
+    }
     s.stratum_name = std::move(stratum);
     s.digits = digits;
     s.lat_at = index_of(s.keys, {"latitude", "lat"});
@@ -336,8 +443,14 @@ std::vector<std::string> MapWriter::files() const {
     return names;
 }
 
-void MapWriter::row(RowKind kind, const std::vector<Cell>& cells) {
+void MapWriter::row(RowKind kind, const std::vector<Cell>& raw) {
     State& s = *state_;
+    // Texts made fit for the map as they come: the labels, the stratum names the strata are
+    // gathered by, and the notes quoting a cell that cannot be read are all then UTF-8.
+    std::vector<Cell> cells = raw;
+    for (Cell& cell : cells) {
+        if (std::string* text = std::get_if<std::string>(&cell)) *text = map_text(*text);
+    }
     const std::string stratum = text_of(cells, s.stratum_at);
     if (kind == RowKind::block) {
         State::Feature feature;
@@ -382,7 +495,8 @@ void MapWriter::row(RowKind kind, const std::vector<Cell>& cells) {
 
 void MapWriter::finish() {
     State& s = *state_;
-    const std::string name = std::filesystem::path(s.stem()).filename().string();
+    // A file name is bytes on Linux, in whatever encoding the shell that named it used.
+    const std::string name = map_text(std::filesystem::path(s.stem()).filename().string());
     if (!s.kml) {
         std::vector<std::string> points, outlines, strata;
         for (const auto& f : s.blocks) {
@@ -468,11 +582,12 @@ void MapWriter::finish() {
             if (shown.size() >= 2 && shown.front() == '"') {
                 shown = std::get<std::string>(cells[i]);  // the text itself, not its JSON
             }
-            text += "<Data name=\"" + kml_escaped(s.keys[i]) + "\"><value>" + kml_escaped(shown) +
+            text += "<Data name=\"" + kml_escaped(s.names[i]) + "\"><value>" + kml_escaped(shown) +
                     "</value></Data>";
         }
         if (!note.empty()) {
-            text += "<Data name=\"geometry_note\"><value>" + kml_escaped(note) + "</value></Data>";
+            text += "<Data name=\"" + std::string(kNote) + "\"><value>" + kml_escaped(note) +
+                    "</value></Data>";
         }
         return text + "</ExtendedData>";
     };

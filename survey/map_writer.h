@@ -5,7 +5,8 @@
 // of them. QGIS splits a file of mixed geometries into sub-layers, so GeoJSON has one file a
 // layer: the points in FILE, the outlines in FILE-outlines.geojson, the strata in
 // FILE-strata.geojson. A block whose place cannot be read keeps its feature, with no geometry and
-// a geometry_note that says why: no block is dropped from a map.
+// a geometry_note that says why: no block is dropped from a map. Every text on a map is UTF-8 that
+// XML 1.0 can hold (see map_text), and every feature's properties have names of their own.
 #pragma once
 
 #include <array>
@@ -13,6 +14,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "survey/output_cell.h"
@@ -33,6 +35,11 @@ struct PlaceRead {
     std::string why_not;
 };
 PlaceRead read_point(const std::string& latitude, const std::string& longitude);
+
+/// `raw` as a map writes it: UTF-8 kept, each byte that is not part of valid UTF-8 read as
+/// Windows-1252 (a superset of Latin-1's printable characters), and each character XML 1.0 cannot
+/// hold (C0 controls but tab, LF and CR; U+FFFE, U+FFFF) written as U+FFFD.
+std::string map_text(std::string_view raw);
 
 /// A block's outline from ODK's geoshape text: a closed ring, longitude first, counterclockwise
 /// (a clockwise one reversed), on the map's grid of six decimals; or why there is none: fewer

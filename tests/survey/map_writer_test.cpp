@@ -1,5 +1,6 @@
 // Maps of a report: places and outlines read (or refused with a reason), every row kept as a
-// feature, GeoJSON parsed back, rings closed and counterclockwise, KML well formed.
+// feature, GeoJSON parsed back, rings closed and counterclockwise, KML well formed; maps of
+// hostile texts and outlines opened with GDAL's own reader, as QGIS and Google Earth users will.
 #include "survey/map_writer.h"
 
 #include <expat.h>
@@ -8,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <nlohmann/json.hpp>
+#include <regex>
+#include <set>
 
 #include "tests/support/temporary_folder.h"
 
@@ -35,6 +38,60 @@ Ran run(const std::string& command) {
 
 bool have_ogrinfo() {
     return std::system("ogrinfo --version >/dev/null 2>&1") == 0;
+}
+
+// How many features GDAL read from the file's layers, by their "Feature Count" lines.
+long features_read(const std::string& ogrinfo_out) {
+    long total = 0;
+    const std::regex count("Feature Count: (\\d+)");
+    for (auto m = std::sregex_iterator(ogrinfo_out.begin(), ogrinfo_out.end(), count);
+         m != std::sregex_iterator(); ++m)
+        total += std::stol((*m)[1]);
+    return total;
+}
+
+// The names an object has twice, over every object of a JSON text (which nlohmann-json would
+// otherwise fold into one value without a word).
+std::vector<std::string> repeated_json_names(const std::string& text) {
+    std::vector<std::set<std::string>> open;
+    std::vector<std::string> repeated;
+    [[maybe_unused]] const auto parsed = nlohmann::json::parse(
+        text, [&](int, nlohmann::json::parse_event_t event, nlohmann::json& v) {
+            using E = nlohmann::json::parse_event_t;
+            if (event == E::object_start) open.emplace_back();
+            if (event == E::object_end) open.pop_back();
+            if (event == E::key && !open.back().insert(v.get<std::string>()).second)
+                repeated.push_back(v.get<std::string>());
+            return true;
+        });
+    return repeated;
+}
+
+// A strict XML 1.0 read of a KML text: its error (empty when well formed), and the names a
+// Placemark's ExtendedData has twice.
+struct KmlRead {
+    std::string error;
+    std::vector<std::string> repeated;
+    std::set<std::string> names;  // of the ExtendedData being read
+};
+KmlRead read_kml(const std::string& text) {
+    KmlRead read;
+    XML_Parser parser = XML_ParserCreate(nullptr);
+    XML_SetUserData(parser, &read);
+    XML_SetStartElementHandler(parser, [](void* data, const XML_Char* element,
+                                          const XML_Char** attributes) {
+        auto& r = *static_cast<KmlRead*>(data);
+        const std::string name = element;
+        if (name == "ExtendedData") r.names.clear();
+        for (int i = 0; name == "Data" && attributes[i]; i += 2) {
+            if (std::string(attributes[i]) == "name" && !r.names.insert(attributes[i + 1]).second)
+                r.repeated.push_back(attributes[i + 1]);
+        }
+    });
+    if (XML_Parse(parser, text.data(), int(text.size()), 1) != XML_STATUS_OK)
+        read.error = XML_ErrorString(XML_GetErrorCode(parser));
+    XML_ParserFree(parser);
+    return read;
 }
 
 TEST(map_writer_test, places_and_outlines_are_read_or_refused_with_a_reason) {
@@ -148,6 +205,98 @@ TEST(map_writer_test, every_row_is_a_feature_with_the_reports_columns) {
 
     EXPECT_THROW(kestrivo::survey::MapWriter(folder.file("no/such/m.geojson"), keys, {}, 9),
                  std::runtime_error);
+}
+
+// Texts as the maps write them: UTF-8 kept, other bytes read as Windows-1252, characters
+// XML 1.0 cannot hold as U+FFFD.
+TEST(map_writer_test, texts_are_utf8_that_xml_can_hold) {
+    const struct {
+        std::string raw;
+        const char* written;
+    } cases[] = {
+        {"Pe\361a", "Pe\u00f1a"},                          // Latin-1
+        {"Pe\u00f1a", "Pe\u00f1a"},                        // UTF-8 already
+        {"\x80 \x93x\x94", "\u20ac \u201cx\u201d"},        // Windows-1252's own
+        {"\x81", "\ufffd"},                                // no character in Windows-1252
+        {"A\001B\037", "A\ufffdB\ufffd"},                  // controls
+        {{"a\0b", 3}, "a\ufffdb"},                         // even NUL
+        {"a\tb\nc\rd\x7f", "a\tb\nc\rd\x7f"},              // allowed in XML
+        {"\xef\xbf\xbe\xef\xbf\xbf", "\ufffd\ufffd"},      // U+FFFE, U+FFFF
+        {"\xf0\x9f\x90\x95", "\U0001f415"},                // four bytes
+        {"\xc0\xaf", "\u00c0\u00af"},                      // overlong
+        {"\xed\xa0\x80", "\u00ed\u00a0\u20ac"},            // a surrogate
+        {"\xe2\x82", "\u00e2\u201a"},                      // cut short
+        {"\xf4\x90\x80\x80", "\u00f4\ufffd\u20ac\u20ac"},  // beyond U+10FFFF
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(kestrivo::survey::map_text(c.raw), c.written) << c.raw;
+}
+
+// Hostile texts everywhere a text reaches a map: Latin-1 and control characters in labels,
+// stratum names, carried values and column names, a file name that is not UTF-8, a column named
+// as the writer's own note. Every file is strict JSON or XML 1.0 with no name twice in a
+// feature's properties, and GDAL opens it and reads every feature.
+TEST(map_writer_test, maps_of_hostile_texts_open_in_gdal_with_every_feature) {
+    const TemporaryFolder folder;
+    const std::vector<std::string> keys = {"block",         "N_pool",      "ward",
+                                           "geometry_note", "lat",         "lon",
+                                           "outline",       "ca\361o\002", "ca\361o\003"};
+    const std::string ward = "Nor\013te";
+    const auto text = [](const char* t) { return Cell(std::string(t)); };
+    for (const std::string ending : {".geojson", ".kml"}) {
+        kestrivo::survey::MapWriter map(folder.file("m\351" + ending), keys, "ward", 9);
+        map.row(RowKind::block, {text("Pe\361a"), 4.0, ward, text("kept"), text("1"), text("2"),
+                                 text("0 0;0 1;1 1"), text("x\001"), text("\xef\xbf\xbf")});
+        map.row(RowKind::block, {text("A\001<&>\""),
+                                 7.0,
+                                 ward,
+                                 {},
+                                 text("9\001"),
+                                 text("2"),
+                                 text("0 0;1 1;0 1;1 0\001"),
+                                 {},
+                                 text("\x80")});
+        map.row(RowKind::pooled, {std::string("pooled\005"), 11.0, ward});
+        map.row(RowKind::total, {std::string("total"), 11.0, std::string("")});
+        map.finish();
+        for (const std::string& file : map.files()) {
+            if (ending == ".kml") {
+                const KmlRead kml = read_kml(read_file(file));
+                EXPECT_EQ(kml.error, "");
+                EXPECT_EQ(kml.repeated, std::vector<std::string>());
+            } else {
+                std::vector<std::string> repeated;
+                EXPECT_NO_THROW(repeated = repeated_json_names(read_file(file))) << file;
+                EXPECT_EQ(repeated, std::vector<std::string>());
+            }
+        }
+    }
+    // The carried column keeps its value beside the writer's note.
+    const auto first = nlohmann::json::parse(folder.read("m\351.geojson"))["features"][0];
+    EXPECT_EQ(first["properties"]["block"], "Pe\u00f1a");
+    EXPECT_EQ(first["properties"]["geometry_note (column)"], "kept");
+    EXPECT_EQ(first["properties"]["ca\u00f1o\ufffd (column)"], "\ufffd");
+    EXPECT_TRUE(first["properties"]["geometry_note"].is_null());
+
+    if (!have_ogrinfo()) GTEST_SKIP() << "GDAL's ogrinfo is not installed";
+    const struct {
+        std::string file;
+        const char* options;
+        long features;
+    } maps[] = {
+        {"m\351.geojson", "", 2},
+        {"m\351-outlines.geojson", "", 2},
+        {"m\351-strata.geojson", "", 2},
+        {"m\351.kml", "", 4},  // LIBKML, which Debian's GDAL reads KML with
+        // GDAL's own KML reader, on expat; it leaves out a Placemark with no geometry.
+        {"m\351.kml", "--config GDAL_SKIP LIBKML", 3},
+    };
+    for (const auto& m : maps) {
+        const Ran ran =
+            run("ogrinfo -ro -al -so " + std::string(m.options) + " '" + folder.file(m.file) + "'");
+        EXPECT_EQ(ran.status, 0) << m.file << " " << m.options << "\n" << ran.out;
+        EXPECT_EQ(features_read(ran.out), m.features) << m.file << " " << m.options;
+    }
 }
 
 // Outlines a GIS calls invalid (edges that cross, or meet away from the corner two neighbours
