@@ -55,4 +55,39 @@ for size in 2048 8192 16384; do
   head -c "$size" "$library" >"$work/install/libKestrivo.so"
   estimate_fails_with "$work/install/Kestrivo" "Library damaged" "a library cut at $size bytes"
 done
-echo "hostile folder: link refused, damaged library reported, no-display line given"
+# Hostile field exports opened from the command line: a KoboToolbox workbook with a cell past the
+# sheet's last one, and an ODK zip with two entries of one name. Each is said in an error box and
+# the window stays.
+python3 - "$work" <<'PY'
+import sys, zipfile
+work = sys.argv[1]
+ns = 'xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"'
+with zipfile.ZipFile(f"{work}/far.xlsx", "w") as z:
+    z.writestr("xl/workbook.xml", f'<workbook {ns}><sheets><sheet name="dogs" sheetId="1"/></sheets></workbook>')
+    z.writestr("xl/worksheets/sheet1.xml",
+               f'<worksheet {ns}><sheetData><row r="1"><c r="A1" t="inlineStr"><is><t>block</t></is></c>'
+               '<c r="B1" t="inlineStr"><is><t>count</t></is></c><c r="C1" t="inlineStr"><is><t>dog_id</t>'
+               '</is></c></row><row r="2"><c r="AAAAAAAAAAAAAAAA2"><v>1</v></c></row></sheetData></worksheet>')
+import warnings
+warnings.simplefilter("ignore")
+with zipfile.ZipFile(f"{work}/twice.zip", "w") as z:
+    z.writestr("f.csv", "block_id,counts_covered,KEY\nA,1 2 3,k1\n")
+    z.writestr("f-sighting.csv", "count_no,dog_id,PARENT_KEY\n1,a,k1\n")
+    z.writestr("f-sighting.csv", "count_no,dog_id,PARENT_KEY\n2,a,k1\n")
+PY
+for export in far.xlsx twice.zip; do
+  program_args=("$work/$export")
+  start_program "$program"
+  [ -n "$(message_box)" ] || fail "no error box for $export"
+  text="$(last_error)"
+  case "$export:$text" in
+    far.xlsx:*AAAAAAAAAAAAAAAA2*|twice.zip:*"two entries named"*) ;;
+    *) fail "$export: $text" ;;
+  esac
+  xdotool key Return
+  sleep 0.3
+  kill -0 "$program_pid" || fail "the program ended on $export"
+  stop_program
+done
+program_args=()
+echo "hostile folder: link refused, damaged library reported, hostile exports said, no-display line given"
