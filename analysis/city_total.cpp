@@ -232,6 +232,9 @@ std::vector<TotalEstimate> city_totals(const Library& library, const SurveyDesig
     const bool named = design.strata.size() > 1 ||
                        (design.strata.size() == 1 && !design.strata.front().name.empty());
     std::string city_note;
+    // A total past the largest double is no count of dogs: the weights (or K) are a slip.
+    const std::string too_large =
+        "the total is too large to be a number of dogs: look at the weights and numbers of blocks";
     for (std::size_t h = 0; h < design.strata.size(); ++h) {
         const Stratum& stratum = design.strata[h];
         TotalEstimate total;
@@ -255,7 +258,9 @@ std::vector<TotalEstimate> city_totals(const Library& library, const SurveyDesig
         const bool seven = stratum.has_later(), weighted = stratum.weighted();
         const Resample sums = sample_sums(stratum);
         std::optional<SevenHistoriesFit> sample_fit;
-        if (seven && !stratum.s_held_differs) {
+        // Counts that cannot tell the share ever seen give a fit on the box's edges, and a total
+        // and replicates as wild as the box allows: no q at all.
+        if (seven && !stratum.s_held_differs && why_not_estimable(sums.histories).empty()) {
             sample_fit = fit_seven_histories(sums.histories, stratum.s_held, false);
         }
         std::optional<double> q;
@@ -274,12 +279,16 @@ std::vector<TotalEstimate> city_totals(const Library& library, const SurveyDesig
                 "no dog was seen on the sampled blocks, so there is no visibility to scale them "
                 "up by: the total is the 0 dogs identified, with no interval");
         } else if (!q) {
-            const std::string why = why_not_pooled(stratum);
+            const std::string why = why_not_estimated(stratum);
             total.why_not =
                 why.empty() ? "the visibility of this stratum's blocks cannot be fitted" : why;
         } else {
             total.dogs = (weighted ? 1.0 : double(*stratum.blocks_total) / double(k)) *
                          sums.weighted_seen / *q;
+            if (!std::isfinite(*total.dogs)) {
+                total.dogs.reset();
+                total.why_not = too_large;
+            }
         }
         if (!total.dogs) {
             city.why_not = "stratum \"" + stratum.name + "\": " + total.why_not;
@@ -325,6 +334,10 @@ std::vector<TotalEstimate> city_totals(const Library& library, const SurveyDesig
             if (finite < 2) {
                 tell("too few bootstrap replicates could be fitted for an interval");
                 city_interval = false;
+            } else if (!std::isfinite(variance)) {
+                // Replicates near the largest double square past it: no spread to give.
+                tell("the bootstrap's spread is too large to be a number, so there is no interval");
+                city_interval = false;
             } else {
                 // The first count's binomial part that the finite-population factor took away
                 // (none with weights, where there is no such factor).
@@ -352,6 +365,11 @@ std::vector<TotalEstimate> city_totals(const Library& library, const SurveyDesig
                                    "as drawn with replacement within their stratum"
                                  : "the interval assumes the blocks of each stratum were drawn "
                                    "at random");
+    if (city.dogs && !std::isfinite(*city.dogs)) {
+        city.dogs.reset();
+        city.why_not = too_large;
+        city_interval = false;
+    }
     if (city.dogs) city.note = city_note;
     if (city.dogs && city_interval && variance_sum > 0) {
         city.standard_error = std::sqrt(variance_sum);

@@ -37,6 +37,11 @@ std::string why_not_pooled(const Stratum& stratum) {
     return "";
 }
 
+std::string why_not_estimated(const Stratum& stratum) {
+    if (std::string why = why_not_pooled(stratum); !why.empty()) return why;
+    return stratum.has_later() ? why_not_estimable(sample_sums(stratum).histories) : "";
+}
+
 namespace {
 
 // Each block's own maximum, summed over the blocks with dogs, in the blocks' order; -infinity
@@ -58,7 +63,7 @@ std::pair<double, int> own_maxima(const Library& library, const Stratum& stratum
 
 PooledVisibility pool(const Library& library, const Stratum& stratum, double level) {
     PooledVisibility pooled;
-    pooled.why_not = why_not_pooled(stratum);
+    pooled.why_not = why_not_estimated(stratum);
     if (!pooled.why_not.empty()) return pooled;
     const std::optional<Counts> sum = summed_counts(stratum.blocks);
     Request request;

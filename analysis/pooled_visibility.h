@@ -59,8 +59,13 @@ std::string no_territorial_note(const PooledVisibility& pooled);
 /// hold S at different values, or a summed count exceeds the library's 32-bit counts.
 std::string why_not_pooled(const Stratum& stratum);
 
-/// The pooled fit of a stratum's blocks, with the test of pooling. No fit when why_not_pooled
-/// says so, or when nobody was seen at all (`nobody_seen`).
+/// Why the stratum's shared visibility cannot be estimated, or "": why_not_pooled's reasons, or,
+/// where its blocks give all seven histories, why those cannot tell the share ever seen
+/// (why_not_estimable). The pooled row and the stratum's total both ask here, so they agree.
+std::string why_not_estimated(const Stratum& stratum);
+
+/// The pooled fit of a stratum's blocks, with the test of pooling. No fit when
+/// why_not_estimated says so, or when nobody was seen at all (`nobody_seen`).
 PooledVisibility pool(const Library& library, const Stratum& stratum, double level);
 
 /// A block's dogs under the pooled visibility: n / q, with limits where the full likelihood of

@@ -154,6 +154,26 @@ double seven_log_likelihood(const SevenHistories& counts, double s,
     return value - double(n) * std::log(any);
 }
 
+std::string why_not_estimable(const SevenHistories& counts) {
+    std::int64_t seen = 0, seen_again = 0, on_count_one = 0;
+    for (std::size_t h = 0; h < 7; ++h) {
+        const auto& pattern = kSevenPatterns[h];
+        seen += counts[h];
+        if (pattern[0] + pattern[1] + pattern[2] > 1) seen_again += counts[h];
+        if (pattern[0]) on_count_one += counts[h];
+    }
+    if (seen <= 0) return "";
+    if (seen_again == 0) {
+        return "no dog was seen on more than one count, so nothing tells how many dogs every "
+               "count missed: the visibility cannot be estimated";
+    }
+    if (on_count_one == 0) {
+        return "no dog was seen on count 1, only on counts 2 and 3, so the visibility of count 1 "
+               "cannot be estimated (was count 1 made and recorded?)";
+    }
+    return "";
+}
+
 std::optional<SevenHistoriesFit> fit_seven_histories(const SevenHistories& counts,
                                                      std::optional<double> s_held, bool with_tests,
                                                      const SevenHistoriesFit* near) {

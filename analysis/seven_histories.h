@@ -63,6 +63,14 @@ struct SevenHistoriesFit {
     }
 };
 
+/// "" or why `counts` cannot tell the share of dogs missed by every count, however the models
+/// are fitted: no dog was seen on two counts (nothing was seen again, so nothing tells how many
+/// were never seen), or count 1 saw none of the dogs the others saw (its P would be 0, below
+/// what the models allow, which then pins the share ever seen to the edge of their box). Either
+/// way the fits' maxima lie on the box's edges and the dogs they give are the box's, not the
+/// counts'. Also "" when nobody was seen: that is data, said elsewhere.
+std::string why_not_estimable(const SevenHistories& counts);
+
 /// Both models fitted to `counts` (S held at `s_held` when given, else free from 0 to 0.99; each
 /// P from 0.005 to 0.995), compared and averaged. Empty when nobody was seen.
 /// `with_tests`: also the fit tests and the tests of S = 0 (a bootstrap replicate needs only

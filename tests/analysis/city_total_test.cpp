@@ -11,6 +11,7 @@
 #include <cmath>
 #include <numeric>
 
+#include "analysis/pooled_visibility.h"
 #include "library/kestrivo.h"
 
 namespace {
@@ -244,6 +245,98 @@ TEST(city_total_test, totals_say_what_they_leave_out) {
                   .back()
                   .note.find("1 row could not be read"),
               std::string::npos);
+}
+
+// A stratum whose seven histories cannot tell how many dogs every count missed (nobody seen
+// twice, or nobody on count 1) has no pooled fit and no total, for the same reason; the city's
+// total names it. Beside it, and alone, an ordinary stratum has both.
+TEST(city_total_test, a_stratum_whose_seven_histories_cannot_tell_its_visibility_has_no_total) {
+    using Seven = std::array<std::int32_t, 7>;  // c100, c111, c101, c110, c010, c001, c011
+    const char* const kNobodyAgain = "no dog was seen on more than one count";
+    const char* const kNotOnOne = "no dog was seen on count 1";
+    const struct {
+        std::vector<Seven> blocks;
+        const char* why;  // nullptr: the visibility can be estimated
+    } cases[] = {
+        {{{0, 0, 0, 0, 0, 4, 0}, {0, 0, 0, 0, 0, 5, 0}, {0, 0, 0, 0, 0, 3, 0}}, kNobodyAgain},
+        {{{0, 0, 0, 0, 5, 0, 0}, {0, 0, 0, 0, 2, 0, 0}}, kNobodyAgain},
+        {{{0, 0, 0, 0, 3, 4, 0}, {0, 0, 0, 0, 1, 2, 0}}, kNobodyAgain},
+        {{{5, 0, 0, 0, 0, 0, 0}, {4, 0, 0, 0, 0, 0, 0}}, kNobodyAgain},
+        {{{5, 0, 0, 0, 3, 4, 0}, {2, 0, 0, 0, 1, 1, 0}}, kNobodyAgain},
+        {{{0, 0, 0, 0, 0, 0, 5}, {0, 0, 0, 0, 0, 0, 4}}, kNotOnOne},
+        {{{0, 0, 0, 0, 2, 3, 5}, {0, 0, 0, 0, 1, 0, 4}}, kNotOnOne},
+        {{{10, 20, 5, 5, 6, 5, 3}, {14, 25, 9, 4, 7, 8, 4}}, nullptr},
+    };
+    for (const auto& c : cases) {
+        Stratum odd;
+        odd.name = "Z";
+        odd.blocks_total = 20;
+        for (const Seven& b : c.blocks)
+            odd.add({b[0], b[1], b[2], b[3]}, std::nullopt,
+                    kestrivo::analysis::Later{b[4], b[5], b[6]});
+        ASSERT_TRUE(odd.has_later());
+        const auto pooled = kestrivo::analysis::pool(kLibrary, odd, 0.95);
+        EXPECT_FALSE(pooled.nobody_seen);
+        SurveyDesign design;
+        design.strata = {stratum("South", 12, kSouth), odd};
+        kestrivo::analysis::BootstrapPlan plan;
+        plan.replicates = 100;
+        const auto totals = kestrivo::analysis::city_totals(kLibrary, design, 0.95, plan);
+        const auto& total = totals[1];
+        const auto& city = totals.back();
+        if (!c.why) {
+            EXPECT_TRUE(pooled) << pooled.why_not;
+            EXPECT_TRUE(total.dogs && total.lower && city.dogs && city.lower) << total.why_not;
+            continue;
+        }
+        EXPECT_FALSE(pooled);
+        EXPECT_NE(pooled.why_not.find(c.why), std::string::npos) << pooled.why_not;
+        EXPECT_FALSE(total.dogs);
+        EXPECT_FALSE(total.lower);
+        EXPECT_EQ(total.why_not, pooled.why_not);
+        EXPECT_FALSE(city.dogs);
+        EXPECT_EQ(city.why_not, "stratum \"Z\": " + pooled.why_not);
+        EXPECT_TRUE(totals[0].dogs && totals[0].lower);  // the other stratum keeps its own
+    }
+}
+
+// Weights so large that a total passes the largest double give no total, nor an infinite limit:
+// a stratum's, or the city's where only their sum passes it.
+TEST(city_total_test, a_total_past_the_largest_number_is_no_total) {
+    const auto totals_at = [](double weight) {
+        SurveyDesign design;
+        for (const char* name : {"North", "South"}) {
+            Stratum heavy;
+            heavy.name = name;
+            for (const Counts& c : kSouth)
+                heavy.add(c, std::nullopt, std::nullopt, weight);
+            design.strata.push_back(heavy);
+        }
+        kestrivo::analysis::BootstrapPlan plan;
+        plan.replicates = 50;
+        return kestrivo::analysis::city_totals(kLibrary, design, 0.95, plan);
+    };
+    // The total grows with the weight: the weight whose stratum total is 1e308.
+    const double stratum_at_1e300 = *totals_at(1e300)[0].dogs;
+    const double one_short = 1e300 * (1e308 / stratum_at_1e300);
+    const struct {
+        double weight;
+        bool stratum_total, city_total;
+    } cases[] = {{1e300, true, true}, {one_short, true, false}, {1e308, false, false}};
+    for (const auto& c : cases) {
+        const auto totals = totals_at(c.weight);
+        EXPECT_EQ(totals[0].dogs.has_value(), c.stratum_total) << c.weight;
+        EXPECT_EQ(totals.back().dogs.has_value(), c.city_total) << c.weight;
+        if (!c.city_total) {
+            EXPECT_NE((totals.back().why_not).find("too large"), std::string::npos)
+                << totals.back().why_not;
+        }
+        for (const auto& t : totals) {
+            for (const auto& value : {t.dogs, t.standard_error, t.lower, t.upper}) {
+                EXPECT_TRUE(!value || std::isfinite(*value)) << c.weight << " " << t.name;
+            }
+        }
+    }
 }
 
 }  // namespace
