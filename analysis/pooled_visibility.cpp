@@ -157,6 +157,23 @@ std::string four_histories_note() {
            "sign): record the dogs first seen on counts 2 and 3 (c010, c001, c011) to test it";
 }
 
+std::string four_histories_note(const Stratum& stratum) {
+    if (!stratum.later_columns) return four_histories_note();
+    const std::size_t blocks = stratum.blocks.size(), without = blocks - stratum.later.size();
+    std::string named;
+    for (const std::string& label : stratum.without_later)
+        named += (named.empty() ? "" : ", ") + label;
+    if (without > stratum.without_later.size()) named += ", ...";
+    const std::string which = without == 1 && blocks == 1 ? "the one block"
+                              : without == blocks ? "all " + std::to_string(blocks) + " blocks"
+                                                  : std::to_string(without) + " of the " +
+                                                        std::to_string(blocks) + " blocks";
+    return "fitted from the four histories of the dogs seen on count 1, which cannot show a "
+           "change of visibility on count 1: c010, c001 and c011 are empty on " +
+           which + " of this stratum (" + named +
+           "): fill them in on every block to use all seven histories";
+}
+
 std::optional<Heterogeneity> heterogeneity(const PooledVisibility& pooled,
                                            double sum_of_block_maxima, int blocks_with_dogs) {
     if (!pooled || !std::isfinite(sum_of_block_maxima) || blocks_with_dogs < 1) return std::nullopt;

@@ -88,6 +88,11 @@ Report seven_history_report(const PooledVisibility& pooled);
 /// The sentence for a pooled row fitted from the four histories alone.
 std::string four_histories_note();
 
+/// The same for `stratum`: where its file has the columns of the dogs first seen later but some
+/// of its blocks left them empty, which blocks (by the labels `without_later` holds) and how
+/// many, rather than asking for columns the file has.
+std::string four_histories_note(const Stratum& stratum);
+
 /// The test of pooling from the sum of the blocks' own maxima over the `blocks_with_dogs` blocks
 /// with dogs; empty when the sum is not finite (a block could not be fitted).
 std::optional<Heterogeneity> heterogeneity(const PooledVisibility& pooled,

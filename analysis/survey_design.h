@@ -24,6 +24,11 @@ struct Stratum {
     /// Each block's dogs first seen later, beside `blocks`, when every block has them.
     std::vector<Later> later;
     bool later_missing = false;  // some block lacks them: the stratum has four histories only
+    /// Some block's file has the columns of the dogs first seen later, so a block without them
+    /// left them empty; and the labels of the first few blocks without them, for the note that
+    /// asks for them.
+    bool later_columns = false;
+    std::vector<std::string> without_later;
     /// Each block's design weight (the city's blocks it stands for), beside `blocks`; empty for
     /// a simple random sample, whose weights are K_h / k_h.
     std::vector<double> weights;

@@ -65,10 +65,10 @@ std::string read_blocks_total(const std::string& text, std::optional<std::int64_
         const bool digits = !k.empty() && k.find_first_not_of("0123456789") == std::string::npos;
         const auto [end, status] = std::from_chars(k.data(), k.data() + k.size(), v);
         if (digits && status == std::errc() && end == k.data() + k.size() && v >= 1 &&
-            v <= 1'000'000'000) {
+            v <= kMostBlocks) {
             return std::string();
         }
-        return std::string("must be a whole number from 1 to 1000000000");
+        return "must be a whole number from 1 to " + std::to_string(kMostBlocks);
     };
     if (text.find('=') == std::string::npos) {
         if (std::string why = number(text); !why.empty()) return why;
@@ -138,9 +138,21 @@ WeightRead read_weight(const std::string& raw) {
     if (status != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
         return {std::nullopt, "\"" + text +
                                   "\" is not a weight (the blocks of the city the block "
-                                  "stands for, a number above 0)"};
+                                  "stands for, a number of 1 or more)"};
     }
     if (!(value > 0)) return {std::nullopt, "the weight " + text + " is not above 0"};
+    // A weight below 1 is most often the chance of being drawn typed in place of its inverse;
+    // taken as given it would shrink the city below the dogs its blocks identified.
+    const std::string what =
+        "a weight is the number of blocks this block stands for, 1 or more "
+        "(1 / the chance it was drawn)";
+    if (value < 1) return {std::nullopt, "the weight " + text + " is below 1: " + what};
+    // No city has more blocks than --blocks-total takes: a larger weight is a slip, and one near
+    // the largest double would overflow the total.
+    if (value > kMostBlocks) {
+        return {std::nullopt, "the weight " + text + " is more blocks than a city has (" +
+                                  std::to_string(kMostBlocks) + " at most): " + what};
+    }
     return {value, ""};
 }
 
@@ -164,6 +176,7 @@ std::string DesignBuilder::begin_file(const Header& header, const std::string& f
     }
     file_name_ = file_name;
     labelled_ = header.has_block;
+    has_later_ = header.has_later;
     return why;
 }
 
@@ -178,6 +191,11 @@ void DesignBuilder::add(const Row& row) {
         options_.weight_column ? read_weight(weight_.of(row)).weight : std::nullopt;
     if (row.error.empty() && (weight || !options_.weight_column)) {
         stratum.add(row.counts, row.s_held, row.later, weight);
+        stratum.later_columns = stratum.later_columns || has_later_;
+        if (!row.later && stratum.without_later.size() < kBlocksNamed) {
+            stratum.without_later.push_back(labelled_ ? "\"" + row.label + "\""
+                                                      : "line " + std::to_string(row.line));
+        }
     } else {
         ++stratum.left_out;
     }

@@ -35,6 +35,10 @@ struct DesignOptions {
     std::string why_invalid() const;
 };
 
+/// The most blocks a city may have, in --blocks-total and in a weight: no city has more, so a
+/// larger number is a typing slip.
+inline constexpr std::int64_t kMostBlocks = 1'000'000'000;
+
 /// The city's blocks as kestrivo-report's --blocks-total gives them: one K, or NAME=K pairs
 /// separated by commas (a name that holds a comma, an equals sign or a quote in double quotes, a
 /// quote inside doubled). Fills `city` or `by_stratum`; returns "" or why the text is neither.
@@ -61,8 +65,8 @@ private:
     std::optional<std::string> name_;
 };
 
-/// A block's design weight from its text: a number above 0, or why it is none (missing, zero,
-/// negative, not a number).
+/// A block's design weight from its text: a number from 1 (the block stands for itself) to
+/// kMostBlocks, or why it is none (missing, not a number, not above 0, below 1, too large).
 struct WeightRead {
     std::optional<double> weight;
     std::string why_not;
@@ -108,7 +112,10 @@ private:
     DesignOptions options_;
     CarriedColumn column_, weight_;
     std::string file_name_;
-    bool labelled_ = false;  // the current file has a block column
+    bool labelled_ = false;   // the current file has a block column
+    bool has_later_ = false;  // and the columns of the dogs first seen later
+    // A stratum's note names this many of its blocks without those: enough to find the rest.
+    static constexpr std::size_t kBlocksNamed = 3;
     analysis::SurveyDesign design_;
     std::unordered_map<std::string, std::unordered_map<std::string, Place>> labels_;
     std::string duplicate_;  // the first label seen twice in a stratum, said in words

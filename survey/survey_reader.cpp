@@ -149,14 +149,23 @@ Row row_of(const std::vector<std::string>& fields, std::size_t line, const Layou
         }
     }
     if (row.error.empty() && layout.header.has_later) {
+        // All three left empty: the block was counted without them. One or two empty is a cell
+        // missing, and a bad cell is the row's error as a bad count is: a block read without its
+        // later dogs would quietly take its whole stratum back to the four histories.
+        const auto empty = [&](std::size_t h) { return at(*layout.later_at[h]).empty(); };
+        if (empty(0) && empty(1) && empty(2)) return row;
         std::array<int32_t, 3> later{};
-        for (std::size_t h = 0; h < 3 && row.later_error.empty(); ++h) {
-            if (const std::string why = read_count(at(*layout.later_at[h]), later[h]);
-                !why.empty()) {
-                row.later_error = where + kLaterColumns[h] + ": " + why;
+        for (std::size_t h = 0; h < 3 && row.error.empty(); ++h) {
+            if (std::string why = read_count(at(*layout.later_at[h]), later[h]); !why.empty()) {
+                if (empty(h)) {
+                    why +=
+                        " (c010, c001 and c011 go together: fill all three, or leave all three "
+                        "empty)";
+                }
+                row.error = where + kLaterColumns[h] + ": " + why;
             }
         }
-        if (row.later_error.empty()) row.later = later;
+        if (row.error.empty()) row.later = later;
     }
     return row;
 }

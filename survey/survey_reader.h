@@ -23,6 +23,8 @@ namespace kestrivo::survey {
 inline constexpr std::array<const char*, 4> kCountColumns = {"c100", "c111", "c101", "c110"};
 /// The optional columns of the dogs first seen on count 2 or 3: 0,1,0 / 0,0,1 / 0,1,1. They are
 /// read when all three are there, and carried along as well, so a block's own row stays as it is.
+/// A block may leave all three empty (it was counted without them); one cell empty or bad is its
+/// row's error, as a bad count is.
 inline constexpr std::array<const char*, 3> kLaterColumns = {"c010", "c001", "c011"};
 
 struct Header {
@@ -37,10 +39,9 @@ struct Row {
     std::string label;                // the "block" value, or the line number where it is empty
     std::array<int32_t, 4> counts{};  // valid when `error` is empty
     std::optional<double> s_held;     // empty: S is fitted
-    /// c010, c001, c011 when the header has them and they could be read; else empty, and when
-    /// they could not be read `later_error` says why (the row itself stays readable).
+    /// c010, c001, c011 when the header has them and the row fills them; empty when the header
+    /// lacks them, the row leaves all three empty, or the row has an error.
     std::optional<std::array<int32_t, 3>> later;
-    std::string later_error;
     std::vector<std::string> carried;  // the carried columns' values, in header order
     std::string error;                 // "" or: file, line, column and the offending text
     /// False when the record itself could not be read (a malformed quote, an overlong line): its

@@ -408,7 +408,7 @@ void ReportRun::write_pooled_rows() {
                 seven = analysis::seven_history_report(shared);
             } else {
                 if (shared.s_zero_by_aicc) notes.push_back(analysis::no_territorial_note(shared));
-                notes.push_back(analysis::four_histories_note());
+                notes.push_back(analysis::four_histories_note(design_.strata[h]));
             }
             for (const std::string& note : notes) {
                 if (!note.empty()) cells.note += (cells.note.empty() ? "" : "; ") + note;

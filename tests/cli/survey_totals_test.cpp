@@ -69,11 +69,88 @@ TEST(survey_totals_test,
     EXPECT_NE(four.table.cell(3, "note").find("cannot show a change of visibility on count 1"),
               std::string::npos);
     EXPECT_EQ(four.table.cell(3, "model"), "");
-    // One block whose later counts cannot be read leaves its stratum with four histories.
-    const Outcome partly = report(options, kSeven + "d,1,2,3,4,x,1,1,5\n");
-    EXPECT_EQ(partly.status, 0);
-    EXPECT_EQ(partly.table.cell(5, "model"), "");
-    EXPECT_EQ(partly.table.cell(4, "error"), "");
+}
+
+// A later cell that is no count is its row's error, as a bad count is, and the other blocks keep
+// their seven histories; a block that left all three empty is read, and its stratum's pooled row
+// names it as the reason for the four histories instead of asking for columns the file has.
+TEST(survey_totals_test, a_blocks_later_cells_are_its_own_error_or_its_strata_note) {
+    Options options;
+    options.common.blocks_total.city = 30;
+    const struct {
+        const char* cells;  // c010,c001,c011 of block d
+        int status;
+        const char* error;  // of d's row
+        bool seven;         // the stratum is fitted from all seven histories
+        const char* note;   // in the pooled row
+    } cases[] = {
+        {",1,1", 1, "column c010: the value is missing", true, ""},
+        {"-1,1,1", 1, "column c010: \"-1\" is not a whole number", true, ""},
+        {"2.5,1,1", 1, "column c010: \"2.5\" is not a whole number", true, ""},
+        {"2147483648,1,1", 1, "column c010: \"2147483648\" is too large", true, ""},
+        {"five,1,1", 1, "column c010: \"five\" is not a whole number", true, ""},
+        {",,", 0, "", false,
+         "c010, c001 and c011 are empty on 1 of the 4 blocks of this stratum (\"d\"): fill them "
+         "in on every block"},
+        {"1,1,1", 0, "", true, ""},
+    };
+    for (const auto& c : cases) {
+        const Outcome r = report(options, kSeven + "d,1,2,3,4," + c.cells + ",5\n");
+        EXPECT_EQ(r.status, c.status) << c.cells;
+        const std::string error = r.table.cell(4, "error");
+        EXPECT_EQ(error.empty(), std::string(c.error).empty()) << error;
+        EXPECT_NE(error.find(c.error), std::string::npos) << error;
+        EXPECT_EQ(r.table.cell(5, "model").empty(), !c.seven) << c.cells;
+        const std::string note = r.table.cell(5, "note");
+        EXPECT_NE(note.find(c.note), std::string::npos) << note;
+        EXPECT_EQ(note.find("record the dogs first seen"), std::string::npos) << note;
+    }
+}
+
+// A stratum whose seven histories cannot tell its visibility (every dog first seen on count 3,
+// or nobody seen on count 1) has no pooled fit, no dogs under it and no total, and the city's
+// total says which stratum it waits for; the other strata keep theirs.
+TEST(survey_totals_test, a_stratum_whose_visibility_cannot_be_estimated_says_so_everywhere) {
+    Options options;
+    options.common.stratum = "ward";
+    options.common.blocks_total.by_stratum = {{"A", 20}, {"B", 20}, {"Z", 20}};
+    const std::string ordinary =
+        "block,ward,c100,c111,c101,c110,c010,c001,c011\n"
+        "a1,A,10,20,5,5,6,5,3\na2,A,14,25,9,4,7,8,4\na3,A,8,15,6,6,5,4,2\n"
+        "b1,B,12,22,6,5,5,6,3\nb2,B,9,18,7,6,6,5,2\nb3,B,11,21,5,7,4,4,3\n";
+    const struct {
+        const char* z;  // the histories of each of Z's three blocks
+        const char* why;
+    } cases[] = {
+        {"0,0,0,0,0,4,0", "no dog was seen on more than one count"},
+        {"0,0,0,0,3,4,0", "no dog was seen on more than one count"},
+        {"0,0,0,0,0,0,5", "no dog was seen on count 1"},
+    };
+    for (const auto& c : cases) {
+        std::string survey = ordinary;
+        for (const char* block : {"z1", "z2", "z3"})
+            survey += std::string(block) + ",Z," + c.z + "\n";
+        const Outcome r = report(options, survey);
+        EXPECT_EQ(r.status, 1) << c.z;
+        const Table& t = r.table;
+        // Rows: 9 blocks, three pooled rows, three stratum totals, the city's.
+        ASSERT_EQ(t.rows.size(), 17u);
+        for (std::size_t row = 7; row <= 9; ++row)
+            EXPECT_EQ(t.cell(row, "N_pool"), "") << c.z;
+        EXPECT_EQ(t.cell(12, "ward"), "Z");
+        EXPECT_EQ(t.cell(12, "error").rfind(std::string("pooled: ") + c.why, 0), 0u)
+            << t.cell(12, "error");
+        EXPECT_EQ(t.cell(12, "N_hat"), "");
+        EXPECT_EQ(t.cell(15, "ward"), "Z");
+        EXPECT_EQ(t.cell(15, "city_N"), "");
+        EXPECT_EQ(t.cell(15, "city_hi"), "");
+        EXPECT_EQ("pooled: " + t.cell(15, "error"), t.cell(12, "error"));
+        EXPECT_EQ(t.cell(16, "city_N"), "");
+        EXPECT_EQ(t.cell(16, "error"), "stratum \"Z\": " + t.cell(15, "error"));
+        // A and B are untouched by Z.
+        EXPECT_NE(t.cell(13, "city_hi"), "");
+        EXPECT_NE(t.cell(14, "city_hi"), "");
+    }
 }
 
 TEST(survey_totals_test, design_weights_give_the_weighted_total) {
@@ -93,7 +170,11 @@ TEST(survey_totals_test, design_weights_give_the_weighted_total) {
                {"0", "not above 0"},
                {"-3", "not above 0"},
                {"x", "is not a weight"},
-               {"inf", "is not a weight"}};
+               {"inf", "is not a weight"},
+               {"0.05",
+                "the weight 0.05 is below 1: a weight is the number of blocks this block stands "
+                "for, 1 or more (1 / the chance it was drawn)"},
+               {"1e308", "more blocks than a city has"}};
     for (const auto& b : bad) {
         const Outcome row = report(options, kSeven + "d,1,2,3,4,1,1,1," + b.weight + "\n");
         EXPECT_EQ(row.status, 1) << b.weight;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -94,27 +95,66 @@ TEST(design_builder_test, refusals_name_what_is_wrong) {
 }
 
 // Weights and the dogs first seen later travel with their blocks; a block without a sound weight
-// is left out of its stratum's sample.
+// is left out of its stratum's sample, and so is one whose later cells cannot be read. A block
+// that left its later cells empty stays, and its stratum knows it by its label.
 TEST(design_builder_test, weights_and_later_histories_go_with_their_blocks) {
     DesignOptions options;
     options.weight_column = "w";
     const auto built = build(
         "block,c100,c111,c101,c110,c010,c001,c011,w\n"
-        "a,1,2,3,4,5,6,7,2.5\nb,1,1,1,1,0,0,0,4\nc,1,1,1,1,0,0,0,0\nd,1,1,1,1,x,0,0,1\n",
+        "a,1,2,3,4,5,6,7,2.5\nb,1,1,1,1,0,0,0,4\nc,1,1,1,1,0,0,0,0\nd,1,1,1,1,x,0,0,1\n"
+        "e,1,1,1,1,,,,1\n",
         options);
     ASSERT_TRUE(built.design) << built.why_not;
     const auto& s = built.design->strata.at(0);
     EXPECT_EQ(s.blocks.size(), 3u);
-    EXPECT_EQ(s.left_out, 1);
+    EXPECT_EQ(s.left_out, 2);
     EXPECT_EQ(s.weights, (std::vector<double>{2.5, 4, 1}));
-    EXPECT_FALSE(s.has_later());  // d's later counts cannot be read
+    EXPECT_FALSE(s.has_later());  // e's later cells are empty
+    EXPECT_TRUE(s.later_columns);
+    EXPECT_EQ(s.without_later, (std::vector<std::string>{"\"e\""}));
     EXPECT_EQ(s.later.at(0), (kestrivo::analysis::Later{5, 6, 7}));
     options.weight_column = "households";
     EXPECT_NE(
         build("c100,c111,c101,c110\n1,2,3,4\n", options).why_not.find("to take the weights from"),
         std::string::npos);
-    EXPECT_EQ(kestrivo::survey::read_weight(" 12.5 ").weight, 12.5);
-    EXPECT_FALSE(kestrivo::survey::read_weight("-1").weight);
+    // A file without the later columns has nothing to ask of its blocks.
+    const auto four = build("c100,c111,c101,c110\n1,2,3,4\n", {});
+    EXPECT_FALSE(four.design->strata.at(0).later_columns);
+}
+
+// A weight is the number of blocks a block stands for, 1 / its chance of being drawn: from 1 (it
+// stands for itself) to the most blocks a city has. A chance typed in its place, below 1, would
+// shrink the city below the dogs its blocks identified; a number near the largest double would
+// overflow the total.
+TEST(design_builder_test, a_weight_is_from_one_block_to_the_most_a_city_has) {
+    const std::string what = "a weight is the number of blocks this block stands for";
+    const struct {
+        const char* text;
+        std::optional<double> weight;
+        std::string why;
+    } cases[] = {
+        {" 12.5 ", 12.5, ""},
+        {"1", 1.0, ""},
+        {"1000000000", 1e9, ""},
+        {"0.03", std::nullopt, "the weight 0.03 is below 1: " + what},
+        {"0.999", std::nullopt, "is below 1"},
+        {"1e308", std::nullopt, "is more blocks than a city has (1000000000 at most): " + what},
+        {"1000000001", std::nullopt, "is more blocks than a city has"},
+        {"0", std::nullopt, "is not above 0"},
+        {"-1", std::nullopt, "is not above 0"},
+        {"x", std::nullopt, "is not a weight"},
+        {"", std::nullopt, "the weight is missing"},
+    };
+    for (const auto& c : cases) {
+        const auto read = kestrivo::survey::read_weight(c.text);
+        EXPECT_EQ(read.weight, c.weight) << c.text;
+        if (c.why.empty()) {
+            EXPECT_EQ(read.why_not, "") << c.text;
+        } else {
+            EXPECT_NE(read.why_not.find(c.why), std::string::npos) << read.why_not;
+        }
+    }
 }
 
 }  // namespace

@@ -132,6 +132,44 @@ TEST(survey_reader_test, a_row_that_cannot_be_read_keeps_its_place_and_says_wher
     }
 }
 
+// The dogs first seen later are read as the counts are: a cell that is no count is the row's
+// error, naming its column, so a block never quietly loses them. All three left empty is a block
+// counted without them; one left empty beside the others is a cell missing.
+TEST(survey_reader_test, the_later_columns_are_read_as_counts_or_left_empty_together) {
+    const struct {
+        const char* cells;  // c010,c001,c011
+        std::optional<std::array<int32_t, 3>> later;
+        const char* error;
+    } cases[] = {
+        {"6,5,3", std::array<int32_t, 3>{6, 5, 3}, ""},
+        {" 0 ,+2,4.0", std::array<int32_t, 3>{0, 2, 4}, ""},
+        {",,", std::nullopt, ""},
+        {",5,3", std::nullopt,
+         "survey.csv, line 2, column c010: the value is missing (c010, c001 and c011 go together: "
+         "fill all three, or leave all three empty)"},
+        {"6,5,", std::nullopt, "survey.csv, line 2, column c011: the value is missing"},
+        {"-1,5,3", std::nullopt,
+         "survey.csv, line 2, column c010: \"-1\" is not a whole number of dogs (0 or more)"},
+        {"2.5,5,3", std::nullopt,
+         "survey.csv, line 2, column c010: \"2.5\" is not a whole number of dogs (0 or more)"},
+        {"2147483648,5,3", std::nullopt,
+         "survey.csv, line 2, column c010: \"2147483648\" is too large"},
+        {"6,five,3", std::nullopt,
+         "survey.csv, line 2, column c001: \"five\" is not a whole number of dogs (0 or more)"},
+    };
+    for (const auto& c : cases) {
+        const Survey s =
+            read(std::string("c100,c111,c101,c110,c010,c001,c011\n1,2,3,4,") + c.cells + "\n");
+        ASSERT_EQ(s.rows.size(), 1u);
+        EXPECT_TRUE(s.header.has_later);
+        EXPECT_EQ(s.rows[0].later, c.later) << c.cells;
+        EXPECT_EQ(s.rows[0].error.substr(0, std::string(c.error).size()), c.error) << c.cells;
+        EXPECT_EQ(s.rows[0].error.empty(), std::string(c.error).empty()) << s.rows[0].error;
+        // The cells stay in the row as they were, whatever was read of them.
+        EXPECT_EQ(s.rows[0].carried.size(), 3u);
+    }
+}
+
 TEST(survey_reader_test, a_file_that_cannot_be_a_survey_is_a_file_error_naming_what_is_missing) {
     EXPECT_EQ(file_error("block,c100,c111,ward\n1,2,3,x\n"),
               "survey.csv: the header lacks the columns c101, c110; a survey needs c100, c111, "
