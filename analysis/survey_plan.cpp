@@ -68,9 +68,15 @@ Survey one_survey(const Library& library, const PlanRequest& request,
         stratum.blocks_total = plan.blocks_total;
         stratum.blocks.reserve(std::size_t(allocation[h]));
         for (std::int64_t b = 0; b < allocation[h]; ++b) {
-            const Counts counts = city.next(random).counts;
+            const SimulatedBlock block = city.next(random);
+            const Counts& counts = block.counts;
             survey.seen_again += std::int64_t{counts[1]} + counts[2] + counts[3];
-            stratum.add(counts, std::nullopt);
+            if (plan.seven_histories) {
+                survey.seen_again += block.later[2];  // seen on counts 2 and 3
+                stratum.add(counts, std::nullopt, block.later);
+            } else {
+                stratum.add(counts, std::nullopt);
+            }
         }
     }
     BootstrapPlan bootstrap;

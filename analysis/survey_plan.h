@@ -21,6 +21,9 @@ struct PlanStratum {
     std::string name;           // "" without strata
     std::int64_t blocks_total;  // K_h
     BlockModel model;
+    /// The survey records the dogs first seen later (c010, c001, c011), as its pilot did, and is
+    /// estimated from all seven histories: the surveys simulated record and use them too.
+    bool seven_histories = false;
 };
 
 struct PlanRequest {

@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "analysis/pooled_visibility.h"
+#include "analysis/seven_histories.h"
 
 namespace kestrivo::survey {
 
@@ -43,18 +44,21 @@ std::vector<analysis::PlanStratum> pilot_assumptions(std::istream& in, const std
     if (pilot.strata.empty()) throw std::runtime_error("the pilot survey has no readable block");
     for (const analysis::Stratum& stratum : pilot.strata) {
         const std::string label = stratum.name.empty() ? "the pilot" : "\"" + stratum.name + "\"";
-        const auto pooled = analysis::pool(library, stratum, level);
+        const analysis::PooledVisibility pooled = analysis::pool(library, stratum, level);
         if (!pooled) throw std::runtime_error(label + ": " + pooled.why_not);
         if (stratum.blocks.size() < 2) {
             throw std::runtime_error(label +
                                      " has one block: the spread of dogs between blocks "
                                      "needs two at least");
         }
-        // The blocks' dogs under the shared visibility, and their mean and variance.
+        // The blocks' dogs under the shared visibility as the report gives them (with all seven
+        // histories, over the share ever seen averaged between the models), and their mean and
+        // variance.
         double sum = 0, sum_squares = 0;
-        for (const analysis::Counts& counts : stratum.blocks) {
-            const std::int64_t n = std::int64_t(counts[0]) + counts[1] + counts[2] + counts[3];
-            const double dogs = analysis::dogs_under(pooled, n).estimate;
+        for (std::size_t b = 0; b < stratum.blocks.size(); ++b) {
+            const std::optional<analysis::Later> later =
+                pooled.seven ? std::optional(stratum.later[b]) : std::nullopt;
+            const double dogs = analysis::block_dogs(pooled, stratum.blocks[b], later).estimate;
             sum += dogs;
             sum_squares += dogs * dogs;
         }
@@ -64,9 +68,23 @@ std::vector<analysis::PlanStratum> pilot_assumptions(std::istream& in, const std
         analysis::PlanStratum plan;
         plan.name = stratum.name;
         plan.blocks_total = *stratum.blocks_total;
-        const auto& e = *pooled.report.estimates;
-        plan.model.S = e.S;
-        plan.model.P = e.P;
+        if (pooled.seven) {
+            // The model the report chooses by AICc for the pooled row: its S and P's. The plan's
+            // surveys record the seven histories too, so they are estimated as this one was.
+            const analysis::SevenFit& fit = pooled.seven->chosen_fit();
+            plan.model.S = fit.S;
+            plan.model.P = fit.P[0];  // count 1's, the share seen the first guess of k takes
+            if (pooled.seven->chosen == analysis::VisibilityModel::by_count) {
+                plan.model.p_by_count = fit.P;
+            }
+            plan.seven_histories = true;
+        } else {
+            const auto& e = *pooled.report.estimates;
+            plan.model.S = e.S;
+            plan.model.P = e.P;
+            if (stratum.later_columns)
+                notes.push_back(label + ": " + analysis::four_histories_note(stratum));
+        }
         plan.model.mean_dogs = mean;
         // Negative binomial by moments: variance = m + m^2 / r.
         if (variance > mean) plan.model.dispersion = mean * mean / (variance - mean);

@@ -1,6 +1,9 @@
 // What a pilot survey says a plan should assume: for each stratum, the pooled S and P of its
 // blocks, and the mean and negative-binomial dispersion of their dogs under that visibility, by
-// moments (Poisson when they vary no more than that). kestrivo-plan's --pilot and the survey
+// moments (Poisson when they vary no more than that). Where the pilot gives all seven histories,
+// the visibility is the model the report chooses for the stratum by AICc (P on each count for
+// the by-count model) and the blocks' dogs are the report's, over the averaged share ever seen;
+// the plan's surveys then record the seven histories too. kestrivo-plan's --pilot and the survey
 // window's Plan... dialog both take a pilot through here.
 #pragma once
 

@@ -35,10 +35,14 @@ PlanNote plan_note(const analysis::Plan& plan, const analysis::PlanRequest& r) {
     note += "; assumed";
     for (std::size_t h = 0; h < strata.size(); ++h) {
         const auto& m = strata[h].model;
+        const std::string p = m.p_by_count
+                                  ? number((*m.p_by_count)[0]) + ", " + number((*m.p_by_count)[1]) +
+                                        ", " + number((*m.p_by_count)[2]) + " on counts 1, 2, 3"
+                                  : number(m.P);
         note += (h ? "; " : " ") + (strata[h].name.empty() ? "" : strata[h].name + ": ") + "S " +
-                number(m.S) + ", P " + number(m.P) + ", " + number(m.mean_dogs) +
-                " dogs a block, " +
+                number(m.S) + ", P " + p + ", " + number(m.mean_dogs) + " dogs a block, " +
                 (m.dispersion ? "dispersion " + number(*m.dispersion) : std::string("Poisson"));
+        if (strata[h].seven_histories) note += ", all seven histories recorded";
     }
     note += "; and the blocks of each stratum drawn at random, as the intervals assume";
     return out;

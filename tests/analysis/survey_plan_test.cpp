@@ -152,4 +152,27 @@ TEST(survey_plan_test, a_stopped_plan_keeps_what_it_simulated) {
         EXPECT_GT(row.surveys, 0);
 }
 
+// Where visibility differs between the counts, a survey that records the dogs first seen later
+// is estimated from all seven histories, and so are the plan's surveys: their median estimate is
+// the truth. The same surveys estimated from the four histories alone are far from it (the
+// four cannot see count 1's own visibility), so recording the later dogs is what the plan tests.
+TEST(survey_plan_test, surveys_of_all_seven_histories_are_estimated_from_them) {
+    const struct {
+        bool seven;
+        bool near_the_truth;
+    } cases[] = {{true, true}, {false, false}};
+    for (const auto& c : cases) {
+        PlanRequest request;
+        PlanStratum stratum{"", 200, {0, 0.5, 60, {}, std::array{0.5, 0.25, 0.4}}};
+        stratum.seven_histories = c.seven;
+        request.strata = {stratum};
+        request.replicates = 40;
+        request.bootstrap = 100;
+        request.jobs = 2;
+        const auto row = kestrivo::analysis::simulate_surveys(kLibrary, request, 20);
+        EXPECT_EQ(std::fabs(row.median_ratio - 1) < 0.05, c.near_the_truth)
+            << "seven " << c.seven << ": median ratio " << row.median_ratio;
+    }
+}
+
 }  // namespace

@@ -3,11 +3,14 @@
 // territorial dogs: the totals are the formulas' own, and each departure is said.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 
 #include "analysis/seven_histories.h"
 #include "cli/report_command.h"
 #include "library/kestrivo.h"
+#include "survey/pilot_assumptions.h"
+#include "survey/plan_note.h"
 #include "tests/cli/report_output.h"
 
 namespace {
@@ -210,6 +213,70 @@ TEST(survey_totals_test, a_stratum_without_territorial_dogs_has_S_at_zero) {
               std::string::npos);
     // The window's block rows keep their box.
     EXPECT_EQ(number(r.table.cell(1, "S")), 0.01);
+}
+
+// A pilot of all seven histories is read as the report reads it: the model AICc chooses for the
+// stratum, with its P on each count, and the blocks' dogs over the averaged share ever seen; the
+// plan's surveys then record the seven histories too, and its note says so.
+TEST(survey_totals_test, a_seven_history_pilot_is_planned_from_the_reports_model) {
+    // Blocks of dogs none territorial, seen on counts 1, 2, 3 with chances 0.5, 0.25, 0.4: each
+    // history's share of the dogs, times the block's dogs.
+    const std::array<double, 3> p = {0.5, 0.25, 0.4};
+    std::string pilot = "block,c100,c111,c101,c110,c010,c001,c011\n";
+    for (const double dogs : {400.0, 600.0, 500.0, 800.0}) {
+        pilot += "b" + std::to_string(int(dogs));
+        for (const auto& seen : kestrivo::analysis::kSevenPatterns) {
+            double share = 1;
+            for (std::size_t k = 0; k < 3; ++k)
+                share *= seen[k] ? p[k] : 1 - p[k];
+            pilot += "," + std::to_string(std::llround(dogs * share));
+        }
+        pilot += "\n";
+    }
+    kestrivo::survey::DesignOptions design;
+    design.blocks_total = 100;
+    std::istringstream in(pilot);
+    std::vector<std::string> notes;
+    const auto strata =
+        kestrivo::survey::pilot_assumptions(in, "pilot.csv", design, kLibrary, 0.95, notes);
+    ASSERT_EQ(strata.size(), 1u);
+    const auto& m = strata[0].model;
+    EXPECT_TRUE(strata[0].seven_histories);
+    ASSERT_TRUE(m.p_by_count);
+    for (std::size_t k = 0; k < 3; ++k)
+        EXPECT_NEAR((*m.p_by_count)[k], p[k], 0.01) << k;
+    EXPECT_NEAR(m.S, 0, 0.01);
+
+    // The report's pooled row and its blocks' dogs under it are the plan's assumptions.
+    Options options;
+    options.common.blocks_total.city = 100;
+    const Outcome r = report(options, pilot);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.table.cell(5, "model"), "by count");
+    EXPECT_NEAR(m.S, number(r.table.cell(5, "S")), 1e-6);
+    EXPECT_NEAR((*m.p_by_count)[1], number(r.table.cell(5, "P2")), 1e-6);
+    double mean = 0;
+    for (std::size_t b = 1; b <= 4; ++b)
+        mean += number(r.table.cell(b, "N_pool")) / 4;
+    EXPECT_NEAR(m.mean_dogs, mean, 1e-4 * mean);
+
+    const kestrivo::analysis::PlanRequest request{.strata = strata};
+    const std::string note = kestrivo::survey::plan_note({}, request).note;
+    EXPECT_NE(note.find("on counts 1, 2, 3"), std::string::npos) << note;
+    EXPECT_NE(note.find("all seven histories"), std::string::npos) << note;
+
+    // A pilot block without them takes its stratum back to the four histories, and the plan
+    // says which block.
+    std::istringstream partly(pilot + "e,10,20,5,5,,,\n");
+    notes.clear();
+    const auto four =
+        kestrivo::survey::pilot_assumptions(partly, "pilot.csv", design, kLibrary, 0.95, notes);
+    EXPECT_FALSE(four[0].seven_histories);
+    EXPECT_FALSE(four[0].model.p_by_count);
+    ASSERT_EQ(notes.size(), 1u);
+    EXPECT_NE(notes[0].find("empty on 1 of the 5 blocks of this stratum (\"e\")"),
+              std::string::npos)
+        << notes[0];
 }
 
 }  // namespace
