@@ -1,5 +1,5 @@
-// write_whole_file over POSIX calls: a temporary file created exclusively beside the target,
-// every write checked, fsync before the rename.
+// write_whole_file and OutputBatch over POSIX calls: a temporary file created exclusively beside
+// the target, every write checked, fsync before the rename; devices and pipes written into.
 #include "platform/whole_file.h"
 
 #include <fcntl.h>
@@ -90,9 +90,42 @@ void rewrite_in_place(const std::string& path, std::string_view bytes) {
     }
 }
 
+// A device or a pipe written where it stands, as the shell's ">" would. Not truncated (it has no
+// length) and not synced (a pipe or /dev/null cannot be); O_NOFOLLOW all the same, so a link
+// put there since it was staged is refused, not written through.
+void write_into(const std::string& path, std::string_view bytes) {
+    Descriptor file(::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (file.get() < 0) {
+        const int error = errno;
+        if (error == ELOOP) file_error(path, "is a symbolic link; nothing was written through it.");
+        file_error(path, "cannot be written: " + reason(error) + ".");
+    }
+    int error = write_all(file.get(), bytes);
+    if (error == 0) error = file.close();
+    if (error != 0) file_error(path, "cannot be written: " + reason(error) + ".");
+}
+
+// The batch write_whole_file stages into on this thread, if any.
+thread_local OutputBatch* collecting = nullptr;
+
 }  // namespace
 
 void write_whole_file(const std::string& path, std::string_view bytes) {
+    if (collecting) return collecting->stage(path, bytes);
+    OutputBatch batch;
+    batch.stage(path, bytes);
+    batch.commit();
+}
+
+OutputBatch::OutputBatch() = default;
+
+OutputBatch::~OutputBatch() {
+    for (const Staged& staged : staged_) {
+        if (!staged.temporary.empty()) ::unlink(staged.temporary.c_str());
+    }
+}
+
+void OutputBatch::stage(const std::string& path, std::string_view bytes) {
     struct stat existing {};
     const bool exists = ::lstat(path.c_str(), &existing) == 0;
     if (exists && S_ISLNK(existing.st_mode)) {
@@ -102,35 +135,87 @@ void write_whole_file(const std::string& path, std::string_view bytes) {
     }
     if (exists && S_ISDIR(existing.st_mode)) file_error(path, "cannot be written: it is a folder.");
 
-    const std::filesystem::path target(path);
-    std::filesystem::path folder = target.parent_path();
-    if (folder.empty()) folder = ".";
-    std::string temporary;
-    Descriptor file(create_beside(folder, target.filename().string(), temporary));
-    if (file.get() < 0) {
-        const int error = errno;
-        if ((error == EACCES || error == EPERM) && exists) return rewrite_in_place(path, bytes);
-        file_error(path, "cannot be written: " + reason(error) + ".");
+    Staged staged{path, "", "", false};
+    if (exists && !S_ISREG(existing.st_mode)) {
+        staged.bytes = bytes;
+    } else {
+        const std::filesystem::path target(path);
+        std::filesystem::path folder = target.parent_path();
+        if (folder.empty()) folder = ".";
+        Descriptor file(create_beside(folder, target.filename().string(), staged.temporary));
+        if (file.get() < 0) {
+            const int error = errno;
+            if (!((error == EACCES || error == EPERM) && exists)) {
+                file_error(path, "cannot be written: " + reason(error) + ".");
+            }
+            staged.temporary.clear();
+            staged.bytes = bytes;
+            staged.in_place = true;
+        } else {
+            // The replacement keeps the group and the permissions of the file it replaces. The
+            // group is kept where the system lets us (a member of it, or root); otherwise it is
+            // the folder's default, as for any new file.
+            int error = 0;
+            if (exists && existing.st_gid != ::getegid()) {
+                [[maybe_unused]] const int kept =
+                    ::fchown(file.get(), static_cast<uid_t>(-1), existing.st_gid);
+            }
+            if (exists && ::fchmod(file.get(), existing.st_mode & 07777) != 0) error = errno;
+            if (error == 0) error = write_all(file.get(), bytes);
+            if (error == 0 && ::fsync(file.get()) != 0) error = errno;
+            if (error == 0) error = file.close();
+            if (error != 0) {
+                ::unlink(staged.temporary.c_str());
+                file_error(path, "cannot be written: " + reason(error) +
+                                     ". The previous file is unchanged.");
+            }
+        }
     }
+    for (Staged& earlier : staged_) {
+        if (earlier.path == path) {
+            if (!earlier.temporary.empty()) ::unlink(earlier.temporary.c_str());
+            earlier = std::move(staged);
+            return;
+        }
+    }
+    staged_.push_back(std::move(staged));
+}
 
-    // The replacement keeps the group and the permissions of the file it replaces. The group
-    // is kept where the system lets us (a member of it, or root); otherwise it is the folder's
-    // default, as for any new file.
-    int error = 0;
-    if (exists && existing.st_gid != ::getegid()) {
-        [[maybe_unused]] const int kept =
-            ::fchown(file.get(), static_cast<uid_t>(-1), existing.st_gid);
+void OutputBatch::commit() {
+    // What cannot be undone, and may fail (a full device, a rewrite in place), goes first: while
+    // it fails, every file that would be renamed is still its previous self.
+    for (Staged& staged : staged_) {
+        if (!staged.temporary.empty()) continue;
+        if (staged.in_place) {
+            rewrite_in_place(staged.path, staged.bytes);
+        } else {
+            write_into(staged.path, staged.bytes);
+        }
+        staged.bytes.clear();
     }
-    if (exists && ::fchmod(file.get(), existing.st_mode & 07777) != 0) error = errno;
-    if (error == 0) error = write_all(file.get(), bytes);
-    if (error == 0 && ::fsync(file.get()) != 0) error = errno;
-    if (error == 0) error = file.close();
-    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        file_error(path,
-                   "cannot be written: " + reason(error) + ". The previous file is unchanged.");
+    std::vector<Staged> renames = std::move(staged_);
+    staged_.clear();
+    for (std::size_t i = 0; i < renames.size(); ++i) {
+        const Staged& staged = renames[i];
+        if (staged.temporary.empty()) continue;
+        if (::rename(staged.temporary.c_str(), staged.path.c_str()) != 0) {
+            const int error = errno;
+            // The files not yet renamed are removed with the batch.
+            for (std::size_t j = i; j < renames.size(); ++j) {
+                if (!renames[j].temporary.empty()) staged_.push_back(renames[j]);
+            }
+            file_error(staged.path,
+                       "cannot be written: " + reason(error) + ". The previous file is unchanged.");
+        }
     }
+}
+
+OutputBatch::Collecting::Collecting(OutputBatch& batch) : previous_(collecting) {
+    collecting = &batch;
+}
+
+OutputBatch::Collecting::~Collecting() {
+    collecting = previous_;
 }
 
 }  // namespace kestrivo::platform

@@ -1,11 +1,14 @@
 // Writing a file whole or not at all: the replacement, the permissions it keeps, and every way
 // the write can fail (no access, a folder in the way, a symbolic link, a file-size limit, a full
-// disk), each leaving the previous file byte for byte.
+// disk), each leaving the previous file byte for byte; devices and pipes written into, never
+// replaced; and batches of files written all or none.
 #include "platform/whole_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <thread>
 
 #include "platform/runtime_error.h"
 #include "platform/text_file.h"
@@ -172,6 +176,133 @@ TEST(whole_file_test, a_failed_rewrite_in_place_says_the_file_may_be_incomplete)
                  true, 200),
         0);
     chmod(dir.path().c_str(), 0755);
+}
+
+// A copy of a device of the system (mknod: root only), so that a test that went wrong would
+// replace the copy, not /dev/null itself. False where nodes cannot be made.
+bool copy_device(const char* device, const std::string& path) {
+    struct stat original {};
+    return ::stat(device, &original) == 0 &&
+           ::mknod(path.c_str(), S_IFCHR | 0666, original.st_rdev) == 0;
+}
+
+bool is_character_device(const std::string& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0 && S_ISCHR(status.st_mode);
+}
+
+TEST(whole_file_test, a_device_is_written_into_and_stays_a_device) {
+    TemporaryFolder dir;
+    const std::string null = dir.file("null"), full = dir.file("full");
+    if (!copy_device("/dev/null", null) || !copy_device("/dev/full", full)) {
+        GTEST_SKIP() << "device nodes can be made only by root";
+    }
+    kestrivo::platform::write_text_lines(null, kNewLines);
+    EXPECT_TRUE(is_character_device(null)) << "/dev/null was replaced by a file";
+
+    const kestrivo::platform::RuntimeError e =
+        failure_of([&] { kestrivo::platform::write_text_lines(full, kNewLines); });
+    EXPECT_EQ(e.kind(), kestrivo::platform::ErrorKind::FileError);
+    EXPECT_TRUE(mentions(e, "No space left on device")) << e.what();
+    EXPECT_TRUE(is_character_device(full));
+    EXPECT_EQ(entries_in(dir.path()), 2u) << "no file was left beside the devices";
+}
+
+TEST(whole_file_test, a_named_pipe_is_written_into_for_its_reader) {
+    TemporaryFolder dir;
+    const std::string pipe = dir.file("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    // The reader is there first, so the writer's open does not wait; were the pipe replaced by a
+    // file, the reader would hear nothing rather than hang.
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    kestrivo::platform::write_text_lines(pipe, {"through", "the pipe"});
+    char heard[64] = {};
+    const ssize_t got = ::read(reader, heard, sizeof heard);
+    ::close(reader);
+    EXPECT_EQ(std::string(heard, got > 0 ? std::size_t(got) : 0), "through\r\nthe pipe\r\n");
+    struct stat status {};
+    ASSERT_EQ(::lstat(pipe.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode)) << "the pipe was replaced by a file";
+}
+
+TEST(output_batch_test, replaces_every_file_on_commit_and_none_before) {
+    TemporaryFolder dir;
+    dir.write("survey.csv", "old survey");
+    kestrivo::platform::OutputBatch batch;
+    batch.stage(dir.file("survey.csv"), "new survey");
+    batch.stage(dir.file("conflicts.csv"), "first");
+    batch.stage(dir.file("conflicts.csv"), "conflicts");  // staged again: the last bytes count
+    EXPECT_EQ(batch.size(), 2u);
+    EXPECT_EQ(dir.read("survey.csv"), "old survey");
+    EXPECT_FALSE(fs::exists(dir.file("conflicts.csv")));
+    batch.commit();
+    EXPECT_EQ(dir.read("survey.csv"), "new survey");
+    EXPECT_EQ(dir.read("conflicts.csv"), "conflicts");
+    EXPECT_EQ(entries_in(dir.path()), 2u);
+}
+
+TEST(output_batch_test, a_batch_not_committed_leaves_every_file_as_it_was) {
+    TemporaryFolder dir;
+    dir.write("map.geojson", "old map");
+    {
+        kestrivo::platform::OutputBatch batch;
+        batch.stage(dir.file("map.geojson"), "new map");
+        batch.stage(dir.file("map-outlines.geojson"), "outlines");
+    }
+    EXPECT_EQ(dir.read("map.geojson"), "old map");
+    EXPECT_EQ(entries_in(dir.path()), 1u) << "the staged files are gone";
+}
+
+TEST(output_batch_test, a_device_that_fails_on_commit_leaves_the_files_unreplaced) {
+    TemporaryFolder dir;
+    const std::string full = dir.file("full");
+    if (!copy_device("/dev/full", full)) GTEST_SKIP() << "device nodes can be made only by root";
+    dir.write("survey.csv", "old survey");
+    kestrivo::platform::OutputBatch batch;
+    batch.stage(dir.file("survey.csv"), "new survey");
+    batch.stage(full, "conflicts");
+    const kestrivo::platform::RuntimeError e = failure_of([&] { batch.commit(); });
+    EXPECT_TRUE(mentions(e, "No space left on device")) << e.what();
+    EXPECT_EQ(dir.read("survey.csv"), "old survey");
+    EXPECT_TRUE(is_character_device(full));
+}
+
+TEST(output_batch_test, write_whole_file_stages_into_the_batch_collecting_on_its_thread) {
+    TemporaryFolder dir;
+    dir.write("plot.png", "old plot");
+    kestrivo::platform::OutputBatch batch;
+    {
+        const kestrivo::platform::OutputBatch::Collecting collecting(batch);
+        kestrivo::platform::write_whole_file(dir.file("plot.png"), "new plot");
+        // Another thread is not collecting: its file is written at once.
+        std::thread([&] { kestrivo::platform::write_whole_file(dir.file("other"), "now"); }).join();
+        EXPECT_EQ(dir.read("plot.png"), "old plot");
+        EXPECT_EQ(dir.read("other"), "now");
+    }
+    kestrivo::platform::write_whole_file(dir.file("after"), "written at once");
+    EXPECT_EQ(dir.read("after"), "written at once");
+    EXPECT_EQ(dir.read("plot.png"), "old plot");
+    batch.commit();
+    EXPECT_EQ(dir.read("plot.png"), "new plot");
+}
+
+TEST(output_batch_test, staging_refuses_a_link_or_a_folder_before_writing_anything) {
+    TemporaryFolder dir;
+    dir.write("theirs", "their data");
+    fs::create_symlink(dir.file("theirs"), dir.file("link.geojson"));
+    fs::create_directory(dir.file("folder.csv"));
+    kestrivo::platform::OutputBatch batch;
+    for (const auto& [name, words] :
+         {std::pair<std::string, std::string>{"link.geojson", "symbolic link"},
+          {"folder.csv", "folder"}}) {
+        const kestrivo::platform::RuntimeError e =
+            failure_of([&] { batch.stage(dir.file(name), "bytes"); });
+        EXPECT_TRUE(mentions(e, name) && mentions(e, words)) << e.what();
+    }
+    EXPECT_EQ(batch.size(), 0u);
+    EXPECT_EQ(dir.read("theirs"), "their data");
+    EXPECT_EQ(entries_in(dir.path()), 3u);
 }
 
 // Runs only inside the full-disk script, which mounts a 64 KiB tmpfs in a private mount
