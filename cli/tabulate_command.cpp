@@ -1,12 +1,14 @@
-// run_tabulate: read, tabulate, write the survey (whole, or not at all) and the conflicts, then
-// say in a few lines what was read and what is left to sort out.
+// run_tabulate: check the files named, read, tabulate, write the survey and the conflicts (all of
+// them whole, or none), then say in a few lines what was read and what is left to sort out.
 #include "cli/tabulate_command.h"
 
 #include <cerrno>
 #include <cstring>
 #include <map>
 #include <sstream>
+#include <utility>
 
+#include "platform/command_files.h"
 #include "platform/runtime_error.h"
 #include "platform/whole_file.h"
 #include "survey/csv_records.h"
@@ -21,6 +23,18 @@ int run_tabulate(const TabulateOptions& options, std::ostream& out, std::ostream
         return kTabulateFailed;
     };
     if (options.inputs.empty()) return fail("give the exports or tables to tabulate.");
+    // "-" is standard output, as for every program here: never a file of that name.
+    const std::string survey_to = options.output.value_or("-");
+    // Refused before anything is read: an output that is an input would destroy the team's
+    // sightings, and two outputs on one file would keep only the last.
+    platform::CommandFiles files;
+    for (const std::string& input : options.inputs)
+        files.inputs.push_back({input, "the input"});
+    if (options.blocks) files.inputs.push_back({*options.blocks, "the table of blocks"});
+    files.outputs.push_back({survey_to, "the survey file"});
+    if (options.conflicts) files.outputs.push_back({*options.conflicts, "the conflicts"});
+    if (const std::string why = platform::why_refused(files); !why.empty()) return fail(why);
+
     survey::Tabulation tabulation;
     std::vector<survey::TableRead> read;
     try {
@@ -32,21 +46,27 @@ int run_tabulate(const TabulateOptions& options, std::ostream& out, std::ostream
 
     std::ostringstream table, conflicts;
     survey::write_tabulated_survey(table, survey);
+    if (options.conflicts) survey::write_conflicts(conflicts, survey.conflicts);
+    // The files are staged first and replaced together only once standard output has taken its
+    // part: a closed pipe or a full disk leaves every file as it was.
+    const std::vector<std::pair<std::string, const std::ostringstream*>> parts = {
+        {survey_to, &table}, {options.conflicts.value_or(""), &conflicts}};
     try {
-        if (options.output) {
-            platform::write_whole_file(*options.output, table.str());
-        } else {
+        platform::OutputBatch batch;
+        for (const auto& [to, bytes] : parts) {
+            if (!to.empty() && to != "-") batch.stage(to, bytes->str());
+        }
+        for (const auto& [to, bytes] : parts) {
+            if (to != "-") continue;
             errno = 0;
-            out << table.str() << std::flush;
+            out << bytes->str() << std::flush;
             if (!out) {
-                return fail(std::string("the survey could not be written: ") +
+                return fail(std::string(bytes == &table ? "the survey" : "the conflicts") +
+                            " could not be written: " +
                             (errno ? std::strerror(errno) : "output error") + ".");
             }
         }
-        if (options.conflicts) {
-            survey::write_conflicts(conflicts, survey.conflicts);
-            platform::write_whole_file(*options.conflicts, conflicts.str());
-        }
+        batch.commit();
     } catch (const platform::RuntimeError& e) {
         return fail(e.what());
     }
@@ -71,8 +91,9 @@ int run_tabulate(const TabulateOptions& options, std::ostream& out, std::ostream
         << survey.conflicts.size() << " conflicts:";
     for (const auto& [kind, count] : kinds)
         err << " " << count << " " << kind;
-    err << (options.conflicts ? " (listed in " + *options.conflicts + ")"
-                              : " (list them with --conflicts FILE)")
+    err << (!options.conflicts          ? " (list them with --conflicts FILE)"
+            : *options.conflicts == "-" ? " (listed on standard output)"
+                                        : " (listed in " + *options.conflicts + ")")
         << ".\n";
     return kTabulatedWithConflicts;
 }

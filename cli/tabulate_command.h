@@ -12,8 +12,8 @@ namespace kestrivo::cli {
 struct TabulateOptions {
     std::vector<std::string> inputs;       // exports and tables
     std::optional<std::string> blocks;     // the table of blocks
-    std::optional<std::string> conflicts;  // where the conflicts go
-    std::optional<std::string> output;     // the survey file; empty: standard output
+    std::optional<std::string> conflicts;  // where the conflicts go; "-": standard output
+    std::optional<std::string> output;     // the survey file; none or "-": standard output
 };
 
 /// Exit statuses: clean; conflicts listed; a usage or file error.

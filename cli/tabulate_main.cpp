@@ -31,9 +31,11 @@ int tabulate_main(int argc, char** argv) {
                    "a table of blocks (block, a stratum column, latitude, longitude, outline)")
         ->type_name("FILE");
     app.add_option("--conflicts", options.conflicts,
-                   "writes every conflict (kind, block, count, dog_id, file, line, detail)")
+                   "writes every conflict (kind, block, count, dog_id, file, line, detail); - for "
+                   "standard output")
         ->type_name("FILE");
-    app.add_option("-o,--output", options.output, "the survey file (default: standard output)")
+    app.add_option("-o,--output", options.output,
+                   "the survey file (default, or -: standard output)")
         ->type_name("FILE");
     app.add_option("inputs", options.inputs, "exports (zip, XLSX) and tables (CSV)")
         ->type_name("INPUT ...")
