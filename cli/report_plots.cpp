@@ -1,9 +1,8 @@
 // ProfilePlots: the window's profile grid around the estimate of P (the default 30% plotting
 // range), the profile log likelihood at each point from the analysis layer, the PNG from the plot
-// module, written whole.
+// module, written whole (staged with the report's other files, when run_report runs it).
 #include "cli/report_plots.h"
 
-#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -20,16 +19,7 @@ constexpr double kPlottingRange = 30;
 }  // namespace
 
 ProfilePlots::ProfilePlots(std::string folder, const analysis::Library& library, PlotModule module)
-    : folder_(std::move(folder)), library_(library), module_(module) {
-    std::error_code error;
-    std::filesystem::create_directories(folder_, error);
-    if (error || !std::filesystem::is_directory(folder_)) {
-        throw platform::RuntimeError(
-            platform::ErrorKind::FileError,
-            "the plot folder \"" + folder_ + "\" cannot be made: " +
-                (error ? error.message() : std::string("a file of that name is in the way")) + ".");
-    }
-}
+    : folder_(std::move(folder)), library_(library), module_(module) {}
 
 std::string ProfilePlots::safe_name(const std::string& label) {
     std::string name;

@@ -20,7 +20,7 @@ struct PlotModule {
 
 class ProfilePlots : public PlotWriter {
 public:
-    /// Creates `folder` when it is missing. Throws platform::RuntimeError when it cannot.
+    /// Writes into `folder`, which run_report checks and makes before the first block is read.
     ProfilePlots(std::string folder, const analysis::Library& library, PlotModule module);
     void write(const survey::Row& row, const analysis::Report& report) override;
 
