@@ -2,12 +2,9 @@
 // digits: the simulation's own error is larger than that.
 #include "cli/plan_command.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <ostream>
@@ -15,6 +12,7 @@
 #include <stdexcept>
 
 #include "analysis/pooled_visibility.h"
+#include "platform/command_files.h"
 #include "platform/number_text.h"
 #include "platform/progress_line.h"
 #include "platform/whole_file.h"
@@ -39,24 +37,6 @@ survey::Cell cell(double value) {
 std::string sentence(std::string text) {
     if (!text.ends_with('.')) text += '.';
     return text;
-}
-
-// "" or why `path` cannot take the plot: its folder is missing, is no folder, or cannot be
-// written, or the path is itself a folder. Asked before the simulation, not after it.
-std::string why_unwritable(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    if (fs::is_directory(path, error)) return "\"" + path + "\" is a folder";
-    const fs::path folder =
-        fs::path(path).parent_path().empty() ? fs::path(".") : fs::path(path).parent_path();
-    if (!fs::exists(folder, error)) return "the folder \"" + folder.string() + "\" does not exist";
-    if (!fs::is_directory(folder, error)) {
-        return "\"" + folder.string() + "\" is a file, not a folder";
-    }
-    if (::access(folder.c_str(), W_OK) != 0) {
-        return "the folder \"" + folder.string() + "\" cannot be written: " + std::strerror(errno);
-    }
-    return "";
 }
 
 std::string allocation_text(const analysis::PlanRow& row,
@@ -201,11 +181,14 @@ int run_plan(PlanOptions options, const analysis::Library& library, std::ostream
             << ": there is no k to try.\n";
         return kUsageOrFileError;
     }
-    if (options.plot) {
-        if (const std::string why = why_unwritable(*options.plot); !why.empty()) {
-            err << "kestrivo-plan: the plot cannot be written: " << why << ".\n";
-            return kUsageOrFileError;
-        }
+    // Asked before the pilot is read and the surveys simulated, not after an hour of them.
+    platform::CommandFiles files;
+    if (options.pilot) files.inputs.push_back({*options.pilot, "the pilot survey"});
+    files.outputs.push_back({"-", "the plan"});
+    if (options.plot) files.outputs.push_back({*options.plot, "the plot"});
+    if (const std::string why = platform::why_refused(files); !why.empty()) {
+        err << "kestrivo-plan: " << why << "\n";
+        return kUsageOrFileError;
     }
     std::vector<std::string> notes;
     try {
