@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Every long option a program's --help lists is described in the OPTIONS section of its man
+# page's source, so that an option added to a program cannot be left out of its manual.
+#   man_pages_test.sh SHARE PROGRAM ...
+set -euo pipefail
+share="$1"
+shift
+fail() { echo "FAIL: $*" >&2; exit 1; }
+for program in "$@"; do
+  name="$(basename "$program")"
+  page="$share/$name.1.in"
+  [ -f "$page" ] || fail "$name has no man page source $page"
+  options="$("$program" --help | sed -n '/^Options:/,/^$/p' |
+    grep -oE '^ +(-[A-Za-z],)?--[A-Za-z][A-Za-z0-9-]*' | sed 's/.*--/--/')"
+  [ "$(wc -l <<<"$options")" -ge 3 ] || fail "$name --help lists too few options: $options"
+  # The OPTIONS section as text: roff's \- read as -, font changes dropped.
+  section="$(sed -n '/^\.SH OPTIONS/,/^\.SH /p' "$page" | sed 's/\\-/-/g; s/\\f[BIRP]//g')"
+  for option in $options; do
+    grep -qE -- "(^|[^A-Za-z0-9-])$option([^A-Za-z0-9-]|\$)" <<<"$section" ||
+      fail "$name: $option is in --help but not in the OPTIONS of $page"
+  done
+done
+echo "man pages: every option of --help described"
