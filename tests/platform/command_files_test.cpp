@@ -24,8 +24,6 @@ TEST(command_files_test, refuses_what_would_destroy_a_file_or_lose_an_output) {
     const std::string sightings = dir.write("sightings.csv", "block,count,dog_id\n");
     dir.write("old.csv", "old");
     fs::create_directory(dir.file("folder"));
-    fs::create_directory(dir.file("plots"));
-    dir.write("plots/A-1.png", "a survey saved under a plot's name");
     fs::create_symlink(sightings, dir.file("link.csv"));
     fs::create_symlink(dir.file("nowhere"), dir.file("m-outlines.geojson"));
     const std::string here = dir.file("");
@@ -39,9 +37,6 @@ TEST(command_files_test, refuses_what_would_destroy_a_file_or_lose_an_output) {
          {{{sightings, "the input"}},
           {{dir.file("survey.csv"), "the survey file"}, {dir.file("c.csv"), "the conflicts"}}},
          ""},
-        {"an output that is an input",
-         {{{sightings, "the input"}}, {{sightings, "the survey file"}}},
-         "the survey file \"" + sightings + "\" is the input \"" + sightings + "\""},
         {"an output that is an input under another name",
          {{{sightings, "the input"}}, {{here + "./sightings.csv", "the survey file"}}},
          "is the input"},
@@ -52,26 +47,9 @@ TEST(command_files_test, refuses_what_would_destroy_a_file_or_lose_an_output) {
          {{},
           {{dir.file("s.csv"), "the survey file"}, {here + "folder/../s.csv", "the conflicts"}}},
          "the survey file \"" + dir.file("s.csv") + "\" and the conflicts"},
-        {"two outputs on one file that is there",
-         {{}, {{dir.file("old.csv"), "the survey file"}, {dir.file("old.csv"), "the conflicts"}}},
-         "are one file"},
-        {"both on standard output",
-         {{}, {{"-", "the survey file"}, {"-", "the conflicts"}}},
-         "would both go to standard output"},
-        {"an input in the folder of plots",
-         {{{dir.file("plots/A-1.png"), "the survey file"}},
-          {},
-          {{dir.file("plots"), "the plot folder", ".png"}}},
-         "lies in the plot folder"},
         {"an input in the folder of plots, not named as a plot",
          {{{sightings, "the survey file"}}, {}, {{dir.path(), "the plot folder", ".png"}}},
          ""},
-        {"an output that is a folder",
-         {{}, {{dir.file("folder"), "the conflicts"}}},
-         "the conflicts cannot be written: \"" + dir.file("folder") + "\" is a folder"},
-        {"an output in a folder that is not there",
-         {{}, {{dir.file("no/such/m.kml"), "the map"}}},
-         "the map cannot be written: the folder \"" + dir.file("no/such") + "\" does not exist"},
         {"an output under a file",
          {{}, {{dir.file("old.csv/m.kml"), "the map"}}},
          "is a file, not a folder"},
@@ -79,9 +57,6 @@ TEST(command_files_test, refuses_what_would_destroy_a_file_or_lose_an_output) {
          {{}, {{dir.file("m-outlines.geojson"), "the map's outlines"}}},
          "the map's outlines cannot be written: \"" + dir.file("m-outlines.geojson") +
              "\" is a symbolic link"},
-        {"a plot folder that is a file",
-         {{}, {}, {{dir.file("old.csv"), "the plot folder", ".png"}}},
-         "the plot folder cannot be made: \"" + dir.file("old.csv") + "\" is a file"},
         {"a plot folder to be made under a file",
          {{}, {}, {{dir.file("old.csv/a/b"), "the plot folder", ".png"}}},
          "is not a folder"},

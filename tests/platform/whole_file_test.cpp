@@ -254,20 +254,6 @@ TEST(output_batch_test, a_batch_not_committed_leaves_every_file_as_it_was) {
     EXPECT_EQ(entries_in(dir.path()), 1u) << "the staged files are gone";
 }
 
-TEST(output_batch_test, a_device_that_fails_on_commit_leaves_the_files_unreplaced) {
-    TemporaryFolder dir;
-    const std::string full = dir.file("full");
-    if (!copy_device("/dev/full", full)) GTEST_SKIP() << "device nodes can be made only by root";
-    dir.write("survey.csv", "old survey");
-    kestrivo::platform::OutputBatch batch;
-    batch.stage(dir.file("survey.csv"), "new survey");
-    batch.stage(full, "conflicts");
-    const kestrivo::platform::RuntimeError e = failure_of([&] { batch.commit(); });
-    EXPECT_TRUE(mentions(e, "No space left on device")) << e.what();
-    EXPECT_EQ(dir.read("survey.csv"), "old survey");
-    EXPECT_TRUE(is_character_device(full));
-}
-
 TEST(output_batch_test, write_whole_file_stages_into_the_batch_collecting_on_its_thread) {
     TemporaryFolder dir;
     dir.write("plot.png", "old plot");
@@ -285,24 +271,6 @@ TEST(output_batch_test, write_whole_file_stages_into_the_batch_collecting_on_its
     EXPECT_EQ(dir.read("plot.png"), "old plot");
     batch.commit();
     EXPECT_EQ(dir.read("plot.png"), "new plot");
-}
-
-TEST(output_batch_test, staging_refuses_a_link_or_a_folder_before_writing_anything) {
-    TemporaryFolder dir;
-    dir.write("theirs", "their data");
-    fs::create_symlink(dir.file("theirs"), dir.file("link.geojson"));
-    fs::create_directory(dir.file("folder.csv"));
-    kestrivo::platform::OutputBatch batch;
-    for (const auto& [name, words] :
-         {std::pair<std::string, std::string>{"link.geojson", "symbolic link"},
-          {"folder.csv", "folder"}}) {
-        const kestrivo::platform::RuntimeError e =
-            failure_of([&] { batch.stage(dir.file(name), "bytes"); });
-        EXPECT_TRUE(mentions(e, name) && mentions(e, words)) << e.what();
-    }
-    EXPECT_EQ(batch.size(), 0u);
-    EXPECT_EQ(dir.read("theirs"), "their data");
-    EXPECT_EQ(entries_in(dir.path()), 3u);
 }
 
 // Runs only inside the full-disk script, which mounts a 64 KiB tmpfs in a private mount
