@@ -69,15 +69,18 @@ std::vector<analysis::PlanStratum> pilot_assumptions(std::istream& in, const std
         plan.name = stratum.name;
         plan.blocks_total = *stratum.blocks_total;
         if (pooled.seven) {
-            // The model the report chooses by AICc for the pooled row: its S and P's. The plan's
-            // surveys record the seven histories too, so they are estimated as this one was.
+            // The model the report chooses by AICc for the pooled row: its S and P's. Where P
+            // differs by count, the four histories alone would estimate the plan's surveys far
+            // from their truth, so they record the seven and are estimated from them, as this
+            // one was (at a hundred times the cost of each survey). Where it does not, the four
+            // estimate them without bias, in seconds.
             const analysis::SevenFit& fit = pooled.seven->chosen_fit();
             plan.model.S = fit.S;
             plan.model.P = fit.P[0];  // count 1's, the share seen the first guess of k takes
             if (pooled.seven->chosen == analysis::VisibilityModel::by_count) {
                 plan.model.p_by_count = fit.P;
+                plan.seven_histories = true;
             }
-            plan.seven_histories = true;
         } else {
             const auto& e = *pooled.report.estimates;
             plan.model.S = e.S;
