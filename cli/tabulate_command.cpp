@@ -38,7 +38,8 @@ int run_tabulate(const TabulateOptions& options, std::ostream& out, std::ostream
     survey::Tabulation tabulation;
     std::vector<survey::TableRead> read;
     try {
-        read = survey::read_field_data({options.inputs, options.blocks}, tabulation);
+        read = survey::read_field_data({options.inputs, options.blocks, options.include_rejected},
+                                       tabulation);
     } catch (const survey::FileError& e) {
         return fail(e.what());
     }
@@ -80,22 +81,36 @@ int run_tabulate(const TabulateOptions& options, std::ostream& out, std::ostream
         clean += block.histories.has_value();
     err << "kestrivo-tabulate: " << survey.blocks.size() << " blocks, " << survey.sightings
         << " sightings; " << clean << " blocks tabulated";
-    if (survey.conflicts.empty()) {
-        err << ", no conflict.\n";
-        return kTabulatedClean;
+    // Each kind counted whole, those listed and those folded into the last one listed; what only
+    // asks the team to look (a warning) or was left out as review said is apart from conflicts.
+    std::map<std::string, std::int64_t> conflict_kinds, warning_kinds;
+    std::int64_t conflict_count = 0, warning_count = 0;
+    for (const survey::Conflict& c : survey.conflicts) {
+        (c.warning ? warning_kinds : conflict_kinds)[survey::kind_name(c.kind)] += 1 + c.more;
+        (c.warning ? warning_count : conflict_count) += 1 + c.more;
     }
-    std::map<std::string, std::size_t> kinds;
-    for (const survey::Conflict& c : survey.conflicts)
-        ++kinds[survey::kind_name(c.kind)];
-    err << ", " << survey.blocks.size() - clean << " left with empty counts; "
-        << survey.conflicts.size() << " conflicts:";
-    for (const auto& [kind, count] : kinds)
-        err << " " << count << " " << kind;
-    err << (!options.conflicts          ? " (list them with --conflicts FILE)"
-            : *options.conflicts == "-" ? " (listed on standard output)"
-                                        : " (listed in " + *options.conflicts + ")")
-        << ".\n";
-    return kTabulatedWithConflicts;
+    const auto kinds_text = [](const std::map<std::string, std::int64_t>& kinds) {
+        std::string text;
+        for (const auto& [kind, count] : kinds)
+            text += " " + std::to_string(count) + " " + kind;
+        return text;
+    };
+    if (conflict_count == 0) {
+        err << ", no conflict";
+    } else {
+        err << ", " << survey.blocks.size() - clean << " left with empty counts; " << conflict_count
+            << (conflict_count == 1 ? " conflict:" : " conflicts:") << kinds_text(conflict_kinds);
+    }
+    if (warning_count > 0) {
+        err << "; " << warning_count << " to look at:" << kinds_text(warning_kinds);
+    }
+    if (!survey.conflicts.empty()) {
+        err << (!options.conflicts          ? " (list them with --conflicts FILE)"
+                : *options.conflicts == "-" ? " (listed on standard output)"
+                                            : " (listed in " + *options.conflicts + ")");
+    }
+    err << ".\n";
+    return conflict_count == 0 ? kTabulatedClean : kTabulatedWithConflicts;
 }
 
 }  // namespace kestrivo::cli

@@ -14,9 +14,10 @@ struct TabulateOptions {
     std::optional<std::string> blocks;     // the table of blocks
     std::optional<std::string> conflicts;  // where the conflicts go; "-": standard output
     std::optional<std::string> output;     // the survey file; none or "-": standard output
+    bool include_rejected = false;         // count submissions rejected in review
 };
 
-/// Exit statuses: clean; conflicts listed; a usage or file error.
+/// Exit statuses: clean (warnings aside); conflicts listed; a usage or file error.
 inline constexpr int kTabulatedClean = 0, kTabulatedWithConflicts = 1, kTabulateFailed = 2;
 
 /// Runs the tabulation. Messages go to `err` as "kestrivo-tabulate: ..." lines.

@@ -15,8 +15,9 @@ constexpr const char* kExample = R"(Examples:
   kestrivo-tabulate --conflicts conflicts.csv -o survey.csv kestrivo_three_counts.zip
   kestrivo-tabulate --blocks blocks.csv -o survey.csv sightings.csv
 
-Exit status: 0 tabulated without conflict, 1 conflicts were listed (their
-blocks have empty counts), 2 a usage or file error (see standard error).)";
+Exit status: 0 tabulated without conflict (warnings aside), 1 conflicts were
+listed (their blocks have empty counts), 2 a usage or file error (see standard
+error).)";
 
 int tabulate_main(int argc, char** argv) {
     TabulateOptions options;
@@ -37,6 +38,9 @@ int tabulate_main(int argc, char** argv) {
     app.add_option("-o,--output", options.output,
                    "the survey file (default, or -: standard output)")
         ->type_name("FILE");
+    app.add_flag("--include-rejected", options.include_rejected,
+                 "counts the submissions rejected in review (ODK Central's ReviewState, "
+                 "KoboToolbox's validation status), which are otherwise left out and listed");
     app.add_option("inputs", options.inputs, "exports (zip, XLSX) and tables (CSV)")
         ->type_name("INPUT ...")
         ->required();

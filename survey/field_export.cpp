@@ -332,18 +332,44 @@ std::optional<std::size_t> need(const Columns& columns, const Table& table, cons
 }
 
 // Submissions: each names its block, what it says of it, and which counts it records.
+struct Link {
+    std::string block;
+    std::string submission;  // its instance ID, or its place when it has none
+    Source where;
+    bool left_out = false;        // rejected in review
+    std::string sightings_table;  // the table its sightings were first read from
+};
 struct Links {
-    std::unordered_map<std::string, std::string> by_key;    // ODK KEY, or Kobo _uuid
-    std::unordered_map<std::string, std::string> by_index;  // Kobo _index
+    std::unordered_map<std::string, Link> by_key;    // ODK KEY, or Kobo _uuid
+    std::unordered_map<std::string, Link> by_index;  // Kobo _index
 };
 
-std::size_t read_submissions(const Table& table, Tabulation& tabulation, Links& links) {
+// What review said of a submission: ODK Central's ReviewState (rejected, hasIssues, approved,
+// edited), KoboToolbox's _validation_status (validation_status_not_approved, or "Not Approved"
+// in an export with labels; on_hold, approved).
+enum class Review { none, has_issues, rejected };
+
+Review review_of(const std::string& state) {
+    std::string text = lower(state);
+    std::replace(text.begin(), text.end(), ' ', '_');
+    if (text == "rejected" || text.find("not_approved") != std::string::npos) {
+        return Review::rejected;
+    }
+    if (text == "hasissues" || text.find("on_hold") != std::string::npos) {
+        return Review::has_issues;
+    }
+    return Review::none;
+}
+
+std::size_t read_submissions(const Table& table, Tabulation& tabulation, Links& links,
+                             bool include_rejected) {
     const bool odk = table.layout == FieldLayout::odk_submissions;
     const Columns columns(table.header, odk ? '-' : '/');
     const Columns plain(table.header, '\0');
     const auto block_at = need(columns, table, kBlockId);
     const auto key_at = odk ? plain.exact("KEY") : plain.exact("_uuid");
     const auto index_at = odk ? std::nullopt : plain.exact("_index");
+    const auto review_at = odk ? plain.exact("ReviewState") : plain.exact("_validation_status");
     const auto ward_at = columns.find(kWard), shape_at = columns.find(kShape);
     const auto team_at = columns.find(kTeam), covered_at = columns.find(kCountsCovered);
     if (ward_at) tabulation.name_stratum_column(kWard);
@@ -360,8 +386,47 @@ std::size_t read_submissions(const Table& table, Tabulation& tabulation, Links& 
         }
         const std::string block = field(*row, block_at);
         const std::string key = field(*row, key_at), index = field(*row, index_at);
-        if (!key.empty()) links.by_key[key] = block;
-        if (!index.empty()) links.by_index[index] = block;
+        // counts_covered is a select_multiple: its choices, separated by blanks.
+        const std::string covered = field(*row, covered_at);
+        std::vector<int> counts;
+        std::string count_text;
+        for (std::size_t start = 0; start < covered.size();) {
+            std::size_t end = covered.find_first_of(" ,", start);
+            if (end == std::string::npos) end = covered.size();
+            if (const int k = count_number(covered.substr(start, end - start)); k > 0) {
+                counts.push_back(k);
+                count_text += (count_text.empty() ? "" : " ") + std::to_string(k);
+            }
+            start = end + 1;
+        }
+        // The same instance read twice (the zip and its CSVs given together, say) is one
+        // submission: the first reading stands, and so do the sightings read with it.
+        if (const auto first = links.by_key.find(key);
+            !key.empty() && first != links.by_key.end()) {
+            tabulation.note(ConflictKind::same_submission_twice, block, count_text, key, where,
+                            "the submission " + key + " was read before (" +
+                                first->second.where.file + ", line " +
+                                std::to_string(first->second.where.line) + "); it is counted once",
+                            true);
+            continue;
+        }
+        Link link{block, key.empty() ? where.file + ":" + std::to_string(where.line) : key, where,
+                  false, ""};
+        const Review review = review_of(field(*row, review_at));
+        if (review == Review::rejected && !include_rejected) {
+            link.left_out = true;
+            tabulation.note(ConflictKind::rejected_in_review, block, count_text, key, where,
+                            "the submission was rejected in review and is left out, with its "
+                            "sightings (--include-rejected takes it back)",
+                            true);
+        } else if (review == Review::has_issues) {
+            tabulation.note(ConflictKind::review_has_issues, block, count_text, key, where,
+                            "review marked the submission as having issues; it is counted, "
+                            "as sent",
+                            true);
+        }
+        if (!key.empty()) links.by_key[key] = link;
+        if (!index.empty()) links.by_index[index] = link;
         if (block.empty()) {
             tabulation.unplaced("", "", "", where, "the submission names no block");
             continue;
@@ -371,22 +436,17 @@ std::size_t read_submissions(const Table& table, Tabulation& tabulation, Links& 
         std::tie(facts.latitude, facts.longitude) = geopoint(*row, columns, odk);
         facts.outline = field(*row, shape_at);
         if (team_at) facts.rest.emplace_back(kTeam, field(*row, team_at));
+        // A rejected submission still says the block is there: its row stays, with the counts
+        // no other submission records left empty.
         tabulation.block(block, facts, where);
-        // counts_covered is a select_multiple: its choices, separated by blanks.
-        const std::string covered = field(*row, covered_at);
-        std::size_t start = 0;
-        while (start < covered.size()) {
-            std::size_t end = covered.find_first_of(" ,", start);
-            if (end == std::string::npos) end = covered.size();
-            const int k = count_number(covered.substr(start, end - start));
-            if (k > 0) tabulation.count_done(block, k, where);
-            start = end + 1;
-        }
+        if (link.left_out) continue;
+        for (const int k : counts)
+            tabulation.count_done(block, k, where, link.submission);
     }
     return count;
 }
 
-std::size_t read_sightings(const Table& table, Tabulation& tabulation, const Links& links) {
+std::size_t read_sightings(const Table& table, Tabulation& tabulation, Links& links) {
     const bool odk = table.layout == FieldLayout::odk_sightings;
     const Columns columns(table.header, odk ? '-' : '/');
     const Columns plain(table.header, '\0');
@@ -407,29 +467,34 @@ std::size_t read_sightings(const Table& table, Tabulation& tabulation, const Lin
         }
         const std::string key = field(*row, key_at), index = field(*row, index_at);
         const std::string number = field(*row, count_at), dog = field(*row, dog_at);
-        const std::unordered_map<std::string, std::string>::const_iterator none =
-            links.by_key.end();
+        const auto none = links.by_key.end();
         auto link = key.empty() ? none : links.by_key.find(key);
         // A repeat inside a group may name the group's path after the submission's key.
         if (link == none && key.find('/') != std::string::npos) {
             link = links.by_key.find(key.substr(0, key.find('/')));
         }
-        std::optional<std::string> block;
+        Link* found = nullptr;
         if (link != none) {
-            block = link->second;
+            found = &link->second;
         } else if (const auto by_index = links.by_index.find(index);
                    !index.empty() && by_index != links.by_index.end()) {
-            block = by_index->second;
+            found = &by_index->second;
         }
-        if (!block) {
+        if (!found) {
             tabulation.unplaced("", number, dog, where,
                                 "the sighting is linked to no submission (" +
                                     std::string(odk ? "PARENT_KEY" : "_submission__uuid") + " \"" +
                                     (key.empty() ? index : key) + "\")");
-        } else if (block->empty()) {
+            continue;
+        }
+        // A submission's sightings come from one table: the same ones in a second table are
+        // the copy of a submission read twice.
+        if (found->sightings_table.empty()) found->sightings_table = table.label;
+        if (found->left_out || found->sightings_table != table.label) continue;
+        if (found->block.empty()) {
             tabulation.unplaced("", number, dog, where, "its submission names no block");
         } else {
-            tabulation.sighting(*block, number, dog, where);
+            tabulation.sighting(found->block, number, dog, where, found->submission);
         }
     }
     return count;
@@ -627,9 +692,11 @@ std::vector<TableRead> read_field_data(const FieldInputs& inputs, Tabulation& ta
     Links odk, kobo;
     for (const Table& table : tables) {
         if (table.layout == FieldLayout::odk_submissions) {
-            read.push_back({table.label, table.layout, read_submissions(table, tabulation, odk)});
+            read.push_back({table.label, table.layout,
+                            read_submissions(table, tabulation, odk, inputs.include_rejected)});
         } else if (table.layout == FieldLayout::kobo_submissions) {
-            read.push_back({table.label, table.layout, read_submissions(table, tabulation, kobo)});
+            read.push_back({table.label, table.layout,
+                            read_submissions(table, tabulation, kobo, inputs.include_rejected)});
         }
     }
     for (const Table& table : tables) {

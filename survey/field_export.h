@@ -39,6 +39,9 @@ const char* layout_name(FieldLayout layout);
 struct FieldInputs {
     std::vector<std::string> files;     // exports, sheets saved as CSV, long or wide tables
     std::optional<std::string> blocks;  // the table of blocks
+    /// Submissions rejected in review (ODK Central's ReviewState, KoboToolbox's validation
+    /// status) are left out and listed, unless this takes them back.
+    bool include_rejected = false;
 };
 
 /// Every table read, with its layout: what was read, for the user.

@@ -29,8 +29,16 @@ const char* kind_name(ConflictKind kind) {
             return "unknown_block";
         case ConflictKind::block_facts_differ:
             return "block_facts_differ";
+        case ConflictKind::count_sent_twice:
+            return "count_sent_twice";
         case ConflictKind::similar_ids:
             return "similar_ids";
+        case ConflictKind::rejected_in_review:
+            return "rejected_in_review";
+        case ConflictKind::review_has_issues:
+            return "review_has_issues";
+        case ConflictKind::same_submission_twice:
+            return "same_submission_twice";
     }
     return "";
 }
@@ -39,10 +47,6 @@ std::string conflict_detail(const Conflict& conflict) {
     if (conflict.more == 0) return conflict.detail;
     return conflict.detail + " (and " + std::to_string(conflict.more) +
            " more like it, not listed)";
-}
-
-bool is_warning(ConflictKind kind) {
-    return kind == ConflictKind::similar_ids;
 }
 
 namespace {
@@ -194,9 +198,20 @@ void Tabulation::close_the_list_of_blocks() {
     list_closed_ = true;
 }
 
-void Tabulation::count_done(const std::string& block, int count, const Source& where) {
+Tabulation::Copy& Tabulation::copy_of(Block& block, int count, const std::string& submission,
+                                      const Source& where) {
+    auto& copies = block.copies[std::size_t(count - 1)];
+    for (Copy& copy : copies) {
+        if (copy.submission == submission) return copy;
+    }
+    copies.push_back({submission, where, {}});
+    return copies.back();
+}
+
+void Tabulation::count_done(const std::string& block, int count, const Source& where,
+                            const std::string& submission) {
     if (count < 1 || count > 3) return;
-    find_or_add(block, where, false)->done[std::size_t(count - 1)] = true;
+    copy_of(*find_or_add(block, where, false), count, submission, where);
 }
 
 std::size_t Tabulation::conflict(ConflictKind kind, std::size_t block, const std::string& count,
@@ -210,7 +225,7 @@ std::size_t Tabulation::conflict(ConflictKind kind, std::size_t block, const std
 
 std::size_t Tabulation::list(ConflictKind kind, const std::string& block, const std::string& count,
                              const std::string& dog_id, const Source& where,
-                             const std::string& detail) {
+                             const std::string& detail, bool warning) {
     // A sighting sent ten thousand times is one fault, not ten thousand: the first few are
     // listed, the rest counted on the last, so memory grows with the dogs, not with the rows.
     constexpr std::uint32_t kListedOfAKind = 3;
@@ -226,12 +241,13 @@ std::size_t Tabulation::list(ConflictKind kind, const std::string& block, const 
     }
     ++it->second.count;
     it->second.last = conflicts_.size();
-    conflicts_.push_back({kind, block, count, dog_id, where, detail});
+    conflicts_.push_back({kind, block, count, dog_id, where, detail, 0, warning});
     return it->second.last;
 }
 
 void Tabulation::sighting(const std::string& block_id, const std::string& count_text,
-                          const std::string& raw_dog, const Source& where) {
+                          const std::string& raw_dog, const Source& where,
+                          const std::string& submission) {
     ++sightings_;
     Block* block = find_or_add(block_id, where, false);
     const std::size_t b = std::size_t(block - blocks_.data());
@@ -245,7 +261,7 @@ void Tabulation::sighting(const std::string& block_id, const std::string& count_
         return;
     }
     // A dog seen on a count is a record that the count was done.
-    block->done[std::size_t(count - 1)] = true;
+    Copy& copy = copy_of(*block, count, submission, where);
     if (dog.empty()) {
         conflict(ConflictKind::missing_dog_id, b, std::to_string(count), "", where,
                  "the sighting has no dog ID");
@@ -267,7 +283,7 @@ void Tabulation::sighting(const std::string& block_id, const std::string& count_
         ++blocks_[other.block].row.conflicts;
         return;
     }
-    if (!block->seen[std::size_t(count - 1)].insert(known->second.number).second) {
+    if (!copy.dogs.insert(known->second.number).second) {
         conflict(ConflictKind::duplicate_in_count, b, std::to_string(count), dog, where,
                  "the dog is recorded twice on count " + std::to_string(count));
     }
@@ -301,6 +317,43 @@ void Tabulation::unplaced(const std::string& block, const std::string& count,
          detail);
 }
 
+void Tabulation::note(ConflictKind kind, const std::string& block, const std::string& count,
+                      const std::string& id, const Source& where, const std::string& detail,
+                      bool warning) {
+    list(kind, trimmed_id(block), count, id, where, detail, warning);
+}
+
+void Tabulation::compare_copies(std::size_t b, int count) {
+    // A phone that sends a count again (a retry) gives the same dogs: counted once, and said.
+    // Other dogs are two records of one count that cannot both hold; rejecting one in review
+    // leaves the other.
+    Block& block = blocks_[b];
+    const auto& copies = block.copies[std::size_t(count - 1)];
+    if (copies.size() < 2) return;
+    bool same = true;
+    std::string which;
+    for (const Copy& copy : copies) {
+        same = same && copy.dogs == copies.front().dogs;
+        which += std::string(which.empty() ? "" : " and ") +
+                 (copy.submission.empty() ? "a record" : "submission " + copy.submission) + " (" +
+                 place(copy.where) + "; " + std::to_string(copy.dogs.size()) +
+                 (copy.dogs.size() == 1 ? " dog)" : " dogs)");
+    }
+    const std::string detail =
+        "count " + std::to_string(count) + " of the block was sent " +
+        (copies.size() == 2 ? std::string("twice") : std::to_string(copies.size()) + " times") +
+        ": " + which +
+        (same ? "; their dogs are the same, so the count is taken once"
+              : "; their dogs differ: reject all but one in review, or sort them out");
+    if (same) {
+        list(ConflictKind::count_sent_twice, block.row.id, std::to_string(count), "",
+             copies[1].where, detail, true);
+    } else {
+        conflict(ConflictKind::count_sent_twice, b, std::to_string(count), "", copies[1].where,
+                 detail);
+    }
+}
+
 void Tabulation::warn_of_similar_ids() {
     // Dogs by what their IDs have in common, in the order first seen.
     std::vector<const std::pair<const std::string, Dog>*> in_order(dogs_.size());
@@ -321,7 +374,8 @@ void Tabulation::warn_of_similar_ids() {
         list(ConflictKind::similar_ids, blocks_[dog->second.block].row.id, "", dog->first,
              {files_[dog->second.file], dog->second.line},
              "these dog IDs differ only by case or spaces and are taken as different dogs: " + ids +
-                 "; check whether they are one dog");
+                 "; check whether they are one dog",
+             true);
         alike.erase(group);
     }
 }
@@ -331,7 +385,7 @@ TabulatedSurvey Tabulation::finish() {
         Block& block = blocks_[b];
         for (int k = 0; k < 3; ++k) {
             const std::size_t i = std::size_t(k);
-            if (!block.done[i]) {
+            if (block.copies[i].empty()) {
                 conflict(ConflictKind::count_missing, b, std::to_string(k + 1), "", block.first,
                          "nothing records that count " + std::to_string(k + 1) +
                              " of the block was done");
@@ -350,6 +404,7 @@ TabulatedSurvey Tabulation::finish() {
                 block.row.conflicts += block.more_blanks[i];
                 conflicts_[last].more += block.more_blanks[i];
             }
+            compare_copies(b, k + 1);
         }
     }
     warn_of_similar_ids();
@@ -361,7 +416,12 @@ TabulatedSurvey Tabulation::finish() {
     for (Block& block : blocks_) {
         if (!block.touched) {
             Histories h{};
-            const auto& [d1, d2, d3] = block.seen;
+            static const std::unordered_set<std::uint32_t> kNone;
+            const auto dogs = [&](int k) -> const std::unordered_set<std::uint32_t>& {
+                const auto& copies = block.copies[std::size_t(k)];
+                return copies.empty() ? kNone : copies.front().dogs;
+            };
+            const auto &d1 = dogs(0), &d2 = dogs(1), &d3 = dogs(2);
             // The place of each history among the seven, by (count 1, count 2, count 3).
             static constexpr int kPlace[2][2][2] = {{{-1, 5}, {4, 6}}, {{0, 2}, {3, 1}}};
             const auto add = [&](bool one, bool two, bool three) {
@@ -377,8 +437,8 @@ TabulatedSurvey Tabulation::finish() {
             }
             block.row.histories = h;
         }
-        for (auto& set : block.seen)
-            std::unordered_set<std::uint32_t>().swap(set);
+        for (auto& copies : block.copies)
+            std::vector<Copy>().swap(copies);
         survey.blocks.push_back(std::move(block.row));
     }
     survey.conflicts = std::move(conflicts_);

@@ -33,18 +33,19 @@ struct Source {
 };
 
 enum class ConflictKind {
-    duplicate_in_count,    // one dog twice in one count of a block
-    id_in_several_blocks,  // one dog ID in two blocks
-    count_missing,         // a count of a block with no record that it was done
-    no_count_number,       // a sighting whose count is missing or not 1, 2 or 3
-    missing_dog_id,        // a sighting without a dog ID
-    unknown_block,         // a sighting linked to no block, or a block the block table lacks
-    block_facts_differ,    // a block given two strata, or two places by the table of blocks
-    similar_ids,           // a warning: dog IDs that differ only by case or spaces
+    duplicate_in_count,     // one dog twice in one count of a block
+    id_in_several_blocks,   // one dog ID in two blocks
+    count_missing,          // a count of a block with no record that it was done
+    no_count_number,        // a sighting whose count is missing or not 1, 2 or 3
+    missing_dog_id,         // a sighting without a dog ID
+    unknown_block,          // a sighting linked to no block, or a block the block table lacks
+    block_facts_differ,     // a block given two strata, or two places by the table of blocks
+    count_sent_twice,       // two submissions of one count of a block
+    similar_ids,            // a warning: dog IDs that differ only by case or spaces
+    rejected_in_review,     // a submission rejected in review, left out
+    review_has_issues,      // a warning: a submission marked as having issues in review
+    same_submission_twice,  // a submission read twice (one instance ID), counted once
 };
-
-/// Whether the kind only asks the team to look (it touches no block).
-bool is_warning(ConflictKind kind);
 
 /// The kind's name, as the conflicts file writes it ("duplicate_in_count").
 const char* kind_name(ConflictKind kind);
@@ -56,6 +57,8 @@ struct Conflict {
     std::string detail;
     /// Conflicts of the same kind, dog and block found after this one and not listed.
     std::int64_t more = 0;
+    /// Only for the team to look at: it touches no block's counts.
+    bool warning = false;
 };
 
 /// The conflict's detail as the team reads it: with how many more like it were not listed.
@@ -96,11 +99,19 @@ public:
     void block(const std::string& id, const BlockFacts& facts, const Source& where);
     /// From now on only the blocks given so far are known: others are unknown_block conflicts.
     void close_the_list_of_blocks();
-    /// A record that count `count` (1, 2 or 3) of the block was done.
-    void count_done(const std::string& block, int count, const Source& where);
+    /// A record that count `count` (1, 2 or 3) of the block was done, by the submission
+    /// `submission` (its instance ID; "" for a table kept by hand, which is one record).
+    void count_done(const std::string& block, int count, const Source& where,
+                    const std::string& submission = "");
     /// A dog seen on a count of a block; `count` is the text recorded (it should read 1, 2 or 3).
+    /// Two submissions of one count are compared whole at the end: the same dogs are one count
+    /// sent twice, other dogs a conflict.
     void sighting(const std::string& block, const std::string& count, const std::string& dog_id,
-                  const Source& where);
+                  const Source& where, const std::string& submission = "");
+    /// Lists a conflict that touches no block's counts (a warning, or a note of what was left
+    /// out) and is not counted among the sightings.
+    void note(ConflictKind kind, const std::string& block, const std::string& count,
+              const std::string& id, const Source& where, const std::string& detail, bool warning);
     /// An empty cell for count `count` in a dog's row of a table of dogs: no conflict when no
     /// row of the block gives that count (it was not walked: count_missing), else its row's.
     void count_blank(const std::string& block, int count, const std::string& dog_id,
@@ -120,10 +131,16 @@ private:
         std::string dog_id;
         Source where;
     };
+    // One submission's record of a count: its dogs, by number.
+    struct Copy {
+        std::string submission;
+        Source where;
+        std::unordered_set<std::uint32_t> dogs;
+    };
     struct Block {
         TabulatedBlock row;
-        std::array<std::unordered_set<std::uint32_t>, 3> seen;  // D_1, D_2, D_3, by dog number
-        std::array<bool, 3> done{};
+        // Each count's records; the first one's dogs are D_k. A count with none was not done.
+        std::array<std::vector<Copy>, 3> copies;
         std::array<std::vector<Blank>, 3> blanks;   // the first rows with a count's cell empty
         std::array<std::int64_t, 3> more_blanks{};  // and how many more
         Source first;                               // its first record
@@ -146,7 +163,10 @@ private:
                          const std::string& dog_id, const Source& where, const std::string& detail);
     // Lists a conflict, or counts it on the last one listed of its kind, block and dog.
     std::size_t list(ConflictKind kind, const std::string& block, const std::string& count,
-                     const std::string& dog_id, const Source& where, const std::string& detail);
+                     const std::string& dog_id, const Source& where, const std::string& detail,
+                     bool warning = false);
+    Copy& copy_of(Block& block, int count, const std::string& submission, const Source& where);
+    void compare_copies(std::size_t block, int count);
     void warn_of_similar_ids();
 
     std::vector<Block> blocks_;

@@ -474,4 +474,140 @@ TEST(field_export_test, a_block_given_two_wards_is_a_conflict) {
     EXPECT_NE(conflicts[0].detail.find("latitude"), std::string::npos) << conflicts[0].detail;
 }
 
+// What review said of each submission, and a count sent again: the export as the team cleaned
+// it. Rejected submissions are left out with their sightings (and listed); issues and copies of
+// the same dogs are listed and counted once; a copy with other dogs blocks its block until one of
+// the two is rejected; the same submission read twice is counted once.
+TEST(field_export_test, review_states_and_counts_sent_again) {
+    const TemporaryFolder folder;
+    // The ODK export with ReviewState, and a copy of A's second count as submission s5 with
+    // `s5_dogs`, reviewed as `s5_review`.
+    const auto export_with = [&](std::map<std::string, std::string> review,
+                                 std::vector<std::string> s5_dogs, const std::string& s5_review) {
+        auto submissions = odk_submissions();
+        submissions[0].push_back("ReviewState");
+        for (std::size_t r = 1; r < submissions.size(); ++r)
+            submissions[r].push_back(review["s" + std::to_string(r)]);
+        auto sightings = odk_sightings();
+        if (!s5_dogs.empty()) {
+            submissions.push_back({"2026-11-04", "A", "North", "", "", "", "", "", "t1", "2",
+                                   "uuid:s5", "uuid:s5", s5_review});
+            for (const std::string& dog : s5_dogs)
+                sightings.push_back({"2", dog, "", "", "", "", "uuid:s5", "uuid:s5/sighting[1]"});
+        }
+        const std::string zip = folder.file("reviewed.zip");
+        write_zip(zip, {{"f.csv", csv(submissions)}, {"f-sighting.csv", csv(sightings)}});
+        return zip;
+    };
+    using Kinds = std::map<ConflictKind, int>;
+    const struct {
+        const char* what;
+        std::map<std::string, std::string> review;
+        std::vector<std::string> s5_dogs;
+        std::string s5_review;
+        bool include_rejected;
+        Kinds conflicts, warnings;
+        bool a_tabulated;
+    } cases[] = {
+        {"all received", {}, {}, "", false, {}, {}, true},
+        {"approved and edited",
+         {{"s1", "approved"}, {"s2", "edited"}},
+         {},
+         "",
+         false,
+         {},
+         {},
+         true},
+        {"A's second count rejected",
+         {{"s2", "rejected"}},
+         {},
+         "",
+         false,
+         {{ConflictKind::count_missing, 1}},
+         {{ConflictKind::rejected_in_review, 1}},
+         false},
+        {"taken back", {{"s2", "rejected"}}, {}, "", true, {}, {}, true},
+        {"has issues",
+         {{"s3", "hasIssues"}},
+         {},
+         "",
+         false,
+         {},
+         {{ConflictKind::review_has_issues, 1}},
+         true},
+        {"sent twice, the same dogs",
+         {},
+         {"a3", "a1"},
+         "",
+         false,
+         {},
+         {{ConflictKind::count_sent_twice, 1}},
+         true},
+        {"sent twice, other dogs",
+         {},
+         {"a1"},
+         "",
+         false,
+         {{ConflictKind::count_sent_twice, 1}},
+         {},
+         false},
+        {"the other copy rejected",
+         {},
+         {"a1"},
+         "rejected",
+         false,
+         {},
+         {{ConflictKind::rejected_in_review, 1}},
+         true},
+    };
+    for (const auto& c : cases) {
+        kestrivo::survey::FieldInputs inputs{{export_with(c.review, c.s5_dogs, c.s5_review)}, {}};
+        inputs.include_rejected = c.include_rejected;
+        std::vector<kestrivo::survey::Conflict> all;
+        const auto blocks = tabulate(inputs, &all);
+        Kinds conflicts, warnings;
+        for (const auto& conflict : all)
+            ++(conflict.warning ? warnings : conflicts)[conflict.kind];
+        EXPECT_EQ(conflicts, c.conflicts) << c.what;
+        EXPECT_EQ(warnings, c.warnings) << c.what;
+        ASSERT_EQ(blocks.at("A").histories.has_value(), c.a_tabulated) << c.what;
+        if (c.a_tabulated) {
+            EXPECT_EQ(*blocks.at("A").histories, kA) << c.what;
+        }
+        EXPECT_EQ(*blocks.at("B").histories, kB) << c.what;
+    }
+
+    // KoboToolbox's validation status, by its value or by its label.
+    for (const std::string status : {"validation_status_not_approved", "Not Approved"}) {
+        auto submissions = kobo_submissions();
+        submissions[0].push_back("_validation_status");
+        for (std::size_t r = 1; r < submissions.size(); ++r)
+            submissions[r].push_back(r == 4 ? status : "validation_status_approved");
+        const std::string kobo = folder.file("kobo.xlsx");
+        write_xlsx(kobo, {{"main", submissions}, {"sighting", kobo_sightings(false)}}, true);
+        std::vector<kestrivo::survey::Conflict> all;
+        const auto blocks = tabulate({{kobo}, {}}, &all);
+        ASSERT_FALSE(all.empty()) << status;
+        EXPECT_EQ(all.front().kind, ConflictKind::rejected_in_review) << status;
+        EXPECT_EQ(all.front().dog_id, "s4") << status;     // the submission's ID
+        EXPECT_FALSE(blocks.at("B").histories) << status;  // B's only submission
+        EXPECT_EQ(*blocks.at("A").histories, kA) << status;
+    }
+
+    // The zip and its CSVs given together: each submission is read twice and counted once.
+    const std::string zip = folder.file("odk.zip");
+    write_zip(zip, {{"f.csv", csv(odk_submissions())}, {"f-sighting.csv", csv(odk_sightings())}});
+    const std::string main = folder.write("f.csv", csv(odk_submissions()));
+    const std::string repeat = folder.write("f-sighting.csv", csv(odk_sightings()));
+    std::vector<kestrivo::survey::Conflict> all;
+    const auto blocks = tabulate({{zip, main, repeat}, {}}, &all);
+    EXPECT_EQ(all.size(), 4u);
+    for (const auto& conflict : all) {
+        EXPECT_EQ(conflict.kind, ConflictKind::same_submission_twice);
+        EXPECT_TRUE(conflict.warning);
+    }
+    EXPECT_EQ(*blocks.at("A").histories, kA);
+    EXPECT_EQ(*blocks.at("B").histories, kB);
+}
+
 }  // namespace

@@ -55,7 +55,7 @@ TEST(tabulation_test, each_dog_seen_has_one_of_seven_histories) {
         ASSERT_TRUE(survey.blocks[0].histories);
         EXPECT_EQ(*survey.blocks[0].histories, c.expected);
         for (const auto& conflict : survey.conflicts)
-            EXPECT_TRUE(kestrivo::survey::is_warning(conflict.kind)) << conflict.detail;
+            EXPECT_TRUE(conflict.warning) << conflict.detail;
     }
 }
 
