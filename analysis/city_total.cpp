@@ -171,7 +171,11 @@ std::optional<double> share_seen_of(const Library& library, const Resample& sums
                                     std::optional<double> s_held, bool seven,
                                     const SevenHistoriesFit* near) {
     if (seven) {
-        if (seen_at_all(sums) == 0) return std::nullopt;
+        // A replicate that drew no block with a dog seen twice (or none seen on count 1) fits on
+        // the box's edge, and its q would swamp the spread: it tells nothing of q.
+        if (seen_at_all(sums) == 0 || !why_not_estimable(sums.histories).empty()) {
+            return std::nullopt;
+        }
         const auto fit = fit_seven_histories(sums.histories, s_held, false, near);
         return fit ? std::optional<double>(fit->seen_any) : std::nullopt;
     }

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
@@ -151,8 +152,10 @@ private:
     std::vector<std::vector<std::string>> parts_;
 };
 
+// A cell without the spaces at either end, Unicode's a phone may add among them, so that a cell
+// of spaces alone is empty wherever it is tested.
 std::string field(const Record& record, std::optional<std::size_t> at) {
-    return at && *at < record.fields.size() ? trimmed(record.fields[*at]) : std::string();
+    return at && *at < record.fields.size() ? trimmed_id(record.fields[*at]) : std::string();
 }
 
 FieldLayout classify(const Table& table) {
@@ -220,8 +223,14 @@ Table csv_table(std::string label, std::function<std::unique_ptr<std::istream>()
 // only once is read once, here. The copy goes when the last table of it does.
 class PipeCopy {
 public:
-    PipeCopy(const std::string& path) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kestrivo-XXXXXX").string();
+    explicit PipeCopy(const std::string& path) {
+        std::error_code error;
+        const auto folder = std::filesystem::temp_directory_path(error);
+        if (error) {
+            throw FileError(path + ": cannot be copied to a temporary file (" + error.message() +
+                            ").");
+        }
+        std::string pattern = (folder / "kestrivo-XXXXXX").string();
         const int fd = ::mkstemp(pattern.data());
         if (fd < 0) {
             throw FileError(path + ": cannot be copied to a temporary file (" +
@@ -229,23 +238,49 @@ public:
         }
         ::close(fd);
         file_ = pattern;
-        std::ifstream in(path, std::ios::binary);
-        std::ofstream out(file_, std::ios::binary | std::ios::trunc);
-        if (!in) throw FileError(path + ": cannot be read.");
-        out << in.rdbuf();
-        if (in.bad()) throw FileError(path + ": could not be read to its end.");
-        out.flush();
-        if (!out) throw FileError(path + ": cannot be copied to a temporary file (disk full?).");
+        try {
+            copy(path);
+        } catch (...) {
+            std::filesystem::remove(file_, error);
+            throw;
+        }
     }
     ~PipeCopy() {
         std::error_code ignored;
-        if (!file_.empty()) std::filesystem::remove(file_, ignored);
+        std::filesystem::remove(file_, ignored);
     }
     PipeCopy(const PipeCopy&) = delete;
     PipeCopy& operator=(const PipeCopy&) = delete;
     const std::string& file() const { return file_; }
 
 private:
+    // No export comes near this; a pipe that runs on past it (from /dev/zero, say) would fill
+    // the disk.
+    static constexpr std::uintmax_t kLargestCopy = std::uintmax_t{4} << 30;
+
+    void copy(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) throw FileError(path + ": cannot be read.");
+        std::ofstream out(file_, std::ios::binary | std::ios::trunc);
+        std::array<char, 1 << 16> chunk{};
+        std::uintmax_t copied = 0;
+        while (in.read(chunk.data(), std::streamsize(chunk.size())) || in.gcount() > 0) {
+            out.write(chunk.data(), in.gcount());
+            copied += std::uintmax_t(in.gcount());
+            if (copied > kLargestCopy) {
+                throw FileError(path + ": runs on past " + std::to_string(kLargestCopy >> 30) +
+                                " GB, more than any export holds.");
+            }
+            if (!out) break;
+        }
+        if (in.bad()) throw FileError(path + ": could not be read to its end.");
+        out.flush();
+        if (!out) {
+            throw FileError(path + ": cannot be copied to a temporary file (" +
+                            std::strerror(errno) + ").");
+        }
+    }
+
     std::string file_;
 };
 
@@ -428,7 +463,15 @@ std::size_t read_submissions(const Table& table, Tabulation& tabulation, Links& 
         if (!key.empty()) links.by_key[key] = link;
         if (!index.empty()) links.by_index[index] = link;
         if (block.empty()) {
-            tabulation.unplaced("", "", "", where, "the submission names no block");
+            if (!link.left_out)
+                tabulation.unplaced("", "", "", where, "the submission names no block");
+            continue;
+        }
+        // A rejected submission still says the block is there: its row stays, with the counts
+        // no other submission records left empty. What it says of the block (a ward typed
+        // wrong, say) may be why it was rejected, and is not taken.
+        if (link.left_out) {
+            tabulation.block(block, {}, where);
             continue;
         }
         BlockFacts facts;
@@ -436,10 +479,7 @@ std::size_t read_submissions(const Table& table, Tabulation& tabulation, Links& 
         std::tie(facts.latitude, facts.longitude) = geopoint(*row, columns, odk);
         facts.outline = field(*row, shape_at);
         if (team_at) facts.rest.emplace_back(kTeam, field(*row, team_at));
-        // A rejected submission still says the block is there: its row stays, with the counts
-        // no other submission records left empty.
         tabulation.block(block, facts, where);
-        if (link.left_out) continue;
         for (const int k : counts)
             tabulation.count_done(block, k, where, link.submission);
     }
@@ -638,7 +678,7 @@ std::size_t read_blocks(const Table& table, Tabulation& tabulation) {
             if (!known(i) && i != stratum_at)
                 facts.rest.emplace_back(trimmed(table.header[i]), field(*row, i));
         }
-        tabulation.block(block, facts, where);
+        tabulation.block(block, facts, where, true);
     }
     tabulation.close_the_list_of_blocks();
     return count;

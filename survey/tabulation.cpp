@@ -150,8 +150,9 @@ Tabulation::Block* Tabulation::find_or_add(const std::string& raw_id, const Sour
     return &block;
 }
 
-void Tabulation::block(const std::string& id, const BlockFacts& facts, const Source& where) {
-    const bool from_list = !list_closed_;
+void Tabulation::block(const std::string& id, const BlockFacts& facts, const Source& where,
+                       bool from_table) {
+    const bool from_list = from_table;
     Block& block = *find_or_add(id, where, from_list);
     BlockFacts& known = block.row.facts;
     // One block cannot lie in two strata: which one it is in is the team's to say. Its place is
@@ -201,6 +202,8 @@ void Tabulation::close_the_list_of_blocks() {
 Tabulation::Copy& Tabulation::copy_of(Block& block, int count, const std::string& submission,
                                       const Source& where) {
     auto& copies = block.copies[std::size_t(count - 1)];
+    // A submission's sightings come one after another: the last copy is nearly always the one.
+    if (!copies.empty() && copies.back().submission == submission) return copies.back();
     for (Copy& copy : copies) {
         if (copy.submission == submission) return copy;
     }
@@ -332,8 +335,11 @@ void Tabulation::compare_copies(std::size_t b, int count) {
     if (copies.size() < 2) return;
     bool same = true;
     std::string which;
-    for (const Copy& copy : copies) {
+    for (std::size_t i = 0; i < copies.size(); ++i) {
+        const Copy& copy = copies[i];
         same = same && copy.dogs == copies.front().dogs;
+        if (i == 3) which += " and " + std::to_string(copies.size() - 3) + " more";
+        if (i >= 3) continue;
         which += std::string(which.empty() ? "" : " and ") +
                  (copy.submission.empty() ? "a record" : "submission " + copy.submission) + " (" +
                  place(copy.where) + "; " + std::to_string(copy.dogs.size()) +

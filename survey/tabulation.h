@@ -96,7 +96,10 @@ public:
     /// The name the stratum column takes in the survey file.
     void name_stratum_column(const std::string& name);
     /// Facts of a block, from a submission or a block table.
-    void block(const std::string& id, const BlockFacts& facts, const Source& where);
+    /// `from_table`: a row of the table of blocks, which gives a block's place once (each count's
+    /// submission takes a GPS reading of its own, so only the table's places are compared).
+    void block(const std::string& id, const BlockFacts& facts, const Source& where,
+               bool from_table = false);
     /// From now on only the blocks given so far are known: others are unknown_block conflicts.
     void close_the_list_of_blocks();
     /// A record that count `count` (1, 2 or 3) of the block was done, by the submission

@@ -63,15 +63,30 @@ public:
 
     /// Ends the parse from inside a callback: the feed under way returns an error.
     void stop() { XML_StopParser(parser_, XML_FALSE); }
+    /// Pauses the parse from inside a callback: the feed under way returns, and resume() goes on
+    /// with the rest of its chunk, which must be left as it is until then.
+    void pause() { XML_StopParser(parser_, XML_TRUE); }
+    bool paused() const {
+        XML_ParsingStatus status;
+        XML_GetParsingStatus(parser_, &status);
+        return status.parsing == XML_SUSPENDED;
+    }
     /// Feeds a chunk; "" or why the XML is malformed.
     std::string feed(const char* data, std::size_t size, bool last) {
-        if (XML_Parse(parser_, data, int(size), last) == XML_STATUS_ERROR) {
+        return said(XML_Parse(parser_, data, int(size), last));
+    }
+    std::string resume() { return said(XML_ResumeParser(parser_)); }
+
+private:
+    std::string said(XML_Status status) const {
+        if (status == XML_STATUS_ERROR && XML_GetErrorCode(parser_) != XML_ERROR_ABORTED) {
             return std::string(XML_ErrorString(XML_GetErrorCode(parser_))) + " at line " +
                    std::to_string(XML_GetCurrentLineNumber(parser_));
         }
         return "";
     }
 
+public:
 private:
     XML_Parser parser_;
     Callbacks callbacks_;
@@ -109,6 +124,9 @@ std::size_t column_of(const std::string& reference) {
 }
 
 class SheetRows : public TableRows {
+    // A cell's text, in bytes: four times a spreadsheet's 32,767 characters in UTF-8.
+    static constexpr std::size_t kLongestCell = 4 * 32767;
+
 public:
     SheetRows(const ZipArchive& archive, const std::string& part, std::string label,
               std::shared_ptr<const std::vector<std::string>> shared)
@@ -120,21 +138,39 @@ public:
                    },
                    [this](const std::string& name) { end(name); },
                    [this](const char* s, int length) {
-                       if (in_value_) value_.append(s, std::size_t(length));
+                       if (!in_value_) return;
+                       // A cell holds 32,767 characters in a spreadsheet; one that runs on is
+                       // no sheet's, and would take the machine's memory.
+                       if (value_.size() + std::size_t(length) > kLongestCell) {
+                           refuse_because("a cell of row " + std::to_string(row_.line) +
+                                          " holds more than a spreadsheet's cell can: the file "
+                                          "is damaged or was not written by a spreadsheet.");
+                           return;
+                       }
+                       value_.append(s, std::size_t(length));
                    }}) {}
 
     std::optional<Record> next() override {
+        // The parse pauses at each row's end, so memory holds one row, whatever a chunk of a
+        // sheet inflates to.
         while (ready_.empty() && !done_) {
-            in_->read(chunk_.data(), std::streamsize(chunk_.size()));
-            const std::size_t got = std::size_t(in_->gcount());
-            if (in_->bad()) throw FileError(label_ + ": the sheet could not be read to its end.");
-            const bool last = got < chunk_.size();
-            const std::string why = parser_.feed(chunk_.data(), got, last);
+            std::string why;
+            if (parser_.paused()) {
+                why = parser_.resume();
+            } else {
+                in_->read(chunk_.data(), std::streamsize(chunk_.size()));
+                const std::size_t got = std::size_t(in_->gcount());
+                if (in_->bad()) {
+                    throw FileError(label_ + ": the sheet could not be read to its end.");
+                }
+                last_chunk_ = got < chunk_.size();
+                why = parser_.feed(chunk_.data(), got, last_chunk_);
+            }
             if (!refused_.empty()) throw FileError(label_ + ": " + refused_);
             if (!why.empty()) {
                 throw FileError(label_ + ": the sheet is not well-formed XML: " + why + ".");
             }
-            done_ = last;
+            done_ = last_chunk_ && !parser_.paused();
         }
         if (ready_.empty()) return std::nullopt;
         Record record = std::move(ready_.front());
@@ -145,9 +181,12 @@ public:
 private:
     // Said once the feed under way returns; no exception may cross expat's callbacks.
     void refuse(const std::string& what, const std::string& last) {
+        refuse_because(what + " is past the last cell a sheet can have (" + last +
+                       "): the file is damaged or was not written by a spreadsheet.");
+    }
+    void refuse_because(const std::string& why) {
         if (!refused_.empty()) return;
-        refused_ = what + " is past the last cell a sheet can have (" + last +
-                   "): the file is damaged or was not written by a spreadsheet.";
+        refused_ = why;
         parser_.stop();
     }
 
@@ -213,7 +252,10 @@ private:
             last_line_ = row_.line;
             const bool blank = std::all_of(row_.fields.begin(), row_.fields.end(),
                                            [](const std::string& f) { return trimmed(f).empty(); });
-            if (!blank) ready_.push_back(std::move(row_));
+            if (!blank) {
+                ready_.push_back(std::move(row_));
+                parser_.pause();
+            }
             row_ = Record{};
         }
     }
@@ -224,7 +266,7 @@ private:
     XmlParser parser_;
     std::array<char, 1 << 16> chunk_{};
     std::deque<Record> ready_;
-    bool done_ = false;
+    bool done_ = false, last_chunk_ = false;
     Record row_;
     std::size_t last_line_ = 0, column_ = 0;
     std::string type_, value_;

@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <map>
 #include <thread>
 
@@ -377,6 +378,10 @@ TEST(field_export_test, hostile_files_are_refused_by_name) {
          {"sheet dogs", "1048577"}},
         {workbook("bare.xlsx", "", false), {"sheet dogs", "xl/sharedStrings.xml"}},
         {folder.write("line.csv", std::string(3 << 20, 'x')), {"line.csv"}},
+        {workbook("long.xlsx",
+                  "<row r=\"2\"><c r=\"A2\"><v>" + std::string(1 << 20, '7') + "</v></c></row>",
+                  true),
+         {"sheet dogs", "a cell of row 2"}},
     };
     for (const auto& c : cases) {
         const std::string error = error_of(c.path);
@@ -399,9 +404,17 @@ TEST(field_export_test, hostile_files_are_refused_by_name) {
 }
 
 // A pipe can be read only once: a table given as a named pipe or as /dev/fd/N is read whole, as
-// the same bytes in a file would be.
+// the same bytes in a file would be, and its copy goes with it.
 TEST(field_export_test, an_input_that_can_be_read_once_is_read_once) {
     const TemporaryFolder folder;
+    const auto copies_left = [] {
+        std::size_t n = 0;
+        for (const auto& entry :
+             std::filesystem::directory_iterator(std::filesystem::temp_directory_path()))
+            n += entry.path().filename().string().starts_with("kestrivo-");
+        return n;
+    };
+    const std::size_t before = copies_left();
     const std::string table =
         csv({{"block", "count", "dog_id"}, {"A", "1", "a"}, {"A", "2", "a"}, {"A", "3", "b"}});
     const std::string fifo = folder.file("fifo");
@@ -421,6 +434,27 @@ TEST(field_export_test, an_input_that_can_be_read_once_is_read_once) {
     feeder.join();
     ::close(ends[0]);
     EXPECT_EQ(*from_pipe.at("A").histories, (Histories{0, 0, 0, 1, 0, 1, 0}));
+
+    // An empty pipe is an empty table, said as for a file.
+    ASSERT_EQ(::pipe(ends), 0);
+    ::close(ends[1]);
+    try {
+        tabulate({{"/dev/fd/" + std::to_string(ends[0])}, {}});
+        ADD_FAILURE() << "an empty pipe was read";
+    } catch (const kestrivo::survey::FileError& e) {
+        EXPECT_NE(std::string(e.what()).find("the table is empty"), std::string::npos) << e.what();
+    }
+    ::close(ends[0]);
+    EXPECT_EQ(copies_left(), before);
+
+    // A block named by spaces alone names no block, whatever the spaces.
+    std::vector<kestrivo::survey::Conflict> conflicts;
+    const auto spaces = tabulate(
+        {{folder.write("spaces.csv", "block,count,dog_id\n\u00A0,1,a\n\u2003 ,2,a\n")}, {}},
+        &conflicts);
+    EXPECT_TRUE(spaces.empty());
+    ASSERT_EQ(conflicts.size(), 2u);
+    EXPECT_EQ(conflicts[0].detail, "the row names no block");
 }
 
 // In a table of dogs an empty cell is not a 0: a count empty for every dog of a block was not
@@ -466,6 +500,32 @@ TEST(field_export_test, a_block_given_two_wards_is_a_conflict) {
     EXPECT_NE(conflicts[0].detail.find("South"), std::string::npos);
     EXPECT_FALSE(blocks.at("A").histories);
     EXPECT_TRUE(blocks.at("B").histories);
+
+    // Each count's submission takes a GPS reading of its own: readings that differ are no
+    // conflict. A ward typed wrong in a submission rejected in review is not taken.
+    auto readings = odk_submissions();
+    for (std::size_t r = 1; r < readings.size(); ++r) {
+        readings[r][3] = "0.33" + std::to_string(r);
+        readings[r][4] = "32.5" + std::to_string(r);
+    }
+    readings[0].push_back("ReviewState");
+    for (std::size_t r = 1; r < readings.size(); ++r)
+        readings[r].push_back(r == 2 ? "rejected" : "");
+    readings.push_back(readings[2]);  // A's second count sent again, in the right ward
+    readings.back()[2] = "North";
+    readings.back()[10] = readings.back()[11] = "uuid:s2b";
+    readings.back()[12] = "";
+    readings[2][2] = "South";
+    auto sightings = odk_sightings();
+    for (auto& row : sightings) {
+        if (row[6] == "uuid:s2") row[6] = "uuid:s2b";
+    }
+    write_zip(zip, {{"f.csv", csv(readings)}, {"f-sighting.csv", csv(sightings)}});
+    blocks = tabulate({{zip}, {}}, &conflicts);
+    ASSERT_EQ(conflicts.size(), 1u) << conflicts.front().detail;
+    EXPECT_EQ(conflicts[0].kind, ConflictKind::rejected_in_review);
+    EXPECT_EQ(*blocks.at("A").histories, kA);
+    EXPECT_EQ(blocks.at("A").facts.stratum, "North");
 
     const std::string table =
         folder.write("blocks.csv", "block,ward,lat,lon\nA,North,1,2\nB,South,1,2\nA,North,3,4\n");
