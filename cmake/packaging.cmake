@@ -62,4 +62,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kestrivo.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# CPack gives any package with a shared object under /usr/lib a postinst and a postrm that run
+# ldconfig. Ours are private, in /usr/lib/kestrivo, which the loader never searches (the programs
+# open them by absolute path), and Debian runs ldconfig through a trigger for the libraries that
+# need it: the package is rebuilt without those two scripts.
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/deb_without_ldconfig.cmake)
 include(CPack)
