@@ -4,6 +4,8 @@
 // and fills the table and the answer.
 #include "window/survey_window.h"
 
+#include <sys/stat.h>
+
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -25,13 +27,16 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "analysis/pooled_visibility.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/whole_file.h"
+#include "survey/csv_records.h"
 #include "survey/field_export.h"
 #include "survey/field_writers.h"
 #include "window/plan_dialog.h"
@@ -66,6 +71,73 @@ std::vector<survey::Row> read_rows(const SurveySource& source, survey::Header& h
     }
     if (rows.empty()) file_error(source.name + ": the survey holds no block.");
     return rows;
+}
+
+// Field data tabulated in memory into `opened`'s text, with its conflicts; `files` (the paths,
+// with the verb that fits them) say what took all the memory, `message` makes the tabulator's
+// complaint the user's message.
+void tabulate(OpenedSurvey& opened, const survey::FieldInputs& inputs, const std::string& files,
+              const std::function<std::string(std::string)>& message) {
+    survey::Tabulation tabulation;
+    try {
+        survey::read_field_data(inputs, tabulation);
+    } catch (const std::bad_alloc&) {
+        // Field data take memory in step with their dogs: data that take more than the machine
+        // has are said, and the window stays as it was.
+        file_error(files + " more than this computer's memory can tabulate.");
+    } catch (const survey::FileError& e) {
+        file_error(message(e.what()));
+    }
+    const survey::TabulatedSurvey tabulated = tabulation.finish();
+    std::ostringstream text;
+    survey::write_tabulated_survey(text, tabulated);
+    opened.source.text = text.str();
+    opened.source.path.clear();
+    opened.conflicts = tabulated.conflicts;
+}
+
+enum class TableKind { survey, blocks, other };
+
+// What a file given among several is, from its header. Only an ordinary file's first line is
+// read here: a pipe would lose what is read, and anything else is left to the tabulator to
+// refuse by name. A table of blocks has a block column and none of the columns of sightings.
+TableKind kind_of_table(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return TableKind::other;
+    if (!is_field_export(path)) return TableKind::survey;
+    std::ifstream in(path, std::ios::binary);
+    // As far as a header can reach: a file of one endless line is no table.
+    constexpr std::size_t kLongestHeader = 1 << 20;
+    std::string first;
+    for (int c = in.get(); c != std::char_traits<char>::eof() && c != '\n'; c = in.get()) {
+        if (first.size() == kLongestHeader) return TableKind::other;
+        first += char(c);
+    }
+    if (first.rfind("PK", 0) == 0) return TableKind::other;  // an archive: an export
+    // The separator the tabulator would take: the one of ";" and "," more often outside quotes.
+    std::size_t commas = 0, semicolons = 0;
+    bool quoted = false;
+    for (const char c : first) {
+        if (c == '"') quoted = !quoted;
+        if (quoted) continue;
+        commas += c == ',';
+        semicolons += c == ';';
+    }
+    std::istringstream line(first);
+    std::optional<survey::Record> header;
+    try {
+        survey::RecordReader records(line, path, semicolons > commas ? ';' : ',');
+        header = records.next();
+    } catch (const survey::FileError&) {
+        return TableKind::other;
+    }
+    if (!header || !header->why.empty()) return TableKind::other;
+    const auto has = [&](const std::string& name) {
+        return std::any_of(header->fields.begin(), header->fields.end(), [&](const auto& field) {
+            return QString::fromStdString(survey::trimmed(field)).toLower().toStdString() == name;
+        });
+    };
+    return has("block") && !has("dog_id") && !has("count") ? TableKind::blocks : TableKind::other;
 }
 
 }  // namespace
@@ -103,29 +175,53 @@ OpenedSurvey opened_survey_file(const std::string& path, std::optional<ReadSurve
 OpenedSurvey open_survey_source(const std::string& path) {
     OpenedSurvey opened = opened_survey_file(path, std::nullopt);
     if (!is_field_export(path)) return opened;
-    // Field data, tabulated as kestrivo-tabulate would.
-    survey::Tabulation tabulation;
-    try {
-        survey::read_field_data({{path}, {}}, tabulation);
-    } catch (const std::bad_alloc&) {
-        // Field data take memory in step with their dogs: a file that takes more than the
-        // machine has is said, and the window stays as it was.
-        file_error(path + ": holds more than this computer's memory can tabulate.");
-    } catch (const survey::FileError& e) {
-        // Said once, as both readers see it: the tabulator's reason follows the file's name.
-        std::string why = e.what();
+    // Field data, tabulated as kestrivo-tabulate would. Said once, as both readers see it: the
+    // tabulator's reason follows the file's name.
+    tabulate(opened, {{path}, {}}, path + ": holds", [&](std::string why) {
         if (why.rfind(path + ": ", 0) == 0) why.erase(0, path.size() + 2);
-        file_error(path +
-                   ": is neither a survey (whose header names c100, c111, c101 and c110) "
-                   "nor field data: " +
-                   why);
+        return path +
+               ": is neither a survey (whose header names c100, c111, c101 and c110) nor field "
+               "data: " +
+               why;
+    });
+    return opened;
+}
+
+OpenedSurvey open_survey_source(const std::vector<std::string>& paths) {
+    if (paths.size() == 1) return open_survey_source(paths.front());
+    survey::FieldInputs inputs;
+    std::string names, files;
+    for (const std::string& path : paths) {
+        const std::string name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
+        names += (names.empty() ? "" : ", ") + name;
+        files += (files.empty() ? "" : ", ") + path;
+        switch (kind_of_table(path)) {
+            case TableKind::survey:
+                file_error(path +
+                           ": is a survey (its header names c100, c111, c101 and c110), which "
+                           "opens alone; only field data come in several files.");
+            case TableKind::blocks:
+                if (inputs.blocks) {
+                    file_error(path + ": is a second table of blocks, after " + *inputs.blocks +
+                               "; give one.");
+                }
+                inputs.blocks = path;
+                break;
+            case TableKind::other:
+                inputs.files.push_back(path);
+                break;
+        }
     }
-    const survey::TabulatedSurvey tabulated = tabulation.finish();
-    std::ostringstream text;
-    survey::write_tabulated_survey(text, tabulated);
-    opened.source.text = text.str();
-    opened.source.path.clear();
-    opened.conflicts = tabulated.conflicts;
+    OpenedSurvey opened;
+    opened.source.name = names;
+    // What the tabulator says of the files together (the submissions without their sightings,
+    // say) names no file of its own: it is said of them all.
+    tabulate(opened, inputs, files + ": hold", [&](const std::string& why) {
+        const bool named = std::any_of(paths.begin(), paths.end(), [&](const std::string& path) {
+            return why.rfind(path + ":", 0) == 0 || why.rfind(path + ",", 0) == 0;
+        });
+        return named ? why : files + ": " + why;
+    });
     return opened;
 }
 
