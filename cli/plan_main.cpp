@@ -19,7 +19,8 @@ using namespace kestrivo::cli;
 
 constexpr const char* kExample = R"(Examples:
   kestrivo-plan --blocks-total 400 --target 0.1 --S 0.2 --P 0.4 --dogs-per-block 30 --dispersion 2
-  kestrivo-plan --blocks-total North=60,South=40 --target 0.15 --pilot pilot.csv --stratum ward
+  kestrivo-plan --blocks-total North=60,South=40 --target 0.2 --stratum ward \
+    --pilot /usr/share/doc/kestrivo/examples/example-survey.csv
 
 Exit status: 0 a sample size meets the target, 1 none up to --k-to does,
 2 a usage or file error (see standard error).)";

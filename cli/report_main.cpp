@@ -22,7 +22,8 @@ using namespace kestrivo::cli;
 
 constexpr const char* kExample = R"(Example:
   kestrivo-report --blocks-total 120 survey.csv > report.csv
-  kestrivo-report --pool --stratum ward --blocks-total North=80,South=40 survey.csv
+  kestrivo-report --pool --stratum ward --blocks-total North=60,South=40 \
+    /usr/share/doc/kestrivo/examples/example-survey.csv
 
   survey.csv holds a header row and one block a row:
     block,c100,c111,c101,c110,s_held,ward

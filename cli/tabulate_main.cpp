@@ -12,7 +12,8 @@ namespace {
 using namespace kestrivo::cli;
 
 constexpr const char* kExample = R"(Examples:
-  kestrivo-tabulate --conflicts conflicts.csv -o survey.csv kestrivo_three_counts.zip
+  kestrivo-tabulate --conflicts conflicts.csv -o survey.csv \
+    /usr/share/doc/kestrivo/examples/field-example/kestrivo_three_counts.zip
   kestrivo-tabulate --blocks blocks.csv -o survey.csv sightings.csv
 
 Exit status: 0 tabulated without conflict (warnings aside), 1 conflicts were

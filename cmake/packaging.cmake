@@ -1,6 +1,6 @@
 # What a desktop and a package need beside the programs: man pages and the AppStream metainfo
 # with the project's version filled in, the licence as the package's copyright file, a Debian
-# changelog, and CPack's DEB generator (cpack -G DEB, or ./scripts/package).
+# changelog, the examples, and CPack's DEB generator (cpack -G DEB, or ./scripts/package).
 include(GNUInstallDirs)
 
 # Man pages and the changelog compressed as Debian wants them, the same bytes every build (-n).
@@ -34,6 +34,13 @@ install(FILES ${PROJECT_SOURCE_DIR}/share/debian/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrivo)
 install(FILES ${PROJECT_BINARY_DIR}/share/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrivo)
+# The README's worked example and the field team's export of it, where Debian keeps a package's
+# examples, so that the commands of the manual pages and of --help run as they are written.
+set(KESTRIVO_EXAMPLES_DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrivo/examples)
+install(FILES ${PROJECT_SOURCE_DIR}/docs/example-survey.csv
+        DESTINATION ${KESTRIVO_EXAMPLES_DESTINATION})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/field-example
+        DESTINATION ${KESTRIVO_EXAMPLES_DESTINATION})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kestrivo)
