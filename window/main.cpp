@@ -55,15 +55,8 @@ int main(int argc, char* argv[]) {
     // left to its default, the signal would end the program and the user's work with it.
     std::signal(SIGXFSZ, SIG_IGN);
 
-    const QtMessageHandler previous = qInstallMessageHandler(hold_start_up_messages);
-    QApplication app(argc, argv);
-    qInstallMessageHandler(previous);
-    for (const auto& [type, message] : g_held_messages)
-        qt_message_output(type, QMessageLogContext(), message);
-    g_held_messages.clear();
-
-    QApplication::setApplicationName(QStringLiteral("Kestrivo"));
-    QApplication::setApplicationVersion(QStringLiteral(KESTRIVO_VERSION));
+    QCoreApplication::setApplicationName(QStringLiteral("Kestrivo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KESTRIVO_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Estimates a city block's free-roaming dogs from three counts; with a "
@@ -82,6 +75,30 @@ int main(int argc, char* argv[]) {
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("a survey file or field data to open"),
                                  QStringLiteral("[FILE]"));
+
+    // --help and --version answer before anything needs a display, as a program run from a
+    // script or over ssh expects; a plain core application gives the usage line its program
+    // name. A command line that does not parse yet may hold Qt's own options (-platform,
+    // -display), which only the graphical application takes out: it is read again below.
+    {
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments << QString::fromLocal8Bit(argv[i]);
+        if (parser.parse(arguments) &&
+            (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
+             parser.isSet(QStringLiteral("version")))) {
+            const QCoreApplication plain(argc, argv);
+            parser.process(plain);  // says what was asked and ends with status 0
+        }
+    }
+
+    const QtMessageHandler previous = qInstallMessageHandler(hold_start_up_messages);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const auto& [type, message] : g_held_messages)
+        qt_message_output(type, QMessageLogContext(), message);
+    g_held_messages.clear();
+
     // A bad option is a usage error (status 2, as for the survey programs); --help and
     // --version end here with status 0.
     if (!parser.parse(QCoreApplication::arguments())) {

@@ -143,33 +143,47 @@ TEST(survey_answer_test, numbers_are_rounded_to_what_the_interval_can_tell) {
 }
 
 // The program's command line: a design without a file, two files, a bad number of blocks or an
-// unknown option is a usage error said on standard error (status 2), before any window opens.
+// unknown option is a usage error said on standard error (status 2), before any window opens;
+// --help and --version answer with no display at all, as a script or a remote shell runs them.
 TEST(command_line_test, usage_errors_are_said_and_end_with_status_2) {
     const struct {
         QStringList arguments;
         int status;
         const char* said;  // the beginning of standard error, or of standard output for status 0
+        bool display;      // run with a display (offscreen), else with none
     } cases[] = {
-        {{"--stratum", "ward"}, 2, "Kestrivo: the design options need a FILE."},
-        {{"a.csv", "b.csv"}, 2, "Kestrivo: one file at a time."},
-        {{"--blocks-total", "North=x", "a.csv"}, 2, "Kestrivo: --blocks-total: "},
-        {{"--blocks-total", "0", "a.csv"}, 2, "Kestrivo: --blocks-total: "},
-        {{"--no-such-option"}, 2, "Kestrivo: Unknown option 'no-such-option'."},
-        {{"--version"}, 0, "Kestrivo "},
-        {{"--help"}, 0, "Usage: "},
+        {{"--stratum", "ward"}, 2, "Kestrivo: the design options need a FILE.", true},
+        {{"a.csv", "b.csv"}, 2, "Kestrivo: one file at a time.", true},
+        {{"--blocks-total", "North=x", "a.csv"}, 2, "Kestrivo: --blocks-total: ", true},
+        {{"--blocks-total", "0", "a.csv"}, 2, "Kestrivo: --blocks-total: ", true},
+        {{"--no-such-option"}, 2, "Kestrivo: Unknown option 'no-such-option'.", true},
+        {{"--version"}, 0, "Kestrivo ", true},
+        {{"--help"}, 0, "Usage: ", true},
+        {{"--version"}, 0, "Kestrivo ", false},
+        {{"--help"}, 0, "Usage: ", false},
+        {{"--help-all"}, 0, "Usage: ", false},
     };
     for (const auto& c : cases) {
+        const std::string named =
+            c.arguments.join(' ').toStdString() + (c.display ? "" : " (no display)");
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        if (c.display) {
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        } else {
+            for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+                environment.remove(QString::fromUtf8(name));
+        }
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(KESTRIVO_PROGRAM), c.arguments);
-        ASSERT_TRUE(program.waitForFinished(kPatience)) << c.arguments.join(' ').toStdString();
-        const QString said = QString::fromLocal8Bit(c.status == 0 ? program.readAllStandardOutput()
-                                                                  : program.readAllStandardError());
-        EXPECT_EQ(program.exitCode(), c.status) << c.arguments.join(' ').toStdString();
+        ASSERT_TRUE(program.waitForFinished(kPatience)) << named;
+        const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
+        const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+        const QString said = c.status == 0 ? out : errors;
+        EXPECT_EQ(program.exitCode(), c.status) << named << ": " << errors.toStdString();
         EXPECT_NE(said.indexOf(QString::fromUtf8(c.said)), -1)
-            << c.arguments.join(' ').toStdString() << ": " << said.toStdString();
+            << named << ": " << said.toStdString();
+        EXPECT_EQ(errors.indexOf(QStringLiteral("graphical display")), -1) << named;
     }
 }
 
