@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -53,7 +54,8 @@ public:
     /// The questions the menu commands ask. Each has a dialog by default; tests answer in its
     /// place. An empty name or a block of -1 means the user cancelled.
     struct Dialogs {
-        std::function<QString(const QString& title, const QString& filters)> open_file;
+        /// The files chosen to open together (none: cancelled).
+        std::function<QStringList(const QString& title, const QString& filters)> open_files;
         /// `filter`: in, the filter to offer first; out, the one the user chose.
         std::function<QString(const QString& title, const QString& filters, QString& filter)>
             save_file;
@@ -136,9 +138,19 @@ public:
     /// way), under `design`; the block tool stays as it is. Throws platform::RuntimeError when
     /// the file cannot be read as either.
     SurveyWindow* open_survey_window(const QString& path, const survey::DesignOptions& design);
+    /// The same for field data in several files (an export's CSVs, a long table with its table
+    /// of blocks), tabulated together; one path is opened as above.
+    SurveyWindow* open_survey_window(const QStringList& paths, const survey::DesignOptions& design);
     /// Opens `path` as File > Open survey does: one block fills the boxes, several blocks or
     /// field data open the survey's window.
     void open_survey_file(const QString& path);
+    /// Opens what File > Open survey chose: one file as above, several as field data.
+    void open_survey_files(const QStringList& paths);
+    /// Opens the files named on the command line, under `design` when it gave one. A file that
+    /// cannot be opened is told as the menu's commands tell it, whatever the error: the user
+    /// may have come from a file manager, with no terminal to read.
+    void open_command_line(const QStringList& paths,
+                           const std::optional<survey::DesignOptions>& design);
     /// The survey windows open now, in the order they were opened.
     std::vector<SurveyWindow*> survey_windows() const;
     /// Puts `counts` (and a held S) into the boxes and estimates, for a survey window's block.

@@ -77,8 +77,8 @@ void Form1::create_menus() {
 }
 
 void Form1::install_default_dialogs() {
-    dialogs_.open_file = [this](const QString& title, const QString& filters) {
-        return QFileDialog::getOpenFileName(this, title, QString(), filters);
+    dialogs_.open_files = [this](const QString& title, const QString& filters) {
+        return QFileDialog::getOpenFileNames(this, title, QString(), filters);
     };
     dialogs_.save_file = [this](const QString& title, const QString& filters, QString& filter) {
         // Over the window that asked: the survey window's exports ask through this one.

@@ -1,11 +1,13 @@
 // Files of counts: Open survey reads the survey companion's format (the same reader, the same
 // messages) and puts one block's counts into the boxes, or opens the survey's own window for a
-// survey of several blocks and for field data; Save counts writes the boxes back as a one-row
+// survey of several blocks and for field data (one export, or several files tabulated together);
+// Save counts writes the boxes back as a one-row
 // survey that Open survey reads.
 #include <sys/stat.h>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QStringList>
 
 #include <algorithm>
 #include <cerrno>
@@ -32,13 +34,50 @@ constexpr off_t kLargestSurvey = off_t{64} << 20;
     throw platform::RuntimeError(platform::ErrorKind::FileError, message);
 }
 
+// Field data are tabulated before the window can show anything: a large export takes seconds,
+// and the pointer says so.
+struct BusyPointer {
+    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
 }  // namespace
 
 void Form1::open_survey() {
-    const QString path =
-        dialogs_.open_file(QStringLiteral("Open survey"), QString::fromUtf8(kSurveyFilters));
-    if (path.isEmpty()) return;
-    open_survey_file(path);
+    const QStringList paths =
+        dialogs_.open_files(QStringLiteral("Open survey"), QString::fromUtf8(kSurveyFilters));
+    if (paths.isEmpty()) return;
+    open_survey_files(paths);
+}
+
+void Form1::open_survey_files(const QStringList& paths) {
+    if (paths.size() == 1) {
+        open_survey_file(paths.front());
+    } else if (paths.size() > 1) {
+        // A survey is one file; several are field data, which the tabulator checks file by file.
+        open_survey_window(paths, {});
+    }
+}
+
+void Form1::open_command_line(const QStringList& paths,
+                              const std::optional<survey::DesignOptions>& design) {
+    try {
+        if (design) {
+            open_survey_window(paths, *design);
+        } else {
+            open_survey_files(paths);
+        }
+    } catch (const platform::RuntimeError& error) {
+        report_error(error);
+    } catch (const std::exception& error) {
+        // Anything else a file can bring about (memory it would take, say) is said in the
+        // window too, which stays open.
+        report_error(platform::RuntimeError(platform::ErrorKind::FileError,
+                                            paths.join(QStringLiteral(", ")).toStdString() +
+                                                ": cannot be opened (" + error.what() + ")."));
+    }
 }
 
 void Form1::open_survey_file(const QString& path) {
@@ -120,15 +159,22 @@ void Form1::estimate_counts(const kestrivo::analysis::Counts& counts,
 
 SurveyWindow* Form1::open_survey_window(const QString& path,
                                         const kestrivo::survey::DesignOptions& design) {
-    // A field export is tabulated here, before the window can show anything: a large one takes
-    // seconds, and the pointer says so.
-    struct BusyPointer {
-        BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-        ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    };
     OpenedSurvey opened = [&] {
         const BusyPointer busy;
         return open_survey_source(path.toStdString());
+    }();
+    return show_survey_window(std::move(opened), design);
+}
+
+SurveyWindow* Form1::open_survey_window(const QStringList& paths,
+                                        const kestrivo::survey::DesignOptions& design) {
+    if (paths.size() == 1) return open_survey_window(paths.front(), design);
+    std::vector<std::string> files;
+    for (const QString& path : paths)
+        files.push_back(path.toStdString());
+    OpenedSurvey opened = [&] {
+        const BusyPointer busy;
+        return open_survey_source(files);
     }();
     return show_survey_window(std::move(opened), design);
 }

@@ -1,19 +1,19 @@
 // Kestrivo: opens the estimation window and runs until it is closed.
-//   Kestrivo [--stratum COLUMN] [--blocks-total K | NAME=K,...] [FILE]
-// FILE (from a terminal, or a file manager's "Open with") is opened as File > Open survey opens
-// it; the design options open the survey's own window under that design.
+//   Kestrivo [--stratum COLUMN] [--blocks-total K | NAME=K,...] [FILE...]
+// A FILE (from a terminal, or a file manager's "Open with") is opened as File > Open survey opens
+// it; several are field data tabulated together (an export's CSVs, a long table with its table
+// of blocks). The design options open the survey's own window under that design.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/runtime_error.h"
 #include "survey/design_builder.h"
 #include "window/form1.h"
-#include "window/survey_window.h"
 
 namespace {
 
@@ -72,9 +72,12 @@ int main(int argc, char* argv[]) {
         QStringLiteral("K"));
     parser.addOption(stratum);
     parser.addOption(blocks_total);
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("a survey file or field data to open"),
-                                 QStringLiteral("[FILE]"));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QStringLiteral("a survey file or field data to open; several files are field data "
+                       "tabulated together (an export's CSVs, a long table and its table of "
+                       "blocks)"),
+        QStringLiteral("[FILE...]"));
 
     // --help and --version answer before anything needs a display, as a program run from a
     // script or over ssh expects; a plain core application gives the usage line its program
@@ -120,9 +123,8 @@ int main(int argc, char* argv[]) {
         }
     }
     const bool designed = parser.isSet(stratum) || parser.isSet(blocks_total);
-    if (files.size() > 1 || (designed && files.isEmpty())) {
-        std::fprintf(stderr, "Kestrivo: %s\n",
-                     files.size() > 1 ? "one file at a time." : "the design options need a FILE.");
+    if (designed && files.isEmpty()) {
+        std::fprintf(stderr, "Kestrivo: the design options need a FILE.\n");
         return 2;
     }
     if (const std::string why = design.why_invalid(); !why.empty()) {
@@ -133,26 +135,10 @@ int main(int argc, char* argv[]) {
     kestrivo::window::Form1 window;
     window.show();
     if (!files.isEmpty()) {
-        // A file that cannot be opened is said in the window, as File > Open survey says it: the
-        // user may have come from a file manager, with no terminal to read.
         QMetaObject::invokeMethod(
             &window,
-            [&window, file = files.front(), design, designed] {
-                try {
-                    if (designed) {
-                        window.open_survey_window(file, design);
-                    } else {
-                        window.open_survey_file(file);
-                    }
-                } catch (const kestrivo::platform::RuntimeError& error) {
-                    window.report_error(error);
-                } catch (const std::exception& error) {
-                    // Anything else a file can bring about (memory it would take, say) is said
-                    // in the window too, which stays open.
-                    window.report_error(kestrivo::platform::RuntimeError(
-                        kestrivo::platform::ErrorKind::FileError,
-                        file.toStdString() + ": cannot be opened (" + error.what() + ")."));
-                }
+            [&window, files, design = designed ? std::optional(design) : std::nullopt] {
+                window.open_command_line(files, design);
             },
             Qt::QueuedConnection);
     }

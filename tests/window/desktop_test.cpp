@@ -46,7 +46,9 @@ protected:
         QDir::setCurrent(QString::fromStdString(dir_.path()));
         form_.set_error_reporter(
             [this](const kestrivo::platform::RuntimeError& e) { errors_.push_back(e); });
-        form_.dialogs().open_file = [this](const QString&, const QString&) { return answer_; };
+        form_.dialogs().open_files = [this](const QString&, const QString&) {
+            return answer_.isEmpty() ? QStringList() : QStringList{answer_};
+        };
         form_.dialogs().save_file = [this](const QString&, const QString&, QString& filter) {
             if (!filter_answer_.isEmpty()) filter = filter_answer_;
             return answer_;

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,6 +29,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include <nlohmann/json.hpp>
 
@@ -142,9 +144,9 @@ TEST(survey_answer_test, numbers_are_rounded_to_what_the_interval_can_tell) {
     EXPECT_TRUE(doses_sentence(total, 0.7, english).isEmpty());
 }
 
-// The program's command line: a design without a file, two files, a bad number of blocks or an
-// unknown option is a usage error said on standard error (status 2), before any window opens;
-// --help and --version answer with no display at all, as a script or a remote shell runs them.
+// The program's command line: a design without a file, a bad number of blocks or an unknown
+// option is a usage error said on standard error (status 2), before any window opens; --help
+// and --version answer with no display at all, as a script or a remote shell runs them.
 TEST(command_line_test, usage_errors_are_said_and_end_with_status_2) {
     const struct {
         QStringList arguments;
@@ -153,7 +155,7 @@ TEST(command_line_test, usage_errors_are_said_and_end_with_status_2) {
         bool display;      // run with a display (offscreen), else with none
     } cases[] = {
         {{"--stratum", "ward"}, 2, "Kestrivo: the design options need a FILE.", true},
-        {{"a.csv", "b.csv"}, 2, "Kestrivo: one file at a time.", true},
+        {{"--blocks-total", "10"}, 2, "Kestrivo: the design options need a FILE.", true},
         {{"--blocks-total", "North=x", "a.csv"}, 2, "Kestrivo: --blocks-total: ", true},
         {{"--blocks-total", "0", "a.csv"}, 2, "Kestrivo: --blocks-total: ", true},
         {{"--no-such-option"}, 2, "Kestrivo: Unknown option 'no-such-option'.", true},
@@ -162,6 +164,7 @@ TEST(command_line_test, usage_errors_are_said_and_end_with_status_2) {
         {{"--version"}, 0, "Kestrivo ", false},
         {{"--help"}, 0, "Usage: ", false},
         {{"--help-all"}, 0, "Usage: ", false},
+        {{"--stratum", "ward", "a.csv", "b.csv", "--help"}, 0, "[FILE...]", false},
     };
     for (const auto& c : cases) {
         const std::string named =
@@ -465,6 +468,124 @@ TEST_F(survey_window_test, field_data_opens_tabulated_with_its_conflicts) {
     if (!opened.conflicts.empty()) {
         window->save_conflicts_to(QString::fromStdString(dir_.file("conflicts.csv")));
         EXPECT_NE(written("conflicts.csv").find(opened.conflicts.front().block), std::string::npos);
+    }
+}
+
+// ODK Central's two CSVs, chosen together in File > Open survey or named together on the
+// command line, in either order, are the zip: the same report to the last digit, the same
+// conflicts, under the same design; the window is titled with both files.
+TEST_F(survey_window_test, an_exports_csvs_together_are_the_zip) {
+    const std::string submissions = KESTRIVO_DOCS "/field-example/kestrivo_three_counts.csv";
+    const std::string sightings = KESTRIVO_DOCS "/field-example/kestrivo_three_counts-sighting.csv";
+    const QStringList pair{QString::fromStdString(submissions), QString::fromStdString(sightings)};
+    const QStringList reversed{pair[1], pair[0]};
+    QStringList chosen;
+    form_.dialogs().open_files = [&](const QString&, const QString&) { return chosen; };
+    const struct {
+        const char* way;
+        QStringList paths;
+        std::optional<kestrivo::survey::DesignOptions> design;
+    } cases[] = {
+        {"the dialog", pair, std::nullopt},
+        {"the dialog", reversed, std::nullopt},
+        {"the command line", pair, std::nullopt},
+        {"the command line", reversed, wards(60, 40)},
+    };
+    for (const auto& c : cases) {
+        const std::string named = std::string(c.way) + ": " + c.paths.join(' ').toStdString();
+        SurveyWindow* zip = open(kFieldZip, c.design.value_or(kestrivo::survey::DesignOptions{}));
+        const std::size_t before = form_.survey_windows().size();
+        if (std::string(c.way) == "the dialog") {
+            chosen = c.paths;
+            form_.actions.open_survey->trigger();
+        } else {
+            form_.open_command_line(c.paths, c.design);
+        }
+        ASSERT_TRUE(errors_.empty()) << named << ": " << errors_.back();
+        ASSERT_EQ(form_.survey_windows().size(), before + 1) << named;
+        SurveyWindow* window = form_.survey_windows().back();
+        settle(window);
+        EXPECT_GT(window->model->rowCount(), 10) << named;
+        EXPECT_EQ(window->last_report(), zip->last_report()) << named;
+        EXPECT_EQ(window->conflict_list->count(), zip->conflict_list->count()) << named;
+        for (const QString& path : c.paths) {
+            EXPECT_TRUE(window->windowTitle().contains(QFileInfo(path).fileName()))
+                << named << ": " << window->windowTitle().toStdString();
+        }
+        window->close();
+        zip->close();
+    }
+}
+
+// A long table opens with its table of blocks, in either order, told by the header alone: the
+// blocks' stratum column comes to the design controls.
+TEST_F(survey_window_test, a_long_table_opens_with_its_table_of_blocks) {
+    dir_.write("counts.txt",
+               "block,count,dog_id\nA,1,a1\nA,1,a2\nA,2,a1\nA,3,a2\nA,3,a3\n"
+               "B,1,b1\nB,2,b1\nB,2,b2\nB,3,b2\n");
+    dir_.write("places.txt", "Block;Ward;lat;lon\nA;North;0.1;32.5\nB;South;0.2;32.6\n");
+    const QString counts = QString::fromStdString(dir_.file("counts.txt"));
+    const QString places = QString::fromStdString(dir_.file("places.txt"));
+    const struct {
+        QStringList paths;
+        bool wards;  // the blocks' ward column is offered as the strata
+    } cases[] = {
+        {{counts, places}, true},
+        {{places, counts}, true},
+        {{counts}, false},
+    };
+    for (const auto& c : cases) {
+        const std::string named = c.paths.join(' ').toStdString();
+        form_.open_command_line(c.paths, std::nullopt);
+        ASSERT_TRUE(errors_.empty()) << named << ": " << errors_.back();
+        ASSERT_FALSE(form_.survey_windows().empty()) << named;
+        SurveyWindow* window = form_.survey_windows().back();
+        settle(window);
+        EXPECT_GE(window->model->rowCount(), 2) << named;
+        EXPECT_EQ(window->strata_column->findText(QStringLiteral("Ward")) >= 1, c.wards) << named;
+        window->close();
+    }
+}
+
+// Several files that cannot be tabulated together: the message names the file at fault (or all
+// of them, when the fault is in what they lack together), and the windows stay as they were.
+TEST_F(survey_window_test, several_files_that_cannot_be_tabulated_are_refused_by_name) {
+    const std::string sightings = KESTRIVO_DOCS "/field-example/kestrivo_three_counts-sighting.csv";
+    dir_.write("counts.csv", "block,count,dog_id\nA,1,a1\nA,2,a1\nA,3,a1\n");
+    dir_.write("blocks.csv", "block,ward\nA,North\n");
+    dir_.write("more-blocks.csv", "block,ward\nB,South\n");
+    const struct {
+        std::vector<std::string> files;
+        std::vector<std::string> named;  // in the message
+        const char* why;
+    } cases[] = {
+        {{"counts.csv", "missing.csv"}, {"missing.csv"}, "cannot be read"},
+        {{kExample, "counts.csv"}, {kExample}, "opens alone"},
+        {{"blocks.csv", "counts.csv", "more-blocks.csv"}, {"more-blocks.csv"}, "second table"},
+        {{sightings, "counts.csv"}, {sightings, "counts.csv"}, "without their submissions"},
+    };
+    form_.txtHist[1]->setText(QStringLiteral("7"));
+    QStringList chosen;
+    form_.dialogs().open_files = [&](const QString&, const QString&) { return chosen; };
+    for (const auto& c : cases) {
+        chosen.clear();
+        for (const std::string& file : c.files)
+            chosen << QString::fromStdString(file.starts_with('/') ? file : dir_.file(file));
+        const std::string named = chosen.join(' ').toStdString();
+        errors_.clear();
+        form_.actions.open_survey->trigger();
+        ASSERT_EQ(errors_.size(), 1u) << named;
+        for (const std::string& file : c.named) {
+            const std::string path = file.starts_with('/') ? file : dir_.file(file);
+            const std::string& said = errors_.front();
+            EXPECT_TRUE(said.find(path + ":") != std::string::npos ||
+                        said.find(path + ",") != std::string::npos)
+                << named << ": " << said;
+        }
+        EXPECT_NE(errors_.front().find(c.why), std::string::npos)
+            << named << ": " << errors_.front();
+        EXPECT_TRUE(form_.survey_windows().empty()) << named;
+        EXPECT_EQ(form_.txtHist[1]->text(), QStringLiteral("7")) << named;
     }
 }
 
