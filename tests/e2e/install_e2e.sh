@@ -14,7 +14,7 @@ for f in bin/Kestrivo bin/kestrivo-report lib/kestrivo/libKestrivo.so \
          share/man/man1/kestrivo-report.1.gz share/man/man1/Kestrivo.1.gz; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
-grep -q '^Exec=Kestrivo %f$' "$prefix/share/applications/kestrivo.desktop"
+grep -q '^Exec=Kestrivo %F$' "$prefix/share/applications/kestrivo.desktop"
 grep -q '^Icon=kestrivo$' "$prefix/share/applications/kestrivo.desktop"
 zcat "$prefix/share/man/man1/kestrivo-report.1.gz" | grep -q "^\.SH EXIT STATUS" ||
   fail "the man page does not read"
