@@ -247,6 +247,15 @@ std::vector<TotalEstimate> city_totals(const Library& library, const SurveyDesig
         total.identified =
             stratum.has_later() ? seen_at_all(sample_sums(stratum)) : stratum.dogs_identified();
         city.identified += total.identified;
+        total.first_count = stratum.dogs_identified();
+        city.first_count += total.first_count;
+        if (stratum.has_later()) {
+            total.seen_at_least_once = total.identified;
+            if (h == 0 || city.seen_at_least_once)
+                city.seen_at_least_once = city.seen_at_least_once.value_or(0) + total.identified;
+        } else {
+            city.seen_at_least_once.reset();
+        }
         // What a stratum's total is to be read with is said in its row, and in the city's under
         // the stratum's name (the survey as one stratum has the city's row only).
         const auto tell = [&](const std::string& what) {

@@ -95,8 +95,11 @@ std::optional<double> stratum_total(const Library& library, const Stratum& strat
 
 /// One total: a stratum's, or the city's.
 struct TotalEstimate {
-    std::string name;             // the stratum, or "" for the city
-    std::int64_t identified = 0;  // dogs identified on its sampled blocks
+    std::string name;              // the stratum, or "" for the city
+    std::int64_t identified = 0;   // dogs identified on its sampled blocks (the total's floor)
+    std::int64_t first_count = 0;  // of them, seen on count 1
+    /// Dogs seen at least once, where every stratum it sums gives the dogs first seen later.
+    std::optional<std::int64_t> seen_at_least_once;
     std::optional<double> dogs, standard_error, lower, upper;
     /// The same replicates read by their percentiles, for comparison (bench/coverage_study).
     std::optional<double> percentile_lower, percentile_upper;

@@ -125,7 +125,8 @@ Report seven_history_report(const PooledVisibility& pooled) {
     Report report;
     report.request = pooled.report.request;
     report.drop = pooled.report.drop;
-    report.n = seven.seen_at_least_once;
+    // n is the dogs seen on count 1 on every row; those seen at least once are n_any.
+    report.n = pooled.report.n;
     const bool constant = seven.chosen == VisibilityModel::constant;
     report.estimates = {
         Estimates{fit.S, fit.P[0], share_seen(fit.S, fit.P[0]), fit.log_likelihood, constant}, ""};

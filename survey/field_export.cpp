@@ -230,7 +230,7 @@ public:
             throw FileError(path + ": cannot be copied to a temporary file (" + error.message() +
                             ").");
         }
-        std::string pattern = (folder / "kestrivo-XXXXXX").string();
+        std::string pattern = (folder / "kestrivo-pipe-XXXXXX").string();
         const int fd = ::mkstemp(pattern.data());
         if (fd < 0) {
             throw FileError(path + ": cannot be copied to a temporary file (" +

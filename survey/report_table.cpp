@@ -136,8 +136,12 @@ void ReportTable::row(const std::string& label, const std::vector<std::string>& 
         set("n_any", survey.seven->seen_at_least_once);
         set("seen_any", survey.seven->seen_any);
     }
+    if (survey.n_any) set("n_any", *survey.n_any);
     if (survey.total) {
-        set("n", survey.total->identified);
+        set("n", survey.total->first_count);
+        if (survey.total->seen_at_least_once && place_.count("n_any")) {
+            set("n_any", *survey.total->seen_at_least_once);
+        }
         if (survey.total->dogs) set("city_N", *survey.total->dogs);
         if (survey.total->standard_error) set("city_se", *survey.total->standard_error);
         if (survey.total->lower) set("city_lo", *survey.total->lower);

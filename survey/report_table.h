@@ -27,6 +27,8 @@ struct SurveyCells {
     std::optional<analysis::TotalEstimate> total;      // city_N, city_se, city_lo, city_hi
     /// model, aicc_weight_by_count, P1, P2, P3, n_any, seen_any
     std::optional<analysis::SevenHistoriesFit> seven;
+    /// n_any of a block that gives the dogs first seen later: its dogs seen at least once.
+    std::optional<std::int64_t> n_any;
     std::string note;  // joins the report's own note
 };
 

@@ -267,6 +267,12 @@ void ReportRun::fit(Block& block) const {
     block.report = analysis::make_report(library_, request);
     if (!block.stratum) return;
     const analysis::PooledVisibility& pooled = pooled_[*block.stratum];
+    if (pooled && pooled.seven && block.row.later) {
+        const auto& c = block.row.counts;
+        const auto& later = *block.row.later;
+        block.cells.n_any =
+            std::int64_t{c[0]} + c[1] + c[2] + c[3] + later[0] + later[1] + later[2];
+    }
     if (pooled) {
         block.cells.dogs_pooled = analysis::block_dogs(pooled, block.row.counts, block.row.later);
     } else if (pooled.nobody_seen) {

@@ -62,7 +62,11 @@ TEST(survey_totals_test,
     EXPECT_NEAR(number(t.cell(1, "N_pool")), (10 + 20 + 5 + 5 + 6 + 5 + 3) / fit->seen_any, 1e-9);
     EXPECT_LT(number(t.cell(1, "N_pool_lo")), number(t.cell(1, "N_pool")));
     EXPECT_NEAR(number(t.cell(5, "city_N")), 30.0 / 3 * 171 / fit->seen_any, 1e-6);
-    EXPECT_EQ(t.cell(5, "n"), "171");
+    // n is the dogs seen on count 1 on every row, n_any those seen at least once.
+    EXPECT_EQ(t.cell(4, "n"), "127");
+    EXPECT_EQ(t.cell(5, "n"), "127");
+    EXPECT_EQ(t.cell(5, "n_any"), "171");
+    EXPECT_EQ(t.cell(1, "n_any"), "54");
     // The block rows are the window's: their own fit on the four histories, the rest carried.
     EXPECT_EQ(t.cell(1, "n"), "40");
     EXPECT_EQ(t.cell(1, "c010"), "6");

@@ -411,7 +411,7 @@ TEST(field_export_test, an_input_that_can_be_read_once_is_read_once) {
         std::size_t n = 0;
         for (const auto& entry :
              std::filesystem::directory_iterator(std::filesystem::temp_directory_path()))
-            n += entry.path().filename().string().starts_with("kestrivo-");
+            n += entry.path().filename().string().starts_with("kestrivo-pipe-");
         return n;
     };
     const std::size_t before = copies_left();
