@@ -25,11 +25,17 @@ constexpr const char* kExample = R"(Example:
   kestrivo-report --pool --stratum ward --blocks-total North=60,South=40 \
     /usr/share/doc/kestrivo/examples/example-survey.csv
 
-  survey.csv holds a header row and one block a row:
+  survey.csv holds a header row and one block a row (s_held, when given, holds
+  S at that value for the block's own fit):
     block,c100,c111,c101,c110,s_held,ward
-    A-1,29,36,54,48,,North
-    A-2,10,20,5,5,,North
-    B-1,12,30,8,6,0,South
+    A-1,10,12,3,2,,North
+    A-2,8,10,4,3,,North
+    A-3,12,15,5,4,,North
+    B-1,14,9,6,5,,South
+    B-2,9,8,4,5,,South
+    B-3,11,10,5,3,,South
+  and the first command gives the city of 120 blocks about 9,900 dogs, 95%
+  between 8,050 and 12,300.
 
 Exit status: 0 every block fitted, 1 some blocks had errors (see the error
 column), 2 a usage or file error (see standard error).)";
