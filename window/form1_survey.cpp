@@ -27,6 +27,10 @@ namespace kestrivo::window {
 namespace {
 
 constexpr const char* kSurveyFilters = "Survey files (*.csv);;All files (*)";
+// What Open survey reads: survey files, and the exports a team downloads (ODK Central's zip or
+// its CSVs, KoboToolbox's XLSX), shown together so that an export is not hidden from the user.
+constexpr const char* kOpenFilters =
+    "Surveys and field exports (*.csv *.zip *.xlsx);;Survey files (*.csv);;All files (*)";
 // The window keeps every block of a survey it opens in memory, for the chooser.
 constexpr off_t kLargestSurvey = off_t{64} << 20;
 
@@ -47,7 +51,7 @@ struct BusyPointer {
 
 void Form1::open_survey() {
     const QStringList paths =
-        dialogs_.open_files(QStringLiteral("Open survey"), QString::fromUtf8(kSurveyFilters));
+        dialogs_.open_files(QStringLiteral("Open survey"), QString::fromUtf8(kOpenFilters));
     if (paths.isEmpty()) return;
     open_survey_files(paths);
 }
