@@ -20,4 +20,21 @@ for program in "$@"; do
       fail "$name: $option is in --help but not in the OPTIONS of $page"
   done
 done
+# The README's synopsis of a program, where it gives one, names every option too.
+checked=""
+if [ -n "${KESTRIVO_README:-}" ]; then
+  for program in "$@"; do
+    name="$(basename "$program")"
+    synopsis="$(awk -v name="$name" '$0 ~ "^    " name " (\\[|--)" { on = 1; print; next }
+      on && /^                 / { print; next } { on = 0 }' "$KESTRIVO_README")"
+    [ -n "$synopsis" ] || continue
+    for option in $("$program" --help | sed -n '/^Options:/,/^$/p' |
+      grep -oE '^ +(-[A-Za-z],)?--[A-Za-z][A-Za-z0-9-]*' | sed 's/.*--/--/'); do
+      grep -qE -- "(^|[^A-Za-z0-9-])$option([^A-Za-z0-9-]|\$)" <<<"$synopsis" ||
+        fail "$name: $option is in --help but not in the README's synopsis"
+    done
+    checked="$checked $name"
+  done
+  [ -n "${checked:-}" ] || fail "no synopsis found in $KESTRIVO_README"
+fi
 echo "man pages: every option of --help described"
