@@ -33,6 +33,7 @@ public:
     }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
+    Descriptor(Descriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
     int get() const { return fd_; }
     /// Closes now and returns 0, or the errno of a failed close (a delayed write error).
     int close() {
@@ -73,13 +74,20 @@ int create_beside(const std::filesystem::path& folder, const std::string& stem, 
 
 // The target rewritten where it stands, for a folder that takes no new file. O_NOFOLLOW: a link
 // is refused here too, even one that appeared since the check.
-void rewrite_in_place(const std::string& path, std::string_view bytes) {
+// The file where it stands, for writing. O_NOFOLLOW: a link is refused, even one that appeared
+// since the file was checked or staged.
+Descriptor open_where_it_stands(const std::string& path) {
     Descriptor file(::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
     if (file.get() < 0) {
         const int error = errno;
         if (error == ELOOP) file_error(path, "is a symbolic link; nothing was written through it.");
         file_error(path, "cannot be written: " + reason(error) + ".");
     }
+    return file;
+}
+
+void rewrite_in_place(const std::string& path, std::string_view bytes) {
+    Descriptor file = open_where_it_stands(path);
     int error = write_all(file.get(), bytes);
     if (error == 0 && ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) != 0) error = errno;
     if (error == 0 && ::fsync(file.get()) != 0) error = errno;
@@ -94,12 +102,7 @@ void rewrite_in_place(const std::string& path, std::string_view bytes) {
 // length) and not synced (a pipe or /dev/null cannot be); O_NOFOLLOW all the same, so a link
 // put there since it was staged is refused, not written through.
 void write_into(const std::string& path, std::string_view bytes) {
-    Descriptor file(::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
-    if (file.get() < 0) {
-        const int error = errno;
-        if (error == ELOOP) file_error(path, "is a symbolic link; nothing was written through it.");
-        file_error(path, "cannot be written: " + reason(error) + ".");
-    }
+    Descriptor file = open_where_it_stands(path);
     int error = write_all(file.get(), bytes);
     if (error == 0) error = file.close();
     if (error != 0) file_error(path, "cannot be written: " + reason(error) + ".");
