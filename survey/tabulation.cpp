@@ -83,20 +83,40 @@ std::size_t space_before_end(std::string_view text) {
 // ASCII letters in lower case.
 std::string folded_id(std::string_view id) {
     std::string folded;
+    folded.reserve(id.size());
     while (!id.empty()) {
         if (const std::size_t n = space_at(id); n > 0) {
             id.remove_prefix(n);
             continue;
         }
-        folded += char(std::tolower(static_cast<unsigned char>(id.front())));
+        const char c = id.front();
+        folded += c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
         id.remove_prefix(1);
     }
     return folded;
 }
 
+// Whether folded_id would give `id` back: most IDs, which are then hashed as they stand.
+bool is_folded(std::string_view id) {
+    return std::none_of(id.begin(), id.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u <= ' ' || u >= 0x80 || (c >= 'A' && c <= 'Z');
+    });
+}
+
+// The first and last byte of `text` are ASCII and no blank: nothing to trim.
+bool has_no_ends_to_trim(std::string_view text) {
+    const auto plain = [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u > ' ' && u < 0x80;
+    };
+    return text.empty() || (plain(text.front()) && plain(text.back()));
+}
+
 }  // namespace
 
 std::string trimmed_id(std::string_view text) {
+    if (has_no_ends_to_trim(text)) return std::string(text);
     while (const std::size_t n = space_at(text))
         text.remove_prefix(n);
     while (const std::size_t n = space_before_end(text))
@@ -276,6 +296,12 @@ void Tabulation::sighting(const std::string& block_id, const std::string& count_
                     .emplace(dog, Dog{std::uint32_t(dogs_.size()), std::uint32_t(b),
                                       file_number(where.file), where.line})
                     .first;
+        // Kept in the order first seen, for the IDs alike but for case or spaces (a map's
+        // elements stay where they are as it grows).
+        const std::string_view id = known->first;
+        folded_.emplace_back(is_folded(id) ? std::hash<std::string_view>{}(id)
+                                           : std::hash<std::string>{}(folded_id(id)),
+                             &*known);
     } else if (known->second.block != b) {
         const Dog& other = known->second;
         conflict(ConflictKind::id_in_several_blocks, b, std::to_string(count), dog, where,
@@ -361,28 +387,52 @@ void Tabulation::compare_copies(std::size_t b, int count) {
 }
 
 void Tabulation::warn_of_similar_ids() {
-    // Dogs by what their IDs have in common, in the order first seen.
-    std::vector<const std::pair<const std::string, Dog>*> in_order(dogs_.size());
-    for (const auto& dog : dogs_)
-        in_order[dog.second.number] = &dog;
-    std::unordered_map<std::string, std::vector<std::uint32_t>> alike;
-    for (const auto* dog : in_order)
-        alike[folded_id(dog->first)].push_back(dog->second.number);
-    for (const auto* dog : in_order) {
-        const auto group = alike.find(folded_id(dog->first));
-        if (group == alike.end() || group->second.size() < 2) continue;
-        std::string ids, blocks;
-        for (const std::uint32_t number : group->second) {
-            const auto& [id, other] = *in_order[number];
-            ids += (ids.empty() ? "\"" : ", \"") + id + "\" (block \"" +
-                   blocks_[other.block].row.id + "\")";
+    // Dogs sorted by a hash of what their IDs have in common (16 bytes a dog, where a map of the
+    // folded IDs would hold a second copy of every ID); only the dogs of a run of equal hashes
+    // are folded again and compared.
+    using Entry = std::pair<std::uint64_t, const std::pair<const std::string, Dog>*>;
+    std::vector<Entry>& by_hash = folded_;
+    std::sort(by_hash.begin(), by_hash.end(), [](const Entry& a, const Entry& b) {
+        return a.first != b.first ? a.first < b.first
+                                  : a.second->second.number < b.second->second.number;
+    });
+    // Each group of IDs alike, its dogs in the order first seen; the groups in the order of
+    // their first dog.
+    std::vector<std::vector<const std::pair<const std::string, Dog>*>> groups;
+    for (std::size_t run = 0; run < by_hash.size();) {
+        std::size_t end = run + 1;
+        while (end < by_hash.size() && by_hash[end].first == by_hash[run].first)
+            ++end;
+        std::vector<bool> taken(end - run);
+        for (std::size_t i = run; i < end; ++i) {
+            if (taken[i - run]) continue;
+            const std::string folded = folded_id(by_hash[i].second->first);
+            std::vector<const std::pair<const std::string, Dog>*> group{by_hash[i].second};
+            for (std::size_t j = i + 1; j < end; ++j) {
+                if (!taken[j - run] && folded_id(by_hash[j].second->first) == folded) {
+                    taken[j - run] = true;
+                    group.push_back(by_hash[j].second);
+                }
+            }
+            if (group.size() > 1) groups.push_back(std::move(group));
         }
-        list(ConflictKind::similar_ids, blocks_[dog->second.block].row.id, "", dog->first,
-             {files_[dog->second.file], dog->second.line},
+        run = end;
+    }
+    std::sort(groups.begin(), groups.end(), [](const auto& a, const auto& b) {
+        return a.front()->second.number < b.front()->second.number;
+    });
+    for (const auto& group : groups) {
+        std::string ids;
+        for (const auto* dog : group) {
+            ids += (ids.empty() ? "\"" : ", \"") + dog->first + "\" (block \"" +
+                   blocks_[dog->second.block].row.id + "\")";
+        }
+        const auto& [id, first] = *group.front();
+        list(ConflictKind::similar_ids, blocks_[first.block].row.id, "", id,
+             {files_[first.file], first.line},
              "these dog IDs differ only by case or spaces and are taken as different dogs: " + ids +
                  "; check whether they are one dog",
              true);
-        alike.erase(group);
     }
 }
 
@@ -450,6 +500,7 @@ TabulatedSurvey Tabulation::finish() {
     survey.conflicts = std::move(conflicts_);
     blocks_.clear();
     index_.clear();
+    std::vector<std::pair<std::uint64_t, const std::pair<const std::string, Dog>*>>().swap(folded_);
     dogs_.clear();
     listed_.clear();
     return survey;

@@ -175,6 +175,8 @@ private:
     std::vector<Block> blocks_;
     std::unordered_map<std::string, std::size_t> index_;
     std::unordered_map<std::string, Dog> dogs_;
+    // Each dog's place in dogs_, with a hash of its ID folded (no spaces, ASCII in lower case).
+    std::vector<std::pair<std::uint64_t, const std::pair<const std::string, Dog>*>> folded_;
     std::vector<std::string> files_;  // the files dogs were first seen in
     std::vector<Conflict> conflicts_;
     // Conflicts listed of each kind, block and dog, and where the last one listed is.
