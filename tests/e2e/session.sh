@@ -18,7 +18,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # An X server on the first free display.
 start_x() {
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+  # -noreset: by default the server starts afresh each time its last client leaves (a program
+  # stopped, an xdotool call ended), and a program started in that moment finds no display.
+  Xvfb -displayfd 3 -noreset -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
   xvfb_pid=$!
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
   [ -s "$work/display" ] || fail "Xvfb did not start"
