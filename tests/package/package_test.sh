@@ -128,7 +128,7 @@ for generic in text/csv text/plain text/tab-separated-values application/zip \
                application/vnd.openxmlformats-officedocument.spreadsheetml.sheet; do
   ! grep -qxF "$generic" <<<"$mime_types" || fail "the desktop entry claims every $generic file"
 done
-grep -q '^Exec=Kestrivo %f$' "$desktop" || fail "the desktop entry no longer takes a file"
+grep -q '^Exec=Kestrivo %F$' "$desktop" || fail "the desktop entry no longer takes the files chosen"
 
 # lintian with no warning: a tag the project cannot mend goes in the package's override file, with
 # the reason beside it. Its own notes (run as root) are not tags.
