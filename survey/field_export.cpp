@@ -686,6 +686,24 @@ std::size_t read_blocks(const Table& table, Tabulation& tabulation) {
 
 }  // namespace
 
+bool is_table_of_blocks(const std::string& path) {
+    try {
+        std::vector<Table> tables = tables_of(path);
+        if (tables.size() != 1) return false;  // a zip's CSVs, a workbook's sheets: an export
+        Table& table = tables.front();
+        const auto rows = table.open();
+        table.header = header_of(table, *rows);
+        try {
+            classify(table);
+            return false;  // sightings or submissions
+        } catch (const FileError&) {
+        }
+        return column_named(table, {"block", "block_id"}).has_value();
+    } catch (const FileError&) {
+        return false;
+    }
+}
+
 std::vector<TableRead> read_field_data(const FieldInputs& inputs, Tabulation& tabulation) {
     std::vector<TableRead> read;
     if (inputs.blocks) {

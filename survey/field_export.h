@@ -51,6 +51,11 @@ struct TableRead {
     std::size_t rows = 0;
 };
 
+/// Whether the file at `path` is a table of blocks (what FieldInputs::blocks takes): one table,
+/// with a block column, whose header is none of the layouts of sightings or submissions. False
+/// for anything that cannot be read.
+bool is_table_of_blocks(const std::string& path);
+
 /// Reads the block table (when given), then every submissions table, then every sightings, long
 /// and wide table, into `tabulation`. Throws FileError (naming the file) for a file that cannot
 /// be read, a table whose layout cannot be told from its header, a column a layout needs, and a

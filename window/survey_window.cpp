@@ -98,46 +98,13 @@ void tabulate(OpenedSurvey& opened, const survey::FieldInputs& inputs, const std
 
 enum class TableKind { survey, blocks, other };
 
-// What a file given among several is, from its header. Only an ordinary file's first line is
-// read here: a pipe would lose what is read, and anything else is left to the tabulator to
-// refuse by name. A table of blocks has a block column and none of the columns of sightings.
+// What a file given among several is, from its header. Only an ordinary file is looked at here:
+// a pipe would lose what is read, and anything else is left to the tabulator to refuse by name.
 TableKind kind_of_table(const std::string& path) {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return TableKind::other;
     if (!is_field_export(path)) return TableKind::survey;
-    std::ifstream in(path, std::ios::binary);
-    // As far as a header can reach: a file of one endless line is no table.
-    constexpr std::size_t kLongestHeader = 1 << 20;
-    std::string first;
-    for (int c = in.get(); c != std::char_traits<char>::eof() && c != '\n'; c = in.get()) {
-        if (first.size() == kLongestHeader) return TableKind::other;
-        first += char(c);
-    }
-    if (first.rfind("PK", 0) == 0) return TableKind::other;  // an archive: an export
-    // The separator the tabulator would take: the one of ";" and "," more often outside quotes.
-    std::size_t commas = 0, semicolons = 0;
-    bool quoted = false;
-    for (const char c : first) {
-        if (c == '"') quoted = !quoted;
-        if (quoted) continue;
-        commas += c == ',';
-        semicolons += c == ';';
-    }
-    std::istringstream line(first);
-    std::optional<survey::Record> header;
-    try {
-        survey::RecordReader records(line, path, semicolons > commas ? ';' : ',');
-        header = records.next();
-    } catch (const survey::FileError&) {
-        return TableKind::other;
-    }
-    if (!header || !header->why.empty()) return TableKind::other;
-    const auto has = [&](const std::string& name) {
-        return std::any_of(header->fields.begin(), header->fields.end(), [&](const auto& field) {
-            return QString::fromStdString(survey::trimmed(field)).toLower().toStdString() == name;
-        });
-    };
-    return has("block") && !has("dog_id") && !has("count") ? TableKind::blocks : TableKind::other;
+    return survey::is_table_of_blocks(path) ? TableKind::blocks : TableKind::other;
 }
 
 }  // namespace
