@@ -226,32 +226,28 @@ TEST(whole_file_test, a_named_pipe_is_written_into_for_its_reader) {
     EXPECT_TRUE(S_ISFIFO(status.st_mode)) << "the pipe was replaced by a file";
 }
 
-TEST(output_batch_test, replaces_every_file_on_commit_and_none_before) {
-    TemporaryFolder dir;
-    dir.write("survey.csv", "old survey");
-    kestrivo::platform::OutputBatch batch;
-    batch.stage(dir.file("survey.csv"), "new survey");
-    batch.stage(dir.file("conflicts.csv"), "first");
-    batch.stage(dir.file("conflicts.csv"), "conflicts");  // staged again: the last bytes count
-    EXPECT_EQ(batch.size(), 2u);
-    EXPECT_EQ(dir.read("survey.csv"), "old survey");
-    EXPECT_FALSE(fs::exists(dir.file("conflicts.csv")));
-    batch.commit();
-    EXPECT_EQ(dir.read("survey.csv"), "new survey");
-    EXPECT_EQ(dir.read("conflicts.csv"), "conflicts");
-    EXPECT_EQ(entries_in(dir.path()), 2u);
-}
-
-TEST(output_batch_test, a_batch_not_committed_leaves_every_file_as_it_was) {
-    TemporaryFolder dir;
-    dir.write("map.geojson", "old map");
-    {
-        kestrivo::platform::OutputBatch batch;
-        batch.stage(dir.file("map.geojson"), "new map");
-        batch.stage(dir.file("map-outlines.geojson"), "outlines");
+// Staged files replace their targets all together on commit, and none before; a batch left
+// uncommitted (a run that failed) leaves every file as it was and no staged file behind.
+TEST(output_batch_test, replaces_every_file_on_commit_and_none_otherwise) {
+    for (const bool commit : {true, false}) {
+        SCOPED_TRACE(commit ? "committed" : "not committed");
+        TemporaryFolder dir;
+        dir.write("survey.csv", "old survey");
+        {
+            kestrivo::platform::OutputBatch batch;
+            batch.stage(dir.file("survey.csv"), "new survey");
+            batch.stage(dir.file("conflicts.csv"), "first");
+            batch.stage(dir.file("conflicts.csv"), "conflicts");  // staged again: the last counts
+            EXPECT_EQ(batch.size(), 2u);
+            EXPECT_EQ(dir.read("survey.csv"), "old survey");
+            EXPECT_FALSE(fs::exists(dir.file("conflicts.csv")));
+            if (commit) batch.commit();
+        }
+        EXPECT_EQ(dir.read("survey.csv"), commit ? "new survey" : "old survey");
+        EXPECT_EQ(fs::exists(dir.file("conflicts.csv")), commit);
+        EXPECT_EQ(dir.read("conflicts.csv"), commit ? "conflicts" : "");
+        EXPECT_EQ(entries_in(dir.path()), commit ? 2u : 1u) << "the staged files are gone";
     }
-    EXPECT_EQ(dir.read("map.geojson"), "old map");
-    EXPECT_EQ(entries_in(dir.path()), 1u) << "the staged files are gone";
 }
 
 TEST(output_batch_test, write_whole_file_stages_into_the_batch_collecting_on_its_thread) {
