@@ -235,18 +235,6 @@ std::string limits_at_edges(const Report& report) {
     return names;
 }
 
-std::string pieces_note(const Report& report, const std::function<std::string(double)>& number) {
-    if (!report.p_limits || report.p_limits->pieces.empty()) return "";
-    std::string text = "the P within the limits form " +
-                       std::to_string(report.p_limits->pieces.size()) + " separate pieces: ";
-    for (std::size_t i = 0; i < report.p_limits->pieces.size(); ++i) {
-        const auto& [lo, hi] = report.p_limits->pieces[i];
-        if (i) text += i + 1 == report.p_limits->pieces.size() ? " and " : ", ";
-        text += number(lo) + " to " + number(hi);
-    }
-    return text;
-}
-
 Bound bound_of(double value, double lower) {
     if (std::fabs(value - lower) <= 1e-6) return Bound::lower;
     if (std::fabs(value - kUpperBound) <= 1e-6) return Bound::upper;

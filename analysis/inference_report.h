@@ -133,10 +133,6 @@ struct Report {
 /// profile fell far enough, as the report's columns call them ("S_lo P_hi"), or "".
 std::string limits_at_edges(const Report& report);
 
-/// The sentence for limits whose values form separate pieces ("" when every interval is one
-/// span), naming the pieces with `number` writing each value.
-std::string pieces_note(const Report& report, const std::function<std::string(double)>& number);
-
 /// Fits the block and computes every quantity of the report. Never throws: data on which a
 /// quantity cannot be computed (a negative count, counts impossible under a held S, a level
 /// outside 0..1) give that quantity's reason instead of a value. A block where no dog was

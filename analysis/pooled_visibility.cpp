@@ -4,7 +4,6 @@
 
 #include <boost/math/distributions/chi_squared.hpp>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <utility>
 
@@ -145,36 +144,6 @@ Report seven_history_report(const PooledVisibility& pooled) {
     return report;
 }
 
-std::string no_territorial_note(const PooledVisibility& pooled) {
-    char gain[32];
-    std::snprintf(gain, sizeof gain, "%.3g", pooled.gain_of_free_s);
-    return "S is 0: the counts show no territorial dogs (a free S gains " + std::string(gain) +
-           " in twice the log likelihood, less than AICc asks of it), so the total takes none";
-}
-
-std::string four_histories_note() {
-    return "fitted from the four histories of the dogs seen on count 1, which cannot show a "
-           "change of visibility on count 1 (it moves the share seen, and the total, without a "
-           "sign): record the dogs first seen on counts 2 and 3 (c010, c001, c011) to test it";
-}
-
-std::string four_histories_note(const Stratum& stratum) {
-    if (!stratum.later_columns) return four_histories_note();
-    const std::size_t blocks = stratum.blocks.size(), without = blocks - stratum.later.size();
-    std::string named;
-    for (const std::string& label : stratum.without_later)
-        named += (named.empty() ? "" : ", ") + label;
-    if (without > stratum.without_later.size()) named += ", ...";
-    const std::string which = without == 1 && blocks == 1 ? "the one block"
-                              : without == blocks ? "all " + std::to_string(blocks) + " blocks"
-                                                  : std::to_string(without) + " of the " +
-                                                        std::to_string(blocks) + " blocks";
-    return "fitted from the four histories of the dogs seen on count 1, which cannot show a "
-           "change of visibility on count 1: c010, c001 and c011 are empty on " +
-           which + " of this stratum (" + named +
-           "): fill them in on every block to use all seven histories";
-}
-
 std::optional<Heterogeneity> heterogeneity(const PooledVisibility& pooled,
                                            double sum_of_block_maxima, int blocks_with_dogs) {
     if (!pooled || !std::isfinite(sum_of_block_maxima) || blocks_with_dogs < 1) return std::nullopt;
@@ -187,12 +156,6 @@ std::optional<Heterogeneity> heterogeneity(const PooledVisibility& pooled,
     const double p = boost::math::cdf(
         boost::math::complement(chi_squared_distribution<double, MathPolicy>(df), statistic));
     return Heterogeneity{statistic, df, p};
-}
-
-std::string heterogeneity_note(const Heterogeneity& het) {
-    if (!(het.p < 0.05)) return "";
-    return "visibility differs between these blocks (het p < 0.05): one shared S and P may "
-           "mislead; give a column of strata (--stratum) that groups blocks seen alike";
 }
 
 }  // namespace kestrivo::analysis

@@ -52,9 +52,6 @@ struct PooledVisibility {
 /// `top`: the free model's maximum.
 bool prefers_no_territorial(const Model& free, const Point& top);
 
-/// The sentence for a pooled row whose S is 0 by that choice.
-std::string no_territorial_note(const PooledVisibility& pooled);
-
 /// Why the blocks of `stratum` share no one visibility to fit, or "": none could be read, they
 /// hold S at different values, or a summed count exceeds the library's 32-bit counts.
 std::string why_not_pooled(const Stratum& stratum);
@@ -85,20 +82,9 @@ DogsOnBlock block_dogs(const PooledVisibility& pooled, const Counts& counts,
 /// profile limits are left out: the total row's interval carries the uncertainty.
 Report seven_history_report(const PooledVisibility& pooled);
 
-/// The sentence for a pooled row fitted from the four histories alone.
-std::string four_histories_note();
-
-/// The same for `stratum`: where its file has the columns of the dogs first seen later but some
-/// of its blocks left them empty, which blocks (by the labels `without_later` holds) and how
-/// many, rather than asking for columns the file has.
-std::string four_histories_note(const Stratum& stratum);
-
 /// The test of pooling from the sum of the blocks' own maxima over the `blocks_with_dogs` blocks
 /// with dogs; empty when the sum is not finite (a block could not be fitted).
 std::optional<Heterogeneity> heterogeneity(const PooledVisibility& pooled,
                                            double sum_of_block_maxima, int blocks_with_dogs);
-
-/// The sentence for a pooled row whose blocks differ (p below 0.05), or "".
-std::string heterogeneity_note(const Heterogeneity& het);
 
 }  // namespace kestrivo::analysis

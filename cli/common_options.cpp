@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "analysis/parallel_for.h"
+#include "cli/design_words.h"
 
 namespace kestrivo::cli {
 
@@ -40,7 +41,8 @@ std::string read_blocks_total(const std::string& text, BlocksTotal& total) {
 }
 
 std::string CommonOptions::why_invalid() const {
-    return design().why_invalid();
+    const std::optional<survey::DesignRefusal> refused = design().refusal();
+    return refused ? command_line_words(*refused) : "";
 }
 
 int CommonOptions::threads() const {

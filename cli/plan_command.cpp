@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "analysis/pooled_visibility.h"
+#include "cli/design_words.h"
 #include "platform/command_files.h"
 #include "platform/number_text.h"
 #include "platform/progress_line.h"
@@ -193,6 +194,11 @@ int run_plan(PlanOptions options, const analysis::Library& library, std::ostream
     std::vector<std::string> notes;
     try {
         request.strata = assumed_strata(options, library, notes);
+    } catch (const survey::DesignRefused& refused) {
+        for (const std::string& note : notes)
+            err << "kestrivo-plan: " << note << ".\n";
+        err << "kestrivo-plan: " << sentence(command_line_words(refused.refusal)) << "\n";
+        return kUsageOrFileError;
     } catch (const std::exception& e) {
         for (const std::string& note : notes)
             err << "kestrivo-plan: " << note << ".\n";

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "cli/design_words.h"
 #include "platform/command_files.h"
 #include "platform/runtime_error.h"
 #include "platform/whole_file.h"
@@ -65,6 +66,7 @@ int run_report(const Options& options, const analysis::Library& library,
     report.map = options.map;
     report.digits = options.digits;
     report.files = options.files;
+    report.refusal_words = command_line_words;
 
     // The map and the plots are staged as the report makes them, and replace what was there only
     // once the report has been written: a run cut short leaves every file as it was.

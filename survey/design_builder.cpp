@@ -19,10 +19,6 @@ std::string folded(const std::string& text) {
     return out;
 }
 
-std::string place_text(const std::string& file, std::size_t line) {
-    return file + ", line " + std::to_string(line);
-}
-
 }  // namespace
 
 std::string near_miss(const std::string& name, const std::vector<std::string>& names) {
@@ -33,18 +29,19 @@ std::string near_miss(const std::string& name, const std::vector<std::string>& n
 }
 
 CarriedColumn::CarriedColumn(const Header& header, const std::optional<std::string>& name,
-                             const std::string& file_name, std::string& why,
-                             const std::string& for_what)
+                             const std::string& file_name, std::optional<DesignRefusal>& refused,
+                             bool for_weights)
     : name_(name) {
     if (!name) return;
     const auto at = std::find(header.carried.begin(), header.carried.end(), *name);
     if (at == header.carried.end()) {
-        why = file_name + ": there is no column \"" + *name + "\" " + for_what;
-        if (const std::string near = near_miss(*name, header.carried); !near.empty()) {
-            why += "; did you mean \"" + near + "\"?";
-        } else {
-            why += ".";
-        }
+        DesignRefusal refusal;
+        refusal.kind = DesignRefusal::Kind::no_such_column;
+        refusal.file = file_name;
+        refusal.column = *name;
+        refusal.near = near_miss(*name, header.carried);
+        refusal.for_weights = for_weights;
+        refused = std::move(refusal);
         return;
     }
     carried_at_ = std::size_t(at - header.carried.begin());
@@ -116,18 +113,19 @@ std::string read_blocks_total(const std::string& text, std::optional<std::int64_
     return "";
 }
 
-std::string DesignOptions::why_invalid() const {
-    if (!blocks_by_stratum.empty() && !stratum_column) {
-        return "--blocks-total NAME=K needs --stratum to say which column holds the names.";
-    }
-    if (blocks_total && stratum_column) {
-        return "with --stratum, give each stratum's blocks: --blocks-total NAME=K,NAME=K.";
-    }
+std::optional<DesignRefusal> DesignOptions::refusal() const {
+    using Kind = DesignRefusal::Kind;
+    const auto refused = [](Kind kind) {
+        DesignRefusal refusal;
+        refusal.kind = kind;
+        return refusal;
+    };
+    if (!blocks_by_stratum.empty() && !stratum_column) return refused(Kind::names_without_strata);
+    if (blocks_total && stratum_column) return refused(Kind::one_number_for_strata);
     if (weight_column && (blocks_total || !blocks_by_stratum.empty())) {
-        return "--weight gives each block the blocks of the city it stands for: --blocks-total "
-               "is not needed with it.";
+        return refused(Kind::weights_and_blocks);
     }
-    return "";
+    return std::nullopt;
 }
 
 WeightRead read_weight(const std::string& raw) {
@@ -167,17 +165,15 @@ std::string weight_error(const Row& row, const CarriedColumn& column,
 
 DesignBuilder::DesignBuilder(DesignOptions options) : options_(std::move(options)) {}
 
-std::string DesignBuilder::begin_file(const Header& header, const std::string& file_name) {
-    std::string why;
-    column_ = CarriedColumn(header, options_.stratum_column, file_name, why);
-    if (why.empty()) {
-        weight_ = CarriedColumn(header, options_.weight_column, file_name, why,
-                                "to take the weights from");
-    }
+std::optional<DesignRefusal> DesignBuilder::begin_file(const Header& header,
+                                                       const std::string& file_name) {
+    std::optional<DesignRefusal> refused;
+    column_ = CarriedColumn(header, options_.stratum_column, file_name, refused);
+    if (!refused) weight_ = CarriedColumn(header, options_.weight_column, file_name, refused, true);
     file_name_ = file_name;
     labelled_ = header.has_block;
     has_later_ = header.has_later;
-    return why;
+    return refused;
 }
 
 void DesignBuilder::add(const Row& row) {
@@ -201,58 +197,57 @@ void DesignBuilder::add(const Row& row) {
     }
     // Rows without a label of their own are named by their line, which says nothing of which
     // block they are.
-    if (!labelled_ || !row.fields_read || !duplicate_.empty()) return;
+    if (!labelled_ || !row.fields_read || duplicate_) return;
     const auto [at, added] = labels_[name].emplace(row.label, Place{file_name_, row.line});
     if (added) return;
-    const Place& first = at->second;
-    const std::string where =
-        first.file == file_name_
-            ? file_name_ + ", lines " + std::to_string(first.line) + " and " +
-                  std::to_string(row.line)
-            : place_text(first.file, first.line) + " and " + place_text(file_name_, row.line);
-    duplicate_ = where + ": the block \"" + row.label + "\" appears twice" +
-                 (options_.stratum_column ? " in the stratum \"" + name + "\"" : std::string()) +
-                 "; a sample holds each block once.";
+    DesignRefusal refusal;
+    refusal.kind = DesignRefusal::Kind::block_twice;
+    refusal.label = row.label;
+    refusal.stratum = name;
+    refusal.in_strata = options_.stratum_column.has_value();
+    refusal.first = at->second;
+    refusal.second = Place{file_name_, row.line};
+    duplicate_ = std::move(refusal);
 }
 
 BuiltDesign DesignBuilder::build() {
+    using Kind = DesignRefusal::Kind;
     const bool by_stratum = options_.stratum_column.has_value();
     const bool with_city = options_.blocks_total || !options_.blocks_by_stratum.empty();
-    if (options_.blocks_are_a_sample && !duplicate_.empty()) return {std::nullopt, duplicate_};
+    if (options_.blocks_are_a_sample && duplicate_) return {std::nullopt, duplicate_};
+    DesignRefusal refusal;
+    refusal.in_strata = by_stratum;
+    refusal.column = options_.stratum_column.value_or("");
     std::vector<std::string> names;
     for (const analysis::Stratum& stratum : design_.strata)
         names.push_back(stratum.name);
     for (const auto& [name, k] : options_.blocks_by_stratum) {
         if (design_.find(name)) continue;
-        std::string why = "--blocks-total names the stratum \"" + name + "\", which no row of the";
-        why += " survey has in its column \"" + options_.stratum_column.value_or("") + "\"";
-        if (const std::string near = near_miss(name, names); !near.empty()) {
-            why += "; did you mean \"" + near + "\"?";
-        } else {
-            why += ".";
-        }
-        return {std::nullopt, why};
+        refusal.kind = Kind::unknown_stratum;
+        refusal.stratum = name;
+        refusal.near = near_miss(name, names);
+        return {std::nullopt, refusal};
     }
     for (analysis::Stratum& stratum : design_.strata) {
+        refusal.stratum = stratum.name;
         if (options_.blocks_total) stratum.blocks_total = *options_.blocks_total;
         if (by_stratum && with_city) {
             const auto k = options_.blocks_by_stratum.find(stratum.name);
             if (k == options_.blocks_by_stratum.end()) {
-                return {std::nullopt, "the stratum \"" + stratum.name +
-                                          "\" has no number of blocks in --blocks-total."};
+                refusal.kind = Kind::stratum_without_blocks;
+                return {std::nullopt, refusal};
             }
             stratum.blocks_total = k->second;
         }
         if (options_.blocks_are_a_sample && stratum.blocks_total &&
             *stratum.blocks_total < std::int64_t(stratum.blocks.size())) {
-            return {std::nullopt,
-                    "--blocks-total " + std::to_string(*stratum.blocks_total) +
-                        (by_stratum ? " for \"" + stratum.name + "\"" : std::string()) +
-                        " is fewer than the " + std::to_string(stratum.blocks.size()) +
-                        " blocks read."};
+            refusal.kind = Kind::fewer_than_read;
+            refusal.number = *stratum.blocks_total;
+            refusal.blocks = std::int64_t(stratum.blocks.size());
+            return {std::nullopt, refusal};
         }
     }
-    return {std::move(design_), ""};
+    return {std::move(design_), std::nullopt};
 }
 
 }  // namespace kestrivo::survey

@@ -1,12 +1,15 @@
 // The one way from a survey's rows to its sampling design. kestrivo-report, kestrivo-plan's pilot
 // and the window's "whole survey (pooled)" all give their rows to a DesignBuilder, with the
 // column that names the strata and the city's number of blocks, and get back one SurveyDesign
-// or the reason there is none: so each refuses the same surveys with the same words.
+// or what is wrong with it, as a value: so each refuses the same surveys, and words the refusal
+// with the names its user knows (the command line its options, the window its controls).
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -15,6 +18,44 @@
 #include "survey/survey_reader.h"
 
 namespace kestrivo::survey {
+
+/// What is wrong with a design: which stratum, which number, which limit.
+struct DesignRefusal {
+    enum class Kind {
+        names_without_strata,    // K by stratum name, but no strata column
+        one_number_for_strata,   // one K for a survey in strata
+        weights_and_blocks,      // design weights and K both
+        strata_unused,           // a strata column, with neither pooling nor K (a report's)
+        no_such_column,          // `file` has no column `column` (`for_weights`); `near` it
+        unknown_stratum,         // K names `stratum`, which no row has in `column`; `near` it
+        stratum_without_blocks,  // `stratum` has no K though others have
+        fewer_than_read,         // K `number` (of `stratum`, when `in_strata`) below `blocks` read
+        block_twice,  // `label` twice (in `stratum`, when `in_strata`): `first`, `second`
+    };
+    /// A row of a file.
+    struct Place {
+        std::string file;
+        std::size_t line = 0;
+    };
+
+    Kind kind = Kind::names_without_strata;
+    std::string stratum, column, near, file, label;
+    std::int64_t number = 0, blocks = 0;
+    bool in_strata = false;    // the survey has strata
+    bool for_weights = false;  // no_such_column: the weights' column, else the strata's
+    Place first, second;
+};
+
+/// How a caller words a refusal.
+using RefusalWords = std::function<std::string(const DesignRefusal&)>;
+
+/// A design refused where no value can be returned (a pilot read deep in a plan). A caller that
+/// knows no words of its own for it still says that the design was refused.
+struct DesignRefused : std::runtime_error {
+    explicit DesignRefused(DesignRefusal why)
+        : std::runtime_error("the survey's design cannot be used"), refusal(std::move(why)) {}
+    DesignRefusal refusal;
+};
 
 /// How rows make a design.
 struct DesignOptions {
@@ -31,8 +72,8 @@ struct DesignOptions {
     /// city's blocks it stands for. A block without a sound weight is left out of the sample.
     std::optional<std::string> weight_column;
 
-    /// "" or why these cannot go together (named as kestrivo-report's options name them).
-    std::string why_invalid() const;
+    /// What cannot go together, if anything.
+    std::optional<DesignRefusal> refusal() const;
 };
 
 /// The most blocks a city may have, in --blocks-total and in a weight: no city has more, so a
@@ -49,12 +90,12 @@ std::string read_blocks_total(const std::string& text, std::optional<std::int64_
 class CarriedColumn {
 public:
     CarriedColumn() = default;
-    /// The column `name` among `header`'s carried columns; empty `name`: none. Sets `why`
-    /// (naming `file_name`, what the column is `for_what`, and a column of a name near it) when
-    /// the file has no such column.
+    /// The column `name` among `header`'s carried columns; empty `name`: none. Sets `refused`
+    /// (naming `file_name`, whether the column is for weights, and a column of a name near it)
+    /// when the file has no such column.
     CarriedColumn(const Header& header, const std::optional<std::string>& name,
-                  const std::string& file_name, std::string& why,
-                  const std::string& for_what = "to take the strata from");
+                  const std::string& file_name, std::optional<DesignRefusal>& refused,
+                  bool for_weights = false);
     /// The row's value in the column, or "" without one.
     std::string of(const Row& row) const;
     std::optional<std::string> name() const { return name_; }
@@ -80,16 +121,16 @@ std::string weight_error(const Row& row, const CarriedColumn& column, const std:
 /// A design, or why the rows make none.
 struct BuiltDesign {
     std::optional<analysis::SurveyDesign> design;
-    std::string why_not;  // "" when `design` has a value
+    std::optional<DesignRefusal> refused;  // when `design` has none
 };
 
 class DesignBuilder {
 public:
     explicit DesignBuilder(DesignOptions options);
 
-    /// Rows from a file with this header follow. "" or why they cannot be placed in strata (the
-    /// file has no stratum column); the message names the file.
-    std::string begin_file(const Header& header, const std::string& file_name);
+    /// Rows from a file with this header follow. Why they cannot be placed in strata (the file
+    /// has no stratum or weight column), if so.
+    std::optional<DesignRefusal> begin_file(const Header& header, const std::string& file_name);
     /// Where the current file's rows hold their stratum.
     const CarriedColumn& column() const { return column_; }
     /// A row of the current file: a sampled block of its stratum when it could be read, else
@@ -104,10 +145,7 @@ public:
 
 private:
     // Where a block label was first seen.
-    struct Place {
-        std::string file;
-        std::size_t line;
-    };
+    using Place = DesignRefusal::Place;
 
     DesignOptions options_;
     CarriedColumn column_, weight_;
@@ -118,7 +156,7 @@ private:
     static constexpr std::size_t kBlocksNamed = 3;
     analysis::SurveyDesign design_;
     std::unordered_map<std::string, std::unordered_map<std::string, Place>> labels_;
-    std::string duplicate_;  // the first label seen twice in a stratum, said in words
+    std::optional<DesignRefusal> duplicate_;  // the first label seen twice in a stratum
 };
 
 /// Among `names`, the one `name` may have meant: equal but for case and blanks. "" when none.

@@ -18,11 +18,9 @@
 #include <vector>
 
 #include "survey/output_cell.h"
+#include "survey/report_rows.h"
 
 namespace kestrivo::survey {
-
-/// What a row of the report is.
-enum class RowKind { block, pooled, total };
 
 /// A point in degrees.
 struct LonLat {

@@ -10,6 +10,7 @@
 
 #include "analysis/pooled_visibility.h"
 #include "analysis/seven_histories.h"
+#include "survey/report_notes.h"
 
 namespace kestrivo::survey {
 
@@ -21,8 +22,8 @@ std::vector<analysis::PlanStratum> pilot_assumptions(std::istream& in, const std
     design.blocks_are_a_sample = false;
     DesignBuilder builder(design);
     SurveyReader reader(in, name);
-    if (const std::string why = builder.begin_file(reader.header(), name); !why.empty()) {
-        throw std::runtime_error(why);
+    if (std::optional<DesignRefusal> refused = builder.begin_file(reader.header(), name)) {
+        throw DesignRefused{std::move(*refused)};
     }
     std::size_t rows = 0, unused = 0;
     while (const std::optional<Row> row = reader.next()) {
@@ -38,7 +39,7 @@ std::vector<analysis::PlanStratum> pilot_assumptions(std::istream& in, const std
                         " rows were used");
     }
     BuiltDesign built = builder.build();
-    if (!built.design) throw std::runtime_error(built.why_not);
+    if (!built.design) throw DesignRefused{std::move(*built.refused)};
     const analysis::SurveyDesign& pilot = *built.design;
     std::vector<analysis::PlanStratum> strata;
     if (pilot.strata.empty()) throw std::runtime_error("the pilot survey has no readable block");
@@ -86,7 +87,7 @@ std::vector<analysis::PlanStratum> pilot_assumptions(std::istream& in, const std
             plan.model.S = e.S;
             plan.model.P = e.P;
             if (stratum.later_columns)
-                notes.push_back(label + ": " + analysis::four_histories_note(stratum));
+                notes.push_back(label + ": " + note_words(four_histories_note(stratum), {}));
         }
         plan.model.mean_dogs = mean;
         // Negative binomial by moments: variance = m + m^2 / r.

@@ -1,10 +1,13 @@
-// ReportTable: the report's numbers into cells, cells into CSV or JSON.
+// The report's rows into cells, and cells into CSV, JSON or a map.
 #include "survey/report_table.h"
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <unordered_set>
 
 #include "platform/number_text.h"
+#include "platform/runtime_error.h"
 #include "survey/csv_writer.h"
 #include "survey/json_writer.h"
 
@@ -17,7 +20,7 @@ const char* bound_text(analysis::Bound bound) {
 
 }  // namespace
 
-const std::vector<std::string>& ReportTable::report_columns() {
+const std::vector<std::string>& ReportColumns::report_columns() {
     static const std::vector<std::string> columns = {
         "block", "n",       "S",       "P",     "seen",  "logL",  "S_lo",    "S_hi",    "P_lo",
         "P_hi",  "seen_lo", "seen_hi", "N_hat", "N_lo",  "N_hi",  "S_bound", "P_bound", "deviance",
@@ -25,16 +28,15 @@ const std::vector<std::string>& ReportTable::report_columns() {
     return columns;
 }
 
-ReportTable::ReportTable(std::ostream& out, Format format, std::vector<std::string> carried,
-                         bool with_pool, bool with_city, int digits)
-    : out_(out), format_(format), keys_(report_columns()), digits_(digits) {
-    if (with_pool) {
+ReportColumns::ReportColumns(const ReportLayout& layout, int digits)
+    : keys_(report_columns()), digits_(digits) {
+    if (layout.with_pool) {
         for (const char* key :
              {"N_pool", "N_pool_lo", "N_pool_hi", "het", "het_df", "het_p", "model",
               "aicc_weight_by_count", "P1", "P2", "P3", "n_any", "seen_any"})
             keys_.push_back(key);
     }
-    if (with_city) {
+    if (layout.with_city) {
         for (const char* key : {"city_N", "city_se", "city_lo", "city_hi"})
             keys_.push_back(key);
     }
@@ -43,79 +45,63 @@ ReportTable::ReportTable(std::ostream& out, Format format, std::vector<std::stri
     // A carried column that bears the name of one of ours keeps its values under a name of its
     // own rather than overwriting ours.
     std::unordered_set<std::string> taken(keys_.begin(), keys_.end());
-    for (std::string& name : carried) {
+    for (std::string name : layout.carried) {
         while (!taken.insert(name).second)
             name += " (input)";
         keys_.push_back(name);
     }
-    if (format_ == Format::json) {
-        out_ << "[";
-        return;
+}
+
+namespace {
+
+// The cells of one block's (or stratum's) fit.
+template <typename Set>
+void report_cells(const analysis::Report& report, const Set& set) {
+    if (report.n) set("n", *report.n);
+    if (report.estimates) {
+        const auto& e = *report.estimates;
+        set("S", e.S);
+        if (e.p_identified) set("P", e.P);
+        set("seen", e.seen);
+        set("logL", e.log_likelihood);
     }
-    write_csv_row(out_, std::vector<Cell>(keys_.begin(), keys_.end()), digits_);
-}
-
-std::size_t ReportTable::at(const std::string& key) const {
-    return place_.at(key);
-}
-
-void ReportTable::row(const std::string& label, const std::vector<std::string>& carried_values,
-                      const analysis::Report* report, const SurveyCells& survey,
-                      const std::string& error, RowKind kind) {
-    std::vector<Cell> v(place_.size());
-    // A number that is no number (a limit not computed) is an empty cell.
-    const auto set = [&](const char* key, Cell value) {
-        if (const double* d = std::get_if<double>(&value); d && std::isnan(*d)) return;
-        v[at(key)] = std::move(value);
+    const auto interval = [&](const analysis::Quantity<analysis::Interval>& q, const char* lo,
+                              const char* hi) {
+        // Limits whose values form separate pieces are no interval: the note names them.
+        if (!q || !q->pieces.empty()) return;
+        set(lo, q->lower);
+        set(hi, q->upper);
     };
-    set("block", label);
-    if (!error.empty()) set("error", error);
-    std::string note;
-    if (report) {
-        if (report->n) set("n", *report->n);
-        if (report->estimates) {
-            const auto& e = *report->estimates;
-            set("S", e.S);
-            if (e.p_identified) set("P", e.P);
-            set("seen", e.seen);
-            set("logL", e.log_likelihood);
-        }
-        const auto interval = [&](const analysis::Quantity<analysis::Interval>& q, const char* lo,
-                                  const char* hi) {
-            // Limits whose values form separate pieces are no interval: the note names them.
-            if (!q || !q->pieces.empty()) return;
-            set(lo, q->lower);
-            set(hi, q->upper);
-        };
-        interval(report->s_limits, "S_lo", "S_hi");
-        interval(report->p_limits, "P_lo", "P_hi");
-        interval(report->seen_limits, "seen_lo", "seen_hi");
-        if (report->dogs) {
-            set("N_hat", report->dogs->estimate);
-            set("N_lo", report->dogs->lower);
-            // A block where nobody was identified has no upper limit to give: left empty.
-            if (!report->empty_block) set("N_hi", report->dogs->upper);
-        }
-        if (report->s_bound != analysis::Bound::none)
-            set("S_bound", std::string(bound_text(report->s_bound)));
-        if (report->p_bound != analysis::Bound::none)
-            set("P_bound", std::string(bound_text(report->p_bound)));
-        if (report->fit_check) {
-            set("deviance", report->fit_check->deviance);
-            set("df", std::int64_t{report->fit_check->df});
-            set("gof_p", report->fit_check->p);
-        }
-        if (report->always_visible) {
-            set("lrt_S0", report->always_visible->statistic);
-            set("lrt_p", report->always_visible->p);
-        }
-        if (const std::string edges = analysis::limits_at_edges(*report); !edges.empty()) {
-            set("edges", edges);
-        }
-        note = analysis::pieces_note(
-            *report, [this](double x) { return platform::digits_text(x, digits_); });
-        if (report->estimates && !report->estimates->p_identified) note = report->p_limits.why_not;
+    interval(report.s_limits, "S_lo", "S_hi");
+    interval(report.p_limits, "P_lo", "P_hi");
+    interval(report.seen_limits, "seen_lo", "seen_hi");
+    if (report.dogs) {
+        set("N_hat", report.dogs->estimate);
+        set("N_lo", report.dogs->lower);
+        // A block where nobody was identified has no upper limit to give: left empty.
+        if (!report.empty_block) set("N_hi", report.dogs->upper);
     }
+    if (report.s_bound != analysis::Bound::none)
+        set("S_bound", std::string(bound_text(report.s_bound)));
+    if (report.p_bound != analysis::Bound::none)
+        set("P_bound", std::string(bound_text(report.p_bound)));
+    if (report.fit_check) {
+        set("deviance", report.fit_check->deviance);
+        set("df", std::int64_t{report.fit_check->df});
+        set("gof_p", report.fit_check->p);
+    }
+    if (report.always_visible) {
+        set("lrt_S0", report.always_visible->statistic);
+        set("lrt_p", report.always_visible->p);
+    }
+    if (const std::string edges = analysis::limits_at_edges(report); !edges.empty()) {
+        set("edges", edges);
+    }
+}
+
+// The cells of pooled visibility and of the city total.
+template <typename Set>
+void survey_cells(const SurveyCells& survey, bool has_n_any, const Set& set) {
     if (survey.dogs_pooled) {
         set("N_pool", survey.dogs_pooled->estimate);
         set("N_pool_lo", survey.dogs_pooled->lower);
@@ -139,7 +125,7 @@ void ReportTable::row(const std::string& label, const std::vector<std::string>& 
     if (survey.n_any) set("n_any", *survey.n_any);
     if (survey.total) {
         set("n", survey.total->first_count);
-        if (survey.total->seen_at_least_once && place_.count("n_any")) {
+        if (survey.total->seen_at_least_once && has_n_any) {
             set("n_any", *survey.total->seen_at_least_once);
         }
         if (survey.total->dogs) set("city_N", *survey.total->dogs);
@@ -147,20 +133,62 @@ void ReportTable::row(const std::string& label, const std::vector<std::string>& 
         if (survey.total->lower) set("city_lo", *survey.total->lower);
         if (survey.total->upper) set("city_hi", *survey.total->upper);
     }
-    if (!survey.note.empty()) note += (note.empty() ? "" : "; ") + survey.note;
+}
+
+}  // namespace
+
+std::vector<Cell> ReportColumns::cells(const ReportRow& row) const {
+    std::vector<Cell> v(place_.size());
+    const auto set = [&](const char* key, Cell value) {
+        if (const double* d = std::get_if<double>(&value); d && std::isnan(*d)) return;
+        v[at(key)] = std::move(value);
+    };
+    set("block", row.label);
+    if (!row.error.empty()) set("error", row.error);
+    if (row.report) report_cells(*row.report, set);
+    survey_cells(row.cells, place_.count("n_any") > 0, set);
+    const std::string note =
+        notes_words(row.notes, [this](double x) { return platform::digits_text(x, digits_); });
     if (!note.empty()) set("note", note);
-    for (const std::string& value : carried_values)
+    for (const std::string& value : row.carried)
         v.emplace_back(value);
-    write(v);
-    if (map_) map_->row(kind, v);
+    return v;
+}
+
+void ReportTable::check() const {
+    // A report cut short must not look whole: every write is checked, and the first failure
+    // (a full disk, a closed pipe, /dev/full) ends the run with the system's reason.
+    if (out_) return;
+    const int error = errno;
+    throw SinkError{std::string("the report could not be written: ") +
+                    (error ? std::strerror(error) : "output error") + "."};
+}
+
+void ReportTable::begin(const ReportLayout& layout) {
+    columns_.emplace(layout, digits_);
+    errno = 0;
+    if (format_ == Format::json) {
+        out_ << "[";
+    } else {
+        const auto& keys = columns_->keys();
+        write_csv_row(out_, std::vector<Cell>(keys.begin(), keys.end()), digits_);
+    }
+    check();
+}
+
+void ReportTable::row(const ReportRow& row) {
+    errno = 0;
+    write(columns_->cells(row));
+    check();
 }
 
 void ReportTable::write(const std::vector<Cell>& values) {
     if (format_ == Format::json) {
+        const std::vector<std::string>& keys = columns_->keys();
         std::vector<JsonMember> members;
-        members.reserve(keys_.size());
-        for (std::size_t i = 0; i < keys_.size(); ++i)
-            members.emplace_back(keys_[i],
+        members.reserve(keys.size());
+        for (std::size_t i = 0; i < keys.size(); ++i)
+            members.emplace_back(keys[i],
                                  json_value(i < values.size() ? values[i] : Cell(), digits_));
         out_ << (first_row_ ? "\n" : ",\n") << json_object(members);
     } else {
@@ -170,8 +198,35 @@ void ReportTable::write(const std::vector<Cell>& values) {
 }
 
 void ReportTable::finish() {
+    errno = 0;
+    abandon();
+    check();
+}
+
+void ReportTable::abandon() {
     if (format_ == Format::json) out_ << (first_row_ ? "]\n" : "\n]\n");
     out_.flush();
+}
+
+void ReportMap::begin(const ReportLayout& layout) {
+    columns_.emplace(layout, digits_);
+    try {
+        map_ = std::make_unique<MapWriter>(path_, columns_->keys(), layout.stratum_column, digits_);
+    } catch (const platform::RuntimeError& e) {
+        throw SinkError{e.what()};
+    }
+}
+
+void ReportMap::row(const ReportRow& row) {
+    map_->row(row.kind, columns_->cells(row));
+}
+
+void ReportMap::finish() {
+    try {
+        map_->finish();
+    } catch (const platform::RuntimeError& e) {
+        throw SinkError{std::string("the map could not be written: ") + e.what()};
+    }
 }
 
 }  // namespace kestrivo::survey

@@ -1,73 +1,86 @@
 // kestrivo-report's table: one row per block with the columns of the report (and, for a
 // survey, of pooled visibility and the city total), then the columns carried from the input, as
 // CSV or as a JSON array of objects with the same keys; pooled and total rows use the same
-// columns. Rows are written as they come, so memory stays flat however long the survey.
+// columns. Rows are written as they come, so memory stays flat however long the survey. The same
+// cells go on the map, where one was asked for.
 #pragma once
 
-#include <cstdint>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
-#include "analysis/city_total.h"
-#include "analysis/inference_report.h"
-#include "analysis/pooled_visibility.h"
 #include "survey/map_writer.h"
 #include "survey/output_cell.h"
+#include "survey/report_rows.h"
 
 namespace kestrivo::survey {
 
-/// What a row holds beyond one block's report: the columns of pooled visibility and of the
-/// city total, each empty unless set.
-struct SurveyCells {
-    std::optional<analysis::DogsOnBlock> dogs_pooled;  // N_pool, N_pool_lo, N_pool_hi
-    std::optional<analysis::Heterogeneity> het;        // het, het_df, het_p
-    std::optional<analysis::TotalEstimate> total;      // city_N, city_se, city_lo, city_hi
-    /// model, aicc_weight_by_count, P1, P2, P3, n_any, seen_any
-    std::optional<analysis::SevenHistoriesFit> seven;
-    /// n_any of a block that gives the dogs first seen later: its dogs seen at least once.
-    std::optional<std::int64_t> n_any;
-    std::string note;  // joins the report's own note
-};
-
-class ReportTable {
+/// The report's columns, and a row's values in them.
+class ReportColumns {
 public:
-    /// @param carried    the carried columns' names, in output order
-    /// @param with_pool  adds the columns of pooled visibility (N_pool ... het_p, and the
-    ///                   seven-history fit's model ... seen_any)
-    /// @param with_city  adds the city columns (city_N, city_se, city_lo, city_hi)
-    /// @param digits     significant digits of every number; platform::kRoundTripDigits writes
-    ///                   the shortest form that reads back to the same double
-    ReportTable(std::ostream& out, Format format, std::vector<std::string> carried, bool with_pool,
-                bool with_city, int digits = kDefaultDigits);
+    /// @param digits  significant digits of every number (the notes' numbers too);
+    ///                platform::kRoundTripDigits writes the shortest form that reads back
+    ReportColumns(const ReportLayout& layout, int digits);
 
-    /// One row: `label` in the block column, a report (or none: only `error` and what the row
-    /// itself holds), the survey-level cells, and the carried values in output order.
-    void row(const std::string& label, const std::vector<std::string>& carried_values,
-             const analysis::Report* report, const SurveyCells& survey, const std::string& error,
-             RowKind kind = RowKind::block);
-    /// Every row written from now on goes on `map` too (none: no map).
-    void also_on(MapWriter* map) { map_ = map; }
     /// The columns, in output order (carried ones renamed where they clash with the report's).
     const std::vector<std::string>& keys() const { return keys_; }
-    void finish();
+    /// The row's cells in that order: a number that is no number (a limit not computed) is an
+    /// empty cell.
+    std::vector<Cell> cells(const ReportRow& row) const;
 
     /// The columns of one block's report, in output order.
     static const std::vector<std::string>& report_columns();
 
 private:
-    void write(const std::vector<Cell>& values);
-    std::size_t at(const std::string& key) const;
+    std::size_t at(const std::string& key) const { return place_.at(key); }
 
-    std::ostream& out_;
-    Format format_;
     std::vector<std::string> keys_;
     std::unordered_map<std::string, std::size_t> place_;  // our own columns only
     int digits_;
+};
+
+/// The table as CSV or JSON text.
+class ReportTable : public ReportSink {
+public:
+    ReportTable(std::ostream& out, Format format, int digits = kDefaultDigits)
+        : out_(out), format_(format), digits_(digits) {}
+
+    void begin(const ReportLayout& layout) override;
+    void row(const ReportRow& row) override;
+    void finish() override;
+    /// A JSON table is closed, so that what was written stays a whole array.
+    void abandon() override;
+
+    const std::vector<std::string>& keys() const { return columns_->keys(); }
+
+private:
+    void write(const std::vector<Cell>& values);
+    void check() const;
+
+    std::ostream& out_;
+    Format format_;
+    int digits_;
+    std::optional<ReportColumns> columns_;
     bool first_row_ = true;
-    MapWriter* map_ = nullptr;
+};
+
+/// The table's cells on a map (GeoJSON or KML).
+class ReportMap : public ReportSink {
+public:
+    ReportMap(std::string path, int digits) : path_(std::move(path)), digits_(digits) {}
+
+    void begin(const ReportLayout& layout) override;
+    void row(const ReportRow& row) override;
+    void finish() override;
+
+private:
+    std::string path_;
+    int digits_;
+    std::optional<ReportColumns> columns_;
+    std::unique_ptr<MapWriter> map_;
 };
 
 }  // namespace kestrivo::survey

@@ -1,7 +1,7 @@
-// run_report, as its steps: check the options; open every input and read its header (the
+// report_survey, as its steps: check the options; open every input and read its header (the
 // output's columns depend on all of them); when visibility is pooled or a city total is asked
 // for, read the survey once into its design and fit each stratum's shared visibility; then stream
-// the rows through the report into the table, and end with the pooled and total rows.
+// the rows through the report to the sink, and end with the pooled and total rows.
 #include "survey/survey_report.h"
 
 #include <unistd.h>
@@ -89,12 +89,12 @@ struct Block {
 class ReportRun {
 public:
     ReportRun(const ReportOptions& options, const analysis::Library& library,
-              std::istream& standard_input, std::ostream& out, std::ostream& err,
+              std::istream& standard_input, ReportSink& sink, std::ostream& err,
               bool err_is_terminal, PlotWriter* plots)
         : options_(options),
           library_(library),
           standard_input_(standard_input),
-          out_(out),
+          sink_(sink),
           err_(err),
           err_is_terminal_(err_is_terminal),
           plots_(plots) {
@@ -118,16 +118,17 @@ public:
 
 private:
     std::istream& open(Input& input);
-    [[noreturn]] void output_failed() const;
+    [[noreturn]] void refuse(const DesignRefusal& refusal) const;
     void fit(Block& block) const;
     void read_batch(std::vector<Block>& into);
     void write(std::vector<Block>& done);
     std::vector<std::string> stratum_values(const std::string& name) const;
+    ReportRow summary_row(RowKind kind, const std::string& label, const std::string& stratum) const;
 
     const ReportOptions& options_;
     const analysis::Library& library_;
     std::istream& standard_input_;
-    std::ostream& out_;
+    ReportSink& sink_;
     std::ostream& err_;
     bool err_is_terminal_;
     PlotWriter* plots_;
@@ -138,8 +139,6 @@ private:
     std::vector<std::string> carried_;  // every input's carried columns, each name once
     analysis::SurveyDesign design_;
     std::vector<analysis::PooledVisibility> pooled_;
-    std::unique_ptr<survey::ReportTable> table_;
-    std::unique_ptr<survey::MapWriter> map_;
     bool some_errors_ = false;
 
     // The stream of blocks: the input being read, and how many blocks were written.
@@ -153,10 +152,18 @@ void ReportRun::check_options() {
     if (std::count(names.begin(), names.end(), "-") > 1) {
         throw Stop{"standard input (-) can be read only once."};
     }
-    if (std::string why = options_.design.why_invalid(); !why.empty()) throw Stop{why};
+    if (const std::optional<DesignRefusal> refused = options_.design.refusal()) refuse(*refused);
     if (options_.design.stratum_column && !with_pool_) {
-        throw Stop{"--stratum groups blocks for --pool or --blocks-total; give one of them."};
+        DesignRefusal refusal;
+        refusal.kind = DesignRefusal::Kind::strata_unused;
+        refusal.column = *options_.design.stratum_column;
+        refuse(refusal);
     }
+}
+
+void ReportRun::refuse(const DesignRefusal& refusal) const {
+    throw Stop{options_.refusal_words ? options_.refusal_words(refusal)
+                                      : "the survey's design cannot be used."};
 }
 
 std::istream& ReportRun::open(Input& input) {
@@ -201,14 +208,13 @@ void ReportRun::open_inputs() {
             std::istream& stream = open(input);
             if (!stream) throw Stop{name + ": " + std::strerror(errno) + "."};
             input.reader = std::make_unique<survey::SurveyReader>(stream, input.name);
-            std::string why;
-            input.stratum = survey::CarriedColumn(input.reader->header(),
-                                                  options_.design.stratum_column, input.name, why);
-            if (!why.empty()) throw Stop{why};
-            input.weight =
-                survey::CarriedColumn(input.reader->header(), options_.design.weight_column,
-                                      input.name, why, "to take the weights from");
-            if (!why.empty()) throw Stop{why};
+            std::optional<DesignRefusal> refused;
+            input.stratum = survey::CarriedColumn(
+                input.reader->header(), options_.design.stratum_column, input.name, refused);
+            if (refused) refuse(*refused);
+            input.weight = survey::CarriedColumn(
+                input.reader->header(), options_.design.weight_column, input.name, refused, true);
+            if (refused) refuse(*refused);
             inputs_.push_back(std::move(input));
         }
     } catch (const survey::FileError& e) {
@@ -242,21 +248,13 @@ void ReportRun::build_design() {
         throw Stop{e.what()};
     }
     survey::BuiltDesign built = builder.build();
-    if (!built.design) throw Stop{built.why_not};
+    if (!built.design) refuse(*built.refused);
     design_ = std::move(*built.design);
 }
 
 void ReportRun::fit_pooled_strata() {
     for (const analysis::Stratum& stratum : design_.strata)
         pooled_.push_back(analysis::pool(library_, stratum, options_.level));
-}
-
-[[noreturn]] void ReportRun::output_failed() const {
-    // A report cut short must not look whole: every write is checked, and the first failure
-    // (a full disk, a closed pipe, /dev/full) ends the run with the system's reason.
-    const int error = errno;
-    throw Stop{std::string("the report could not be written: ") +
-               (error ? std::strerror(error) : "output error") + "."};
 }
 
 void ReportRun::fit(Block& block) const {
@@ -305,57 +303,57 @@ void ReportRun::read_batch(std::vector<Block>& into) {
     }
 }
 
-// Writes a fitted batch in order, then empties it.
+// Hands a fitted batch to the sink in order, then empties it.
 void ReportRun::write(std::vector<Block>& done) {
     for (Block& block : done) {
-        const survey::Row& row = block.row;
         const Input& input = *block.input;
-        const auto values = carried_values(row, input, carried_.size());
+        ReportRow out;
+        out.label = block.row.label;
+        out.carried = carried_values(block.row, input, carried_.size());
+        out.cells = std::move(block.cells);
+        out.stratum = input.stratum.of(block.row);
         ++blocks_written_;
-        if (!row.error.empty()) {
+        const ErrorPlace place{input.name, block.row.line};
+        if (!block.row.error.empty()) {
             some_errors_ = true;
-            errno = 0;
-            table_->row(row.label, values, nullptr, block.cells, row.error);
-            if (!out_) output_failed();
+            out.error = std::move(block.row.error);
+            out.place = place;
+            sink_.row(out);
             continue;
         }
         const analysis::Report& report = block.report;
-        std::string error;
-        if (!report.empty_block && !report.estimates) {
+        const auto error_here = [&](const std::string& why) {
             some_errors_ = true;
-            error =
-                input.name + ", line " + std::to_string(row.line) + ": " + report.estimates.why_not;
+            out.error = input.name + ", line " + std::to_string(block.row.line) + ": " + why;
+            out.place = place;
+        };
+        if (!report.empty_block && !report.estimates) {
+            error_here(report.estimates.why_not);
         } else if (plots_ && report.estimates && report.estimates->p_identified) {
             // A plot that cannot be written is this block's trouble only.
             try {
-                plots_->write(row, report);
+                plots_->write(block.row, report);
             } catch (const platform::RuntimeError& e) {
-                some_errors_ = true;
-                error = input.name + ", line " + std::to_string(row.line) +
-                        ": the plot could not be written: " + e.what();
+                error_here(std::string("the plot could not be written: ") + e.what());
             }
         }
-        errno = 0;
-        table_->row(row.label, values, &report, block.cells, error);
-        if (!out_) output_failed();
+        out.notes = fit_notes(report);
+        out.report = std::move(block.report);
+        sink_.row(out);
         progress_->blocks_done(blocks_written_);
     }
     done.clear();
 }
 
 void ReportRun::stream_blocks() {
-    table_ = std::make_unique<survey::ReportTable>(out_, options_.format, carried_, with_pool_,
-                                                   with_city_, options_.digits);
-    if (!out_) output_failed();  // the header row
-    if (options_.map) {
-        try {
-            map_ = std::make_unique<survey::MapWriter>(
-                *options_.map, table_->keys(), options_.design.stratum_column, options_.digits);
-        } catch (const platform::RuntimeError& e) {
-            throw Stop{e.what()};
-        }
-        table_->also_on(map_.get());
-    }
+    ReportLayout layout;
+    layout.carried = carried_;
+    layout.with_pool = with_pool_;
+    layout.with_city = with_city_;
+    layout.stratum_column = options_.design.stratum_column;
+    layout.weight_column = options_.design.weight_column;
+    layout.level = options_.level;
+    sink_.begin(layout);
     progress_ = std::make_unique<platform::ProgressLine>(err_, err_is_terminal_);
     reading_ = inputs_.begin();
     // Blocks are read in batches; the blocks of a batch are fitted in parallel, then written in
@@ -381,7 +379,7 @@ void ReportRun::stream_blocks() {
         }
         write(fitted);
     } catch (const survey::FileError& e) {
-        table_->finish();
+        sink_.abandon();
         throw Stop{e.what()};
     }
     progress_->finish();
@@ -398,37 +396,50 @@ std::vector<std::string> ReportRun::stratum_values(const std::string& name) cons
     return values;
 }
 
+// A pooled or total row of `stratum` (the city's: ""), its stratum in its column.
+ReportRow ReportRun::summary_row(RowKind kind, const std::string& label,
+                                 const std::string& stratum) const {
+    ReportRow row;
+    row.kind = kind;
+    row.label = label;
+    row.stratum = stratum;
+    row.carried = stratum.empty() && kind == RowKind::total
+                      ? std::vector<std::string>(carried_.size())
+                      : stratum_values(stratum);
+    return row;
+}
+
 void ReportRun::write_pooled_rows() {
     if (!options_.pool) return;
     for (std::size_t h = 0; h < design_.strata.size(); ++h) {
         const analysis::PooledVisibility& shared = pooled_[h];
-        survey::SurveyCells cells;
-        std::string error;
-        std::optional<analysis::Report> seven;
+        const analysis::Stratum& stratum = design_.strata[h];
+        ReportRow row = summary_row(RowKind::pooled, "pooled", stratum.name);
+        row.report =
+            shared.seven && shared ? analysis::seven_history_report(shared) : shared.report;
+        row.notes = fit_notes(*row.report);
         if (shared) {
-            cells.het = shared.het;
-            std::vector<std::string> notes;
-            if (cells.het) notes.push_back(analysis::heterogeneity_note(*cells.het));
-            if (shared.seven) {
-                cells.seven = shared.seven;
-                seven = analysis::seven_history_report(shared);
-            } else {
-                if (shared.s_zero_by_aicc) notes.push_back(analysis::no_territorial_note(shared));
-                notes.push_back(analysis::four_histories_note(design_.strata[h]));
+            row.cells.het = shared.het;
+            if (row.cells.het) {
+                for (Note& note : heterogeneity_notes(*row.cells.het))
+                    row.notes.push_back(std::move(note));
             }
-            for (const std::string& note : notes) {
-                if (!note.empty()) cells.note += (cells.note.empty() ? "" : "; ") + note;
+            if (shared.seven) {
+                row.cells.seven = shared.seven;
+            } else {
+                if (shared.s_zero_by_aicc) row.notes.push_back(no_territorial_note(shared));
+                row.notes.push_back(four_histories_note(stratum));
             }
         } else if (shared.nobody_seen) {
-            cells.note = shared.why_not;
+            Note note;
+            note.code = NoteCode::nobody_seen;
+            note.reason = shared.why_not;
+            row.notes.push_back(note);
         } else {
             some_errors_ = true;
-            error = "pooled: " + shared.why_not;
+            row.error = "pooled: " + shared.why_not;
         }
-        errno = 0;
-        table_->row("pooled", stratum_values(design_.strata[h].name),
-                    seven ? &*seven : &shared.report, cells, error, survey::RowKind::pooled);
-        if (!out_) output_failed();
+        sink_.row(row);
     }
 }
 
@@ -446,44 +457,30 @@ void ReportRun::write_totals() {
         const bool city = i + 1 == totals.size();
         // Without strata the city is its one stratum: one total row.
         if (!city && !options_.design.stratum_column) continue;
-        survey::SurveyCells cells;
-        cells.total = totals[i];
+        ReportRow row = summary_row(RowKind::total, "total", city ? "" : totals[i].name);
+        row.city = city;
+        row.cells.total = totals[i];
         // A total without an interval is said in the note; no total at all is an error.
-        std::string error;
         if (!totals[i].dogs) {
             some_errors_ = true;
-            error = totals[i].why_not;
+            row.error = totals[i].why_not;
         }
-        cells.note = totals[i].note;
-        errno = 0;
-        table_->row(
-            "total",
-            city ? std::vector<std::string>(carried_.size()) : stratum_values(totals[i].name),
-            nullptr, cells, error, survey::RowKind::total);
-        if (!out_) output_failed();
+        row.notes = total_notes(totals[i]);
+        sink_.row(row);
     }
 }
 
 int ReportRun::finish() {
-    errno = 0;
-    table_->finish();
-    if (!out_) output_failed();
-    if (map_) {
-        try {
-            map_->finish();
-        } catch (const platform::RuntimeError& e) {
-            throw Stop{std::string("the map could not be written: ") + e.what()};
-        }
-    }
+    sink_.finish();
     return some_errors_ ? kSomeErrors : kAllFitted;
 }
 
 }  // namespace
 
 int report_survey(const ReportOptions& options, const analysis::Library& library,
-                  std::istream& standard_input, std::ostream& out, std::ostream& err,
+                  std::istream& standard_input, ReportSink& sink, std::ostream& err,
                   bool err_is_terminal, PlotWriter* plots) {
-    ReportRun run(options, library, standard_input, out, err, err_is_terminal, plots);
+    ReportRun run(options, library, standard_input, sink, err, err_is_terminal, plots);
     try {
         run.check_options();
         run.open_inputs();
@@ -495,8 +492,21 @@ int report_survey(const ReportOptions& options, const analysis::Library& library
         return run.finish();
     } catch (const Stop& stop) {
         err << options.program << ": " << stop.message << "\n";
-        return kUsageOrFileError;
+    } catch (const SinkError& failed) {
+        err << options.program << ": " << failed.message << "\n";
     }
+    return kUsageOrFileError;
+}
+
+int report_survey(const ReportOptions& options, const analysis::Library& library,
+                  std::istream& standard_input, std::ostream& out, std::ostream& err,
+                  bool err_is_terminal, PlotWriter* plots) {
+    ReportTable table(out, options.format, options.digits);
+    std::optional<ReportMap> map;
+    std::vector<ReportSink*> sinks{&table};
+    if (options.map) sinks.push_back(&map.emplace(*options.map, options.digits));
+    ReportSinks both(std::move(sinks));
+    return report_survey(options, library, standard_input, both, err, err_is_terminal, plots);
 }
 
 }  // namespace kestrivo::survey

@@ -1,7 +1,8 @@
 // The report of a whole survey: every block of its files fitted over the likelihood library and
-// the analysis layer and written as it is read, then each stratum's pooled row and the totals.
+// the analysis layer and handed on as it is read, then each stratum's pooled row and the totals.
 // kestrivo-report runs it on its files and the window's survey window on the file it opens, so
-// both give the very same numbers, as CSV or JSON, with a map when asked for.
+// both give the very same numbers: as rows to a sink (the window's), or as CSV or JSON with a
+// map when asked for (kestrivo-report's, and the window's exports).
 #pragma once
 
 #include <atomic>
@@ -15,6 +16,7 @@
 #include "analysis/inference_report.h"
 #include "survey/design_builder.h"
 #include "survey/output_cell.h"
+#include "survey/report_rows.h"
 #include "survey/survey_reader.h"
 
 namespace kestrivo::survey {
@@ -31,6 +33,9 @@ struct ReportOptions {
     int digits = kDefaultDigits;              // significant digits of every number
     std::vector<std::string> files;           // "-" (or none at all): standard input
     std::string program = "kestrivo-report";  // the first word of every message
+    /// How a refused design is said: with the options' names on the command line, the
+    /// controls' in the window.
+    RefusalWords refusal_words;
     /// Set from another thread to stop the report early (it then ends with status 2).
     const std::atomic<bool>* cancel = nullptr;
 };
@@ -46,8 +51,13 @@ public:
 /// Exit statuses: every block fitted; some blocks with errors; a usage or file error.
 inline constexpr int kAllFitted = 0, kSomeErrors = 1, kUsageOrFileError = 2;
 
-/// Runs the report. Messages go to `err` as "<program>: ..." lines; a progress line too, when
-/// `err_is_terminal`.
+/// Runs the report, each row to `sink`. Messages go to `err` as "<program>: ..." lines; a
+/// progress line too, when `err_is_terminal`.
+int report_survey(const ReportOptions& options, const analysis::Library& library,
+                  std::istream& standard_input, ReportSink& sink, std::ostream& err,
+                  bool err_is_terminal, PlotWriter* plots);
+
+/// The same, written to `out` in `options.format`, and on `options.map` when it is set.
 int report_survey(const ReportOptions& options, const analysis::Library& library,
                   std::istream& standard_input, std::ostream& out, std::ostream& err,
                   bool err_is_terminal, PlotWriter* plots);

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/design_words.h"
 #include "survey/design_builder.h"
 #include "window/form1.h"
 
@@ -127,8 +128,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "Kestrivo: the design options need a FILE.\n");
         return 2;
     }
-    if (const std::string why = design.why_invalid(); !why.empty()) {
-        std::fprintf(stderr, "Kestrivo: %s\n", why.c_str());
+    if (const auto refused = design.refusal()) {
+        std::fprintf(stderr, "Kestrivo: %s\n", kestrivo::cli::command_line_words(*refused).c_str());
         return 2;
     }
 

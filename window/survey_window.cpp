@@ -39,6 +39,7 @@
 #include "survey/csv_records.h"
 #include "survey/field_export.h"
 #include "survey/field_writers.h"
+#include "window/design_words.h"
 #include "window/plan_dialog.h"
 #include "window/survey_answer.h"
 #include "window/survey_report_pdf.h"
@@ -463,6 +464,9 @@ survey::ReportOptions SurveyWindow::report_options() const {
     options.pool = true;
     options.format = survey::Format::json;
     options.digits = platform::kRoundTripDigits;
+    options.refusal_words = [](const survey::DesignRefusal& refusal) {
+        return window_words(refusal).toStdString();
+    };
     if (strata_column->currentIndex() > 0) {
         options.design.stratum_column = strata_column->currentText().toStdString();
     }

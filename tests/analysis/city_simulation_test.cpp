@@ -18,9 +18,12 @@ TEST(city_simulation_test, blocks_have_the_models_moments) {
         std::optional<double> r;
         std::optional<P3> p;
     } cases[] = {
-        {0.3, 0.4, 30, std::nullopt, {}},         {0.0, 0.35, 25, 2.0, {}},
-        {0.5, 0.3, 80, 1.5, {}},                  {0.15, 0.9, 5, 10.0, {}},
-        {0.2, 0, 30, 2.0, P3{0.45, 0.3, 0.35}},  {0.0, 0, 40, std::nullopt, P3{0.5, 0.25, 0.4}},
+        {0.3, 0.4, 30, std::nullopt, {}},
+        {0.0, 0.35, 25, 2.0, {}},
+        {0.5, 0.3, 80, 1.5, {}},
+        {0.15, 0.9, 5, 10.0, {}},
+        {0.2, 0, 30, 2.0, P3{0.45, 0.3, 0.35}},
+        {0.0, 0, 40, std::nullopt, P3{0.5, 0.25, 0.4}},
     };
     const int blocks = 20000;
     for (const auto& c : cases) {
@@ -71,9 +74,7 @@ TEST(city_simulation_test, the_same_stream_gives_the_same_block) {
 // variance K (m + m^2 / r), its first blocks are blocks of the model, and its K blocks add up
 // to the total.
 TEST(city_simulation_test, a_stratum_drawn_block_by_block_is_a_city_of_independent_blocks) {
-    const struct {
-        std::optional<double> r;
-    } cases[] = {{std::nullopt}, {2.0}, {0.5}};
+    const struct { std::optional<double> r; } cases[] = {{std::nullopt}, {2.0}, {0.5}};
     const int cities = 4000;
     const std::int64_t K = 50;
     for (const auto& c : cases) {
@@ -104,8 +105,8 @@ TEST(city_simulation_test, a_stratum_drawn_block_by_block_is_a_city_of_independe
         EXPECT_NEAR(variance, double(K) * block_variance,
                     5 * double(K) * block_variance * std::sqrt(2.0 / cities + 6.0 / (K * cities)));
         const double first_mean = first / cities;
-        const double first_variance = (first_squares - cities * first_mean * first_mean) /
-                                      (cities - 1);
+        const double first_variance =
+            (first_squares - cities * first_mean * first_mean) / (cities - 1);
         EXPECT_NEAR(first_mean, 20, 5 * std::sqrt(block_variance / cities));
         EXPECT_NEAR(first_variance, block_variance,
                     5 * block_variance * std::sqrt((2 + (c.r ? 6 / *c.r : 0)) / cities));

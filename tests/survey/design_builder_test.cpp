@@ -1,11 +1,14 @@
 // The one way from rows to a design: strata in order of first appearance, each with its K, the
-// rows that cannot be read left out, and every refusal with the words the user will read.
+// rows that cannot be read left out, and every refusal as a value (what is wrong, which stratum,
+// which numbers), with the words the command line's user will read.
 #include "survey/design_builder.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <sstream>
+
+#include "cli/design_words.h"
 
 namespace {
 
@@ -17,12 +20,15 @@ kestrivo::survey::BuiltDesign build(const std::string& text, DesignOptions optio
     std::istringstream in(text);
     kestrivo::survey::SurveyReader reader(in, "s.csv");
     DesignBuilder builder(std::move(options));
-    if (const std::string why = builder.begin_file(reader.header(), "s.csv"); !why.empty()) {
-        return {std::nullopt, why};
-    }
+    if (auto refused = builder.begin_file(reader.header(), "s.csv")) return {std::nullopt, refused};
     while (const auto row = reader.next())
         builder.add(*row);
     return builder.build();
+}
+
+// What the command line says of a design that was refused: "" when it was not.
+std::string words(const kestrivo::survey::BuiltDesign& built) {
+    return built.refused ? kestrivo::cli::command_line_words(*built.refused) : "";
 }
 
 const std::string kWards =
@@ -42,7 +48,7 @@ DesignOptions by_ward(std::map<std::string, std::int64_t> k) {
 
 TEST(design_builder_test, rows_go_to_their_strata_with_their_k) {
     const auto built = build(kWards, by_ward({{"North", 60}, {"South", 40}, {"East", 2}}));
-    ASSERT_TRUE(built.design) << built.why_not;
+    ASSERT_TRUE(built.design) << words(built);
     const auto& strata = built.design->strata;
     ASSERT_EQ(strata.size(), 3u);
     EXPECT_EQ(strata[0].name, "North");
@@ -75,22 +81,36 @@ TEST(design_builder_test, refusals_name_what_is_wrong) {
     pilot.blocks_are_a_sample = false;
     DesignOptions no_column;
     no_column.stratum_column = "district";
+    using Kind = kestrivo::survey::DesignRefusal::Kind;
     const struct {
         DesignOptions options;
+        std::optional<Kind> kind;
+        std::string stratum;
+        std::int64_t number, blocks;
         std::string why;
     } cases[] = {
-        {no_column, "s.csv: there is no column \"district\" to take the strata from."},
-        {by_ward({{"North", 60}, {"South", 40}}),
+        {no_column, Kind::no_such_column, "", 0, 0,
+         "s.csv: there is no column \"district\" to take the strata from."},
+        {by_ward({{"North", 60}, {"South", 40}}), Kind::stratum_without_blocks, "East", 0, 0,
          "the stratum \"East\" has no number of blocks in --blocks-total."},
-        {by_ward({{"North", 1}, {"South", 40}, {"East", 2}}),
+        {by_ward({{"North", 1}, {"South", 40}, {"East", 2}}), Kind::fewer_than_read, "North", 1, 2,
          "--blocks-total 1 for \"North\" is fewer than the 2 blocks read."},
-        {few, "--blocks-total 3 is fewer than the 4 blocks read."},
-        {pilot, ""},
+        {by_ward({{"Nort", 1}, {"North", 40}, {"South", 40}, {"East", 2}}), Kind::unknown_stratum,
+         "Nort", 0, 0,
+         "--blocks-total names the stratum \"Nort\", which no row of the survey has in its "
+         "column \"ward\"."},
+        {few, Kind::fewer_than_read, "", 3, 4, "--blocks-total 3 is fewer than the 4 blocks read."},
+        {pilot, std::nullopt, "", 0, 0, ""},
     };
     for (const auto& c : cases) {
         const auto built = build(kWards, c.options);
-        EXPECT_EQ(built.why_not, c.why);
-        EXPECT_EQ(built.design.has_value(), c.why.empty()) << c.why;
+        EXPECT_EQ(words(built), c.why);
+        EXPECT_EQ(built.design.has_value(), !c.kind) << c.why;
+        if (!c.kind || !built.refused) continue;
+        EXPECT_EQ(built.refused->kind, *c.kind) << c.why;
+        EXPECT_EQ(built.refused->stratum, c.stratum) << c.why;
+        EXPECT_EQ(built.refused->number, c.number) << c.why;
+        EXPECT_EQ(built.refused->blocks, c.blocks) << c.why;
     }
 }
 
@@ -105,7 +125,7 @@ TEST(design_builder_test, weights_and_later_histories_go_with_their_blocks) {
         "a,1,2,3,4,5,6,7,2.5\nb,1,1,1,1,0,0,0,4\nc,1,1,1,1,0,0,0,0\nd,1,1,1,1,x,0,0,1\n"
         "e,1,1,1,1,,,,1\n",
         options);
-    ASSERT_TRUE(built.design) << built.why_not;
+    ASSERT_TRUE(built.design) << words(built);
     const auto& s = built.design->strata.at(0);
     EXPECT_EQ(s.blocks.size(), 3u);
     EXPECT_EQ(s.left_out, 2);
@@ -116,7 +136,7 @@ TEST(design_builder_test, weights_and_later_histories_go_with_their_blocks) {
     EXPECT_EQ(s.later.at(0), (kestrivo::analysis::Later{5, 6, 7}));
     options.weight_column = "households";
     EXPECT_NE(
-        build("c100,c111,c101,c110\n1,2,3,4\n", options).why_not.find("to take the weights from"),
+        words(build("c100,c111,c101,c110\n1,2,3,4\n", options)).find("to take the weights from"),
         std::string::npos);
     // A file without the later columns has nothing to ask of its blocks.
     const auto four = build("c100,c111,c101,c110\n1,2,3,4\n", {});
