@@ -53,6 +53,21 @@ struct ReportRow {
     bool city = false;                // the city's total row
 };
 
+/// An estimate with its limits as the report gives them: each missing where its cell is empty
+/// (a limit not computed, no upper limit for a block where nobody was seen).
+struct Estimate {
+    std::optional<double> value, lower, upper;
+};
+/// The block's own dogs: N_hat, N_lo, N_hi.
+Estimate block_dogs(const ReportRow& row);
+/// The block's dogs under its stratum's shared visibility: N_pool, N_pool_lo, N_pool_hi.
+Estimate pooled_dogs(const ReportRow& row);
+/// A total row's dogs: city_N, city_lo, city_hi.
+Estimate total_dogs(const ReportRow& row);
+/// The share seen at least once (seen_any) where the stratum gave seven histories, else the
+/// share seen on one count (seen).
+std::optional<double> share_seen(const ReportRow& row);
+
 /// The shape of a report, known before its first row.
 struct ReportLayout {
     std::vector<std::string> carried;  // the carried columns' names, each once, in order

@@ -5,19 +5,9 @@
 
 namespace kestrivo::window {
 
-std::optional<double> number_in(const nlohmann::json& row, const char* key) {
-    const auto at = row.find(key);
-    if (at == row.end() || !at->is_number()) return std::nullopt;
-    return at->get<double>();
-}
-
-TotalInWords total_in_words(const nlohmann::json& total_row) {
-    TotalInWords total{number_in(total_row, "city_N"), number_in(total_row, "city_lo"),
-                       number_in(total_row, "city_hi"), ""};
-    if (const auto at = total_row.find("error"); at != total_row.end() && at->is_string()) {
-        total.why_not = at->get<std::string>();
-    }
-    return total;
+TotalInWords total_in_words(const survey::ReportRow& total_row) {
+    const survey::Estimate dogs = survey::total_dogs(total_row);
+    return {dogs.value, dogs.lower, dogs.upper, total_row.error};
 }
 
 QString people_number(double value, const QLocale& locale) {

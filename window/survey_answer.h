@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include <nlohmann/json.hpp>
+#include "survey/report_rows.h"
 
 namespace kestrivo::window {
 
@@ -19,11 +19,8 @@ struct TotalInWords {
     std::string why_not;  // the report's reason when there is no total
 };
 
-/// The number in `row`'s cell `key`; none when the cell is missing, null or text.
-std::optional<double> number_in(const nlohmann::json& row, const char* key);
-
-/// A total row of the report (as its JSON writes it): city_N, city_lo, city_hi and its error.
-TotalInWords total_in_words(const nlohmann::json& total_row);
+/// A total row of the report: its dogs with their limits, and its error.
+TotalInWords total_in_words(const survey::ReportRow& total_row);
 
 /// `value` to three significant digits (at least whole), in `locale`'s digits: 6879.9 is
 /// "6,880", 42.4 is "42", 0 is "0".

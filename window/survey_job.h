@@ -23,10 +23,16 @@ struct SurveySource {
     std::optional<std::string> text;
 };
 
+/// What a job keeps of the report: its rows as values (the window's table, answer and PDF), or
+/// the text it writes (an export, which must be kestrivo-report's bytes).
+enum class Keep { rows, text };
+
 struct SurveyJobResult {
-    int status = 0;      // the report's exit status
-    std::string output;  // what it wrote
-    std::string errors;  // what it said on its standard error
+    int status = 0;                                  // the report's exit status
+    std::shared_ptr<const survey::ReportRows> rows;  // Keep::rows: the rows made
+    std::string output;                              // Keep::text: what it wrote
+    std::string errors;                              // what it said on its standard error
+    std::string refused;  // a refused design, in the words options.refusal_words gave it
     bool stopped = false;
 };
 
@@ -35,7 +41,7 @@ public:
     /// Starts the report of `source` under `options` (its files are set here). `done` is called
     /// on the worker thread when the report ends, unless the job was stopped.
     SurveyJob(SurveySource source, survey::ReportOptions options, analysis::Library library,
-              std::function<void(SurveyJobResult)> done);
+              Keep keep, std::function<void(SurveyJobResult)> done);
     /// Stops the job and waits for its thread, which stops at its next batch of blocks or of
     /// bootstrap replicates.
     ~SurveyJob();
@@ -46,7 +52,7 @@ public:
 
     /// The same report run here, to the end: for an export, which must be the report's bytes.
     static SurveyJobResult run(const SurveySource& source, survey::ReportOptions options,
-                               const analysis::Library& library,
+                               const analysis::Library& library, Keep keep,
                                const std::atomic<bool>* cancel = nullptr);
 
 private:

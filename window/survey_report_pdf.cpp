@@ -1,6 +1,7 @@
-// write_survey_pdf: the report as HTML in a QTextDocument, its map and plan drawn into images
-// the document holds, printed by QPrinter's PDF writer to a file beside the one asked for and
-// moved over it once whole, so that a report that fails leaves no half a file behind.
+// write_survey_pdf: the report as HTML in a QTextDocument, one function a section, its map and
+// plan drawn into images the document holds, printed by QPrinter's PDF writer to a file beside the
+// one asked for and moved over it once whole, so that a report that fails leaves no half a file
+// behind. Every number comes from the report's rows as values.
 #include "window/survey_report_pdf.h"
 
 #include <QDateTime>
@@ -32,13 +33,7 @@
 namespace kestrivo::window {
 namespace {
 
-using nlohmann::json;
-
-std::string text_of(const json& row, const std::string& key) {
-    const auto at = row.find(key);
-    if (at == row.end() || at->is_null()) return "";
-    return at->is_string() ? at->get<std::string>() : at->dump();
-}
+using survey::ReportRow;
 
 QString html(const std::string& text) {
     return QString::fromStdString(text).toHtmlEscaped();
@@ -50,15 +45,13 @@ QString share(const std::optional<double>& value, const QLocale& locale) {
 }
 
 // "312 (261–378)": dogs with their limits, rounded as the answer is.
-QString dogs(const json& row, const char* value, const char* lower, const char* upper,
-             const QLocale& locale, double factor = 1) {
-    const auto v = number_in(row, value);
-    if (!v) return QStringLiteral("–");
-    QString text = people_number(factor * *v, locale);
-    const auto lo = number_in(row, lower), hi = number_in(row, upper);
-    if (lo && hi) {
+QString dogs(const survey::Estimate& estimate, const QLocale& locale, double factor = 1) {
+    if (!estimate.value) return QStringLiteral("–");
+    QString text = people_number(factor * *estimate.value, locale);
+    if (estimate.lower && estimate.upper) {
         text += QStringLiteral(" (%1–%2)")
-                    .arg(people_number(factor * *lo, locale), people_number(factor * *hi, locale));
+                    .arg(people_number(factor * *estimate.lower, locale),
+                         people_number(factor * *estimate.upper, locale));
     }
     return text;
 }
@@ -77,28 +70,35 @@ double round_length(double about) {
     return unit;
 }
 
-bool is_block(const json& row) {
-    const std::string kind = text_of(row, "block");
-    return kind != "pooled" && kind != "total";
+// The carried column `name` of a report, if it has one.
+std::optional<std::size_t> carried_column(const survey::ReportRows& report, const char* name) {
+    const auto& carried = report.layout.carried;
+    const auto at = std::find(carried.begin(), carried.end(), name);
+    if (at == carried.end()) return std::nullopt;
+    return std::size_t(at - carried.begin());
+}
+
+std::string carried_value(const ReportRow& row, std::optional<std::size_t> column) {
+    return column && *column < row.carried.size() ? row.carried[*column] : std::string();
 }
 
 }  // namespace
 
-QImage survey_map_image(const json& rows, QSize size) {
+QImage survey_map_image(const survey::ReportRows& report, QSize size) {
     struct Point {
         double x, y;
         std::optional<double> dogs;
     };
+    std::optional<std::size_t> lat = carried_column(report, "latitude"),
+                               lon = carried_column(report, "longitude");
+    if (!lat) lat = carried_column(report, "lat");
+    if (!lon) lon = carried_column(report, "lon");
     std::vector<Point> points;
-    for (const auto& row : rows) {
-        if (!is_block(row)) continue;
-        const std::string lat =
-            row.contains("latitude") ? text_of(row, "latitude") : text_of(row, "lat");
-        const std::string lon =
-            row.contains("longitude") ? text_of(row, "longitude") : text_of(row, "lon");
-        const auto place = survey::read_point(lat, lon);
+    for (const ReportRow& row : report.rows) {
+        if (row.kind != survey::RowKind::block) continue;
+        const auto place = survey::read_point(carried_value(row, lat), carried_value(row, lon));
         if (!place.point) continue;
-        points.push_back({place.point->lon, place.point->lat, number_in(row, "N_pool")});
+        points.push_back({place.point->lon, place.point->lat, survey::pooled_dogs(row).value});
     }
     if (points.empty()) return {};
     // Longitude shrunk by the cosine of the middle latitude: a plain drawing, true to shape for
@@ -194,64 +194,64 @@ QImage survey_map_image(const json& rows, QSize size) {
     return image;
 }
 
-void write_survey_pdf(const QString& path, const SurveyPdf& pdf) {
-    const QLocale locale;
-    const auto fail = [&](const QString& why) {
-        throw platform::RuntimeError(platform::ErrorKind::FileError,
-                                     (path + QStringLiteral(": ") + why).toStdString());
-    };
-    const QFileInfo target(path);
-    if (target.isDir()) fail(QStringLiteral("is a folder."));
+namespace {
 
-    // The city's answer, from the last total row.
-    TotalInWords city;
-    bool have_city = false;
-    std::vector<const json*> strata_totals, pooled, blocks;
-    std::vector<std::string> assumptions;
-    for (const auto& row : pdf.rows) {
-        const std::string kind = text_of(row, "block");
-        if (kind == "total") {
-            const bool whole =
-                pdf.stratum_column.empty() || text_of(row, pdf.stratum_column).empty();
-            if (whole) {
-                have_city = true;
-                city = total_in_words(row);
-                if (!text_of(row, "note").empty()) assumptions.push_back(text_of(row, "note"));
-            } else {
-                strata_totals.push_back(&row);
-            }
-        } else if (kind == "pooled") {
-            pooled.push_back(&row);
-        } else {
-            blocks.push_back(&row);
+// The report's rows by what they are: the city's total, each stratum's, the pooled rows, and
+// the blocks.
+struct Sorted {
+    const ReportRow* city = nullptr;
+    std::vector<const ReportRow*> strata_totals, pooled, blocks;
+};
+
+Sorted sorted_rows(const survey::ReportRows& report) {
+    Sorted sorted;
+    for (const ReportRow& row : report.rows) {
+        switch (row.kind) {
+            case survey::RowKind::total:
+                if (row.city) {
+                    sorted.city = &row;
+                } else {
+                    sorted.strata_totals.push_back(&row);
+                }
+                break;
+            case survey::RowKind::pooled:
+                sorted.pooled.push_back(&row);
+                break;
+            case survey::RowKind::block:
+                sorted.blocks.push_back(&row);
+                break;
         }
     }
+    return sorted;
+}
 
-    QTextDocument document;
-    QFont font = document.defaultFont();
-    font.setPointSizeF(9.5);
-    document.setDefaultFont(font);
-    QString body;
-    body += QStringLiteral("<h1>Dogs of %1</h1>").arg(html(pdf.name));
-    body += QStringLiteral("<p>Kestrivo %1, %2. %3 blocks counted three times.</p>")
-                .arg(QStringLiteral(KESTRIVO_VERSION),
-                     locale.toString(QDateTime::currentDateTime(), QLocale::LongFormat))
-                .arg(blocks.size());
-    body += QStringLiteral("<h2>The city's dogs</h2>");
-    if (have_city) {
+QString title_section(const SurveyPdf& pdf, std::size_t blocks, const QLocale& locale) {
+    return QStringLiteral("<h1>Dogs of %1</h1>").arg(html(pdf.name)) +
+           QStringLiteral("<p>Kestrivo %1, %2. %3 blocks counted three times.</p>")
+               .arg(QStringLiteral(KESTRIVO_VERSION),
+                    locale.toString(QDateTime::currentDateTime(), QLocale::LongFormat),
+                    QString::number(blocks));
+}
+
+QString answer_section(const SurveyPdf& pdf, const ReportRow* city, const QLocale& locale) {
+    QString body = QStringLiteral("<h2>The city's dogs</h2>");
+    if (city) {
+        const TotalInWords total = total_in_words(*city);
         body += QStringLiteral("<p style=\"font-size:15pt\"><b>%1</b></p>")
-                    .arg(dogs_sentence(city, pdf.level, locale).toHtmlEscaped());
+                    .arg(dogs_sentence(total, pdf.level, locale).toHtmlEscaped());
         body += QStringLiteral("<p style=\"font-size:12pt\">%1</p>")
-                    .arg(doses_sentence(city, pdf.coverage, locale).toHtmlEscaped());
+                    .arg(doses_sentence(total, pdf.coverage, locale).toHtmlEscaped());
     } else {
         body += QStringLiteral(
             "<p>There is no city total: give each stratum's number of blocks in "
             "the city (or a weight column).</p>");
     }
-    body +=
-        QStringLiteral("<p><i>%1</i></p>").arg(assumption_sentence(pdf.weighted).toHtmlEscaped());
+    return body + QStringLiteral("<p><i>%1</i></p>")
+                      .arg(assumption_sentence(pdf.weighted).toHtmlEscaped());
+}
 
-    body += QStringLiteral("<h2>Design</h2><p>");
+QString design_section(const SurveyPdf& pdf) {
+    QString body = QStringLiteral("<h2>Design</h2><p>");
     body += pdf.stratum_column.empty()
                 ? QStringLiteral("One stratum: the whole city.")
                 : QStringLiteral("Strata from the column <b>%1</b>.").arg(html(pdf.stratum_column));
@@ -272,60 +272,61 @@ void write_survey_pdf(const QString& path, const SurveyPdf& pdf) {
                     .arg(html(row.stratum), html(row.counted),
                          row.in_city.empty() ? QStringLiteral("not given") : html(row.in_city));
     }
-    body += QStringLiteral("</table>");
+    return body + QStringLiteral("</table>");
+}
 
-    // Each stratum: its pooled visibility and its dogs.
-    body += QStringLiteral(
-                "<h2>Strata</h2><table border=\"1\" cellspacing=\"0\" "
-                "cellpadding=\"3\"><tr><th>Stratum</th><th>S</th><th>P</th>"
-                "<th>Share seen</th><th>het_p</th><th>Dogs (%1%)</th><th>Doses at %2%"
-                "</th></tr>")
-                .arg(locale.toString(std::round(pdf.level * 100)))
-                .arg(locale.toString(std::round(pdf.coverage * 100)));
-    for (const json* row : pooled) {
-        const std::string name =
-            pdf.stratum_column.empty() ? "" : text_of(*row, pdf.stratum_column);
-        const json* total = nullptr;
-        for (const json* t : strata_totals)
-            if (text_of(*t, pdf.stratum_column) == name) total = t;
-        if (!total && pdf.stratum_column.empty()) {
-            for (const auto& r : pdf.rows)
-                if (text_of(r, "block") == "total") total = &r;
+// Each stratum: its pooled visibility and its dogs.
+QString strata_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale& locale) {
+    QString body = QStringLiteral(
+                       "<h2>Strata</h2><table border=\"1\" cellspacing=\"0\" "
+                       "cellpadding=\"3\"><tr><th>Stratum</th><th>S</th><th>P</th>"
+                       "<th>Share seen</th><th>het_p</th><th>Dogs (%1%)</th><th>Doses at %2%"
+                       "</th></tr>")
+                       .arg(locale.toString(std::round(pdf.level * 100)),
+                            locale.toString(std::round(pdf.coverage * 100)));
+    for (const ReportRow* row : sorted.pooled) {
+        // Without strata the city is the one stratum: its total is the city's.
+        const ReportRow* total = pdf.stratum_column.empty() ? sorted.city : nullptr;
+        for (const ReportRow* t : sorted.strata_totals)
+            if (t->stratum == row->stratum) total = t;
+        const analysis::Report* fit = row->report ? &*row->report : nullptr;
+        std::optional<double> S, P, het;
+        if (fit && fit->estimates) {
+            S = fit->estimates->S;
+            if (fit->estimates->p_identified) P = fit->estimates->P;
         }
-        const auto het = number_in(*row, "het_p");
-        const auto seen =
-            number_in(*row, "seen_any") ? number_in(*row, "seen_any") : number_in(*row, "seen");
-        body += QStringLiteral(
-                    "<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td>"
-                    "<td>%6</td><td>%7</td></tr>")
-                    .arg(name.empty() ? QStringLiteral("the city") : html(name),
-                         share(number_in(*row, "S"), locale), share(number_in(*row, "P"), locale),
-                         share(seen, locale),
-                         het ? share(het, locale) +
-                                   (*het < 0.05 ? QStringLiteral(" (blocks differ)") : QString())
-                             : QStringLiteral("–"),
-                         total ? dogs(*total, "city_N", "city_lo", "city_hi", locale)
-                               : QStringLiteral("–"),
-                         total ? dogs(*total, "city_N", "city_lo", "city_hi", locale, pdf.coverage)
-                               : QStringLiteral("–"));
-        if (!text_of(*row, "error").empty()) {
-            body += QStringLiteral("<tr><td colspan=\"7\">%1</td></tr>")
-                        .arg(html(text_of(*row, "error")));
+        if (row->cells.het) het = row->cells.het->p;
+        const survey::Estimate dogs_total = total ? survey::total_dogs(*total) : survey::Estimate{};
+        body +=
+            QStringLiteral(
+                "<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td>"
+                "<td>%6</td><td>%7</td></tr>")
+                .arg(row->stratum.empty() ? QStringLiteral("the city") : html(row->stratum),
+                     share(S, locale), share(P, locale), share(survey::share_seen(*row), locale),
+                     het ? share(het, locale) +
+                               (*het < 0.05 ? QStringLiteral(" (blocks differ)") : QString())
+                         : QStringLiteral("–"),
+                     total ? dogs(dogs_total, locale) : QStringLiteral("–"),
+                     total ? dogs(dogs_total, locale, pdf.coverage) : QStringLiteral("–"));
+        if (!row->error.empty()) {
+            body += QStringLiteral("<tr><td colspan=\"7\">%1</td></tr>").arg(html(row->error));
         }
     }
-    body += QStringLiteral("</table>");
+    return body + QStringLiteral("</table>");
+}
 
-    const QImage map = survey_map_image(pdf.rows, QSize(1500, 950));
-    if (!map.isNull()) {
-        document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("kestrivo:map")),
-                             QVariant(map));
-        body += QStringLiteral(
-            "<h2 style=\"page-break-before: always\">Map of the blocks</h2><p><img "
-            "src=\"kestrivo:map\" "
-            "width=\"620\"></p>");
-    }
+QString map_section(QTextDocument& document, const survey::ReportRows& report) {
+    const QImage map = survey_map_image(report, QSize(1500, 950));
+    if (map.isNull()) return {};
+    document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("kestrivo:map")),
+                         QVariant(map));
+    return QStringLiteral(
+        "<h2 style=\"page-break-before: always\">Map of the blocks</h2><p><img "
+        "src=\"kestrivo:map\" width=\"620\"></p>");
+}
 
-    body += QStringLiteral(
+QString blocks_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale& locale) {
+    QString body = QStringLiteral(
         "<h2>Blocks</h2><table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">"
         "<tr><th>Block</th>");
     if (!pdf.stratum_column.empty())
@@ -333,68 +334,81 @@ void write_survey_pdf(const QString& path, const SurveyPdf& pdf) {
     body += QStringLiteral(
         "<th>n</th><th>N̂ (limits)</th><th>N_pool (limits)</th><th>Edges</th>"
         "<th>Error</th></tr>");
-    for (const json* row : blocks) {
-        body += QStringLiteral("<tr><td>%1</td>").arg(html(text_of(*row, "block")));
+    for (const ReportRow* row : sorted.blocks) {
+        body += QStringLiteral("<tr><td>%1</td>").arg(html(row->label));
         if (!pdf.stratum_column.empty()) {
-            body += QStringLiteral("<td>%1</td>").arg(html(text_of(*row, pdf.stratum_column)));
+            body += QStringLiteral("<td>%1</td>").arg(html(row->stratum));
         }
+        const analysis::Report* fit = row->report ? &*row->report : nullptr;
+        const QString n = fit && fit->n ? QString::number(*fit->n) : QString();
+        const std::string edges = fit ? analysis::limits_at_edges(*fit) : std::string();
         body += QStringLiteral(
                     "<td align=\"right\">%1</td><td>%2</td><td>%3</td><td>%4</td>"
                     "<td>%5</td></tr>")
-                    .arg(html(text_of(*row, "n")), dogs(*row, "N_hat", "N_lo", "N_hi", locale),
-                         dogs(*row, "N_pool", "N_pool_lo", "N_pool_hi", locale),
-                         html(text_of(*row, "edges")), html(text_of(*row, "error")));
+                    .arg(n, dogs(survey::block_dogs(*row), locale),
+                         dogs(survey::pooled_dogs(*row), locale), html(edges), html(row->error));
     }
-    body += QStringLiteral("</table>");
+    return body + QStringLiteral("</table>");
+}
 
-    if (pdf.plan) {
-        const MadePlan& made = *pdf.plan;
-        body += QStringLiteral("<h2>Plan: blocks to count</h2>");
-        if (made.plan.recommended) {
-            QString words = QStringLiteral("Count <b>%1 blocks</b>").arg(*made.plan.recommended);
-            for (const auto& row : made.plan.rows) {
-                if (row.k == *made.plan.recommended && made.request.strata.size() > 1) {
-                    words += QStringLiteral(": ") + html(allocation_words(made, row));
-                }
+QString plan_section(QTextDocument& document, const MadePlan& made, const QLocale& locale) {
+    QString body = QStringLiteral("<h2>Plan: blocks to count</h2>");
+    if (made.plan.recommended) {
+        QString words = QStringLiteral("Count <b>%1 blocks</b>").arg(*made.plan.recommended);
+        for (const auto& row : made.plan.rows) {
+            if (row.k == *made.plan.recommended && made.request.strata.size() > 1) {
+                words += QStringLiteral(": ") + html(allocation_words(made, row));
             }
-            body += QStringLiteral("<p>%1, for a half-width of at most %2 in %3% of surveys.</p>")
-                        .arg(words, locale.toString(made.request.target, 'g', 3),
-                             locale.toString(std::round(made.request.assurance * 100)));
         }
-        QString note = QString::fromStdString(made.note);
-        if (!note.isEmpty()) note[0] = note[0].toUpper();
-        body += QStringLiteral("<p>%1.</p>").arg(note.toHtmlEscaped());
-        QImage picture(QSize(949 * 2, 381 * 2), QImage::Format_RGB32);
-        {
-            QPainter painter(&picture);
-            painter.scale(2, 2);
-            paint_plan_picture(painter, QSizeF(949, 381), made);
-        }
-        document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("kestrivo:plan")),
-                             QVariant(picture));
-        body += QStringLiteral("<p><img src=\"kestrivo:plan\" width=\"620\"></p>");
+        body += QStringLiteral("<p>%1, for a half-width of at most %2 in %3% of surveys.</p>")
+                    .arg(words, locale.toString(made.request.target, 'g', 3),
+                         locale.toString(std::round(made.request.assurance * 100)));
     }
+    QString note = QString::fromStdString(made.note);
+    if (!note.isEmpty()) note[0] = note[0].toUpper();
+    body += QStringLiteral("<p>%1.</p>").arg(note.toHtmlEscaped());
+    QImage picture(QSize(949 * 2, 381 * 2), QImage::Format_RGB32);
+    {
+        QPainter painter(&picture);
+        painter.scale(2, 2);
+        paint_plan_picture(painter, QSizeF(949, 381), made);
+    }
+    document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("kestrivo:plan")),
+                         QVariant(picture));
+    return body + QStringLiteral("<p><img src=\"kestrivo:plan\" width=\"620\"></p>");
+}
 
-    body += QStringLiteral("<h2>What the numbers assume</h2><ul>");
+QString assumptions_section(const SurveyPdf& pdf, const ReportRow* city) {
+    QString body = QStringLiteral("<h2>What the numbers assume</h2><ul>");
     body += QStringLiteral(
         "<li>Each block's dogs are of two kinds: a share S that hold a territory and are seen on "
         "every count, and the rest, each seen with probability P on each count. The counts are "
         "close enough in time that no dog came or went.</li>");
     body += QStringLiteral("<li>%1</li>").arg(assumption_sentence(pdf.weighted).toHtmlEscaped());
-    // The report's own notes, less the one the line above already says.
-    const QString said = assumption_sentence(pdf.weighted);
-    for (const std::string& note : assumptions) {
-        QString line = QString::fromStdString(note);
-        if (!line.isEmpty()) line[0] = line[0].toUpper();
-        if (said.startsWith(line, Qt::CaseInsensitive)) continue;
-        body += QStringLiteral("<li>%1.</li>").arg(line.toHtmlEscaped());
+    // The city's own notes, each in its line, less what the line above already says.
+    if (city) {
+        for (const survey::Note& note : city->notes) {
+            if (note.code == survey::NoteCode::weights_as_given ||
+                note.code == survey::NoteCode::drawn_at_random)
+                continue;
+            QString line = QString::fromStdString(survey::note_words(note, {}));
+            if (line.isEmpty()) continue;
+            line[0] = line[0].toUpper();
+            body += QStringLiteral("<li>%1.</li>").arg(line.toHtmlEscaped());
+        }
     }
-    body += QStringLiteral(
-        "<li>Vaccine doses are the coverage times the dogs, with the same "
-        "interval; they leave out doses lost or wasted.</li></ul>");
-    document.setHtml(QStringLiteral("<html><body>") + body + QStringLiteral("</body></html>"));
+    return body + QStringLiteral(
+                      "<li>Vaccine doses are the coverage times the dogs, with the same "
+                      "interval; they leave out doses lost or wasted.</li></ul>");
+}
 
-    // Written beside the file asked for, then moved over it.
+// Prints `document` beside `path`, then moves it over it.
+void print_to(const QString& path, const std::string& name, QTextDocument& document) {
+    const auto fail = [&](const QString& why) {
+        throw platform::RuntimeError(platform::ErrorKind::FileError,
+                                     (path + QStringLiteral(": ") + why).toStdString());
+    };
+    const QFileInfo target(path);
     QTemporaryFile part(target.absoluteDir().filePath(QStringLiteral(".kestrivo-XXXXXX.pdf")));
     part.setAutoRemove(true);
     if (!part.open()) fail(QStringLiteral("the folder cannot be written: ") + part.errorString());
@@ -407,7 +421,7 @@ void write_survey_pdf(const QString& path, const SurveyPdf& pdf) {
     printer.setOutputFileName(part.fileName());
     printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-    printer.setDocName(QString::fromStdString(pdf.name));
+    printer.setDocName(QString::fromStdString(name));
     printer.setCreator(QStringLiteral("Kestrivo"));
     document.print(&printer);
     if (QFileInfo(part.fileName()).size() <= 0)
@@ -417,6 +431,33 @@ void write_survey_pdf(const QString& path, const SurveyPdf& pdf) {
                             error);
     if (error) fail(QString::fromStdString(error.message()) + QStringLiteral("."));
     part.setAutoRemove(false);  // moved: nothing is left to remove
+}
+
+}  // namespace
+
+void write_survey_pdf(const QString& path, const SurveyPdf& pdf) {
+    if (QFileInfo(path).isDir()) {
+        throw platform::RuntimeError(platform::ErrorKind::FileError,
+                                     (path + QStringLiteral(": is a folder.")).toStdString());
+    }
+    static const survey::ReportRows none;
+    const survey::ReportRows& report = pdf.rows ? *pdf.rows : none;
+    const Sorted sorted = sorted_rows(report);
+    const QLocale locale;
+    QTextDocument document;
+    QFont font = document.defaultFont();
+    font.setPointSizeF(9.5);
+    document.setDefaultFont(font);
+    QString body = title_section(pdf, sorted.blocks.size(), locale);
+    body += answer_section(pdf, sorted.city, locale);
+    body += design_section(pdf);
+    body += strata_section(pdf, sorted, locale);
+    body += map_section(document, report);
+    body += blocks_section(pdf, sorted, locale);
+    if (pdf.plan) body += plan_section(document, *pdf.plan, locale);
+    body += assumptions_section(pdf, sorted.city);
+    document.setHtml(QStringLiteral("<html><body>") + body + QStringLiteral("</body></html>"));
+    print_to(path, pdf.name, document);
 }
 
 }  // namespace kestrivo::window

@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
-#include <nlohmann/json.hpp>
+#include <memory>
+
+#include "survey/report_rows.h"
 
 #include "window/plan_picture.h"
 
@@ -22,7 +24,7 @@ struct SurveyPdf {
     bool weighted = false;
     double coverage = 0.7;  // the vaccination coverage asked for
     double level = 0.95;
-    nlohmann::json rows;  // the report, as kestrivo-report --format json writes it
+    std::shared_ptr<const survey::ReportRows> rows;  // the report
     /// Each stratum's name (as shown), blocks counted and blocks in the city (as typed).
     struct DesignRow {
         std::string stratum, counted, in_city;
@@ -34,7 +36,7 @@ struct SurveyPdf {
 
 /// The blocks' points coloured by N_pool in five classes, with a legend; a null image when no
 /// block has a readable latitude and longitude.
-QImage survey_map_image(const nlohmann::json& rows, QSize size);
+QImage survey_map_image(const survey::ReportRows& report, QSize size);
 
 /// Writes the report to `path`. Throws platform::RuntimeError when it cannot be written.
 void write_survey_pdf(const QString& path, const SurveyPdf& pdf);

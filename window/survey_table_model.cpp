@@ -1,4 +1,4 @@
-// SurveyTableModel: the report's JSON turned once into cells of numbers and words; texts,
+// SurveyTableModel: the report's rows turned once into cells of numbers and words; texts,
 // tooltips and the doses are made when the view asks, in the user's locale and coverage.
 #include "window/survey_table_model.h"
 
@@ -9,6 +9,11 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+
+#include <nlohmann/json.hpp>
+
+#include "platform/number_text.h"
+#include "survey/report_table.h"
 
 namespace kestrivo::window {
 namespace {
@@ -29,6 +34,19 @@ QString shown(double value, const QLocale& locale) {
     return locale.toString(value, 'g', 4);
 }
 
+// A cell as the table holds it: a number (not one past the largest double, which the report's
+// JSON leaves empty), a text, or nothing.
+QVariant variant(const survey::Cell& cell) {
+    if (const double* d = std::get_if<double>(&cell)) {
+        return std::isfinite(*d) ? QVariant(*d) : QVariant();
+    }
+    if (const std::int64_t* i = std::get_if<std::int64_t>(&cell)) return double(*i);
+    if (const std::string* text = std::get_if<std::string>(&cell)) {
+        return QString::fromStdString(*text);
+    }
+    return {};
+}
+
 // The shortest text that reads back to the same double, as the report's JSON writes it.
 QString exact(double value) {
     return QString::fromStdString(nlohmann::json(value).dump());
@@ -36,45 +54,39 @@ QString exact(double value) {
 
 }  // namespace
 
-SurveyTableRows table_rows(const nlohmann::json& report, std::size_t blocks,
-                           const std::string& stratum_column) {
+SurveyTableRows table_rows(const survey::ReportRows& report, const std::string& stratum_column) {
     std::vector<std::string> columns = shown_columns();
     if (!stratum_column.empty()) columns.insert(columns.begin() + 1, stratum_column);
     SurveyTableRows table;
+    const survey::ReportColumns cells(report.layout, platform::kRoundTripDigits);
+    // Where each shown column is among the report's: -1 for the window's own (doses, strata).
+    std::vector<int> place;
     for (std::size_t c = 0; c < columns.size(); ++c) {
         table.columns.push_back(QString::fromStdString(columns[c]));
         if (columns[c] == "city_N") table.city_column = int(c);
         if (columns[c] == "doses") table.doses_column = int(c);
         if (columns[c] == "het_p") table.het_p_column = int(c);
+        const auto& keys = cells.keys();
+        const auto at = std::find(keys.begin(), keys.end(), columns[c]);
+        const bool ours = at != keys.end() && (c != 1 || stratum_column.empty());
+        place.push_back(ours ? int(at - keys.begin()) : -1);
     }
-    if (!report.is_array()) return table;
-    table.rows.reserve(report.size());
-    std::size_t block = 0;
-    for (std::size_t r = 0; r < report.size(); ++r) {
-        const nlohmann::json& in = report[r];
+    table.rows.reserve(report.rows.size());
+    int block = 0;
+    for (const survey::ReportRow& in : report.rows) {
+        const std::vector<survey::Cell> values = cells.cells(in);
         SurveyTableRows::Row row;
         row.values.reserve(columns.size());
-        for (const std::string& name : columns) {
-            const auto at = in.find(name);
-            if (at == in.end() || at->is_null()) {
-                row.values.emplace_back();
-            } else if (at->is_number()) {
-                row.values.emplace_back(at->get<double>());
-            } else if (at->is_string()) {
-                row.values.emplace_back(QString::fromStdString(at->get<std::string>()));
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            if (c == 1 && !stratum_column.empty()) {
+                row.values.emplace_back(QString::fromStdString(in.stratum));
             } else {
-                row.values.emplace_back();
+                row.values.push_back(place[c] < 0 ? QVariant() : variant(values[place[c]]));
             }
         }
-        const bool summary = r >= blocks;  // pooled and total rows follow the blocks
-        row.block = summary ? -1 : int(block++);
-        row.total = in.value("block", "") == "total" && summary;
-        if (!stratum_column.empty()) {
-            const auto at = in.find(stratum_column);
-            if (at != in.end() && at->is_string()) {
-                row.stratum = QString::fromStdString(at->get<std::string>());
-            }
-        }
+        row.block = in.kind == survey::RowKind::block ? block++ : -1;
+        row.total = in.kind == survey::RowKind::total;
+        if (!stratum_column.empty()) row.stratum = QString::fromStdString(in.stratum);
         table.rows.push_back(std::move(row));
     }
     return table;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include <nlohmann/json.hpp>
+#include "survey/report_rows.h"
 
 namespace kestrivo::window {
 
@@ -34,11 +34,9 @@ struct SurveyTableRows {
     int city_column = -1, doses_column = -1, het_p_column = -1;
 };
 
-/// The shown columns of `report` (a JSON array of rows, as kestrivo-report --format json writes
-/// it), with the strata column second when there is one and the window's own "doses". Rows past
-/// the first `blocks` are the pooled and total rows.
-SurveyTableRows table_rows(const nlohmann::json& report, std::size_t blocks,
-                           const std::string& stratum_column);
+/// The shown columns of `report`, with the strata column second when there is one and the
+/// window's own "doses".
+SurveyTableRows table_rows(const survey::ReportRows& report, const std::string& stratum_column);
 
 class SurveyTableModel : public QAbstractTableModel {
 public:

@@ -39,6 +39,7 @@
 #include "survey/csv_records.h"
 #include "survey/field_export.h"
 #include "survey/field_writers.h"
+#include "survey/report_table.h"
 #include "window/design_words.h"
 #include "window/plan_dialog.h"
 #include "window/survey_answer.h"
@@ -492,9 +493,7 @@ survey::ReportOptions SurveyWindow::report_options() const {
 
 struct SurveyWindow::Finished {
     SurveyJobResult result;
-    nlohmann::json rows;
     SurveyTableRows table;
-    bool read = false;  // the report's JSON could be read back
 };
 
 void SurveyWindow::recompute() {
@@ -506,20 +505,14 @@ void SurveyWindow::recompute() {
         QStringLiteral("Fitting %1 blocks and the city's interval...").arg(rows_.size()));
     const std::string stratum =
         strata_column->currentIndex() > 0 ? strata_column->currentText().toStdString() : "";
-    const std::size_t blocks = rows_.size();
     job_ = std::make_unique<SurveyJob>(
-        source_, report_options(), library_,
-        [this, generation, stratum, blocks](SurveyJobResult result) {
-            // The JSON is read and the table's rows built here, off the window's thread.
+        source_, report_options(), library_, Keep::rows,
+        [this, generation, stratum](SurveyJobResult result) {
+            // The table's rows are built here, off the window's thread.
             auto finished = std::make_shared<Finished>();
             finished->result = std::move(result);
-            if (finished->result.status != survey::kUsageOrFileError) {
-                try {
-                    finished->rows = nlohmann::json::parse(finished->result.output);
-                    finished->table = table_rows(finished->rows, blocks, stratum);
-                    finished->read = true;
-                } catch (const std::exception&) {
-                }
+            if (finished->result.status != survey::kUsageOrFileError && finished->result.rows) {
+                finished->table = table_rows(*finished->result.rows, stratum);
             }
             QMetaObject::invokeMethod(
                 this, [this, generation, finished] { show_result(*finished, generation); },
@@ -532,17 +525,14 @@ void SurveyWindow::show_result(Finished& finished, std::uint64_t generation) {
     job_.reset();
     progress->hide();
     const SurveyJobResult& result = finished.result;
-    if (result.status == survey::kUsageOrFileError) {
+    if (result.status == survey::kUsageOrFileError || !result.rows) {
         // The design cannot be reported as it stands: the previous table stays.
-        status->setText(QString::fromStdString(result.errors).trimmed());
+        status->setText(
+            QString::fromStdString(result.refused.empty() ? result.errors : result.refused)
+                .trimmed());
         return;
     }
-    if (!finished.read) {
-        status->setText(QStringLiteral("The report could not be read back."));
-        return;
-    }
-    last_rows_ = std::move(finished.rows);
-    last_output_ = result.output;
+    last_rows_ = result.rows;
     status->setText(result.status == survey::kSomeErrors
                         ? QStringLiteral("Some blocks could not be fitted: see their rows.")
                         : QString());
@@ -558,6 +548,17 @@ void SurveyWindow::show_result(Finished& finished, std::uint64_t generation) {
     show_answer();
 }
 
+std::string SurveyWindow::last_report() const {
+    if (!last_rows_) return "";
+    std::ostringstream text;
+    survey::ReportTable table(text, survey::Format::json, platform::kRoundTripDigits);
+    table.begin(last_rows_->layout);
+    for (const survey::ReportRow& row : last_rows_->rows)
+        table.row(row);
+    table.finish();
+    return text.str();
+}
+
 void SurveyWindow::show_answer() {
     const QLocale locale;
     const double level = report_options().level, share = coverage->value() / 100.0;
@@ -567,25 +568,23 @@ void SurveyWindow::show_answer() {
     // The city's row is the last total; with strata, each stratum's total comes before it.
     std::optional<TotalInWords> city;
     QStringList by_stratum;
-    for (const auto& row : last_rows_) {
-        if (row.value("block", "") != "total") continue;
-        const std::string name =
-            stratum.empty() || !row.contains(stratum) || !row[stratum].is_string()
-                ? std::string()
-                : row[stratum].get<std::string>();
+    const std::vector<survey::ReportRow> none;
+    for (const survey::ReportRow& row : last_rows_ ? last_rows_->rows : none) {
+        if (row.kind != survey::RowKind::total) continue;
         const TotalInWords total = total_in_words(row);
-        if (name.empty()) {
+        if (row.city || stratum.empty()) {
             city = total;
         } else if (total.dogs) {
             by_stratum << QStringLiteral("%1: about %2 dogs, %3 doses")
-                              .arg(QString::fromStdString(name), people_number(*total.dogs, locale),
+                              .arg(QString::fromStdString(row.stratum),
+                                   people_number(*total.dogs, locale),
                                    people_number(share * *total.dogs, locale));
         }
     }
     // The number large; what is missing for it in the doses' size, so it reads as a request.
     answer->setFont(city ? answer_font_ : doses->font());
     if (!city) {
-        answer->setText(last_rows_.empty()
+        answer->setText(!last_rows_
                             ? QStringLiteral("Working out the city's dogs...")
                             : QStringLiteral("Give each stratum's number of blocks in the city (or "
                                              "a weight column) for the city's dogs."));
@@ -698,7 +697,7 @@ void SurveyWindow::run_export(const QString& path, survey::Format format, bool m
     progress->show();
     export_job_.reset();
     export_job_ = std::make_unique<SurveyJob>(
-        source_, options, library_, [this, path, map](SurveyJobResult result) {
+        source_, options, library_, Keep::text, [this, path, map](SurveyJobResult result) {
             QMetaObject::invokeMethod(
                 this,
                 [this, path, map, result = std::move(result)] {
@@ -738,7 +737,7 @@ void SurveyWindow::export_map_to(const QString& path) {
 }
 
 void SurveyWindow::export_report_to(const QString& path) {
-    if (last_rows_.empty()) {
+    if (!last_rows_) {
         throw platform::RuntimeError(platform::ErrorKind::InvalidInput,
                                      "the report is not ready yet.");
     }

@@ -14,8 +14,6 @@
 #include <string>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "analysis/inference_report.h"
 #include "platform/runtime_error.h"
 #include "survey/design_builder.h"
@@ -89,8 +87,10 @@ public:
 
     /// A report is running.
     bool busy() const { return job_ != nullptr; }
-    /// The last report, as kestrivo-report --format json --digits 17 writes it.
-    const std::string& last_report() const { return last_output_; }
+    /// The last report's rows, as values.
+    std::shared_ptr<const survey::ReportRows> last_rows() const { return last_rows_; }
+    /// The same written as kestrivo-report --format json --digits 17 writes it.
+    std::string last_report() const;
     /// The report's options under the design the controls show.
     survey::ReportOptions report_options() const;
     /// Starts the report again under the design the controls show, stopping what runs.
@@ -137,8 +137,7 @@ private:
     std::map<int, std::map<std::string, QString>> typed_blocks_;
     int typed_column_ = -1;
     QTimer* debounce_ = nullptr;
-    std::string last_output_;
-    nlohmann::json last_rows_;
+    std::shared_ptr<const survey::ReportRows> last_rows_;
     std::optional<MadePlan> plan_;  // the last plan made in the Plan... dialog, for the report
     PlanDialog* plan_dialog_ = nullptr;
 

@@ -434,14 +434,11 @@ TEST_F(survey_window_test, the_map_and_the_report_are_drawn_from_the_table) {
     EXPECT_NE(kml.find("<kml"), std::string::npos);
     EXPECT_NE(kml.find("N-1"), std::string::npos);
 
-    const auto rows = nlohmann::json::parse(window->last_report());
-    const QImage picture = survey_map_image(rows, QSize(600, 400));
+    const QImage picture = survey_map_image(*window->last_rows(), QSize(600, 400));
     ASSERT_FALSE(picture.isNull());
     EXPECT_GT(pixels_of(picture, qRgb(255, 255, 255)), 0);
     EXPECT_LT(pixels_of(picture, qRgb(255, 255, 255)), 600 * 400);  // something is drawn on it
-    EXPECT_TRUE(
-        survey_map_image(nlohmann::json::parse(open(kExample)->last_report()), QSize(600, 400))
-            .isNull());
+    EXPECT_TRUE(survey_map_image(*open(kExample)->last_rows(), QSize(600, 400)).isNull());
 
     window->export_report_to(QString::fromStdString(dir_.file("report.pdf")));
     const std::string pdf = written("report.pdf");
