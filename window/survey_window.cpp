@@ -33,12 +33,12 @@
 #include <sstream>
 
 #include "analysis/pooled_visibility.h"
+#include "field/field_export.h"
+#include "field/field_writers.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/whole_file.h"
 #include "survey/csv_records.h"
-#include "survey/field_export.h"
-#include "survey/field_writers.h"
 #include "window/plan_dialog.h"
 #include "window/survey_answer.h"
 #include "window/survey_report_pdf.h"
@@ -76,11 +76,11 @@ std::vector<survey::Row> read_rows(const SurveySource& source, survey::Header& h
 // Field data tabulated in memory into `opened`'s text, with its conflicts; `files` (the paths,
 // with the verb that fits them) say what took all the memory, `message` makes the tabulator's
 // complaint the user's message.
-void tabulate(OpenedSurvey& opened, const survey::FieldInputs& inputs, const std::string& files,
+void tabulate(OpenedSurvey& opened, const field::FieldInputs& inputs, const std::string& files,
               const std::function<std::string(std::string)>& message) {
-    survey::Tabulation tabulation;
+    field::Tabulation tabulation;
     try {
-        survey::read_field_data(inputs, tabulation);
+        field::read_field_data(inputs, tabulation);
     } catch (const std::bad_alloc&) {
         // Field data take memory in step with their dogs: data that take more than the machine
         // has are said, and the window stays as it was.
@@ -88,9 +88,9 @@ void tabulate(OpenedSurvey& opened, const survey::FieldInputs& inputs, const std
     } catch (const survey::FileError& e) {
         file_error(message(e.what()));
     }
-    const survey::TabulatedSurvey tabulated = tabulation.finish();
+    const field::TabulatedSurvey tabulated = tabulation.finish();
     std::ostringstream text;
-    survey::write_tabulated_survey(text, tabulated);
+    field::write_tabulated_survey(text, tabulated);
     opened.source.text = text.str();
     opened.source.path.clear();
     opened.conflicts = tabulated.conflicts;
@@ -104,7 +104,7 @@ TableKind kind_of_table(const std::string& path) {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return TableKind::other;
     if (!is_field_export(path)) return TableKind::survey;
-    return survey::is_table_of_blocks(path) ? TableKind::blocks : TableKind::other;
+    return field::is_table_of_blocks(path) ? TableKind::blocks : TableKind::other;
 }
 
 }  // namespace
@@ -156,7 +156,7 @@ OpenedSurvey open_survey_source(const std::string& path) {
 
 OpenedSurvey open_survey_source(const std::vector<std::string>& paths) {
     if (paths.size() == 1) return open_survey_source(paths.front());
-    survey::FieldInputs inputs;
+    field::FieldInputs inputs;
     std::string names, files;
     for (const std::string& path : paths) {
         const std::string name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
@@ -337,11 +337,10 @@ void SurveyWindow::build_controls() {
     table->horizontalHeader()->setResizeContentsPrecision(100);
     conflict_list = new QListWidget(this);
     conflict_list->setAccessibleName(QStringLiteral("Conflicts in the field data"));
-    for (const survey::Conflict& c : conflicts_) {
+    for (const field::Conflict& c : conflicts_) {
         conflict_list->addItem(QString::fromStdString(
-            std::string(survey::kind_name(c.kind)) + ": block \"" + c.block + "\", " +
-            c.where.file + ", line " + std::to_string(c.where.line) + ": " +
-            survey::conflict_detail(c)));
+            std::string(field::kind_name(c.kind)) + ": block \"" + c.block + "\", " + c.where.file +
+            ", line " + std::to_string(c.where.line) + ": " + field::conflict_detail(c)));
     }
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(table);
@@ -759,7 +758,7 @@ void SurveyWindow::export_report_to(const QString& path) {
 
 void SurveyWindow::save_conflicts_to(const QString& path) {
     std::ostringstream text;
-    survey::write_conflicts(text, conflicts_);
+    field::write_conflicts(text, conflicts_);
     platform::write_whole_file(path.toStdString(), text.str());
 }
 

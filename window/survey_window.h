@@ -17,9 +17,9 @@
 #include <nlohmann/json.hpp>
 
 #include "analysis/inference_report.h"
+#include "field/tabulation.h"
 #include "platform/runtime_error.h"
 #include "survey/design_builder.h"
-#include "survey/tabulation.h"
 #include "window/plan_picture.h"
 #include "window/survey_job.h"
 #include "window/survey_table_model.h"
@@ -48,7 +48,7 @@ struct ReadSurvey {
 /// tabulated, and its rows when the caller has read them already (else the window reads them).
 struct OpenedSurvey {
     SurveySource source;
-    std::vector<survey::Conflict> conflicts;
+    std::vector<field::Conflict> conflicts;
     std::optional<ReadSurvey> read;
 };
 
@@ -125,7 +125,7 @@ private:
 
     SurveySource source_;
     analysis::Library library_;
-    std::vector<survey::Conflict> conflicts_;
+    std::vector<field::Conflict> conflicts_;
     Hooks hooks_;
     survey::Header header_;
     std::vector<survey::Row> rows_;
