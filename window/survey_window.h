@@ -145,18 +145,14 @@ private:
     friend class PlanDialog;
 };
 
-/// Whether the file at `path` is field data rather than a survey: a zip or XLSX archive, or a
-/// table whose header has none of the survey's count columns.
-bool is_field_export(const std::string& path);
-
-/// The survey behind `path`: a survey file as it is (read when the window opens), or a field
-/// export (ODK Central's zip, KoboToolbox's XLSX, long or wide tables) tabulated in memory as
-/// kestrivo-tabulate would, with its conflicts. Throws platform::RuntimeError.
+/// The survey behind `path`, as field::how_to_open tells it: a survey file as it is (read when the
+/// window opens), or a field export (ODK Central's zip, KoboToolbox's XLSX, long or wide tables)
+/// tabulated in memory as kestrivo-tabulate would, with its conflicts. Throws
+/// platform::RuntimeError with the reason it is refused.
 OpenedSurvey open_survey_source(const std::string& path);
 /// Field data in several files (an export's CSVs; long or wide tables, with at most one table of
-/// blocks among them, told by its header: a block column, and no dog_id or count), tabulated
-/// together as kestrivo-tabulate would, and named by their files. A survey file among them, or a
-/// second table of blocks, is refused by name. One path is opened as above.
+/// blocks among them), tabulated together and named by their files, as field::how_to_open tells
+/// it; what it refuses is thrown as above. One path is opened as above.
 OpenedSurvey open_survey_source(const std::vector<std::string>& paths);
 /// A survey file as a window opens it, with its rows when they have been read already.
 OpenedSurvey opened_survey_file(const std::string& path, std::optional<ReadSurvey> read);
