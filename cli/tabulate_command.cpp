@@ -8,12 +8,12 @@
 #include <sstream>
 #include <utility>
 
+#include "field/field_export.h"
+#include "field/field_writers.h"
 #include "platform/command_files.h"
 #include "platform/runtime_error.h"
 #include "platform/whole_file.h"
 #include "survey/csv_records.h"
-#include "survey/field_export.h"
-#include "survey/field_writers.h"
 
 namespace kestrivo::cli {
 
@@ -35,19 +35,19 @@ int run_tabulate(const TabulateOptions& options, std::ostream& out, std::ostream
     if (options.conflicts) files.outputs.push_back({*options.conflicts, "the conflicts"});
     if (const std::string why = platform::why_refused(files); !why.empty()) return fail(why);
 
-    survey::Tabulation tabulation;
-    std::vector<survey::TableRead> read;
+    field::Tabulation tabulation;
+    std::vector<field::TableRead> read;
     try {
-        read = survey::read_field_data({options.inputs, options.blocks, options.include_rejected},
-                                       tabulation);
+        read = field::read_field_data({options.inputs, options.blocks, options.include_rejected},
+                                      tabulation);
     } catch (const survey::FileError& e) {
         return fail(e.what());
     }
-    const survey::TabulatedSurvey survey = tabulation.finish();
+    const field::TabulatedSurvey survey = tabulation.finish();
 
     std::ostringstream table, conflicts;
-    survey::write_tabulated_survey(table, survey);
-    if (options.conflicts) survey::write_conflicts(conflicts, survey.conflicts);
+    field::write_tabulated_survey(table, survey);
+    if (options.conflicts) field::write_conflicts(conflicts, survey.conflicts);
     // The files are staged first and replaced together only once standard output has taken its
     // part: a closed pipe or a full disk leaves every file as it was.
     const std::vector<std::pair<std::string, const std::ostringstream*>> parts = {
@@ -72,12 +72,12 @@ int run_tabulate(const TabulateOptions& options, std::ostream& out, std::ostream
         return fail(e.what());
     }
 
-    for (const survey::TableRead& t : read) {
-        err << "kestrivo-tabulate: read " << t.label << " (" << survey::layout_name(t.layout)
-            << ", " << t.rows << (t.rows == 1 ? " row" : " rows") << ")\n";
+    for (const field::TableRead& t : read) {
+        err << "kestrivo-tabulate: read " << t.label << " (" << field::layout_name(t.layout) << ", "
+            << t.rows << (t.rows == 1 ? " row" : " rows") << ")\n";
     }
     std::size_t clean = 0;
-    for (const survey::TabulatedBlock& block : survey.blocks)
+    for (const field::TabulatedBlock& block : survey.blocks)
         clean += block.histories.has_value();
     err << "kestrivo-tabulate: " << survey.blocks.size() << " blocks, " << survey.sightings
         << " sightings; " << clean << " blocks tabulated";
@@ -85,8 +85,8 @@ int run_tabulate(const TabulateOptions& options, std::ostream& out, std::ostream
     // asks the team to look (a warning) or was left out as review said is apart from conflicts.
     std::map<std::string, std::int64_t> conflict_kinds, warning_kinds;
     std::int64_t conflict_count = 0, warning_count = 0;
-    for (const survey::Conflict& c : survey.conflicts) {
-        (c.warning ? warning_kinds : conflict_kinds)[survey::kind_name(c.kind)] += 1 + c.more;
+    for (const field::Conflict& c : survey.conflicts) {
+        (c.warning ? warning_kinds : conflict_kinds)[field::kind_name(c.kind)] += 1 + c.more;
         (c.warning ? warning_count : conflict_count) += 1 + c.more;
     }
     const auto kinds_text = [](const std::map<std::string, std::int64_t>& kinds) {

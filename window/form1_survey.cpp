@@ -103,8 +103,14 @@ void Form1::open_survey_file(const QString& path) {
     }
     std::ifstream in(name, std::ios::binary);
     if (!in) survey_error(name + ": " + std::strerror(errno) + ".");
-    if (is_field_export(name)) {
-        open_survey_window(path, {});
+    // Field data are tabulated here, once, and open in the survey's window; a survey file is
+    // read below.
+    OpenedSurvey opened = [&] {
+        const BusyPointer busy;
+        return open_survey_source(name);
+    }();
+    if (opened.source.text) {
+        show_survey_window(std::move(opened), {});
         return;
     }
 

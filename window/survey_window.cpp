@@ -4,8 +4,6 @@
 // and fills the table and the answer.
 #include "window/survey_window.h"
 
-#include <sys/stat.h>
-
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -27,18 +25,17 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <sstream>
 
 #include "analysis/pooled_visibility.h"
+#include "field/field_writers.h"
+#include "field/survey_opening.h"
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
 #include "platform/whole_file.h"
 #include "survey/csv_records.h"
-#include "survey/field_export.h"
-#include "survey/field_writers.h"
 #include "survey/report_table.h"
 #include "window/design_words.h"
 #include "window/plan_dialog.h"
@@ -75,63 +72,7 @@ std::vector<survey::Row> read_rows(const SurveySource& source, survey::Header& h
     return rows;
 }
 
-// Field data tabulated in memory into `opened`'s text, with its conflicts; `files` (the paths,
-// with the verb that fits them) say what took all the memory, `message` makes the tabulator's
-// complaint the user's message.
-void tabulate(OpenedSurvey& opened, const survey::FieldInputs& inputs, const std::string& files,
-              const std::function<std::string(std::string)>& message) {
-    survey::Tabulation tabulation;
-    try {
-        survey::read_field_data(inputs, tabulation);
-    } catch (const std::bad_alloc&) {
-        // Field data take memory in step with their dogs: data that take more than the machine
-        // has are said, and the window stays as it was.
-        file_error(files + " more than this computer's memory can tabulate.");
-    } catch (const survey::FileError& e) {
-        file_error(message(e.what()));
-    }
-    const survey::TabulatedSurvey tabulated = tabulation.finish();
-    std::ostringstream text;
-    survey::write_tabulated_survey(text, tabulated);
-    opened.source.text = text.str();
-    opened.source.path.clear();
-    opened.conflicts = tabulated.conflicts;
-}
-
-enum class TableKind { survey, blocks, other };
-
-// What a file given among several is, from its header. Only an ordinary file is looked at here:
-// a pipe would lose what is read, and anything else is left to the tabulator to refuse by name.
-TableKind kind_of_table(const std::string& path) {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return TableKind::other;
-    if (!is_field_export(path)) return TableKind::survey;
-    return survey::is_table_of_blocks(path) ? TableKind::blocks : TableKind::other;
-}
-
 }  // namespace
-
-bool is_field_export(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string first;
-    std::getline(in, first);
-    if (first.rfind("PK\x03\x04", 0) == 0) return true;  // a zip: ODK's export, or an XLSX
-    // A header: a survey names its counts (c100 and the rest), whatever the quoting or the
-    // separator; field data has none of them.
-    std::string lower;
-    for (const char c : first)
-        lower += char(std::tolower(static_cast<unsigned char>(c)));
-    for (const char* count : {"c100", "c111", "c101", "c110"}) {
-        for (std::size_t at = lower.find(count); at != std::string::npos;
-             at = lower.find(count, at + 1)) {
-            const auto boundary = [&](std::size_t i) {
-                return i >= lower.size() || !std::isalnum(static_cast<unsigned char>(lower[i]));
-            };
-            if ((at == 0 || boundary(at - 1)) && boundary(at + 4)) return false;
-        }
-    }
-    return true;
-}
 
 OpenedSurvey opened_survey_file(const std::string& path, std::optional<ReadSurvey> read) {
     OpenedSurvey opened;
@@ -142,55 +83,21 @@ OpenedSurvey opened_survey_file(const std::string& path, std::optional<ReadSurve
 }
 
 OpenedSurvey open_survey_source(const std::string& path) {
-    OpenedSurvey opened = opened_survey_file(path, std::nullopt);
-    if (!is_field_export(path)) return opened;
-    // Field data, tabulated as kestrivo-tabulate would. Said once, as both readers see it: the
-    // tabulator's reason follows the file's name.
-    tabulate(opened, {{path}, {}}, path + ": holds", [&](std::string why) {
-        if (why.rfind(path + ": ", 0) == 0) why.erase(0, path.size() + 2);
-        return path +
-               ": is neither a survey (whose header names c100, c111, c101 and c110) nor field "
-               "data: " +
-               why;
-    });
-    return opened;
+    return open_survey_source(std::vector<std::string>{path});
 }
 
 OpenedSurvey open_survey_source(const std::vector<std::string>& paths) {
-    if (paths.size() == 1) return open_survey_source(paths.front());
-    survey::FieldInputs inputs;
-    std::string names, files;
-    for (const std::string& path : paths) {
-        const std::string name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
-        names += (names.empty() ? "" : ", ") + name;
-        files += (files.empty() ? "" : ", ") + path;
-        switch (kind_of_table(path)) {
-            case TableKind::survey:
-                file_error(path +
-                           ": is a survey (its header names c100, c111, c101 and c110), which "
-                           "opens alone; only field data come in several files.");
-            case TableKind::blocks:
-                if (inputs.blocks) {
-                    file_error(path + ": is a second table of blocks, after " + *inputs.blocks +
-                               "; give one.");
-                }
-                inputs.blocks = path;
-                break;
-            case TableKind::other:
-                inputs.files.push_back(path);
-                break;
-        }
+    field::SurveyOpening how = field::how_to_open(paths);
+    if (how.way == field::SurveyOpening::Way::refused) file_error(how.reason);
+    if (how.way == field::SurveyOpening::Way::survey_file) {
+        return opened_survey_file(paths.front(), std::nullopt);
     }
     OpenedSurvey opened;
-    opened.source.name = names;
-    // What the tabulator says of the files together (the submissions without their sightings,
-    // say) names no file of its own: it is said of them all.
-    tabulate(opened, inputs, files + ": hold", [&](const std::string& why) {
-        const bool named = std::any_of(paths.begin(), paths.end(), [&](const std::string& path) {
-            return why.rfind(path + ":", 0) == 0 || why.rfind(path + ",", 0) == 0;
-        });
-        return named ? why : files + ": " + why;
-    });
+    // Named as Qt reads a file's name, as every window is: a name that is not UTF-8 has the
+    // replacement characters its title shows.
+    opened.source.name = QString::fromStdString(how.name).toStdString();
+    opened.source.text = std::move(how.text);
+    opened.conflicts = std::move(how.conflicts);
     return opened;
 }
 
@@ -339,11 +246,10 @@ void SurveyWindow::build_controls() {
     table->horizontalHeader()->setResizeContentsPrecision(100);
     conflict_list = new QListWidget(this);
     conflict_list->setAccessibleName(QStringLiteral("Conflicts in the field data"));
-    for (const survey::Conflict& c : conflicts_) {
+    for (const field::Conflict& c : conflicts_) {
         conflict_list->addItem(QString::fromStdString(
-            std::string(survey::kind_name(c.kind)) + ": block \"" + c.block + "\", " +
-            c.where.file + ", line " + std::to_string(c.where.line) + ": " +
-            survey::conflict_detail(c)));
+            std::string(field::kind_name(c.kind)) + ": block \"" + c.block + "\", " + c.where.file +
+            ", line " + std::to_string(c.where.line) + ": " + field::conflict_detail(c)));
     }
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(table);
@@ -762,7 +668,7 @@ void SurveyWindow::export_report_to(const QString& path) {
 
 void SurveyWindow::save_conflicts_to(const QString& path) {
     std::ostringstream text;
-    survey::write_conflicts(text, conflicts_);
+    field::write_conflicts(text, conflicts_);
     platform::write_whole_file(path.toStdString(), text.str());
 }
 

@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "analysis/inference_report.h"
+#include "field/tabulation.h"
 #include "platform/runtime_error.h"
 #include "survey/design_builder.h"
-#include "survey/tabulation.h"
 #include "window/plan_picture.h"
 #include "window/survey_job.h"
 #include "window/survey_table_model.h"
@@ -46,7 +46,7 @@ struct ReadSurvey {
 /// tabulated, and its rows when the caller has read them already (else the window reads them).
 struct OpenedSurvey {
     SurveySource source;
-    std::vector<survey::Conflict> conflicts;
+    std::vector<field::Conflict> conflicts;
     std::optional<ReadSurvey> read;
 };
 
@@ -125,7 +125,7 @@ private:
 
     SurveySource source_;
     analysis::Library library_;
-    std::vector<survey::Conflict> conflicts_;
+    std::vector<field::Conflict> conflicts_;
     Hooks hooks_;
     survey::Header header_;
     std::vector<survey::Row> rows_;
@@ -144,18 +144,14 @@ private:
     friend class PlanDialog;
 };
 
-/// Whether the file at `path` is field data rather than a survey: a zip or XLSX archive, or a
-/// table whose header has none of the survey's count columns.
-bool is_field_export(const std::string& path);
-
-/// The survey behind `path`: a survey file as it is (read when the window opens), or a field
-/// export (ODK Central's zip, KoboToolbox's XLSX, long or wide tables) tabulated in memory as
-/// kestrivo-tabulate would, with its conflicts. Throws platform::RuntimeError.
+/// The survey behind `path`, as field::how_to_open tells it: a survey file as it is (read when the
+/// window opens), or a field export (ODK Central's zip, KoboToolbox's XLSX, long or wide tables)
+/// tabulated in memory as kestrivo-tabulate would, with its conflicts. Throws
+/// platform::RuntimeError with the reason it is refused.
 OpenedSurvey open_survey_source(const std::string& path);
 /// Field data in several files (an export's CSVs; long or wide tables, with at most one table of
-/// blocks among them, told by its header: a block column, and no dog_id or count), tabulated
-/// together as kestrivo-tabulate would, and named by their files. A survey file among them, or a
-/// second table of blocks, is refused by name. One path is opened as above.
+/// blocks among them), tabulated together and named by their files, as field::how_to_open tells
+/// it; what it refuses is thrown as above. One path is opened as above.
 OpenedSurvey open_survey_source(const std::vector<std::string>& paths);
 /// A survey file as a window opens it, with its rows when they have been read already.
 OpenedSurvey opened_survey_file(const std::string& path, std::optional<ReadSurvey> read);

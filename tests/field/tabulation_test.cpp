@@ -1,6 +1,6 @@
 // The tabulation's rule, from sets of dogs to seven histories, each kind of conflict with the
 // block it touches, and, over random sightings, the histories the sightings came from.
-#include "survey/tabulation.h"
+#include "field/tabulation.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +10,10 @@
 
 namespace {
 
-using kestrivo::survey::ConflictKind;
-using kestrivo::survey::Histories;
-using kestrivo::survey::Source;
-using kestrivo::survey::Tabulation;
+using kestrivo::field::ConflictKind;
+using kestrivo::field::Histories;
+using kestrivo::field::Source;
+using kestrivo::field::Tabulation;
 
 const Source kHere{"t.csv", 2};
 
@@ -136,8 +136,8 @@ TEST(tabulation_test, conflicts_are_listed_and_their_blocks_left_empty) {
     EXPECT_TRUE(survey.blocks.empty());
     ASSERT_EQ(survey.conflicts.size(), 1u);
     EXPECT_EQ(survey.conflicts[0].kind, ConflictKind::unknown_block);
-    EXPECT_EQ(kestrivo::survey::count_number("2.0"), 2);
-    EXPECT_EQ(kestrivo::survey::count_number("x"), 0);
+    EXPECT_EQ(kestrivo::field::count_number("2.0"), 2);
+    EXPECT_EQ(kestrivo::field::count_number("x"), 0);
 }
 
 // Random dogs on random blocks, each with a history drawn at random and sighted in a shuffled
@@ -234,7 +234,7 @@ TEST(tabulation_test, repeated_conflicts_are_counted_not_stored) {
         all[c.kind] += 1 + c.more;
         listed += c.kind != ConflictKind::count_missing;
         if (c.more > 0) {
-            EXPECT_NE(kestrivo::survey::conflict_detail(c).find(std::to_string(c.more) + " more"),
+            EXPECT_NE(kestrivo::field::conflict_detail(c).find(std::to_string(c.more) + " more"),
                       std::string::npos);
         }
     }

@@ -1,7 +1,7 @@
 // read_field_data: every input opened as one or more tables (a CSV, a zip's CSVs, a workbook's
 // sheets), each classified by its header, then read in the order that lets a sighting find its
 // block: the blocks, the submissions, then the rest.
-#include "survey/field_export.h"
+#include "field/field_export.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,11 +18,16 @@
 #include <memory>
 #include <unordered_map>
 
+#include "field/xlsx_workbook.h"
+#include "field/zip_archive.h"
 #include "survey/csv_records.h"
-#include "survey/xlsx_workbook.h"
-#include "survey/zip_archive.h"
 
-namespace kestrivo::survey {
+namespace kestrivo::field {
+
+using survey::FileError;
+using survey::Record;
+using survey::RecordReader;
+using survey::trimmed;
 
 const char* layout_name(FieldLayout layout) {
     switch (layout) {
@@ -780,4 +785,4 @@ std::vector<TableRead> read_field_data(const FieldInputs& inputs, Tabulation& ta
     return read;
 }
 
-}  // namespace kestrivo::survey
+}  // namespace kestrivo::field

@@ -22,15 +22,15 @@
 #include <set>
 #include <string_view>
 
+#include "field/xlsx_workbook.h"
 #include "share/forms/form_version.h"
-#include "survey/xlsx_workbook.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Rows = std::vector<std::vector<std::string>>;
 
-Rows sheet(const kestrivo::survey::XlsxWorkbook& book, const std::string& name) {
+Rows sheet(const kestrivo::field::XlsxWorkbook& book, const std::string& name) {
     Rows rows;
     const auto reader = book.open(name);
     while (const auto row = reader->next())
@@ -351,7 +351,7 @@ struct Form {
 };
 
 Form built_form() {
-    const kestrivo::survey::XlsxWorkbook book(KESTRIVO_FORM);
+    const kestrivo::field::XlsxWorkbook book(KESTRIVO_FORM);
     return {sheet(book, "survey"), sheet(book, "choices"), sheet(book, "settings")};
 }
 
@@ -517,7 +517,7 @@ std::vector<kestrivo::forms::SheetText> source_sheets(const fs::path& folder,
 }
 
 std::string version_of(const fs::path& workbook) {
-    const kestrivo::survey::XlsxWorkbook book(workbook.string());
+    const kestrivo::field::XlsxWorkbook book(workbook.string());
     const auto settings = sheet(book, "settings");
     return cell(settings, 1, "version");
 }
@@ -528,7 +528,7 @@ class changed_sheet : public testing::TestWithParam<std::string> {};
 // under another version, the one the changed sheets derive (so Central never sees a changed form
 // under a version it has).
 TEST_P(changed_sheet, builds_a_form_under_another_version) {
-    const kestrivo::survey::XlsxWorkbook book(KESTRIVO_FORM);
+    const kestrivo::field::XlsxWorkbook book(KESTRIVO_FORM);
     const auto names = book.sheets();
     const fs::path folder = fs::temp_directory_path() /
                             ("kestrivo-form-test-" + GetParam() + "-" + std::to_string(::getpid()));
@@ -561,7 +561,7 @@ INSTANTIATE_TEST_SUITE_P(form_test, changed_sheet,
 // --- What the tabulation reads ------------------------------------------------------------------
 
 TEST(form_test, the_form_has_what_the_tabulation_reads) {
-    const kestrivo::survey::XlsxWorkbook book(KESTRIVO_FORM);
+    const kestrivo::field::XlsxWorkbook book(KESTRIVO_FORM);
     EXPECT_EQ(book.sheets(), (std::vector<std::string>{"survey", "choices", "settings"}));
     const auto survey = sheet(book, "survey"), choices = sheet(book, "choices");
     const auto settings = sheet(book, "settings");

@@ -2,7 +2,7 @@
 // KoboToolbox's XLSX and its sheets as CSV, the long and wide tables, a table of blocks), read and
 // tabulated: the same dogs give the same histories in every shape, and what cannot be used is
 // said.
-#include "survey/field_export.h"
+#include "field/field_export.h"
 
 #include <gtest/gtest.h>
 #include <zip.h>
@@ -20,8 +20,8 @@
 
 namespace {
 
-using kestrivo::survey::ConflictKind;
-using kestrivo::survey::Histories;
+using kestrivo::field::ConflictKind;
+using kestrivo::field::Histories;
 
 // Writes a zip archive of `entries` (name, bytes).
 void write_zip(const std::string& path,
@@ -183,13 +183,13 @@ std::vector<std::vector<std::string>> kobo_sightings(bool by_index) {
     return rows;
 }
 
-std::map<std::string, kestrivo::survey::TabulatedBlock> tabulate(
-    const kestrivo::survey::FieldInputs& inputs,
-    std::vector<kestrivo::survey::Conflict>* conflicts = nullptr) {
-    kestrivo::survey::Tabulation tabulation;
-    kestrivo::survey::read_field_data(inputs, tabulation);
+std::map<std::string, kestrivo::field::TabulatedBlock> tabulate(
+    const kestrivo::field::FieldInputs& inputs,
+    std::vector<kestrivo::field::Conflict>* conflicts = nullptr) {
+    kestrivo::field::Tabulation tabulation;
+    kestrivo::field::read_field_data(inputs, tabulation);
     auto survey = tabulation.finish();
-    std::map<std::string, kestrivo::survey::TabulatedBlock> blocks;
+    std::map<std::string, kestrivo::field::TabulatedBlock> blocks;
     for (auto& block : survey.blocks)
         blocks[block.id] = block;
     if (conflicts) *conflicts = survey.conflicts;
@@ -239,7 +239,7 @@ TEST(field_export_test, every_shape_of_the_same_dogs_gives_the_same_histories) {
 
     const struct {
         const char* what;
-        kestrivo::survey::FieldInputs inputs;
+        kestrivo::field::FieldInputs inputs;
     } cases[] = {
         {"ODK Central's zip", {{odk_zip}, {}}},
         {"ODK Central's CSVs", {{odk_repeat, odk_main}, {}}},
@@ -250,7 +250,7 @@ TEST(field_export_test, every_shape_of_the_same_dogs_gives_the_same_histories) {
         {"one dog a row", {{wide_table}, blocks}},
     };
     for (const auto& c : cases) {
-        std::vector<kestrivo::survey::Conflict> conflicts;
+        std::vector<kestrivo::field::Conflict> conflicts;
         const auto got = tabulate(c.inputs, &conflicts);
         EXPECT_TRUE(conflicts.empty()) << c.what << ": " << conflicts.front().detail;
         ASSERT_EQ(got.size(), 2u) << c.what;
@@ -267,7 +267,7 @@ TEST(field_export_test, every_shape_of_the_same_dogs_gives_the_same_histories) {
 
 TEST(field_export_test, what_cannot_be_read_or_placed_is_said) {
     const TemporaryFolder folder;
-    const auto error_of = [](const kestrivo::survey::FieldInputs& inputs) {
+    const auto error_of = [](const kestrivo::field::FieldInputs& inputs) {
         try {
             tabulate(inputs);
         } catch (const kestrivo::survey::FileError& e) {
@@ -301,7 +301,7 @@ TEST(field_export_test, what_cannot_be_read_or_placed_is_said) {
         {"x", "C", "North", "", "", "", "", "", "t3", "1 2", "uuid:s5", "uuid:s5"});
     const std::string zip = folder.file("conflicts.zip");
     write_zip(zip, {{"f.csv", csv(submissions)}, {"f-sighting.csv", csv(sightings)}});
-    std::vector<kestrivo::survey::Conflict> conflicts;
+    std::vector<kestrivo::field::Conflict> conflicts;
     const auto blocks = tabulate({{zip}, {}}, &conflicts);
     std::map<ConflictKind, int> kinds;
     for (const auto& c : conflicts)
@@ -448,7 +448,7 @@ TEST(field_export_test, an_input_that_can_be_read_once_is_read_once) {
     EXPECT_EQ(copies_left(), before);
 
     // A block named by spaces alone names no block, whatever the spaces.
-    std::vector<kestrivo::survey::Conflict> conflicts;
+    std::vector<kestrivo::field::Conflict> conflicts;
     const auto spaces = tabulate(
         {{folder.write("spaces.csv", "block,count,dog_id\n\u00A0,1,a\n\u2003 ,2,a\n")}, {}},
         &conflicts);
@@ -475,7 +475,7 @@ TEST(field_export_test, an_empty_cell_in_a_table_of_dogs_is_not_a_zero) {
     for (const auto& c : cases) {
         const std::string path =
             folder.write("wide.csv", std::string("block,dog_id,seen1,seen2,seen3\n") + c.rows);
-        std::vector<kestrivo::survey::Conflict> conflicts;
+        std::vector<kestrivo::field::Conflict> conflicts;
         const auto blocks = tabulate({{path}, {}}, &conflicts);
         std::map<ConflictKind, int> kinds;
         for (const auto& conflict : conflicts)
@@ -493,7 +493,7 @@ TEST(field_export_test, a_block_given_two_wards_is_a_conflict) {
     submissions[2][2] = "South";  // A's second count says South, its others North
     const std::string zip = folder.file("wards.zip");
     write_zip(zip, {{"f.csv", csv(submissions)}, {"f-sighting.csv", csv(odk_sightings())}});
-    std::vector<kestrivo::survey::Conflict> conflicts;
+    std::vector<kestrivo::field::Conflict> conflicts;
     auto blocks = tabulate({{zip}, {}}, &conflicts);
     ASSERT_EQ(conflicts.size(), 1u);
     EXPECT_EQ(conflicts[0].kind, ConflictKind::block_facts_differ);
@@ -621,9 +621,9 @@ TEST(field_export_test, review_states_and_counts_sent_again) {
          true},
     };
     for (const auto& c : cases) {
-        kestrivo::survey::FieldInputs inputs{{export_with(c.review, c.s5_dogs, c.s5_review)}, {}};
+        kestrivo::field::FieldInputs inputs{{export_with(c.review, c.s5_dogs, c.s5_review)}, {}};
         inputs.include_rejected = c.include_rejected;
-        std::vector<kestrivo::survey::Conflict> all;
+        std::vector<kestrivo::field::Conflict> all;
         const auto blocks = tabulate(inputs, &all);
         Kinds conflicts, warnings;
         for (const auto& conflict : all)
@@ -645,7 +645,7 @@ TEST(field_export_test, review_states_and_counts_sent_again) {
             submissions[r].push_back(r == 4 ? status : "validation_status_approved");
         const std::string kobo = folder.file("kobo.xlsx");
         write_xlsx(kobo, {{"main", submissions}, {"sighting", kobo_sightings(false)}}, true);
-        std::vector<kestrivo::survey::Conflict> all;
+        std::vector<kestrivo::field::Conflict> all;
         const auto blocks = tabulate({{kobo}, {}}, &all);
         ASSERT_FALSE(all.empty()) << status;
         EXPECT_EQ(all.front().kind, ConflictKind::rejected_in_review) << status;
@@ -659,7 +659,7 @@ TEST(field_export_test, review_states_and_counts_sent_again) {
     write_zip(zip, {{"f.csv", csv(odk_submissions())}, {"f-sighting.csv", csv(odk_sightings())}});
     const std::string main = folder.write("f.csv", csv(odk_submissions()));
     const std::string repeat = folder.write("f-sighting.csv", csv(odk_sightings()));
-    std::vector<kestrivo::survey::Conflict> all;
+    std::vector<kestrivo::field::Conflict> all;
     const auto blocks = tabulate({{zip, main, repeat}, {}}, &all);
     EXPECT_EQ(all.size(), 4u);
     for (const auto& conflict : all) {

@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "survey/tabulation.h"
+#include "field/tabulation.h"
 
-namespace kestrivo::survey {
+namespace kestrivo::field {
 
 /// The layouts a table of field data can have.
 enum class FieldLayout {
@@ -57,10 +57,10 @@ struct TableRead {
 bool is_table_of_blocks(const std::string& path);
 
 /// Reads the block table (when given), then every submissions table, then every sightings, long
-/// and wide table, into `tabulation`. Throws FileError (naming the file) for a file that cannot
-/// be read, a table whose layout cannot be told from its header, a column a layout needs, and a
-/// table of submissions whose sightings are not among the inputs (KoboToolbox's CSV export leaves
-/// its repeat groups out).
+/// and wide table, into `tabulation`. Throws survey::FileError (naming the file) for a file that
+/// cannot be read, a table whose layout cannot be told from its header, a column a layout needs,
+/// and a table of submissions whose sightings are not among the inputs (KoboToolbox's CSV export
+/// leaves its repeat groups out).
 std::vector<TableRead> read_field_data(const FieldInputs& inputs, Tabulation& tabulation);
 
-}  // namespace kestrivo::survey
+}  // namespace kestrivo::field

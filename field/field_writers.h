@@ -6,9 +6,9 @@
 #include <ostream>
 #include <vector>
 
-#include "survey/tabulation.h"
+#include "field/tabulation.h"
 
-namespace kestrivo::survey {
+namespace kestrivo::field {
 
 /// The survey file: block, c100, c111, c101, c110, c010, c001, c011, the stratum column under its
 /// own name, latitude, longitude, outline, conflicts, then the rest. A block touched by a
@@ -18,4 +18,4 @@ void write_tabulated_survey(std::ostream& out, const TabulatedSurvey& survey);
 /// The conflicts: kind, block, count, dog_id, file, line, detail.
 void write_conflicts(std::ostream& out, const std::vector<Conflict>& conflicts);
 
-}  // namespace kestrivo::survey
+}  // namespace kestrivo::field

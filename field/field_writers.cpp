@@ -1,10 +1,14 @@
 // The tabulation's two tables, through the one CSV writer.
-#include "survey/field_writers.h"
+#include "field/field_writers.h"
 
 #include "survey/csv_writer.h"
 #include "survey/output_cell.h"
 
-namespace kestrivo::survey {
+namespace kestrivo::field {
+
+using survey::Cell;
+using survey::kDefaultDigits;
+using survey::write_csv_row;
 
 void write_tabulated_survey(std::ostream& out, const TabulatedSurvey& survey) {
     std::vector<Cell> header;
@@ -54,4 +58,4 @@ void write_conflicts(std::ostream& out, const std::vector<Conflict>& conflicts) 
     }
 }
 
-}  // namespace kestrivo::survey
+}  // namespace kestrivo::field

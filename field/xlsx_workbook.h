@@ -10,24 +10,24 @@
 #include <string>
 #include <vector>
 
+#include "field/zip_archive.h"
 #include "survey/csv_records.h"
-#include "survey/zip_archive.h"
 
-namespace kestrivo::survey {
+namespace kestrivo::field {
 
 /// A source of a table's records, a row at a time: a CSV file, a zip entry, a workbook's sheet.
 class TableRows {
 public:
     virtual ~TableRows() = default;
     /// The next record that is not blank (its `line` is the sheet's row number), or nothing at
-    /// the end. Throws FileError when the source cannot be read on.
-    virtual std::optional<Record> next() = 0;
+    /// the end. Throws survey::FileError when the source cannot be read on.
+    virtual std::optional<survey::Record> next() = 0;
 };
 
 class XlsxWorkbook {
 public:
-    /// Throws FileError when the file is no workbook (not a zip, or without a list of sheets).
-    /// `name` is the workbook's name in messages (`path` when empty).
+    /// Throws survey::FileError when the file is no workbook (not a zip, or without a list of
+    /// sheets). `name` is the workbook's name in messages (`path` when empty).
     explicit XlsxWorkbook(const std::string& path, const std::string& name = "");
     ~XlsxWorkbook();
 
@@ -46,4 +46,4 @@ private:
     std::shared_ptr<const std::vector<std::string>> shared_strings_;
 };
 
-}  // namespace kestrivo::survey
+}  // namespace kestrivo::field

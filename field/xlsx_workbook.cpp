@@ -1,7 +1,7 @@
 // XlsxWorkbook: xl/workbook.xml names the sheets, its relationships say which part holds each,
 // xl/sharedStrings.xml holds the texts that cells refer to by number; each sheet is pushed
 // through expat a chunk at a time, its callbacks building one row after another.
-#include "survey/xlsx_workbook.h"
+#include "field/xlsx_workbook.h"
 
 #include <expat.h>
 
@@ -12,7 +12,11 @@
 #include <functional>
 #include <map>
 
-namespace kestrivo::survey {
+namespace kestrivo::field {
+
+using survey::FileError;
+using survey::Record;
+using survey::trimmed;
 namespace {
 
 // An element's name without its namespace (the parser joins them with a blank).
@@ -367,4 +371,4 @@ std::unique_ptr<TableRows> XlsxWorkbook::open(const std::string& name) const {
     throw FileError(path() + ": there is no sheet \"" + name + "\".");
 }
 
-}  // namespace kestrivo::survey
+}  // namespace kestrivo::field

@@ -1,7 +1,7 @@
 // Tabulation: blocks by ID in the order first seen, each with its three sets of dogs; dogs by ID
 // with the block they were first seen in; conflicts as they are found, and the counts never
 // recorded as done at the end.
-#include "survey/tabulation.h"
+#include "field/tabulation.h"
 
 #include <algorithm>
 #include <cctype>
@@ -11,7 +11,9 @@
 
 #include "survey/csv_records.h"
 
-namespace kestrivo::survey {
+namespace kestrivo::field {
+
+using survey::trimmed;
 
 const char* kind_name(ConflictKind kind) {
     switch (kind) {
@@ -506,4 +508,4 @@ TabulatedSurvey Tabulation::finish() {
     return survey;
 }
 
-}  // namespace kestrivo::survey
+}  // namespace kestrivo::field

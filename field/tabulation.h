@@ -24,7 +24,7 @@
 #include <utility>
 #include <vector>
 
-namespace kestrivo::survey {
+namespace kestrivo::field {
 
 /// Where a record came from: its file (and sheet or entry), and its line or row.
 struct Source {
@@ -199,4 +199,4 @@ std::string trimmed_id(std::string_view text);
 /// The count a sighting records: 1, 2 or 3 (a spreadsheet's "2.0" too), or 0 when it is none.
 int count_number(const std::string& text);
 
-}  // namespace kestrivo::survey
+}  // namespace kestrivo::field

@@ -1,6 +1,6 @@
 // ZipArchive over libzip: an entry's stream is a stream buffer that calls zip_fread as it runs
 // dry.
-#include "survey/zip_archive.h"
+#include "field/zip_archive.h"
 
 #include <zip.h>
 
@@ -10,7 +10,9 @@
 
 #include "survey/csv_records.h"
 
-namespace kestrivo::survey {
+namespace kestrivo::field {
+
+using survey::FileError;
 
 struct ZipArchive::Handle {
     zip_t* zip = nullptr;
@@ -131,4 +133,4 @@ std::string ZipArchive::read(const std::string& name) const {
     return text;
 }
 
-}  // namespace kestrivo::survey
+}  // namespace kestrivo::field
