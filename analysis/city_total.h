@@ -15,11 +15,12 @@
 //   - the first count's binomial chance, each dog seen with chance q: part of the spread between
 //     blocks, and so reduced with it by the finite population, though it is not a matter of
 //     sampling. That part, T_h (1 - q_h) / q_h, is added back.
-// A bootstrap of blocks within strata carries the first two together: the k_h blocks resampled
-// with replacement, their dogs seen summed and q_h refitted from their summed histories. In each
-// replicate the dogs seen deviate from the sample's by the finite-population factor
-// sqrt((1 - k_h / K_h) k_h / (k_h - 1)) and q_h from its estimate by sqrt(k_h / (k_h - 1)) on the
-// log scale (Rao and Wu's rescaling: resampling k of k loses a share (k - 1) / k of the variance).
+// A bootstrap of blocks within strata (bootstrap.h) carries the first two together: the k_h
+// blocks resampled with replacement, their dogs seen summed and q_h refitted from their summed
+// histories. In each replicate the dogs seen deviate from the sample's by the finite-population
+// factor sqrt((1 - k_h / K_h) k_h / (k_h - 1)) and q_h from its estimate by sqrt(k_h / (k_h - 1))
+// on the log scale (Rao and Wu's rescaling: resampling k of k loses a share (k - 1) / k of the
+// variance).
 // With weights the blocks are resampled as a with-replacement sample (Hansen and Hurwitz's
 // design, to which a sample drawn with chances in proportion to size comes close): the weighted
 // dogs seen deviate by sqrt(k_h / (k_h - 1)), with no finite-population factor and so nothing to
@@ -29,55 +30,17 @@
 // bench/coverage_study), and never below the dogs the survey identified.
 #pragma once
 
-#include <array>
-#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "analysis/bootstrap.h"
 #include "analysis/inference_report.h"
 #include "analysis/seven_histories.h"
 #include "analysis/survey_design.h"
 
 namespace kestrivo::analysis {
-
-/// How the interval is read from the bootstrap: its percentiles (for comparison only: they
-/// leave out the first count's binomial part), or the point estimate times exp(-+ t se / total),
-/// symmetric on the log scale with Student's t on Satterthwaite's degrees of freedom (k - 1 for
-/// one stratum).
-enum class IntervalMethod { percentile, log_t };
-
-struct BootstrapPlan {
-    int replicates = 2000;
-    std::uint64_t seed = 1;  // fixed, so the same survey gives the same interval
-    IntervalMethod interval = IntervalMethod::log_t;
-    int jobs = 1;  // threads computing replicates; the result does not depend on it
-    /// Set from another thread to stop: the replicates left are not computed.
-    const std::atomic<bool>* cancel = nullptr;
-};
-
-/// What a replicate of a stratum needs: its seven histories summed over the resampled blocks
-/// (the last three 0 without them), and its dogs seen summed with the blocks' weights (each 1
-/// without weights).
-struct Resample {
-    std::array<std::int64_t, 7> histories{};
-    double weighted_seen = 0;
-    bool operator==(const Resample&) const = default;
-};
-
-/// The summed histories of each of the plan's replicates of `stratum`: replicate b sums k blocks
-/// drawn with replacement from the stratum's own stream (seed, h), so a stratum's replicates do
-/// not depend on the other strata, nor on the number of threads.
-std::vector<Resample> resampled_sums(const Stratum& stratum, std::size_t h,
-                                     const BootstrapPlan& plan);
-
-/// The stratum's sample as one replicate: its own blocks, each once.
-Resample sample_sums(const Stratum& stratum);
-
-/// The dogs a block saw, as its stratum's total counts them: seen on count 1, or at least once
-/// when the stratum has its blocks' dogs first seen later.
-std::int64_t dogs_seen(const Counts& counts, const Later* later);
 
 /// The share of a stratum's dogs its dogs seen stand for, at the maximum of the summed
 /// histories: q = S + (1 - S) P from the four (S down to 0, held at `s_held` when given), or the

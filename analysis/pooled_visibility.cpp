@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "analysis/boost_policy.h"
-#include "analysis/city_total.h"
+#include "analysis/bootstrap.h"
 #include "analysis/dogs_on_block.h"
 
 namespace kestrivo::analysis {

@@ -1,5 +1,5 @@
 // make_plan: the grid of sample sizes, each simulated in parallel over surveys, then the
-// bisection.
+// bisection (PlanSearch).
 #include "analysis/survey_plan.h"
 
 #include <algorithm>
@@ -335,6 +335,133 @@ std::int64_t first_guess(const PlanRequest& request) {
     return half_width_at(lo) <= request.target ? lo : hi;
 }
 
+namespace {
+
+// The search for the smallest k that meets the target: the rows simulated so far, their
+// verdicts, and the bounds they give.
+class PlanSearch {
+public:
+    using Progress = std::function<void(const PlanRow&, const PlanProgress&)>;
+
+    PlanSearch(const Library& library, const PlanRequest& request, const Progress& progress,
+               std::int64_t first, std::int64_t last)
+        : library_(library),
+          request_(request),
+          progress_(progress),
+          first_(first),
+          last_(last),
+          full_(std::size_t(std::max(request.replicates, 1))),
+          batch_(std::min(full_, std::max<std::size_t>(kBatch, std::size_t(request.jobs)))) {}
+
+    // From the first guess, steps of about a quarter down while k meets and up while it fails,
+    // then bisection between the largest k known to fail and the smallest known to meet.
+    void search() {
+        std::int64_t k = std::clamp(first_guess(request_), first_, last_);
+        for (;;) {
+            if (met_ && failed_ && *met_ - *failed_ <= 1) return;
+            if (met_ && *met_ == first_) return;
+            if (failed_ && *failed_ == last_) return;
+            if (met_ && failed_) {
+                k = *failed_ + (*met_ - *failed_) / 2;
+            } else if (met_) {
+                k = std::max(first_,
+                             std::min(*met_ - 1, std::int64_t(std::floor(double(*met_) * 3 / 4))));
+            } else if (failed_) {
+                k = std::min(last_, std::max(*failed_ + 1,
+                                             std::int64_t(std::ceil(double(*failed_) * 4 / 3))));
+            }
+            const bool meets = verdicts_.count(k) ? verdicts_[k] : decide(k, false);
+            if (meets) {
+                met_ = met_ ? std::min(*met_, k) : k;
+            } else {
+                failed_ = failed_ ? std::max(*failed_, k) : k;
+            }
+        }
+    }
+
+    // The recommendation and the k just below it are simulated in full: their table rows are
+    // the ones read, and a verdict reached early could, within the rule's error, turn.
+    void complete() {
+        for (;;) {
+            bool turned = false;
+            for (const auto& k : {met_, failed_}) {
+                if (!k || rows_.at(*k).surveys.size() >= full_) continue;
+                const bool before = verdicts_.at(*k);
+                if (decide(*k, true) != before) turned = true;
+            }
+            if (!turned) return;
+            // Rebuild what is known from every verdict, and search on.
+            met_.reset();
+            failed_.reset();
+            for (const auto& [k, meets] : verdicts_) {
+                if (meets && (!met_ || k < *met_)) met_ = k;
+            }
+            for (const auto& [k, meets] : verdicts_) {
+                if (!meets && (!met_ || k < *met_) && (!failed_ || k > *failed_)) failed_ = k;
+            }
+            search();
+        }
+    }
+
+    // The rows simulated, in order of k: with their verdicts and the recommendation when the
+    // search ended, or as far as they went when it was stopped.
+    Plan plan(bool stopped) const {
+        Plan plan;
+        plan.stopped = stopped;
+        for (const auto& [k, row] : rows_) {
+            if (!stopped || !row.surveys.empty()) plan.rows.push_back(summarise(row, request_));
+        }
+        if (stopped) return plan;
+        for (PlanRow& row : plan.rows)
+            row.meets = verdicts_.at(row.k);
+        if (met_) plan.recommended = met_;
+        return plan;
+    }
+
+private:
+    // A row's verdict: surveys in batches until the sequential rule decides, or all of them
+    // (`whole`: all of them regardless), then the assurance quantile itself when they all ran.
+    bool decide(std::int64_t k, bool whole) {
+        RowSurveys& row =
+            rows_.try_emplace(k, RowSurveys{k, allocate(k, request_.strata), {}}).first->second;
+        bool meets = false;
+        for (;;) {
+            if (request_.cancel && request_.cancel->load()) throw Stopped{};
+            const std::size_t before = row.surveys.size();
+            simulate_up_to(library_, request_, row, std::min(full_, before + batch_));
+            tally_.surveys += row.surveys.size() - before;
+            if (row.surveys.size() >= full_) {
+                meets = summarise(row, request_).meets;
+                break;
+            }
+            if (!whole) {
+                const Verdict v = early_verdict(row, request_);
+                if (v != Verdict::undecided) {
+                    meets = v == Verdict::meets;
+                    break;
+                }
+            }
+            if (progress_) progress_(summarise(row, request_), tally_);
+        }
+        if (!verdicts_.count(k)) ++tally_.rows;
+        verdicts_[k] = meets;
+        if (progress_) progress_(summarise(row, request_), tally_);
+        return meets;
+    }
+
+    const Library& library_;
+    const PlanRequest& request_;
+    const Progress& progress_;
+    const std::int64_t first_, last_;
+    const std::size_t full_, batch_;
+    std::map<std::int64_t, RowSurveys> rows_;
+    std::map<std::int64_t, bool> verdicts_;  // true: meets
+    PlanProgress tally_;
+    std::optional<std::int64_t> failed_, met_;
+};
+
+}  // namespace
+
 Plan make_plan(const Library& library, const PlanRequest& request,
                const std::function<void(const PlanRow&, const PlanProgress&)>& progress) {
     std::int64_t city = 0;
@@ -345,115 +472,19 @@ Plan make_plan(const Library& library, const PlanRequest& request,
     const std::int64_t last = std::min(
         kMostSampled, std::max(smallest, request.k_to > 0 ? std::min(request.k_to, city) : city));
     const std::int64_t first = std::clamp(request.k_from, smallest, last);
-    const std::size_t full = std::size_t(std::max(request.replicates, 1));
-    const std::size_t batch =
-        std::min(full, std::max<std::size_t>(kBatch, std::size_t(request.jobs)));
-
     if (city > kMostSampled && first_guess(request) >= kMostSampled && last == kMostSampled) {
         Plan plan;
         plan.beyond_reach = true;
         return plan;
     }
-    std::map<std::int64_t, RowSurveys> rows;
-    std::map<std::int64_t, bool> verdicts;  // true: meets
-    PlanProgress tally;
-    // A row's verdict: surveys in batches until the sequential rule decides, or all of them
-    // (`whole`: all of them regardless), then the assurance quantile itself when they all ran.
-    const auto decide = [&](std::int64_t k, bool whole) {
-        RowSurveys& row =
-            rows.try_emplace(k, RowSurveys{k, allocate(k, request.strata), {}}).first->second;
-        bool meets = false;
-        for (;;) {
-            if (request.cancel && request.cancel->load()) throw Stopped{};
-            const std::size_t before = row.surveys.size();
-            simulate_up_to(library, request, row, std::min(full, before + batch));
-            tally.surveys += row.surveys.size() - before;
-            if (row.surveys.size() >= full) {
-                meets = summarise(row, request).meets;
-                break;
-            }
-            if (!whole) {
-                const Verdict v = early_verdict(row, request);
-                if (v != Verdict::undecided) {
-                    meets = v == Verdict::meets;
-                    break;
-                }
-            }
-            if (progress) progress(summarise(row, request), tally);
-        }
-        if (!verdicts.count(k)) ++tally.rows;
-        verdicts[k] = meets;
-        if (progress) progress(summarise(row, request), tally);
-        return meets;
-    };
-
-    // From the first guess, steps of about a quarter down while k meets and up while it fails,
-    // then bisection between the largest k known to fail and the smallest known to meet.
-    std::optional<std::int64_t> failed, met;
-    const auto search = [&] {
-        std::int64_t k = std::clamp(first_guess(request), first, last);
-        for (;;) {
-            if (met && failed && *met - *failed <= 1) return;
-            if (met && *met == first) return;
-            if (failed && *failed == last) return;
-            if (met && failed) {
-                k = *failed + (*met - *failed) / 2;
-            } else if (met) {
-                k = std::max(first,
-                             std::min(*met - 1, std::int64_t(std::floor(double(*met) * 3 / 4))));
-            } else if (failed) {
-                k = std::min(
-                    last, std::max(*failed + 1, std::int64_t(std::ceil(double(*failed) * 4 / 3))));
-            }
-            const bool meets = verdicts.count(k) ? verdicts[k] : decide(k, false);
-            if (meets) {
-                met = met ? std::min(*met, k) : k;
-            } else {
-                failed = failed ? std::max(*failed, k) : k;
-            }
-        }
-    };
-    // The recommendation and the k just below it are simulated in full: their table rows are
-    // the ones read, and a verdict reached early could, within the rule's error, turn.
-    const auto complete = [&] {
-        for (;;) {
-            bool turned = false;
-            for (const auto& k : {met, failed}) {
-                if (!k || rows.at(*k).surveys.size() >= full) continue;
-                const bool before = verdicts.at(*k);
-                if (decide(*k, true) != before) turned = true;
-            }
-            if (!turned) return;
-            // Rebuild what is known from every verdict, and search on.
-            met.reset();
-            failed.reset();
-            for (const auto& [k, meets] : verdicts) {
-                if (meets && (!met || k < *met)) met = k;
-            }
-            for (const auto& [k, meets] : verdicts) {
-                if (!meets && (!met || k < *met) && (!failed || k > *failed)) failed = k;
-            }
-            search();
-        }
-    };
+    PlanSearch search(library, request, progress, first, last);
     try {
-        search();
-        complete();
+        search.search();
+        search.complete();
     } catch (const Stopped&) {
-        Plan plan;
-        plan.stopped = true;
-        for (const auto& [k, row] : rows) {
-            if (!row.surveys.empty()) plan.rows.push_back(summarise(row, request));
-        }
-        return plan;
+        return search.plan(true);
     }
-    Plan plan;
-    for (const auto& [k, row] : rows)
-        plan.rows.push_back(summarise(row, request));
-    for (PlanRow& row : plan.rows)
-        row.meets = verdicts.at(row.k);
-    if (met) plan.recommended = met;
-    return plan;
+    return search.plan(false);
 }
 
 }  // namespace kestrivo::analysis

@@ -59,83 +59,94 @@ struct Outcome {
     int own_covered = 0, own_total = 0, pool_covered = 0, pool_total = 0;
 };
 
-Outcome one_city(const Scenario& scenario, std::uint64_t seed, int replicates) {
-    const kestrivo::analysis::Library library{RLOGLIK};
-    std::mt19937_64 random(seed);
+// A city drawn from the scenario and the survey of it: the design the analysis is given, the
+// blocks sampled from each stratum (with what the analysis does not see), and the true total.
+struct SampledCity {
     kestrivo::analysis::SurveyDesign design;
     std::vector<std::vector<Block>> sample;
     double truth = 0;
-    for (std::size_t h = 0; h < scenario.strata.size(); ++h) {
-        const StratumPlan& plan = scenario.strata[h];
-        const bool equal = plan.P[0] == plan.P[1] && plan.P[1] == plan.P[2];
-        const kestrivo::analysis::BlockModel model{
-            plan.S, plan.P[0], plan.dogs, plan.size,
-            equal ? std::nullopt : std::optional<std::array<double, 3>>(plan.P)};
-        std::vector<Block> city;
-        double sizes = 0;
-        for (int b = 0; b < plan.blocks; ++b) {
-            const double mean =
-                std::gamma_distribution<double>(plan.size, plan.dogs / plan.size)(random);
-            const auto dogs = std::poisson_distribution<std::int64_t>(mean)(random);
-            city.push_back({kestrivo::analysis::simulate_histories(model, dogs, random), mean});
-            truth += double(dogs);
-            sizes += mean;
-        }
-        kestrivo::analysis::Stratum& stratum = design.stratum(std::to_string(h));
-        std::vector<Block> chosen;
-        std::vector<double> weights;
-        if (scenario.sampling == Sampling::random) {
-            std::shuffle(city.begin(), city.end(), random);
-            chosen.assign(city.begin(), city.begin() + plan.sampled);
-        } else {
-            // k draws with chances in proportion to size, with replacement (Hansen and Hurwitz):
-            // a block drawn twice counts twice, with weight sum(size) / (k size_b) each time.
-            std::discrete_distribution<std::size_t> draw(
-                city.size(), 0, double(city.size()),
-                [&](double x) { return city[std::size_t(x)].mean; });
-            for (int i = 0; i < plan.sampled; ++i) {
-                const Block& block = city[draw(random)];
-                chosen.push_back(block);
-                weights.push_back(sizes / (double(plan.sampled) * block.mean));
-            }
-        }
-        if (scenario.sampling != Sampling::by_size_weighted) stratum.blocks_total = plan.blocks;
-        for (std::size_t i = 0; i < chosen.size(); ++i) {
-            const auto& b = chosen[i].simulated;
-            stratum.add(
-                b.counts, std::nullopt,
-                scenario.later ? std::optional<kestrivo::analysis::Later>(b.later) : std::nullopt,
-                scenario.sampling == Sampling::by_size_weighted ? std::optional<double>(weights[i])
-                                                                : std::nullopt);
-        }
-        sample.push_back(std::move(chosen));
-    }
+};
 
-    Outcome outcome;
-    const auto totals = kestrivo::analysis::city_totals(library, design, 0.95, {replicates, seed});
+// Stratum h's blocks of the city, and the sample of them the survey counts.
+void draw_stratum(const Scenario& scenario, std::size_t h, std::mt19937_64& random,
+                  SampledCity& drawn) {
+    const StratumPlan& plan = scenario.strata[h];
+    const bool equal = plan.P[0] == plan.P[1] && plan.P[1] == plan.P[2];
+    const kestrivo::analysis::BlockModel model{
+        plan.S, plan.P[0], plan.dogs, plan.size,
+        equal ? std::nullopt : std::optional<std::array<double, 3>>(plan.P)};
+    std::vector<Block> city;
+    double sizes = 0;
+    for (int b = 0; b < plan.blocks; ++b) {
+        const double mean =
+            std::gamma_distribution<double>(plan.size, plan.dogs / plan.size)(random);
+        const auto dogs = std::poisson_distribution<std::int64_t>(mean)(random);
+        city.push_back({kestrivo::analysis::simulate_histories(model, dogs, random), mean});
+        drawn.truth += double(dogs);
+        sizes += mean;
+    }
+    kestrivo::analysis::Stratum& stratum = drawn.design.stratum(std::to_string(h));
+    std::vector<Block> chosen;
+    std::vector<double> weights;
+    if (scenario.sampling == Sampling::random) {
+        std::shuffle(city.begin(), city.end(), random);
+        chosen.assign(city.begin(), city.begin() + plan.sampled);
+    } else {
+        // k draws with chances in proportion to size, with replacement (Hansen and Hurwitz):
+        // a block drawn twice counts twice, with weight sum(size) / (k size_b) each time.
+        std::discrete_distribution<std::size_t> draw(
+            city.size(), 0, double(city.size()),
+            [&](double x) { return city[std::size_t(x)].mean; });
+        for (int i = 0; i < plan.sampled; ++i) {
+            const Block& block = city[draw(random)];
+            chosen.push_back(block);
+            weights.push_back(sizes / (double(plan.sampled) * block.mean));
+        }
+    }
+    if (scenario.sampling != Sampling::by_size_weighted) stratum.blocks_total = plan.blocks;
+    for (std::size_t i = 0; i < chosen.size(); ++i) {
+        const auto& b = chosen[i].simulated;
+        stratum.add(
+            b.counts, std::nullopt,
+            scenario.later ? std::optional<kestrivo::analysis::Later>(b.later) : std::nullopt,
+            scenario.sampling == Sampling::by_size_weighted ? std::optional<double>(weights[i])
+                                                            : std::nullopt);
+    }
+    drawn.sample.push_back(std::move(chosen));
+}
+
+// The city's total and its interval against the truth.
+void check_city_total(const kestrivo::analysis::Library& library, const SampledCity& drawn,
+                      std::uint64_t seed, int replicates, Outcome& outcome) {
+    const auto totals =
+        kestrivo::analysis::city_totals(library, drawn.design, 0.95, {replicates, seed});
     const auto& city = totals.back();
     if (city.percentile_lower && city.percentile_upper) {
         outcome.percentile_covered =
-            *city.percentile_lower <= truth && truth <= *city.percentile_upper;
+            *city.percentile_lower <= drawn.truth && drawn.truth <= *city.percentile_upper;
     }
     if (city.dogs && city.lower && city.upper) {
         outcome.valid = true;
-        outcome.covered = *city.lower <= truth && truth <= *city.upper;
-        outcome.ratio = *city.dogs / truth;
-        outcome.width = (*city.upper - *city.lower) / truth;
+        outcome.covered = *city.lower <= drawn.truth && drawn.truth <= *city.upper;
+        outcome.ratio = *city.dogs / drawn.truth;
+        outcome.width = (*city.upper - *city.lower) / drawn.truth;
     }
-    // The sampled blocks' estimated dogs against their true dogs: the share seen's own bias,
-    // apart from the sampling of blocks.
+}
+
+// The sampled blocks' estimated dogs against their true dogs: the share seen's own bias, apart
+// from the sampling of blocks.
+void check_sampled_blocks(const kestrivo::analysis::Library& library, const SampledCity& drawn,
+                          Outcome& outcome) {
     double estimated = 0, sampled_truth = 0;
     bool estimable = true;
-    for (std::size_t h = 0; h < sample.size(); ++h) {
-        const auto& stratum = design.strata[h];
+    for (std::size_t h = 0; h < drawn.sample.size(); ++h) {
+        const auto& stratum = drawn.design.strata[h];
         const auto sums = kestrivo::analysis::sample_sums(stratum);
         const auto q =
             kestrivo::analysis::share_seen_of(library, sums, std::nullopt, stratum.has_later());
         if (!q) estimable = false;
         double seen = 0;
-        for (const Block& chosen : sample[h]) {
+        for (const Block& chosen : drawn.sample[h]) {
             seen += double(kestrivo::analysis::dogs_seen(
                 chosen.simulated.counts, stratum.has_later() ? &chosen.simulated.later : nullptr));
             sampled_truth += double(chosen.simulated.dogs);
@@ -143,10 +154,14 @@ Outcome one_city(const Scenario& scenario, std::uint64_t seed, int replicates) {
         if (q) estimated += seen / *q;
     }
     if (estimable && sampled_truth > 0) outcome.sample_ratio = estimated / sampled_truth;
-    // The pooled fit test, each sampled block's own limits, and its limits under the stratum's
-    // pooled visibility.
-    for (std::size_t h = 0; h < sample.size(); ++h) {
-        const auto pooled = kestrivo::analysis::pool(library, design.strata[h], 0.95);
+}
+
+// The pooled fit test, each sampled block's own limits, and its limits under the stratum's
+// pooled visibility.
+void check_pooled_fits(const kestrivo::analysis::Library& library, const Scenario& scenario,
+                       const SampledCity& drawn, Outcome& outcome) {
+    for (std::size_t h = 0; h < drawn.sample.size(); ++h) {
+        const auto pooled = kestrivo::analysis::pool(library, drawn.design.strata[h], 0.95);
         if (pooled) {
             const double p = pooled.seven
                                  ? pooled.seven->chosen_fit().gof_p
@@ -156,7 +171,7 @@ Outcome one_city(const Scenario& scenario, std::uint64_t seed, int replicates) {
                 outcome.rejections += p < 0.05;
             }
         }
-        for (const Block& chosen : sample[h]) {
+        for (const Block& chosen : drawn.sample[h]) {
             const auto& block = chosen.simulated;
             kestrivo::analysis::Request request;
             request.counts = block.counts;
@@ -176,6 +191,18 @@ Outcome one_city(const Scenario& scenario, std::uint64_t seed, int replicates) {
             }
         }
     }
+}
+
+Outcome one_city(const Scenario& scenario, std::uint64_t seed, int replicates) {
+    const kestrivo::analysis::Library library{RLOGLIK};
+    std::mt19937_64 random(seed);
+    SampledCity drawn;
+    for (std::size_t h = 0; h < scenario.strata.size(); ++h)
+        draw_stratum(scenario, h, random, drawn);
+    Outcome outcome;
+    check_city_total(library, drawn, seed, replicates, outcome);
+    check_sampled_blocks(library, drawn, outcome);
+    check_pooled_fits(library, scenario, drawn, outcome);
     return outcome;
 }
 

@@ -1,31 +1,22 @@
 // MapWriter: each row's geometry read from its own columns, its properties from all of them; the
-// strata gathered from their blocks' points; GeoJSON and KML written from the same features.
+// strata gathered from their blocks' points; the features then handed to the GeoJSON writer
+// (map_geojson.cpp) or the KML writer (map_kml.cpp).
 #include "survey/map_writer.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <map>
 
 #include "platform/number_text.h"
 #include "platform/runtime_error.h"
-#include "platform/whole_file.h"
 #include "survey/csv_records.h"
 #include "survey/json_writer.h"
+#include "survey/map_features.h"
 
 namespace kestrivo::survey {
 namespace {
-
-// The strata layer's feature for the whole city, under a name no stratum can have: map_text
-// leaves no control character in a stratum's name.
-constexpr const char* kCity =
-    "\x01"
-    "city";
-// The property that says why a feature has no geometry.
-constexpr const char* kNote = "geometry_note";
 
 std::optional<double> number_in(const std::string& raw) {
     const std::string text = trimmed(raw);
@@ -36,17 +27,6 @@ std::optional<double> number_in(const std::string& raw) {
         return std::nullopt;
     }
     return value;
-}
-
-// Six decimals of a degree: about 11 cm, finer than any phone's fix.
-std::string degrees(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6f", value);
-    return text;
-}
-
-std::string position(const LonLat& p) {
-    return "[" + degrees(p.lon) + "," + degrees(p.lat) + "]";
 }
 
 // Windows-1252's characters for the bytes 0x80 to 0x9F, where it differs from Latin-1; 0 where
@@ -109,29 +89,6 @@ std::size_t utf8_at(std::string_view text, char32_t& c) {
         c = (c << 6) | (byte(i) & 0x3f);
     }
     return length;
-}
-
-std::string kml_escaped(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
 }
 
 // A corner in millionths of a degree, the six decimals the map writes. Whole numbers make the
@@ -213,12 +170,6 @@ std::optional<std::size_t> index_of(const std::vector<std::string>& keys,
         if (at != keys.end()) return std::size_t(at - keys.begin());
     }
     return std::nullopt;
-}
-
-std::string text_of(const std::vector<Cell>& cells, std::optional<std::size_t> at) {
-    if (!at || *at >= cells.size()) return "";
-    const std::string* s = std::get_if<std::string>(&cells[*at]);
-    return s ? *s : "";
 }
 
 }  // namespace
@@ -338,57 +289,48 @@ OutlineRead read_outline(const std::string& shape) {
     return read;
 }
 
+namespace map_detail {
+
+std::string degrees(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6f", value);
+    return text;
+}
+
+std::string text_of(const std::vector<Cell>& cells, std::optional<std::size_t> at) {
+    if (!at || *at >= cells.size()) return "";
+    const std::string* s = std::get_if<std::string>(&cells[*at]);
+    return s ? *s : "";
+}
+
+std::string MapFeatures::property(std::size_t i, const Cell& cell) const {
+    if (const std::string* s = std::get_if<std::string>(&cell)) {
+        if (trimmed(*s).empty()) return "null";
+        if (numeric_column(keys[i])) {
+            const auto v = number_in(*s);
+            return v ? platform::digits_text(*v, platform::kRoundTripDigits) : "null";
+        }
+    }
+    return json_value(cell, digits);
+}
+
+}  // namespace map_detail
+
+using map_detail::kCity;
+using map_detail::kNote;
+using map_detail::MapFeatures;
+using map_detail::text_of;
+
 struct MapWriter::State {
     std::string path;
     bool kml = false;
-    std::vector<std::string> keys;
-    std::vector<std::string> names;  // the keys as the map's property names, each its own
+    MapFeatures features;
     std::optional<std::string> stratum_name;
-    int digits;
-    std::optional<std::size_t> lat_at, lon_at, outline_at, stratum_at, value_at;
-
-    struct Feature {
-        std::vector<Cell> cells;
-        std::optional<LonLat> point;
-        std::vector<LonLat> ring;
-        std::string point_note, outline_note;
-    };
-    std::vector<Feature> blocks;
-    struct StratumFeature {
-        std::vector<Cell> cells;
-        std::vector<LonLat> points;
-    };
-    std::vector<std::string> strata_order;
-    std::map<std::string, StratumFeature> strata;
+    std::optional<std::size_t> lat_at, lon_at, stratum_at;
 
     std::string stem() const {
         const std::string ending = kml ? ".kml" : ".geojson";
         return path.ends_with(ending) ? path.substr(0, path.size() - ending.size()) : path;
-    }
-
-    // A cell as a property: numbers as numbers, an empty cell or text as null.
-    std::string property(std::size_t i, const Cell& cell) const {
-        if (const std::string* s = std::get_if<std::string>(&cell)) {
-            if (trimmed(*s).empty()) return "null";
-            if (numeric_column(keys[i])) {
-                const auto v = number_in(*s);
-                return v ? platform::digits_text(*v, platform::kRoundTripDigits) : "null";
-            }
-        }
-        return json_value(cell, digits);
-    }
-
-    std::string properties(const std::vector<Cell>& cells, const std::string& note) const {
-        std::vector<JsonMember> members;
-        for (std::size_t i = 0; i < keys.size(); ++i)
-            members.emplace_back(names[i], property(i, i < cells.size() ? cells[i] : Cell()));
-        members.emplace_back(kNote, note.empty() ? "null" : json_string(note));
-        return json_object(members);
-    }
-
-    std::string geojson(const std::string& name, const std::vector<std::string>& features) const {
-        return "{\"type\":\"FeatureCollection\",\"name\":" + json_string(name) +
-               ",\"features\":" + json_array(features, {",\n", "", "\n", "\n"}) + "}\n";
     }
 };
 
@@ -396,30 +338,31 @@ MapWriter::MapWriter(std::string path, std::vector<std::string> keys,
                      std::optional<std::string> stratum, int digits)
     : state_(std::make_unique<State>()) {
     State& s = *state_;
+    MapFeatures& f = s.features;
     s.kml = path.ends_with(".kml");
     s.path = std::move(path);
-    s.keys = std::move(keys);
+    f.keys = std::move(keys);
     // A survey may carry a column named geometry_note, or two columns whose names come out alike
     // once made fit for the map; a properties object with one name twice keeps only one of its
     // values in most readers. The writer's note keeps the name every map of the program gives
     // it, and a column that would repeat a name gets " (column)" added, or
     // " (column 2)" and on, so no value is lost.
     std::vector<std::string> taken{kNote};
-    for (const std::string& key : s.keys) {
+    for (const std::string& key : f.keys) {
         const std::string base = map_text(key);
         std::string name = base;
         for (int n = 1; std::find(taken.begin(), taken.end(), name) != taken.end(); ++n)
             name = base + (n == 1 ? " (column)" : " (column " + std::to_string(n) + ")");
         taken.push_back(name);
-        s.names.push_back(name);
+        f.names.push_back(name);
     }
     s.stratum_name = std::move(stratum);
-    s.digits = digits;
-    s.lat_at = index_of(s.keys, {"latitude", "lat"});
-    s.lon_at = index_of(s.keys, {"longitude", "lon"});
-    s.outline_at = index_of(s.keys, {"outline"});
-    if (s.stratum_name) s.stratum_at = index_of(s.keys, {s.stratum_name->c_str()});
-    s.value_at = index_of(s.keys, {"N_pool", "N_hat"});
+    f.digits = digits;
+    s.lat_at = index_of(f.keys, {"latitude", "lat"});
+    s.lon_at = index_of(f.keys, {"longitude", "lon"});
+    f.outline_at = index_of(f.keys, {"outline"});
+    if (s.stratum_name) s.stratum_at = index_of(f.keys, {s.stratum_name->c_str()});
+    f.value_at = index_of(f.keys, {"N_pool", "N_hat"});
     // Asked now, not after a long report: can the folder take the files?
     namespace fs = std::filesystem;
     std::error_code error;
@@ -438,13 +381,14 @@ MapWriter::~MapWriter() = default;
 std::vector<std::string> MapWriter::files() const {
     if (state_->kml) return {state_->path};
     std::vector<std::string> names{state_->path};
-    if (state_->outline_at) names.push_back(state_->stem() + "-outlines.geojson");
-    if (!state_->strata_order.empty()) names.push_back(state_->stem() + "-strata.geojson");
+    if (state_->features.outline_at) names.push_back(state_->stem() + "-outlines.geojson");
+    if (!state_->features.strata_order.empty()) names.push_back(state_->stem() + "-strata.geojson");
     return names;
 }
 
 void MapWriter::row(RowKind kind, const std::vector<Cell>& raw) {
     State& s = *state_;
+    MapFeatures& f = s.features;
     // Texts made fit for the map as they come: the labels, the stratum names the strata are
     // gathered by, and the notes quoting a cell that cannot be read are all then UTF-8.
     std::vector<Cell> cells = raw;
@@ -453,32 +397,32 @@ void MapWriter::row(RowKind kind, const std::vector<Cell>& raw) {
     }
     const std::string stratum = text_of(cells, s.stratum_at);
     if (kind == RowKind::block) {
-        State::Feature feature;
+        MapFeatures::Block feature;
         feature.cells = cells;
         const PlaceRead point = read_point(text_of(cells, s.lat_at), text_of(cells, s.lon_at));
         feature.point = point.point;
         feature.point_note = point.why_not;
-        if (s.outline_at) {
-            OutlineRead outline = read_outline(text_of(cells, s.outline_at));
+        if (f.outline_at) {
+            OutlineRead outline = read_outline(text_of(cells, f.outline_at));
             feature.ring = std::move(outline.ring);
             feature.outline_note = outline.why_not;
         }
         if (feature.point) {
             // Every block is in the city's feature, and in its stratum's.
             for (const std::string& name : {std::string(kCity), stratum}) {
-                auto& gathered = s.strata[name].points;
+                auto& gathered = f.strata[name].points;
                 gathered.push_back(*feature.point);
             }
         }
-        s.blocks.push_back(std::move(feature));
+        f.blocks.push_back(std::move(feature));
         return;
     }
     // A stratum's pooled row and its total row make one feature; the city's total another.
     const bool city = kind == RowKind::total && s.stratum_name && stratum.empty();
     const std::string name = city || !s.stratum_name ? std::string(kCity) : stratum;
-    auto [at, added] = s.strata.try_emplace(name);
-    if (std::find(s.strata_order.begin(), s.strata_order.end(), name) == s.strata_order.end()) {
-        s.strata_order.push_back(name);
+    auto [at, added] = f.strata.try_emplace(name);
+    if (std::find(f.strata_order.begin(), f.strata_order.end(), name) == f.strata_order.end()) {
+        f.strata_order.push_back(name);
     }
     std::vector<Cell>& merged = at->second.cells;
     if (merged.empty()) {
@@ -494,151 +438,14 @@ void MapWriter::row(RowKind kind, const std::vector<Cell>& raw) {
 }
 
 void MapWriter::finish() {
-    State& s = *state_;
+    const State& s = *state_;
     // A file name is bytes on Linux, in whatever encoding the shell that named it used.
     const std::string name = map_text(std::filesystem::path(s.stem()).filename().string());
-    if (!s.kml) {
-        std::vector<std::string> points, outlines, strata;
-        for (const auto& f : s.blocks) {
-            points.push_back(
-                "{\"type\":\"Feature\",\"geometry\":" +
-                (f.point ? "{\"type\":\"Point\",\"coordinates\":" + position(*f.point) + "}"
-                         : std::string("null")) +
-                ",\"properties\":" + s.properties(f.cells, f.point_note) + "}");
-            if (!s.outline_at) continue;
-            std::string ring;
-            for (const LonLat& p : f.ring)
-                ring += (ring.empty() ? "" : ",") + position(p);
-            outlines.push_back("{\"type\":\"Feature\",\"geometry\":" +
-                               (f.ring.empty()
-                                    ? std::string("null")
-                                    : "{\"type\":\"Polygon\",\"coordinates\":[[" + ring + "]]}") +
-                               ",\"properties\":" + s.properties(f.cells, f.outline_note) + "}");
-        }
-        for (const std::string& key : s.strata_order) {
-            const auto& stratum = s.strata.at(key);
-            std::string multipoint;
-            for (const LonLat& p : stratum.points)
-                multipoint += (multipoint.empty() ? "" : ",") + position(p);
-            strata.push_back(
-                "{\"type\":\"Feature\",\"geometry\":" +
-                (stratum.points.empty()
-                     ? std::string("null")
-                     : "{\"type\":\"MultiPoint\",\"coordinates\":[" + multipoint + "]}") +
-                ",\"properties\":" +
-                s.properties(stratum.cells,
-                             stratum.points.empty() ? "no block of it has a place" : "") +
-                "}");
-        }
-        platform::write_whole_file(s.path, s.geojson(name, points));
-        if (s.outline_at) {
-            platform::write_whole_file(s.stem() + "-outlines.geojson",
-                                       s.geojson(name + "-outlines", outlines));
-        }
-        if (!strata.empty()) {
-            platform::write_whole_file(s.stem() + "-strata.geojson",
-                                       s.geojson(name + "-strata", strata));
-        }
-        return;
+    if (s.kml) {
+        map_detail::write_kml(s.features, s.path, name);
+    } else {
+        map_detail::write_geojson(s.features, s.path, s.stem(), name);
     }
-
-    // KML: five colour classes of the blocks' dogs (N_pool, or N_hat), by their quintiles.
-    std::vector<double> values;
-    const auto value_of = [&](const std::vector<Cell>& cells) -> std::optional<double> {
-        if (!s.value_at || *s.value_at >= cells.size()) return std::nullopt;
-        const double* v = std::get_if<double>(&cells[*s.value_at]);
-        return v && std::isfinite(*v) ? std::optional<double>(*v) : std::nullopt;
-    };
-    for (const auto& f : s.blocks) {
-        if (const auto v = value_of(f.cells)) values.push_back(*v);
-    }
-    const DogClasses classes(std::move(values));
-    const auto& breaks = classes.breaks;
-    // KML writes a colour as aabbggrr.
-    std::array<std::string, 6> colours;
-    for (std::size_t c = 0; c < 6; ++c) {
-        const std::uint32_t rgb = DogClasses::kColours[c];
-        char text[16];
-        std::snprintf(text, sizeof text, "ff%02x%02x%02x", unsigned(rgb & 0xff),
-                      unsigned((rgb >> 8) & 0xff), unsigned((rgb >> 16) & 0xff));
-        colours[c] = text;
-    }
-    const std::string measure = s.value_at ? s.keys[*s.value_at] : "N";
-    std::string kml =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n<Document>\n<name>" +
-        kml_escaped(name) + "</name>\n";
-    for (std::size_t c = 0; c < 6; ++c) {
-        kml += "<Style id=\"class" + std::to_string(c) + "\"><IconStyle><color>" + colours[c] +
-               "</color></IconStyle><LineStyle><color>ff333333</color></LineStyle><PolyStyle>"
-               "<color>" +
-               std::string("b3") + colours[c].substr(2) + "</color></PolyStyle></Style>\n";
-    }
-    const auto data = [&](const std::vector<Cell>& cells, const std::string& note) {
-        std::string text = "<ExtendedData>";
-        for (std::size_t i = 0; i < s.keys.size(); ++i) {
-            const std::string value = s.property(i, i < cells.size() ? cells[i] : Cell());
-            std::string shown = value == "null" ? "" : value;
-            if (shown.size() >= 2 && shown.front() == '"') {
-                shown = std::get<std::string>(cells[i]);  // the text itself, not its JSON
-            }
-            text += "<Data name=\"" + kml_escaped(s.names[i]) + "\"><value>" + kml_escaped(shown) +
-                    "</value></Data>";
-        }
-        if (!note.empty()) {
-            text += "<Data name=\"" + std::string(kNote) + "\"><value>" + kml_escaped(note) +
-                    "</value></Data>";
-        }
-        return text + "</ExtendedData>";
-    };
-    std::string legend = "Dogs on the block (" + measure + "): ";
-    for (std::size_t c = 0; c < 5; ++c) {
-        legend += (c ? "; " : "") +
-                  std::string(c == 0   ? "up to "
-                              : c == 4 ? "above "
-                                       : "") +
-                  platform::digits_text(c == 4 ? breaks[3] : breaks[c], 3);
-    }
-    kml += "<description>" + kml_escaped(legend) + "</description>\n<Folder><name>Blocks</name>\n";
-    for (const auto& f : s.blocks) {
-        const auto v = value_of(f.cells);
-        const std::size_t c = classes.of(v);
-        std::string geometry;
-        if (f.point) {
-            geometry += "<Point><coordinates>" + degrees(f.point->lon) + "," +
-                        degrees(f.point->lat) + "</coordinates></Point>";
-        }
-        if (!f.ring.empty()) {
-            std::string ring;
-            for (const LonLat& p : f.ring)
-                ring += degrees(p.lon) + "," + degrees(p.lat) + " ";
-            geometry += "<Polygon><outerBoundaryIs><LinearRing><coordinates>" + ring +
-                        "</coordinates></LinearRing></outerBoundaryIs></Polygon>";
-        }
-        if (f.point && !f.ring.empty())
-            geometry = "<MultiGeometry>" + geometry + "</MultiGeometry>";
-        std::string note = f.point_note;
-        if (s.outline_at && f.ring.empty() && f.outline_note != "the block has no outline") {
-            note += (note.empty() ? "" : "; ") + f.outline_note;
-        }
-        kml += "<Placemark><name>" + kml_escaped(text_of(f.cells, 0)) + "</name><styleUrl>#class" +
-               std::to_string(c) + "</styleUrl>" + data(f.cells, note) + geometry +
-               "</Placemark>\n";
-    }
-    kml += "</Folder>\n<Folder><name>Strata</name>\n";
-    for (const std::string& key : s.strata_order) {
-        const auto& stratum = s.strata.at(key);
-        std::string geometry;
-        for (const LonLat& p : stratum.points)
-            geometry += "<Point><coordinates>" + degrees(p.lon) + "," + degrees(p.lat) +
-                        "</coordinates></Point>";
-        const std::string label = key == kCity ? "city" : key;
-        kml += "<Placemark><name>" + kml_escaped(label) + "</name>" + data(stratum.cells, "") +
-               (geometry.empty() ? "" : "<MultiGeometry>" + geometry + "</MultiGeometry>") +
-               "</Placemark>\n";
-    }
-    kml += "</Folder>\n</Document>\n</kml>\n";
-    platform::write_whole_file(s.path, kml);
 }
 
 }  // namespace kestrivo::survey

@@ -189,6 +189,15 @@ private:
     double number_in(const QLineEdit* box, const char* box_name) const;
     /// A probability read from `box`: a number from 0 to 1, or an InvalidInput error naming it.
     double share_in(const QLineEdit* box, const char* box_name) const;
+    // The steps of "estimate", in the order Command1_Click takes them.
+    struct FitData;
+    void read_parameters(FitData& d);
+    void read_counts();
+    void pass_start_point(FitData& d);
+    void run_fit(FitData& d);
+    void show_estimates(FitData& d);
+    plot::ProfileRange show_share_seen_and_maximum(const FitData& d);
+    void scan_profile(FitData& d, const plot::ProfileRange& range);
     plot::ProfileRange plotting_range(double theta);
     platform::RuntimeError no_estimate(int32_t ifail, double f) const;
     /// Takes back what a stopped estimate must not leave beside its data: the maximum log

@@ -18,11 +18,9 @@ namespace kestrivo::window {
 
 using platform::checked;
 
-namespace {
-
 // Working data of one click, zero-filled each time. Parameter 1 is S, 2 is P; position i is the
 // i-th free parameter in fitting order.
-struct FitData {
+struct Form1::FitData {
     OneBased<double, 11> parValue, parScale, parLower, parUpper;
     OneBased<int32_t, 11> freeList;
     int32_t N = 0;
@@ -31,7 +29,10 @@ struct FitData {
     OneBased<double, 500> W;
     double F = 0;
     int32_t IBOUND = 0, LIW = 0, LW = 0, IFAIL = 0;
+    kestrivo_n_e04jyf_fn entry = nullptr;  // the fit, bound once for the estimate and its profile
 };
+
+namespace {
 
 QString qtext(const std::string& text) {
     return QString::fromStdString(text);
@@ -43,8 +44,35 @@ void Form1::Command1_Click() {
     // The report belongs to the counts of one estimate; a new one starts without it.
     clear_report();
     FitData d;
+    read_parameters(d);
+    read_counts();
+    pass_start_point(d);
+    WriteUserFile();
+    // The report is of the counts and held S as they stand now; the scan below changes the
+    // value slots.
+    kestrivo::analysis::Request report_request;
+    report_request.counts = {IUSER(10), IUSER(11), IUSER(12), IUSER(13)};
+    if (!chkS->isChecked()) report_request.s_held = RUSER(1);
 
-    // Start values, scales and bounds of S and P.
+    d.entry = fit_entry();
+    run_fit(d);
+    if (d.IFAIL != 0 || !std::isfinite(d.F)) {
+        clear_results();
+        throw no_estimate(d.IFAIL, d.F);
+    }
+    show_estimates(d);
+    // The report compares the fit shown with the exact maximum and says so should they differ.
+    report_request.fit_entry = {d.parValue(1), d.parValue(2), -d.F};
+    const plot::ProfileRange range = show_share_seen_and_maximum(d);
+    scan_profile(d, range);
+    show_plot();
+    show_report(report_request);
+}
+
+// The start values, scales and bounds of S and P, and which of them are free: both, or P alone
+// with S held at what was typed. A held S is a share of the dogs: the model has no meaning
+// outside 0..1, so such a value is refused rather than fitted.
+void Form1::read_parameters(FitData& d) {
     d.parValue(1) = number_in(txtS, "S");
     d.parScale(1) = 1.0;
     d.parLower(1) = 0.01;
@@ -53,9 +81,6 @@ void Form1::Command1_Click() {
     d.parScale(2) = 1.0;
     d.parLower(2) = 0.01;
     d.parUpper(2) = 0.99;
-
-    // Both free, or P alone with S held at what was typed. A held S is a share of the dogs: the
-    // model has no meaning outside 0..1, so such a value is refused rather than fitted.
     if (chkS->isChecked()) {
         d.N = 2;
         d.freeList(1) = 1;
@@ -68,7 +93,10 @@ void Form1::Command1_Click() {
     IUSER(1) = d.N;
     for (int i = 1; i <= d.N; ++i)
         IUSER(1 + i) = d.freeList(i);
+}
 
+// The four frequencies into IUSER(10..13); all four 0 leave nothing to estimate from.
+void Form1::read_counts() {
     static const char* const kCountBoxes[] = {"", "1,0,0", "1,1,1", "1,0,1", "1,1,0"};
     iuCursor = 10;
     for (int h = 1; h <= 4; ++h) {
@@ -80,7 +108,11 @@ void Form1::Command1_Click() {
             platform::ErrorKind::InvalidInput,
             "all four frequencies are 0: there are no dogs to estimate from.");
     }
+}
 
+// Each parameter's value, scale and bounds into RUSER, and the free ones' start point and box
+// as the minimiser works on them: value x scale.
+void Form1::pass_start_point(FitData& d) {
     ruCursor = 0;
     for (int k = 1; k <= 2; ++k) {
         for (double value : {d.parValue(k), d.parScale(k), d.parLower(k), d.parUpper(k)}) {
@@ -88,8 +120,6 @@ void Form1::Command1_Click() {
             RUSER(ruCursor) = value;
         }
     }
-
-    // The minimiser works on value x scale.
     const auto product = +[](double a, double b) { return a * b; };
     for (int i = 1; i <= d.N; ++i) {
         const int j = d.freeList(i);
@@ -97,40 +127,33 @@ void Form1::Command1_Click() {
         d.BL(i) = checked("the scaled lower bound", product, d.parLower(j), d.parScale(j));
         d.BU(i) = checked("the scaled upper bound", product, d.parUpper(j), d.parScale(j));
     }
+}
 
-    WriteUserFile();
-    // The report is of the counts and held S as they stand now; the scan below changes the
-    // value slots.
-    kestrivo::analysis::Request report_request;
-    report_request.counts = {IUSER(10), IUSER(11), IUSER(12), IUSER(13)};
-    if (!chkS->isChecked()) report_request.s_held = RUSER(1);
+// One call of the fit from d.X, with fresh workspace sizes and the failure code asked for.
+void Form1::run_fit(FitData& d) {
+    d.IBOUND = 0;
+    d.LIW = 20;
+    d.LW = 500;
+    d.IFAIL = 1;
+    d.entry(&d.N, &d.IBOUND, d.BL.data(), d.BU.data(), d.X.data(), &d.F, d.IW.data(), &d.LIW,
+            d.W.data(), &d.LW, IUSER.data(), RUSER.data(), &d.IFAIL);
+}
 
-    const kestrivo_n_e04jyf_fn N_E04JYF = fit_entry();
-    const auto fit = [&] {
-        d.IBOUND = 0;
-        d.LIW = 20;
-        d.LW = 500;
-        d.IFAIL = 1;
-        N_E04JYF(&d.N, &d.IBOUND, d.BL.data(), d.BU.data(), d.X.data(), &d.F, d.IW.data(), &d.LIW,
-                 d.W.data(), &d.LW, IUSER.data(), RUSER.data(), &d.IFAIL);
-    };
-    fit();
-    if (d.IFAIL != 0 || !std::isfinite(d.F)) {
-        clear_results();
-        throw no_estimate(d.IFAIL, d.F);
-    }
-
+// The estimates scaled back, into the parameters and their boxes.
+void Form1::show_estimates(FitData& d) {
     for (int i = 1; i <= d.N; ++i) {
         const int j = d.freeList(i);
         d.parValue(j) = checked(
             "the estimate scaled back", +[](double x, double c) { return x / c; }, d.X(i),
             d.parScale(j));
     }
-    // The report compares the fit shown with the exact maximum and says so should they differ.
-    report_request.fit_entry = {d.parValue(1), d.parValue(2), -d.F};
     txtS->setText(qtext(platform::format_pattern(d.parValue(1), "0.00", locale_)));
     txtP->setText(qtext(platform::format_pattern(d.parValue(2), "0.00", locale_)));
+}
 
+// The share of all dogs seen and the maximum log likelihood beside the new estimates, and the
+// range the profile will cover.
+plot::ProfileRange Form1::show_share_seen_and_maximum(const FitData& d) {
     // From here the window shows the new estimates. Should the command stop before the maximum
     // log likelihood is shown, the previous data's maximum and plot must not stand beside them.
     plot::ProfileRange range{};
@@ -157,9 +180,13 @@ void Form1::Command1_Click() {
     Label9->setText("maximum log likelihood = " +
                     qtext(platform::format_pattern(maximum, "0.000", locale_)));
     Label9->setVisible(true);
+    return range;
+}
 
-    // The profile: the profiled parameter fixed at each grid value, the other refitted from where
-    // the previous fit left it (or, with nothing left free, the objective evaluated once).
+// The profile: the profiled parameter fixed at each grid value, the other refitted from where
+// the previous fit left it (or, with nothing left free, the objective evaluated once). The
+// picture is kept, so that it can be exported, printed and copied as it is shown.
+void Form1::scan_profile(FitData& d, const plot::ProfileRange& range) {
     d.N = d.N - 1;
     IUSER(2) = optP->isChecked() ? 1 : 2;
     OneBased<float, 100> profX, profY;
@@ -170,14 +197,13 @@ void Form1::Command1_Click() {
         } else {
             RUSER(1) = walk.value();
         }
-        fit();
+        run_fit(d);
         profCount += 1;
         profY(profCount) = checked(
             "a profile log likelihood", +[](double f) { return static_cast<float>(-f); }, d.F);
         profX(profCount) = plot::profile_label(walk.value(), locale_);
     }
 
-    // The picture is kept, so that it can be exported, printed and copied as it is shown.
     picture_ = plot::PlotPicture{};
     picture_.shown = true;
     picture_.y.assign(profY.data(), profY.data() + profCount);
@@ -189,8 +215,6 @@ void Form1::Command1_Click() {
         (chkS->isChecked() ? "S = " : "S held at ") + txtS->text().toStdString() +
         ", P = " + txtP->text().toStdString() + " " + Label11->text().toStdString() + ", " +
         Label9->text().toStdString() + ".";
-    show_plot();
-    show_report(report_request);
 }
 
 // The range of the profile from the "% plotting range" box. A range so wide that its ends leave

@@ -1,0 +1,67 @@
+// The report's rows as a map's features, gathered once by MapWriter and written by each format's
+// writer (map_geojson.cpp, map_kml.cpp): the blocks with their point and outline (or why there is
+// none), the strata with their blocks' points and their pooled and total rows merged, and each
+// cell as a property. Private to the map writers: the rest of the program uses map_writer.h.
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "survey/map_writer.h"
+#include "survey/output_cell.h"
+
+namespace kestrivo::survey::map_detail {
+
+/// The strata layer's feature for the whole city, under a name no stratum can have: map_text
+/// leaves no control character in a stratum's name.
+inline constexpr const char* kCity =
+    "\x01"
+    "city";
+/// The property that says why a feature has no geometry.
+inline constexpr const char* kNote = "geometry_note";
+
+/// Six decimals of a degree: about 11 cm, finer than any phone's fix.
+std::string degrees(double value);
+
+/// The text in cell `at` of `cells`; "" when there is none or it is not text.
+std::string text_of(const std::vector<Cell>& cells, std::optional<std::size_t> at);
+
+struct MapFeatures {
+    std::vector<std::string> keys;   // the report's columns
+    std::vector<std::string> names;  // the keys as the map's property names, each its own
+    int digits = 9;
+    std::optional<std::size_t> outline_at;  // the column of the blocks' outlines
+    std::optional<std::size_t> value_at;    // the column of the blocks' dogs (N_pool or N_hat)
+
+    struct Block {
+        std::vector<Cell> cells;
+        std::optional<LonLat> point;
+        std::vector<LonLat> ring;
+        std::string point_note, outline_note;  // why there is no point, or no outline
+    };
+    std::vector<Block> blocks;
+    struct Stratum {
+        std::vector<Cell> cells;     // its pooled and total rows merged
+        std::vector<LonLat> points;  // its blocks' points
+    };
+    std::vector<std::string> strata_order;  // in order of their first pooled or total row
+    std::map<std::string, Stratum> strata;
+
+    /// Cell `i` as a JSON property: numbers as numbers (and so the text of a carried column that
+    /// holds numbers), an empty cell as null, other text as a string.
+    std::string property(std::size_t i, const Cell& cell) const;
+};
+
+/// The points in `path`, the outlines (when the report has them) in `stem`-outlines.geojson and
+/// the strata (when there are any) in `stem`-strata.geojson, each collection named after `name`.
+void write_geojson(const MapFeatures& features, const std::string& path, const std::string& stem,
+                   const std::string& name);
+
+/// The blocks and the strata as one KML document named `name`, the blocks coloured in five
+/// classes of their dogs.
+void write_kml(const MapFeatures& features, const std::string& path, const std::string& name);
+
+}  // namespace kestrivo::survey::map_detail

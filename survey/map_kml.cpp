@@ -1,0 +1,167 @@
+// The map as KML for Google Earth: one document with a folder of blocks, each a placemark at its
+// point and outline coloured by the class of its dogs (N_pool, or N_hat) among five quintile
+// classes, and a folder of strata at their blocks' points; every column of the report is the
+// placemark's data, and the legend says where the classes break.
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/number_text.h"
+#include "platform/whole_file.h"
+#include "survey/map_features.h"
+
+namespace kestrivo::survey::map_detail {
+namespace {
+
+std::string kml_escaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+std::string coordinates(const LonLat& p) {
+    return degrees(p.lon) + "," + degrees(p.lat);
+}
+
+// A block's dogs, the number its colour class is of.
+std::optional<double> dogs_of(const MapFeatures& features, const std::vector<Cell>& cells) {
+    if (!features.value_at || *features.value_at >= cells.size()) return std::nullopt;
+    const double* v = std::get_if<double>(&cells[*features.value_at]);
+    return v && std::isfinite(*v) ? std::optional<double>(*v) : std::nullopt;
+}
+
+// The styles of the six classes (five of dogs and one without a number): KML writes a colour as
+// aabbggrr, the outlines' fill a little transparent.
+std::string styles() {
+    std::string kml;
+    for (std::size_t c = 0; c < 6; ++c) {
+        const std::uint32_t rgb = DogClasses::kColours[c];
+        char colour[16];
+        std::snprintf(colour, sizeof colour, "ff%02x%02x%02x", unsigned(rgb & 0xff),
+                      unsigned((rgb >> 8) & 0xff), unsigned((rgb >> 16) & 0xff));
+        kml += "<Style id=\"class" + std::to_string(c) + "\"><IconStyle><color>" + colour +
+               "</color></IconStyle><LineStyle><color>ff333333</color></LineStyle><PolyStyle>"
+               "<color>" +
+               std::string("b3") + (colour + 2) + "</color></PolyStyle></Style>\n";
+    }
+    return kml;
+}
+
+// Where the classes break, in the measure's name.
+std::string legend(const DogClasses& classes, const std::string& measure) {
+    std::string text = "Dogs on the block (" + measure + "): ";
+    for (std::size_t c = 0; c < 5; ++c) {
+        text += (c ? "; " : "") +
+                std::string(c == 0   ? "up to "
+                            : c == 4 ? "above "
+                                     : "") +
+                platform::digits_text(c == 4 ? classes.breaks[3] : classes.breaks[c], 3);
+    }
+    return text;
+}
+
+// Every column as the placemark's data, texts as themselves (not as JSON), then the note on its
+// place when there is one.
+std::string extended_data(const MapFeatures& features, const std::vector<Cell>& cells,
+                          const std::string& note) {
+    std::string text = "<ExtendedData>";
+    for (std::size_t i = 0; i < features.keys.size(); ++i) {
+        const std::string value = features.property(i, i < cells.size() ? cells[i] : Cell());
+        std::string shown = value == "null" ? "" : value;
+        if (shown.size() >= 2 && shown.front() == '"') {
+            shown = std::get<std::string>(cells[i]);  // the text itself, not its JSON
+        }
+        text += "<Data name=\"" + kml_escaped(features.names[i]) + "\"><value>" +
+                kml_escaped(shown) + "</value></Data>";
+    }
+    if (!note.empty()) {
+        text += "<Data name=\"" + std::string(kNote) + "\"><value>" + kml_escaped(note) +
+                "</value></Data>";
+    }
+    return text + "</ExtendedData>";
+}
+
+// A block at its point and its outline, both in one geometry when it has both. Its note says why
+// it has no point, or an outline that cannot be read (a block without one needs no note).
+std::string block_placemark(const MapFeatures& features, const MapFeatures::Block& block,
+                            const DogClasses& classes) {
+    std::string geometry;
+    if (block.point) {
+        geometry += "<Point><coordinates>" + coordinates(*block.point) + "</coordinates></Point>";
+    }
+    if (!block.ring.empty()) {
+        std::string ring;
+        for (const LonLat& p : block.ring)
+            ring += coordinates(p) + " ";
+        geometry += "<Polygon><outerBoundaryIs><LinearRing><coordinates>" + ring +
+                    "</coordinates></LinearRing></outerBoundaryIs></Polygon>";
+    }
+    if (block.point && !block.ring.empty())
+        geometry = "<MultiGeometry>" + geometry + "</MultiGeometry>";
+    std::string note = block.point_note;
+    if (features.outline_at && block.ring.empty() &&
+        block.outline_note != "the block has no outline") {
+        note += (note.empty() ? "" : "; ") + block.outline_note;
+    }
+    return "<Placemark><name>" + kml_escaped(text_of(block.cells, 0)) + "</name><styleUrl>#class" +
+           std::to_string(classes.of(dogs_of(features, block.cells))) + "</styleUrl>" +
+           extended_data(features, block.cells, note) + geometry + "</Placemark>\n";
+}
+
+std::string stratum_placemark(const MapFeatures& features, const std::string& key,
+                              const MapFeatures::Stratum& stratum) {
+    std::string geometry;
+    for (const LonLat& p : stratum.points)
+        geometry += "<Point><coordinates>" + coordinates(p) + "</coordinates></Point>";
+    const std::string label = key == kCity ? "city" : key;
+    return "<Placemark><name>" + kml_escaped(label) + "</name>" +
+           extended_data(features, stratum.cells, "") +
+           (geometry.empty() ? "" : "<MultiGeometry>" + geometry + "</MultiGeometry>") +
+           "</Placemark>\n";
+}
+
+}  // namespace
+
+void write_kml(const MapFeatures& features, const std::string& path, const std::string& name) {
+    std::vector<double> values;
+    for (const MapFeatures::Block& block : features.blocks) {
+        if (const auto v = dogs_of(features, block.cells)) values.push_back(*v);
+    }
+    const DogClasses classes(std::move(values));
+    const std::string measure = features.value_at ? features.keys[*features.value_at] : "N";
+    std::string kml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n<Document>\n<name>" +
+        kml_escaped(name) + "</name>\n" + styles();
+    kml += "<description>" + kml_escaped(legend(classes, measure)) +
+           "</description>\n<Folder><name>Blocks</name>\n";
+    for (const MapFeatures::Block& block : features.blocks)
+        kml += block_placemark(features, block, classes);
+    kml += "</Folder>\n<Folder><name>Strata</name>\n";
+    for (const std::string& key : features.strata_order)
+        kml += stratum_placemark(features, key, features.strata.at(key));
+    kml += "</Folder>\n</Document>\n</kml>\n";
+    platform::write_whole_file(path, kml);
+}
+
+}  // namespace kestrivo::survey::map_detail
