@@ -92,7 +92,7 @@ void BM_report_alone(benchmark::State& state) {
     options.design = wards(blocks);
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        const SurveyJobResult result = SurveyJob::run(source, options, form().report_library());
+        const SurveyJobResult result = run_survey_report(source, options, form().report_library());
         benchmark::DoNotOptimize(result.output.data());
         state.SetIterationTime(
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());

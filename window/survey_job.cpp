@@ -1,12 +1,13 @@
-// SurveyJob: report_survey on a thread of its own, its output kept in strings.
+// run_survey_report: report_survey into strings, from the file or from the text in memory.
 #include "window/survey_job.h"
 
 #include <sstream>
 
 namespace kestrivo::window {
 
-SurveyJobResult SurveyJob::run(const SurveySource& source, survey::ReportOptions options,
-                               const analysis::Library& library, const std::atomic<bool>* cancel) {
+SurveyJobResult run_survey_report(const SurveySource& source, survey::ReportOptions options,
+                                  const analysis::Library& library,
+                                  const std::atomic<bool>* cancel) {
     options.files = {source.text ? std::string("-") : source.path};
     options.program = "Kestrivo";
     options.cancel = cancel;
@@ -18,19 +19,6 @@ SurveyJobResult SurveyJob::run(const SurveySource& source, survey::ReportOptions
     result.errors = err.str();
     result.stopped = cancel && cancel->load();
     return result;
-}
-
-SurveyJob::SurveyJob(SurveySource source, survey::ReportOptions options, analysis::Library library,
-                     std::function<void(SurveyJobResult)> done)
-    : thread_([this, source = std::move(source), options = std::move(options), library,
-               done = std::move(done)] {
-          SurveyJobResult result = run(source, options, library, &cancel_);
-          if (!result.stopped && done) done(std::move(result));
-      }) {}
-
-SurveyJob::~SurveyJob() {
-    cancel_ = true;
-    if (thread_.joinable()) thread_.join();
 }
 
 }  // namespace kestrivo::window

@@ -235,11 +235,8 @@ SurveyWindow::SurveyWindow(OpenedSurvey opened, survey::DesignOptions design,
     recompute();
 }
 
-SurveyWindow::~SurveyWindow() {
-    // Stop and wait for the workers before the members they report to go.
-    job_.reset();
-    export_job_.reset();
-}
+// The jobs stop and join their workers as they go, before the widgets their answers would fill.
+SurveyWindow::~SurveyWindow() = default;
 
 QString SurveyWindow::title() const {
     return QString::fromStdString(source_.name) + QStringLiteral(" — Kestrivo survey");
@@ -495,20 +492,19 @@ struct SurveyWindow::Finished {
 
 void SurveyWindow::recompute() {
     debounce_->stop();
-    job_.reset();  // stops what runs
-    const std::uint64_t generation = ++generation_;
     progress->show();
     status->setText(
         QStringLiteral("Fitting %1 blocks and the city's interval...").arg(rows_.size()));
     const std::string stratum =
         strata_column->currentIndex() > 0 ? strata_column->currentText().toStdString() : "";
     const std::size_t blocks = rows_.size();
-    job_ = std::make_unique<SurveyJob>(
-        source_, report_options(), library_,
-        [this, generation, stratum, blocks](SurveyJobResult result) {
+    // Starting stops what runs; its answer, should it come, is dropped.
+    job_.start(
+        [source = source_, options = report_options(), library = library_, stratum,
+         blocks](const JobControl& control) {
             // The JSON is read and the table's rows built here, off the window's thread.
             auto finished = std::make_shared<Finished>();
-            finished->result = std::move(result);
+            finished->result = run_survey_report(source, options, library, control.cancel());
             if (finished->result.status != survey::kUsageOrFileError) {
                 try {
                     finished->rows = nlohmann::json::parse(finished->result.output);
@@ -517,15 +513,12 @@ void SurveyWindow::recompute() {
                 } catch (const std::exception&) {
                 }
             }
-            QMetaObject::invokeMethod(
-                this, [this, generation, finished] { show_result(*finished, generation); },
-                Qt::QueuedConnection);
-        });
+            return finished;
+        },
+        [this](const std::shared_ptr<Finished>& finished) { show_result(*finished); });
 }
 
-void SurveyWindow::show_result(Finished& finished, std::uint64_t generation) {
-    if (generation != generation_) return;  // a report the design has since replaced
-    job_.reset();
+void SurveyWindow::show_result(Finished& finished) {
     progress->hide();
     const SurveyJobResult& result = finished.result;
     if (result.status == survey::kUsageOrFileError) {
@@ -692,30 +685,27 @@ void SurveyWindow::run_export(const QString& path, survey::Format format, bool m
     if (map) options.map = path.toStdString();
     status->setText(QStringLiteral("Writing %1...").arg(path));
     progress->show();
-    export_job_.reset();
-    export_job_ = std::make_unique<SurveyJob>(
-        source_, options, library_, [this, path, map](SurveyJobResult result) {
-            QMetaObject::invokeMethod(
-                this,
-                [this, path, map, result = std::move(result)] {
-                    progress->setVisible(job_ != nullptr);
-                    if (result.status == survey::kUsageOrFileError) {
-                        status->setText(QString::fromStdString(result.errors).trimmed());
-                        if (hooks_.tell) {
-                            hooks_.tell(platform::RuntimeError(platform::ErrorKind::FileError,
-                                                               status->text().toStdString()));
-                        }
-                        return;
-                    }
-                    try {
-                        if (!map) platform::write_whole_file(path.toStdString(), result.output);
-                        status->setText(QStringLiteral("Written: %1").arg(path));
-                    } catch (const platform::RuntimeError& e) {
-                        status->setText(QString::fromStdString(e.report()));
-                        if (hooks_.tell) hooks_.tell(e);
-                    }
-                },
-                Qt::QueuedConnection);
+    export_job_.start(
+        [source = source_, options, library = library_](const JobControl& control) {
+            return run_survey_report(source, options, library, control.cancel());
+        },
+        [this, path, map](const SurveyJobResult& result) {
+            progress->setVisible(job_.running());
+            if (result.status == survey::kUsageOrFileError) {
+                status->setText(QString::fromStdString(result.errors).trimmed());
+                if (hooks_.tell) {
+                    hooks_.tell(platform::RuntimeError(platform::ErrorKind::FileError,
+                                                       status->text().toStdString()));
+                }
+                return;
+            }
+            try {
+                if (!map) platform::write_whole_file(path.toStdString(), result.output);
+                status->setText(QStringLiteral("Written: %1").arg(path));
+            } catch (const platform::RuntimeError& e) {
+                status->setText(QString::fromStdString(e.report()));
+                if (hooks_.tell) hooks_.tell(e);
+            }
         });
 }
 

@@ -20,6 +20,7 @@
 #include "platform/runtime_error.h"
 #include "survey/design_builder.h"
 #include "survey/tabulation.h"
+#include "window/background_job.h"
 #include "window/plan_picture.h"
 #include "window/survey_job.h"
 #include "window/survey_table_model.h"
@@ -88,7 +89,7 @@ public:
     QListWidget* conflict_list = nullptr;
 
     /// A report is running.
-    bool busy() const { return job_ != nullptr; }
+    bool busy() const { return job_.running(); }
     /// The last report, as kestrivo-report --format json --digits 17 writes it.
     const std::string& last_report() const { return last_output_; }
     /// The report's options under the design the controls show.
@@ -113,7 +114,7 @@ private:
     void build_menus();
     void fill_design_table();
     struct Finished;  // a report's result, read on the worker that ran it
-    void show_result(Finished& finished, std::uint64_t generation);
+    void show_result(Finished& finished);
     void show_answer();
     void activate(const QModelIndex& index);
     /// The summed counts of a stratum's blocks (all blocks: ""), and the S they hold, for the
@@ -129,8 +130,7 @@ private:
     Hooks hooks_;
     survey::Header header_;
     std::vector<survey::Row> rows_;
-    std::unique_ptr<SurveyJob> job_, export_job_;
-    std::uint64_t generation_ = 0;  // which job's result is the one awaited
+    BackgroundJob job_{this}, export_job_{this};
     bool first_table_ = true;
     QFont answer_font_;  // the city's dogs, large
     // What was typed in "Blocks in the city", by strata column (-1: none) and stratum.
