@@ -455,31 +455,30 @@ void SurveyWindow::fill_design_table() {
     }
 }
 
+DesignShown SurveyWindow::design_shown() const {
+    DesignShown shown;
+    if (strata_column->currentIndex() > 0) {
+        shown.stratum_column = strata_column->currentText().toStdString();
+    }
+    if (weight_column->currentIndex() > 0) {
+        shown.weight_column = weight_column->currentText().toStdString();
+    }
+    shown.coverage_percent = coverage->value();
+    for (int r = 0; r < blocks_in_city->rowCount(); ++r) {
+        shown.strata.push_back(
+            {blocks_in_city->item(r, 0)->data(Qt::UserRole).toString().toStdString(),
+             blocks_in_city->item(r, 0)->text().toStdString(),
+             blocks_in_city->item(r, 2)->text().toStdString()});
+    }
+    return shown;
+}
+
 survey::ReportOptions SurveyWindow::report_options() const {
     survey::ReportOptions options;
     options.pool = true;
     options.format = survey::Format::json;
     options.digits = platform::kRoundTripDigits;
-    if (strata_column->currentIndex() > 0) {
-        options.design.stratum_column = strata_column->currentText().toStdString();
-    }
-    if (weight_column->currentIndex() > 0) {
-        options.design.weight_column = weight_column->currentText().toStdString();
-        return options;  // the weights say what each block stands for
-    }
-    // The city's blocks, when every stratum has its number: else the report pools alone.
-    std::map<std::string, std::int64_t> by_stratum;
-    for (int r = 0; r < blocks_in_city->rowCount(); ++r) {
-        bool ok = false;
-        const qlonglong k = blocks_in_city->item(r, 2)->text().trimmed().toLongLong(&ok);
-        if (!ok || k < 1) return options;
-        by_stratum[blocks_in_city->item(r, 0)->data(Qt::UserRole).toString().toStdString()] = k;
-    }
-    if (options.design.stratum_column) {
-        options.design.blocks_by_stratum = by_stratum;
-    } else if (!by_stratum.empty()) {
-        options.design.blocks_total = by_stratum.begin()->second;
-    }
+    options.design = design_shown().report_design();
     return options;
 }
 

@@ -21,6 +21,7 @@
 #include "survey/design_builder.h"
 #include "survey/tabulation.h"
 #include "window/background_job.h"
+#include "window/design_shown.h"
 #include "window/plan_picture.h"
 #include "window/survey_job.h"
 #include "window/survey_table_model.h"
@@ -92,6 +93,8 @@ public:
     bool busy() const { return job_.running(); }
     /// The last report, as kestrivo-report --format json --digits 17 writes it.
     const std::string& last_report() const { return last_output_; }
+    /// The design the controls show, read from them.
+    DesignShown design_shown() const;
     /// The report's options under the design the controls show.
     survey::ReportOptions report_options() const;
     /// Starts the report again under the design the controls show, stopping what runs.
