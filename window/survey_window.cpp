@@ -753,8 +753,14 @@ void SurveyWindow::save_conflicts_to(const QString& path) {
 }
 
 void SurveyWindow::open_plan() {
-    if (!plan_dialog_) plan_dialog_ = new PlanDialog(this);
-    if (!plan_dialog_->busy()) plan_dialog_->follow_survey();
+    const DesignShown shown = design_shown();
+    if (!plan_dialog_) {
+        plan_dialog_ = new PlanDialog(
+            PlanPilot{source_, library_, report_options().level}, shown,
+            [this](const MadePlan& made) { plan_ = made; }, this);
+    } else if (!plan_dialog_->busy()) {
+        plan_dialog_->follow(shown);
+    }
     plan_dialog_->show();
     plan_dialog_->raise();
 }

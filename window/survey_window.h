@@ -144,8 +144,6 @@ private:
     nlohmann::json last_rows_;
     std::optional<MadePlan> plan_;  // the last plan made in the Plan... dialog, for the report
     PlanDialog* plan_dialog_ = nullptr;
-
-    friend class PlanDialog;
 };
 
 /// Whether the file at `path` is field data rather than a survey: a zip or XLSX archive, or a
