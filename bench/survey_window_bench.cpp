@@ -93,7 +93,7 @@ void BM_report_alone(benchmark::State& state) {
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         const SurveyJobResult result =
-            SurveyJob::run(source, options, form().report_library(), Keep::rows);
+            run_survey_report(source, options, form().report_library(), Keep::rows);
         benchmark::DoNotOptimize(result.rows.get());
         state.SetIterationTime(
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());

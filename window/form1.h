@@ -1,7 +1,10 @@
-// The program's one window: the count, parameter and range boxes, the two commands, the help text
-// and the profile plot, with the parameter blocks that live as long as the window. A menu bar
-// above the window's own area carries what a desktop program is expected to offer: opening a
-// survey, saving counts, exporting, printing and copying the results, and help.
+// The program's main window, the block tool: the count, parameter and range boxes, the two
+// commands, the help text and the profile plot, with the parameter blocks that live as long as the
+// window. A menu bar above the window's own area carries what a desktop program is expected to
+// offer: opening a survey, saving counts, exporting, printing and copying the results, and help.
+// A survey opens in a survey window of its own (window/survey_window.h), whose Plan... dialog
+// (window/plan_dialog.h) plans the next survey; the block tool keeps track of those windows and
+// estimates the block a survey window hands it.
 #pragma once
 
 #include <QPointer>

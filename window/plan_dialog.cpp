@@ -18,12 +18,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <sstream>
+#include <variant>
 
 #include "analysis/parallel_for.h"
 #include "platform/number_text.h"
 #include "survey/pilot_assumptions.h"
 #include "survey/plan_note.h"
-#include "window/survey_window.h"
+#include "window/design_words.h"
 
 namespace kestrivo::window {
 namespace {
@@ -58,104 +59,155 @@ QString number(double value) {
     return QString::fromStdString(platform::digits_text(value, survey::kPlanDigits));
 }
 
+// The plan made on the worker: the pilot's assumptions for `design`, then the plan of `request`,
+// each batch said to `said`; or what stopped it, with the notes on the pilot's rows before.
+std::variant<MadePlan, std::string> plan_on_worker(
+    const PlanPilot& pilot, const survey::DesignOptions& design, analysis::PlanRequest request,
+    const std::function<void(const QString&)>& said) {
+    std::vector<std::string> notes;
+    try {
+        if (pilot.source.text) {
+            std::istringstream in(*pilot.source.text);
+            request.strata = survey::pilot_assumptions(in, pilot.source.name, design, pilot.library,
+                                                       request.level, notes);
+        } else {
+            request.strata = survey::pilot_assumptions(pilot.source.path, design, pilot.library,
+                                                       request.level, notes);
+        }
+    } catch (const std::exception& e) {
+        std::string why;
+        for (const std::string& note : notes)
+            why += note + ".\n";
+        // A refused design is said with the window's controls, not the command line's options.
+        const auto* refused = dynamic_cast<const survey::DesignRefused*>(&e);
+        return why + (refused ? window_words(refused->refusal).toStdString() : e.what());
+    }
+    MadePlan made;
+    made.plan = analysis::make_plan(
+        pilot.library, request,
+        [&](const analysis::PlanRow& row, const analysis::PlanProgress& done) {
+            said(QStringLiteral("%1 rows decided, %2 surveys simulated; now k = %3")
+                     .arg(done.rows)
+                     .arg(done.surveys)
+                     .arg(row.k));
+        });
+    made.request = request;
+    made.request.cancel = nullptr;
+    made.note = survey::plan_note(made.plan, made.request).note;
+    return made;
+}
+
 }  // namespace
 
-PlanDialog::PlanDialog(SurveyWindow* survey) : QDialog(survey), survey_(survey) {
+PlanDialog::PlanDialog(PlanPilot pilot, const DesignShown& shown,
+                       std::function<void(const MadePlan&)> planned, QWidget* parent)
+    : QDialog(parent), pilot_(std::move(pilot)), planned_(std::move(planned)) {
     setWindowTitle(QStringLiteral("Plan: blocks to count — %1")
-                       .arg(QString::fromStdString(survey->source_.name)));
+                       .arg(QString::fromStdString(pilot_.source.name)));
+    build_controls();
+    follow(shown);
+    resize(860, 720);
+}
+
+PlanDialog::~PlanDialog() = default;
+
+void PlanDialog::build_controls() {
     auto* layout = new QVBoxLayout(this);
     auto* inputs = new QHBoxLayout;
     auto* form = new QFormLayout;
-    target = new QDoubleSpinBox(this);
-    target->setRange(0.005, 9.99);
-    target->setDecimals(3);
-    target->setSingleStep(0.01);
-    target->setValue(0.1);
-    target->setAccessibleName(QStringLiteral("Target relative half-width"));
-    target->setToolTip(
+    target_ = new QDoubleSpinBox(this);
+    target_->setObjectName(QStringLiteral("target"));
+    target_->setRange(0.005, 9.99);
+    target_->setDecimals(3);
+    target_->setSingleStep(0.01);
+    target_->setValue(0.1);
+    target_->setAccessibleName(QStringLiteral("Target relative half-width"));
+    target_->setToolTip(
         QStringLiteral("The widest acceptable interval of the city's dogs, as a "
                        "share of the total on either side: 0.1 is ±10%"));
-    form->addRow(QStringLiteral("&Target half-width:"), target);
-    assurance = new QSpinBox(this);
-    assurance->setRange(1, 99);
-    assurance->setValue(80);
-    assurance->setSuffix(QStringLiteral(" % of surveys"));
-    assurance->setAccessibleName(QStringLiteral("Assurance in percent of surveys"));
-    form->addRow(QStringLiteral("&Assurance:"), assurance);
-    replicates = new QSpinBox(this);
-    replicates->setRange(20, 1000000);
-    replicates->setValue(500);
-    replicates->setAccessibleName(QStringLiteral("Surveys simulated for each k"));
-    form->addRow(QStringLiteral("Surveys &simulated per k:"), replicates);
+    form->addRow(QStringLiteral("&Target half-width:"), target_);
+    assurance_ = new QSpinBox(this);
+    assurance_->setObjectName(QStringLiteral("assurance"));
+    assurance_->setRange(1, 99);
+    assurance_->setValue(80);
+    assurance_->setSuffix(QStringLiteral(" % of surveys"));
+    assurance_->setAccessibleName(QStringLiteral("Assurance in percent of surveys"));
+    form->addRow(QStringLiteral("&Assurance:"), assurance_);
+    replicates_ = new QSpinBox(this);
+    replicates_->setObjectName(QStringLiteral("replicates"));
+    replicates_->setRange(20, 1000000);
+    replicates_->setValue(500);
+    replicates_->setAccessibleName(QStringLiteral("Surveys simulated for each k"));
+    form->addRow(QStringLiteral("Surveys &simulated per k:"), replicates_);
     inputs->addLayout(form);
-    strata = new QTableWidget(0, 2, this);
-    strata->setHorizontalHeaderLabels(
+    strata_ = new QTableWidget(0, 2, this);
+    strata_->setObjectName(QStringLiteral("strata"));
+    strata_->setHorizontalHeaderLabels(
         {QStringLiteral("Stratum"), QStringLiteral("Blocks in the city")});
-    strata->horizontalHeader()->setStretchLastSection(true);
-    strata->setAccessibleName(QStringLiteral("Blocks in the city, by stratum, for the plan"));
-    strata->verticalHeader()->hide();
-    strata->setMaximumHeight(130);
-    inputs->addWidget(strata, 1);
+    strata_->horizontalHeader()->setStretchLastSection(true);
+    strata_->setAccessibleName(QStringLiteral("Blocks in the city, by stratum, for the plan"));
+    strata_->verticalHeader()->hide();
+    strata_->setMaximumHeight(130);
+    inputs->addWidget(strata_, 1);
     layout->addLayout(inputs);
 
     auto* busy_row = new QHBoxLayout;
-    run = new QPushButton(QStringLiteral("&Plan"), this);
-    run->setDefault(true);
-    run->setAccessibleName(QStringLiteral("Plan"));
-    progress = new QProgressBar(this);
-    progress->setRange(0, 0);
-    progress->setMaximumWidth(200);
-    progress->setAccessibleName(QStringLiteral("Planning"));
-    progress->hide();
-    status = new QLabel(this);
-    status->setWordWrap(true);
-    status->setAccessibleName(QStringLiteral("Plan status"));
-    busy_row->addWidget(run);
-    busy_row->addWidget(progress);
-    busy_row->addWidget(status, 1);
+    run_ = new QPushButton(QStringLiteral("&Plan"), this);
+    run_->setObjectName(QStringLiteral("run"));
+    run_->setDefault(true);
+    run_->setAccessibleName(QStringLiteral("Plan"));
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("progress"));
+    progress_->setRange(0, 0);
+    progress_->setMaximumWidth(200);
+    progress_->setAccessibleName(QStringLiteral("Planning"));
+    progress_->hide();
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("status"));
+    status_->setWordWrap(true);
+    status_->setAccessibleName(QStringLiteral("Plan status"));
+    busy_row->addWidget(run_);
+    busy_row->addWidget(progress_);
+    busy_row->addWidget(status_, 1);
     layout->addLayout(busy_row);
 
-    recommendation = new QLabel(this);
-    QFont large = recommendation->font();
+    recommendation_ = new QLabel(this);
+    recommendation_->setObjectName(QStringLiteral("recommendation"));
+    QFont large = recommendation_->font();
     large.setPointSizeF(large.pointSizeF() * 1.4);
     large.setBold(true);
-    recommendation->setFont(large);
-    recommendation->setWordWrap(true);
-    recommendation->setTextInteractionFlags(Qt::TextSelectableByMouse |
-                                            Qt::TextSelectableByKeyboard);
-    recommendation->setAccessibleName(QStringLiteral("Recommendation"));
-    layout->addWidget(recommendation);
+    recommendation_->setFont(large);
+    recommendation_->setWordWrap(true);
+    recommendation_->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                             Qt::TextSelectableByKeyboard);
+    recommendation_->setAccessibleName(QStringLiteral("Recommendation"));
+    layout->addWidget(recommendation_);
 
-    table = new QTableWidget(0, 8, this);
-    table->setHorizontalHeaderLabels({QStringLiteral("k"), QStringLiteral("Blocks by stratum"),
-                                      QStringLiteral("Median half-width"),
-                                      QStringLiteral("Assurance half-width"),
-                                      QStringLiteral("Coverage"), QStringLiteral("Median ratio"),
-                                      QStringLiteral("Meets target"), QStringLiteral("Surveys")});
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setAccessibleName(QStringLiteral("Plan rows"));
-    layout->addWidget(table, 1);
-    picture = new PlanPictureWidget(made_, this);
-    layout->addWidget(picture, 1);
+    table_ = new QTableWidget(0, 8, this);
+    table_->setObjectName(QStringLiteral("plan_rows"));
+    table_->setHorizontalHeaderLabels({QStringLiteral("k"), QStringLiteral("Blocks by stratum"),
+                                       QStringLiteral("Median half-width"),
+                                       QStringLiteral("Assurance half-width"),
+                                       QStringLiteral("Coverage"), QStringLiteral("Median ratio"),
+                                       QStringLiteral("Meets target"), QStringLiteral("Surveys")});
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setAccessibleName(QStringLiteral("Plan rows"));
+    layout->addWidget(table_, 1);
+    picture_ = new PlanPictureWidget(made_, this);
+    picture_->setObjectName(QStringLiteral("picture"));
+    layout->addWidget(picture_, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     layout->addWidget(buttons);
-    connect(run, &QPushButton::clicked, this, [this] {
+    connect(run_, &QPushButton::clicked, this, [this] {
         if (busy()) {
             stop();
         } else {
             start();
         }
     });
-    follow_survey();
-    resize(860, 720);
-}
-
-PlanDialog::~PlanDialog() {
-    stop();
-    join();
 }
 
 void PlanDialog::closeEvent(QCloseEvent* event) {
@@ -163,134 +215,104 @@ void PlanDialog::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
 }
 
-void PlanDialog::join() {
-    if (worker_.joinable()) worker_.join();
-}
-
 void PlanDialog::stop() {
-    cancel_ = true;
+    job_.interrupt();
 }
 
-void PlanDialog::follow_survey() {
+void PlanDialog::follow(const DesignShown& shown) {
     // The survey window's strata and numbers, which the plan may change for itself.
-    const QTableWidget* from = survey_->blocks_in_city;
-    bool same = strata->rowCount() == from->rowCount();
-    for (int r = 0; same && r < from->rowCount(); ++r)
-        same = strata->item(r, 0)->data(Qt::UserRole) == from->item(r, 0)->data(Qt::UserRole);
+    stratum_column_ = shown.stratum_column;
+    const int rows = int(shown.strata.size());
+    bool same = strata_->rowCount() == rows;
+    for (int r = 0; same && r < rows; ++r) {
+        same = strata_->item(r, 0)->data(Qt::UserRole).toString().toStdString() ==
+               shown.strata[std::size_t(r)].name;
+    }
     if (same) {
         // A number left empty here takes the one typed in the survey window since.
-        for (int r = 0; r < from->rowCount(); ++r) {
-            if (strata->item(r, 1)->text().trimmed().isEmpty()) {
-                strata->item(r, 1)->setText(from->item(r, 2)->text());
+        for (int r = 0; r < rows; ++r) {
+            if (strata_->item(r, 1)->text().trimmed().isEmpty()) {
+                strata_->item(r, 1)->setText(
+                    QString::fromStdString(shown.strata[std::size_t(r)].blocks));
             }
         }
         return;
     }
-    strata->setRowCount(from->rowCount());
-    for (int r = 0; r < from->rowCount(); ++r) {
-        auto* name = new QTableWidgetItem(from->item(r, 0)->text());
-        name->setData(Qt::UserRole, from->item(r, 0)->data(Qt::UserRole));
+    strata_->setRowCount(rows);
+    for (int r = 0; r < rows; ++r) {
+        const DesignShown::Stratum& stratum = shown.strata[std::size_t(r)];
+        auto* name = new QTableWidgetItem(QString::fromStdString(stratum.shown));
+        name->setData(Qt::UserRole, QString::fromStdString(stratum.name));
         name->setFlags(name->flags() & ~Qt::ItemIsEditable);
-        strata->setItem(r, 0, name);
-        strata->setItem(r, 1, new QTableWidgetItem(from->item(r, 2)->text()));
+        strata_->setItem(r, 0, name);
+        strata_->setItem(r, 1, new QTableWidgetItem(QString::fromStdString(stratum.blocks)));
     }
+}
+
+PlanInputs PlanDialog::inputs() const {
+    PlanInputs inputs;
+    inputs.design.stratum_column = stratum_column_;
+    for (int r = 0; r < strata_->rowCount(); ++r) {
+        const QTableWidgetItem* typed = strata_->item(r, 1);
+        std::string why;
+        const std::optional<std::int64_t> k =
+            typed_blocks(typed ? typed->text().toStdString() : std::string(), why);
+        if (!k) {
+            inputs.why = QStringLiteral("The number of the city's blocks of %1 %2.")
+                             .arg(strata_->item(r, 0)->text(), QString::fromStdString(why));
+            return inputs;
+        }
+        if (stratum_column_) {
+            inputs.design.blocks_by_stratum
+                [strata_->item(r, 0)->data(Qt::UserRole).toString().toStdString()] = *k;
+        } else {
+            inputs.design.blocks_total = *k;
+        }
+    }
+    analysis::PlanRequest& request = inputs.request;
+    request.target = target_->value();
+    request.assurance = assurance_->value() / 100.0;
+    request.replicates = replicates_->value();
+    request.level = pilot_.level;
+    request.jobs = analysis::all_cores();
+    return inputs;
 }
 
 void PlanDialog::start() {
-    stop();
-    join();
-    cancel_ = false;
     // The request, read here where the widgets live.
-    survey::DesignOptions design;
-    if (survey_->strata_column->currentIndex() > 0) {
-        design.stratum_column = survey_->strata_column->currentText().toStdString();
+    const PlanInputs inputs = this->inputs();
+    if (!inputs.why.isEmpty()) {
+        job_.stop();
+        fail(inputs.why);
+        return;
     }
-    for (int r = 0; r < strata->rowCount(); ++r) {
-        bool ok = false;
-        const qlonglong k =
-            strata->item(r, 1) ? strata->item(r, 1)->text().trimmed().toLongLong(&ok) : 0;
-        const QString shown = strata->item(r, 0)->text();
-        if (!ok || k < 2) {
-            fail(QStringLiteral("Give the number of the city's blocks of %1 (at least 2).")
-                     .arg(shown));
-            return;
-        }
-        if (design.stratum_column) {
-            design.blocks_by_stratum
-                [strata->item(r, 0)->data(Qt::UserRole).toString().toStdString()] = k;
-        } else {
-            design.blocks_total = k;
-        }
-    }
-    analysis::PlanRequest request;
-    request.target = target->value();
-    request.assurance = assurance->value() / 100.0;
-    request.replicates = replicates->value();
-    request.level = survey_->report_options().level;
-    request.jobs = analysis::all_cores();
-    request.cancel = &cancel_;
-    const SurveySource source = survey_->source_;
-    const analysis::Library library = survey_->library_;
-
-    const std::uint64_t generation = ++generation_;
-    finished_ = false;
-    run->setText(QStringLiteral("&Stop"));
-    run->setAccessibleName(QStringLiteral("Stop"));
-    progress->show();
-    status->setText(QStringLiteral("Reading the pilot's visibility and dogs..."));
-    worker_ = std::thread([this, generation, source, library, design, request]() mutable {
-        const auto post = [this, generation](auto&& show) {
-            QMetaObject::invokeMethod(
-                this,
-                [this, generation, show = std::forward<decltype(show)>(show)]() mutable {
-                    if (generation == generation_) show();
-                },
-                Qt::QueuedConnection);
-        };
-        std::vector<std::string> notes;
-        try {
-            if (source.text) {
-                std::istringstream in(*source.text);
-                request.strata = survey::pilot_assumptions(in, source.name, design, library,
-                                                           request.level, notes);
-            } else {
-                request.strata =
-                    survey::pilot_assumptions(source.path, design, library, request.level, notes);
-            }
-        } catch (const std::exception& e) {
-            std::string why;
-            for (const std::string& note : notes)
-                why += note + ".\n";
-            why += e.what();
-            finished_ = true;
-            post([this, why] { fail(QString::fromStdString(why)); });
-            return;
-        }
-        MadePlan made;
-        made.plan = analysis::make_plan(
-            library, request,
-            [&](const analysis::PlanRow& row, const analysis::PlanProgress& done) {
-                const QString said =
-                    QStringLiteral("%1 rows decided, %2 surveys simulated; now k = %3")
-                        .arg(done.rows)
-                        .arg(done.surveys)
-                        .arg(row.k);
-                post([this, said] { status->setText(said); });
+    run_->setText(QStringLiteral("&Stop"));
+    run_->setAccessibleName(QStringLiteral("Stop"));
+    progress_->show();
+    status_->setText(QStringLiteral("Reading the pilot's visibility and dogs..."));
+    job_.start(
+        [pilot = pilot_, design = inputs.design, request = inputs.request,
+         this](const JobControl& control) {
+            analysis::PlanRequest asked = request;
+            asked.cancel = control.cancel();
+            return plan_on_worker(pilot, design, asked, [&](const QString& said) {
+                control.tell([this, said] { status_->setText(said); });
             });
-        made.request = request;
-        made.request.cancel = nullptr;
-        made.note = survey::plan_note(made.plan, made.request).note;
-        finished_ = true;
-        post([this, made = std::move(made)]() mutable { show_plan(std::move(made)); });
-    });
+        },
+        [this](std::variant<MadePlan, std::string> answer) {
+            if (auto* made = std::get_if<MadePlan>(&answer)) {
+                show_plan(std::move(*made));
+            } else {
+                fail(QString::fromStdString(std::get<std::string>(answer)));
+            }
+        });
 }
 
 void PlanDialog::fail(const QString& why) {
-    finished_ = true;
-    progress->hide();
-    run->setText(QStringLiteral("&Plan"));
-    run->setAccessibleName(QStringLiteral("Plan"));
-    status->setText(why);
+    progress_->hide();
+    run_->setText(QStringLiteral("&Plan"));
+    run_->setAccessibleName(QStringLiteral("Plan"));
+    status_->setText(why);
 }
 
 namespace {
@@ -305,10 +327,10 @@ QString sentence(const std::string& words) {
 }  // namespace
 
 void PlanDialog::show_plan(MadePlan made) {
-    progress->hide();
-    run->setText(QStringLiteral("&Plan"));
-    run->setAccessibleName(QStringLiteral("Plan"));
-    table->setRowCount(int(made.plan.rows.size()));
+    progress_->hide();
+    run_->setText(QStringLiteral("&Plan"));
+    run_->setAccessibleName(QStringLiteral("Plan"));
+    table_->setRowCount(int(made.plan.rows.size()));
     for (std::size_t i = 0; i < made.plan.rows.size(); ++i) {
         const auto& row = made.plan.rows[i];
         const QString cells[] = {
@@ -328,15 +350,15 @@ void PlanDialog::show_plan(MadePlan made) {
                 bold.setBold(true);
                 item->setFont(bold);
             }
-            table->setItem(int(i), c, item);
+            table_->setItem(int(i), c, item);
         }
     }
-    table->resizeColumnsToContents();
+    table_->resizeColumnsToContents();
     const auto [note, warning] = survey::plan_note(made.plan, made.request);
     if (made.plan.stopped) {
-        recommendation->clear();
-        status->setText(QStringLiteral("Stopped: %1 sample sizes were simulated before it.")
-                            .arg(made.plan.rows.size()));
+        recommendation_->clear();
+        status_->setText(QStringLiteral("Stopped: %1 sample sizes were simulated before it.")
+                             .arg(made.plan.rows.size()));
     } else if (made.plan.recommended) {
         const analysis::PlanRow* chosen = nullptr;
         for (const auto& row : made.plan.rows)
@@ -345,20 +367,20 @@ void PlanDialog::show_plan(MadePlan made) {
         if (chosen && made.request.strata.size() > 1) {
             words += QStringLiteral(": ") + QString::fromStdString(allocation_words(made, *chosen));
         }
-        recommendation->setText(words + QStringLiteral("."));
-        status->setText(sentence(note));
+        recommendation_->setText(words + QStringLiteral("."));
+        status_->setText(sentence(note));
     } else {
-        recommendation->setText(QStringLiteral("No sample size meets the target."));
-        status->setText(sentence(note));
+        recommendation_->setText(QStringLiteral("No sample size meets the target."));
+        status_->setText(sentence(note));
     }
     if (!warning.empty()) {
-        recommendation->setText(recommendation->text() + QStringLiteral(" Not trustworthy: ") +
-                                QString::fromStdString(warning) + QStringLiteral("."));
+        recommendation_->setText(recommendation_->text() + QStringLiteral(" Not trustworthy: ") +
+                                 QString::fromStdString(warning) + QStringLiteral("."));
     }
-    recommendation->setAccessibleDescription(recommendation->text());
+    recommendation_->setAccessibleDescription(recommendation_->text());
     made_ = std::move(made);
-    if (!made_->plan.stopped) survey_->plan_ = made_;
-    picture->update();
+    if (!made_->plan.stopped && planned_) planned_(*made_);
+    picture_->update();
 }
 
 }  // namespace kestrivo::window

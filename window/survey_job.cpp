@@ -1,13 +1,14 @@
-// SurveyJob: report_survey on a thread of its own, its rows or its text kept.
+// run_survey_report: report_survey from the file or from the text in memory, its rows or its
+// text kept.
 #include "window/survey_job.h"
 
 #include <sstream>
 
 namespace kestrivo::window {
 
-SurveyJobResult SurveyJob::run(const SurveySource& source, survey::ReportOptions options,
-                               const analysis::Library& library, Keep keep,
-                               const std::atomic<bool>* cancel) {
+SurveyJobResult run_survey_report(const SurveySource& source, survey::ReportOptions options,
+                                  const analysis::Library& library, Keep keep,
+                                  const std::atomic<bool>* cancel) {
     options.files = {source.text ? std::string("-") : source.path};
     options.program = "Kestrivo";
     options.cancel = cancel;
@@ -31,19 +32,6 @@ SurveyJobResult SurveyJob::run(const SurveySource& source, survey::ReportOptions
     result.errors = err.str();
     result.stopped = cancel && cancel->load();
     return result;
-}
-
-SurveyJob::SurveyJob(SurveySource source, survey::ReportOptions options, analysis::Library library,
-                     Keep keep, std::function<void(SurveyJobResult)> done)
-    : thread_([this, source = std::move(source), options = std::move(options), library, keep,
-               done = std::move(done)] {
-          SurveyJobResult result = run(source, options, library, keep, &cancel_);
-          if (!result.stopped && done) done(std::move(result));
-      }) {}
-
-SurveyJob::~SurveyJob() {
-    cancel_ = true;
-    if (thread_.joinable()) thread_.join();
 }
 
 }  // namespace kestrivo::window

@@ -1,15 +1,14 @@
 // The survey window's work off the window's thread: the very survey report kestrivo-report runs
-// (survey/survey_report.h), into a text, and back to the window when done. A job can be stopped:
-// closing the window or changing the design stops what runs, and the window never waits on it
-// to answer the user.
+// (survey/survey_report.h), into rows or a text, with what it said and its status. The window runs
+// it on a BackgroundJob (window/background_job.h): closing the window or changing the design stops
+// what runs, and the window never waits on it to answer the user. The result is a struct of its
+// own, so what the window reads of the report can change without the job's plumbing.
 #pragma once
 
 #include <atomic>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "analysis/inference_report.h"
 #include "survey/survey_report.h"
@@ -36,28 +35,11 @@ struct SurveyJobResult {
     bool stopped = false;
 };
 
-class SurveyJob {
-public:
-    /// Starts the report of `source` under `options` (its files are set here). `done` is called
-    /// on the worker thread when the report ends, unless the job was stopped.
-    SurveyJob(SurveySource source, survey::ReportOptions options, analysis::Library library,
-              Keep keep, std::function<void(SurveyJobResult)> done);
-    /// Stops the job and waits for its thread, which stops at its next batch of blocks or of
-    /// bootstrap replicates.
-    ~SurveyJob();
-    SurveyJob(const SurveyJob&) = delete;
-    SurveyJob& operator=(const SurveyJob&) = delete;
-
-    void stop() { cancel_ = true; }
-
-    /// The same report run here, to the end: for an export, which must be the report's bytes.
-    static SurveyJobResult run(const SurveySource& source, survey::ReportOptions options,
-                               const analysis::Library& library, Keep keep,
-                               const std::atomic<bool>* cancel = nullptr);
-
-private:
-    std::atomic<bool> cancel_{false};
-    std::thread thread_;
-};
+/// The report of `source` under `options` (its files are set here), run to its end unless
+/// `cancel` is set meanwhile (the result then says it stopped). Whatever calls it waits: the
+/// window calls it on its BackgroundJobs' workers.
+SurveyJobResult run_survey_report(const SurveySource& source, survey::ReportOptions options,
+                                  const analysis::Library& library, Keep keep,
+                                  const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace kestrivo::window

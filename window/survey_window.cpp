@@ -144,11 +144,8 @@ SurveyWindow::SurveyWindow(OpenedSurvey opened, survey::DesignOptions design,
     recompute();
 }
 
-SurveyWindow::~SurveyWindow() {
-    // Stop and wait for the workers before the members they report to go.
-    job_.reset();
-    export_job_.reset();
-}
+// The jobs stop and join their workers as they go, before the widgets their answers would fill.
+SurveyWindow::~SurveyWindow() = default;
 
 QString SurveyWindow::title() const {
     return QString::fromStdString(source_.name) + QStringLiteral(" — Kestrivo survey");
@@ -366,6 +363,24 @@ void SurveyWindow::fill_design_table() {
     }
 }
 
+DesignShown SurveyWindow::design_shown() const {
+    DesignShown shown;
+    if (strata_column->currentIndex() > 0) {
+        shown.stratum_column = strata_column->currentText().toStdString();
+    }
+    if (weight_column->currentIndex() > 0) {
+        shown.weight_column = weight_column->currentText().toStdString();
+    }
+    shown.coverage_percent = coverage->value();
+    for (int r = 0; r < blocks_in_city->rowCount(); ++r) {
+        shown.strata.push_back(
+            {blocks_in_city->item(r, 0)->data(Qt::UserRole).toString().toStdString(),
+             blocks_in_city->item(r, 0)->text().toStdString(),
+             blocks_in_city->item(r, 2)->text().toStdString()});
+    }
+    return shown;
+}
+
 survey::ReportOptions SurveyWindow::report_options() const {
     survey::ReportOptions options;
     options.pool = true;
@@ -374,26 +389,7 @@ survey::ReportOptions SurveyWindow::report_options() const {
     options.refusal_words = [](const survey::DesignRefusal& refusal) {
         return window_words(refusal).toStdString();
     };
-    if (strata_column->currentIndex() > 0) {
-        options.design.stratum_column = strata_column->currentText().toStdString();
-    }
-    if (weight_column->currentIndex() > 0) {
-        options.design.weight_column = weight_column->currentText().toStdString();
-        return options;  // the weights say what each block stands for
-    }
-    // The city's blocks, when every stratum has its number: else the report pools alone.
-    std::map<std::string, std::int64_t> by_stratum;
-    for (int r = 0; r < blocks_in_city->rowCount(); ++r) {
-        bool ok = false;
-        const qlonglong k = blocks_in_city->item(r, 2)->text().trimmed().toLongLong(&ok);
-        if (!ok || k < 1) return options;
-        by_stratum[blocks_in_city->item(r, 0)->data(Qt::UserRole).toString().toStdString()] = k;
-    }
-    if (options.design.stratum_column) {
-        options.design.blocks_by_stratum = by_stratum;
-    } else if (!by_stratum.empty()) {
-        options.design.blocks_total = by_stratum.begin()->second;
-    }
+    options.design = design_shown().report_design();
     return options;
 }
 
@@ -404,31 +400,28 @@ struct SurveyWindow::Finished {
 
 void SurveyWindow::recompute() {
     debounce_->stop();
-    job_.reset();  // stops what runs
-    const std::uint64_t generation = ++generation_;
     progress->show();
     status->setText(
         QStringLiteral("Fitting %1 blocks and the city's interval...").arg(rows_.size()));
     const std::string stratum =
         strata_column->currentIndex() > 0 ? strata_column->currentText().toStdString() : "";
-    job_ = std::make_unique<SurveyJob>(
-        source_, report_options(), library_, Keep::rows,
-        [this, generation, stratum](SurveyJobResult result) {
+    // Starting stops what runs; its answer, should it come, is dropped.
+    job_.start(
+        [source = source_, options = report_options(), library = library_,
+         stratum](const JobControl& control) {
             // The table's rows are built here, off the window's thread.
             auto finished = std::make_shared<Finished>();
-            finished->result = std::move(result);
+            finished->result =
+                run_survey_report(source, options, library, Keep::rows, control.cancel());
             if (finished->result.status != survey::kUsageOrFileError && finished->result.rows) {
                 finished->table = table_rows(*finished->result.rows, stratum);
             }
-            QMetaObject::invokeMethod(
-                this, [this, generation, finished] { show_result(*finished, generation); },
-                Qt::QueuedConnection);
-        });
+            return finished;
+        },
+        [this](const std::shared_ptr<Finished>& finished) { show_result(*finished); });
 }
 
-void SurveyWindow::show_result(Finished& finished, std::uint64_t generation) {
-    if (generation != generation_) return;  // a report the design has since replaced
-    job_.reset();
+void SurveyWindow::show_result(Finished& finished) {
     progress->hide();
     const SurveyJobResult& result = finished.result;
     if (result.status == survey::kUsageOrFileError || !result.rows) {
@@ -601,30 +594,27 @@ void SurveyWindow::run_export(const QString& path, survey::Format format, bool m
     if (map) options.map = path.toStdString();
     status->setText(QStringLiteral("Writing %1...").arg(path));
     progress->show();
-    export_job_.reset();
-    export_job_ = std::make_unique<SurveyJob>(
-        source_, options, library_, Keep::text, [this, path, map](SurveyJobResult result) {
-            QMetaObject::invokeMethod(
-                this,
-                [this, path, map, result = std::move(result)] {
-                    progress->setVisible(job_ != nullptr);
-                    if (result.status == survey::kUsageOrFileError) {
-                        status->setText(QString::fromStdString(result.errors).trimmed());
-                        if (hooks_.tell) {
-                            hooks_.tell(platform::RuntimeError(platform::ErrorKind::FileError,
-                                                               status->text().toStdString()));
-                        }
-                        return;
-                    }
-                    try {
-                        if (!map) platform::write_whole_file(path.toStdString(), result.output);
-                        status->setText(QStringLiteral("Written: %1").arg(path));
-                    } catch (const platform::RuntimeError& e) {
-                        status->setText(QString::fromStdString(e.report()));
-                        if (hooks_.tell) hooks_.tell(e);
-                    }
-                },
-                Qt::QueuedConnection);
+    export_job_.start(
+        [source = source_, options, library = library_](const JobControl& control) {
+            return run_survey_report(source, options, library, Keep::text, control.cancel());
+        },
+        [this, path, map](const SurveyJobResult& result) {
+            progress->setVisible(job_.running());
+            if (result.status == survey::kUsageOrFileError) {
+                status->setText(QString::fromStdString(result.errors).trimmed());
+                if (hooks_.tell) {
+                    hooks_.tell(platform::RuntimeError(platform::ErrorKind::FileError,
+                                                       status->text().toStdString()));
+                }
+                return;
+            }
+            try {
+                if (!map) platform::write_whole_file(path.toStdString(), result.output);
+                status->setText(QStringLiteral("Written: %1").arg(path));
+            } catch (const platform::RuntimeError& e) {
+                status->setText(QString::fromStdString(e.report()));
+                if (hooks_.tell) hooks_.tell(e);
+            }
         });
 }
 
@@ -673,8 +663,14 @@ void SurveyWindow::save_conflicts_to(const QString& path) {
 }
 
 void SurveyWindow::open_plan() {
-    if (!plan_dialog_) plan_dialog_ = new PlanDialog(this);
-    if (!plan_dialog_->busy()) plan_dialog_->follow_survey();
+    const DesignShown shown = design_shown();
+    if (!plan_dialog_) {
+        plan_dialog_ = new PlanDialog(
+            PlanPilot{source_, library_, report_options().level}, shown,
+            [this](const MadePlan& made) { plan_ = made; }, this);
+    } else if (!plan_dialog_->busy()) {
+        plan_dialog_->follow(shown);
+    }
     plan_dialog_->show();
     plan_dialog_->raise();
 }

@@ -18,6 +18,8 @@
 #include "field/tabulation.h"
 #include "platform/runtime_error.h"
 #include "survey/design_builder.h"
+#include "window/background_job.h"
+#include "window/design_shown.h"
 #include "window/plan_picture.h"
 #include "window/survey_job.h"
 #include "window/survey_table_model.h"
@@ -86,11 +88,13 @@ public:
     QListWidget* conflict_list = nullptr;
 
     /// A report is running.
-    bool busy() const { return job_ != nullptr; }
+    bool busy() const { return job_.running(); }
     /// The last report's rows, as values.
     std::shared_ptr<const survey::ReportRows> last_rows() const { return last_rows_; }
     /// The same written as kestrivo-report --format json --digits 17 writes it.
     std::string last_report() const;
+    /// The design the controls show, read from them.
+    DesignShown design_shown() const;
     /// The report's options under the design the controls show.
     survey::ReportOptions report_options() const;
     /// Starts the report again under the design the controls show, stopping what runs.
@@ -113,7 +117,7 @@ private:
     void build_menus();
     void fill_design_table();
     struct Finished;  // a report's result, read on the worker that ran it
-    void show_result(Finished& finished, std::uint64_t generation);
+    void show_result(Finished& finished);
     void show_answer();
     void activate(const QModelIndex& index);
     /// The summed counts of a stratum's blocks (all blocks: ""), and the S they hold, for the
@@ -129,8 +133,7 @@ private:
     Hooks hooks_;
     survey::Header header_;
     std::vector<survey::Row> rows_;
-    std::unique_ptr<SurveyJob> job_, export_job_;
-    std::uint64_t generation_ = 0;  // which job's result is the one awaited
+    BackgroundJob job_{this}, export_job_{this};
     bool first_table_ = true;
     QFont answer_font_;  // the city's dogs, large
     // What was typed in "Blocks in the city", by strata column (-1: none) and stratum.
@@ -140,8 +143,6 @@ private:
     std::shared_ptr<const survey::ReportRows> last_rows_;
     std::optional<MadePlan> plan_;  // the last plan made in the Plan... dialog, for the report
     PlanDialog* plan_dialog_ = nullptr;
-
-    friend class PlanDialog;
 };
 
 /// The survey behind `path`, as field::how_to_open tells it: a survey file as it is (read when the

@@ -97,6 +97,12 @@ protected:
     static QVariant cell(const SurveyTableModel* model, int row, int column, int role) {
         return model->index(row, column).data(role);
     }
+    template <class Widget>
+    static Widget* control(QWidget* dialog, const char* name) {
+        auto* found = dialog->findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
     static void type_blocks(SurveyWindow* window, int row, const QString& k) {
         window->blocks_in_city->item(row, 2)->setText(k);
         window->recompute();  // what the pause after typing does
@@ -592,8 +598,11 @@ TEST_F(survey_window_test, a_plan_runs_and_stops) {
     window->open_plan();
     PlanDialog* dialog = window->plan_dialog();
     ASSERT_NE(dialog, nullptr);
-    dialog->replicates->setValue(20);
-    dialog->target->setValue(0.3);
+    control<QSpinBox>(dialog, "replicates")->setValue(20);
+    control<QDoubleSpinBox>(dialog, "target")->setValue(0.3);
+    auto* status = control<QLabel>(dialog, "status");
+    auto* recommendation = control<QLabel>(dialog, "recommendation");
+    auto* strata = control<QTableWidget>(dialog, "strata");
     dialog->start();
     EXPECT_TRUE(dialog->busy());
     dialog->stop();
@@ -601,16 +610,16 @@ TEST_F(survey_window_test, a_plan_runs_and_stops) {
     QCoreApplication::processEvents();
     ASSERT_TRUE(dialog->made());
     EXPECT_TRUE(dialog->made()->plan.stopped);
-    EXPECT_TRUE(dialog->status->text().startsWith(QStringLiteral("Stopped: ")));
-    EXPECT_TRUE(dialog->recommendation->text().isEmpty());
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("Stopped: ")));
+    EXPECT_TRUE(recommendation->text().isEmpty());
 
     dialog->start();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->busy(); }, kPatience));
     QCoreApplication::processEvents();
     ASSERT_TRUE(dialog->made());
     EXPECT_FALSE(dialog->made()->plan.stopped);
-    EXPECT_GT(dialog->table->rowCount(), 0);
-    const QString words = dialog->recommendation->text();
+    EXPECT_GT(control<QTableWidget>(dialog, "plan_rows")->rowCount(), 0);
+    const QString words = recommendation->text();
     EXPECT_TRUE(words.startsWith(QStringLiteral("Count ")) ||
                 words.startsWith(QStringLiteral("No sample size")))
         << words.toStdString();
@@ -619,16 +628,16 @@ TEST_F(survey_window_test, a_plan_runs_and_stops) {
     dialog->close();
     window->strata_column->setCurrentIndex(0);
     window->open_plan();
-    ASSERT_EQ(dialog->strata->rowCount(), 1);
-    EXPECT_EQ(dialog->strata->item(0, 0)->text(), QStringLiteral("(the city)"));
-    EXPECT_TRUE(dialog->strata->item(0, 1)->text().isEmpty());
+    ASSERT_EQ(strata->rowCount(), 1);
+    EXPECT_EQ(strata->item(0, 0)->text(), QStringLiteral("(the city)"));
+    EXPECT_TRUE(strata->item(0, 1)->text().isEmpty());
     // A number typed in the survey window since fills the one left empty here.
     window->blocks_in_city->item(0, 2)->setText(QStringLiteral("100"));
     window->open_plan();
-    EXPECT_EQ(dialog->strata->item(0, 1)->text(), QStringLiteral("100"));
-    dialog->strata->item(0, 1)->setText(QStringLiteral("120"));
+    EXPECT_EQ(strata->item(0, 1)->text(), QStringLiteral("100"));
+    strata->item(0, 1)->setText(QStringLiteral("120"));
     window->open_plan();
-    EXPECT_EQ(dialog->strata->item(0, 1)->text(), QStringLiteral("120"));
+    EXPECT_EQ(strata->item(0, 1)->text(), QStringLiteral("120"));
 }
 
 // Reports replaced before they end are dropped, and a window closed while one runs goes without
