@@ -68,15 +68,6 @@ void set_interval(TotalEstimate& total, double level, IntervalMethod method, dou
     }
 }
 
-void add_note(std::string& note, const std::string& more) {
-    if (more.empty()) return;
-    note += (note.empty() ? "" : "; ") + more;
-}
-
-std::string blocks_text(std::int64_t count) {
-    return std::to_string(count) + (count == 1 ? " block" : " blocks");
-}
-
 }  // namespace
 
 std::optional<double> share_seen_of(const Library& library, const Resample& sums,
@@ -144,7 +135,7 @@ struct StratumEstimate {
     TotalEstimate total;
     // What the total is to be read with, in the order found: said in its row, and in the city's
     // under the stratum's name.
-    std::vector<std::string> notes;
+    std::vector<TotalNote> notes;
     Resample sums;                                // the sample: each block once
     std::optional<double> q;                      // the share seen of the sample
     std::optional<SevenHistoriesFit> sample_fit;  // the seven-history fit q is from
@@ -155,9 +146,11 @@ struct StratumEstimate {
     std::optional<double> variance;  // the total's, when the bootstrap gave one
 };
 
-void tell(StratumEstimate& estimate, const std::string& what) {
-    add_note(estimate.total.note, what);
-    estimate.notes.push_back(what);
+void tell(StratumEstimate& estimate, TotalNote::Kind kind, std::int64_t count = 0,
+          std::int64_t of = 0) {
+    const TotalNote note{kind, count, of, "", false};
+    estimate.total.notes.push_back(note);
+    estimate.notes.push_back(note);
 }
 
 // The stratum's total from its sample, (K_h / k_h) sum n_b / q_h (sum w_b n_b / q_h with
@@ -174,9 +167,7 @@ StratumEstimate estimate_stratum(const Library& library, const Stratum& stratum)
     if (seven) total.seen_at_least_once = total.identified;
     const std::int64_t k = std::int64_t(stratum.blocks.size());
     if (stratum.left_out > 0) {
-        tell(e, blocks_text(stratum.left_out) + " of this stratum could not be read and " +
-                    (stratum.left_out == 1 ? "is" : "are") + " left out: the total treats the " +
-                    blocks_text(k) + " read as the sample");
+        tell(e, TotalNote::Kind::blocks_left_out, stratum.left_out, k);
     }
     // Counts that cannot tell the share ever seen give a fit on the box's edges, and a total
     // and replicates as wild as the box allows: no q at all.
@@ -194,9 +185,7 @@ StratumEstimate estimate_stratum(const Library& library, const Stratum& stratum)
         total.why_not = "no block of this stratum could be read";
     } else if (total.identified == 0) {
         total.dogs = 0.0;
-        tell(e,
-             "no dog was seen on the sampled blocks, so there is no visibility to scale them up "
-             "by: the total is the 0 dogs identified, with no interval");
+        tell(e, TotalNote::Kind::no_dog_seen);
     } else if (!e.q) {
         const std::string why = why_not_estimated(stratum);
         total.why_not =
@@ -213,8 +202,7 @@ StratumEstimate estimate_stratum(const Library& library, const Stratum& stratum)
     if (k < 2) {
         // One block says nothing of how blocks differ: no interval, for it or the city. (A
         // weighted stratum has no K_h, and says 0.)
-        tell(e, "one sampled block of " + std::to_string(stratum.blocks_total.value_or(0)) +
-                    " gives no estimate of the sampling error");
+        tell(e, TotalNote::Kind::one_sampled_block, stratum.blocks_total.value_or(0));
         return e;
     }
     // The finite population reduces the spread between blocks only (and a weighted sample is
@@ -249,12 +237,12 @@ void read_interval(StratumEstimate& e, const Stratum& stratum,
                    const std::vector<double>& replicates, double level, IntervalMethod method) {
     const auto [variance, finite] = variance_of(replicates);
     if (finite < 2) {
-        tell(e, "too few bootstrap replicates could be fitted for an interval");
+        tell(e, TotalNote::Kind::too_few_replicates);
         return;
     }
     if (!std::isfinite(variance)) {
         // Replicates near the largest double square past it: no spread to give.
-        tell(e, "the bootstrap's spread is too large to be a number, so there is no interval");
+        tell(e, TotalNote::Kind::spread_too_large);
         return;
     }
     // The first count's binomial part that the finite-population factor took away (none with
@@ -281,7 +269,7 @@ TotalEstimate city_sum(const SurveyDesign& design, const std::vector<StratumEsti
     bool city_interval = true;
     const bool named = design.strata.size() > 1 ||
                        (design.strata.size() == 1 && !design.strata.front().name.empty());
-    std::string city_note;
+    std::vector<TotalNote> city_notes;
     std::size_t slot = 0;  // in `drawn`
     for (std::size_t h = 0; h < strata.size(); ++h) {
         const Stratum& stratum = design.strata[h];
@@ -295,8 +283,11 @@ TotalEstimate city_sum(const SurveyDesign& design, const std::vector<StratumEsti
             city.seen_at_least_once.reset();
         }
         // The survey as one stratum has the city's row only.
-        for (const std::string& what : strata[h].notes)
-            add_note(city_note, named ? "stratum \"" + stratum.name + "\": " + what : what);
+        for (TotalNote note : strata[h].notes) {
+            note.stratum = stratum.name;
+            note.named = named;
+            city_notes.push_back(std::move(note));
+        }
         if (!total.dogs) {
             city.why_not = "stratum \"" + stratum.name + "\": " + total.why_not;
             city.dogs.reset();
@@ -318,24 +309,20 @@ TotalEstimate city_sum(const SurveyDesign& design, const std::vector<StratumEsti
         }
     }
     if (design.unplaced > 0) {
-        add_note(city_note, std::to_string(design.unplaced) +
-                                (design.unplaced == 1 ? " row" : " rows") +
-                                " could not be read, so their strata are unknown: the totals "
-                                "treat the blocks read as the sample");
+        city_notes.push_back({TotalNote::Kind::rows_unplaced, design.unplaced, 0, "", false});
     }
     // What every interval of a survey rests on, said where the number is read.
     const bool weighted = std::any_of(design.strata.begin(), design.strata.end(),
                                       [](const Stratum& s) { return s.weighted(); });
-    add_note(city_note, weighted ? "the interval takes each block's weight as given, the blocks "
-                                   "as drawn with replacement within their stratum"
-                                 : "the interval assumes the blocks of each stratum were drawn "
-                                   "at random");
+    city_notes.push_back(
+        {weighted ? TotalNote::Kind::weights_as_given : TotalNote::Kind::drawn_at_random, 0, 0, "",
+         false});
     if (city.dogs && !std::isfinite(*city.dogs)) {
         city.dogs.reset();
         city.why_not = kTooLarge;
         city_interval = false;
     }
-    if (city.dogs) city.note = city_note;
+    if (city.dogs) city.notes = std::move(city_notes);
     if (city.dogs && city_interval && variance_sum > 0) {
         city.standard_error = std::sqrt(variance_sum);
         set_interval(city, level, plan.interval, variance_sum * variance_sum / variance_share,

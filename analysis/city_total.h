@@ -57,6 +57,28 @@ std::optional<double> share_seen_of(const Library& library, const Resample& sums
 std::optional<double> stratum_total(const Library& library, const Stratum& stratum);
 
 /// One total: a stratum's, or the city's.
+/// What a total is to be read with: why it has no interval, what its sample left out, and what
+/// every interval of a survey rests on. Worded by the report, not here.
+struct TotalNote {
+    enum class Kind {
+        blocks_left_out,     // `count` blocks could not be read; `of` were
+        no_dog_seen,         // the total is the 0 dogs identified, with no interval
+        one_sampled_block,   // one block of `count` (0 when the stratum is weighted)
+        too_few_replicates,  // fewer than two replicates could be fitted
+        spread_too_large,    // the replicates' variance is past the largest double
+        rows_unplaced,       // `count` rows whose stratum could not be read
+        weights_as_given,    // the interval of a weighted sample
+        drawn_at_random,     // the interval of blocks drawn at random within their strata
+    };
+    Kind kind;
+    std::int64_t count = 0, of = 0;
+    /// On the city's total, the stratum the note is about, named when the survey has strata.
+    std::string stratum;
+    bool named = false;
+
+    bool operator==(const TotalNote&) const = default;
+};
+
 struct TotalEstimate {
     std::string name;              // the stratum, or "" for the city
     std::int64_t identified = 0;   // dogs identified on its sampled blocks (the total's floor)
@@ -66,8 +88,8 @@ struct TotalEstimate {
     std::optional<double> dogs, standard_error, lower, upper;
     /// The same replicates read by their percentiles, for comparison (bench/coverage_study).
     std::optional<double> percentile_lower, percentile_upper;
-    std::string why_not;  // why there is no total ("" when `dogs` has a value)
-    std::string note;     // what a total given should be read with: why it has no interval, ...
+    std::string why_not;           // why there is no total ("" when `dogs` has a value)
+    std::vector<TotalNote> notes;  // what a total given is to be read with, in order
 };
 
 /// The total of each stratum, in the design's order, then the city's (last), with intervals at

@@ -156,9 +156,42 @@ Note four_histories_note(const analysis::Stratum& stratum) {
 }
 
 std::vector<Note> total_notes(const analysis::TotalEstimate& total) {
-    if (total.note.empty()) return {};
-    Note note{NoteCode::p_not_identified, {}, {}, total.note, "", false, false};
-    return {note};
+    using Kind = analysis::TotalNote::Kind;
+    std::vector<Note> notes;
+    for (const analysis::TotalNote& from : total.notes) {
+        Note note{NoteCode::drawn_at_random, {}, {}, "", from.stratum, from.named, false};
+        switch (from.kind) {
+            case Kind::blocks_left_out:
+                note.code = NoteCode::blocks_left_out;
+                note.numbers = {double(from.count), double(from.of)};
+                break;
+            case Kind::no_dog_seen:
+                note.code = NoteCode::no_dog_seen;
+                break;
+            case Kind::one_sampled_block:
+                note.code = NoteCode::one_sampled_block;
+                note.numbers = {double(from.count)};
+                break;
+            case Kind::too_few_replicates:
+                note.code = NoteCode::too_few_replicates;
+                break;
+            case Kind::spread_too_large:
+                note.code = NoteCode::spread_too_large;
+                break;
+            case Kind::rows_unplaced:
+                note.code = NoteCode::rows_unplaced;
+                note.numbers = {double(from.count)};
+                break;
+            case Kind::weights_as_given:
+                note.code = NoteCode::weights_as_given;
+                break;
+            case Kind::drawn_at_random:
+                note.code = NoteCode::drawn_at_random;
+                break;
+        }
+        notes.push_back(std::move(note));
+    }
+    return notes;
 }
 
 std::vector<Note> heterogeneity_notes(const analysis::Heterogeneity& het) {

@@ -7,10 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <boost/math/distributions/students_t.hpp>
 #include <cmath>
 #include <numeric>
+#include <optional>
 #include <random>
 
 #include "analysis/pooled_visibility.h"
@@ -99,10 +101,18 @@ TEST(city_total_test, each_stratum_is_its_blocks_over_their_shared_share_seen) {
 
     // One sampled block says nothing of how blocks differ: its total has no interval, nor has
     // the city's.
+    using Kind = kestrivo::analysis::TotalNote::Kind;
     EXPECT_FALSE(totals[2].lower);
-    EXPECT_NE(totals[2].note.find("one sampled block of 30"), std::string::npos);
+    ASSERT_EQ(totals[2].notes.size(), 1u);
+    EXPECT_EQ(totals[2].notes[0].kind, Kind::one_sampled_block);
+    EXPECT_EQ(totals[2].notes[0].count, 30);
     EXPECT_FALSE(totals[3].lower);
-    EXPECT_NE(totals[3].note.find("\"East\""), std::string::npos);
+    // The city's row says it of the stratum by name.
+    const auto east = std::find_if(totals[3].notes.begin(), totals[3].notes.end(),
+                                   [](const auto& n) { return n.kind == Kind::one_sampled_block; });
+    ASSERT_NE(east, totals[3].notes.end());
+    EXPECT_EQ(east->stratum, "East");
+    EXPECT_TRUE(east->named);
 
     // No K, no total; and nobody seen is a total of 0.
     Stratum no_k = stratum("x", 10, kNorth);
@@ -314,25 +324,35 @@ TEST(city_total_test, totals_say_what_they_leave_out) {
     unread.left_out = 2;
     Stratum no_blocks = stratum("West", 5, {});
     no_blocks.left_out = 3;
+    using kestrivo::analysis::TotalNote;
+    using Kind = TotalNote::Kind;
     const struct {
         std::vector<Stratum> strata;
         std::size_t stratum;
         bool has_total, has_interval, city_has_interval;
-        const char* note;
+        std::optional<TotalNote> note;  // of the stratum's total; the city's names the stratum
+        const char* why_not;            // of both, when there is no total
     } cases[] = {
-        {{nobody, stratum("South", 12, kSouth)}, 0, true, false, true, "no dog was seen"},
+        {{nobody, stratum("South", 12, kSouth)},
+         0,
+         true,
+         false,
+         true,
+         TotalNote{Kind::no_dog_seen, 0, 0, "", false},
+         ""},
         {{unread, stratum("South", 12, kSouth)},
          0,
          true,
          true,
          true,
-         "2 blocks of this stratum could not be read and are left out: the total treats the 4 "
-         "blocks read as the sample"},
+         TotalNote{Kind::blocks_left_out, 2, 4, "", false},
+         ""},
         {{no_blocks, stratum("South", 12, kSouth)},
          0,
          false,
          false,
          false,
+         std::nullopt,
          "no block of this stratum could be read"},
     };
     for (const auto& c : cases) {
@@ -342,22 +362,29 @@ TEST(city_total_test, totals_say_what_they_leave_out) {
         plan.replicates = 200;
         const auto totals = kestrivo::analysis::city_totals(kLibrary, design, 0.95, plan);
         const auto& t = totals[c.stratum];
-        EXPECT_EQ(t.dogs.has_value(), c.has_total) << c.note;
-        EXPECT_EQ(t.lower.has_value(), c.has_interval) << c.note;
-        EXPECT_NE((t.note + t.why_not).find(c.note), std::string::npos) << t.note << t.why_not;
-        EXPECT_EQ(totals.back().lower.has_value(), c.city_has_interval) << c.note;
-        EXPECT_NE((totals.back().note + totals.back().why_not).find(c.note), std::string::npos)
-            << totals.back().note;
+        const std::string name = c.strata[c.stratum].name;
+        EXPECT_EQ(t.dogs.has_value(), c.has_total) << name;
+        EXPECT_EQ(t.lower.has_value(), c.has_interval) << name;
+        EXPECT_EQ(totals.back().lower.has_value(), c.city_has_interval) << name;
+        EXPECT_NE(t.why_not.find(c.why_not), std::string::npos) << t.why_not;
+        EXPECT_NE(totals.back().why_not.find(c.why_not), std::string::npos) << name;
+        if (!c.note) continue;
+        EXPECT_NE(std::find(t.notes.begin(), t.notes.end(), *c.note), t.notes.end()) << name;
+        TotalNote in_city = *c.note;
+        in_city.stratum = name;
+        in_city.named = true;
+        const auto& city = totals.back().notes;
+        EXPECT_NE(std::find(city.begin(), city.end(), in_city), city.end()) << name;
     }
     SurveyDesign unplaced;
     unplaced.strata = {stratum("South", 12, kSouth)};
     unplaced.unplaced = 1;
     kestrivo::analysis::BootstrapPlan plan;
     plan.replicates = 100;
-    EXPECT_NE(kestrivo::analysis::city_totals(kLibrary, unplaced, 0.95, plan)
-                  .back()
-                  .note.find("1 row could not be read"),
-              std::string::npos);
+    const auto notes = kestrivo::analysis::city_totals(kLibrary, unplaced, 0.95, plan).back().notes;
+    EXPECT_NE(
+        std::find(notes.begin(), notes.end(), TotalNote{Kind::rows_unplaced, 1, 0, "", false}),
+        notes.end());
 }
 
 // A stratum whose seven histories cannot tell how many dogs every count missed (nobody seen
