@@ -82,79 +82,74 @@ std::string carried_value(const ReportRow& row, std::optional<std::size_t> colum
     return column && *column < row.carried.size() ? row.carried[*column] : std::string();
 }
 
-}  // namespace
+// A block on the map: x the longitude shrunk by the cosine of the middle latitude, y the latitude.
+struct MapPoint {
+    double x, y;
+    std::optional<double> dogs;
+};
 
-QImage survey_map_image(const survey::ReportRows& report, QSize size) {
-    struct Point {
-        double x, y;
-        std::optional<double> dogs;
-    };
+// The blocks with a readable place, and their dogs under their stratum's visibility.
+std::vector<MapPoint> map_points(const survey::ReportRows& report) {
     std::optional<std::size_t> lat = carried_column(report, "latitude"),
                                lon = carried_column(report, "longitude");
     if (!lat) lat = carried_column(report, "lat");
     if (!lon) lon = carried_column(report, "lon");
-    std::vector<Point> points;
+    std::vector<MapPoint> points;
     for (const ReportRow& row : report.rows) {
         if (row.kind != survey::RowKind::block) continue;
         const auto place = survey::read_point(carried_value(row, lat), carried_value(row, lon));
         if (!place.point) continue;
         points.push_back({place.point->lon, place.point->lat, survey::pooled_dogs(row).value});
     }
-    if (points.empty()) return {};
-    // Longitude shrunk by the cosine of the middle latitude: a plain drawing, true to shape for
-    // a city's extent.
+    return points;
+}
+
+// Where the map goes in the picture, and how degrees become pixels.
+struct MapFrame {
+    double margin = 40, legend = 150;
+    double w = 0, h = 0;  // the map's box, in pixels
+    double cx = 0, cy = 0, degrees_per_pixel = 1;
+
+    QPointF at(const MapPoint& p) const {
+        return {margin + w / 2 + (p.x - cx) / degrees_per_pixel,
+                margin + h / 2 - (p.y - cy) / degrees_per_pixel};
+    }
+};
+
+// Longitude shrunk by the cosine of the middle latitude: a plain drawing, true to shape for a
+// city's extent. Shrinks the points' x and frames them in `size`.
+MapFrame frame_points(std::vector<MapPoint>& points, QSize size) {
     double lat_lo = points[0].y, lat_hi = points[0].y;
     for (const auto& p : points) {
         lat_lo = std::min(lat_lo, p.y);
         lat_hi = std::max(lat_hi, p.y);
     }
     const double shrink = std::cos((lat_lo + lat_hi) / 2 * M_PI / 180);
-    double x_lo = points[0].x * shrink, x_hi = x_lo, y_lo = lat_lo, y_hi = lat_hi;
+    double x_lo = points[0].x * shrink, x_hi = x_lo;
     for (auto& p : points) {
         p.x *= shrink;
         x_lo = std::min(x_lo, p.x);
         x_hi = std::max(x_hi, p.x);
     }
+    MapFrame frame;
     // At least about 200 m across, so that a survey of one place is still drawn.
     const double least = 0.002;
-    const double cx = (x_lo + x_hi) / 2, cy = (y_lo + y_hi) / 2;
-    const double half = std::max({(x_hi - x_lo) / 2, (y_hi - y_lo) / 2, least / 2});
-    const double margin = 40, legend = 150;
-    const double w = size.width() - 2 * margin, h = size.height() - 2 * margin - legend;
-    const double degrees_per_pixel = std::max(2 * half / w, 2 * half / h) * 1.08;
+    frame.cx = (x_lo + x_hi) / 2;
+    frame.cy = (lat_lo + lat_hi) / 2;
+    const double half = std::max({(x_hi - x_lo) / 2, (lat_hi - lat_lo) / 2, least / 2});
+    frame.w = size.width() - 2 * frame.margin;
+    frame.h = size.height() - 2 * frame.margin - frame.legend;
+    frame.degrees_per_pixel = std::max(2 * half / frame.w, 2 * half / frame.h) * 1.08;
+    return frame;
+}
 
-    std::vector<double> values;
-    for (const auto& p : points)
-        if (p.dogs) values.push_back(*p.dogs);
-    const survey::DogClasses classes(std::move(values));
-    const auto& breaks = classes.breaks;
-
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QPointF middle(margin + w / 2, margin + h / 2);
-    const auto at = [&](const Point& p) {
-        return QPointF(middle.x() + (p.x - cx) / degrees_per_pixel,
-                       middle.y() - (p.y - cy) / degrees_per_pixel);
-    };
-    painter.setPen(QPen(QColor(0xcc, 0xcc, 0xcc), 1));
-    painter.drawRect(QRectF(margin, margin, w, h));
-    const double radius = std::clamp(std::min(w, h) / 60, 4.0, 12.0);
-    for (const auto& p : points) {
-        painter.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.2));
-        painter.setBrush(class_colour(classes.of(p.dogs)));
-        painter.drawEllipse(at(p), radius, radius);
-    }
-    // A scale bar (a degree of latitude is about 111.32 km) and north.
-    QFont font = painter.font();
-    font.setPixelSize(int(std::max(12.0, size.height() / 45.0)));
-    painter.setFont(font);
+// A scale bar (a degree of latitude is about 111.32 km) and north.
+void draw_scale_and_north(QPainter& painter, const MapFrame& f) {
     painter.setPen(QPen(Qt::black, 2));
-    const double metres_per_pixel = degrees_per_pixel * 111320;
-    const double bar = round_length(w / 5 * metres_per_pixel);
+    const double metres_per_pixel = f.degrees_per_pixel * 111320;
+    const double bar = round_length(f.w / 5 * metres_per_pixel);
     const double bar_pixels = bar / metres_per_pixel;
-    const QPointF bar_at(margin + w - bar_pixels - 10, margin + h - 16);
+    const QPointF bar_at(f.margin + f.w - bar_pixels - 10, f.margin + f.h - 16);
     painter.drawLine(bar_at, bar_at + QPointF(bar_pixels, 0));
     painter.drawLine(bar_at + QPointF(0, -5), bar_at + QPointF(0, 5));
     painter.drawLine(bar_at + QPointF(bar_pixels, -5), bar_at + QPointF(bar_pixels, 5));
@@ -162,12 +157,16 @@ QImage survey_map_image(const survey::ReportRows& report, QSize size) {
         bar >= 1000 ? QStringLiteral("%1 km").arg(bar / 1000) : QStringLiteral("%1 m").arg(bar);
     painter.drawText(QRectF(bar_at.x(), bar_at.y() - 30, bar_pixels, 24), Qt::AlignCenter,
                      bar_text);
-    painter.drawText(QRectF(margin + w - 90, margin + 4, 80, 40), Qt::AlignCenter,
+    painter.drawText(QRectF(f.margin + f.w - 90, f.margin + 4, 80, 40), Qt::AlignCenter,
                      QStringLiteral("N ↑"));
-    // The legend: the classes' ranges of N_pool.
+}
+
+// The legend: the classes' ranges of N_pool.
+void draw_legend(QPainter& painter, const MapFrame& f, const survey::DogClasses& classes) {
+    const auto& breaks = classes.breaks;
     const QLocale locale;
-    double y = margin + h + 20;
-    painter.drawText(QPointF(margin, y + 10), QStringLiteral("Dogs in the block (N_pool):"));
+    double y = f.margin + f.h + 20;
+    painter.drawText(QPointF(f.margin, y + 10), QStringLiteral("Dogs in the block (N_pool):"));
     y += 24;
     for (std::size_t c = 0; c < 6; ++c) {
         if (c < survey::DogClasses::kNone && !classes.any) continue;
@@ -183,7 +182,7 @@ QImage survey_map_image(const survey::ReportRows& report, QSize size) {
                 QStringLiteral("%1 to %2")
                     .arg(people_number(breaks[c - 1], locale), people_number(breaks[c], locale));
         }
-        const double x = margin + double(c % 3) * (w / 3);
+        const double x = f.margin + double(c % 3) * (f.w / 3);
         const double row_y = y + double(c / 3) * 30;
         painter.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.2));
         painter.setBrush(class_colour(c));
@@ -191,6 +190,36 @@ QImage survey_map_image(const survey::ReportRows& report, QSize size) {
         painter.setPen(Qt::black);
         painter.drawText(QPointF(x + 26, row_y + 6), label);
     }
+}
+
+}  // namespace
+
+QImage survey_map_image(const survey::ReportRows& report, QSize size) {
+    std::vector<MapPoint> points = map_points(report);
+    if (points.empty()) return {};
+    const MapFrame frame = frame_points(points, size);
+    std::vector<double> values;
+    for (const auto& p : points)
+        if (p.dogs) values.push_back(*p.dogs);
+    const survey::DogClasses classes(std::move(values));
+
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0xcc, 0xcc, 0xcc), 1));
+    painter.drawRect(QRectF(frame.margin, frame.margin, frame.w, frame.h));
+    const double radius = std::clamp(std::min(frame.w, frame.h) / 60, 4.0, 12.0);
+    for (const auto& p : points) {
+        painter.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.2));
+        painter.setBrush(class_colour(classes.of(p.dogs)));
+        painter.drawEllipse(frame.at(p), radius, radius);
+    }
+    QFont font = painter.font();
+    font.setPixelSize(int(std::max(12.0, size.height() / 45.0)));
+    painter.setFont(font);
+    draw_scale_and_north(painter, frame);
+    draw_legend(painter, frame, classes);
     return image;
 }
 

@@ -155,7 +155,14 @@ void SurveyWindow::build_controls() {
     auto* layout = new QVBoxLayout(this);
     menu_bar = new QMenuBar(this);
     layout->setMenuBar(menu_bar);
+    layout->addWidget(build_design_box());
+    build_answer(layout);
+    build_table(layout);
+    connect_controls();
+}
 
+// The design: the strata and weight columns, the coverage, and each stratum's blocks.
+QWidget* SurveyWindow::build_design_box() {
     auto* design = new QGroupBox(QStringLiteral("Design"), this);
     auto* form = new QFormLayout;
     strata_column = new QComboBox(design);
@@ -187,8 +194,11 @@ void SurveyWindow::build_controls() {
     auto* design_layout = new QHBoxLayout(design);
     design_layout->addLayout(form);
     design_layout->addWidget(blocks_in_city, 1);
-    layout->addWidget(design);
+    return design;
+}
 
+// The city's dogs large, the doses, each stratum's answer and what the interval assumes.
+void SurveyWindow::build_answer(QVBoxLayout* layout) {
     answer = new QLabel(this);
     QFont large = answer->font();
     large.setPointSizeF(large.pointSizeF() * 1.8);
@@ -215,7 +225,10 @@ void SurveyWindow::build_controls() {
     layout->addWidget(doses);
     layout->addWidget(strata_answer);
     layout->addWidget(assumptions);
+}
 
+// The progress and status line, the table of blocks, strata and totals, and the conflicts.
+void SurveyWindow::build_table(QVBoxLayout* layout) {
     auto* busy_row = new QHBoxLayout;
     progress = new QProgressBar(this);
     progress->setRange(0, 0);  // busy: a report has no fraction to show until it ends
@@ -253,7 +266,10 @@ void SurveyWindow::build_controls() {
     splitter->addWidget(conflict_list);
     conflict_list->setVisible(!conflicts_.empty());
     layout->addWidget(splitter, 1);
+}
 
+// A changed design reports again once typing pauses; the coverage only rewords the answer.
+void SurveyWindow::connect_controls() {
     debounce_ = new QTimer(this);
     debounce_->setSingleShot(true);
     debounce_->setInterval(300);

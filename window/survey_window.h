@@ -33,6 +33,7 @@ class QSpinBox;
 class QTableView;
 class QTableWidget;
 class QTimer;
+class QVBoxLayout;
 
 namespace kestrivo::window {
 
@@ -114,6 +115,10 @@ public:
 
 private:
     void build_controls();
+    QWidget* build_design_box();
+    void build_answer(QVBoxLayout* layout);
+    void build_table(QVBoxLayout* layout);
+    void connect_controls();
     void build_menus();
     void fill_design_table();
     struct Finished;  // a report's result, read on the worker that ran it
