@@ -18,7 +18,9 @@
 namespace kestrivo::survey {
 namespace {
 
-std::optional<double> number_in(const std::string& raw) {
+// The number a text holds, blanks around it aside; none when it holds anything else or no finite
+// number.
+std::optional<double> finite_number(const std::string& raw) {
     const std::string text = trimmed(raw);
     double value = 0;
     const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -218,7 +220,7 @@ PlaceRead read_point(const std::string& latitude, const std::string& longitude) 
     if (trimmed(latitude).empty() && trimmed(longitude).empty()) {
         return {std::nullopt, "the block has no latitude and longitude"};
     }
-    const auto lat = number_in(latitude), lon = number_in(longitude);
+    const auto lat = finite_number(latitude), lon = finite_number(longitude);
     if (!lat || *lat < -90 || *lat > 90) {
         return {std::nullopt, "the latitude \"" + trimmed(latitude) +
                                   "\" is not a number of degrees from -90 to 90"};
@@ -307,7 +309,7 @@ std::string MapFeatures::property(std::size_t i, const Cell& cell) const {
     if (const std::string* s = std::get_if<std::string>(&cell)) {
         if (trimmed(*s).empty()) return "null";
         if (numeric_column(keys[i])) {
-            const auto v = number_in(*s);
+            const auto v = finite_number(*s);
             return v ? platform::digits_text(*v, platform::kRoundTripDigits) : "null";
         }
     }
