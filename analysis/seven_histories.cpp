@@ -26,21 +26,86 @@ double chi_square_tail(double statistic, int df) {
         chi_squared_distribution<double, MathPolicy>(df), std::fmax(0.0, statistic)));
 }
 
-// The model's free values in NLopt's vector: S first unless held, then one P or three.
+// The log likelihood of the histories conditional on being seen at least once (chance `any`),
+// where a dog without a territory is seen on count c with chance visible(c, seen before c).
+template <typename Visible>
+double conditional_log_likelihood(const SevenHistories& counts, double s, double any,
+                                  const Visible& visible) {
+    if (!(any > 0)) return kMinusInfinity;
+    double value = 0;
+    std::int64_t n = 0;
+    for (std::size_t h = 0; h < 7; ++h) {
+        if (counts[h] == 0) continue;
+        double other = 1 - s;
+        bool seen_before = false;
+        for (std::size_t c = 0; c < 3; ++c) {
+            const double p = visible(c, seen_before);
+            other *= kSevenPatterns[h][c] ? p : 1 - p;
+            seen_before = seen_before || kSevenPatterns[h][c];
+        }
+        const double chance = other + (h == 1 ? s : 0);  // 1,1,1: the territorial dogs too
+        if (!(chance > 0)) return kMinusInfinity;
+        value += double(counts[h]) * std::log(chance);
+        n += counts[h];
+    }
+    return value - double(n) * std::log(any);
+}
+
+// A point of a model: S, each count's P, and the behaviour model's P_again.
+struct Point {
+    double s = 0;
+    std::array<double, 3> p{};
+    double again = 0;
+};
+
+Point point_of(const SevenFit& fit) {
+    return {fit.S, fit.P, fit.P_again.value_or(fit.P[0])};
+}
+
+// The model's free values in NLopt's vector: S first unless held, then one P, or P_1, P_2, P_3,
+// or P_first and P_again.
 struct Layout {
     VisibilityModel model;
     std::optional<double> s_held;
-    std::size_t size() const {
-        return (s_held ? 0 : 1) + (model == VisibilityModel::by_count ? 3 : 1);
-    }
-    void unpack(const double* x, double& s, std::array<double, 3>& p) const {
-        std::size_t i = 0;
-        s = s_held ? *s_held : x[i++];
-        if (model == VisibilityModel::by_count) {
-            p = {x[i], x[i + 1], x[i + 2]};
-        } else {
-            p = {x[i], x[i], x[i]};
+    std::size_t ps() const {
+        switch (model) {
+            case VisibilityModel::by_count:
+                return 3;
+            case VisibilityModel::behaviour:
+                return 2;
+            case VisibilityModel::constant:
+                break;
         }
+        return 1;
+    }
+    std::size_t size() const { return (s_held ? 0 : 1) + ps(); }
+    std::vector<double> pack(const Point& point) const {
+        std::vector<double> x;
+        if (!s_held) x.push_back(point.s);
+        if (model == VisibilityModel::by_count) {
+            x.insert(x.end(), point.p.begin(), point.p.end());
+        } else {
+            x.push_back(point.p[0]);
+            if (model == VisibilityModel::behaviour) x.push_back(point.again);
+        }
+        return x;
+    }
+    Point unpack(const double* x) const {
+        Point point;
+        std::size_t i = 0;
+        point.s = s_held ? *s_held : x[i++];
+        if (model == VisibilityModel::by_count) {
+            point.p = {x[i], x[i + 1], x[i + 2]};
+        } else {
+            point.p = {x[i], x[i], x[i]};
+        }
+        point.again = model == VisibilityModel::behaviour ? x[i + 1] : point.p[0];
+        return point;
+    }
+    double log_likelihood(const SevenHistories& counts, const Point& point) const {
+        return model == VisibilityModel::behaviour
+                   ? behaviour_log_likelihood(counts, point.s, point.p[0], point.again)
+                   : seven_log_likelihood(counts, point.s, point.p);
     }
 };
 
@@ -51,18 +116,14 @@ struct Problem {
 
 double objective(unsigned, const double* x, double*, void* data) {
     const auto& problem = *static_cast<const Problem*>(data);
-    double s;
-    std::array<double, 3> p;
-    problem.layout.unpack(x, s, p);
-    const double value = seven_log_likelihood(*problem.counts, s, p);
+    const double value = problem.layout.log_likelihood(*problem.counts, problem.layout.unpack(x));
     // BOBYQA wants finite values: a point where a seen history has no chance is only far down.
     return std::isfinite(value) ? -value : 1e300;
 }
 
-// The best of BOBYQA's searches from `starts` (each S, P), or nothing when none converges.
-std::optional<SevenFit> best_fit(
-    const SevenHistories& counts, const Layout& layout,
-    const std::vector<std::pair<double, std::array<double, 3>>>& starts) {
+// The best of BOBYQA's searches from `starts`, or nothing when none converges.
+std::optional<SevenFit> best_fit(const SevenHistories& counts, const Layout& layout,
+                                 const std::vector<Point>& starts) {
     Problem problem{&counts, layout};
     const std::size_t n = layout.size();
     std::vector<double> lower, upper;
@@ -70,12 +131,12 @@ std::optional<SevenFit> best_fit(
         lower.push_back(0);
         upper.push_back(kCeilingOfS);
     }
-    for (std::size_t i = 0; i < (layout.model == VisibilityModel::by_count ? 3u : 1u); ++i) {
+    for (std::size_t i = 0; i < layout.ps(); ++i) {
         lower.push_back(kFloorOfP);
         upper.push_back(kCeilingOfP);
     }
     std::optional<SevenFit> best;
-    for (const auto& [s0, p0] : starts) {
+    for (const Point& start : starts) {
         nlopt::opt opt(nlopt::LN_BOBYQA, unsigned(n));
         opt.set_lower_bounds(lower);
         opt.set_upper_bounds(upper);
@@ -83,13 +144,7 @@ std::optional<SevenFit> best_fit(
         opt.set_xtol_rel(1e-10);
         opt.set_ftol_abs(1e-12);
         opt.set_maxeval(4000);
-        std::vector<double> x;
-        if (!layout.s_held) x.push_back(s0);
-        if (layout.model == VisibilityModel::by_count) {
-            x.insert(x.end(), p0.begin(), p0.end());
-        } else {
-            x.push_back(p0[0]);
-        }
+        std::vector<double> x = layout.pack(start);
         // NLopt refuses a start outside the box, and BOBYQA may step one rounding past an edge.
         for (std::size_t i = 0; i < n; ++i)
             x[i] = std::clamp(x[i], lower[i], upper[i]);
@@ -101,9 +156,12 @@ std::optional<SevenFit> best_fit(
         }
         for (std::size_t i = 0; i < n; ++i)
             x[i] = std::clamp(x[i], lower[i], upper[i]);
+        const Point point = layout.unpack(x.data());
         SevenFit fit;
-        layout.unpack(x.data(), fit.S, fit.P);
-        fit.log_likelihood = seven_log_likelihood(counts, fit.S, fit.P);
+        fit.S = point.s;
+        fit.P = point.p;
+        if (layout.model == VisibilityModel::behaviour) fit.P_again = point.again;
+        fit.log_likelihood = layout.log_likelihood(counts, point);
         if (!std::isfinite(fit.log_likelihood)) continue;
         if (!best || fit.log_likelihood > best->log_likelihood) best = fit;
     }
@@ -128,30 +186,84 @@ void describe(SevenFit& fit, const SevenHistories& counts, const Layout& layout,
     fit.gof_p = chi_square_tail(fit.deviance, fit.df);
 }
 
+// A model that holds the constant one (the by-count model with equal P's, the behaviour model
+// with P_again = P_first) fitted from `starts`: never below the constant model's maximum.
+SevenFit fit_holding_constant(const SevenHistories& counts, const Layout& layout,
+                              const SevenFit& constant, const std::vector<Point>& starts,
+                              double n) {
+    const auto found = best_fit(counts, layout, starts);
+    SevenFit fit;
+    if (found && found->log_likelihood >= constant.log_likelihood) {
+        fit = *found;
+    } else {
+        fit.S = constant.S;
+        fit.P = constant.P;
+        if (layout.model == VisibilityModel::behaviour) fit.P_again = constant.P[0];
+        fit.log_likelihood = constant.log_likelihood;
+    }
+    describe(fit, counts, layout, n);
+    return fit;
+}
+
+// The test of S = 0 in a model: twice what S gains, against the boundary mixture.
+void test_no_territorial(SevenFit& fit, const SevenHistories& counts, Layout layout) {
+    layout.s_held = 0.0;
+    Point from = point_of(fit);
+    from.s = 0;
+    const auto zero = best_fit(counts, layout, {from, {0, {0.3, 0.3, 0.3}, 0.3}});
+    const double gain = zero ? 2 * (fit.log_likelihood - zero->log_likelihood) : 0;
+    fit.lrt_S0 = std::fmax(0.0, gain);
+    fit.lrt_p = fit.lrt_S0 > 0 ? chi_square_tail(fit.lrt_S0, 1) / 2 : 1;
+}
+
+// The lowest AICc chosen (the simpler model on a tie), the Akaike weights, and the share ever
+// seen averaged by them.
+void choose_and_average(SevenHistoriesFit& result) {
+    const double best =
+        std::fmin(result.constant.aicc, std::fmin(result.by_count.aicc, result.behaviour.aicc));
+    const double wc = std::exp(-(result.constant.aicc - best) / 2);
+    const double wb = std::exp(-(result.by_count.aicc - best) / 2);
+    const double wm = std::exp(-(result.behaviour.aicc - best) / 2);
+    const double total = wc + wb + wm;
+    result.weight_by_count = wb / total;
+    result.weight_behaviour = wm / total;
+    result.chosen = VisibilityModel::constant;
+    if (result.by_count.aicc < result.constant.aicc) result.chosen = VisibilityModel::by_count;
+    if (result.behaviour.aicc < result.chosen_fit().aicc) {
+        result.chosen = VisibilityModel::behaviour;
+    }
+    result.seen_any = 1 / (wc / total / result.constant.seen_any +
+                           result.weight_by_count / result.by_count.seen_any +
+                           result.weight_behaviour / result.behaviour.seen_any);
+}
+
 }  // namespace
 
 const char* model_name(VisibilityModel model) {
-    return model == VisibilityModel::by_count ? "by count" : "constant";
+    switch (model) {
+        case VisibilityModel::by_count:
+            return "by count";
+        case VisibilityModel::behaviour:
+            return "behaviour";
+        case VisibilityModel::constant:
+            break;
+    }
+    return "constant";
 }
 
 double seven_log_likelihood(const SevenHistories& counts, double s,
                             const std::array<double, 3>& p) {
     const double missed_by_all = (1 - s) * (1 - p[0]) * (1 - p[1]) * (1 - p[2]);
-    const double any = 1 - missed_by_all;
-    if (!(any > 0)) return kMinusInfinity;
-    double value = 0;
-    std::int64_t n = 0;
-    for (std::size_t h = 0; h < 7; ++h) {
-        if (counts[h] == 0) continue;
-        double other = 1 - s;
-        for (std::size_t c = 0; c < 3; ++c)
-            other *= kSevenPatterns[h][c] ? p[c] : 1 - p[c];
-        const double chance = other + (h == 1 ? s : 0);  // 1,1,1: the territorial dogs too
-        if (!(chance > 0)) return kMinusInfinity;
-        value += double(counts[h]) * std::log(chance);
-        n += counts[h];
-    }
-    return value - double(n) * std::log(any);
+    return conditional_log_likelihood(counts, s, 1 - missed_by_all,
+                                      [&](std::size_t c, bool) { return p[c]; });
+}
+
+double behaviour_log_likelihood(const SevenHistories& counts, double s, double p_first,
+                                double p_again) {
+    const double missed_by_all = (1 - s) * (1 - p_first) * (1 - p_first) * (1 - p_first);
+    return conditional_log_likelihood(
+        counts, s, 1 - missed_by_all,
+        [&](std::size_t, bool seen_before) { return seen_before ? p_again : p_first; });
 }
 
 std::string why_not_estimable(const SevenHistories& counts) {
@@ -185,13 +297,13 @@ std::optional<SevenHistoriesFit> fit_seven_histories(const SevenHistories& count
     result.seen_at_least_once = n;
 
     const Layout constant{VisibilityModel::constant, s_held};
-    std::vector<std::pair<double, std::array<double, 3>>> starts;
+    std::vector<Point> starts;
     if (near) {
-        starts.push_back({near->constant.S, near->constant.P});
+        starts.push_back(point_of(near->constant));
     } else {
         for (double s0 : {0.05, 0.4}) {
             for (double p0 : {0.25, 0.6})
-                starts.push_back({s0, {p0, p0, p0}});
+                starts.push_back({s0, {p0, p0, p0}, p0});
         }
     }
     const auto c = best_fit(counts, constant, starts);
@@ -199,44 +311,31 @@ std::optional<SevenHistoriesFit> fit_seven_histories(const SevenHistories& count
     result.constant = *c;
     describe(result.constant, counts, constant, double(n));
 
+    // The other two hold the constant model, so its maximum is one of their starts.
+    const Point from_constant = point_of(*c);
     const Layout by_count{VisibilityModel::by_count, s_held};
-    const auto b =
-        near ? best_fit(counts, by_count, {{c->S, c->P}, {near->by_count.S, near->by_count.P}})
-             : best_fit(counts, by_count,
-                        {{c->S, c->P}, {0.05, {0.3, 0.3, 0.3}}, {0.4, {0.6, 0.4, 0.5}}});
-    result.by_count = b ? *b : *c;
-    // The constant model is the by-count model with equal P's: never better.
-    if (result.by_count.log_likelihood < result.constant.log_likelihood) {
-        result.by_count.S = result.constant.S;
-        result.by_count.P = result.constant.P;
-        result.by_count.log_likelihood = result.constant.log_likelihood;
-    }
-    describe(result.by_count, counts, by_count, double(n));
+    result.by_count =
+        fit_holding_constant(counts, by_count, result.constant,
+                             near ? std::vector<Point>{from_constant, point_of(near->by_count)}
+                                  : std::vector<Point>{from_constant,
+                                                       {0.05, {0.3, 0.3, 0.3}, 0.3},
+                                                       {0.4, {0.6, 0.4, 0.5}, 0.5}},
+                             double(n));
+    const Layout behaviour{VisibilityModel::behaviour, s_held};
+    result.behaviour =
+        fit_holding_constant(counts, behaviour, result.constant,
+                             near ? std::vector<Point>{from_constant, point_of(near->behaviour)}
+                                  : std::vector<Point>{from_constant,
+                                                       {0.05, {0.3, 0.3, 0.3}, 0.5},
+                                                       {0.4, {0.5, 0.5, 0.5}, 0.3}},
+                             double(n));
 
-    // The test of S = 0 in each model: twice what S gains, against the boundary mixture.
-    for (auto [fit, layout] :
-         {std::pair{&result.constant, constant}, std::pair{&result.by_count, by_count}}) {
-        if (s_held || !with_tests) {
-            fit->lrt_S0 = 0;
-            fit->lrt_p = 1;
-            continue;
-        }
-        Layout without = layout;
-        without.s_held = 0.0;
-        const auto zero = best_fit(counts, without, {{0, fit->P}, {0, {0.3, 0.3, 0.3}}});
-        const double gain = zero ? 2 * (fit->log_likelihood - zero->log_likelihood) : 0;
-        fit->lrt_S0 = std::fmax(0.0, gain);
-        fit->lrt_p = fit->lrt_S0 > 0 ? chi_square_tail(fit->lrt_S0, 1) / 2 : 1;
+    if (!s_held && with_tests) {
+        test_no_territorial(result.constant, counts, constant);
+        test_no_territorial(result.by_count, counts, by_count);
+        test_no_territorial(result.behaviour, counts, behaviour);
     }
-
-    const double best = std::fmin(result.constant.aicc, result.by_count.aicc);
-    const double wc = std::exp(-(result.constant.aicc - best) / 2);
-    const double wb = std::exp(-(result.by_count.aicc - best) / 2);
-    result.weight_by_count = wb / (wc + wb);
-    result.chosen = result.by_count.aicc < result.constant.aicc ? VisibilityModel::by_count
-                                                                : VisibilityModel::constant;
-    result.seen_any = 1 / ((1 - result.weight_by_count) / result.constant.seen_any +
-                           result.weight_by_count / result.by_count.seen_any);
+    choose_and_average(result);
     return result;
 }
 

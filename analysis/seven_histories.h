@@ -4,12 +4,19 @@
 // Conditional on being seen at least once, a dog has history h with chance
 //     pi(h) = [ (1 - S) prod_c P_c^h_c (1 - P_c)^(1 - h_c)  +  S [h = 111] ] / p_any,
 //     p_any = 1 - (1 - S)(1 - P_1)(1 - P_2)(1 - P_3),
-// and the stratum's dogs are the dogs seen at least once over p_any. Two models are fitted by
-// maximum likelihood of these conditional chances: "constant" (one P on every count, the model
-// of the window) and "by count" (P_1, P_2, P_3). They are compared by AICc and the estimate of
-// the dogs averaged by their Akaike weights, the practice in closed-population capture-recapture,
-// so that a change of visibility between counts, on count 1 too, moves the estimate only as far
-// as the counts show it.
+// and the stratum's dogs are the dogs seen at least once over p_any. A dog may instead grow shy
+// of the counters, or bolder, once it has been seen: in the behaviour model a dog not seen
+// before is seen on a count with chance P_first, one seen before with chance P_again, so with f
+// the count a dog is first seen on,
+//     pi(h) = [ (1 - S) (1 - P_first)^(f - 1) P_first prod_{c > f} A_c  +  S [h = 111] ] / p_any,
+//     A_c = P_again^h_c (1 - P_again)^(1 - h_c),
+//     p_any = 1 - (1 - S)(1 - P_first)^3,
+// where only P_first tells how many were never seen. Three models are fitted by maximum
+// likelihood of these conditional chances: "constant" (one P on every count, the model of the
+// window), "by count" (P_1, P_2, P_3) and "behaviour" (P_first, P_again). They are compared by
+// AICc and the estimate of the dogs averaged by their Akaike weights, the practice in
+// closed-population capture-recapture, so that a change of visibility between counts, on count 1
+// too, or after a dog is first seen, moves the estimate only as far as the counts show it.
 #pragma once
 
 #include <array>
@@ -26,19 +33,28 @@ using SevenHistories = std::array<std::int64_t, 7>;
 inline constexpr std::array<std::array<int, 3>, 7> kSevenPatterns = {
     {{1, 0, 0}, {1, 1, 1}, {1, 0, 1}, {1, 1, 0}, {0, 1, 0}, {0, 0, 1}, {0, 1, 1}}};
 
-enum class VisibilityModel { constant, by_count };
+enum class VisibilityModel { constant, by_count, behaviour };
 
-/// The model's name as the report writes it ("constant", "by count").
+/// The model's name as the report writes it ("constant", "by count", "behaviour").
 const char* model_name(VisibilityModel model);
 
 /// The conditional log likelihood of the histories at S and P_1, P_2, P_3; -infinity where a
 /// history seen has no chance.
 double seven_log_likelihood(const SevenHistories& counts, double s, const std::array<double, 3>& p);
 
+/// The behaviour model's conditional log likelihood at S, P_first and P_again; -infinity where a
+/// history seen has no chance.
+double behaviour_log_likelihood(const SevenHistories& counts, double s, double p_first,
+                                double p_again);
+
 /// One model's fit.
 struct SevenFit {
     double S = 0;
+    /// Each count's P; in the behaviour model P_first on every count, the chance of a dog not
+    /// seen before, which alone sets p_any.
     std::array<double, 3> P{};
+    /// The behaviour model's P_again, the chance of a dog seen before; none in the others.
+    std::optional<double> P_again;
     double log_likelihood = 0;
     double seen_any = 0;  // p_any at the fit
     int parameters = 0;   // estimated: S (unless held or on its floor 0) and the P's
@@ -51,15 +67,24 @@ struct SevenFit {
 };
 
 struct SevenHistoriesFit {
-    SevenFit constant, by_count;
-    double weight_by_count = 0;  // the Akaike weight of the by-count model
-    VisibilityModel chosen = VisibilityModel::constant;
+    SevenFit constant, by_count, behaviour;
+    double weight_by_count = 0;   // the Akaike weight of the by-count model
+    double weight_behaviour = 0;  // and of the behaviour model; the constant's is the rest
+    VisibilityModel chosen = VisibilityModel::constant;  // the lowest AICc
     /// The averaged share ever seen: 1 / q = sum of each model's weight over its q, so that the
     /// dogs n_any / q are the weighted average of the models' dogs.
     double seen_any = 0;
     std::int64_t seen_at_least_once = 0;
     const SevenFit& chosen_fit() const {
-        return chosen == VisibilityModel::by_count ? by_count : constant;
+        switch (chosen) {
+            case VisibilityModel::by_count:
+                return by_count;
+            case VisibilityModel::behaviour:
+                return behaviour;
+            case VisibilityModel::constant:
+                break;
+        }
+        return constant;
     }
 };
 
@@ -71,11 +96,11 @@ struct SevenHistoriesFit {
 /// counts'. Also "" when nobody was seen: that is data, said elsewhere.
 std::string why_not_estimable(const SevenHistories& counts);
 
-/// Both models fitted to `counts` (S held at `s_held` when given, else free from 0 to 0.99; each
-/// P from 0.005 to 0.995), compared and averaged. Empty when nobody was seen.
-/// `with_tests`: also the fit tests and the tests of S = 0 (a bootstrap replicate needs only
-/// the estimates). `near`: a fit of counts like these (the sample's, for its replicates), whose
-/// maxima are the searches' starts instead of a spread of them.
+/// The three models fitted to `counts` (S held at `s_held` when given, else free from 0 to 0.99;
+/// each P from 0.005 to 0.995), compared and averaged. Empty when nobody was seen. `with_tests`:
+/// also the fit tests and the tests of S = 0 (a bootstrap replicate needs only the estimates).
+/// `near`: a fit of counts like these (the sample's, for its replicates), whose maxima are the
+/// searches' starts instead of a spread of them.
 std::optional<SevenHistoriesFit> fit_seven_histories(const SevenHistories& counts,
                                                      std::optional<double> s_held,
                                                      bool with_tests = true,
