@@ -17,7 +17,7 @@
 #include "library/kestrivo.h"
 #include "platform/number_text.h"
 #include "platform/progress_line.h"
-#include "tests/cli/report_output.h"
+#include "tests/support/report_output.h"
 #include "tests/support/temporary_folder.h"
 
 namespace {

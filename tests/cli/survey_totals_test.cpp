@@ -11,7 +11,7 @@
 #include "library/kestrivo.h"
 #include "survey/pilot_assumptions.h"
 #include "survey/plan_note.h"
-#include "tests/cli/report_output.h"
+#include "tests/support/report_output.h"
 
 namespace {
 
