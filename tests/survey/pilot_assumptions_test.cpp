@@ -126,13 +126,14 @@ TEST(pilot_assumptions_test, the_rows_it_could_not_use_are_said_with_their_place
     EXPECT_EQ(notes[1], "3 of the pilot's 4 rows were used");
 }
 
-// The design a pilot's rows cannot make is thrown as its value; a caller without words of its own
-// for it still reads that the design was refused. (What the options alone cannot go together in,
-// DesignOptions::refusal, each caller asks before it reads a pilot.)
+// The design a pilot's rows cannot make, or its options alone, is thrown as its value; a caller
+// without words of its own for it still reads that the design was refused.
 TEST(pilot_assumptions_test, a_refused_design_is_thrown_with_its_value) {
     using Kind = DesignRefusal::Kind;
     DesignOptions no_column = by_ward({{"North", 9}, {"South", 9}});
     no_column.stratum_column = "Ward";
+    DesignOptions names_only = by_ward({{"North", 9}});
+    names_only.stratum_column.reset();
     const struct {
         const char* what;
         DesignOptions design;
@@ -144,6 +145,7 @@ TEST(pilot_assumptions_test, a_refused_design_is_thrown_with_its_value) {
          Kind::unknown_stratum, "east", "ward", ""},
         {"a stratum without K", by_ward({{"North", 9}}), Kind::stratum_without_blocks, "South",
          "ward", ""},
+        {"K by name without a strata column", names_only, Kind::names_without_strata, "", "", ""},
     };
     for (const auto& c : cases) {
         std::vector<std::string> notes;
