@@ -18,6 +18,10 @@ std::vector<analysis::PlanStratum> pilot_assumptions(std::istream& in, const std
                                                      DesignOptions design,
                                                      const analysis::Library& library, double level,
                                                      std::vector<std::string>& notes) {
+    // What cannot go together is refused before any row is read, as the report refuses it.
+    if (std::optional<DesignRefusal> refused = design.refusal()) {
+        throw DesignRefused{std::move(*refused)};
+    }
     // A pilot may come from elsewhere: it may hold more blocks than the city has.
     design.blocks_are_a_sample = false;
     DesignBuilder builder(design);

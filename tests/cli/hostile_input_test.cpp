@@ -8,7 +8,7 @@
 #include "cli/plan_command.h"
 #include "cli/report_command.h"
 #include "library/kestrivo.h"
-#include "tests/cli/report_output.h"
+#include "tests/support/report_output.h"
 #include "tests/support/temporary_folder.h"
 
 namespace {

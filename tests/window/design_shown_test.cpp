@@ -8,25 +8,15 @@
 #include <map>
 #include <optional>
 #include <string>
+#include "tests/window/shown_designs.h"
 
 using namespace kestrivo::window;
 
 namespace {
 
-using ByStratum = std::map<std::string, std::int64_t>;
-
-DesignShown city(const std::string& typed) {
-    DesignShown shown;
-    shown.strata = {{"", "(the city)", typed}};
-    return shown;
-}
-
-DesignShown wards(const std::string& north, const std::string& south) {
-    DesignShown shown;
-    shown.stratum_column = "ward";
-    shown.strata = {{"North", "North", north}, {"South", "South", south}};
-    return shown;
-}
+using kestrivo::tests::ByStratum;
+using kestrivo::tests::city;
+using kestrivo::tests::wards;
 
 TEST(design_shown_test, the_reports_design_takes_the_blocks_when_every_stratum_has_them) {
     DesignShown weighted = wards("60", "40");

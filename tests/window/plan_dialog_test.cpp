@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "survey/design_builder.h"
+#include "tests/window/shown_designs.h"
 #include "window/design_shown.h"
 #include "window/plan_dialog.h"
 
@@ -20,20 +21,9 @@ using namespace kestrivo::window;
 
 namespace {
 
-using ByStratum = std::map<std::string, std::int64_t>;
-
-DesignShown city(const std::string& typed) {
-    DesignShown shown;
-    shown.strata = {{"", "(the city)", typed}};
-    return shown;
-}
-
-DesignShown wards(const std::string& north, const std::string& south) {
-    DesignShown shown;
-    shown.stratum_column = "ward";
-    shown.strata = {{"North", "North", north}, {"South", "South", south}};
-    return shown;
-}
+using kestrivo::tests::ByStratum;
+using kestrivo::tests::city;
+using kestrivo::tests::wards;
 
 PlanPilot pilot() {
     PlanPilot pilot;

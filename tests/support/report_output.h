@@ -1,5 +1,6 @@
-// Reading back what kestrivo-report writes, for the tests: CSV rows as cells (the outputs here
-// have no line ends inside fields), a cell by row and column name, a cell as a number.
+// Reading back the report's CSV text, for the tests of the command and of the survey room alike:
+// CSV rows as cells (the outputs here have no line ends inside fields), a cell by row and column
+// name, a cell as a number.
 #pragma once
 
 #include <algorithm>
