@@ -28,7 +28,8 @@ struct SurveyCells {
     std::optional<analysis::DogsOnBlock> dogs_pooled;  // N_pool, N_pool_lo, N_pool_hi
     std::optional<analysis::Heterogeneity> het;        // het, het_df, het_p
     std::optional<analysis::TotalEstimate> total;      // city_N, city_se, city_lo, city_hi
-    /// model, aicc_weight_by_count, P1, P2, P3, n_any, seen_any
+    /// model, aicc_weight_by_count, aicc_weight_behaviour, P1, P2, P3, P_first, P_again, n_any,
+    /// seen_any
     std::optional<analysis::SevenHistoriesFit> seven;
     /// n_any of a block that gives the dogs first seen later: its dogs seen at least once.
     std::optional<std::int64_t> n_any;
@@ -73,6 +74,10 @@ struct ReportLayout {
     std::vector<std::string> carried;  // the carried columns' names, each once, in order
     bool with_pool = false;            // the columns of pooled visibility
     bool with_city = false;            // the columns of the city total
+    /// The behaviour model's columns among the pooled ones (aicc_weight_behaviour, P_first,
+    /// P_again): some stratum was fitted from all seven histories. A survey of four histories
+    /// has no such model, and its table keeps the columns it always had.
+    bool with_behaviour = false;
     std::optional<std::string> stratum_column;
     std::optional<std::string> weight_column;
     double level = 0.95;

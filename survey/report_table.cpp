@@ -31,9 +31,17 @@ const std::vector<std::string>& ReportColumns::report_columns() {
 ReportColumns::ReportColumns(const ReportLayout& layout, int digits)
     : keys_(report_columns()), digits_(digits) {
     if (layout.with_pool) {
-        for (const char* key :
-             {"N_pool", "N_pool_lo", "N_pool_hi", "het", "het_df", "het_p", "model",
-              "aicc_weight_by_count", "P1", "P2", "P3", "n_any", "seen_any"})
+        for (const char* key : {"N_pool", "N_pool_lo", "N_pool_hi", "het", "het_df", "het_p",
+                                "model", "aicc_weight_by_count"})
+            keys_.push_back(key);
+        if (layout.with_behaviour) keys_.push_back("aicc_weight_behaviour");
+        for (const char* key : {"P1", "P2", "P3"})
+            keys_.push_back(key);
+        if (layout.with_behaviour) {
+            keys_.push_back("P_first");
+            keys_.push_back("P_again");
+        }
+        for (const char* key : {"n_any", "seen_any"})
             keys_.push_back(key);
     }
     if (layout.with_city) {
@@ -99,6 +107,26 @@ void report_cells(const analysis::Report& report, const Set& set) {
     }
 }
 
+// The cells of a stratum's seven-history fit: the chosen model and its own P's.
+template <typename Set>
+void seven_cells(const analysis::SevenHistoriesFit& seven, const Set& set) {
+    const auto& fit = seven.chosen_fit();
+    set("model", std::string(analysis::model_name(seven.chosen)));
+    set("aicc_weight_by_count", seven.weight_by_count);
+    set("aicc_weight_behaviour", seven.weight_behaviour);
+    if (seven.chosen == analysis::VisibilityModel::behaviour) {
+        // Its P is P_first on every count: said once, in its own column, not as three counts'.
+        set("P_first", fit.P[0]);
+        if (fit.P_again) set("P_again", *fit.P_again);
+    } else {
+        set("P1", fit.P[0]);
+        set("P2", fit.P[1]);
+        set("P3", fit.P[2]);
+    }
+    set("n_any", seven.seen_at_least_once);
+    set("seen_any", seven.seen_any);
+}
+
 // The cells of pooled visibility and of the city total.
 template <typename Set>
 void survey_cells(const SurveyCells& survey, bool has_n_any, const Set& set) {
@@ -112,16 +140,7 @@ void survey_cells(const SurveyCells& survey, bool has_n_any, const Set& set) {
         set("het_df", std::int64_t{survey.het->df});
         set("het_p", survey.het->p);
     }
-    if (survey.seven) {
-        const auto& fit = survey.seven->chosen_fit();
-        set("model", std::string(analysis::model_name(survey.seven->chosen)));
-        set("aicc_weight_by_count", survey.seven->weight_by_count);
-        set("P1", fit.P[0]);
-        set("P2", fit.P[1]);
-        set("P3", fit.P[2]);
-        set("n_any", survey.seven->seen_at_least_once);
-        set("seen_any", survey.seven->seen_any);
-    }
+    if (survey.seven) seven_cells(*survey.seven, set);
     if (survey.n_any) set("n_any", *survey.n_any);
     if (survey.total) {
         set("n", survey.total->first_count);
@@ -141,7 +160,11 @@ std::vector<Cell> ReportColumns::cells(const ReportRow& row) const {
     std::vector<Cell> v(place_.size());
     const auto set = [&](const char* key, Cell value) {
         if (const double* d = std::get_if<double>(&value); d && std::isnan(*d)) return;
-        v[at(key)] = std::move(value);
+        // A value whose column the layout leaves out (the behaviour model's, in a table made
+        // without it) has no cell to go in.
+        const auto place = place_.find(key);
+        if (place == place_.end()) return;
+        v[place->second] = std::move(value);
     };
     set("block", row.label);
     if (!row.error.empty()) set("error", row.error);

@@ -35,8 +35,6 @@ public:
     static const std::vector<std::string>& report_columns();
 
 private:
-    std::size_t at(const std::string& key) const { return place_.at(key); }
-
     std::vector<std::string> keys_;
     std::unordered_map<std::string, std::size_t> place_;  // our own columns only
     int digits_;

@@ -350,6 +350,9 @@ void ReportRun::stream_blocks() {
     layout.carried = carried_;
     layout.with_pool = with_pool_;
     layout.with_city = with_city_;
+    layout.with_behaviour =
+        std::any_of(pooled_.begin(), pooled_.end(),
+                    [](const analysis::PooledVisibility& p) { return p.seven.has_value(); });
     layout.stratum_column = options_.design.stratum_column;
     layout.weight_column = options_.design.weight_column;
     layout.level = options_.level;

@@ -16,6 +16,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "analysis/seven_histories.h"
 #include "platform/number_text.h"
 #include "tests/support/report_output.h"
 #include "tests/survey/report_run.h"
@@ -101,6 +102,58 @@ TEST(report_table_test, the_columns_of_pooled_visibility_and_the_city_only_when_
     for (const char* key : {"city_N", "city_se", "city_lo", "city_hi"}) {
         EXPECT_TRUE(has(city, key)) << key;
         EXPECT_FALSE(has(pool, key)) << key;
+    }
+}
+
+// The behaviour model's columns come with pooled visibility fitted from seven histories alone,
+// each beside its kind: its weight after the by-count model's, its P's after P1, P2, P3.
+TEST(report_table_test, the_behaviour_models_columns_only_where_a_stratum_had_seven_histories) {
+    const Keys behaviour = {"aicc_weight_behaviour", "P_first", "P_again"};
+    for (const bool pool : {false, true}) {
+        ReportLayout with = layout(pool, true, {"ward"});
+        with.with_behaviour = true;
+        const Keys more = added(keys(with), keys(layout(pool, true, {"ward"})));
+        EXPECT_EQ(more, pool ? behaviour : Keys{}) << pool;
+        if (!pool) continue;
+        const Keys k = keys(with);
+        const auto place = [&](const char* key) { return std::find(k.begin(), k.end(), key); };
+        EXPECT_EQ(place("aicc_weight_behaviour"), place("aicc_weight_by_count") + 1);
+        EXPECT_EQ(place("P_first"), place("P3") + 1);
+        EXPECT_EQ(place("P_again"), place("P_first") + 1);
+    }
+}
+
+// A pooled row gives the P's of the model it chose and no other's: P1, P2, P3 for the counts'
+// models, P_first and P_again for the behaviour model, whose P would only repeat P_first.
+TEST(report_table_test, a_pooled_row_gives_the_chosen_models_own_P) {
+    using kestrivo::analysis::VisibilityModel;
+    const auto fit = kestrivo::analysis::fit_seven_histories({40, 90, 25, 30, 20, 22, 12}, {});
+    ASSERT_TRUE(fit);
+    ReportLayout with = layout(true, false);
+    with.with_behaviour = true;
+    const ReportColumns columns(with, kestrivo::survey::kDefaultDigits);
+    const ReportColumns without(layout(true, false), kestrivo::survey::kDefaultDigits);
+    for (const VisibilityModel chosen :
+         {VisibilityModel::constant, VisibilityModel::by_count, VisibilityModel::behaviour}) {
+        ReportRow row;
+        row.kind = kestrivo::survey::RowKind::pooled;
+        row.label = "pooled";
+        row.cells.seven = *fit;
+        row.cells.seven->chosen = chosen;
+        const auto& chosen_fit = row.cells.seven->chosen_fit();
+        const bool behaviour = chosen == VisibilityModel::behaviour;
+        EXPECT_EQ(cell(columns, row, "model"),
+                  Cell(std::string(kestrivo::analysis::model_name(chosen))));
+        EXPECT_EQ(cell(columns, row, "aicc_weight_behaviour"), Cell(fit->weight_behaviour));
+        for (int c = 0; c < 3; ++c) {
+            const std::string key = "P" + std::to_string(c + 1);
+            EXPECT_EQ(cell(columns, row, key), behaviour ? Cell() : Cell(chosen_fit.P[c])) << key;
+        }
+        EXPECT_EQ(cell(columns, row, "P_first"), behaviour ? Cell(chosen_fit.P[0]) : Cell());
+        EXPECT_EQ(cell(columns, row, "P_again"), behaviour ? Cell(*chosen_fit.P_again) : Cell());
+        // A table made without the behaviour's columns writes the rest of the row.
+        EXPECT_EQ(without.cells(row).size(), without.keys().size());
+        EXPECT_EQ(cell(without, row, "model"), cell(columns, row, "model"));
     }
 }
 
