@@ -131,9 +131,13 @@ Report seven_history_report(const PooledVisibility& pooled) {
         Estimates{fit.S, fit.P[0], share_seen(fit.S, fit.P[0]), fit.log_likelihood, constant}, ""};
     const std::string limits = "the total row's interval carries the uncertainty";
     report.s_limits = {std::nullopt, limits};
-    report.p_limits = {std::nullopt, constant ? limits
-                                              : "visibility differs between the counts, as P1, "
-                                                "P2 and P3 give it"};
+    // P is one number only in the constant model. The behaviour model's reason is no sentence
+    // here: the report words its own note of P_first against P_again.
+    const char* why_no_p = "";
+    if (constant) why_no_p = limits.c_str();
+    if (seven.chosen == VisibilityModel::by_count)
+        why_no_p = "visibility differs between the counts, as P1, P2 and P3 give it";
+    report.p_limits = {std::nullopt, why_no_p};
     report.seen_limits = {std::nullopt, limits};
     report.dogs = {DogsOnBlock{double(seven.seen_at_least_once) / seven.seen_any, NAN, NAN}, ""};
     report.s_bound = bound_of(fit.S, kSurveyFloorOfS);

@@ -1,6 +1,7 @@
 // The report's notes in its English words, from their codes.
 #include "survey/report_notes.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace kestrivo::survey {
@@ -89,6 +90,11 @@ std::string note_words(const Note& note, const NumberWords& number) {
         case NoteCode::visibility_differs:
             return "visibility differs between these blocks (het p < 0.05): one shared S and P may "
                    "mislead; give a column of strata (--stratum) that groups blocks seen alike";
+        case NoteCode::seen_again_differs:
+            return "a dog once seen is seen again with another chance, P_again " +
+                   number(note.numbers.at(1)) + ", than one not yet seen, P_first " +
+                   number(note.numbers.at(0)) +
+                   ": the dogs never seen are those P_first misses on every count";
         case NoteCode::no_territorial_dogs: {
             char gain[32];
             std::snprintf(gain, sizeof gain, "%.3g", note.numbers.at(0));
@@ -136,6 +142,17 @@ std::vector<Note> fit_notes(const analysis::Report& report) {
         note.numbers.push_back(upper);
     }
     return {note};
+}
+
+Note seen_again_note(const analysis::SevenHistoriesFit& seven) {
+    const analysis::SevenFit& fit = seven.behaviour;
+    return Note{NoteCode::seen_again_differs,
+                {fit.P[0], fit.P_again.value_or(NAN)},
+                {},
+                "",
+                "",
+                false,
+                false};
 }
 
 Note no_territorial_note(const analysis::PooledVisibility& pooled) {

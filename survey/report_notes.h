@@ -21,6 +21,7 @@ enum class NoteCode {
     p_not_identified,  // reason: why P has no estimate
     // A pooled row.
     visibility_differs,   // numbers: het p (below 0.05)
+    seen_again_differs,   // numbers: P_first, P_again of the behaviour model the row chose
     no_territorial_dogs,  // numbers: what a free S gains in twice the log likelihood
     four_histories_only,  // the file gives no columns of the dogs first seen later
     later_left_empty,     // numbers: blocks without them, blocks; names: the first few of them
@@ -59,6 +60,9 @@ std::string notes_words(const std::vector<Note>& notes, const NumberWords& numbe
 std::vector<Note> fit_notes(const analysis::Report& report);
 /// The note that the share S is 0 by AICc, on a pooled row.
 Note no_territorial_note(const analysis::PooledVisibility& pooled);
+/// The note of a pooled row whose seven histories chose the behaviour model: a dog once seen is
+/// seen with another chance than one not yet seen.
+Note seen_again_note(const analysis::SevenHistoriesFit& seven);
 /// The note of a pooled row fitted from the four histories alone: none of the file's blocks
 /// give the later columns, or which of the stratum's blocks left them empty.
 Note four_histories_note(const analysis::Stratum& stratum);

@@ -429,6 +429,9 @@ void ReportRun::write_pooled_rows() {
             }
             if (shared.seven) {
                 row.cells.seven = shared.seven;
+                // In the place of the fit's own note on P, as the by-count model's reason is.
+                if (shared.seven->chosen == analysis::VisibilityModel::behaviour)
+                    row.notes.insert(row.notes.begin(), seen_again_note(*shared.seven));
             } else {
                 if (shared.s_zero_by_aicc) row.notes.push_back(no_territorial_note(shared));
                 row.notes.push_back(four_histories_note(stratum));

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "analysis/seven_histories.h"
+
 namespace {
 
 using kestrivo::survey::Note;
@@ -40,6 +42,9 @@ TEST(report_notes_test, each_code_in_the_reports_words) {
         {note(NoteCode::no_territorial_dogs, {1.23456}),
          "S is 0: the counts show no territorial dogs (a free S gains 1.23 in twice the log "
          "likelihood, less than AICc asks of it), so the total takes none"},
+        {note(NoteCode::seen_again_differs, {0.3, 0.5}),
+         "a dog once seen is seen again with another chance, P_again 0.500000, than one not yet "
+         "seen, P_first 0.300000: the dogs never seen are those P_first misses on every count"},
         {note(NoteCode::blocks_left_out, {1, 9}),
          "1 block of this stratum could not be read and is left out: the total treats the 9 "
          "blocks read as the sample"},
@@ -84,6 +89,15 @@ TEST(report_notes_test, which_fits_and_strata_give_which_notes) {
     const auto unidentified = kestrivo::survey::fit_notes(split);
     ASSERT_EQ(unidentified.size(), 1u);
     EXPECT_EQ(words(unidentified[0]), "every dog is always seen");
+
+    // The behaviour model's note carries its own P_first and P_again, whichever model was
+    // chosen.
+    const auto seven = kestrivo::analysis::fit_seven_histories({40, 90, 25, 30, 20, 22, 12}, {});
+    ASSERT_TRUE(seven && seven->behaviour.P_again);
+    const Note again = kestrivo::survey::seen_again_note(*seven);
+    EXPECT_EQ(again.code, NoteCode::seen_again_differs);
+    EXPECT_EQ(again.numbers,
+              (std::vector<double>{seven->behaviour.P[0], *seven->behaviour.P_again}));
 
     EXPECT_TRUE(kestrivo::survey::heterogeneity_notes({12.0, 3, 0.05}).empty());
     EXPECT_EQ(kestrivo::survey::heterogeneity_notes({12.0, 3, 0.049}).size(), 1u);
