@@ -27,21 +27,28 @@ double gamma(double shape, double scale, std::mt19937_64& random) {
 
 SimulatedBlock simulate_histories(const BlockModel& model, std::int64_t dogs,
                                   std::mt19937_64& random) {
-    const std::array<double, 3> p = model.p_by_count.value_or(std::array{model.P, model.P, model.P});
+    const std::array<double, 3> p =
+        model.p_by_count.value_or(std::array{model.P, model.P, model.P});
+    // A dog's chance on count c once it has been seen before: P_again where seeing it changes it.
+    const std::array<double, 3> again =
+        model.p_again ? std::array{*model.p_again, *model.p_again, *model.p_again} : p;
     SimulatedBlock block;
     block.dogs = dogs;
     const std::int64_t territorial = binomial(dogs, model.S, random);
     const std::int64_t others = dogs - territorial;
-    // The others seen on count 1, and of those who is seen on counts 2 and 3.
+    // The others seen on count 1, and of those who is seen again on counts 2 and 3.
     const std::int64_t first = binomial(others, p[0], random);
-    const std::int64_t first_second = binomial(first, p[1], random);
-    const std::int64_t all_three = binomial(first_second, p[2], random);
-    const std::int64_t first_third = binomial(first - first_second, p[2], random);
-    // The others missed on count 1 and seen later.
+    const std::int64_t first_second = binomial(first, again[1], random);
+    const std::int64_t all_three = binomial(first_second, again[2], random);
+    const std::int64_t first_third = binomial(first - first_second, again[2], random);
+    // The others missed on count 1 and first seen later: on count 2, then again on count 3 or
+    // not; or first on count 3.
     const std::int64_t second = binomial(others - first, p[1], random);
-    const std::int64_t second_third = binomial(second, p[2], random);
+    const std::int64_t second_third = binomial(second, again[2], random);
     const std::int64_t third = binomial(others - first - second, p[2], random);
-    const auto count = [](std::int64_t v) { return std::int32_t(std::min<std::int64_t>(v, INT32_MAX)); };
+    const auto count = [](std::int64_t v) {
+        return std::int32_t(std::min<std::int64_t>(v, INT32_MAX));
+    };
     block.counts = {count(first - first_second - first_third), count(territorial + all_three),
                     count(first_third), count(first_second - all_three)};
     block.later = {count(second - second_third), count(third), count(second_third)};
@@ -50,7 +57,8 @@ SimulatedBlock simulate_histories(const BlockModel& model, std::int64_t dogs,
 
 SimulatedBlock simulate_block(const BlockModel& model, std::mt19937_64& random) {
     double mean = model.mean_dogs;
-    if (model.dispersion) mean = gamma(*model.dispersion, model.mean_dogs / *model.dispersion, random);
+    if (model.dispersion)
+        mean = gamma(*model.dispersion, model.mean_dogs / *model.dispersion, random);
     return simulate_histories(model, poisson(mean, random), random);
 }
 
@@ -75,7 +83,8 @@ SimulatedBlock SimulatedStratum::next(std::mt19937_64& random) {
         double share = 1 / double(blocks_left_);
         if (model_.dispersion) {
             const double r = *model_.dispersion;
-            const double x = gamma(r, 1, random), y = gamma(double(blocks_left_ - 1) * r, 1, random);
+            const double x = gamma(r, 1, random),
+                         y = gamma(double(blocks_left_ - 1) * r, 1, random);
             share = x / (x + y);
         }
         dogs = binomial(dogs_left_, share, random);

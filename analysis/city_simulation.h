@@ -2,9 +2,10 @@
 // coverage study, and survey planning (how many blocks to count). A block's dogs are negative
 // binomial, or Poisson; a dog holds a territory with chance S and is then seen on every count,
 // and any other dog is seen on count c with chance P_c (one P for every count unless the counts
-// differ). A block costs the same whatever its dogs: the histories are drawn as binomial splits,
-// not dog by dog. A stratum of a city is drawn without being held: its total first, then each
-// block given what is left, so a city of a billion blocks costs what its sample costs.
+// differ), or, where seeing a dog changes it, with P_c until first seen and P_again after. A block
+// costs the same whatever its dogs: the histories are drawn as binomial splits, not dog by dog. A
+// stratum of a city is drawn without being held: its total first, then each block given what is
+// left, so a city of a billion blocks costs what its sample costs.
 #pragma once
 
 #include <array>
@@ -24,6 +25,11 @@ struct BlockModel {
                                        // Poisson
     /// P on counts 1, 2 and 3 when they differ; empty: P on every count.
     std::optional<std::array<double, 3>> p_by_count;
+    /// The behaviour model's chance of a non-territorial dog already seen on an earlier count to
+    /// be seen again (P, or p_by_count, is then a dog's chance until it is first seen); empty: a
+    /// dog's visibility does not change once it has been seen (also when a model is written as
+    /// its first fields alone, as before there was this one).
+    std::optional<double> p_again = std::nullopt;
 };
 
 struct SimulatedBlock {

@@ -86,6 +86,12 @@ std::vector<analysis::PlanStratum> pilot_assumptions(std::istream& in, const std
                 plan.model.p_by_count = fit.P;
                 plan.seven_histories = true;
             }
+            // Where a dog once seen is seen with another chance, P is P_first, and the four
+            // histories alone would take P_again for it: the surveys record the seven too.
+            if (pooled.seven->chosen == analysis::VisibilityModel::behaviour) {
+                plan.model.p_again = fit.P_again;
+                plan.seven_histories = true;
+            }
         } else {
             const auto& e = *pooled.report.estimates;
             plan.model.S = e.S;

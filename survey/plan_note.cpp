@@ -39,8 +39,11 @@ PlanNote plan_note(const analysis::Plan& plan, const analysis::PlanRequest& r) {
                                   ? number((*m.p_by_count)[0]) + ", " + number((*m.p_by_count)[1]) +
                                         ", " + number((*m.p_by_count)[2]) + " on counts 1, 2, 3"
                                   : number(m.P);
+        // The behaviour model's P is a dog's until first seen; P_again its chance after.
+        const std::string p_words =
+            m.p_again ? p + " until first seen, " + number(*m.p_again) + " once seen" : p;
         note += (h ? "; " : " ") + (strata[h].name.empty() ? "" : strata[h].name + ": ") + "S " +
-                number(m.S) + ", P " + p + ", " + number(m.mean_dogs) + " dogs a block, " +
+                number(m.S) + ", P " + p_words + ", " + number(m.mean_dogs) + " dogs a block, " +
                 (m.dispersion ? "dispersion " + number(*m.dispersion) : std::string("Poisson"));
         if (strata[h].seven_histories) note += ", all seven histories recorded";
     }

@@ -2,12 +2,16 @@
 // block's dogs (Poisson, or negative binomial m + m^2 / r), the share of them seen on count 1,
 // S + (1 - S) P1, on all three, S + (1 - S) P1 P2 P3, and first on count 3 only,
 // (1 - S)(1 - P1)(1 - P2) P3; a stratum drawn block by block has the total and the blocks a city
-// of independent blocks has. Fixed seeds: each check allows five standard errors.
+// of independent blocks has. The dogs seen at least once fall into the seven histories with the
+// chances pi(h) the seven-history fit gives them, whether visibility differs by count or changes
+// once a dog has been seen. Fixed seeds: each check allows five standard errors.
 #include "analysis/city_simulation.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "analysis/seven_histories.h"
 
 namespace {
 
@@ -56,6 +60,51 @@ TEST(city_simulation_test, blocks_have_the_models_moments) {
         EXPECT_NEAR(seen / dogs, q, 5 * std::sqrt(q * (1 - q) / dogs)) << c.S;
         EXPECT_NEAR(always / dogs, all_three, 5 * std::sqrt(all_three * (1 - all_three) / dogs))
             << c.S;
+    }
+}
+
+// One block of many dogs: each history's share of the dogs seen at least once is the model's
+// pi(h), the fit's likelihood of one dog of that history, and the share seen at least once is
+// p_any, which only the chances before a dog is first seen set.
+TEST(city_simulation_test, the_seen_dogs_fall_into_the_histories_as_the_fit_reads_them) {
+    using P3 = std::array<double, 3>;
+    const struct {
+        const char* name;
+        double S, P;
+        std::optional<P3> p;
+        std::optional<double> again;
+    } cases[] = {
+        {"constant", 0.2, 0.4, {}, {}},
+        {"by count", 0.1, 0, P3{0.5, 0.25, 0.4}, {}},
+        {"shy once seen", 0.2, 0.5, {}, 0.2},
+        {"bolder once seen", 0.0, 0.3, {}, 0.6},
+        {"behaviour, S large", 0.4, 0.25, {}, 0.55},
+    };
+    const std::int64_t dogs = 4'000'000;
+    for (const auto& c : cases) {
+        const kestrivo::analysis::BlockModel model{c.S, c.P, 1, std::nullopt, c.p, c.again};
+        std::mt19937_64 random(17);
+        const auto block = kestrivo::analysis::simulate_histories(model, dogs, random);
+        const kestrivo::analysis::SevenHistories seen_as = {
+            block.counts[0], block.counts[1], block.counts[2], block.counts[3],
+            block.later[0],  block.later[1],  block.later[2]};
+        double seen = 0;
+        for (const std::int64_t n : seen_as)
+            seen += double(n);
+        const P3 p = c.p.value_or(P3{c.P, c.P, c.P});
+        const double p_any = 1 - (1 - c.S) * (1 - p[0]) * (1 - p[1]) * (1 - p[2]);
+        EXPECT_NEAR(seen / double(dogs), p_any, 5 * std::sqrt(p_any * (1 - p_any) / double(dogs)))
+            << c.name;
+        for (std::size_t h = 0; h < 7; ++h) {
+            kestrivo::analysis::SevenHistories one{};
+            one[h] = 1;
+            const double log_pi =
+                c.again ? kestrivo::analysis::behaviour_log_likelihood(one, c.S, c.P, *c.again)
+                        : kestrivo::analysis::seven_log_likelihood(one, c.S, p);
+            const double pi = std::exp(log_pi);
+            EXPECT_NEAR(double(seen_as[h]) / seen, pi, 5 * std::sqrt(pi * (1 - pi) / seen))
+                << c.name << ", history " << h;
+        }
     }
 }
 

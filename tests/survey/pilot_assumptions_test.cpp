@@ -13,6 +13,7 @@
 #include "analysis/seven_histories.h"
 #include "survey/plan_note.h"
 #include "tests/support/temporary_folder.h"
+#include "tests/survey/behaviour_survey.h"
 #include "tests/survey/report_run.h"
 
 namespace {
@@ -312,6 +313,39 @@ TEST(pilot_assumptions_test, a_seven_history_pilot_is_planned_from_the_reports_m
     EXPECT_NE(notes[0].find("empty on 1 of the 5 blocks of this stratum (\"e\")"),
               std::string::npos)
         << notes[0];
+}
+
+// A pilot whose dogs, once seen, are seen with another chance than before plans with the model
+// the report chose for it: S and P_first from its pooled row, P_again beside them, and surveys
+// that record the seven histories; the note says both chances.
+TEST(pilot_assumptions_test, a_pilot_fitted_by_the_behaviour_model_plans_with_it) {
+    const kestrivo::tests::BehaviourTruth truth{0.2, 0.3, 0.5, 100, 20};
+    const std::string text = kestrivo::tests::behaviour_survey(truth);
+    DesignOptions design;
+    design.blocks_total = 100;
+    std::vector<std::string> notes;
+    const auto strata = pilot(text, design, notes);
+    ASSERT_EQ(strata.size(), 1u);
+    const auto& m = strata[0].model;
+    EXPECT_TRUE(strata[0].seven_histories);
+    EXPECT_FALSE(m.p_by_count);
+    ASSERT_TRUE(m.p_again);
+
+    const auto r = pooled_report(text, design);
+    ASSERT_EQ(r.rows.rows.size(), std::size_t(truth.blocks) + 1);
+    const auto& pooled = r.rows.rows.back();
+    ASSERT_TRUE(pooled.cells.seven);
+    ASSERT_EQ(pooled.cells.seven->chosen, kestrivo::analysis::VisibilityModel::behaviour);
+    const auto& fit = pooled.cells.seven->chosen_fit();
+    EXPECT_NEAR(m.S, fit.S, 1e-9);
+    EXPECT_NEAR(m.P, fit.P[0], 1e-9);
+    EXPECT_NEAR(*m.p_again, *fit.P_again, 1e-9);
+    EXPECT_NEAR(*m.p_again, truth.p_again, 0.01);
+
+    const kestrivo::analysis::PlanRequest request{.strata = strata};
+    const std::string note = kestrivo::survey::plan_note({}, request).note;
+    EXPECT_NE(note.find("once seen"), std::string::npos) << note;
+    EXPECT_NE(note.find("all seven histories"), std::string::npos) << note;
 }
 
 }  // namespace
