@@ -41,26 +41,8 @@ std::string why_not_estimated(const Stratum& stratum) {
     return stratum.has_later() ? why_not_estimable(sample_sums(stratum).histories) : "";
 }
 
-namespace {
-
-// Each block's own maximum, summed over the blocks with dogs, in the blocks' order; -infinity
-// when one of them cannot be fitted.
-std::pair<double, int> own_maxima(const Library& library, const Stratum& stratum) {
-    double sum = 0;
-    int blocks_with_dogs = 0;
-    for (const Counts& counts : stratum.blocks) {
-        if (std::int64_t{counts[0]} + counts[1] + counts[2] + counts[3] == 0) continue;
-        ++blocks_with_dogs;
-        const double top =
-            Model(library.loglik, counts, stratum.s_held, kSurveyFloorOfS).maximum().value;
-        sum += std::isfinite(top) ? top : -std::numeric_limits<double>::infinity();
-    }
-    return {sum, blocks_with_dogs};
-}
-
-}  // namespace
-
-PooledVisibility pool(const Library& library, const Stratum& stratum, double level) {
+PooledVisibility pool(const Library& library, const Stratum& stratum, double level,
+                      const PoolingTest& test) {
     PooledVisibility pooled;
     pooled.why_not = why_not_estimated(stratum);
     if (!pooled.why_not.empty()) return pooled;
@@ -86,8 +68,7 @@ PooledVisibility pool(const Library& library, const Stratum& stratum, double lev
     if (stratum.has_later()) {
         pooled.seven = fit_seven_histories(sample_sums(stratum).histories, stratum.s_held);
     }
-    const auto [maxima, blocks_with_dogs] = own_maxima(library, stratum);
-    pooled.het = heterogeneity(pooled, maxima, blocks_with_dogs);
+    pooled.het = pooling_test(library, stratum, pooled, test);
     if (!pooled.seven && !stratum.s_held &&
         prefers_no_territorial(*pooled.model, pooled.model->maximum())) {
         // The total takes S = 0 here: so does the pooled row, and the blocks' dogs under it.
@@ -149,12 +130,14 @@ Report seven_history_report(const PooledVisibility& pooled) {
 }
 
 std::optional<Heterogeneity> heterogeneity(const PooledVisibility& pooled,
-                                           double sum_of_block_maxima, int blocks_with_dogs) {
+                                           double sum_of_block_maxima, int blocks_with_dogs,
+                                           std::optional<double> pooled_maximum) {
     if (!pooled || !std::isfinite(sum_of_block_maxima) || blocks_with_dogs < 1) return std::nullopt;
     const int per_block = pooled.report.request.s_held ? 1 : 2;
     const int df = per_block * (blocks_with_dogs - 1);
     const double statistic =
-        std::fmax(0.0, 2 * (sum_of_block_maxima - pooled.report.estimates->log_likelihood));
+        std::fmax(0.0, 2 * (sum_of_block_maxima -
+                            pooled_maximum.value_or(pooled.report.estimates->log_likelihood)));
     if (df == 0) return Heterogeneity{statistic, 0, 1.0};
     using boost::math::chi_squared_distribution;
     const double p = boost::math::cdf(

@@ -4,6 +4,7 @@
 // whether the blocks' own fits differ more than chance allows.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -15,8 +16,11 @@
 namespace kestrivo::analysis {
 
 /// Is pooling fair? het = 2 (sum over the blocks with dogs of each block's own maximum log
-/// likelihood - the pooled maximum), on 2 (b - 1) degrees of freedom with S free and b - 1 with
-/// S held, for b blocks with dogs; p its chi-square upper tail.
+/// likelihood - the pooled maximum), with 2 (b - 1) degrees of freedom with S free and b - 1
+/// with S held, for b blocks with dogs. Where the blocks give all seven histories, the maxima are
+/// those of the model the pooled row chose, fitted to each block's seven histories. p is the
+/// parametric bootstrap's (pooling_test): blocks of 20 to 60 dogs are too few for the chi-square
+/// on df, which flags about one stratum in twelve whose blocks share one visibility.
 struct Heterogeneity {
     double statistic;
     int df;
@@ -52,6 +56,23 @@ struct PooledVisibility {
 /// `top`: the free model's maximum.
 bool prefers_no_territorial(const Model& free, const Point& top);
 
+/// How the test of pooling reads its p. Each replicate draws every block's histories from the
+/// pooled fit, given the block's own dogs seen (on count 1 with four histories, at least once
+/// with seven), refits the blocks and the pool, and p = (1 + replicates whose statistic reaches
+/// the survey's) / (1 + replicates). 199 replicates make a test of exact size at 0.05 (10 of 200
+/// ranks) whose p near 0.05 is within about 0.015; more would cost the report more than its
+/// note gains.
+struct PoolingTest {
+    /// 0: p is the chi-square upper tail on df, the test's first reference, without replicates.
+    int replicates = 199;
+    /// Mixed with a fixed seed: the stratum's place in its design, so that each stratum has its
+    /// own stream and the same survey gives the same p.
+    std::uint64_t stream = 0;
+    int jobs = 1;  // threads computing replicates; p does not depend on it
+    /// Set from another thread to stop: the test is then left without a value.
+    const std::atomic<bool>* cancel = nullptr;
+};
+
 /// Why the blocks of `stratum` share no one visibility to fit, or "": none could be read, they
 /// hold S at different values, or a summed count exceeds the library's 32-bit counts.
 std::string why_not_pooled(const Stratum& stratum);
@@ -61,9 +82,10 @@ std::string why_not_pooled(const Stratum& stratum);
 /// (why_not_estimable). The pooled row and the stratum's total both ask here, so they agree.
 std::string why_not_estimated(const Stratum& stratum);
 
-/// The pooled fit of a stratum's blocks, with the test of pooling. No fit when
-/// why_not_estimated says so, or when nobody was seen at all (`nobody_seen`).
-PooledVisibility pool(const Library& library, const Stratum& stratum, double level);
+/// The pooled fit of a stratum's blocks, with the test of pooling calibrated as `test` says. No
+/// fit when why_not_estimated says so, or when nobody was seen at all (`nobody_seen`).
+PooledVisibility pool(const Library& library, const Stratum& stratum, double level,
+                      const PoolingTest& test = {});
 
 /// A block's dogs under the pooled visibility: n / q, with limits where the full likelihood of
 /// N (n seen binomially out of N) with the pooled histories' profile over q falls half the
@@ -83,8 +105,17 @@ DogsOnBlock block_dogs(const PooledVisibility& pooled, const Counts& counts,
 Report seven_history_report(const PooledVisibility& pooled);
 
 /// The test of pooling from the sum of the blocks' own maxima over the `blocks_with_dogs` blocks
-/// with dogs; empty when the sum is not finite (a block could not be fitted).
+/// with dogs, its p the chi-square's; empty when the sum is not finite (a block could not be
+/// fitted). `pooled_maximum`: the pooled log likelihood the blocks' maxima are set against;
+/// empty: the pooled report's.
 std::optional<Heterogeneity> heterogeneity(const PooledVisibility& pooled,
-                                           double sum_of_block_maxima, int blocks_with_dogs);
+                                           double sum_of_block_maxima, int blocks_with_dogs,
+                                           std::optional<double> pooled_maximum = std::nullopt);
+
+/// The test of pooling of `stratum`, whose fit `pooled` has just been made (before any S = 0 by
+/// AICc): the statistic from the seven-history fits where `pooled.seven`, else the four, and p
+/// as `test` says. Empty when a block cannot be fitted, or when `test.cancel` is set.
+std::optional<Heterogeneity> pooling_test(const Library& library, const Stratum& stratum,
+                                          const PooledVisibility& pooled, const PoolingTest& test);
 
 }  // namespace kestrivo::analysis

@@ -123,7 +123,7 @@ double objective(unsigned, const double* x, double*, void* data) {
 
 // The best of BOBYQA's searches from `starts`, or nothing when none converges.
 std::optional<SevenFit> best_fit(const SevenHistories& counts, const Layout& layout,
-                                 const std::vector<Point>& starts) {
+                                 const std::vector<Point>& starts, double xtol = 1e-10) {
     Problem problem{&counts, layout};
     const std::size_t n = layout.size();
     std::vector<double> lower, upper;
@@ -141,7 +141,7 @@ std::optional<SevenFit> best_fit(const SevenHistories& counts, const Layout& lay
         opt.set_lower_bounds(lower);
         opt.set_upper_bounds(upper);
         opt.set_min_objective(objective, &problem);
-        opt.set_xtol_rel(1e-10);
+        opt.set_xtol_rel(xtol);
         opt.set_ftol_abs(1e-12);
         opt.set_maxeval(4000);
         std::vector<double> x = layout.pack(start);
@@ -337,6 +337,30 @@ std::optional<SevenHistoriesFit> fit_seven_histories(const SevenHistories& count
     }
     choose_and_average(result);
     return result;
+}
+
+std::optional<SevenFit> fit_seven_model(const SevenHistories& counts, VisibilityModel model,
+                                        std::optional<double> s_held,
+                                        const std::vector<SevenFit>& starts) {
+    std::vector<Point> points;
+    for (const SevenFit& start : starts)
+        points.push_back(point_of(start));
+    // A maximum to a millionth of its place is within a hundred-millionth of its height, which
+    // is all a log likelihood ratio needs; the searches to the estimates' own precision would
+    // cost the test of pooling several times more.
+    return best_fit(counts, Layout{model, s_held}, points, 1e-6);
+}
+
+std::array<double, 7> history_chances(const SevenFit& fit, VisibilityModel model) {
+    // The conditional log likelihood of one dog of history h is log pi(h).
+    const Layout layout{model, std::nullopt};
+    std::array<double, 7> chances{};
+    for (std::size_t h = 0; h < 7; ++h) {
+        SevenHistories one{};
+        one[h] = 1;
+        chances[h] = std::exp(layout.log_likelihood(one, point_of(fit)));
+    }
+    return chances;
 }
 
 BinomialDogs binomial_dogs(std::int64_t n_any, double q, double drop) {

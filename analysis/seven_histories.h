@@ -23,6 +23,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kestrivo::analysis {
 
@@ -105,6 +106,17 @@ std::optional<SevenHistoriesFit> fit_seven_histories(const SevenHistories& count
                                                      std::optional<double> s_held,
                                                      bool with_tests = true,
                                                      const SevenHistoriesFit* near = nullptr);
+
+/// One model's maximum of `counts` alone, searched from each of `starts` (their S, P's and
+/// P_again), without its fit test, AICc or test of S = 0: what the test of pooling needs of each
+/// block. Empty when no search converges.
+std::optional<SevenFit> fit_seven_model(const SevenHistories& counts, VisibilityModel model,
+                                        std::optional<double> s_held,
+                                        const std::vector<SevenFit>& starts);
+
+/// pi(h) of each of the seven histories, in their order, at `fit` of `model`: the chances of a
+/// dog seen at least once.
+std::array<double, 7> history_chances(const SevenFit& fit, VisibilityModel model);
 
 /// The dogs on a block that saw `n_any` dogs at least once, under a shared p_any: n_any / p_any,
 /// with limits where the binomial likelihood of N (n_any seen of N, each with chance p_any)

@@ -49,7 +49,11 @@ std::vector<analysis::PlanStratum> pilot_assumptions(std::istream& in, const std
     if (pilot.strata.empty()) throw std::runtime_error("the pilot survey has no readable block");
     for (const analysis::Stratum& stratum : pilot.strata) {
         const std::string label = stratum.name.empty() ? "the pilot" : "\"" + stratum.name + "\"";
-        const analysis::PooledVisibility pooled = analysis::pool(library, stratum, level);
+        // The plan reads no test of pooling: its replicates would only cost time.
+        analysis::PoolingTest no_replicates;
+        no_replicates.replicates = 0;
+        const analysis::PooledVisibility pooled =
+            analysis::pool(library, stratum, level, no_replicates);
         if (!pooled) throw std::runtime_error(label + ": " + pooled.why_not);
         if (stratum.blocks.size() < 2) {
             throw std::runtime_error(label +

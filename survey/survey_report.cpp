@@ -253,8 +253,14 @@ void ReportRun::build_design() {
 }
 
 void ReportRun::fit_pooled_strata() {
-    for (const analysis::Stratum& stratum : design_.strata)
-        pooled_.push_back(analysis::pool(library_, stratum, options_.level));
+    for (std::size_t h = 0; h < design_.strata.size(); ++h) {
+        analysis::PoolingTest test;
+        test.stream = h;
+        test.jobs = threads();
+        test.cancel = options_.cancel;
+        pooled_.push_back(analysis::pool(library_, design_.strata[h], options_.level, test));
+        check_cancel();
+    }
 }
 
 void ReportRun::fit(Block& block) const {

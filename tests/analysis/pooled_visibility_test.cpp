@@ -5,9 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <limits>
+#include <random>
 
+#include "analysis/city_simulation.h"
 #include "library/kestrivo.h"
 
 namespace {
@@ -138,6 +142,111 @@ TEST(pooled_visibility_test, blocks_that_share_no_visibility_say_why) {
     EXPECT_TRUE(nobody.nobody_seen);
     EXPECT_EQ(*nobody.report.n, 0);
     EXPECT_EQ(kestrivo::analysis::why_not_pooled(stratum_of({{1, 2, 3, 4}})), "");
+}
+
+// Blocks drawn from one model: `blocks` of 20 to 60 dogs, their seven histories kept when
+// `seven`; `other_p`, when given, is the P of every other block, so that they are seen differently.
+Stratum simulated(int blocks, bool seven, std::uint64_t seed, double other_p = 0) {
+    kestrivo::analysis::BlockModel model;
+    model.S = 0.3;
+    model.P = 0.4;
+    std::mt19937_64 random(seed);
+    Stratum s;
+    for (int b = 0; b < blocks; ++b) {
+        kestrivo::analysis::BlockModel own = model;
+        if (other_p > 0 && b % 2 == 1) own.P = other_p;
+        const std::int64_t dogs = std::uniform_int_distribution<std::int64_t>(20, 60)(random);
+        const auto block = kestrivo::analysis::simulate_histories(own, dogs, random);
+        s.add(block.counts, std::nullopt, seven ? std::optional(block.later) : std::nullopt);
+    }
+    return s;
+}
+
+kestrivo::analysis::PoolingTest test_of(int jobs, int replicates = 199,
+                                        const std::atomic<bool>* cancel = nullptr) {
+    kestrivo::analysis::PoolingTest test;
+    test.jobs = jobs;
+    test.replicates = replicates;
+    test.stream = 3;
+    test.cancel = cancel;
+    return test;
+}
+
+// The bootstrap's p is a share of its replicates, the same on any number of threads and on every
+// run, so the report is reproducible.
+TEST(pooled_visibility_test, the_p_of_pooling_is_the_same_on_every_run_and_any_threads) {
+    for (const bool seven : {false, true}) {
+        const Stratum stratum = simulated(12, seven, 5);
+        const auto once = kestrivo::analysis::pool(kLibrary, stratum, 0.95, test_of(1, 39));
+        ASSERT_TRUE(once.het);
+        EXPECT_EQ(bool(once.seven), seven);
+        const double ranks = once.het->p * 40;
+        EXPECT_NEAR(ranks, std::round(ranks), 1e-9) << "not (1 + reached) / (1 + replicates)";
+        EXPECT_GE(once.het->p, 1.0 / 40);
+        for (const int jobs : {1, 2, 4}) {
+            const auto again = kestrivo::analysis::pool(kLibrary, stratum, 0.95, test_of(jobs, 39));
+            ASSERT_TRUE(again.het);
+            EXPECT_EQ(again.het->p, once.het->p) << jobs << " threads";
+            EXPECT_EQ(again.het->statistic, once.het->statistic);
+        }
+    }
+}
+
+// Blocks drawn from one visibility are not flagged; blocks seen half as often as the others are,
+// from their four histories as from their seven.
+TEST(pooled_visibility_test, the_bootstrap_tells_blocks_alike_from_blocks_seen_differently) {
+    for (const bool seven : {false, true}) {
+        const auto alike =
+            kestrivo::analysis::pool(kLibrary, simulated(30, seven, 8), 0.95, test_of(2));
+        ASSERT_TRUE(alike.het);
+        EXPECT_GT(alike.het->p, 0.2) << seven;
+        const auto unlike =
+            kestrivo::analysis::pool(kLibrary, simulated(30, seven, 8, 0.8), 0.95, test_of(2));
+        ASSERT_TRUE(unlike.het);
+        EXPECT_LT(unlike.het->p, 0.05) << seven;
+    }
+}
+
+// With seven histories the statistic sets each block's own fit of the model the pooled row chose
+// against the pooled fit of that model, not the four-history fits.
+TEST(pooled_visibility_test, with_seven_histories_the_blocks_own_fits_are_the_chosen_models) {
+    const Stratum stratum = simulated(6, true, 13, 0.7);
+    const auto pooled = kestrivo::analysis::pool(kLibrary, stratum, 0.95, test_of(1, 19));
+    ASSERT_TRUE(pooled.seven);
+    ASSERT_TRUE(pooled.het);
+    double own = 0;
+    for (std::size_t b = 0; b < stratum.blocks.size(); ++b) {
+        const Counts& c = stratum.blocks[b];
+        const auto& later = stratum.later[b];
+        const auto fit = kestrivo::analysis::fit_seven_histories(
+            {c[0], c[1], c[2], c[3], later[0], later[1], later[2]}, std::nullopt, false);
+        ASSERT_TRUE(fit);
+        switch (pooled.seven->chosen) {
+            case kestrivo::analysis::VisibilityModel::constant:
+                own += fit->constant.log_likelihood;
+                break;
+            case kestrivo::analysis::VisibilityModel::by_count:
+                own += fit->by_count.log_likelihood;
+                break;
+            case kestrivo::analysis::VisibilityModel::behaviour:
+                own += fit->behaviour.log_likelihood;
+                break;
+        }
+    }
+    const double expected = 2 * (own - pooled.seven->chosen_fit().log_likelihood);
+    EXPECT_NEAR(pooled.het->statistic, expected, 1e-3 * std::fmax(1.0, expected));
+    EXPECT_EQ(pooled.het->df, 2 * int(stratum.blocks.size() - 1));
+}
+
+// A report stopped while the test runs leaves it without a value, at once.
+TEST(pooled_visibility_test, cancel_stops_the_test_of_pooling) {
+    const std::atomic<bool> cancel{true};
+    const auto start = std::chrono::steady_clock::now();
+    const auto pooled = kestrivo::analysis::pool(kLibrary, simulated(30, true, 21), 0.95,
+                                                 test_of(2, 100000, &cancel));
+    EXPECT_TRUE(pooled);
+    EXPECT_FALSE(pooled.het);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 TEST(survey_design_test, strata_keep_their_order_and_their_blocks_what_they_hold) {
