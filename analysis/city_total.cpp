@@ -317,6 +317,7 @@ TotalEstimate city_sum(const SurveyDesign& design, const std::vector<StratumEsti
     city_notes.push_back(
         {weighted ? TotalNote::Kind::weights_as_given : TotalNote::Kind::drawn_at_random, 0, 0, "",
          false});
+    city_notes.push_back({TotalNote::Kind::shy_dogs_unseen, 0, 0, "", false});
     if (city.dogs && !std::isfinite(*city.dogs)) {
         city.dogs.reset();
         city.why_not = kTooLarge;

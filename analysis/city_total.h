@@ -69,6 +69,10 @@ struct TotalNote {
         rows_unplaced,       // `count` rows whose stratum could not be read
         weights_as_given,    // the interval of a weighted sample
         drawn_at_random,     // the interval of blocks drawn at random within their strata
+        // Dogs without a territory that differ among themselves in how easily they are seen
+        // show it only in how many were seen once, twice or three times, which S and P already
+        // fit exactly: three counts cannot see it, and the total is then a lower bound.
+        shy_dogs_unseen,
     };
     Kind kind;
     std::int64_t count = 0, of = 0;

@@ -39,11 +39,24 @@ enum class Sampling {
     by_size_unweighted,  // the same sample, analysed as a simple random one: the failure
 };
 
+// How the dogs that hold no territory depart from one P shared by all of them on each count:
+// their P once seen (behaviour: observers learn the dogs, or the dogs learn to avoid them), their
+// P differing among them (two classes, or logit-normal), or resightings taken for new dogs.
+struct Departure {
+    double once_seen = 1;  // P after a dog's first sighting, as a multiple of its P
+    double shy_share = 0;  // share of the dogs in a second class...
+    double shy_p = 0;      // ...seen with this P on each count
+    double logit_sd = 0;   // each dog's logit P drawn around logit(P) with this sd
+    double ghost = 0;      // chance a resighting is recorded as a new dog, seen that once
+    bool any() const { return once_seen != 1 || shy_share > 0 || logit_sd > 0 || ghost > 0; }
+};
+
 struct Scenario {
     const char* name;
     std::vector<StratumPlan> strata;
     bool later = false;  // the survey records the dogs first seen on counts 2 and 3
     Sampling sampling = Sampling::random;
+    Departure departure{};
 };
 
 struct Block {
@@ -58,6 +71,73 @@ struct Outcome {
     int fit_tests = 0, rejections = 0;
     int own_covered = 0, own_total = 0, pool_covered = 0, pool_total = 0;
 };
+
+// The histories of a block's `dogs` dogs under a departure, drawn dog by dog; a ghost is a
+// resighting recorded as a dog of its own, first seen on that count and never again.
+kestrivo::analysis::SimulatedBlock departed_histories(const StratumPlan& plan, const Departure& d,
+                                                      std::int64_t dogs, std::mt19937_64& random) {
+    kestrivo::analysis::SimulatedBlock block;
+    block.dogs = dogs;
+    std::uniform_real_distribution<double> u(0, 1);
+    std::normal_distribution<double> z(0, 1);
+    // Index of each history in the survey's order (c100, c111, c101, c110) and of the later ones
+    // (c010, c001, c011); 000 is never seen.
+    const auto record = [&](int h) {
+        switch (h) {
+            case 0b100:
+                ++block.counts[0];
+                break;
+            case 0b111:
+                ++block.counts[1];
+                break;
+            case 0b101:
+                ++block.counts[2];
+                break;
+            case 0b110:
+                ++block.counts[3];
+                break;
+            case 0b010:
+                ++block.later[0];
+                break;
+            case 0b001:
+                ++block.later[1];
+                break;
+            case 0b011:
+                ++block.later[2];
+                break;
+            default:
+                break;
+        }
+    };
+    for (std::int64_t dog = 0; dog < dogs; ++dog) {
+        if (u(random) < plan.S) {
+            record(0b111);
+            continue;
+        }
+        std::array<double, 3> p = plan.P;
+        if (d.shy_share > 0 && u(random) < d.shy_share) p = {d.shy_p, d.shy_p, d.shy_p};
+        if (d.logit_sd > 0) {
+            const double shift = d.logit_sd * z(random);
+            for (double& pc : p)
+                pc = 1 / (1 + std::exp(-(std::log(pc / (1 - pc)) + shift)));
+        }
+        int history = 0;
+        bool seen = false;
+        for (int c = 0; c < 3; ++c) {
+            const double chance =
+                seen ? std::min(0.99, p[std::size_t(c)] * d.once_seen) : p[std::size_t(c)];
+            if (u(random) >= chance) continue;
+            if (seen && d.ghost > 0 && u(random) < d.ghost) {
+                record(1 << (2 - c));  // a new dog, seen on this count only
+                continue;
+            }
+            history |= 1 << (2 - c);
+            seen = true;
+        }
+        record(history);
+    }
+    return block;
+}
 
 // A city drawn from the scenario and the survey of it: the design the analysis is given, the
 // blocks sampled from each stratum (with what the analysis does not see), and the true total.
@@ -81,7 +161,10 @@ void draw_stratum(const Scenario& scenario, std::size_t h, std::mt19937_64& rand
         const double mean =
             std::gamma_distribution<double>(plan.size, plan.dogs / plan.size)(random);
         const auto dogs = std::poisson_distribution<std::int64_t>(mean)(random);
-        city.push_back({kestrivo::analysis::simulate_histories(model, dogs, random), mean});
+        city.push_back({scenario.departure.any()
+                            ? departed_histories(plan, scenario.departure, dogs, random)
+                            : kestrivo::analysis::simulate_histories(model, dogs, random),
+                        mean});
         drawn.truth += double(dogs);
         sizes += mean;
     }
@@ -254,6 +337,18 @@ int main(int argc, char** argv) {
          {{0.3, same(0.4), 30, 2, 60, 60}, {0.2, same(0.5), 40, 2, 300, 25}}},
         {"a city counted nearly whole (190 of 200), S 0.3, P 0.4",
          {{0.3, same(0.4), 30, 2, 200, 190}}},
+        {"dogs more visible once seen (P 0.35, x1.5 after), seven histories", city(0.3, same(0.35)),
+         true, Sampling::random, Departure{1.5, 0, 0, 0, 0}},
+        {"dogs less visible once seen (P 0.35, x0.7 after), seven histories", city(0.3, same(0.35)),
+         true, Sampling::random, Departure{0.7, 0, 0, 0, 0}},
+        {"two classes of non-territorial dogs (P 0.15 for 40%, 0.55), seven histories",
+         city(0.3, same(0.55)), true, Sampling::random, Departure{1, 0.4, 0.15, 0, 0}},
+        {"P varies by dog (logit sd 0.5 around 0.35), seven histories", city(0.3, same(0.35)), true,
+         Sampling::random, Departure{1, 0, 0, 0.5, 0}},
+        {"P varies by dog (logit sd 1 around 0.35), seven histories", city(0.3, same(0.35)), true,
+         Sampling::random, Departure{1, 0, 0, 1, 0}},
+        {"5% of resightings recorded as a new dog, seven histories", city(0.3, same(0.35)), true,
+         Sampling::random, Departure{1, 0, 0, 0, 0.05}},
     };
     std::printf(
         "| city | city interval covers | (percentile bootstrap) | median width / truth | "

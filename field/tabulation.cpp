@@ -433,7 +433,8 @@ void Tabulation::warn_of_similar_ids() {
         list(ConflictKind::similar_ids, blocks_[first.block].row.id, "", id,
              {files_[first.file], first.line},
              "these dog IDs differ only by case or spaces and are taken as different dogs: " + ids +
-                 "; check whether they are one dog",
+                 "; check whether they are one dog: a dog seen again but recorded as a new one is "
+                 "counted twice and raises the total",
              true);
     }
 }

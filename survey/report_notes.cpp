@@ -73,6 +73,10 @@ std::string total_words(const Note& note) {
                    "replacement within their stratum";
         case NoteCode::drawn_at_random:
             return "the interval assumes the blocks of each stratum were drawn at random";
+        case NoteCode::shy_dogs_unseen:
+            return "where dogs without a territory differ among themselves in how easily they "
+                   "are seen, three counts cannot show it and the total is a lower bound: four or "
+                   "five counts, or marked dogs, measure it";
         default:
             return "";
     }
@@ -204,6 +208,9 @@ std::vector<Note> total_notes(const analysis::TotalEstimate& total) {
                 break;
             case Kind::drawn_at_random:
                 note.code = NoteCode::drawn_at_random;
+                break;
+            case Kind::shy_dogs_unseen:
+                note.code = NoteCode::shy_dogs_unseen;
                 break;
         }
         notes.push_back(std::move(note));

@@ -35,6 +35,7 @@ enum class NoteCode {
     rows_unplaced,       // numbers: rows whose stratum could not be read
     weights_as_given,    // the interval of a weighted sample
     drawn_at_random,     // the interval of a sample drawn at random
+    shy_dogs_unseen,     // dogs that differ in shyness: three counts cannot see it
 };
 
 struct Note {

@@ -50,12 +50,17 @@ QString doses_sentence(const TotalInWords& total, double coverage, const QLocale
 }
 
 QString assumption_sentence(bool weighted) {
-    return weighted ? QStringLiteral(
-                          "The interval takes each block's design weight as given, "
-                          "the blocks as drawn with replacement within their stratum.")
-                    : QStringLiteral(
-                          "The interval assumes the blocks of each stratum were drawn "
-                          "at random.");
+    const QString sample = weighted
+                               ? QStringLiteral(
+                                     "The interval takes each block's design weight as given, "
+                                     "the blocks as drawn with replacement within their stratum.")
+                               : QStringLiteral(
+                                     "The interval assumes the blocks of each stratum were drawn "
+                                     "at random.");
+    return sample + QStringLiteral(
+                        " Where dogs without a territory differ in how shy they are, three counts "
+                        "cannot show it and the total is a lower bound: four or five counts, or "
+                        "marked dogs, measure it.");
 }
 
 }  // namespace kestrivo::window

@@ -418,7 +418,8 @@ QString assumptions_section(const SurveyPdf& pdf, const ReportRow* city) {
     if (city) {
         for (const survey::Note& note : city->notes) {
             if (note.code == survey::NoteCode::weights_as_given ||
-                note.code == survey::NoteCode::drawn_at_random)
+                note.code == survey::NoteCode::drawn_at_random ||
+                note.code == survey::NoteCode::shy_dogs_unseen)
                 continue;
             QString line = QString::fromStdString(survey::note_words(note, {}));
             if (line.isEmpty()) continue;
