@@ -74,9 +74,10 @@ std::string total_words(const Note& note) {
         case NoteCode::drawn_at_random:
             return "the interval assumes the blocks of each stratum were drawn at random";
         case NoteCode::shy_dogs_unseen:
-            return "where dogs without a territory differ among themselves in how easily they "
-                   "are seen, three counts cannot show it and the total is a lower bound: four or "
-                   "five counts, or marked dogs, measure it";
+            // No comma: a note is one CSV cell, and simple readers split on commas.
+            return "three counts cannot show whether dogs without a territory differ among "
+                   "themselves in how easily they are seen: where they do the total is a lower "
+                   "bound (four or five counts or marked dogs measure it)";
         default:
             return "";
     }
