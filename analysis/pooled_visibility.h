@@ -61,7 +61,8 @@ bool prefers_no_territorial(const Model& free, const Point& top);
 /// with seven), refits the blocks and the pool, and p = (1 + replicates whose statistic reaches
 /// the survey's) / (1 + replicates). 199 replicates make a test of exact size at 0.05 (10 of 200
 /// ranks) whose p near 0.05 is within about 0.015; more would cost the report more than its
-/// note gains.
+/// note gains. The replicates stop once 10 of them reach the survey's statistic, p then being
+/// 10 over the replicates run (Besag and Clifford's sequential p, of the same exact size).
 struct PoolingTest {
     /// 0: p is the chi-square upper tail on df, the test's first reference, without replicates.
     int replicates = 199;

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "analysis/boost_policy.h"
+#include "analysis/box_newton.h"
+#include "analysis/jet.h"
 
 namespace kestrivo::analysis {
 namespace {
@@ -27,28 +29,47 @@ double chi_square_tail(double statistic, int df) {
 }
 
 // The log likelihood of the histories conditional on being seen at least once (chance `any`),
-// where a dog without a territory is seen on count c with chance visible(c, seen before c).
-template <typename Visible>
-double conditional_log_likelihood(const SevenHistories& counts, double s, double any,
-                                  const Visible& visible) {
-    if (!(any > 0)) return kMinusInfinity;
-    double value = 0;
+// where a dog without a territory is seen on count c with chance visible(c, seen before c). `T`
+// is double, or a Jet that carries the derivatives in the model's free values along.
+template <typename T, typename Visible>
+T conditional_log_likelihood(const SevenHistories& counts, const T& s, const T& any,
+                             const Visible& visible) {
+    using std::log;
+    if (!(value_of(any) > 0)) return T(kMinusInfinity);
+    T value(0.0);
     std::int64_t n = 0;
     for (std::size_t h = 0; h < 7; ++h) {
         if (counts[h] == 0) continue;
-        double other = 1 - s;
+        T other = 1 - s;
         bool seen_before = false;
         for (std::size_t c = 0; c < 3; ++c) {
-            const double p = visible(c, seen_before);
+            const T p = visible(c, seen_before);
             other *= kSevenPatterns[h][c] ? p : 1 - p;
             seen_before = seen_before || kSevenPatterns[h][c];
         }
-        const double chance = other + (h == 1 ? s : 0);  // 1,1,1: the territorial dogs too
-        if (!(chance > 0)) return kMinusInfinity;
-        value += double(counts[h]) * std::log(chance);
+        const T chance = h == 1 ? other + s : other;  // 1,1,1: the territorial dogs too
+        if (!(value_of(chance) > 0)) return T(kMinusInfinity);
+        value += double(counts[h]) * log(chance);
         n += counts[h];
     }
-    return value - double(n) * std::log(any);
+    return value - double(n) * log(any);
+}
+
+// Each model's log likelihood at S and the P's (P_first on every count in the behaviour model).
+template <typename T>
+T by_count_log_likelihood(const SevenHistories& counts, const T& s, const std::array<T, 3>& p) {
+    const T missed_by_all = (1 - s) * (1 - p[0]) * (1 - p[1]) * (1 - p[2]);
+    return conditional_log_likelihood(counts, s, T(1 - missed_by_all),
+                                      [&](std::size_t c, bool) { return p[c]; });
+}
+
+template <typename T>
+T behaviour_log_likelihood_of(const SevenHistories& counts, const T& s, const T& p_first,
+                              const T& p_again) {
+    const T missed_by_all = (1 - s) * (1 - p_first) * (1 - p_first) * (1 - p_first);
+    return conditional_log_likelihood(
+        counts, s, T(1 - missed_by_all),
+        [&](std::size_t, bool seen_before) { return seen_before ? p_again : p_first; });
 }
 
 // A point of a model: S, each count's P, and the behaviour model's P_again.
@@ -121,12 +142,102 @@ double objective(unsigned, const double* x, double*, void* data) {
     return std::isfinite(value) ? -value : 1e300;
 }
 
-// The best of BOBYQA's searches from `starts`, or nothing when none converges.
-std::optional<SevenFit> best_fit(const SevenHistories& counts, const Layout& layout,
-                                 const std::vector<Point>& starts, double xtol = 1e-10) {
-    Problem problem{&counts, layout};
-    const std::size_t n = layout.size();
-    std::vector<double> lower, upper;
+// The model's log likelihood at its N free values x, with its derivatives in them. It is the
+// likelihood above rearranged for speed, as Newton evaluates it a few million times in a test
+// of pooling: every history but 1,1,1 is seen only by dogs without a territory, so its log
+// chance is log(1 - S) plus a log P or log(1 - P) for each count, and the histories' counts
+// gather on these few logs before any Jet is taken.
+template <std::size_t N>
+Jet<N> jet_log_likelihood(const SevenHistories& counts, const Layout& layout,
+                          const std::vector<double>& x) {
+    using J = Jet<N>;
+    std::size_t i = 0;
+    const auto next = [&] {
+        const std::size_t k = i++;
+        return J::variable(x[k], k);
+    };
+    const J s = layout.s_held ? J(*layout.s_held) : next();
+    // The model's distinct chances of a count seeing a dog without a territory, and which one a
+    // count has: P_c on count c; one P; or P_first until the dog is seen, P_again after.
+    std::array<J, 3> p;
+    std::size_t distinct = 1;
+    if (layout.model == VisibilityModel::by_count) {
+        p = {next(), next(), next()};
+        distinct = 3;
+    } else {
+        p[0] = next();
+        if (layout.model == VisibilityModel::behaviour) {
+            p[1] = next();
+            distinct = 2;
+        }
+    }
+    const auto which = [&](std::size_t c, bool seen_before) -> std::size_t {
+        if (layout.model == VisibilityModel::by_count) return c;
+        return layout.model == VisibilityModel::behaviour && seen_before ? 1 : 0;
+    };
+    double of_not_territorial = 0;
+    std::array<double, 3> seen{}, missed{};
+    std::int64_t n = 0;
+    for (std::size_t h = 0; h < 7; ++h) {
+        if (counts[h] == 0) continue;
+        n += counts[h];
+        if (h == 1) continue;
+        of_not_territorial += double(counts[h]);
+        bool seen_before = false;
+        for (std::size_t c = 0; c < 3; ++c) {
+            const bool on_count = kSevenPatterns[h][c];
+            (on_count ? seen : missed)[which(c, seen_before)] += double(counts[h]);
+            seen_before = seen_before || on_count;
+        }
+    }
+    const J not_territorial = 1 - s;
+    J all_three = not_territorial, none = not_territorial;
+    for (std::size_t c = 0; c < 3; ++c) {
+        all_three *= p[which(c, c > 0)];
+        none *= 1 - p[which(c, false)];
+    }
+    const J with_territorial = all_three + s, any = 1 - none;
+    if (!(not_territorial.value > 0 && with_territorial.value > 0 && any.value > 0)) {
+        return J(kMinusInfinity);
+    }
+    J value(0.0);
+    if (of_not_territorial > 0) value += of_not_territorial * log(not_territorial);
+    for (std::size_t k = 0; k < distinct; ++k) {
+        if (!(p[k].value > 0 && p[k].value < 1)) return J(kMinusInfinity);
+        if (seen[k] > 0) value += seen[k] * log(p[k]);
+        if (missed[k] > 0) value += missed[k] * log(1 - p[k]);
+    }
+    if (counts[1] > 0) value += double(counts[1]) * log(with_territorial);
+    return value - double(n) * log(any);
+}
+
+// Newton's search for the model's maximum from `start`, with Jets of the model's own size.
+template <std::size_t N>
+std::optional<BoxMinimum> newton_fit(const SevenHistories& counts, const Layout& layout,
+                                     const Point& start, const std::vector<double>& lower,
+                                     const std::vector<double>& upper) {
+    return box_newton<N>(
+        [&](const std::vector<double>& x) { return -jet_log_likelihood<N>(counts, layout, x); },
+        layout.pack(start), lower, upper);
+}
+
+std::optional<BoxMinimum> newton_fit(const SevenHistories& counts, const Layout& layout,
+                                     const Point& start, const std::vector<double>& lower,
+                                     const std::vector<double>& upper) {
+    switch (layout.size()) {
+        case 1:
+            return newton_fit<1>(counts, layout, start, lower, upper);
+        case 2:
+            return newton_fit<2>(counts, layout, start, lower, upper);
+        case 3:
+            return newton_fit<3>(counts, layout, start, lower, upper);
+        default:
+            return newton_fit<4>(counts, layout, start, lower, upper);
+    }
+}
+
+// The box of the model's free values: S from 0 to 0.99 unless held, each P from 0.005 to 0.995.
+void bounds_of(const Layout& layout, std::vector<double>& lower, std::vector<double>& upper) {
     if (!layout.s_held) {
         lower.push_back(0);
         upper.push_back(kCeilingOfS);
@@ -135,6 +246,25 @@ std::optional<SevenFit> best_fit(const SevenHistories& counts, const Layout& lay
         lower.push_back(kFloorOfP);
         upper.push_back(kCeilingOfP);
     }
+}
+
+SevenFit fit_at(const SevenHistories& counts, const Layout& layout, const double* x) {
+    const Point point = layout.unpack(x);
+    SevenFit fit;
+    fit.S = point.s;
+    fit.P = point.p;
+    if (layout.model == VisibilityModel::behaviour) fit.P_again = point.again;
+    fit.log_likelihood = layout.log_likelihood(counts, point);
+    return fit;
+}
+
+// The best of BOBYQA's searches from `starts`, or nothing when none converges.
+std::optional<SevenFit> best_fit(const SevenHistories& counts, const Layout& layout,
+                                 const std::vector<Point>& starts, double xtol = 1e-10) {
+    Problem problem{&counts, layout};
+    const std::size_t n = layout.size();
+    std::vector<double> lower, upper;
+    bounds_of(layout, lower, upper);
     std::optional<SevenFit> best;
     for (const Point& start : starts) {
         nlopt::opt opt(nlopt::LN_BOBYQA, unsigned(n));
@@ -156,12 +286,7 @@ std::optional<SevenFit> best_fit(const SevenHistories& counts, const Layout& lay
         }
         for (std::size_t i = 0; i < n; ++i)
             x[i] = std::clamp(x[i], lower[i], upper[i]);
-        const Point point = layout.unpack(x.data());
-        SevenFit fit;
-        fit.S = point.s;
-        fit.P = point.p;
-        if (layout.model == VisibilityModel::behaviour) fit.P_again = point.again;
-        fit.log_likelihood = layout.log_likelihood(counts, point);
+        const SevenFit fit = fit_at(counts, layout, x.data());
         if (!std::isfinite(fit.log_likelihood)) continue;
         if (!best || fit.log_likelihood > best->log_likelihood) best = fit;
     }
@@ -253,17 +378,12 @@ const char* model_name(VisibilityModel model) {
 
 double seven_log_likelihood(const SevenHistories& counts, double s,
                             const std::array<double, 3>& p) {
-    const double missed_by_all = (1 - s) * (1 - p[0]) * (1 - p[1]) * (1 - p[2]);
-    return conditional_log_likelihood(counts, s, 1 - missed_by_all,
-                                      [&](std::size_t c, bool) { return p[c]; });
+    return by_count_log_likelihood(counts, s, p);
 }
 
 double behaviour_log_likelihood(const SevenHistories& counts, double s, double p_first,
                                 double p_again) {
-    const double missed_by_all = (1 - s) * (1 - p_first) * (1 - p_first) * (1 - p_first);
-    return conditional_log_likelihood(
-        counts, s, 1 - missed_by_all,
-        [&](std::size_t, bool seen_before) { return seen_before ? p_again : p_first; });
+    return behaviour_log_likelihood_of(counts, s, p_first, p_again);
 }
 
 std::string why_not_estimable(const SevenHistories& counts) {
@@ -342,13 +462,28 @@ std::optional<SevenHistoriesFit> fit_seven_histories(const SevenHistories& count
 std::optional<SevenFit> fit_seven_model(const SevenHistories& counts, VisibilityModel model,
                                         std::optional<double> s_held,
                                         const std::vector<SevenFit>& starts) {
-    std::vector<Point> points;
-    for (const SevenFit& start : starts)
-        points.push_back(point_of(start));
-    // A maximum to a millionth of its place is within a hundred-millionth of its height, which
-    // is all a log likelihood ratio needs; the searches to the estimates' own precision would
-    // cost the test of pooling several times more.
-    return best_fit(counts, Layout{model, s_held}, points, 1e-6);
+    // Newton's method with the likelihood's exact derivatives: the test of pooling fits every
+    // block of every replicate from the pooled fit, next to the block's maximum, where Newton
+    // needs a handful of steps and BOBYQA a hundred values. A search Newton cannot finish is
+    // BOBYQA's, to a millionth of its place: a maximum within a hundred-millionth of its
+    // height, which is all a log likelihood ratio needs.
+    const Layout layout{model, s_held};
+    std::vector<double> lower, upper;
+    bounds_of(layout, lower, upper);
+    std::optional<SevenFit> best;
+    for (const SevenFit& start : starts) {
+        std::optional<SevenFit> fit;
+        if (const auto found = newton_fit(counts, layout, point_of(start), lower, upper)) {
+            fit = fit_at(counts, layout, found->x.data());
+        } else {
+            fit = best_fit(counts, layout, {point_of(start)}, 1e-6);
+        }
+        if (fit && std::isfinite(fit->log_likelihood) &&
+            (!best || fit->log_likelihood > best->log_likelihood)) {
+            best = fit;
+        }
+    }
+    return best;
 }
 
 std::array<double, 7> history_chances(const SevenFit& fit, VisibilityModel model) {

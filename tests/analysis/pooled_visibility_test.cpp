@@ -173,23 +173,36 @@ kestrivo::analysis::PoolingTest test_of(int jobs, int replicates = 199,
 }
 
 // The bootstrap's p is a share of its replicates, the same on any number of threads and on every
-// run, so the report is reproducible.
+// run, so the report is reproducible: (1 + reached) / (1 + replicates), or, where the tenth
+// replicate to reach the survey's statistic came first, 10 over the replicates run, which more
+// replicates allowed do not change.
 TEST(pooled_visibility_test, the_p_of_pooling_is_the_same_on_every_run_and_any_threads) {
+    int stops = 0;
     for (const bool seven : {false, true}) {
-        const Stratum stratum = simulated(12, seven, 5);
-        const auto once = kestrivo::analysis::pool(kLibrary, stratum, 0.95, test_of(1, 39));
-        ASSERT_TRUE(once.het);
-        EXPECT_EQ(bool(once.seven), seven);
-        const double ranks = once.het->p * 40;
-        EXPECT_NEAR(ranks, std::round(ranks), 1e-9) << "not (1 + reached) / (1 + replicates)";
-        EXPECT_GE(once.het->p, 1.0 / 40);
-        for (const int jobs : {1, 2, 4}) {
-            const auto again = kestrivo::analysis::pool(kLibrary, stratum, 0.95, test_of(jobs, 39));
-            ASSERT_TRUE(again.het);
-            EXPECT_EQ(again.het->p, once.het->p) << jobs << " threads";
-            EXPECT_EQ(again.het->statistic, once.het->statistic);
+        for (const std::uint64_t seed : {5, 6, 7}) {
+            const Stratum stratum = simulated(12, seven, seed);
+            const auto once = kestrivo::analysis::pool(kLibrary, stratum, 0.95, test_of(1, 39));
+            ASSERT_TRUE(once.het);
+            EXPECT_EQ(bool(once.seven), seven);
+            const double ranks = once.het->p * 40, run = 10 / once.het->p;
+            const bool stopped = std::fabs(run - std::round(run)) < 1e-9 && run < 39.5;
+            EXPECT_TRUE(stopped || std::fabs(ranks - std::round(ranks)) < 1e-9) << once.het->p;
+            EXPECT_GE(once.het->p, 1.0 / 40);
+            const auto longer = kestrivo::analysis::pool(kLibrary, stratum, 0.95, test_of(2, 999));
+            if (stopped) {
+                EXPECT_EQ(longer.het->p, once.het->p) << "stopped at " << run;
+            }
+            stops += stopped;
+            for (const int jobs : {2, 4}) {
+                const auto again =
+                    kestrivo::analysis::pool(kLibrary, stratum, 0.95, test_of(jobs, 39));
+                ASSERT_TRUE(again.het);
+                EXPECT_EQ(again.het->p, once.het->p) << jobs << " threads";
+                EXPECT_EQ(again.het->statistic, once.het->statistic);
+            }
         }
     }
+    EXPECT_GT(stops, 0) << "no survey stopped early: the sequential p is untested";
 }
 
 // Blocks drawn from one visibility are not flagged; blocks seen half as often as the others are,
@@ -199,7 +212,7 @@ TEST(pooled_visibility_test, the_bootstrap_tells_blocks_alike_from_blocks_seen_d
         const auto alike =
             kestrivo::analysis::pool(kLibrary, simulated(30, seven, 8), 0.95, test_of(2));
         ASSERT_TRUE(alike.het);
-        EXPECT_GT(alike.het->p, 0.2) << seven;
+        EXPECT_GT(alike.het->p, 0.05) << seven;
         const auto unlike =
             kestrivo::analysis::pool(kLibrary, simulated(30, seven, 8, 0.8), 0.95, test_of(2));
         ASSERT_TRUE(unlike.het);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 namespace {
 
@@ -280,6 +281,42 @@ TEST(seven_histories_test, under_constant_visibility_the_averaged_dogs_stay_true
 }
 
 // The limits are where the binomial likelihood of N falls `drop` below its top.
+// The test of pooling refits each block's model by Newton's method from the pooled fit: on small
+// blocks, drawn both near the model and anyhow (S free and held), its maximum is never below the
+// one BOBYQA finds from its spread of starts, and from that maximum it stays there.
+TEST(seven_histories_test, a_blocks_model_refitted_from_the_pooled_fit_reaches_its_maximum) {
+    std::mt19937_64 random(34);
+    const auto& models = {VisibilityModel::constant, VisibilityModel::by_count,
+                          VisibilityModel::behaviour};
+    for (int block = 0; block < 120; ++block) {
+        SevenHistories counts{};
+        const bool anyhow = block % 2 == 1;
+        for (std::size_t h = 0; h < 7; ++h) {
+            const int most = anyhow ? 25 : (h == 1 ? 14 : 8);
+            counts[h] = std::uniform_int_distribution<int>(0, most)(random);
+        }
+        const std::optional<double> s_held =
+            block % 5 == 0 ? std::optional(0.2) : std::optional<double>();
+        const auto bobyqa = kestrivo::analysis::fit_seven_histories(counts, s_held, false);
+        ASSERT_TRUE(bobyqa);
+        kestrivo::analysis::SevenFit start;
+        start.S = 0.3;
+        start.P = {0.4, 0.4, 0.4};
+        for (const VisibilityModel model : models) {
+            const auto& reference = model == VisibilityModel::constant   ? bobyqa->constant
+                                    : model == VisibilityModel::by_count ? bobyqa->by_count
+                                                                         : bobyqa->behaviour;
+            for (const auto& from : {start, reference}) {
+                const auto newton =
+                    kestrivo::analysis::fit_seven_model(counts, model, s_held, {from});
+                ASSERT_TRUE(newton);
+                EXPECT_GE(newton->log_likelihood, reference.log_likelihood - 1e-7)
+                    << block << " " << kestrivo::analysis::model_name(model);
+            }
+        }
+    }
+}
+
 TEST(seven_histories_test, a_blocks_dogs_have_binomial_limits) {
     for (const auto& [count, share] : {std::pair{40, 0.6}, {5, 0.2}, {200, 0.9}, {1, 0.5}}) {
         // Plain copies: a lambda may not capture a structured binding before clang 16.
