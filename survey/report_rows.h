@@ -74,8 +74,6 @@ struct ReportLayout {
     bool with_pool = false;            // the columns of pooled visibility
     bool with_city = false;            // the columns of the city total
     std::optional<std::string> stratum_column;
-    std::optional<std::string> weight_column;
-    double level = 0.95;
 };
 
 /// Takes a report's rows as they are made. A sink that cannot take them (a full disk) throws

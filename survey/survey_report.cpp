@@ -351,8 +351,6 @@ void ReportRun::stream_blocks() {
     layout.with_pool = with_pool_;
     layout.with_city = with_city_;
     layout.stratum_column = options_.design.stratum_column;
-    layout.weight_column = options_.design.weight_column;
-    layout.level = options_.level;
     sink_.begin(layout);
     progress_ = std::make_unique<platform::ProgressLine>(err_, err_is_terminal_);
     reading_ = inputs_.begin();
