@@ -79,8 +79,6 @@ struct ReportLayout {
     /// has no such model, and its table keeps the columns it always had.
     bool with_behaviour = false;
     std::optional<std::string> stratum_column;
-    std::optional<std::string> weight_column;
-    double level = 0.95;
 };
 
 /// Takes a report's rows as they are made. A sink that cannot take them (a full disk) throws

@@ -360,8 +360,6 @@ void ReportRun::stream_blocks() {
         std::any_of(pooled_.begin(), pooled_.end(),
                     [](const analysis::PooledVisibility& p) { return p.seven.has_value(); });
     layout.stratum_column = options_.design.stratum_column;
-    layout.weight_column = options_.design.weight_column;
-    layout.level = options_.level;
     sink_.begin(layout);
     progress_ = std::make_unique<platform::ProgressLine>(err_, err_is_terminal_);
     reading_ = inputs_.begin();

@@ -399,9 +399,7 @@ DesignShown SurveyWindow::design_shown() const {
 
 survey::ReportOptions SurveyWindow::report_options() const {
     survey::ReportOptions options;
-    options.pool = true;
-    options.format = survey::Format::json;
-    options.digits = platform::kRoundTripDigits;
+    options.pool = true;  // the window keeps the rows: format and digits are its exports' own
     options.refusal_words = [](const survey::DesignRefusal& refusal) {
         return window_words(refusal).toStdString();
     };

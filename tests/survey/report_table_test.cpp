@@ -1,7 +1,7 @@
-// The report's table: which columns a layout gives and in what order, carried columns that
-// would take one of ours renamed, what no number writes, the notes at the table's digits; the
-// CSV and JSON of the same rows holding the same values, a JSON table abandoned still an array,
-// and a stream that fails ending the table with the system's reason.
+// The report's table: carried columns that would take one of ours renamed, what no number writes,
+// the notes at the table's digits; the CSV and JSON of the same rows holding the same values, a
+// JSON table abandoned still an array, and a stream that fails ending the table with the system's
+// reason.
 #include "survey/report_table.h"
 
 #include <gtest/gtest.h>
@@ -43,66 +43,12 @@ Keys keys(const ReportLayout& l) {
     return ReportColumns(l, kestrivo::survey::kDefaultDigits).keys();
 }
 
-// The keys of `more` that `fewer` lacks, in their order.
-Keys added(const Keys& more, const Keys& fewer) {
-    Keys out;
-    for (const std::string& key : more)
-        if (std::find(fewer.begin(), fewer.end(), key) == fewer.end()) out.push_back(key);
-    return out;
-}
-
-bool has(const Keys& keys, const std::string& key) {
-    return std::find(keys.begin(), keys.end(), key) != keys.end();
-}
-
 // The cell under `key`.
 Cell cell(const ReportColumns& columns, const ReportRow& row, const std::string& key) {
     const Keys& k = columns.keys();
     const auto at = std::find(k.begin(), k.end(), key);
     EXPECT_NE(at, k.end()) << key;
     return at == k.end() ? Cell() : columns.cells(row).at(std::size_t(at - k.begin()));
-}
-
-TEST(report_table_test, the_columns_of_pooled_visibility_and_the_city_only_when_asked_for) {
-    const Keys& report = ReportColumns::report_columns();
-    const Keys carried = {"ward", "date"};
-    const Keys plain = keys(layout(false, false, carried));
-    // The report's own columns, then the carried ones.
-    Keys expected = report;
-    expected.insert(expected.end(), carried.begin(), carried.end());
-    EXPECT_EQ(plain, expected);
-
-    const Keys pool = added(keys(layout(true, false, carried)), plain);
-    const Keys city = added(keys(layout(false, true, carried)), plain);
-    const struct {
-        bool pool, city;
-        Keys between;  // the columns between the report's and the carried ones
-    } cases[] = {
-        {false, false, {}},
-        {true, false, pool},
-        {false, true, city},
-        {true, true,
-         [&] {
-             Keys both = pool;
-             both.insert(both.end(), city.begin(), city.end());
-             return both;
-         }()},
-    };
-    for (const auto& c : cases) {
-        Keys want = report;
-        want.insert(want.end(), c.between.begin(), c.between.end());
-        want.insert(want.end(), carried.begin(), carried.end());
-        EXPECT_EQ(keys(layout(c.pool, c.city, carried)), want) << c.pool << c.city;
-    }
-    // Each group holds its own columns and none of the other's.
-    for (const char* key : {"N_pool", "N_pool_hi", "het", "het_p", "model", "n_any", "seen_any"}) {
-        EXPECT_TRUE(has(pool, key)) << key;
-        EXPECT_FALSE(has(city, key)) << key;
-    }
-    for (const char* key : {"city_N", "city_se", "city_lo", "city_hi"}) {
-        EXPECT_TRUE(has(city, key)) << key;
-        EXPECT_FALSE(has(pool, key)) << key;
-    }
 }
 
 // The behaviour model's columns come with pooled visibility fitted from seven histories alone,
