@@ -43,6 +43,14 @@ Keys keys(const ReportLayout& l) {
     return ReportColumns(l, kestrivo::survey::kDefaultDigits).keys();
 }
 
+// The keys of `more` that `fewer` lacks, in their order.
+Keys added(const Keys& more, const Keys& fewer) {
+    Keys out;
+    for (const std::string& key : more)
+        if (std::find(fewer.begin(), fewer.end(), key) == fewer.end()) out.push_back(key);
+    return out;
+}
+
 // The cell under `key`.
 Cell cell(const ReportColumns& columns, const ReportRow& row, const std::string& key) {
     const Keys& k = columns.keys();
