@@ -1,8 +1,10 @@
 // The size of the test of pooling: how often het_p falls below 0.05 on surveys whose blocks do
 // share one visibility, where it should be 5%. Each survey is 30 blocks of 20 to 60 dogs (S 0.3,
-// P 0.4 on every count); the same blocks are tested from their four histories and from all seven,
-// and with the chi-square reference the test first had (four histories), for comparison.
-//   pooling_size [surveys (default 400)] [replicates of each test (default 199)]
+// P 0.4 on every count, or as given: a P_again makes a dog once seen seen with that chance, so the
+// seven-history pooled fit takes the behaviour model); the same blocks are tested from their four
+// histories and from all seven, and with the chi-square reference the test first had (four
+// histories), for comparison.
+//   pooling_size [surveys (default 400)] [replicates of each test (default 199)] [S P [P_again]]
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -40,8 +42,9 @@ int main(int argc, char** argv) {
     const int surveys = argc > 1 ? std::atoi(argv[1]) : 400;
     const int replicates = argc > 2 ? std::atoi(argv[2]) : 199;
     BlockModel model;
-    model.S = 0.3;
-    model.P = 0.4;
+    model.S = argc > 4 ? std::atof(argv[3]) : 0.3;
+    model.P = argc > 4 ? std::atof(argv[4]) : 0.4;
+    if (argc > 5) model.p_again = std::atof(argv[5]);
     Share chi_square{"four histories, chi-square (as before)"};
     Share four{"four histories, bootstrap"};
     Share seven{"seven histories, bootstrap"};
@@ -64,8 +67,10 @@ int main(int argc, char** argv) {
         seven.add(pool(kLibrary, with_seven, 0.95, test));
         if ((survey + 1) % 50 == 0) std::fprintf(stderr, "%d surveys\n", survey + 1);
     }
-    std::printf("het_p < 0.05 on %d surveys of 30 blocks sharing S %.1f, P %.1f:\n", surveys,
-                model.S, model.P);
+    std::printf("het_p < 0.05 on %d surveys of 30 blocks sharing S %.2f, P %.2f", surveys, model.S,
+                model.P);
+    if (model.p_again) std::printf(" (P_again %.3f)", *model.p_again);
+    std::printf(":\n");
     chi_square.print();
     four.print();
     seven.print();
