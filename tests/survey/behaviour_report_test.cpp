@@ -20,10 +20,7 @@ using kestrivo::survey::ReportRow;
 using kestrivo::tests::RowsRun;
 
 RowsRun report(ReportOptions options, const std::string& survey) {
-    options.files = {"-"};
-    options.pool = true;
-    options.bootstrap = 300;
-    return kestrivo::tests::report_rows(options, survey);
+    return kestrivo::tests::pooled_report_rows(std::move(options), survey);
 }
 
 std::string words(const ReportRow& row) {

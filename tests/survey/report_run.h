@@ -58,6 +58,14 @@ inline RowsRun report_rows(survey::ReportOptions options, const std::string& sta
     return run;
 }
 
+/// The pooled report of `survey` on standard input as rows, its city total from 300 replicates.
+inline RowsRun pooled_report_rows(survey::ReportOptions options, const std::string& survey) {
+    options.files = {"-"};
+    options.pool = true;
+    options.bootstrap = 300;
+    return report_rows(options, survey);
+}
+
 /// The report of `options` as text in its format.
 inline TextRun report_text(survey::ReportOptions options, const std::string& standard_input = "") {
     const auto kept = detail::keep_refusals(options);
