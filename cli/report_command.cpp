@@ -67,6 +67,9 @@ int run_report(const Options& options, const analysis::Library& library,
     report.digits = options.digits;
     report.files = options.files;
     report.refusal_words = command_line_words;
+    report.coverage_target = options.coverage_target;
+    report.vaccinated_city = options.vaccinated.city;
+    report.vaccinated_by_stratum = options.vaccinated.by_stratum;
 
     // The map and the plots are staged as the report makes them, and replace what was there only
     // once the report has been written: a run cut short leaves every file as it was.

@@ -20,6 +20,8 @@ struct Options {
     std::optional<std::string> plots;     // folder for the profile plots
     std::optional<std::string> map;       // FILE.geojson or FILE.kml
     std::optional<std::string> weight;    // the column of the blocks' design weights
+    double coverage_target = 0.7;         // the share of dogs vaccination must reach
+    BlocksTotal vaccinated;               // the dogs vaccinated, by the campaign's records
     int digits = survey::kDefaultDigits;  // significant digits of every number
     std::vector<std::string> files;       // "-" (or none at all): standard input
 };

@@ -83,6 +83,25 @@ int report_main(int argc, char** argv) {
                        ? std::string()
                        : std::string("the map's name must end in .geojson or .kml");
         });
+    app.add_option("--coverage-target", options.coverage_target,
+                   "where the survey gives marked dogs: the share of the dogs vaccination must "
+                   "reach, for the doses still needed and the strata below it")
+        ->default_val(0.7)
+        ->check(kestrivo::cli::decimal_between(
+            0, 1, "the coverage target must be a share strictly between 0 and 1, such as 0.7"));
+    app.add_option_function<std::string>(
+           "--vaccinated",
+           [&options](const std::string& text) {
+               options.vaccinated = {};
+               kestrivo::cli::read_blocks_total(text, options.vaccinated);
+           },
+           "the dogs vaccinated, from the campaign's records (M, or with --stratum NAME=M,...): "
+           "adds the check N_vaccinated_check, those dogs over the coverage")
+        ->type_name("M | NAME=M,...")
+        ->check([](const std::string& text) {
+            kestrivo::cli::BlocksTotal parsed;
+            return kestrivo::cli::read_blocks_total(text, parsed);
+        });
     app.add_option("files", options.files, "survey files in CSV; - or none: standard input")
         ->type_name("FILE ... | -");
     app.footer(kExample);

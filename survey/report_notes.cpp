@@ -1,6 +1,8 @@
 // The report's notes in its English words, from their codes.
 #include "survey/report_notes.h"
 
+#include "survey/report_rows.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -42,6 +44,23 @@ std::string left_empty_words(const Note& note) {
            "): fill them in on every block to use all seven histories";
 }
 
+std::string percent(double share) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%.0f%%", 100 * share);
+    return text;
+}
+
+// Coverage below the target, or an interval that straddles it.
+std::string coverage_words(const Note& note) {
+    const std::string target = percent(note.numbers.at(0));
+    const std::string interval = percent(note.numbers.at(1)) + " (" + percent(note.numbers.at(2)) +
+                                 " to " + percent(note.numbers.at(3)) + ")";
+    if (note.code == NoteCode::coverage_below) {
+        return "coverage " + interval + " is below the target of " + target + ": send a team back";
+    }
+    return "coverage " + interval + " may be below the target of " + target + ": uncertain";
+}
+
 // The words of a total row's note, before the city's row names the stratum it is about.
 std::string total_words(const Note& note) {
     switch (note.code) {
@@ -73,6 +92,15 @@ std::string total_words(const Note& note) {
                    "replacement within their stratum";
         case NoteCode::drawn_at_random:
             return "the interval assumes the blocks of each stratum were drawn at random";
+        case NoteCode::coverage_below:
+        case NoteCode::coverage_uncertain:
+            return coverage_words(note);
+        case NoteCode::records_differ:
+            return "the campaign's records give " + whole(note.numbers.at(0)) +
+                   " dogs vaccinated and the survey finds " + whole(note.numbers.at(1)) +
+                   " marked: vaccinated dogs kept indoors are in the records but never on the "
+                   "street and raise N_vaccinated_check above the total; marks lost or missed "
+                   "make the coverage look low";
         case NoteCode::shy_dogs_unseen:
             // No comma: a note is one CSV cell, and simple readers split on commas.
             return "three counts cannot show whether dogs without a territory differ among "
@@ -118,11 +146,50 @@ std::string note_words(const Note& note, const NumberWords& number) {
                    "it";
         case NoteCode::later_left_empty:
             return left_empty_words(note);
+        case NoteCode::marked_seen_differently: {
+            const bool marked_more = note.numbers.at(1) > note.numbers.at(2);
+            return std::string(marked_more ? "marked" : "unmarked") +
+                   " dogs are seen more often than " + (marked_more ? "unmarked" : "marked") +
+                   " ones (visibility p " + number(note.numbers.at(0)) +
+                   "): the share marked among the dogs seen is biased " +
+                   (marked_more ? "upwards" : "downwards") +
+                   "; the coverage takes each group's own visibility";
+        }
         default: {
             const std::string words = total_words(note);
             return note.named ? "stratum \"" + note.stratum + "\": " + words : words;
         }
     }
+}
+
+std::vector<Note> coverage_notes(const CoverageCells& coverage, double target) {
+    std::vector<Note> notes;
+    if (coverage.visibility_p && *coverage.visibility_p < 0.05 && coverage.seen_marked &&
+        coverage.seen_unmarked) {
+        notes.push_back({NoteCode::marked_seen_differently,
+                         {*coverage.visibility_p, *coverage.seen_marked, *coverage.seen_unmarked},
+                         {},
+                         "",
+                         "",
+                         false,
+                         false});
+    }
+    const std::vector<double> numbers = {target, coverage.coverage, coverage.lower, coverage.upper};
+    if (coverage.upper < target) {
+        notes.push_back({NoteCode::coverage_below, numbers, {}, "", "", false, false});
+    } else if (coverage.lower < target) {
+        notes.push_back({NoteCode::coverage_uncertain, numbers, {}, "", "", false, false});
+    }
+    if (coverage.vaccinated) {
+        notes.push_back({NoteCode::records_differ,
+                         {double(*coverage.vaccinated), coverage.marked_dogs},
+                         {},
+                         "",
+                         "",
+                         false,
+                         false});
+    }
+    return notes;
 }
 
 std::string notes_words(const std::vector<Note>& notes, const NumberWords& number) {

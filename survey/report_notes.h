@@ -15,6 +15,8 @@
 
 namespace kestrivo::survey {
 
+struct CoverageCells;
+
 enum class NoteCode {
     // A block's or a pooled row's own fit.
     limits_in_pieces,  // numbers: each piece's lower and upper limit of P, in turn
@@ -36,6 +38,12 @@ enum class NoteCode {
     weights_as_given,    // the interval of a weighted sample
     drawn_at_random,     // the interval of a sample drawn at random
     shy_dogs_unseen,     // dogs that differ in shyness: three counts cannot see it
+    // Coverage after vaccination, on a pooled row or a total row (about its own stratum, or on
+    // the city's row about one of them).
+    marked_seen_differently,  // numbers: visibility p, marked share seen, unmarked share seen
+    coverage_below,           // numbers: target, coverage, its lower and upper limit
+    coverage_uncertain,       // numbers: target, coverage, its lower and upper limit
+    records_differ,  // numbers: the dogs vaccinated by the records, the survey's marked dogs
 };
 
 struct Note {
@@ -69,6 +77,10 @@ Note seen_again_note(const analysis::SevenHistoriesFit& seven);
 Note four_histories_note(const analysis::Stratum& stratum);
 /// What a total row is to be read with.
 std::vector<Note> total_notes(const analysis::TotalEstimate& total);
+/// The notes of a row's coverage after vaccination: visibility that differs between marked and
+/// unmarked dogs (on a pooled row), coverage below the target or not surely above it, and the
+/// campaign's records against the marked dogs the survey finds.
+std::vector<Note> coverage_notes(const CoverageCells& coverage, double target);
 /// The note of a pooled row whose blocks differ (het p below 0.05), if they do.
 std::vector<Note> heterogeneity_notes(const analysis::Heterogeneity& het);
 

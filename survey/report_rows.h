@@ -22,6 +22,22 @@ namespace kestrivo::survey {
 /// What a row of the report is.
 enum class RowKind { block, pooled, total };
 
+/// A stratum's or the city's coverage after vaccination: the marked dogs, their share of the
+/// dogs whose mark is known with its interval, the share marked among the dogs seen, the test
+/// that marked and unmarked dogs are seen alike, and the doses still needed to reach the target.
+struct CoverageCells {
+    double marked_dogs = 0;  // N_marked
+    double coverage = 0, lower = 0, upper = 0;
+    double naive = 0;                    // naive_coverage: marked among the dogs seen
+    std::int64_t mark_unknown = 0;       // dogs seen whose mark was never seen clearly
+    std::optional<double> visibility_p;  // the test of equal visibility; a stratum's only
+    double doses = 0, doses_lower = 0, doses_upper = 0;  // doses_needed and its interval
+    std::optional<double> vaccinated_check;  // N_vaccinated_check: vaccinated / coverage
+    std::optional<std::int64_t> vaccinated;  // the dogs vaccinated, by the campaign's records
+    /// Each group's share seen (at least once, or on count 1), for the note on which is seen more.
+    std::optional<double> seen_marked, seen_unmarked;
+};
+
 /// What a row holds beyond one block's report: the estimates of pooled visibility and of the
 /// city total, each empty unless set.
 struct SurveyCells {
@@ -33,6 +49,9 @@ struct SurveyCells {
     std::optional<analysis::SevenHistoriesFit> seven;
     /// n_any of a block that gives the dogs first seen later: its dogs seen at least once.
     std::optional<std::int64_t> n_any;
+    /// N_marked_pool: a block's marked dogs under its stratum's visibility of marked dogs.
+    std::optional<double> marked_pooled;
+    std::optional<CoverageCells> coverage;  // of pooled and total rows, where marks are given
 };
 
 /// Where a block's error arose: its file and line.
@@ -78,6 +97,10 @@ struct ReportLayout {
     /// P_again): some stratum was fitted from all seven histories. A survey of four histories
     /// has no such model, and its table keeps the columns it always had.
     bool with_behaviour = false;
+    /// The columns of coverage after vaccination: some stratum's blocks give their marked dogs.
+    /// A survey without marks keeps the columns it always had.
+    bool with_coverage = false;
+    bool with_vaccinated = false;  // N_vaccinated_check: the campaign's records were given
     std::optional<std::string> stratum_column;
 };
 

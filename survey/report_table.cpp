@@ -31,8 +31,10 @@ const std::vector<std::string>& ReportColumns::report_columns() {
 ReportColumns::ReportColumns(const ReportLayout& layout, int digits)
     : keys_(report_columns()), digits_(digits) {
     if (layout.with_pool) {
-        for (const char* key : {"N_pool", "N_pool_lo", "N_pool_hi", "het", "het_df", "het_p",
-                                "model", "aicc_weight_by_count"})
+        for (const char* key : {"N_pool", "N_pool_lo", "N_pool_hi"})
+            keys_.push_back(key);
+        if (layout.with_coverage) keys_.push_back("N_marked_pool");
+        for (const char* key : {"het", "het_df", "het_p", "model", "aicc_weight_by_count"})
             keys_.push_back(key);
         if (layout.with_behaviour) keys_.push_back("aicc_weight_behaviour");
         for (const char* key : {"P1", "P2", "P3"})
@@ -47,6 +49,13 @@ ReportColumns::ReportColumns(const ReportLayout& layout, int digits)
     if (layout.with_city) {
         for (const char* key : {"city_N", "city_se", "city_lo", "city_hi"})
             keys_.push_back(key);
+    }
+    if (layout.with_coverage) {
+        for (const char* key :
+             {"N_marked", "coverage", "coverage_lo", "coverage_hi", "naive_coverage",
+              "mark_unknown", "visibility_p", "doses_needed", "doses_needed_lo", "doses_needed_hi"})
+            keys_.push_back(key);
+        if (layout.with_vaccinated) keys_.push_back("N_vaccinated_check");
     }
     for (std::size_t i = 0; i < keys_.size(); ++i)
         place_.emplace(keys_[i], i);
@@ -151,6 +160,21 @@ void survey_cells(const SurveyCells& survey, bool has_n_any, const Set& set) {
         if (survey.total->standard_error) set("city_se", *survey.total->standard_error);
         if (survey.total->lower) set("city_lo", *survey.total->lower);
         if (survey.total->upper) set("city_hi", *survey.total->upper);
+    }
+    if (survey.marked_pooled) set("N_marked_pool", *survey.marked_pooled);
+    if (survey.coverage) {
+        const CoverageCells& c = *survey.coverage;
+        set("N_marked", c.marked_dogs);
+        set("coverage", c.coverage);
+        set("coverage_lo", c.lower);
+        set("coverage_hi", c.upper);
+        set("naive_coverage", c.naive);
+        set("mark_unknown", c.mark_unknown);
+        if (c.visibility_p) set("visibility_p", *c.visibility_p);
+        set("doses_needed", c.doses);
+        set("doses_needed_lo", c.doses_lower);
+        set("doses_needed_hi", c.doses_upper);
+        if (c.vaccinated_check) set("N_vaccinated_check", *c.vaccinated_check);
     }
 }
 

@@ -27,10 +27,37 @@ struct Layout {
     std::array<std::size_t, 4> count_at{};
     std::optional<std::size_t> block_at, s_held_at;
     std::array<std::optional<std::size_t>, 3> later_at;
+    std::array<std::optional<std::size_t>, 7> mark_at;
+    std::optional<std::size_t> unknown_at;
     std::vector<std::size_t> carried_at;
     std::size_t width = 0;
     Header header;
 };
+
+// Marked dogs first seen later need the c-columns of those dogs, and all three or none.
+void marks_header_checked(const Layout& layout, const std::string& file_name) {
+    const bool some_later = std::any_of(layout.mark_at.begin() + 4, layout.mark_at.end(),
+                                        [](const auto& at) { return at.has_value(); });
+    const bool all_later = std::all_of(layout.mark_at.begin() + 4, layout.mark_at.end(),
+                                       [](const auto& at) { return at.has_value(); });
+    if (some_later && !all_later) {
+        throw FileError(file_name +
+                        ": the header has some of m010, m001 and m011 but not all three; the "
+                        "marked dogs first seen later go together.");
+    }
+    const bool later = std::all_of(layout.later_at.begin(), layout.later_at.end(),
+                                   [](const auto& at) { return at.has_value(); });
+    if (later && !all_later) {
+        throw FileError(file_name +
+                        ": the header has c010, c001 and c011 and the marked dogs' m100 to m110 "
+                        "but not m010, m001 and m011; give the marked dogs first seen later too.");
+    }
+    if (all_later && !later) {
+        throw FileError(file_name +
+                        ": the header has m010, m001 and m011 without c010, c001 and c011; the "
+                        "marked dogs first seen later are some of the dogs first seen later.");
+    }
+}
 
 Layout layout_of(std::vector<std::string> names, const std::string& file_name) {
     Layout layout;
@@ -57,6 +84,11 @@ Layout layout_of(std::vector<std::string> names, const std::string& file_name) {
             if (later != kLaterColumns.end()) {
                 layout.later_at[std::size_t(later - kLaterColumns.begin())] = i;
             }
+            const auto mark = std::find(kMarkColumns.begin(), kMarkColumns.end(), name);
+            if (mark != kMarkColumns.end()) {
+                layout.mark_at[std::size_t(mark - kMarkColumns.begin())] = i;
+            }
+            if (name == kMarkUnknownColumn) layout.unknown_at = i;
             layout.carried_at.push_back(i);
             layout.header.carried.push_back(names[i]);
         }
@@ -78,6 +110,9 @@ Layout layout_of(std::vector<std::string> names, const std::string& file_name) {
     layout.header.has_s_held = layout.s_held_at.has_value();
     layout.header.has_later = std::all_of(layout.later_at.begin(), layout.later_at.end(),
                                           [](const auto& at) { return at.has_value(); });
+    layout.header.has_marks = std::all_of(layout.mark_at.begin(), layout.mark_at.begin() + 4,
+                                          [](const auto& at) { return at.has_value(); });
+    if (layout.header.has_marks) marks_header_checked(layout, file_name);
     return layout;
 }
 
@@ -119,6 +154,54 @@ std::string read_share(const std::string& text, std::optional<double>& share) {
     return "";
 }
 
+// The row's marked dogs, where the header has their columns: all their cells empty is a block
+// counted without marks; otherwise each is a count of dogs no larger than its history's, and a
+// bad or missing one is the row's error, as a bad count is.
+template <typename At>
+Row with_marks(Row row, const At& at, const Layout& layout, const std::string& where) {
+    if (!row.error.empty() || !layout.header.has_marks) return row;
+    std::vector<std::size_t> cells;  // the mark columns this row reads
+    for (std::size_t h = 0; h < 7; ++h) {
+        if (layout.mark_at[h] && (h < 4 || row.later)) cells.push_back(h);
+    }
+    const bool all_empty =
+        std::all_of(cells.begin(), cells.end(),
+                    [&](std::size_t h) { return at(*layout.mark_at[h]).empty(); }) &&
+        (!layout.unknown_at || at(*layout.unknown_at).empty());
+    if (all_empty) return row;
+    RowMarks marks;
+    std::int64_t seen = 0, marked = 0;
+    for (const std::size_t h : cells) {
+        if (std::string why = read_count(at(*layout.mark_at[h]), marks.marked[h]); !why.empty()) {
+            row.error = where + kMarkColumns[h] + ": " + why;
+            return row;
+        }
+        const int32_t dogs = h < 4 ? row.counts[h] : (*row.later)[h - 4];
+        if (marks.marked[h] > dogs) {
+            row.error = where + kMarkColumns[h] + ": " + std::to_string(marks.marked[h]) +
+                        " marked dogs are more than the " + std::to_string(dogs) + " dogs of " +
+                        (h < 4 ? kCountColumns[h] : kLaterColumns[h - 4]);
+            return row;
+        }
+        seen += dogs;
+        marked += marks.marked[h];
+    }
+    if (layout.unknown_at && !at(*layout.unknown_at).empty()) {
+        if (std::string why = read_count(at(*layout.unknown_at), marks.unknown); !why.empty()) {
+            row.error = where + kMarkUnknownColumn + ": " + why;
+            return row;
+        }
+        if (marks.unknown > seen - marked) {
+            row.error = where + kMarkUnknownColumn + ": " + std::to_string(marks.unknown) +
+                        " dogs of unknown mark are more than the " + std::to_string(seen - marked) +
+                        " dogs seen without the mark";
+            return row;
+        }
+    }
+    row.marks = marks;
+    return row;
+}
+
 Row row_of(const std::vector<std::string>& fields, std::size_t line, const Layout& layout,
            const std::string& file_name) {
     Row row;
@@ -153,7 +236,7 @@ Row row_of(const std::vector<std::string>& fields, std::size_t line, const Layou
         // missing, and a bad cell is the row's error as a bad count is: a block read without its
         // later dogs would quietly take its whole stratum back to the four histories.
         const auto empty = [&](std::size_t h) { return at(*layout.later_at[h]).empty(); };
-        if (empty(0) && empty(1) && empty(2)) return row;
+        if (empty(0) && empty(1) && empty(2)) return with_marks(row, at, layout, where);
         std::array<int32_t, 3> later{};
         for (std::size_t h = 0; h < 3 && row.error.empty(); ++h) {
             if (std::string why = read_count(at(*layout.later_at[h]), later[h]); !why.empty()) {
@@ -167,7 +250,7 @@ Row row_of(const std::vector<std::string>& fields, std::size_t line, const Layou
         }
         if (row.error.empty()) row.later = later;
     }
-    return row;
+    return with_marks(row, at, layout, where);
 }
 
 }  // namespace

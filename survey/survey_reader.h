@@ -26,12 +26,27 @@ inline constexpr std::array<const char*, 4> kCountColumns = {"c100", "c111", "c1
 /// A block may leave all three empty (it was counted without them); one cell empty or bad is its
 /// row's error, as a bad count is.
 inline constexpr std::array<const char*, 3> kLaterColumns = {"c010", "c001", "c011"};
+/// The optional columns of the dogs seen with the vaccination mark, in the order of the
+/// histories: m100, m111, m101, m110 with the first four, m010, m001, m011 with the later ones;
+/// and mark_unknown, the dogs whose mark was never seen clearly (among the c-columns' dogs, in
+/// none of the m-columns). Read when m100 to m110 are there, carried along as well.
+inline constexpr std::array<const char*, 7> kMarkColumns = {"m100", "m111", "m101", "m110",
+                                                            "m010", "m001", "m011"};
+inline constexpr const char* kMarkUnknownColumn = "mark_unknown";
 
 struct Header {
     std::vector<std::string> carried;  // the other columns' names, in file order
     bool has_block = false;
     bool has_s_held = false;
     bool has_later = false;  // c010, c001 and c011 are all there
+    bool has_marks = false;  // m100, m111, m101 and m110 are there (m010, m001, m011 with c010…)
+};
+
+/// A block's dogs seen with the vaccination mark: each history's count of marked dogs (the last
+/// three 0 where the block has no later dogs) and the dogs whose mark is unknown.
+struct RowMarks {
+    std::array<int32_t, 7> marked{};
+    int32_t unknown = 0;
 };
 
 struct Row {
@@ -42,6 +57,9 @@ struct Row {
     /// c010, c001, c011 when the header has them and the row fills them; empty when the header
     /// lacks them, the row leaves all three empty, or the row has an error.
     std::optional<std::array<int32_t, 3>> later;
+    /// The marked dogs when the header has their columns and the row fills them; empty when it
+    /// leaves them all empty (a block counted before the campaign) or has an error.
+    std::optional<RowMarks> marks;
     std::vector<std::string> carried;  // the carried columns' values, in header order
     std::string error;                 // "" or: file, line, column and the offending text
     /// False when the record itself could not be read (a malformed quote, an overlong line): its

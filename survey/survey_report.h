@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstdint>
 #include <istream>
+#include <map>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -36,6 +37,11 @@ struct ReportOptions {
     /// How a refused design is said: with the options' names on the command line, the
     /// controls' in the window.
     RefusalWords refusal_words;
+    /// Where the survey gives marked dogs: the coverage vaccination must reach, and the dogs
+    /// vaccinated by the campaign's records, for the city (one stratum) or by stratum.
+    double coverage_target = 0.7;
+    std::optional<std::int64_t> vaccinated_city;
+    std::map<std::string, std::int64_t> vaccinated_by_stratum;
     /// Set from another thread to stop the report early (it then ends with status 2).
     const std::atomic<bool>* cancel = nullptr;
 };

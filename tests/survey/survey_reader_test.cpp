@@ -170,6 +170,61 @@ TEST(survey_reader_test, the_later_columns_are_read_as_counts_or_left_empty_toge
     }
 }
 
+// The marked dogs: counts no larger than their histories' dogs, the dogs of unknown mark no more
+// than the dogs seen without the mark, all left empty for a block counted before the campaign.
+TEST(survey_reader_test, the_marked_dogs_are_read_as_counts_within_their_histories) {
+    using Marked = std::array<int32_t, 7>;
+    const struct {
+        const char* cells;  // c010,c001,c011 then m100..m011, mark_unknown
+        std::optional<Marked> marked;
+        int32_t unknown;
+        const char* error;
+    } cases[] = {
+        {"6,5,3,1,2,0,4,3,0,1,2", Marked{1, 2, 0, 4, 3, 0, 1}, 2, ""},
+        {"6,5,3,0,0,0,0,0,0,0,", Marked{}, 0, ""},
+        {"6,5,3,,,,,,,,", std::nullopt, 0, ""},
+        {",,,1,2,0,4,,,,1", Marked{1, 2, 0, 4, 0, 0, 0}, 1, ""},
+        {"6,5,3,2,2,0,4,3,0,1,", std::nullopt, 0,
+         "survey.csv, line 2, column m100: 2 marked dogs are more than the 1 dogs of c100"},
+        {"6,5,3,1,2,0,4,6,6,1,", std::nullopt, 0,
+         "survey.csv, line 2, column m001: 6 marked dogs are more than the 5 dogs of c001"},
+        {"6,5,3,1,,0,4,3,0,1,", std::nullopt, 0,
+         "survey.csv, line 2, column m111: the value is missing"},
+        {"6,5,3,1,0,0,0,0,0,0,24", std::nullopt, 0,
+         "survey.csv, line 2, column mark_unknown: 24 dogs of unknown mark are more than the 23 "
+         "dogs seen without the mark"},
+    };
+    for (const auto& c : cases) {
+        const Survey s = read(std::string("c100,c111,c101,c110,c010,c001,c011,m100,m111,m101,m110,"
+                                          "m010,m001,m011,mark_unknown
+1,2,3,4,") +
+                              c.cells + "
+");
+        ASSERT_EQ(s.rows.size(), 1u);
+        EXPECT_TRUE(s.header.has_marks);
+        const Row& row = s.rows[0];
+        EXPECT_EQ(row.error, c.error) << c.cells;
+        EXPECT_EQ(row.marks.has_value(), c.marked.has_value()) << c.cells;
+        if (row.marks && c.marked) {
+            EXPECT_EQ(row.marks->marked, *c.marked) << c.cells;
+            EXPECT_EQ(row.marks->unknown, c.unknown) << c.cells;
+        }
+        EXPECT_EQ(row.carried.size(), 11u) << "the marked columns are carried as they were";
+    }
+    // Without the columns there are no marks; a header that gives half of them is refused.
+    EXPECT_FALSE(read("c100,c111,c101,c110
+1,2,3,4
+").header.has_marks);
+    EXPECT_EQ(file_error("c100,c111,c101,c110,m100,m111,m101,m110,m010
+"),
+              "survey.csv: the header has some of m010, m001 and m011 but not all three; the "
+              "marked dogs first seen later go together.");
+    EXPECT_EQ(file_error("c100,c111,c101,c110,c010,c001,c011,m100,m111,m101,m110
+"),
+              "survey.csv: the header has c010, c001 and c011 and the marked dogs' m100 to m110 "
+              "but not m010, m001 and m011; give the marked dogs first seen later too.");
+}
+
 TEST(survey_reader_test, a_file_that_cannot_be_a_survey_is_a_file_error_naming_what_is_missing) {
     EXPECT_EQ(file_error("block,c100,c111,ward\n1,2,3,x\n"),
               "survey.csv: the header lacks the columns c101, c110; a survey needs c100, c111, "
