@@ -186,7 +186,14 @@ void DesignBuilder::add(const Row& row) {
     const std::optional<double> weight =
         options_.weight_column ? read_weight(weight_.of(row)).weight : std::nullopt;
     if (row.error.empty() && (weight || !options_.weight_column)) {
-        stratum.add(row.counts, row.s_held, row.later, weight);
+        std::optional<analysis::Marks> marks;
+        if (row.marks) {
+            marks.emplace();
+            for (std::size_t h = 0; h < 7; ++h)
+                marks->marked[h] = row.marks->marked[h];
+            marks->unknown = row.marks->unknown;
+        }
+        stratum.add(row.counts, row.s_held, row.later, weight, marks);
         stratum.later_columns = stratum.later_columns || has_later_;
         if (!row.later && stratum.without_later.size() < kBlocksNamed) {
             stratum.without_later.push_back(labelled_ ? "\"" + row.label + "\""

@@ -20,6 +20,7 @@
 #include "analysis/city_total.h"
 #include "analysis/parallel_for.h"
 #include "analysis/pooled_visibility.h"
+#include "analysis/vaccination_coverage.h"
 #include "platform/progress_line.h"
 #include "platform/runtime_error.h"
 #include "survey/design_builder.h"
@@ -111,6 +112,7 @@ public:
     void open_inputs();
     void build_design();
     void fit_pooled_strata();
+    void fit_coverage();
     void stream_blocks();
     void write_pooled_rows();
     void write_totals();
@@ -139,6 +141,11 @@ private:
     std::vector<std::string> carried_;  // every input's carried columns, each name once
     analysis::SurveyDesign design_;
     std::vector<analysis::PooledVisibility> pooled_;
+    /// Where the survey gives marked dogs: each stratum's coverage (none where its blocks lack
+    /// them), and with a city total each stratum's and the city's, with intervals.
+    std::vector<std::optional<analysis::CoverageFit>> coverage_fits_;
+    std::vector<analysis::CoverageTotal> coverage_totals_;
+    bool with_coverage_ = false;
     bool some_errors_ = false;
 
     // The stream of blocks: the input being read, and how many blocks were written.
@@ -263,6 +270,79 @@ void ReportRun::fit_pooled_strata() {
     }
 }
 
+void ReportRun::fit_coverage() {
+    with_coverage_ = std::any_of(design_.strata.begin(), design_.strata.end(),
+                                 [](const analysis::Stratum& s) { return s.has_marks(); });
+    if (!with_coverage_) return;
+    for (const analysis::Stratum& stratum : design_.strata) {
+        if (!stratum.has_marks()) {
+            coverage_fits_.emplace_back();
+            continue;
+        }
+        analysis::SevenHistories all{};
+        analysis::Marks marks;
+        const bool seven = stratum.has_later();
+        for (std::size_t b = 0; b < stratum.blocks.size(); ++b) {
+            for (std::size_t h = 0; h < 4; ++h)
+                all[h] += stratum.blocks[b][h];
+            for (std::size_t h = 0; seven && h < 3; ++h)
+                all[4 + h] += stratum.later[b][h];
+            for (std::size_t h = 0; h < 7; ++h)
+                marks.marked[h] += seven || h < 4 ? stratum.marks[b].marked[h] : 0;
+            marks.unknown += stratum.marks[b].unknown;
+        }
+        coverage_fits_.push_back(
+            analysis::fit_coverage(library_, all, marks, seven, stratum.s_held));
+        check_cancel();
+    }
+    if (!with_city_) return;
+    analysis::CoverageOptions coverage;
+    coverage.target = options_.coverage_target;
+    coverage.level = options_.level;
+    coverage.bootstrap.replicates = options_.bootstrap;
+    coverage.bootstrap.seed = options_.seed;
+    coverage.bootstrap.jobs = threads();
+    coverage.bootstrap.cancel = options_.cancel;
+    for (const auto& [name, dogs] : options_.vaccinated_by_stratum)
+        coverage.vaccinated[name] = double(dogs);
+    if (options_.vaccinated_city) coverage.vaccinated[""] = double(*options_.vaccinated_city);
+    coverage_totals_ = analysis::coverage_total(library_, design_, coverage);
+    check_cancel();
+}
+
+// A row's coverage cells from a stratum's fit and, where a city total was asked for, its
+// interval and the doses still needed.
+CoverageCells coverage_cells(const analysis::CoverageFit* fit,
+                             const analysis::CoverageTotal* total) {
+    CoverageCells cells;
+    if (fit && *fit) {
+        cells.marked_dogs = fit->marked_dogs;
+        cells.coverage = fit->coverage.value_or(NAN);
+        cells.naive = fit->naive.value_or(NAN);
+        cells.mark_unknown = fit->unknown;
+        if (fit->equal_visibility) cells.visibility_p = fit->equal_visibility->p;
+        cells.seen_marked = fit->seen_marked_share;
+        cells.seen_unmarked = fit->seen_rest_share;
+    }
+    cells.lower = cells.upper = cells.doses = cells.doses_lower = cells.doses_upper = NAN;
+    if (total) {
+        if (!fit) {
+            cells.marked_dogs = total->marked_dogs.value_or(NAN);
+            cells.coverage = total->coverage.value_or(NAN);
+            cells.naive = total->naive.value_or(NAN);
+            cells.mark_unknown = total->unknown;
+        }
+        cells.lower = total->lower.value_or(NAN);
+        cells.upper = total->upper.value_or(NAN);
+        cells.doses = total->doses.value_or(NAN);
+        cells.doses_lower = total->doses_lower.value_or(NAN);
+        cells.doses_upper = total->doses_upper.value_or(NAN);
+        cells.vaccinated_check = total->lincoln_petersen;
+        if (total->vaccinated) cells.vaccinated = std::int64_t(*total->vaccinated);
+    }
+    return cells;
+}
+
 void ReportRun::fit(Block& block) const {
     analysis::Request request;
     request.counts = block.row.counts;
@@ -279,6 +359,17 @@ void ReportRun::fit(Block& block) const {
     }
     if (pooled) {
         block.cells.dogs_pooled = analysis::block_dogs(pooled, block.row.counts, block.row.later);
+        const auto& coverage = with_coverage_ ? coverage_fits_[*block.stratum]
+                                              : std::optional<analysis::CoverageFit>();
+        if (coverage && *coverage && block.row.marks) {
+            analysis::Marks marks;
+            for (std::size_t h = 0; h < 7; ++h)
+                marks.marked[h] = block.row.marks->marked[h];
+            marks.unknown = block.row.marks->unknown;
+            const analysis::Later* later = block.row.later ? &*block.row.later : nullptr;
+            block.cells.marked_pooled =
+                analysis::block_marked_dogs(*coverage, block.row.counts, later, marks).marked;
+        }
     } else if (pooled.nobody_seen) {
         block.cells.dogs_pooled = {0, 0, std::numeric_limits<double>::infinity()};
     }
@@ -359,6 +450,9 @@ void ReportRun::stream_blocks() {
     layout.with_behaviour =
         std::any_of(pooled_.begin(), pooled_.end(),
                     [](const analysis::PooledVisibility& p) { return p.seven.has_value(); });
+    layout.with_coverage = with_coverage_;
+    layout.with_vaccinated = with_coverage_ && with_city_ &&
+                             (options_.vaccinated_city || !options_.vaccinated_by_stratum.empty());
     layout.stratum_column = options_.design.stratum_column;
     sink_.begin(layout);
     progress_ = std::make_unique<platform::ProgressLine>(err_, err_is_terminal_);
@@ -449,6 +543,13 @@ void ReportRun::write_pooled_rows() {
             some_errors_ = true;
             row.error = "pooled: " + shared.why_not;
         }
+        if (with_coverage_ && coverage_fits_[h]) {
+            const analysis::CoverageTotal* total =
+                h < coverage_totals_.size() ? &coverage_totals_[h] : nullptr;
+            row.cells.coverage = coverage_cells(&*coverage_fits_[h], total);
+            for (Note& note : coverage_notes(*row.cells.coverage, options_.coverage_target))
+                if (note.code == NoteCode::marked_seen_differently) row.notes.push_back(note);
+        }
         sink_.row(row);
     }
 }
@@ -476,6 +577,27 @@ void ReportRun::write_totals() {
             row.error = totals[i].why_not;
         }
         row.notes = total_notes(totals[i]);
+        if (with_coverage_ && i < coverage_totals_.size() && coverage_totals_[i].coverage) {
+            const analysis::CoverageTotal& coverage = coverage_totals_[i];
+            row.cells.coverage = coverage_cells(nullptr, &coverage);
+            for (Note& note : coverage_notes(*row.cells.coverage, options_.coverage_target)) {
+                if (note.code == NoteCode::marked_seen_differently) continue;
+                row.notes.push_back(std::move(note));
+            }
+            // The city's row names each stratum below the target, or not surely above it.
+            for (std::size_t j = 0; city && options_.design.stratum_column && j < i; ++j) {
+                if (!coverage_totals_[j].coverage) continue;
+                for (Note& note : coverage_notes(coverage_cells(nullptr, &coverage_totals_[j]),
+                                                 options_.coverage_target)) {
+                    if (note.code != NoteCode::coverage_below &&
+                        note.code != NoteCode::coverage_uncertain)
+                        continue;
+                    note.stratum = coverage_totals_[j].name;
+                    note.named = true;
+                    row.notes.push_back(std::move(note));
+                }
+            }
+        }
         sink_.row(row);
     }
 }
@@ -496,6 +618,7 @@ int report_survey(const ReportOptions& options, const analysis::Library& library
         run.open_inputs();
         run.build_design();
         run.fit_pooled_strata();
+        run.fit_coverage();
         run.stream_blocks();
         run.write_pooled_rows();
         run.write_totals();
