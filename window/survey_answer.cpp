@@ -49,6 +49,52 @@ QString doses_sentence(const TotalInWords& total, double coverage, const QLocale
     return text + QStringLiteral(".");
 }
 
+namespace {
+
+QString percent(double share, const QLocale& locale) {
+    return locale.toString(std::round(share * 100)) + QStringLiteral("%");
+}
+
+}  // namespace
+
+QString coverage_sentence(const survey::CoverageCells& coverage, double level,
+                          const QLocale& locale) {
+    if (!std::isfinite(coverage.coverage)) return QString();
+    QString text =
+        QStringLiteral("%1 of the dogs are vaccinated").arg(percent(coverage.coverage, locale));
+    if (std::isfinite(coverage.lower) && std::isfinite(coverage.upper)) {
+        text += QStringLiteral(", %1% between %2 and %3")
+                    .arg(locale.toString(std::round(level * 100)))
+                    .arg(percent(coverage.lower, locale), percent(coverage.upper, locale));
+    }
+    return text + QStringLiteral(".");
+}
+
+QString doses_needed_sentence(const survey::CoverageCells& coverage, double target,
+                              const QLocale& locale) {
+    if (!std::isfinite(coverage.doses)) return QString();
+    if (coverage.doses <= 0 && !(coverage.doses_upper > 0)) {
+        return QStringLiteral("The target of %1 is reached.").arg(percent(target, locale));
+    }
+    QString text = QStringLiteral("%1 doses still needed to reach %2")
+                       .arg(people_number(coverage.doses, locale), percent(target, locale));
+    if (std::isfinite(coverage.doses_lower) && std::isfinite(coverage.doses_upper)) {
+        text += QStringLiteral(" (between %1 and %2)")
+                    .arg(people_number(coverage.doses_lower, locale),
+                         people_number(coverage.doses_upper, locale));
+    }
+    return text + QStringLiteral(".");
+}
+
+QString coverage_standing(const survey::CoverageCells& coverage, double target,
+                          const QLocale& locale) {
+    if (coverage.upper < target) {
+        return QStringLiteral("below %1: send a team back").arg(percent(target, locale));
+    }
+    if (coverage.lower < target) return QStringLiteral("uncertain");
+    return QString();
+}
+
 QString assumption_sentence(bool weighted) {
     const QString sample = weighted
                                ? QStringLiteral(

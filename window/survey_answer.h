@@ -32,6 +32,18 @@ QString dogs_sentence(const TotalInWords& total, double level, const QLocale& lo
 /// "4,820 vaccine doses for 70% coverage (between 3,800 and 6,100)": coverage times the dogs.
 QString doses_sentence(const TotalInWords& total, double coverage, const QLocale& locale);
 
+/// "71% of the dogs are vaccinated, 95% between 65% and 76%.", from a total row's coverage.
+QString coverage_sentence(const survey::CoverageCells& coverage, double level,
+                          const QLocale& locale);
+
+/// "1,200 doses still needed to reach 70% (between 900 and 1,500).", or that the target is met.
+QString doses_needed_sentence(const survey::CoverageCells& coverage, double target,
+                              const QLocale& locale);
+
+/// "below 70%: send a team back", "uncertain", or "" where the interval lies above the target.
+QString coverage_standing(const survey::CoverageCells& coverage, double target,
+                          const QLocale& locale);
+
 /// What the interval assumes, in one line: blocks drawn at random within strata, or the design
 /// weights as given.
 QString assumption_sentence(bool weighted);

@@ -344,6 +344,45 @@ QString strata_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale
     return body + QStringLiteral("</table>");
 }
 
+// After a campaign: the city's coverage in words, then each stratum's with its interval, the
+// naive share marked beside it, whether it is below the target, and the doses still needed.
+QString coverage_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale& locale) {
+    if (!sorted.city || !sorted.city->cells.coverage) return {};
+    const survey::CoverageCells& city = *sorted.city->cells.coverage;
+    const auto percent = [&](double x) {
+        return std::isfinite(x) ? locale.toString(std::round(x * 100)) + QStringLiteral("%")
+                                : QStringLiteral("–");
+    };
+    QString body = QStringLiteral("<h2>Vaccination coverage</h2><p style="font-size:13pt"><b>%1"
+                                  "</b> %2</p>")
+                       .arg(coverage_sentence(city, pdf.level, locale).toHtmlEscaped(),
+                            doses_needed_sentence(city, pdf.coverage, locale).toHtmlEscaped());
+    body += QStringLiteral(
+                "<table border="1" cellspacing="0" cellpadding="3"><tr><th>Stratum</th>"
+                "<th>Coverage (%1%)</th><th>Share marked among dogs seen</th><th>Against "
+                "%2%</th><th>Doses still needed</th></tr>")
+                .arg(locale.toString(std::round(pdf.level * 100)), percent(pdf.coverage));
+    std::vector<const ReportRow*> rows = sorted.strata_totals;
+    if (rows.empty()) rows.push_back(sorted.city);
+    for (const ReportRow* row : rows) {
+        if (!row->cells.coverage) continue;
+        const survey::CoverageCells& c = *row->cells.coverage;
+        const QString standing = coverage_standing(c, pdf.coverage, locale);
+        body +=
+            QStringLiteral(
+                "<tr><td>%1</td><td>%2 (%3 to %4)</td><td>%5</td><td>%6</td><td "
+                "align=\"right\">%7</td></tr>")
+                .arg(row->stratum.empty() ? QStringLiteral("the city") : html(row->stratum),
+                     percent(c.coverage), percent(c.lower), percent(c.upper), percent(c.naive),
+                     standing.isEmpty() ? QStringLiteral("met") : standing.toHtmlEscaped(),
+                     std::isfinite(c.doses) ? people_number(c.doses, locale) : QStringLiteral("–"));
+    }
+    return body + QStringLiteral(
+                      "</table><p><i>Coverage is the marked dogs over the dogs whose mark is "
+                      "known, each group counted over its own share seen: the share marked among "
+                      "the dogs seen leans towards whichever group is easier to see.</i></p>");
+}
+
 QString map_section(QTextDocument& document, const survey::ReportRows& report) {
     const QImage map = survey_map_image(report, QSize(1500, 950));
     if (map.isNull()) return {};
@@ -482,6 +521,7 @@ void write_survey_pdf(const QString& path, const SurveyPdf& pdf) {
     body += answer_section(pdf, sorted.city, locale);
     body += design_section(pdf);
     body += strata_section(pdf, sorted, locale);
+    body += coverage_section(pdf, sorted, locale);
     body += map_section(document, report);
     body += blocks_section(pdf, sorted, locale);
     if (pdf.plan) body += plan_section(document, *pdf.plan, locale);

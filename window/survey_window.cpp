@@ -280,7 +280,12 @@ void SurveyWindow::connect_controls() {
     });
     connect(weight_column, &QComboBox::currentIndexChanged, this, [this] { debounce_->start(); });
     connect(blocks_in_city, &QTableWidget::itemChanged, this, [this] { debounce_->start(); });
-    connect(coverage, &QSpinBox::valueChanged, this, [this] { show_answer(); });
+    connect(coverage, &QSpinBox::valueChanged, this, [this] {
+        show_answer();
+        // After a campaign the doses still needed and the strata below the target are the
+        // report's own, with their intervals: it runs again for the new target.
+        if (last_rows_ && last_rows_->layout.with_coverage) debounce_->start();
+    });
     connect(table, &QAbstractItemView::activated, this,
             [this](const QModelIndex& index) { activate(index); });
 }
@@ -404,6 +409,7 @@ survey::ReportOptions SurveyWindow::report_options() const {
         return window_words(refusal).toStdString();
     };
     options.design = design_shown().report_design();
+    options.coverage_target = coverage->value() / 100.0;
     return options;
 }
 
@@ -472,6 +478,30 @@ std::string SurveyWindow::last_report() const {
     return text.str();
 }
 
+namespace {
+
+// ", 58% vaccinated (51% to 66%), below 70%: send a team back, 1,200 doses still needed"
+QString stratum_coverage(const survey::CoverageCells& coverage, double target,
+                         const QLocale& locale) {
+    if (!std::isfinite(coverage.coverage)) return QString();
+    QString text = QStringLiteral(", %1% vaccinated")
+                       .arg(locale.toString(std::round(coverage.coverage * 100)));
+    if (std::isfinite(coverage.lower) && std::isfinite(coverage.upper)) {
+        text += QStringLiteral(" (%1% to %2%)")
+                    .arg(locale.toString(std::round(coverage.lower * 100)),
+                         locale.toString(std::round(coverage.upper * 100)));
+    }
+    if (const QString standing = coverage_standing(coverage, target, locale); !standing.isEmpty())
+        text += QStringLiteral(", ") + standing;
+    if (std::isfinite(coverage.doses) && coverage.doses > 0) {
+        text +=
+            QStringLiteral(", %1 doses still needed").arg(people_number(coverage.doses, locale));
+    }
+    return text;
+}
+
+}  // namespace
+
 void SurveyWindow::show_answer() {
     const QLocale locale;
     const double level = report_options().level, share = coverage->value() / 100.0;
@@ -480,6 +510,7 @@ void SurveyWindow::show_answer() {
                                     : std::string();
     // The city's row is the last total; with strata, each stratum's total comes before it.
     std::optional<TotalInWords> city;
+    std::optional<survey::CoverageCells> city_coverage;
     QStringList by_stratum;
     const std::vector<survey::ReportRow> none;
     for (const survey::ReportRow& row : last_rows_ ? last_rows_->rows : none) {
@@ -488,11 +519,14 @@ void SurveyWindow::show_answer() {
         if (row.city || stratum.empty()) {
             city = total;
         } else if (total.dogs) {
-            by_stratum << QStringLiteral("%1: about %2 dogs, %3 doses")
-                              .arg(QString::fromStdString(row.stratum),
-                                   people_number(*total.dogs, locale),
-                                   people_number(share * *total.dogs, locale));
+            QString line =
+                QStringLiteral("%1: about %2 dogs, %3 doses")
+                    .arg(QString::fromStdString(row.stratum), people_number(*total.dogs, locale),
+                         people_number(share * *total.dogs, locale));
+            if (row.cells.coverage) line += stratum_coverage(*row.cells.coverage, share, locale);
+            by_stratum << line;
         }
+        if (row.city) city_coverage = row.cells.coverage;
     }
     // The number large; what is missing for it in the doses' size, so it reads as a request.
     answer->setFont(city ? answer_font_ : doses->font());
@@ -504,7 +538,11 @@ void SurveyWindow::show_answer() {
         doses->clear();
     } else {
         answer->setText(dogs_sentence(*city, level, locale));
-        doses->setText(doses_sentence(*city, share, locale));
+        // After a campaign, what it reached and what is still needed; before one, the doses.
+        doses->setText(city_coverage ? coverage_sentence(*city_coverage, level, locale) +
+                                           QStringLiteral(" ") +
+                                           doses_needed_sentence(*city_coverage, share, locale)
+                                     : doses_sentence(*city, share, locale));
     }
     strata_answer->setText(by_stratum.join(QStringLiteral("; ")));
     strata_answer->setVisible(!by_stratum.isEmpty());
