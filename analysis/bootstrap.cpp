@@ -27,6 +27,17 @@ void add_block(Resample& r, const Stratum& stratum, std::size_t b, bool seven) {
     }
     const double w = stratum.weighted() ? stratum.weights[b] : 1.0;
     r.weighted_seen += w * double(dogs_seen(c, later));
+    if (stratum.has_marks()) {
+        const Marks& m = stratum.marks[b];
+        std::int64_t marked = 0;
+        for (std::size_t i = 0; i < 7; ++i) {
+            r.marked[i] += m.marked[i];
+            marked += m.marked[i];
+        }
+        r.unknown += m.unknown;
+        r.weighted_marked += w * double(marked);
+        r.weighted_unknown += w * double(m.unknown);
+    }
 }
 
 // One stratum's replicates in order: its blocks packed once, as the sums need them, in one
@@ -35,15 +46,16 @@ void add_block(Resample& r, const Stratum& stratum, std::size_t b, bool seven) {
 class StratumDraws {
 public:
     StratumDraws(const Stratum& stratum, std::size_t h, std::uint64_t seed)
-        : k_(stratum.blocks.size()), seven_(stratum.has_later()) {
+        : k_(stratum.blocks.size()), seven_(stratum.has_later()), marks_(stratum.has_marks()) {
         std::seed_seq sequence{std::uint64_t{seed}, std::uint64_t{h}};
         random_.seed(sequence);
-        four_alone_ = !seven_ && !stratum.weighted();
+        four_alone_ = !seven_ && !stratum.weighted() && !marks_;
         packed_.resize(k_);
         for (std::size_t b = 0; b < k_; ++b) {
             Resample one;
             add_block(one, stratum, b, seven_);
             packed_[b] = {one.histories, one.weighted_seen};
+            if (marks_) marked_.push_back(one);
         }
     }
 
@@ -61,10 +73,12 @@ public:
             return r;
         }
         for (std::size_t i = 0; i < k_; ++i) {
-            const Packed& p = packed_[draw()];
+            const std::size_t b = draw();
+            const Packed& p = packed_[b];
             for (std::size_t c = 0; c < 7; ++c)
                 r.histories[c] += p.histories[c];
             r.weighted_seen += p.weighted_seen;
+            if (marks_) add_marks(r, marked_[b]);
         }
         return r;
     }
@@ -80,8 +94,18 @@ private:
     // the standard distributions it draws the same on every library.
     std::size_t draw() { return std::size_t((static_cast<Wide>(random_()) * k_) >> 64); }
 
+    // The marks of a block drawn, kept apart so that a survey without them draws as before.
+    static void add_marks(Resample& r, const Resample& block) {
+        for (std::size_t c = 0; c < 7; ++c)
+            r.marked[c] += block.marked[c];
+        r.unknown += block.unknown;
+        r.weighted_marked += block.weighted_marked;
+        r.weighted_unknown += block.weighted_unknown;
+    }
+
     std::size_t k_;
-    bool seven_, four_alone_ = false;
+    bool seven_, marks_, four_alone_ = false;
+    std::vector<Resample> marked_;  // each block once, with its marks; empty without them
     std::mt19937_64 random_;
     std::vector<Packed> packed_;
 };

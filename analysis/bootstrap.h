@@ -38,10 +38,14 @@ struct BootstrapPlan {
 
 /// What a replicate of a stratum holds: its seven histories summed over the resampled blocks
 /// (the last three 0 without them), and its dogs seen summed with the blocks' weights (each 1
-/// without weights).
+/// without weights). Where the stratum records vaccination marks, the same for its marked dogs
+/// and its dogs of unknown mark (all 0 without marks).
 struct Resample {
     std::array<std::int64_t, 7> histories{};
     double weighted_seen = 0;
+    std::array<std::int64_t, 7> marked{};
+    std::int64_t unknown = 0;
+    double weighted_marked = 0, weighted_unknown = 0;
     bool operator==(const Resample&) const = default;
 
     /// The dogs seen on count 1: the histories 1,0,0 / 1,1,1 / 1,0,1 / 1,1,0.

@@ -7,7 +7,7 @@
 namespace kestrivo::analysis {
 
 void Stratum::add(const Counts& counts, std::optional<double> held, std::optional<Later> seen_later,
-                  std::optional<double> weight) {
+                  std::optional<double> weight, std::optional<Marks> block_marks) {
     if (blocks.empty()) {
         s_held = held;
     } else if (held != s_held) {
@@ -20,6 +20,11 @@ void Stratum::add(const Counts& counts, std::optional<double> held, std::optiona
         later_missing = true;
     }
     if (weight) weights.push_back(*weight);
+    if (block_marks) {
+        marks.push_back(*block_marks);
+    } else {
+        marks_missing = true;
+    }
 }
 
 std::int64_t Stratum::dogs_identified() const {

@@ -10,11 +10,23 @@
 #include <unordered_map>
 #include <vector>
 
+#include "analysis/seven_histories.h"
+
 namespace kestrivo::analysis {
 
 using Counts = std::array<std::int32_t, 4>;
 /// The dogs first seen later: 0,1,0 / 0,0,1 / 0,1,1.
 using Later = std::array<std::int32_t, 3>;
+
+/// A block's vaccination marks: the histories of its dogs that carry the campaign's mark (in the
+/// seven histories' order; the last three 0 where the block has four), and how many of its dogs
+/// were never seen clearly enough to tell. Those are among the block's histories, not the marked
+/// ones: a dog of unknown mark is still a dog.
+struct Marks {
+    SevenHistories marked{};
+    std::int64_t unknown = 0;
+    bool operator==(const Marks&) const = default;
+};
 
 /// One stratum: the blocks drawn from it by simple random sampling, and its number of blocks.
 struct Stratum {
@@ -32,6 +44,9 @@ struct Stratum {
     /// Each block's design weight (the city's blocks it stands for), beside `blocks`; empty for
     /// a simple random sample, whose weights are K_h / k_h.
     std::vector<double> weights;
+    /// Each block's vaccination marks, beside `blocks`, when every block has them.
+    std::vector<Marks> marks;
+    bool marks_missing = false;    // some block lacks them: no coverage for the stratum
     std::optional<double> s_held;  // the S every block holds, or empty: S is fitted
     bool s_held_differs = false;   // some blocks hold S at other values (or free)
     /// Blocks of this stratum in the survey that could not be read: they are no part of the
@@ -39,13 +54,18 @@ struct Stratum {
     std::int64_t left_out = 0;
 
     /// Adds a sampled block with the S it holds (empty: fitted), its dogs first seen later when
-    /// known, and its design weight when the sample has weights.
+    /// known, its design weight when the sample has weights, and its vaccination marks when
+    /// they were recorded.
     void add(const Counts& counts, std::optional<double> held,
-             std::optional<Later> later = std::nullopt,
-             std::optional<double> weight = std::nullopt);
+             std::optional<Later> later = std::nullopt, std::optional<double> weight = std::nullopt,
+             std::optional<Marks> block_marks = std::nullopt);
     /// Every block has its dogs first seen later: the seven histories can be used.
     bool has_later() const {
         return !blocks.empty() && !later_missing && later.size() == blocks.size();
+    }
+    /// Every block has its vaccination marks: the stratum's coverage can be estimated.
+    bool has_marks() const {
+        return !blocks.empty() && !marks_missing && marks.size() == blocks.size();
     }
     bool weighted() const { return !blocks.empty() && weights.size() == blocks.size(); }
     /// The dogs identified over the stratum's blocks.
