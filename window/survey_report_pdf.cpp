@@ -353,14 +353,14 @@ QString coverage_section(const SurveyPdf& pdf, const Sorted& sorted, const QLoca
         return std::isfinite(x) ? locale.toString(std::round(x * 100)) + QStringLiteral("%")
                                 : QStringLiteral("–");
     };
-    QString body = QStringLiteral("<h2>Vaccination coverage</h2><p style="font-size:13pt"><b>%1"
+    QString body = QStringLiteral("<h2>Vaccination coverage</h2><p style=\"font-size:13pt\"><b>%1"
                                   "</b> %2</p>")
                        .arg(coverage_sentence(city, pdf.level, locale).toHtmlEscaped(),
                             doses_needed_sentence(city, pdf.coverage, locale).toHtmlEscaped());
     body += QStringLiteral(
-                "<table border="1" cellspacing="0" cellpadding="3"><tr><th>Stratum</th>"
+                "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr><th>Stratum</th>"
                 "<th>Coverage (%1%)</th><th>Share marked among dogs seen</th><th>Against "
-                "%2%</th><th>Doses still needed</th></tr>")
+                "%2</th><th>Doses still needed</th></tr>")
                 .arg(locale.toString(std::round(pdf.level * 100)), percent(pdf.coverage));
     std::vector<const ReportRow*> rows = sorted.strata_totals;
     if (rows.empty()) rows.push_back(sorted.city);

@@ -100,7 +100,9 @@ TEST(coverage_report_test, marked_dogs_seen_more_give_the_true_coverage_not_the_
         EXPECT_EQ(*coverage.visibility_p < 0.05, c.marked_seen_more) << c.ward;
         EXPECT_EQ(has_note(pooled, NoteCode::marked_seen_differently), c.marked_seen_more);
         // Marked dogs seen more: more than their share of the dogs seen.
-        if (c.marked_seen_more) EXPECT_GT(coverage.naive, coverage.coverage + 0.05);
+        if (c.marked_seen_more) {
+            EXPECT_GT(coverage.naive, coverage.coverage + 0.05);
+        }
         const ReportRow& total = find(RowKind::total, c.ward);
         ASSERT_TRUE(total.cells.coverage) << c.ward;
         const auto& t = *total.cells.coverage;
@@ -113,14 +115,16 @@ TEST(coverage_report_test, marked_dogs_seen_more_give_the_true_coverage_not_the_
         EXPECT_NEAR(t.doses, std::max(0.0, 0.7 * known - t.marked_dogs), 1e-6 * known) << c.ward;
         EXPECT_FALSE(t.visibility_p) << "the test of equal visibility is a stratum's";
     }
-    // The city's row names the ward below the target.
+    // The city's row names the ward below the target, and the one whose interval holds it as
+    // uncertain.
     const ReportRow& city = find(RowKind::total, "", true);
     ASSERT_TRUE(city.cells.coverage);
-    const auto named = std::find_if(city.notes.begin(), city.notes.end(), [](const auto& note) {
-        return note.code == NoteCode::coverage_below;
-    });
-    ASSERT_NE(named, city.notes.end());
-    EXPECT_EQ(named->stratum, "W1");
+    std::vector<std::pair<std::string, NoteCode>> named;
+    for (const auto& note : city.notes) {
+        if (note.named) named.emplace_back(note.stratum, note.code);
+    }
+    EXPECT_EQ(named, (std::vector<std::pair<std::string, NoteCode>>{
+                         {"W0", NoteCode::coverage_uncertain}, {"W1", NoteCode::coverage_below}}));
     // Each block's marked dogs under its ward's visibility of marked dogs.
     EXPECT_TRUE(rows.front().cells.marked_pooled);
 }

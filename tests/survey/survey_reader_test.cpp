@@ -196,10 +196,8 @@ TEST(survey_reader_test, the_marked_dogs_are_read_as_counts_within_their_histori
     };
     for (const auto& c : cases) {
         const Survey s = read(std::string("c100,c111,c101,c110,c010,c001,c011,m100,m111,m101,m110,"
-                                          "m010,m001,m011,mark_unknown
-1,2,3,4,") +
-                              c.cells + "
-");
+                                          "m010,m001,m011,mark_unknown\n1,2,3,4,") +
+                              c.cells + "\n");
         ASSERT_EQ(s.rows.size(), 1u);
         EXPECT_TRUE(s.header.has_marks);
         const Row& row = s.rows[0];
@@ -212,15 +210,11 @@ TEST(survey_reader_test, the_marked_dogs_are_read_as_counts_within_their_histori
         EXPECT_EQ(row.carried.size(), 11u) << "the marked columns are carried as they were";
     }
     // Without the columns there are no marks; a header that gives half of them is refused.
-    EXPECT_FALSE(read("c100,c111,c101,c110
-1,2,3,4
-").header.has_marks);
-    EXPECT_EQ(file_error("c100,c111,c101,c110,m100,m111,m101,m110,m010
-"),
+    EXPECT_FALSE(read("c100,c111,c101,c110\n1,2,3,4\n").header.has_marks);
+    EXPECT_EQ(file_error("c100,c111,c101,c110,m100,m111,m101,m110,m010\n"),
               "survey.csv: the header has some of m010, m001 and m011 but not all three; the "
               "marked dogs first seen later go together.");
-    EXPECT_EQ(file_error("c100,c111,c101,c110,c010,c001,c011,m100,m111,m101,m110
-"),
+    EXPECT_EQ(file_error("c100,c111,c101,c110,c010,c001,c011,m100,m111,m101,m110\n"),
               "survey.csv: the header has c010, c001 and c011 and the marked dogs' m100 to m110 "
               "but not m010, m001 and m011; give the marked dogs first seen later too.");
 }
