@@ -526,15 +526,16 @@ void Tabulation::tabulate_block(Block& block) const {
 
 void Tabulation::warn_of_disagreeing_marks() {
     // The counts whose bits are set in `bits` (count 1 the lowest), in words: "counts 1 and 3".
+    // (A count sent twice with the same dogs can say yes once and no once.)
     const auto counts = [](unsigned bits) {
-        std::string numbers;
-        int how_many = 0;
+        std::vector<std::string> numbers;
         for (int k = 0; k < 3; ++k) {
-            if (!(bits & (1u << k))) continue;
-            numbers += (how_many == 0 ? "" : " and ") + std::to_string(k + 1);
-            ++how_many;
+            if (bits & (1u << k)) numbers.push_back(std::to_string(k + 1));
         }
-        return (how_many == 1 ? "count " : "counts ") + numbers;
+        std::string words = numbers.size() == 1 ? "count " : "counts ";
+        for (std::size_t i = 0; i < numbers.size(); ++i)
+            words += (i == 0 ? "" : i + 1 == numbers.size() ? " and " : ", ") + numbers[i];
+        return words;
     };
     // folded_ holds the dogs in the order first seen: the dog numbered n is its n-th.
     for (std::size_t n = 0; n < marks_.size() && n < folded_.size(); ++n) {

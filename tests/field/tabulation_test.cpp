@@ -352,6 +352,23 @@ TEST(tabulation_test, marks_are_counted_only_where_sightings_recorded_them) {
     EXPECT_EQ(survey.blocks.at(1).marks->unknown, 1);
     EXPECT_FALSE(survey.blocks.at(2).histories);
     EXPECT_FALSE(survey.blocks[2].marks);
+
+    // A count sent twice with the same dogs is taken once, but what each copy said of the mark
+    // is heard: seen on every count, and not seen on the first as sent again.
+    Tabulation again;
+    for (int k = 2; k <= 3; ++k)
+        again.sighting("D", std::to_string(k), "d", kHere, "", MarkSeen::yes);
+    again.sighting("D", "1", "d", kHere, "s1", MarkSeen::yes);
+    again.sighting("D", "1", "d", kHere, "s2", MarkSeen::no);
+    const auto resent = again.finish();
+    ASSERT_TRUE(resent.blocks.at(0).marks);
+    EXPECT_EQ(resent.blocks[0].marks->marked, (Histories{0, 1, 0, 0, 0, 0, 0}));
+    std::string details;
+    for (const auto& conflict : resent.conflicts) {
+        if (conflict.kind == ConflictKind::mark_disagrees) details += conflict.detail;
+    }
+    EXPECT_NE(details.find("seen on counts 1, 2 and 3 and not seen on count 1"), std::string::npos)
+        << details;
 }
 
 // An answer as an export gives it: the choice's name or its label in any of the form's languages,
