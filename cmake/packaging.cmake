@@ -34,12 +34,14 @@ install(FILES ${PROJECT_SOURCE_DIR}/share/debian/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrivo)
 install(FILES ${PROJECT_BINARY_DIR}/share/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrivo)
-# The README's worked example and the field team's export of it, where Debian keeps a package's
-# examples, so that the commands of the manual pages and of --help run as they are written.
+# The README's worked example and the field team's export of it (and a small one with
+# vaccination marks), where Debian keeps a package's examples, so that the commands of the manual
+# pages and of --help run as they are written.
 set(KESTRIVO_EXAMPLES_DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrivo/examples)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/example-survey.csv
         DESTINATION ${KESTRIVO_EXAMPLES_DESTINATION})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/field-example
+                  ${PROJECT_SOURCE_DIR}/docs/field-example-marks
         DESTINATION ${KESTRIVO_EXAMPLES_DESTINATION})
 
 set(CPACK_GENERATOR DEB)

@@ -60,6 +60,7 @@ constexpr const char* kTeam = "team";
 constexpr const char* kCountsCovered = "counts_covered";
 constexpr const char* kCountNumber = "count_no";
 constexpr const char* kDogId = "dog_id";
+constexpr const char* kMark = "mark";  // optional: the form serves counts before any campaign
 
 std::string lower(std::string text) {
     for (char& c : text)
@@ -497,6 +498,7 @@ std::size_t read_sightings(const Table& table, Tabulation& tabulation, Links& li
     const Columns plain(table.header, '\0');
     const auto count_at = need(columns, table, kCountNumber);
     const auto dog_at = need(columns, table, kDogId);
+    const auto mark_at = columns.find(kMark);
     const auto key_at = odk ? plain.exact("PARENT_KEY") : plain.exact("_submission__uuid");
     const auto index_at = odk ? std::nullopt : plain.exact("_parent_index");
     const auto rows = table.open();
@@ -539,7 +541,8 @@ std::size_t read_sightings(const Table& table, Tabulation& tabulation, Links& li
         if (found->block.empty()) {
             tabulation.unplaced("", number, dog, where, "its submission names no block");
         } else {
-            tabulation.sighting(found->block, number, dog, where, found->submission);
+            tabulation.sighting(found->block, number, dog, where, found->submission,
+                                mark_seen(field(*row, mark_at)));
         }
     }
     return count;
@@ -557,7 +560,7 @@ std::optional<std::size_t> column_named(const Table& table,
 
 std::size_t read_long(const Table& table, Tabulation& tabulation) {
     const auto block_at = column_named(table, {"block"}), count_at = column_named(table, {"count"});
-    const auto dog_at = column_named(table, {"dog_id"});
+    const auto dog_at = column_named(table, {"dog_id"}), mark_at = column_named(table, {"mark"});
     const auto rows = table.open();
     rows->next();
     std::size_t count = 0;
@@ -574,7 +577,7 @@ std::size_t read_long(const Table& table, Tabulation& tabulation) {
         } else if (dog.empty() && count_number(number) > 0) {
             tabulation.count_done(block, count_number(number), where);  // done, and no dog
         } else {
-            tabulation.sighting(block, number, dog, where);
+            tabulation.sighting(block, number, dog, where, "", mark_seen(field(*row, mark_at)));
         }
     }
     return count;
@@ -582,6 +585,7 @@ std::size_t read_long(const Table& table, Tabulation& tabulation) {
 
 std::size_t read_wide(const Table& table, Tabulation& tabulation) {
     const auto block_at = column_named(table, {"block"}), dog_at = column_named(table, {"dog_id"});
+    const auto marked_at = column_named(table, {"marked"});
     const std::array<std::optional<std::size_t>, 3> seen_at = {column_named(table, {"seen1"}),
                                                                column_named(table, {"seen2"}),
                                                                column_named(table, {"seen3"})};
@@ -637,9 +641,11 @@ std::size_t read_wide(const Table& table, Tabulation& tabulation) {
             tabulation.bad_record(ConflictKind::no_count_number, block, "", dog, where,
                                   "the dog is seen on no count");
         } else {
+            // The dog's mark, as one row gives it, is what each of its sightings says.
+            const MarkSeen mark = mark_seen(field(*row, marked_at));
             for (int k = 0; k < 3; ++k) {
                 if (seen[std::size_t(k)])
-                    tabulation.sighting(block, std::to_string(k + 1), dog, where);
+                    tabulation.sighting(block, std::to_string(k + 1), dog, where, "", mark);
             }
         }
     }

@@ -6,10 +6,12 @@
 //   - KoboToolbox: the XLSX export (a sheet per section), or its sheets saved as CSV; group paths
 //     joined with "/", a geopoint as _<name>_latitude and so on, repeat rows linked by
 //     _submission__uuid to _uuid (else _parent_index to _index), ";" or "," between fields;
-//   - long: one row a sighting, block,count,dog_id (an empty dog_id: the count was done, no dog);
-//   - wide: one row a dog, block,dog_id,seen1,seen2,seen3 with 0 or 1;
+//   - long: one row a sighting, block,count,dog_id (an empty dog_id: the count was done, no dog)
+//     and, if kept, mark (yes, no, unclear);
+//   - wide: one row a dog, block,dog_id,seen1,seen2,seen3 with 0 or 1 and, if kept, marked;
 //   - a table of blocks (--blocks): block, a stratum column, latitude or lat, longitude or lon,
 //     outline (ODK's geoshape form), and any other columns.
+// A sighting's vaccination mark is the form's optional `mark` field, read as mark_seen reads it.
 // Columns are found by the last part of their path, so a form's groups do not matter. The form
 // these names come from is share/forms/ (the survey sheet's names).
 #pragma once

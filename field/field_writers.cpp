@@ -14,6 +14,13 @@ void write_tabulated_survey(std::ostream& out, const TabulatedSurvey& survey) {
     std::vector<Cell> header;
     for (const char* name : {"block", "c100", "c111", "c101", "c110", "c010", "c001", "c011"})
         header.emplace_back(std::string(name));
+    // Only a survey whose sightings recorded marks has these: one without them keeps the file it
+    // always had.
+    if (survey.marks_recorded) {
+        for (const char* name :
+             {"m100", "m111", "m101", "m110", "m010", "m001", "m011", "mark_unknown"})
+            header.emplace_back(std::string(name));
+    }
     if (!survey.stratum_column.empty()) header.emplace_back(survey.stratum_column);
     for (const char* name : {"latitude", "longitude", "outline", "conflicts"})
         header.emplace_back(std::string(name));
@@ -25,6 +32,20 @@ void write_tabulated_survey(std::ostream& out, const TabulatedSurvey& survey) {
         for (std::size_t h = 0; h < 7; ++h) {
             if (block.histories) {
                 row.emplace_back((*block.histories)[h]);
+            } else {
+                row.emplace_back();
+            }
+        }
+        if (survey.marks_recorded) {
+            for (std::size_t h = 0; h < 7; ++h) {
+                if (block.marks) {
+                    row.emplace_back(block.marks->marked[h]);
+                } else {
+                    row.emplace_back();
+                }
+            }
+            if (block.marks) {
+                row.emplace_back(block.marks->unknown);
             } else {
                 row.emplace_back();
             }

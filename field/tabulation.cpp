@@ -41,6 +41,8 @@ const char* kind_name(ConflictKind kind) {
             return "review_has_issues";
         case ConflictKind::same_submission_twice:
             return "same_submission_twice";
+        case ConflictKind::mark_disagrees:
+            return "mark_disagrees";
     }
     return "";
 }
@@ -115,7 +117,49 @@ bool has_no_ends_to_trim(std::string_view text) {
     return text.empty() || (plain(text.front()) && plain(text.back()));
 }
 
+// An answer folded for comparison: trimmed, ASCII and Latin-1 letters in lower case (the form's
+// labels hold "Sí" and "Não", a spreadsheet may give "SÍ"), a typographic apostrophe as "'".
+std::string folded_answer(std::string_view text) {
+    const std::string trimmed = trimmed_id(text);
+    std::string folded;
+    for (std::size_t i = 0; i < trimmed.size(); ++i) {
+        const auto c = static_cast<unsigned char>(trimmed[i]);
+        const auto next = i + 1 < trimmed.size() ? static_cast<unsigned char>(trimmed[i + 1]) : 0u;
+        if (c >= 'A' && c <= 'Z') {
+            folded += char(c - 'A' + 'a');
+        } else if (c == 0xC3 && next >= 0x80 && next <= 0x9E && next != 0x97) {
+            folded += char(c);
+            folded += char(next + 0x20);  // U+00C0..U+00DE, but for U+00D7 (x), to lower case
+            ++i;
+        } else if (trimmed.compare(i, 3, "\u2019") == 0) {
+            folded += '\'';
+            i += 2;
+        } else {
+            folded += char(c);
+        }
+    }
+    return folded;
+}
+
 }  // namespace
+
+MarkSeen mark_seen(std::string_view text) {
+    // The choices' names and their labels in the form's four languages (share/forms/), and the
+    // same words typed without their accents.
+    static const std::pair<const char*, MarkSeen> kAnswers[] = {
+        {"yes", MarkSeen::yes}, {"oui", MarkSeen::yes},     {"s\u00ed", MarkSeen::yes},
+        {"si", MarkSeen::yes},  {"sim", MarkSeen::yes},     {"no", MarkSeen::no},
+        {"non", MarkSeen::no},  {"n\u00e3o", MarkSeen::no}, {"nao", MarkSeen::no},
+    };
+    const std::string folded = folded_answer(text);
+    if (folded.empty()) return MarkSeen::not_recorded;
+    for (const auto& [answer, mark] : kAnswers) {
+        if (folded == answer) return mark;
+    }
+    // "unclear", "Can't tell" and its translations, and whatever else: an answer that does not
+    // say yes or no leaves the mark unseen, never taken as one of them.
+    return MarkSeen::unclear;
+}
 
 std::string trimmed_id(std::string_view text) {
     if (has_no_ends_to_trim(text)) return std::string(text);
@@ -272,8 +316,9 @@ std::size_t Tabulation::list(ConflictKind kind, const std::string& block, const 
 
 void Tabulation::sighting(const std::string& block_id, const std::string& count_text,
                           const std::string& raw_dog, const Source& where,
-                          const std::string& submission) {
+                          const std::string& submission, MarkSeen mark) {
     ++sightings_;
+    marks_recorded_ = marks_recorded_ || mark != MarkSeen::not_recorded;
     Block* block = find_or_add(block_id, where, false);
     const std::size_t b = std::size_t(block - blocks_.data());
     const std::string dog = trimmed_id(raw_dog);
@@ -317,6 +362,12 @@ void Tabulation::sighting(const std::string& block_id, const std::string& count_
     if (!copy.dogs.insert(known->second.number).second) {
         conflict(ConflictKind::duplicate_in_count, b, std::to_string(count), dog, where,
                  "the dog is recorded twice on count " + std::to_string(count));
+    }
+    // An unclear answer leaves the dog's mark as unknown as no answer: only yes and no are kept.
+    if (mark == MarkSeen::yes || mark == MarkSeen::no) {
+        const std::uint32_t number = known->second.number;
+        if (marks_.size() <= number) marks_.resize(dogs_.size());
+        marks_[number] |= std::uint8_t((mark == MarkSeen::yes ? kMarkYes : kMarkNo) << (count - 1));
     }
 }
 
@@ -439,6 +490,67 @@ void Tabulation::warn_of_similar_ids() {
     }
 }
 
+void Tabulation::tabulate_block(Block& block) const {
+    Histories h{};
+    MarkCounts marks;
+    static const std::unordered_set<std::uint32_t> kNone;
+    const auto dogs = [&](int k) -> const std::unordered_set<std::uint32_t>& {
+        const auto& copies = block.copies[std::size_t(k)];
+        return copies.empty() ? kNone : copies.front().dogs;
+    };
+    const auto &d1 = dogs(0), &d2 = dogs(1), &d3 = dogs(2);
+    // The place of each history among the seven, by (count 1, count 2, count 3).
+    static constexpr int kPlace[2][2][2] = {{{-1, 5}, {4, 6}}, {{0, 2}, {3, 1}}};
+    constexpr std::uint8_t kAnyYes = kMarkYes * 0b111, kAnyNo = kMarkNo * 0b111;
+    const auto add = [&](std::uint32_t dog, bool one, bool two, bool three) {
+        const std::size_t place = std::size_t(kPlace[one][two][three]);
+        ++h[place];
+        const std::uint8_t said = dog < marks_.size() ? marks_[dog] : 0;
+        if (said & kAnyYes) {
+            ++marks.marked[place];
+        } else if (!(said & kAnyNo)) {
+            ++marks.unknown;
+        }
+    };
+    for (const std::uint32_t dog : d1)
+        add(dog, true, d2.count(dog) > 0, d3.count(dog) > 0);
+    for (const std::uint32_t dog : d2) {
+        if (!d1.count(dog)) add(dog, false, true, d3.count(dog) > 0);
+    }
+    for (const std::uint32_t dog : d3) {
+        if (!d1.count(dog) && !d2.count(dog)) add(dog, false, false, true);
+    }
+    block.row.histories = h;
+    if (marks_recorded_) block.row.marks = marks;
+}
+
+void Tabulation::warn_of_disagreeing_marks() {
+    // The counts whose bits are set in `bits` (count 1 the lowest), in words: "counts 1 and 3".
+    // (A count sent twice with the same dogs can say yes once and no once.)
+    const auto counts = [](unsigned bits) {
+        std::vector<std::string> numbers;
+        for (int k = 0; k < 3; ++k) {
+            if (bits & (1u << k)) numbers.push_back(std::to_string(k + 1));
+        }
+        std::string words = numbers.size() == 1 ? "count " : "counts ";
+        for (std::size_t i = 0; i < numbers.size(); ++i)
+            words += (i == 0 ? "" : i + 1 == numbers.size() ? " and " : ", ") + numbers[i];
+        return words;
+    };
+    // folded_ holds the dogs in the order first seen: the dog numbered n is its n-th.
+    for (std::size_t n = 0; n < marks_.size() && n < folded_.size(); ++n) {
+        const unsigned yes = marks_[n] & 0b111u, no = (marks_[n] >> 3) & 0b111u;
+        if (!yes || !no) continue;
+        const auto& [id, dog] = *folded_[n].second;
+        list(ConflictKind::mark_disagrees, blocks_[dog.block].row.id, "", id,
+             {files_[dog.file], dog.line},
+             "the vaccination mark is seen on " + counts(yes) + " and not seen on " + counts(no) +
+                 "; the dog is counted as marked (a mark is easily hidden on one sighting, but "
+                 "rarely seen where there is none): check the photos",
+             true);
+    }
+}
+
 TabulatedSurvey Tabulation::finish() {
     for (std::size_t b = 0; b < blocks_.size(); ++b) {
         Block& block = blocks_[b];
@@ -466,36 +578,17 @@ TabulatedSurvey Tabulation::finish() {
             compare_copies(b, k + 1);
         }
     }
+    // Before the similar IDs, which sort the dogs out of the order they were first seen in.
+    warn_of_disagreeing_marks();
     warn_of_similar_ids();
     TabulatedSurvey survey;
     survey.stratum_column = stratum_column_;
     survey.rest_columns = rest_columns_;
     survey.sightings = sightings_;
+    survey.marks_recorded = marks_recorded_;
     survey.blocks.reserve(blocks_.size());
     for (Block& block : blocks_) {
-        if (!block.touched) {
-            Histories h{};
-            static const std::unordered_set<std::uint32_t> kNone;
-            const auto dogs = [&](int k) -> const std::unordered_set<std::uint32_t>& {
-                const auto& copies = block.copies[std::size_t(k)];
-                return copies.empty() ? kNone : copies.front().dogs;
-            };
-            const auto &d1 = dogs(0), &d2 = dogs(1), &d3 = dogs(2);
-            // The place of each history among the seven, by (count 1, count 2, count 3).
-            static constexpr int kPlace[2][2][2] = {{{-1, 5}, {4, 6}}, {{0, 2}, {3, 1}}};
-            const auto add = [&](bool one, bool two, bool three) {
-                ++h[std::size_t(kPlace[one][two][three])];
-            };
-            for (const std::uint32_t dog : d1)
-                add(true, d2.count(dog) > 0, d3.count(dog) > 0);
-            for (const std::uint32_t dog : d2) {
-                if (!d1.count(dog)) add(false, true, d3.count(dog) > 0);
-            }
-            for (const std::uint32_t dog : d3) {
-                if (!d1.count(dog) && !d2.count(dog)) add(false, false, true);
-            }
-            block.row.histories = h;
-        }
+        if (!block.touched) tabulate_block(block);
         for (auto& copies : block.copies)
             std::vector<Copy>().swap(copies);
         survey.blocks.push_back(std::move(block.row));
@@ -505,6 +598,7 @@ TabulatedSurvey Tabulation::finish() {
     index_.clear();
     std::vector<std::pair<std::uint64_t, const std::pair<const std::string, Dog>*>>().swap(folded_);
     dogs_.clear();
+    std::vector<std::uint8_t>().swap(marks_);
     listed_.clear();
     return survey;
 }

@@ -12,6 +12,11 @@
 // by case or spaces are listed as a warning, which touches no block. Memory grows with the dogs,
 // not with the rows read: a few conflicts of one kind are kept for each dog and block, and the
 // rest are counted.
+//
+// A sighting may also say whether the dog's vaccination mark was seen. A dog is marked when any
+// sighting of it in its block saw the mark (a mark is easily hidden on one sighting, but rarely
+// seen where there is none), unmarked when one said no and none yes, and of unknown mark when
+// none was clear. Sightings that disagree are counted marked and listed as a warning.
 #pragma once
 
 #include <array>
@@ -45,6 +50,7 @@ enum class ConflictKind {
     rejected_in_review,     // a submission rejected in review, left out
     review_has_issues,      // a warning: a submission marked as having issues in review
     same_submission_twice,  // a submission read twice (one instance ID), counted once
+    mark_disagrees,         // a warning: a dog's mark seen on some sightings, not on others
 };
 
 /// The kind's name, as the conflicts file writes it ("duplicate_in_count").
@@ -76,9 +82,26 @@ struct BlockFacts {
 /// The seven histories, in the survey file's order: c100, c111, c101, c110, c010, c001, c011.
 using Histories = std::array<std::int64_t, 7>;
 
+/// What a sighting says of the dog's vaccination mark.
+enum class MarkSeen : std::uint8_t { not_recorded, yes, no, unclear };
+
+/// The answer to the form's mark question as an export gives it: the choice's name (yes, no,
+/// unclear) or its label in one of the form's languages ("Oui", "Can't tell"), trimmed, case
+/// aside. Empty is not_recorded; any other text is a recorded answer that says nothing clear,
+/// unclear.
+MarkSeen mark_seen(std::string_view text);
+
+/// The dogs of a block by their mark: the seven histories of the marked dogs, and how many dogs
+/// seen at least once never had their mark seen clearly. The block's other dogs are unmarked.
+struct MarkCounts {
+    Histories marked{};
+    std::int64_t unknown = 0;
+};
+
 struct TabulatedBlock {
     std::string id;
     std::optional<Histories> histories;  // empty when a conflict touches the block
+    std::optional<MarkCounts> marks;     // empty too, and when no sighting recorded a mark
     std::int64_t conflicts = 0;          // the conflicts that touch it
     BlockFacts facts;
 };
@@ -88,7 +111,8 @@ struct TabulatedSurvey {
     std::vector<Conflict> conflicts;     // in the order found
     std::string stratum_column;          // the name of the stratum column ("" when none)
     std::vector<std::string> rest_columns;
-    std::int64_t sightings = 0;  // sightings read, placed or not
+    std::int64_t sightings = 0;   // sightings read, placed or not
+    bool marks_recorded = false;  // some sighting said yes, no or unclear of its dog's mark
 };
 
 class Tabulation {
@@ -108,9 +132,10 @@ public:
                     const std::string& submission = "");
     /// A dog seen on a count of a block; `count` is the text recorded (it should read 1, 2 or 3).
     /// Two submissions of one count are compared whole at the end: the same dogs are one count
-    /// sent twice, other dogs a conflict.
+    /// sent twice, other dogs a conflict. `mark`: whether the dog's vaccination mark was seen.
     void sighting(const std::string& block, const std::string& count, const std::string& dog_id,
-                  const Source& where, const std::string& submission = "");
+                  const Source& where, const std::string& submission = "",
+                  MarkSeen mark = MarkSeen::not_recorded);
     /// Lists a conflict that touches no block's counts (a warning, or a note of what was left
     /// out) and is not counted among the sightings.
     void note(ConflictKind kind, const std::string& block, const std::string& count,
@@ -170,6 +195,8 @@ private:
                      bool warning = false);
     Copy& copy_of(Block& block, int count, const std::string& submission, const Source& where);
     void compare_copies(std::size_t block, int count);
+    void tabulate_block(Block& block) const;
+    void warn_of_disagreeing_marks();
     void warn_of_similar_ids();
 
     std::vector<Block> blocks_;
@@ -178,6 +205,10 @@ private:
     // Each dog's place in dogs_, with a hash of its ID folded (no spaces, ASCII in lower case).
     std::vector<std::pair<std::uint64_t, const std::pair<const std::string, Dog>*>> folded_;
     std::vector<std::string> files_;  // the files dogs were first seen in
+    // Which counts saw each dog's mark and which did not, by its number: kMarkYes and kMarkNo
+    // shifted by the count less one. Empty until a sighting says yes or no.
+    std::vector<std::uint8_t> marks_;
+    static constexpr std::uint8_t kMarkYes = 1, kMarkNo = 1 << 3;
     std::vector<Conflict> conflicts_;
     // Conflicts listed of each kind, block and dog, and where the last one listed is.
     struct Listed {
@@ -189,6 +220,7 @@ private:
     std::vector<std::string> rest_columns_;
     std::unordered_set<std::string> rest_seen_;
     bool list_closed_ = false;
+    bool marks_recorded_ = false;
     std::int64_t sightings_ = 0;
 };
 

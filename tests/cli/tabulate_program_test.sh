@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # kestrivo-tabulate as a team runs it on the README's field example, and kestrivo-report's map of
 # the result: the ODK Central export (zip and CSVs) tabulates to the example's survey file, a
-# conflict is listed with status 1, usage and file errors give status 2, and the maps are valid.
+# conflict is listed with status 1, usage and file errors give status 2, and the maps are valid;
+# the example with vaccination marks tabulates to its survey file.
 #   tabulate_program_test.sh TABULATE REPORT ROOT
 set -euo pipefail
 tabulate="$1" report="$2" root="$3"
@@ -60,4 +61,15 @@ PY
 python3 -c "import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.argv[1])" "$work/map.kml" ||
   fail "the KML is not well formed"
 [ "$(status_of "$report" --map "$work/map.shp" "$example/survey.csv")" -eq 2 ] || fail "--map .shp"
-echo "kestrivo-tabulate: the field example, a conflict, errors and the maps checked"
+
+# The example with vaccination marks: the marked dogs' histories and mark_unknown after c011, and
+# the dogs whose sightings disagree listed as warnings, which leave the status at 0.
+marks="$root/docs/field-example-marks"
+[ "$(status_of "$tabulate" --conflicts "$work/marks-conflicts.csv" "$marks/kestrivo_three_counts.csv" \
+  "$marks/kestrivo_three_counts-sighting.csv")" -eq 0 ] || fail "the marks example: $(cat "$work/err")"
+cmp -s "$work/out" "$marks/survey.csv" || fail "the marks example tabulates otherwise:
+$(diff "$marks/survey.csv" "$work/out" | head)"
+grep -q "2 to look at: 2 mark_disagrees" "$work/err" || fail "marks summary: $(cat "$work/err")"
+[ "$(grep -c '^mark_disagrees,' "$work/marks-conflicts.csv")" -eq 2 ] ||
+  fail "marks conflicts: $(cat "$work/marks-conflicts.csv")"
+echo "kestrivo-tabulate: the field example, a conflict, errors, the maps and the marks checked"

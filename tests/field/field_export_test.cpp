@@ -1,7 +1,8 @@
 // Field exports built here in the shapes the servers write them (ODK Central's zip and CSVs,
 // KoboToolbox's XLSX and its sheets as CSV, the long and wide tables, a table of blocks), read and
 // tabulated: the same dogs give the same histories in every shape, and what cannot be used is
-// said.
+// said. The same marks give the same marked dogs in every shape, and the survey file gains their
+// columns only when some sighting recorded a mark.
 #include "field/field_export.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +14,10 @@
 
 #include <filesystem>
 #include <map>
+#include <sstream>
 #include <thread>
 
+#include "field/field_writers.h"
 #include "survey/csv_records.h"
 #include "tests/support/temporary_folder.h"
 
@@ -668,6 +671,118 @@ TEST(field_export_test, review_states_and_counts_sent_again) {
     }
     EXPECT_EQ(*blocks.at("A").histories, kA);
     EXPECT_EQ(*blocks.at("B").histories, kB);
+}
+
+// The sightings of kSightings with what each said of the mark, by the choice's name and by a
+// label as a phone in another language sends it: a1 seen marked on counts 1 and 3 (c111), a2
+// clearly unmarked, a3 never seen clearly (c011), b1 marked on count 1 and not on count 3 (c101,
+// marked, its sightings disagreeing), b2 with nothing recorded (c010).
+const std::vector<std::pair<std::string, std::string>> kMarks = {
+    {"yes", "S\u00ed"}, {"no", "N\u00c3O"}, {"unclear", "Can\u2019t tell"},
+    {"", ""},           {"yes", " Oui "},   {"unclear", "Impossible \u00e0 dire"},
+    {"yes", "Sim"},     {"", ""},           {"no", "Non"}};
+const kestrivo::field::MarkCounts kMarkedA = {{0, 1, 0, 0, 0, 0, 0}, 1},
+                                  kMarkedB = {{0, 0, 1, 0, 0, 0, 0}, 1};
+
+// `rows` with a column `name` put in at `at`, its cells `values` row by row.
+std::vector<std::vector<std::string>> with_column(std::vector<std::vector<std::string>> rows,
+                                                  std::size_t at, const std::string& name,
+                                                  const std::vector<std::string>& values) {
+    rows[0].insert(rows[0].begin() + std::ptrdiff_t(at), name);
+    for (std::size_t r = 1; r < rows.size(); ++r)
+        rows[r].insert(rows[r].begin() + std::ptrdiff_t(at), values.at(r - 1));
+    return rows;
+}
+
+std::vector<std::string> marks(bool labels) {
+    std::vector<std::string> values;
+    for (const auto& [name, label] : kMarks)
+        values.push_back(labels ? label : name);
+    return values;
+}
+
+TEST(field_export_test, every_shape_of_the_same_marks_gives_the_same_marked_dogs) {
+    const TemporaryFolder folder;
+    const std::string odk_zip = folder.file("odk.zip");
+    write_zip(odk_zip,
+              {{"f.csv", csv(odk_submissions())},
+               {"f-sighting.csv", csv(with_column(odk_sightings(), 2, "mark", marks(true)))}});
+    const std::string kobo = folder.file("kobo.xlsx");
+    write_xlsx(kobo,
+               {{"main", kobo_submissions()},
+                {"sighting", with_column(kobo_sightings(false), 2, "sighting/mark", marks(false))}},
+               true);
+    std::vector<std::vector<std::string>> long_rows = {{"block", "count", "dog_id", "mark"}};
+    for (std::size_t i = 0; i < kSightings.size(); ++i) {
+        const Dog& d = kSightings[i];
+        long_rows.push_back(
+            {d.submission == "s4" ? "B" : "A", std::to_string(d.count), d.dog, kMarks[i].first});
+    }
+    // One row a dog has one mark a dog: b1's sightings cannot disagree there.
+    const std::string wide =
+        folder.write("wide.csv", csv({{"block", "dog_id", "seen1", "seen2", "seen3", "marked"},
+                                      {"A", "a1", "1", "1", "1", "yes"},
+                                      {"A", "a2", "1", "0", "0", "No"},
+                                      {"A", "a3", "0", "1", "1", "unclear"},
+                                      {"B", "b1", "1", "0", "1", "yes"},
+                                      {"B", "b2", "0", "1", "0", ""}}));
+    const struct {
+        const char* what;
+        std::string file;
+        int disagreeing;
+    } cases[] = {
+        {"ODK Central's zip, labels", odk_zip, 1},
+        {"KoboToolbox's XLSX, names under the repeat's group", kobo, 1},
+        {"one sighting a row", folder.write("long.csv", csv(long_rows)), 1},
+        {"one dog a row", wide, 0},
+    };
+    for (const auto& c : cases) {
+        std::vector<kestrivo::field::Conflict> conflicts;
+        const auto got = tabulate({{c.file}, {}}, &conflicts);
+        ASSERT_EQ(got.size(), 2u) << c.what;
+        EXPECT_EQ(*got.at("A").histories, kA) << c.what;
+        EXPECT_EQ(*got.at("B").histories, kB) << c.what;
+        ASSERT_TRUE(got.at("A").marks) << c.what;
+        EXPECT_EQ(got.at("A").marks->marked, kMarkedA.marked) << c.what;
+        EXPECT_EQ(got.at("A").marks->unknown, kMarkedA.unknown) << c.what;
+        ASSERT_TRUE(got.at("B").marks) << c.what;
+        EXPECT_EQ(got.at("B").marks->marked, kMarkedB.marked) << c.what;
+        EXPECT_EQ(got.at("B").marks->unknown, kMarkedB.unknown) << c.what;
+        ASSERT_EQ(conflicts.size(), std::size_t(c.disagreeing)) << c.what;
+        for (const auto& conflict : conflicts) {
+            EXPECT_EQ(conflict.kind, ConflictKind::mark_disagrees) << c.what;
+            EXPECT_TRUE(conflict.warning) << c.what;
+            EXPECT_EQ(conflict.dog_id, "b1") << c.what;
+            EXPECT_EQ(conflict.block, "B") << c.what;
+        }
+    }
+}
+
+// The survey file as written: m100 ... m011 and mark_unknown right after c011 when sightings
+// recorded marks, empty for a block a conflict touches; without a recorded mark (no column, or
+// one left empty throughout) the same bytes as a table that never had the column.
+TEST(field_export_test, the_marked_dogs_columns_come_only_with_marks) {
+    const TemporaryFolder folder;
+    const auto written = [&](const std::string& table) {
+        kestrivo::field::Tabulation tabulation;
+        kestrivo::field::read_field_data({{folder.write("long.csv", table)}, {}}, tabulation);
+        std::ostringstream out;
+        kestrivo::field::write_tabulated_survey(out, tabulation.finish());
+        return out.str();
+    };
+    const std::string plain =
+        written("block,count,dog_id\nA,1,a\nA,2,a\nA,3,b\nC,1,c\nC,1,c\nC,2,\nC,3,\n");
+    EXPECT_EQ(written("block,count,dog_id,mark\nA,1,a,\nA,2,a,\nA,3,b, \nC,1,c,\nC,1,c,\n"
+                      "C,2,,\nC,3,,\n"),
+              plain);
+    EXPECT_EQ(plain.substr(0, plain.find('\n')),
+              "block,c100,c111,c101,c110,c010,c001,c011,latitude,longitude,outline,conflicts\r");
+    EXPECT_EQ(written("block,count,dog_id,mark\nA,1,a,yes\nA,2,a,no\nA,3,b,unclear\n"
+                      "C,1,c,yes\nC,1,c,\nC,2,,\nC,3,,\n"),
+              "block,c100,c111,c101,c110,c010,c001,c011,m100,m111,m101,m110,m010,m001,m011,"
+              "mark_unknown,latitude,longitude,outline,conflicts\r\n"
+              "A,0,0,0,1,0,1,0,0,0,0,1,0,0,0,1,,,,0\r\n"
+              "C,,,,,,,,,,,,,,,,,,,1\r\n");
 }
 
 }  // namespace

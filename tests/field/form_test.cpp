@@ -22,6 +22,7 @@
 #include <set>
 #include <string_view>
 
+#include "field/tabulation.h"
 #include "field/xlsx_workbook.h"
 #include "share/forms/form_version.h"
 
@@ -597,6 +598,7 @@ TEST(form_test, the_form_has_what_the_tabulation_reads) {
         {"sighting", "begin_repeat"},
         {"count_no", "select_one counts"},
         {"dog_id", "text"},
+        {"mark", "select_one mark_seen"},
         {"sex", "select_one sex"},
         {"colour", "select_one colours"},
         {"collar", "select_one collar"},
@@ -618,6 +620,43 @@ TEST(form_test, the_form_has_what_the_tabulation_reads) {
     }
     EXPECT_EQ(settings.at(1).at(column(settings[0], "default_language")), "English (en)");
     EXPECT_EQ(settings.at(1).at(column(settings[0], "form_id")), "kestrivo_three_counts");
+}
+
+// The vaccination mark: asked in the repeat right after the dog's ID, and optional, so that the
+// same form serves a count before any campaign; every choice read back by the tabulation as its
+// name, whether the export gives the name or the label in any language, in any case.
+TEST(form_test, the_mark_question_is_optional_and_its_every_label_is_read) {
+    const Form form = built_form();
+    std::size_t dog_row = 0, mark_row = 0;
+    for (std::size_t r = 1; r < form.survey.size(); ++r) {
+        if (cell(form.survey, r, "name") == "dog_id") dog_row = r;
+        if (cell(form.survey, r, "name") == "mark") mark_row = r;
+    }
+    ASSERT_GT(dog_row, 0u);
+    EXPECT_EQ(mark_row, dog_row + 1);
+    const std::string required = cell(form.survey, mark_row, "required");
+    EXPECT_TRUE(required.empty() || required == "no") << required;
+    const std::string type = cell(form.survey, mark_row, "type");
+    const std::string list = type.substr(type.find(' ') + 1);
+    std::set<std::string> names;
+    for (std::size_t r = 1; r < form.choices.size(); ++r) {
+        if (cell(form.choices, r, "list_name") != list) continue;
+        const std::string name = cell(form.choices, r, "name");
+        names.insert(name);
+        const auto mark = kestrivo::field::mark_seen(name);
+        for (const auto& header : form.choices.at(0)) {
+            if (base_of(header) != "label") continue;
+            std::string label = cell(form.choices, r, header);
+            EXPECT_EQ(kestrivo::field::mark_seen(label), mark) << name << ", " << header;
+            for (char& c : label)
+                c = char(std::toupper(static_cast<unsigned char>(c)));
+            EXPECT_EQ(kestrivo::field::mark_seen(label), mark) << name << ", " << header;
+        }
+    }
+    EXPECT_EQ(names, (std::set<std::string>{"yes", "no", "unclear"}));
+    EXPECT_EQ(kestrivo::field::mark_seen("yes"), kestrivo::field::MarkSeen::yes);
+    EXPECT_EQ(kestrivo::field::mark_seen("no"), kestrivo::field::MarkSeen::no);
+    EXPECT_EQ(kestrivo::field::mark_seen("unclear"), kestrivo::field::MarkSeen::unclear);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The tabulation's rule, from sets of dogs to seven histories, each kind of conflict with the
-// block it touches, and, over random sightings, the histories the sightings came from.
+// block it touches, and, over random sightings, the histories the sightings came from; each dog's
+// vaccination mark from what its sightings said of it.
 #include "field/tabulation.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@ namespace {
 
 using kestrivo::field::ConflictKind;
 using kestrivo::field::Histories;
+using kestrivo::field::MarkSeen;
 using kestrivo::field::Source;
 using kestrivo::field::Tabulation;
 
@@ -244,6 +246,154 @@ TEST(tabulation_test, repeated_conflicts_are_counted_not_stored) {
     EXPECT_EQ(survey.blocks[0].conflicts, kSent - 1);
     EXPECT_FALSE(survey.blocks[0].histories);
     EXPECT_EQ(survey.sightings, 2 * kSent + 1);
+}
+
+// Every count of `block` done, and `dogs` seen with what each sighting said of the mark: a dog's
+// string has a letter a count, '.' not seen, and for a sighting 'y' the mark seen, 'n' not seen,
+// 'u' can't tell, '1' nothing recorded ("y.n": seen on counts 1 and 3, marked on the first).
+void marked_sightings(Tabulation& t, const std::string& block,
+                      const std::vector<std::pair<std::string, std::string>>& dogs) {
+    for (int k = 1; k <= 3; ++k)
+        t.count_done(block, k, kHere);
+    const std::map<char, MarkSeen> said = {{'y', MarkSeen::yes},
+                                           {'n', MarkSeen::no},
+                                           {'u', MarkSeen::unclear},
+                                           {'1', MarkSeen::not_recorded}};
+    for (const auto& [dog, seen] : dogs) {
+        for (int k = 0; k < 3; ++k) {
+            const char c = seen[std::size_t(k)];
+            if (c != '.') t.sighting(block, std::to_string(k + 1), dog, kHere, "", said.at(c));
+        }
+    }
+}
+
+// A dog is marked when any clear sighting saw the mark, unmarked when a clear one did not and
+// none did, and of unknown mark when none was clear; sightings that disagree count it marked and
+// are listed as a warning naming the counts on each side, which leaves the block's counts.
+TEST(tabulation_test, each_dog_gets_its_mark_from_its_sightings) {
+    const struct {
+        const char* what;
+        std::vector<std::pair<std::string, std::string>> dogs;
+        Histories marked;  // m100, m111, m101, m110, m010, m001, m011
+        std::int64_t unknown;
+        std::vector<std::string> said;  // in the warnings' details, one warning a dog named
+    } cases[] = {
+        {"seen once", {{"a", "y.."}}, {1, 0, 0, 0, 0, 0, 0}, 0, {}},
+        {"hidden on two counts, seen on one",
+         {{"a", "nny"}},
+         {0, 1, 0, 0, 0, 0, 0},
+         0,
+         {"seen on count 3 and not seen on counts 1 and 2"}},
+        {"not seen, clearly", {{"a", "nnn"}}, {}, 0, {}},
+        {"can't tell", {{"a", "uu."}}, {}, 1, {}},
+        {"nothing recorded, beside a dog of unclear mark", {{"a", ".11"}, {"b", "..u"}}, {}, 2, {}},
+        {"can't tell beside a clear yes", {{"a", "u.y"}}, {0, 0, 1, 0, 0, 0, 0}, 0, {}},
+        {"can't tell beside a clear no", {{"a", ".un"}}, {}, 0, {}},
+        {"disagreeing",
+         {{"a", "ny."}},
+         {0, 0, 0, 1, 0, 0, 0},
+         0,
+         {"seen on count 2 and not seen on count 1"}},
+        {"disagreeing on three counts",
+         {{"a", "yny"}, {"b", ".yn"}},
+         {0, 1, 0, 0, 0, 0, 1},
+         0,
+         {"seen on counts 1 and 3 and not seen on count 2",
+          "seen on count 2 and not seen on count 3"}},
+        {"a block of every kind",
+         {{"a", "y.."}, {"b", "n.."}, {"c", "u1."}, {"d", ".y."}, {"e", "..u"}, {"f", "yny"}},
+         {1, 1, 0, 0, 1, 0, 0},
+         2,
+         {"counts 1 and 3"}},
+    };
+    for (const auto& c : cases) {
+        Tabulation t;
+        marked_sightings(t, "B", c.dogs);
+        const auto survey = t.finish();
+        EXPECT_TRUE(survey.marks_recorded) << c.what;
+        ASSERT_TRUE(survey.blocks.at(0).histories) << c.what;
+        ASSERT_TRUE(survey.blocks[0].marks) << c.what;
+        EXPECT_EQ(survey.blocks[0].marks->marked, c.marked) << c.what;
+        EXPECT_EQ(survey.blocks[0].marks->unknown, c.unknown) << c.what;
+        ASSERT_EQ(survey.conflicts.size(), c.said.size()) << c.what;
+        for (std::size_t i = 0; i < c.said.size(); ++i) {
+            const auto& conflict = survey.conflicts[i];
+            EXPECT_EQ(conflict.kind, ConflictKind::mark_disagrees) << c.what;
+            EXPECT_TRUE(conflict.warning) << c.what;
+            EXPECT_EQ(conflict.block, "B") << c.what;
+            EXPECT_NE(conflict.detail.find(c.said[i]), std::string::npos)
+                << c.what << ": " << conflict.detail;
+        }
+        EXPECT_EQ(survey.blocks[0].conflicts, 0) << c.what;
+    }
+}
+
+// Marks are counted only where some sighting recorded one; a block a conflict touches has them
+// empty, as its counts are; a block whose sightings say nothing of marks, beside one whose do,
+// has every dog of unknown mark.
+TEST(tabulation_test, marks_are_counted_only_where_sightings_recorded_them) {
+    Tabulation none;
+    marked_sightings(none, "A", {{"a", "111"}, {"b", "1.1"}});
+    const auto unmarked = none.finish();
+    EXPECT_FALSE(unmarked.marks_recorded);
+    EXPECT_FALSE(unmarked.blocks.at(0).marks);
+    EXPECT_TRUE(unmarked.blocks[0].histories);
+
+    Tabulation t;
+    marked_sightings(t, "A", {{"a", "111"}, {"b", "1.1"}});
+    marked_sightings(t, "B", {{"c", "u.."}});
+    marked_sightings(t, "C", {{"d", "yy."}});
+    t.sighting("C", "1", "d", kHere, "", MarkSeen::yes);  // twice on count 1
+    const auto survey = t.finish();
+    EXPECT_TRUE(survey.marks_recorded);
+    ASSERT_TRUE(survey.blocks.at(0).marks);
+    EXPECT_EQ(survey.blocks[0].marks->marked, Histories{});
+    EXPECT_EQ(survey.blocks[0].marks->unknown, 2);
+    EXPECT_EQ(survey.blocks.at(1).marks->unknown, 1);
+    EXPECT_FALSE(survey.blocks.at(2).histories);
+    EXPECT_FALSE(survey.blocks[2].marks);
+
+    // A count sent twice with the same dogs is taken once, but what each copy said of the mark
+    // is heard: seen on every count, and not seen on the first as sent again.
+    Tabulation again;
+    for (int k = 2; k <= 3; ++k)
+        again.sighting("D", std::to_string(k), "d", kHere, "", MarkSeen::yes);
+    again.sighting("D", "1", "d", kHere, "s1", MarkSeen::yes);
+    again.sighting("D", "1", "d", kHere, "s2", MarkSeen::no);
+    const auto resent = again.finish();
+    ASSERT_TRUE(resent.blocks.at(0).marks);
+    EXPECT_EQ(resent.blocks[0].marks->marked, (Histories{0, 1, 0, 0, 0, 0, 0}));
+    std::string details;
+    for (const auto& conflict : resent.conflicts) {
+        if (conflict.kind == ConflictKind::mark_disagrees) details += conflict.detail;
+    }
+    EXPECT_NE(details.find("seen on counts 1, 2 and 3 and not seen on count 1"), std::string::npos)
+        << details;
+}
+
+// An answer as an export gives it: the choice's name or its label in any of the form's languages,
+// trimmed, case aside; empty is no answer, and what says neither yes nor no is no clear one.
+TEST(tabulation_test, a_mark_answer_is_read_by_name_or_label) {
+    const struct {
+        const char* text;
+        MarkSeen mark;
+    } cases[] = {
+        {"yes", MarkSeen::yes},
+        {" Oui ", MarkSeen::yes},
+        {"S\u00cd", MarkSeen::yes},
+        {"sim", MarkSeen::yes},
+        {"NO", MarkSeen::no},
+        {"non", MarkSeen::no},
+        {"N\u00c3O", MarkSeen::no},
+        {"unclear", MarkSeen::unclear},
+        {"Can\u2019t tell", MarkSeen::unclear},
+        {"maybe", MarkSeen::unclear},
+        {"", MarkSeen::not_recorded},
+        {"\u00a0 ", MarkSeen::not_recorded},
+        {"yes please", MarkSeen::unclear},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(kestrivo::field::mark_seen(c.text), c.mark) << c.text;
 }
 
 }  // namespace
