@@ -368,8 +368,18 @@ void ReportRun::fit(Block& block) const {
                 marks.marked[h] = block.row.marks->marked[h];
             marks.unknown = block.row.marks->unknown;
             const analysis::Later* later = block.row.later ? &*block.row.later : nullptr;
-            block.cells.marked_pooled =
-                analysis::block_marked_dogs(*coverage, block.row.counts, later, marks).marked;
+            const analysis::BlockMarkedDogs dogs =
+                analysis::block_marked_dogs(*coverage, block.row.counts, later, marks);
+            block.cells.marked_pooled = dogs.marked;
+            // The block's dogs are its two groups', each over its own share seen; the limits
+            // keep their width relative to the estimate.
+            auto& pooled_dogs = *block.cells.dogs_pooled;
+            if (pooled_dogs.estimate > 0) {
+                const double scale = dogs.dogs / pooled_dogs.estimate;
+                pooled_dogs.lower *= scale;
+                pooled_dogs.upper *= scale;
+            }
+            pooled_dogs.estimate = dogs.dogs;
         }
     } else if (pooled.nobody_seen) {
         block.cells.dogs_pooled = {0, 0, std::numeric_limits<double>::infinity()};
@@ -581,6 +591,14 @@ void ReportRun::write_totals() {
         if (with_coverage_ && i < coverage_totals_.size() && coverage_totals_[i].coverage) {
             const analysis::CoverageTotal& coverage = coverage_totals_[i];
             row.cells.coverage = coverage_cells(nullptr, &coverage);
+            // Marked dogs seen more than the rest: the dogs are the two groups', each over its
+            // own share seen, with the interval of the same bootstrap.
+            if (coverage.dogs && row.cells.total) {
+                row.cells.total->dogs = coverage.dogs;
+                row.cells.total->lower = coverage.dogs_lower;
+                row.cells.total->upper = coverage.dogs_upper;
+                row.cells.total->standard_error.reset();
+            }
             for (Note& note : coverage_notes(*row.cells.coverage, options_.coverage_target)) {
                 if (note.code == NoteCode::marked_seen_differently) continue;
                 row.notes.push_back(std::move(note));

@@ -114,6 +114,13 @@ TEST(coverage_report_test, marked_dogs_seen_more_give_the_true_coverage_not_the_
         const double known = t.marked_dogs / t.coverage;
         EXPECT_NEAR(t.doses, std::max(0.0, 0.7 * known - t.marked_dogs), 1e-6 * known) << c.ward;
         EXPECT_FALSE(t.visibility_p) << "the test of equal visibility is a stratum's";
+        // The ward's 80 blocks of 100 dogs, each group over its own share seen: a total of one
+        // shared visibility would be low where marked dogs are seen more.
+        const auto dogs = kestrivo::survey::total_dogs(total);
+        ASSERT_TRUE(dogs.value && dogs.lower && dogs.upper) << c.ward;
+        EXPECT_NEAR(*dogs.value, 8000, 0.015 * 8000) << c.ward;
+        EXPECT_LT(*dogs.lower, *dogs.value);
+        EXPECT_GT(*dogs.upper, *dogs.value);
     }
     // The city's row names the ward below the target, and the one whose interval holds it as
     // uncertain.
