@@ -35,6 +35,10 @@ struct MapFeatures {
     int digits = 9;
     std::optional<std::size_t> outline_at;  // the column of the blocks' outlines
     std::optional<std::size_t> value_at;    // the column of the blocks' dogs (N_pool or N_hat)
+    /// Where the report gives coverage after vaccination: the target, and the columns of the
+    /// coverage's limits, by which a KML colours each stratum.
+    std::optional<double> coverage_target;
+    std::optional<std::size_t> coverage_lo_at, coverage_hi_at;
 
     struct Block {
         std::vector<Cell> cells;

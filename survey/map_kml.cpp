@@ -67,6 +67,29 @@ std::string styles() {
     return kml;
 }
 
+// After a campaign, each stratum's coverage against the target: red where its whole interval
+// lies below it, amber where the interval holds it, green above it.
+constexpr const char* kCoverageStyles =
+    "<Style id=\"coverage_below\"><IconStyle><color>ff2c1cd7</color></IconStyle></Style>\n"
+    "<Style id=\"coverage_uncertain\"><IconStyle><color>ff00a5ff</color></IconStyle></Style>\n"
+    "<Style id=\"coverage_met\"><IconStyle><color>ff3ca01a</color></IconStyle></Style>\n";
+
+std::string coverage_style(const MapFeatures& features, const std::vector<Cell>& cells) {
+    if (!features.coverage_target || !features.coverage_lo_at || !features.coverage_hi_at)
+        return "";
+    const auto number = [&](std::size_t at) -> std::optional<double> {
+        const double* v = at < cells.size() ? std::get_if<double>(&cells[at]) : nullptr;
+        return v && std::isfinite(*v) ? std::optional<double>(*v) : std::nullopt;
+    };
+    const auto lower = number(*features.coverage_lo_at), upper = number(*features.coverage_hi_at);
+    if (!lower || !upper) return "";
+    const double target = *features.coverage_target;
+    const char* style = *upper < target   ? "coverage_below"
+                        : *lower < target ? "coverage_uncertain"
+                                          : "coverage_met";
+    return std::string("<styleUrl>#") + style + "</styleUrl>";
+}
+
 // Where the classes break, in the measure's name.
 std::string legend(const DogClasses& classes, const std::string& measure) {
     std::string text = "Dogs on the block (" + measure + "): ";
@@ -135,7 +158,7 @@ std::string stratum_placemark(const MapFeatures& features, const std::string& ke
         geometry += "<Point><coordinates>" + coordinates(p) + "</coordinates></Point>";
     const std::string label = key == kCity ? "city" : key;
     return "<Placemark><name>" + kml_escaped(label) + "</name>" +
-           extended_data(features, stratum.cells, "") +
+           coverage_style(features, stratum.cells) + extended_data(features, stratum.cells, "") +
            (geometry.empty() ? "" : "<MultiGeometry>" + geometry + "</MultiGeometry>") +
            "</Placemark>\n";
 }
@@ -152,7 +175,8 @@ void write_kml(const MapFeatures& features, const std::string& path, const std::
     std::string kml =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n<Document>\n<name>" +
-        kml_escaped(name) + "</name>\n" + styles();
+        kml_escaped(name) + "</name>\n" + styles() +
+        (features.coverage_target ? kCoverageStyles : "");
     kml += "<description>" + kml_escaped(legend(classes, measure)) +
            "</description>\n<Folder><name>Blocks</name>\n";
     for (const MapFeatures::Block& block : features.blocks)

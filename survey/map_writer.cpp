@@ -337,7 +337,8 @@ struct MapWriter::State {
 };
 
 MapWriter::MapWriter(std::string path, std::vector<std::string> keys,
-                     std::optional<std::string> stratum, int digits)
+                     std::optional<std::string> stratum, int digits,
+                     std::optional<double> coverage_target)
     : state_(std::make_unique<State>()) {
     State& s = *state_;
     MapFeatures& f = s.features;
@@ -365,6 +366,11 @@ MapWriter::MapWriter(std::string path, std::vector<std::string> keys,
     f.outline_at = index_of(f.keys, {"outline"});
     if (s.stratum_name) s.stratum_at = index_of(f.keys, {s.stratum_name->c_str()});
     f.value_at = index_of(f.keys, {"N_pool", "N_hat"});
+    if (coverage_target) {
+        f.coverage_target = coverage_target;
+        f.coverage_lo_at = index_of(f.keys, {"coverage_lo"});
+        f.coverage_hi_at = index_of(f.keys, {"coverage_hi"});
+    }
     // Asked now, not after a long report: can the folder take the files?
     namespace fs = std::filesystem;
     std::error_code error;

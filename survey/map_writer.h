@@ -72,8 +72,10 @@ public:
     /// @param stratum  the column that names the strata, if any
     /// @param digits   significant digits of the numbers, as in the report
     /// Throws platform::RuntimeError when the map's folder cannot take it.
+    /// @param coverage_target  where the report gives coverage: the target a KML colours its
+    ///                         strata against
     MapWriter(std::string path, std::vector<std::string> keys, std::optional<std::string> stratum,
-              int digits);
+              int digits, std::optional<double> coverage_target = std::nullopt);
     ~MapWriter();
 
     /// A row of the report, as the table wrote it.

@@ -101,6 +101,7 @@ struct ReportLayout {
     /// A survey without marks keeps the columns it always had.
     bool with_coverage = false;
     bool with_vaccinated = false;  // N_vaccinated_check: the campaign's records were given
+    double coverage_target = 0.7;  // the coverage the strata are measured against
     std::optional<std::string> stratum_column;
 };
 

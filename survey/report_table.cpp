@@ -258,7 +258,9 @@ void ReportTable::abandon() {
 void ReportMap::begin(const ReportLayout& layout) {
     columns_.emplace(layout, digits_);
     try {
-        map_ = std::make_unique<MapWriter>(path_, columns_->keys(), layout.stratum_column, digits_);
+        map_ = std::make_unique<MapWriter>(
+            path_, columns_->keys(), layout.stratum_column, digits_,
+            layout.with_coverage ? std::optional(layout.coverage_target) : std::nullopt);
     } catch (const platform::RuntimeError& e) {
         throw SinkError{e.what()};
     }

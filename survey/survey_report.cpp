@@ -335,9 +335,12 @@ CoverageCells coverage_cells(const analysis::CoverageFit* fit,
         }
         cells.lower = total->lower.value_or(NAN);
         cells.upper = total->upper.value_or(NAN);
-        cells.doses = total->doses.value_or(NAN);
-        cells.doses_lower = total->doses_lower.value_or(NAN);
-        cells.doses_upper = total->doses_upper.value_or(NAN);
+        // A pooled row's doses are its sampled blocks' share of the stratum's, as its dogs are.
+        const double scale =
+            fit && total->dogs && *total->dogs > 0 ? fit->dogs / *total->dogs : 1.0;
+        cells.doses = total->doses.value_or(NAN) * scale;
+        cells.doses_lower = total->doses_lower.value_or(NAN) * scale;
+        cells.doses_upper = total->doses_upper.value_or(NAN) * scale;
         cells.vaccinated_check = total->lincoln_petersen;
         if (total->vaccinated) cells.vaccinated = std::int64_t(*total->vaccinated);
     }
@@ -462,6 +465,7 @@ void ReportRun::stream_blocks() {
         std::any_of(pooled_.begin(), pooled_.end(),
                     [](const analysis::PooledVisibility& p) { return p.seven.has_value(); });
     layout.with_coverage = with_coverage_;
+    layout.coverage_target = options_.coverage_target;
     layout.with_vaccinated = with_coverage_ && with_city_ &&
                              (options_.vaccinated_city || !options_.vaccinated_by_stratum.empty());
     layout.stratum_column = options_.design.stratum_column;

@@ -385,3 +385,40 @@ TEST(map_writer_test, blocks_fall_in_five_classes_by_their_quintiles) {
         EXPECT_EQ(classes.of(c.dogs), c.expected) << c.dogs.value_or(-1);
     EXPECT_FALSE(DogClasses({}).any);
 }
+
+namespace {
+
+// After a campaign a KML colours each stratum by its coverage against the target: below where
+// its whole interval is, uncertain where the interval holds the target, met above it; a map
+// without coverage has none of these styles.
+TEST(map_writer_test, a_kml_colours_strata_by_their_coverage_against_the_target) {
+    const TemporaryFolder folder;
+    const std::vector<std::string> keys = {"block", "ward", "coverage_lo", "coverage_hi"};
+    const auto write = [&](const std::string& name, std::optional<double> target) {
+        kestrivo::survey::MapWriter kml(folder.file(name), keys, "ward", 9, target);
+        const struct {
+            const char* ward;
+            double lower, upper;
+        } strata[] = {{"W1", 0.5, 0.66}, {"W2", 0.6, 0.75}, {"W3", 0.72, 0.8}};
+        for (const auto& s : strata) {
+            kml.row(RowKind::total, {std::string("total"), std::string(s.ward), s.lower, s.upper});
+        }
+        kml.finish();
+        return folder.read(name);
+    };
+    const std::string text = write("c.kml", 0.7);
+    EXPECT_TRUE(read_kml(text).error.empty()) << read_kml(text).error;
+    std::vector<std::string> styles;
+    const std::regex used("<name>(W\\d)</name><styleUrl>#coverage_(\\w+)</styleUrl>");
+    for (auto m = std::sregex_iterator(text.begin(), text.end(), used); m != std::sregex_iterator();
+         ++m)
+        styles.push_back((*m)[1].str() + " " + (*m)[2].str());
+    EXPECT_EQ(styles, (std::vector<std::string>{"W1 below", "W2 uncertain", "W3 met"}));
+    for (const char* style : {"below", "uncertain", "met"})
+        EXPECT_NE(text.find(std::string("<Style id=\"coverage_") + style), std::string::npos);
+    const std::string plain = write("plain.kml", std::nullopt);
+    EXPECT_EQ(plain.find("#coverage_"), std::string::npos);
+    EXPECT_EQ(plain.find("<Style id=\"coverage_"), std::string::npos);
+}
+
+}  // namespace

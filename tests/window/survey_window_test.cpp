@@ -150,6 +150,36 @@ TEST(survey_answer_test, numbers_are_rounded_to_what_the_interval_can_tell) {
     EXPECT_TRUE(doses_sentence(total, 0.7, english).isEmpty());
 }
 
+// After a campaign: the coverage with its interval, the doses still needed, and a stratum's
+// standing against the target, in the user's locale.
+TEST(survey_answer_test, coverage_is_said_with_its_interval_and_the_doses_still_needed) {
+    const QLocale english(QLocale::English);
+    kestrivo::survey::CoverageCells c;
+    c.coverage = 0.643;
+    c.lower = 0.571;
+    c.upper = 0.709;
+    c.doses = 1678.2;
+    c.doses_lower = 23;
+    c.doses_upper = 4346.2;
+    EXPECT_EQ(coverage_sentence(c, 0.95, english).toStdString(),
+              "64% of the dogs are vaccinated, 95% between 57% and 71%.");
+    EXPECT_EQ(doses_needed_sentence(c, 0.7, english).toStdString(),
+              "1,680 doses still needed to reach 70% (between 23 and 4,350).");
+    const struct {
+        double lower, upper;
+        const char* standing;
+    } standings[] = {
+        {0.50, 0.66, "below 70%: send a team back"}, {0.60, 0.75, "uncertain"}, {0.72, 0.80, ""}};
+    for (const auto& s : standings) {
+        c.lower = s.lower;
+        c.upper = s.upper;
+        EXPECT_EQ(coverage_standing(c, 0.7, english).toStdString(), s.standing) << s.lower;
+    }
+    c.doses = c.doses_lower = c.doses_upper = 0;
+    EXPECT_EQ(doses_needed_sentence(c, 0.7, english).toStdString(),
+              "The target of 70% is reached.");
+}
+
 // The program's command line: a design without a file, a bad number of blocks or an unknown
 // option is a usage error said on standard error (status 2), before any window opens; --help
 // and --version answer with no display at all, as a script or a remote shell runs them.
