@@ -33,7 +33,6 @@
 // seen.
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
