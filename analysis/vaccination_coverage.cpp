@@ -451,7 +451,7 @@ StratumCoverage estimate_stratum(const Library& library, const Stratum& stratum,
     total.coverage = e.dogs.coverage();
     total.doses = std::fmax(0.0, (options.target - *total.coverage) * e.dogs.all());
     if (e.blocks < 2) {
-        total.why_not = "one sampled block says nothing of how blocks differ: no interval";
+        total.no_interval = "one sampled block says nothing of how blocks differ";
     }
     e.resampled = e.blocks >= 2;
     return e;
@@ -501,11 +501,15 @@ void read_interval(CoverageTotal& total, const GroupDogs& dogs,
         all.push_back(r.all());
     }
     const double level = options.level, c = *total.coverage;
-    const std::optional<double> v = variance_of(logits);
-    if (!v) return;
+    const bool inside = c > 0 && c < 1;
+    const std::optional<double> v = variance_of(inside ? logits : coverages);
+    if (!v) {
+        total.no_interval = "fewer than two bootstrap replicates could be fitted";
+        return;
+    }
     total.df = df;
     const double t = t_point(level, df);
-    if (c > 0 && c < 1) {
+    if (inside) {
         total.logit_se = std::sqrt(*v + part.of_logit);
         total.lower = expit(logit(c) - t * *total.logit_se);
         total.upper = expit(logit(c) + t * *total.logit_se);
@@ -560,7 +564,10 @@ CoverageTotal city_coverage(const SurveyDesign& design, const std::vector<Stratu
         sum.marked += *t.marked_dogs;
         sum.known_unmarked += *t.known_dogs - *t.marked_dogs;
         sum.rest += *t.dogs - *t.marked_dogs;
-        if (t.seen > 0 && !strata[h].resampled) interval = false;
+        if (t.seen > 0 && !strata[h].resampled) {
+            interval = false;
+            city.no_interval = "stratum \"" + t.name + "\": " + t.no_interval;
+        }
         if (t.seen > 0 && !design.strata[h].weighted()) {
             part.of_dogs += binomial_part(t, strata[h].dogs).of_dogs;
         }

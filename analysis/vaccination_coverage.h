@@ -33,7 +33,6 @@
 // seen.
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -146,7 +145,8 @@ struct CoverageOptions {
 /// A stratum's coverage, or the city's (name "").
 struct CoverageTotal {
     std::string name;
-    std::string why_not;                                  // "" when `coverage` has a value
+    std::string why_not;      // "" when `coverage` has a value
+    std::string no_interval;  // why a coverage given has no interval, or ""
     std::int64_t seen = 0, seen_marked = 0, unknown = 0;  // on the sampled blocks
     /// Scaled to the stratum's blocks (K_h / k_h, or the weights): marked dogs, dogs of known
     /// mark (marked plus known unmarked), and all dogs (the two groups).
@@ -174,8 +174,9 @@ struct CoverageTotal {
 /// its dogs seen rescaled by the finite population and its shares seen on the log scale as the
 /// city total's are; then logit(coverage) +- t se, se the replicates' logits' standard deviation
 /// with the first count's binomial part added back (without weights), t on k_h - 1 degrees of
-/// freedom (Satterthwaite's for the city), taken back to 0 .. 1. A stratum without marks on every
-/// block, with one sampled block, or whose coverage is 0 or 1 has no interval.
+/// freedom (Satterthwaite's for the city), taken back to 0 .. 1; at a coverage of 0 or 1, whose
+/// logit is infinite, the replicates' percentiles. A stratum without marks on every block has no
+/// coverage, one with a single sampled block no interval (nor then the city).
 std::vector<CoverageTotal> coverage_total(const Library& library, const SurveyDesign& design,
                                           const CoverageOptions& options);
 

@@ -543,3 +543,66 @@ TEST(vaccination_coverage_test, a_stratum_without_marks_on_every_block_has_no_co
 }
 
 }  // namespace
+
+namespace {
+
+TEST(vaccination_coverage_test, weights_of_k_over_k_give_the_simple_random_samples_dogs) {
+    const SurveyDesign design = designed_survey(true);
+    SurveyDesign weighted;
+    for (const Stratum& s : design.strata) {
+        Stratum& w = weighted.stratum(s.name);
+        const double weight = double(*s.blocks_total) / double(s.blocks.size());
+        for (std::size_t b = 0; b < s.blocks.size(); ++b)
+            w.add(s.blocks[b], std::nullopt, s.later[b], weight, s.marks[b]);
+    }
+    const auto plain = kestrivo::analysis::coverage_total(kLibrary, design, options_of(0.7));
+    const auto with_weights =
+        kestrivo::analysis::coverage_total(kLibrary, weighted, options_of(0.7));
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+        EXPECT_NEAR(*with_weights[i].marked_dogs, *plain[i].marked_dogs,
+                    1e-9 * *plain[i].marked_dogs);
+        EXPECT_NEAR(*with_weights[i].dogs, *plain[i].dogs, 1e-9 * *plain[i].dogs);
+        EXPECT_NEAR(*with_weights[i].coverage, *plain[i].coverage, 1e-12);
+        // Drawn with replacement, without the finite population: a wider interval.
+        EXPECT_GT(*with_weights[i].upper - *with_weights[i].lower,
+                  *plain[i].upper - *plain[i].lower);
+    }
+}
+
+TEST(vaccination_coverage_test, strata_at_the_edges_say_what_they_give) {
+    std::mt19937_64 random(11);
+    const struct {
+        const char* name;
+        std::int64_t marked, others, blocks;
+        std::optional<double> coverage;
+        bool interval;
+        std::optional<kestrivo::analysis::TargetStatus> status;
+    } cases[] = {
+        {"no marked dog", 0, 30, 5, 0.0, true, kestrivo::analysis::TargetStatus::below},
+        {"every dog marked", 30, 0, 5, 1.0, true, kestrivo::analysis::TargetStatus::met},
+        {"one sampled block", 20, 20, 1, std::nullopt, false, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SurveyDesign design;
+        Stratum& s = design.stratum("A");
+        s.blocks_total = 50;
+        for (std::int64_t b = 0; b < c.blocks; ++b)
+            add_block(s, c.marked, c.others, 0, true, random);
+        const auto totals = kestrivo::analysis::coverage_total(kLibrary, design, options_of(0.7));
+        const CoverageTotal& t = totals[0];
+        ASSERT_TRUE(t.coverage) << c.name << ": " << t.why_not;
+        if (c.coverage) {
+            EXPECT_EQ(*t.coverage, *c.coverage) << c.name;
+        }
+        EXPECT_EQ(bool(t.lower), c.interval) << c.name;
+        EXPECT_EQ(t.no_interval.empty(), c.interval) << c.name;
+        EXPECT_EQ(t.status, c.status) << c.name;
+        EXPECT_EQ(bool(totals[1].lower), c.interval) << c.name;
+        if (c.interval) {
+            EXPECT_LE(*t.lower, *t.coverage) << c.name;
+            EXPECT_GE(*t.upper, *t.coverage) << c.name;
+        }
+    }
+}
+
+}  // namespace
