@@ -330,7 +330,10 @@ CoverageCells coverage_cells(const analysis::CoverageFit* fit,
         if (!fit) {
             cells.marked_dogs = total->marked_dogs.value_or(NAN);
             cells.coverage = total->coverage.value_or(NAN);
-            cells.naive = total->naive.value_or(NAN);
+            // The city's share marked among the dogs seen: over every sampled block.
+            const std::int64_t known = total->seen - total->unknown;
+            cells.naive =
+                total->naive.value_or(known > 0 ? double(total->seen_marked) / known : NAN);
             cells.mark_unknown = total->unknown;
         }
         cells.lower = total->lower.value_or(NAN);

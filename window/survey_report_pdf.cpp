@@ -21,6 +21,7 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
+#include <map>
 
 #include "platform/runtime_error.h"
 #include "survey/map_writer.h"
@@ -86,6 +87,7 @@ std::string carried_value(const ReportRow& row, std::optional<std::size_t> colum
 struct MapPoint {
     double x, y;
     std::optional<double> dogs;
+    std::string stratum;
 };
 
 // The blocks with a readable place, and their dogs under their stratum's visibility.
@@ -99,7 +101,8 @@ std::vector<MapPoint> map_points(const survey::ReportRows& report) {
         if (row.kind != survey::RowKind::block) continue;
         const auto place = survey::read_point(carried_value(row, lat), carried_value(row, lon));
         if (!place.point) continue;
-        points.push_back({place.point->lon, place.point->lat, survey::pooled_dogs(row).value});
+        points.push_back(
+            {place.point->lon, place.point->lat, survey::pooled_dogs(row).value, row.stratum});
     }
     return points;
 }
@@ -220,6 +223,65 @@ QImage survey_map_image(const survey::ReportRows& report, QSize size) {
     painter.setFont(font);
     draw_scale_and_north(painter, frame);
     draw_legend(painter, frame, classes);
+    return image;
+}
+
+QImage coverage_map_image(const survey::ReportRows& report, double target, QSize size) {
+    std::vector<MapPoint> points = map_points(report);
+    if (points.empty()) return {};
+    // Each stratum's standing, from its total row (the city's when the survey has no strata).
+    std::map<std::string, QColor> colour;
+    const QColor below(0xd7, 0x1c, 0x2c), uncertain(0xff, 0xa5, 0x00), met(0x1a, 0xa0, 0x3c),
+        none(0xbb, 0xbb, 0xbb);
+    for (const ReportRow& row : report.rows) {
+        if (row.kind != survey::RowKind::total || !row.cells.coverage) continue;
+        const survey::CoverageCells& c = *row.cells.coverage;
+        const QColor standing = !std::isfinite(c.lower) || !std::isfinite(c.upper) ? none
+                                : c.upper < target                                 ? below
+                                : c.lower < target                                 ? uncertain
+                                                                                   : met;
+        if (!row.city || !colour.count(row.stratum)) colour[row.stratum] = standing;
+    }
+    if (colour.empty()) return {};
+    const MapFrame frame = frame_points(points, size);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0xcc, 0xcc, 0xcc), 1));
+    painter.drawRect(QRectF(frame.margin, frame.margin, frame.w, frame.h));
+    const double radius = std::clamp(std::min(frame.w, frame.h) / 60, 4.0, 12.0);
+    for (const auto& p : points) {
+        const auto found = colour.find(p.stratum);
+        painter.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.2));
+        painter.setBrush(found != colour.end() ? found->second : none);
+        painter.drawEllipse(frame.at(p), radius, radius);
+    }
+    QFont font = painter.font();
+    font.setPixelSize(int(std::max(12.0, size.height() / 45.0)));
+    painter.setFont(font);
+    draw_scale_and_north(painter, frame);
+    const QLocale locale;
+    const QString percent = locale.toString(std::round(target * 100)) + QStringLiteral("%");
+    const std::pair<QColor, QString> legend[] = {
+        {below, QStringLiteral("below %1: send a team back").arg(percent)},
+        {uncertain, QStringLiteral("uncertain")},
+        {met, QStringLiteral("%1 reached").arg(percent)},
+        {none, QStringLiteral("no interval")}};
+    double y = frame.margin + frame.h + 20;
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(frame.margin, y + 10),
+                     QStringLiteral("The block's stratum, by its vaccination coverage:"));
+    y += 24;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const double x = frame.margin + double(i % 2) * (frame.w / 2);
+        const double row_y = y + double(i / 2) * 30;
+        painter.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.2));
+        painter.setBrush(legend[i].first);
+        painter.drawEllipse(QPointF(x + 10, row_y), 8, 8);
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(x + 26, row_y + 6), legend[i].second);
+    }
     return image;
 }
 
@@ -346,15 +408,17 @@ QString strata_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale
 
 // After a campaign: the city's coverage in words, then each stratum's with its interval, the
 // naive share marked beside it, whether it is below the target, and the doses still needed.
-QString coverage_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale& locale) {
+QString coverage_section(QTextDocument& document, const SurveyPdf& pdf, const Sorted& sorted,
+                         const QLocale& locale) {
     if (!sorted.city || !sorted.city->cells.coverage) return {};
     const survey::CoverageCells& city = *sorted.city->cells.coverage;
     const auto percent = [&](double x) {
         return std::isfinite(x) ? locale.toString(std::round(x * 100)) + QStringLiteral("%")
                                 : QStringLiteral("–");
     };
-    QString body = QStringLiteral("<h2>Vaccination coverage</h2><p style=\"font-size:13pt\"><b>%1"
-                                  "</b> %2</p>")
+    QString body = QStringLiteral(
+                       "<h2>Vaccination coverage</h2><p style=\"font-size:13pt\"><b>%1"
+                       "</b> %2</p>")
                        .arg(coverage_sentence(city, pdf.level, locale).toHtmlEscaped(),
                             doses_needed_sentence(city, pdf.coverage, locale).toHtmlEscaped());
     body += QStringLiteral(
@@ -377,8 +441,15 @@ QString coverage_section(const SurveyPdf& pdf, const Sorted& sorted, const QLoca
                      standing.isEmpty() ? QStringLiteral("met") : standing.toHtmlEscaped(),
                      std::isfinite(c.doses) ? people_number(c.doses, locale) : QStringLiteral("–"));
     }
+    body += QStringLiteral("</table>");
+    const QImage map = coverage_map_image(*pdf.rows, pdf.coverage, QSize(1500, 950));
+    if (!map.isNull()) {
+        document.addResource(QTextDocument::ImageResource,
+                             QUrl(QStringLiteral("kestrivo:coverage-map")), QVariant(map));
+        body += QStringLiteral("<p><img src=\"kestrivo:coverage-map\" width=\"620\"></p>");
+    }
     return body + QStringLiteral(
-                      "</table><p><i>Coverage is the marked dogs over the dogs whose mark is "
+                      "<p><i>Coverage is the marked dogs over the dogs whose mark is "
                       "known, each group counted over its own share seen: the share marked among "
                       "the dogs seen leans towards whichever group is easier to see.</i></p>");
 }
@@ -521,7 +592,7 @@ void write_survey_pdf(const QString& path, const SurveyPdf& pdf) {
     body += answer_section(pdf, sorted.city, locale);
     body += design_section(pdf);
     body += strata_section(pdf, sorted, locale);
-    body += coverage_section(pdf, sorted, locale);
+    body += coverage_section(document, pdf, sorted, locale);
     body += map_section(document, report);
     body += blocks_section(pdf, sorted, locale);
     if (pdf.plan) body += plan_section(document, *pdf.plan, locale);

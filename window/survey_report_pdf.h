@@ -38,6 +38,11 @@ struct SurveyPdf {
 /// block has a readable latitude and longitude.
 QImage survey_map_image(const survey::ReportRows& report, QSize size);
 
+/// The blocks' points coloured by their stratum's vaccination coverage against `target` (below,
+/// uncertain, reached, no interval), with a legend; a null image when no block has a place or
+/// the report has no coverage.
+QImage coverage_map_image(const survey::ReportRows& report, double target, QSize size);
+
 /// Writes the report to `path`. Throws platform::RuntimeError when it cannot be written.
 void write_survey_pdf(const QString& path, const SurveyPdf& pdf);
 

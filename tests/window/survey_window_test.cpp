@@ -50,6 +50,7 @@ namespace {
 const std::string kExample = KESTRIVO_DOCS "/example-survey.csv";
 const std::string kFieldZip = KESTRIVO_DOCS "/field-example/kestrivo_three_counts.zip";
 const std::string kFieldSurvey = KESTRIVO_DOCS "/field-example/survey.csv";
+const std::string kMarkedSurvey = KESTRIVO_DOCS "/field-example-marks/survey.csv";
 constexpr int kPatience = 120000;  // milliseconds: the sanitizer build is slow
 
 // What the real kestrivo-report writes for `arguments`.
@@ -483,6 +484,26 @@ TEST_F(survey_window_test, the_map_and_the_report_are_drawn_from_the_table) {
     // A folder that cannot be written is an error, and leaves nothing behind.
     EXPECT_THROW(window->export_report_to(QStringLiteral("/proc/report.pdf")),
                  kestrivo::platform::RuntimeError);
+}
+
+// After a campaign the window says the coverage and the doses still needed instead of the doses
+// for the whole city, and the PDF's coverage map colours each block by its stratum's standing;
+// a survey without marks has no such map.
+TEST_F(survey_window_test, a_survey_with_marks_is_answered_with_its_coverage) {
+    SurveyWindow* window = open(kMarkedSurvey, wards(60, 40));
+    ASSERT_TRUE(window->last_rows());
+    EXPECT_TRUE(window->last_rows()->layout.with_coverage);
+    EXPECT_NE(window->doses->text().indexOf(QStringLiteral("of the dogs are vaccinated")), -1)
+        << window->doses->text().toStdString();
+    const QImage map = coverage_map_image(*window->last_rows(), 0.7, QSize(600, 400));
+    ASSERT_FALSE(map.isNull());
+    // One sampled block a ward gives no interval: its blocks are drawn grey, "no interval".
+    EXPECT_GT(pixels_of(map, qRgb(0xbb, 0xbb, 0xbb)), 0);
+    EXPECT_TRUE(
+        coverage_map_image(*open(kFieldSurvey, wards(60, 40))->last_rows(), 0.7, QSize(600, 400))
+            .isNull());
+    window->export_report_to(QString::fromStdString(dir_.file("coverage.pdf")));
+    EXPECT_EQ(written("coverage.pdf").substr(0, 5), "%PDF-");
 }
 
 // ODK Central's zip, as downloaded, opens as a survey: tabulated in memory, its conflicts listed.
