@@ -21,6 +21,7 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <map>
 
 #include "platform/runtime_error.h"
@@ -197,15 +198,14 @@ void draw_legend(QPainter& painter, const MapFrame& f, const survey::DogClasses&
 
 }  // namespace
 
-QImage survey_map_image(const survey::ReportRows& report, QSize size) {
-    std::vector<MapPoint> points = map_points(report);
-    if (points.empty()) return {};
-    const MapFrame frame = frame_points(points, size);
-    std::vector<double> values;
-    for (const auto& p : points)
-        if (p.dogs) values.push_back(*p.dogs);
-    const survey::DogClasses classes(std::move(values));
+namespace {
 
+// A map picture: its frame, each block a disc filled with `fill(point)`, the scale and north,
+// and what `legend` draws below the frame.
+QImage points_image(std::vector<MapPoint>& points, QSize size,
+                    const std::function<QColor(const MapPoint&)>& fill,
+                    const std::function<void(QPainter&, const MapFrame&)>& legend) {
+    const MapFrame frame = frame_points(points, size);
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -215,15 +215,29 @@ QImage survey_map_image(const survey::ReportRows& report, QSize size) {
     const double radius = std::clamp(std::min(frame.w, frame.h) / 60, 4.0, 12.0);
     for (const auto& p : points) {
         painter.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.2));
-        painter.setBrush(class_colour(classes.of(p.dogs)));
+        painter.setBrush(fill(p));
         painter.drawEllipse(frame.at(p), radius, radius);
     }
     QFont font = painter.font();
     font.setPixelSize(int(std::max(12.0, size.height() / 45.0)));
     painter.setFont(font);
     draw_scale_and_north(painter, frame);
-    draw_legend(painter, frame, classes);
+    legend(painter, frame);
     return image;
+}
+
+}  // namespace
+
+QImage survey_map_image(const survey::ReportRows& report, QSize size) {
+    std::vector<MapPoint> points = map_points(report);
+    if (points.empty()) return {};
+    std::vector<double> values;
+    for (const auto& p : points)
+        if (p.dogs) values.push_back(*p.dogs);
+    const survey::DogClasses classes(std::move(values));
+    return points_image(
+        points, size, [&](const MapPoint& p) { return class_colour(classes.of(p.dogs)); },
+        [&](QPainter& painter, const MapFrame& frame) { draw_legend(painter, frame, classes); });
 }
 
 QImage coverage_map_image(const survey::ReportRows& report, double target, QSize size) {
@@ -243,24 +257,6 @@ QImage coverage_map_image(const survey::ReportRows& report, double target, QSize
         if (!row.city || !colour.count(row.stratum)) colour[row.stratum] = standing;
     }
     if (colour.empty()) return {};
-    const MapFrame frame = frame_points(points, size);
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0xcc, 0xcc, 0xcc), 1));
-    painter.drawRect(QRectF(frame.margin, frame.margin, frame.w, frame.h));
-    const double radius = std::clamp(std::min(frame.w, frame.h) / 60, 4.0, 12.0);
-    for (const auto& p : points) {
-        const auto found = colour.find(p.stratum);
-        painter.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.2));
-        painter.setBrush(found != colour.end() ? found->second : none);
-        painter.drawEllipse(frame.at(p), radius, radius);
-    }
-    QFont font = painter.font();
-    font.setPixelSize(int(std::max(12.0, size.height() / 45.0)));
-    painter.setFont(font);
-    draw_scale_and_north(painter, frame);
     const QLocale locale;
     const QString percent = locale.toString(std::round(target * 100)) + QStringLiteral("%");
     const std::pair<QColor, QString> legend[] = {
@@ -268,21 +264,27 @@ QImage coverage_map_image(const survey::ReportRows& report, double target, QSize
         {uncertain, QStringLiteral("uncertain")},
         {met, QStringLiteral("%1 reached").arg(percent)},
         {none, QStringLiteral("no interval")}};
-    double y = frame.margin + frame.h + 20;
-    painter.setPen(Qt::black);
-    painter.drawText(QPointF(frame.margin, y + 10),
-                     QStringLiteral("The block's stratum, by its vaccination coverage:"));
-    y += 24;
-    for (std::size_t i = 0; i < 4; ++i) {
-        const double x = frame.margin + double(i % 2) * (frame.w / 2);
-        const double row_y = y + double(i / 2) * 30;
-        painter.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.2));
-        painter.setBrush(legend[i].first);
-        painter.drawEllipse(QPointF(x + 10, row_y), 8, 8);
+    const auto fill = [&](const MapPoint& p) {
+        const auto found = colour.find(p.stratum);
+        return found != colour.end() ? found->second : none;
+    };
+    const auto draw_legend = [&](QPainter& painter, const MapFrame& frame) {
+        double y = frame.margin + frame.h + 20;
         painter.setPen(Qt::black);
-        painter.drawText(QPointF(x + 26, row_y + 6), legend[i].second);
-    }
-    return image;
+        painter.drawText(QPointF(frame.margin, y + 10),
+                         QStringLiteral("The block's stratum, by its vaccination coverage:"));
+        y += 24;
+        for (std::size_t i = 0; i < 4; ++i) {
+            const double x = frame.margin + double(i % 2) * (frame.w / 2);
+            const double row_y = y + double(i / 2) * 30;
+            painter.setPen(QPen(QColor(0x33, 0x33, 0x33), 1.2));
+            painter.setBrush(legend[i].first);
+            painter.drawEllipse(QPointF(x + 10, row_y), 8, 8);
+            painter.setPen(Qt::black);
+            painter.drawText(QPointF(x + 26, row_y + 6), legend[i].second);
+        }
+    };
+    return points_image(points, size, fill, draw_legend);
 }
 
 namespace {
