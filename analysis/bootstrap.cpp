@@ -30,7 +30,9 @@ void add_block(Resample& r, const Stratum& stratum, std::size_t b, bool seven) {
     if (stratum.has_marks()) {
         const Marks& m = stratum.marks[b];
         std::int64_t marked = 0;
-        for (std::size_t i = 0; i < 7; ++i) {
+        // A stratum fitted from four histories counts the marked dogs seen on count 1 only, as
+        // it counts the others.
+        for (std::size_t i = 0; i < (seven ? 7 : 4); ++i) {
             r.marked[i] += m.marked[i];
             marked += m.marked[i];
         }

@@ -319,8 +319,12 @@ CoverageFit fit_coverage(const Library& library, const SevenHistories& all, cons
 BlockMarkedDogs block_marked_dogs(const CoverageFit& stratum, const Counts& counts,
                                   const Later* later, const Marks& marks) {
     if (stratum.models.empty()) return {NAN, NAN};
-    const double seen = double(dogs_seen(counts, later));
-    const double marked = double(total_of(marks.marked));
+    // A stratum fitted from four histories counts a block's dogs seen on count 1, marked or not.
+    const Later* used = stratum.seven ? later : nullptr;
+    const double seen = double(dogs_seen(counts, used));
+    double marked = 0;
+    for (std::size_t h = 0; h < (stratum.seven ? 7 : 4); ++h)
+        marked += double(marks.marked[h]);
     const double m = marked / stratum.seen_marked_share;
     return {m, m + (seen - marked) / stratum.seen_rest_share};
 }
@@ -514,9 +518,14 @@ void read_interval(CoverageTotal& total, const GroupDogs& dogs,
         total.lower = expit(logit(c) - t * *total.logit_se);
         total.upper = expit(logit(c) + t * *total.logit_se);
     } else {
+        // Every dog of known mark seen was marked (or none was): the replicates cannot leave the
+        // edge, so the interval is at least Clopper and Pearson's for n dogs all alike, which
+        // reaches (alpha / 2)^(1 / n) from the edge; six dogs all marked do not show 100%.
         const std::vector<double> sorted = finite_sorted(coverages);
-        total.lower = std::fmin(c, quantile(sorted, (1 - level) / 2));
-        total.upper = std::fmax(c, quantile(sorted, (1 + level) / 2));
+        const double n = double(std::max<std::int64_t>(1, total.seen - total.unknown));
+        const double reach = std::pow((1 - level) / 2, 1 / n);
+        total.lower = std::min({c, quantile(sorted, (1 - level) / 2), c == 1 ? reach : 0.0});
+        total.upper = std::max({c, quantile(sorted, (1 + level) / 2), c == 0 ? 1 - reach : 1.0});
     }
     const std::vector<double> sorted_doses = finite_sorted(doses);
     total.doses_lower = std::fmax(0.0, quantile(sorted_doses, (1 - level) / 2));
@@ -557,8 +566,11 @@ CoverageTotal city_coverage(const SurveyDesign& design, const std::vector<Stratu
         city.seen += t.seen;
         city.seen_marked += t.seen_marked;
         city.unknown += t.unknown;
-        if (!t.known_dogs) {
-            city.why_not = "stratum \"" + t.name + "\": " + t.why_not;
+        // A stratum whose dogs were seen but whose coverage is unknown (no mark seen clearly)
+        // leaves the city without one: its dogs cannot be left out of the city's unsaid.
+        if (!t.known_dogs || (!t.coverage && t.seen > 0)) {
+            city.why_not = "stratum \"" + t.name + "\": " +
+                           (t.why_not.empty() ? "no dog's mark was seen clearly" : t.why_not);
             return city;
         }
         sum.marked += *t.marked_dogs;

@@ -320,6 +320,7 @@ void Tabulation::sighting(const std::string& block_id, const std::string& count_
     ++sightings_;
     marks_recorded_ = marks_recorded_ || mark != MarkSeen::not_recorded;
     Block* block = find_or_add(block_id, where, false);
+    block->marks_recorded = block->marks_recorded || mark != MarkSeen::not_recorded;
     const std::size_t b = std::size_t(block - blocks_.data());
     const std::string dog = trimmed_id(raw_dog);
     const int count = count_number(count_text);
@@ -521,7 +522,7 @@ void Tabulation::tabulate_block(Block& block) const {
         if (!d1.count(dog) && !d2.count(dog)) add(dog, false, false, true);
     }
     block.row.histories = h;
-    if (marks_recorded_) block.row.marks = marks;
+    if (marks_recorded_ && block.marks_recorded) block.row.marks = marks;
 }
 
 void Tabulation::warn_of_disagreeing_marks() {

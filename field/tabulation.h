@@ -175,6 +175,9 @@ private:
         Source facts_from;                          // where its stratum was first given
         bool listed = false;                        // given by the table of blocks
         bool touched = false;
+        /// Some sighting of it said yes, no or unclear of a mark: a block whose sightings say
+        /// nothing of marks was counted without them, and its mark columns stay empty.
+        bool marks_recorded = false;
     };
     // A dog, numbered in the order first seen: the block and the place it was first seen in.
     struct Dog {

@@ -98,9 +98,16 @@ std::string total_words(const Note& note) {
         case NoteCode::records_differ:
             return "the campaign's records give " + whole(note.numbers.at(0)) +
                    " dogs vaccinated and the survey finds " + whole(note.numbers.at(1)) +
-                   " marked: vaccinated dogs kept indoors are in the records but never on the "
-                   "street and raise N_vaccinated_check above the total; marks lost or missed "
-                   "make the coverage look low";
+                   " marked: " +
+                   (note.numbers.at(0) >= note.numbers.at(1)
+                        ? "vaccinated dogs kept indoors are in the records but never on the street "
+                          "and raise N_vaccinated_check above the total; marks lost or missed "
+                          "make the coverage look low"
+                        : "fewer in the records than marked on the street: records missing some "
+                          "teams' days, or marks left from another campaign, lower "
+                          "N_vaccinated_check below the total");
+        case NoteCode::coverage_missing:
+            return "no coverage: " + note.reason;
         case NoteCode::shy_dogs_unseen:
             // No comma: a note is one CSV cell, and simple readers split on commas.
             return "three counts cannot show whether dogs without a territory differ among "
@@ -160,6 +167,11 @@ std::string note_words(const Note& note, const NumberWords& number) {
             return note.named ? "stratum \"" + note.stratum + "\": " + words : words;
         }
     }
+}
+
+Note coverage_missing_note(const std::string& reason) {
+    Note note{NoteCode::coverage_missing, {}, {}, reason, "", false, false};
+    return note;
 }
 
 std::vector<Note> coverage_notes(const CoverageCells& coverage, double target) {

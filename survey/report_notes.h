@@ -43,7 +43,8 @@ enum class NoteCode {
     marked_seen_differently,  // numbers: visibility p, marked share seen, unmarked share seen
     coverage_below,           // numbers: target, coverage, its lower and upper limit
     coverage_uncertain,       // numbers: target, coverage, its lower and upper limit
-    records_differ,  // numbers: the dogs vaccinated by the records, the survey's marked dogs
+    records_differ,    // numbers: the dogs vaccinated by the records, the survey's marked dogs
+    coverage_missing,  // reason: why a stratum's (or the city's) coverage cannot be estimated
 };
 
 struct Note {
@@ -81,6 +82,8 @@ std::vector<Note> total_notes(const analysis::TotalEstimate& total);
 /// unmarked dogs (on a pooled row), coverage below the target or not surely above it, and the
 /// campaign's records against the marked dogs the survey finds.
 std::vector<Note> coverage_notes(const CoverageCells& coverage, double target);
+/// The note that a row's coverage cannot be estimated, and why.
+Note coverage_missing_note(const std::string& reason);
 /// The note of a pooled row whose blocks differ (het p below 0.05), if they do.
 std::vector<Note> heterogeneity_notes(const analysis::Heterogeneity& het);
 

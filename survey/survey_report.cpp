@@ -114,9 +114,11 @@ public:
     void build_design();
     void fit_pooled_strata();
     void fit_coverage();
+    void check_vaccinated() const;
     void stream_blocks();
     void write_pooled_rows();
     void write_totals();
+    void add_coverage(ReportRow& row, std::size_t i, bool city) const;
     int finish();
 
 private:
@@ -271,10 +273,36 @@ void ReportRun::fit_pooled_strata() {
     }
 }
 
+// The campaign's records name the survey's own strata, or give the one stratum's: a name that
+// matches none would leave its check out without a word.
+void ReportRun::check_vaccinated() const {
+    if (options_.vaccinated_city && options_.design.stratum_column) {
+        throw Stop{
+            "with --stratum, give each stratum's vaccinated dogs: --vaccinated "
+            "NAME=M,NAME=M."};
+    }
+    for (const auto& [name, dogs] : options_.vaccinated_by_stratum) {
+        if (!options_.design.stratum_column) {
+            throw Stop{"--vaccinated NAME=M needs --stratum to say which column holds the names."};
+        }
+        if (!design_.find(name)) {
+            throw Stop{"--vaccinated names \"" + name +
+                       "\", which is not a stratum of the survey."};
+        }
+    }
+}
+
 void ReportRun::fit_coverage() {
     with_coverage_ = std::any_of(design_.strata.begin(), design_.strata.end(),
                                  [](const analysis::Stratum& s) { return s.has_marks(); });
-    if (!with_coverage_) return;
+    if (!with_coverage_) {
+        if (options_.vaccinated_city || !options_.vaccinated_by_stratum.empty()) {
+            throw Stop{
+                "--vaccinated is a check on the coverage, and the survey gives no marked "
+                "dogs (m100, m111, m101, m110)."};
+        }
+        return;
+    }
     for (const analysis::Stratum& stratum : design_.strata) {
         if (!stratum.has_marks()) {
             coverage_fits_.emplace_back();
@@ -297,6 +325,7 @@ void ReportRun::fit_coverage() {
         check_cancel();
     }
     if (!with_city_) return;
+    check_vaccinated();
     analysis::CoverageOptions coverage;
     coverage.target = options_.coverage_target;
     coverage.level = options_.level;
@@ -561,14 +590,59 @@ void ReportRun::write_pooled_rows() {
             some_errors_ = true;
             row.error = "pooled: " + shared.why_not;
         }
-        if (with_coverage_ && coverage_fits_[h]) {
-            const analysis::CoverageTotal* total =
-                h < coverage_totals_.size() ? &coverage_totals_[h] : nullptr;
-            row.cells.coverage = coverage_cells(&*coverage_fits_[h], total);
-            for (Note& note : coverage_notes(*row.cells.coverage, options_.coverage_target))
-                if (note.code == NoteCode::marked_seen_differently) row.notes.push_back(note);
+        if (with_coverage_ && coverage_fits_[h] && shared && !stratum.s_held_differs) {
+            const analysis::CoverageFit& fit = *coverage_fits_[h];
+            if (!fit || !fit.coverage) {
+                row.notes.push_back(coverage_missing_note(
+                    fit.why_not.empty() ? "no dog's mark was seen clearly" : fit.why_not));
+            } else {
+                // A weighted stratum's interval is of its weighted coverage, not of this row's.
+                const analysis::CoverageTotal* total =
+                    h < coverage_totals_.size() && !stratum.weighted() ? &coverage_totals_[h]
+                                                                       : nullptr;
+                row.cells.coverage = coverage_cells(&fit, total);
+                row.cells.coverage->vaccinated_check.reset();  // the stratum's, on its total row
+                for (Note& note : coverage_notes(*row.cells.coverage, options_.coverage_target))
+                    if (note.code == NoteCode::marked_seen_differently) row.notes.push_back(note);
+            }
         }
         sink_.row(row);
+    }
+}
+
+// A total row's coverage, its notes, and, where every stratum gives it, its dogs as the two
+// groups' (a city total that summed some strata's two groups and others' one would match none).
+void ReportRun::add_coverage(ReportRow& row, std::size_t i, bool city) const {
+    const analysis::CoverageTotal& coverage = coverage_totals_[i];
+    if (!coverage.coverage) {
+        if (coverage.seen > 0 || !coverage.why_not.empty())
+            row.notes.push_back(coverage_missing_note(coverage.why_not));
+        return;
+    }
+    row.cells.coverage = coverage_cells(nullptr, &coverage);
+    if (coverage.dogs && row.cells.total && coverage_totals_.back().dogs) {
+        row.cells.total->dogs = coverage.dogs;
+        row.cells.total->lower = coverage.dogs_lower;
+        row.cells.total->upper = coverage.dogs_upper;
+        // Its interval is the coverage bootstrap's on the log scale: the one-group total's
+        // standard error would not be its own.
+        row.cells.total->standard_error.reset();
+    }
+    for (Note& note : coverage_notes(*row.cells.coverage, options_.coverage_target)) {
+        if (note.code == NoteCode::marked_seen_differently) continue;
+        row.notes.push_back(std::move(note));
+    }
+    // The city's row names each stratum below the target, or not surely above it.
+    for (std::size_t j = 0; city && options_.design.stratum_column && j < i; ++j) {
+        if (!coverage_totals_[j].coverage) continue;
+        for (Note& note : coverage_notes(coverage_cells(nullptr, &coverage_totals_[j]),
+                                         options_.coverage_target)) {
+            if (note.code != NoteCode::coverage_below && note.code != NoteCode::coverage_uncertain)
+                continue;
+            note.stratum = coverage_totals_[j].name;
+            note.named = true;
+            row.notes.push_back(std::move(note));
+        }
     }
 }
 
@@ -595,35 +669,7 @@ void ReportRun::write_totals() {
             row.error = totals[i].why_not;
         }
         row.notes = total_notes(totals[i]);
-        if (with_coverage_ && i < coverage_totals_.size() && coverage_totals_[i].coverage) {
-            const analysis::CoverageTotal& coverage = coverage_totals_[i];
-            row.cells.coverage = coverage_cells(nullptr, &coverage);
-            // Marked dogs seen more than the rest: the dogs are the two groups', each over its
-            // own share seen, with the interval of the same bootstrap.
-            if (coverage.dogs && row.cells.total) {
-                row.cells.total->dogs = coverage.dogs;
-                row.cells.total->lower = coverage.dogs_lower;
-                row.cells.total->upper = coverage.dogs_upper;
-                row.cells.total->standard_error.reset();
-            }
-            for (Note& note : coverage_notes(*row.cells.coverage, options_.coverage_target)) {
-                if (note.code == NoteCode::marked_seen_differently) continue;
-                row.notes.push_back(std::move(note));
-            }
-            // The city's row names each stratum below the target, or not surely above it.
-            for (std::size_t j = 0; city && options_.design.stratum_column && j < i; ++j) {
-                if (!coverage_totals_[j].coverage) continue;
-                for (Note& note : coverage_notes(coverage_cells(nullptr, &coverage_totals_[j]),
-                                                 options_.coverage_target)) {
-                    if (note.code != NoteCode::coverage_below &&
-                        note.code != NoteCode::coverage_uncertain)
-                        continue;
-                    note.stratum = coverage_totals_[j].name;
-                    note.named = true;
-                    row.notes.push_back(std::move(note));
-                }
-            }
-        }
+        if (with_coverage_ && i < coverage_totals_.size()) add_coverage(row, i, city);
         sink_.row(row);
     }
 }

@@ -330,7 +330,8 @@ TEST(tabulation_test, each_dog_gets_its_mark_from_its_sightings) {
 
 // Marks are counted only where some sighting recorded one; a block a conflict touches has them
 // empty, as its counts are; a block whose sightings say nothing of marks, beside one whose do,
-// has every dog of unknown mark.
+// was counted without them and has them empty too (not every dog of unknown mark, which would
+// take its stratum's coverage, and the city's, away).
 TEST(tabulation_test, marks_are_counted_only_where_sightings_recorded_them) {
     Tabulation none;
     marked_sightings(none, "A", {{"a", "111"}, {"b", "1.1"}});
@@ -346,10 +347,11 @@ TEST(tabulation_test, marks_are_counted_only_where_sightings_recorded_them) {
     t.sighting("C", "1", "d", kHere, "", MarkSeen::yes);  // twice on count 1
     const auto survey = t.finish();
     EXPECT_TRUE(survey.marks_recorded);
-    ASSERT_TRUE(survey.blocks.at(0).marks);
-    EXPECT_EQ(survey.blocks[0].marks->marked, Histories{});
-    EXPECT_EQ(survey.blocks[0].marks->unknown, 2);
-    EXPECT_EQ(survey.blocks.at(1).marks->unknown, 1);
+    EXPECT_FALSE(survey.blocks.at(0).marks);
+    EXPECT_TRUE(survey.blocks[0].histories);
+    ASSERT_TRUE(survey.blocks.at(1).marks);
+    EXPECT_EQ(survey.blocks[1].marks->marked, Histories{});
+    EXPECT_EQ(survey.blocks[1].marks->unknown, 1);
     EXPECT_FALSE(survey.blocks.at(2).histories);
     EXPECT_FALSE(survey.blocks[2].marks);
 

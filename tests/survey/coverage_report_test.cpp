@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "survey/report_notes.h"
 #include "survey/survey_report.h"
@@ -146,6 +147,105 @@ TEST(coverage_report_test, a_survey_without_marks_has_no_coverage_columns) {
     for (const ReportRow& row : r.rows.rows) {
         EXPECT_FALSE(row.cells.coverage) << row.label;
         EXPECT_FALSE(row.cells.marked_pooled) << row.label;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Surveys at the edges of what marks can tell: a stratum that falls back to four histories, one
+// whose every mark is unknown, one with a few dogs all marked. None may give a made-up coverage,
+// an interval of 100% to 100%, or a city that leaves a stratum out without a word.
+TEST(coverage_report_test, strata_at_the_edges_say_what_they_cannot_tell) {
+    const std::string header =
+        "block,ward,c100,c111,c101,c110,c010,c001,c011,m100,m111,m101,m110,m010,m001,m011,"
+        "mark_unknown\n";
+    const std::string b =
+        "B1,B,4,6,2,2,3,3,1,2,4,1,1,1,2,1,0\nB2,B,5,7,3,2,2,1,2,3,5,2,1,1,1,1,0\n"
+        "B3,B,3,8,2,1,2,2,1,1,6,1,1,1,1,0,0\n";
+    const struct {
+        const char* what;
+        std::string a;  // stratum A's blocks
+        bool a_coverage, city_coverage;
+    } cases[] = {
+        {"four histories",
+         "A1,A,4,6,2,2,3,3,1,2,4,1,1,1,2,1,0\nA2,A,5,7,3,2,,,,3,5,2,1,,,,0\n"
+         "A3,A,3,8,2,1,2,2,1,1,6,1,1,1,1,0,0\n",
+         true, true},
+        {"every mark unknown",
+         "A1,A,4,6,2,2,3,3,1,0,0,0,0,0,0,0,21\nA2,A,5,7,3,2,2,1,2,0,0,0,0,0,0,0,22\n"
+         "A3,A,3,8,2,1,2,2,1,0,0,0,0,0,0,0,19\n",
+         false, false},
+        {"a few dogs all marked",
+         "A1,A,1,1,0,1,1,0,0,1,1,0,1,1,0,0,0\nA2,A,0,1,1,0,1,0,0,0,1,1,0,1,0,0,0\n", true, true},
+    };
+    using kestrivo::survey::RowKind;
+    for (const auto& c : cases) {
+        ReportOptions options;
+        options.design.stratum_column = "ward";
+        options.design.blocks_by_stratum = {{"A", 10}, {"B", 10}};
+        const RowsRun r = kestrivo::tests::pooled_report_rows(options, header + c.a + b);
+        const auto& rows = r.rows.rows;
+        const auto at = [&](RowKind kind, const std::string& ward, bool city = false) {
+            return *std::find_if(rows.begin(), rows.end(), [&](const ReportRow& row) {
+                return row.kind == kind && row.stratum == ward && row.city == city;
+            });
+        };
+        const ReportRow a_total = at(RowKind::total, "A"), city = at(RowKind::total, "", true);
+        EXPECT_EQ(a_total.cells.coverage.has_value(), c.a_coverage) << c.what;
+        EXPECT_EQ(city.cells.coverage.has_value(), c.city_coverage) << c.what;
+        if (!c.a_coverage) {
+            EXPECT_TRUE(has_note(a_total, NoteCode::coverage_missing)) << c.what;
+            EXPECT_TRUE(has_note(city, NoteCode::coverage_missing)) << c.what;
+            EXPECT_FALSE(at(RowKind::pooled, "A").cells.coverage) << c.what;
+        } else {
+            const auto& cov = *a_total.cells.coverage;
+            EXPECT_LT(cov.lower, cov.upper) << c.what;
+            EXPECT_GE(cov.coverage, cov.lower);
+            EXPECT_LE(cov.coverage, cov.upper);
+        }
+        // The city's dogs are the strata's, whichever way each counted them.
+        const auto dogs = [&](const ReportRow& row) {
+            return kestrivo::survey::total_dogs(row).value.value_or(NAN);
+        };
+        EXPECT_NEAR(dogs(city), dogs(a_total) + dogs(at(RowKind::total, "B")), 1e-6 * dogs(city))
+            << c.what;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The campaign's records must name the survey's strata, and need its marks: a check that names
+// none, or has no coverage to check, is refused rather than left out without a word.
+TEST(coverage_report_test, records_of_the_vaccinated_dogs_that_cannot_be_used_are_refused) {
+    const std::string marked =
+        "ward,c100,c111,c101,c110,m100,m111,m101,m110,mark_unknown\nA,10,12,5,6,6,9,3,4,0\n"
+        "B,8,14,6,4,5,10,4,2,1\n";
+    const struct {
+        std::map<std::string, std::int64_t> by_stratum;
+        std::optional<std::int64_t> city;
+        std::string survey;
+        const char* said;
+    } cases[] = {
+        {{{"Nroth", 900}}, std::nullopt, marked, "--vaccinated names \"Nroth\""},
+        {{}, 900, marked, "with --stratum, give each stratum's vaccinated dogs"},
+        {{{"A", 90}},
+         std::nullopt,
+         "ward,c100,c111,c101,c110\nA,10,12,5,6\nB,8,14,6,4\n",
+         "--vaccinated is a check on the coverage"},
+    };
+    for (const auto& c : cases) {
+        ReportOptions options;
+        options.design.stratum_column = "ward";
+        options.design.blocks_by_stratum = {{"A", 10}, {"B", 10}};
+        options.vaccinated_by_stratum = c.by_stratum;
+        options.vaccinated_city = c.city;
+        const RowsRun r = kestrivo::tests::pooled_report_rows(options, c.survey);
+        EXPECT_EQ(r.status, kestrivo::survey::kUsageOrFileError) << c.said;
+        EXPECT_NE(r.err.find(c.said), std::string::npos) << r.err;
     }
 }
 
