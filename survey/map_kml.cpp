@@ -90,16 +90,11 @@ std::string coverage_style(const MapFeatures& features, const std::vector<Cell>&
     return std::string("<styleUrl>#") + style + "</styleUrl>";
 }
 
-// Where the classes break, in the measure's name.
+// The classes' ranges, in the measure's name: the breaks as DogClasses classes the blocks by.
 std::string legend(const DogClasses& classes, const std::string& measure) {
     std::string text = "Dogs on the block (" + measure + "): ";
-    for (std::size_t c = 0; c < 5; ++c) {
-        text += (c ? "; " : "") +
-                std::string(c == 0   ? "up to "
-                            : c == 4 ? "above "
-                                     : "") +
-                platform::digits_text(c == 4 ? classes.breaks[3] : classes.breaks[c], 3);
-    }
+    for (std::size_t c = 0; c < 5; ++c)
+        text += (c ? "; " : "") + classes.range(c);
     return text;
 }
 

@@ -206,14 +206,30 @@ std::string map_text(std::string_view raw) {
 DogClasses::DogClasses(std::vector<double> values) : any(!values.empty()) {
     std::sort(values.begin(), values.end());
     for (std::size_t i = 0; i < 4; ++i) {
-        breaks[i] =
-            values.empty() ? 0 : values[std::min(values.size() - 1, (i + 1) * values.size() / 5)];
+        breaks[i] = values.empty()
+                        ? 0
+                        : shown(values[std::min(values.size() - 1, (i + 1) * values.size() / 5)]);
     }
+}
+
+double DogClasses::shown(double dogs) {
+    if (!std::isfinite(dogs)) return dogs;
+    if (std::fabs(dogs) < 1000) return std::round(dogs);
+    const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(dogs))) - 2);
+    return std::round(dogs / unit) * unit;
 }
 
 std::size_t DogClasses::of(std::optional<double> dogs) const {
     if (!dogs) return kNone;
     return std::size_t(std::upper_bound(breaks.begin(), breaks.end(), *dogs) - breaks.begin());
+}
+
+std::string DogClasses::range(std::size_t c) const {
+    const auto number = [](double v) { return platform::digits_text(v, 15); };
+    if (c >= kNone) return "no estimate";
+    if (c == 0) return "below " + number(breaks[0]);
+    if (c == 4) return number(breaks[3]) + " and more";
+    return number(breaks[c - 1]) + " to " + number(breaks[c]);
 }
 
 PlaceRead read_point(const std::string& latitude, const std::string& longitude) {

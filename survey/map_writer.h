@@ -49,17 +49,26 @@ struct OutlineRead {
 };
 OutlineRead read_outline(const std::string& shape);
 
-/// The five classes a map colours its blocks' dogs in, by the quintiles of the dogs shown.
+/// The five classes a map colours its blocks' dogs in, by the quintiles of the dogs shown. The
+/// breaks are kept as a legend prints them (whole dogs; three significant digits from 1,000 on),
+/// and the classes are the half-open ranges between them, so that a block on or just around a
+/// break is coloured as the legend's text says: "below 48", "48 to 61", ..., "107 and more".
 struct DogClasses {
     static constexpr std::size_t kNone = 5;  // the class of a block without a number
     /// Yellow to dark red, then grey for kNone, as 0xRRGGBB.
     static constexpr std::uint32_t kColours[6] = {0xffffb2, 0xfecc5c, 0xfd8d3c,
                                                   0xf03b20, 0xbd0026, 0x999999};
     /// The four breaks between the classes: the 20th, 40th, 60th and 80th percentiles of
-    /// `values` (0 when there are none).
+    /// `values` (0 when there are none), each as shown().
     explicit DogClasses(std::vector<double> values);
+    /// A number of dogs as a legend prints it: whole dogs, and three significant digits from
+    /// 1,000 on.
+    static double shown(double dogs);
     /// The class of a block's dogs: how many breaks lie at or below it; kNone without a number.
     std::size_t of(std::optional<double> dogs) const;
+    /// Class `c` as the range of dogs it holds ("below 48", "48 to 61", "107 and more"), or
+    /// "no estimate" for kNone.
+    std::string range(std::size_t c) const;
 
     std::array<double, 4> breaks{};
     bool any = false;  // some block has a number

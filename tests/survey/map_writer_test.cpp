@@ -6,6 +6,7 @@
 #include <expat.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <nlohmann/json.hpp>
@@ -419,6 +420,65 @@ TEST(map_writer_test, a_kml_colours_strata_by_their_coverage_against_the_target)
     const std::string plain = write("plain.kml", std::nullopt);
     EXPECT_EQ(plain.find("#coverage_"), std::string::npos);
     EXPECT_EQ(plain.find("<Style id=\"coverage_"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// The range a legend prints, read back: [low, high) with either end open when not printed.
+struct PrintedRange {
+    double low = -HUGE_VAL, high = HUGE_VAL;
+};
+PrintedRange read_range(const std::string& text) {
+    std::smatch m;
+    if (std::regex_match(text, m, std::regex("below (\\S+)"))) return {-HUGE_VAL, std::stod(m[1])};
+    if (std::regex_match(text, m, std::regex("(\\S+) and more")))
+        return {std::stod(m[1]), HUGE_VAL};
+    if (std::regex_match(text, m, std::regex("(\\S+) to (\\S+)")))
+        return {std::stod(m[1]), std::stod(m[2])};
+    ADD_FAILURE() << "not a range: " << text;
+    return {};
+}
+
+// Blocks on, just below and just above each break are coloured in the class whose range the KML's
+// legend prints around them, for breaks of a few dogs and of thousands.
+TEST(map_writer_test, every_blocks_class_is_the_range_the_legend_prints) {
+    const std::vector<std::vector<double>> surveys = {
+        {10, 47.6, 47.9991, 48.2, 60.6, 60.88, 77.08, 77.3, 106.6, 106.8, 107, 106.5, 48, 47.5},
+        {0.4, 0.6, 1.49, 1.5, 2.5, 2.51, 3, 3.49, 3.5, 4},
+        {1234.4, 1235, 1239.9, 1240, 5555, 5550, 5549.9, 9996, 10000, 12, 999.5, 999.4},
+    };
+    const TemporaryFolder folder;
+    for (const auto& values : surveys) {
+        kestrivo::survey::MapWriter map(folder.file("c.kml"), {"block", "N_pool"}, {}, 9);
+        for (std::size_t i = 0; i < values.size(); ++i)
+            map.row(RowKind::block, {std::string("b") + std::to_string(i), values[i]});
+        map.finish();
+        const std::string kml = folder.read("c.kml");
+        std::smatch m;
+        ASSERT_TRUE(std::regex_search(kml, m, std::regex("\\(N_pool\\): ([^<]*)</description>")));
+        std::vector<std::string> ranges;
+        const std::string legend = m[1];
+        for (std::size_t from = 0; from <= legend.size();) {
+            const std::size_t end = std::min(legend.find("; ", from), legend.size());
+            ranges.push_back(legend.substr(from, end - from));
+            from = end + 2;
+        }
+        ASSERT_EQ(ranges.size(), 5u) << legend;
+        const std::regex placemark("<name>b(\\d+)</name><styleUrl>#class(\\d)</styleUrl>");
+        std::size_t seen = 0;
+        for (auto p = std::sregex_iterator(kml.begin(), kml.end(), placemark);
+             p != std::sregex_iterator(); ++p, ++seen) {
+            const double dogs = values[std::stoul((*p)[1])];
+            const std::size_t c = std::stoul((*p)[2]);
+            ASSERT_LT(c, ranges.size());
+            const PrintedRange range = read_range(ranges[c]);
+            EXPECT_TRUE(range.low <= dogs && dogs < range.high)
+                << dogs << " coloured as " << ranges[c] << " in " << legend;
+        }
+        EXPECT_EQ(seen, values.size());
+    }
 }
 
 }  // namespace
