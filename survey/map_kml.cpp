@@ -98,25 +98,65 @@ std::string legend(const DogClasses& classes, const std::string& measure) {
     return text;
 }
 
-// Every column as the placemark's data, texts as themselves (not as JSON), then the note on its
-// place when there is one.
+// Each column's type, as the KML's schema declares it so that a GIS reads numbers as numbers:
+// "int" where every value written is a whole-number count, "double" where every value is a
+// number, "string" otherwise (and for a column with no value at all). Decided once over every
+// feature, so that one column has one type on the whole map.
+std::vector<std::string> field_types(const MapFeatures& features) {
+    std::vector<std::string> types;
+    for (std::size_t i = 0; i < features.keys.size(); ++i) {
+        bool any = false, real = false, text = false;
+        const auto look = [&](const std::vector<Cell>& cells) {
+            if (i >= cells.size()) return;
+            const std::string value = features.property(i, cells[i]);
+            if (value == "null") return;
+            any = true;
+            text = text || value.front() == '"';
+            real = real || std::holds_alternative<double>(cells[i]) ||
+                   value.find_first_of(".eEin") != std::string::npos;
+        };
+        for (const MapFeatures::Block& block : features.blocks)
+            look(block.cells);
+        for (const auto& [key, stratum] : features.strata)
+            look(stratum.cells);
+        types.push_back(!any || text ? "string" : real ? "double" : "int");
+    }
+    return types;
+}
+
+constexpr const char* kSchemaId = "report";
+
+// The schema of the placemarks' data: every column under its map name, then the note on a
+// feature's place.
+std::string schema(const MapFeatures& features) {
+    const std::vector<std::string> types = field_types(features);
+    std::string kml = "<Schema name=\"" + std::string(kSchemaId) + "\" id=\"" + kSchemaId + "\">\n";
+    for (std::size_t i = 0; i < features.keys.size(); ++i) {
+        kml += "<SimpleField name=\"" + kml_escaped(features.names[i]) + "\" type=\"" + types[i] +
+               "\"/>\n";
+    }
+    return kml + "<SimpleField name=\"" + kNote + "\" type=\"string\"/>\n</Schema>\n";
+}
+
+// Every column as the placemark's typed data, texts as themselves (not as JSON), then the note on
+// its place when there is one.
 std::string extended_data(const MapFeatures& features, const std::vector<Cell>& cells,
                           const std::string& note) {
-    std::string text = "<ExtendedData>";
+    std::string text = "<ExtendedData><SchemaData schemaUrl=\"#" + std::string(kSchemaId) + "\">";
     for (std::size_t i = 0; i < features.keys.size(); ++i) {
         const std::string value = features.property(i, i < cells.size() ? cells[i] : Cell());
         std::string shown = value == "null" ? "" : value;
         if (shown.size() >= 2 && shown.front() == '"') {
             shown = std::get<std::string>(cells[i]);  // the text itself, not its JSON
         }
-        text += "<Data name=\"" + kml_escaped(features.names[i]) + "\"><value>" +
-                kml_escaped(shown) + "</value></Data>";
+        text += "<SimpleData name=\"" + kml_escaped(features.names[i]) + "\">" +
+                kml_escaped(shown) + "</SimpleData>";
     }
     if (!note.empty()) {
-        text += "<Data name=\"" + std::string(kNote) + "\"><value>" + kml_escaped(note) +
-                "</value></Data>";
+        text += "<SimpleData name=\"" + std::string(kNote) + "\">" + kml_escaped(note) +
+                "</SimpleData>";
     }
-    return text + "</ExtendedData>";
+    return text + "</SchemaData></ExtendedData>";
 }
 
 // A block at its point and its outline, both in one geometry when it has both. Its note says why
@@ -170,7 +210,7 @@ void write_kml(const MapFeatures& features, const std::string& path, const std::
     std::string kml =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n<Document>\n<name>" +
-        kml_escaped(name) + "</name>\n" + styles() +
+        kml_escaped(name) + "</name>\n" + schema(features) + styles() +
         (features.coverage_target ? kCoverageStyles : "");
     kml += "<description>" + kml_escaped(legend(classes, measure)) +
            "</description>\n<Folder><name>Blocks</name>\n";

@@ -69,11 +69,11 @@ std::vector<std::string> repeated_json_names(const std::string& text) {
 }
 
 // A strict XML 1.0 read of a KML text: its error (empty when well formed), and the names a
-// Placemark's ExtendedData has twice.
+// Placemark's SchemaData has twice.
 struct KmlRead {
     std::string error;
     std::vector<std::string> repeated;
-    std::set<std::string> names;  // of the ExtendedData being read
+    std::set<std::string> names;  // of the SchemaData being read
 };
 KmlRead read_kml(const std::string& text) {
     KmlRead read;
@@ -83,8 +83,8 @@ KmlRead read_kml(const std::string& text) {
                                           const XML_Char** attributes) {
         auto& r = *static_cast<KmlRead*>(data);
         const std::string name = element;
-        if (name == "ExtendedData") r.names.clear();
-        for (int i = 0; name == "Data" && attributes[i]; i += 2) {
+        if (name == "SchemaData") r.names.clear();
+        for (int i = 0; name == "SimpleData" && attributes[i]; i += 2) {
             if (std::string(attributes[i]) == "name" && !r.names.insert(attributes[i + 1]).second)
                 r.repeated.push_back(attributes[i + 1]);
         }
@@ -202,7 +202,7 @@ TEST(map_writer_test, every_row_is_a_feature_with_the_reports_columns) {
         << XML_ErrorString(XML_GetErrorCode(parser));
     XML_ParserFree(parser);
     EXPECT_NE(text.find("<coordinates>32.580000,0.330000</coordinates>"), std::string::npos);
-    EXPECT_NE(text.find("<Data name=\"geometry_note\">"), std::string::npos);
+    EXPECT_NE(text.find("<SimpleData name=\"geometry_note\">"), std::string::npos);
 
     EXPECT_THROW(kestrivo::survey::MapWriter(folder.file("no/such/m.geojson"), keys, {}, 9),
                  std::runtime_error);
@@ -478,6 +478,57 @@ TEST(map_writer_test, every_blocks_class_is_the_range_the_legend_prints) {
                 << dogs << " coloured as " << ranges[c] << " in " << legend;
         }
         EXPECT_EQ(seen, values.size());
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A KML declares each column's type in its schema, so that GDAL (and QGIS through it) reads the
+// numbers as numbers: counts as integers, estimates and degrees as reals, texts as strings; one
+// type a column over the blocks and the strata alike.
+TEST(map_writer_test, a_kmls_columns_are_typed_for_gdal) {
+    const TemporaryFolder folder;
+    const std::vector<std::string> keys = {"block", "n",        "N_pool",   "note",
+                                           "ward",  "latitude", "longitude"};
+    kestrivo::survey::MapWriter map(folder.file("t.kml"), keys, "ward", 9);
+    map.row(RowKind::block, {std::string("A"), std::int64_t{27}, 45.0, std::string("x"),
+                             std::string("North"), std::string("0.33"), std::string("32.58")});
+    map.row(RowKind::block, {std::string("B"),
+                             std::int64_t{12},
+                             20.5,
+                             {},
+                             std::string("North"),
+                             std::string("0.34"),
+                             std::string("32.59")});
+    map.row(RowKind::pooled,
+            {std::string("pooled"), std::int64_t{39}, 70.25, {}, std::string("North"), {}, {}});
+    map.finish();
+    const std::string kml = folder.read("t.kml");
+    EXPECT_EQ(read_kml(kml).error, "");
+    const struct {
+        const char* column;
+        const char* declared;
+        const char* gdal;
+    } fields[] = {{"block", "string", "String"},  {"n", "int", "Integer"},
+                  {"N_pool", "double", "Real"},   {"note", "string", "String"},
+                  {"latitude", "double", "Real"}, {"longitude", "double", "Real"}};
+    for (const auto& f : fields) {
+        EXPECT_NE(kml.find("<SimpleField name=\"" + std::string(f.column) + "\" type=\"" +
+                           f.declared + "\"/>"),
+                  std::string::npos)
+            << f.column;
+    }
+    if (!have_ogrinfo()) GTEST_SKIP() << "GDAL's ogrinfo is not installed";
+    // LIBKML, which Debian's GDAL reads KML with (and QGIS through it); GDAL's own KML reader
+    // reads no placemark data at all.
+    const Ran ran = run("ogrinfo -ro -al -so '" + folder.file("t.kml") + "'");
+    EXPECT_EQ(ran.status, 0) << ran.out;
+    for (const auto& f : fields) {
+        EXPECT_NE(ran.out.find(std::string(f.column) + ": " + f.gdal), std::string::npos)
+            << f.column << "\n"
+            << ran.out;
     }
 }
 
