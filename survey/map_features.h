@@ -23,6 +23,11 @@ inline constexpr const char* kCity =
 /// The property that says why a feature has no geometry.
 inline constexpr const char* kNote = "geometry_note";
 
+/// A column the report fills on a stratum's or the city's rows only, never on a block's: the
+/// heterogeneity test, the city's total, the pooled fit's own model columns and the coverage after
+/// vaccination. A block's feature leaves them out rather than carry a column empty by design.
+bool not_on_blocks(const std::string& key);
+
 /// Six decimals of a degree: about 11 cm, finer than any phone's fix.
 std::string degrees(double value);
 
@@ -32,6 +37,9 @@ std::string text_of(const std::vector<Cell>& cells, std::optional<std::size_t> a
 struct MapFeatures {
     std::vector<std::string> keys;   // the report's columns
     std::vector<std::string> names;  // the keys as the map's property names, each its own
+    /// Per column: whether a block's feature leaves it out, as one only a stratum's or the
+    /// city's rows fill (see not_on_blocks).
+    std::vector<bool> strata_only;
     int digits = 9;
     std::optional<std::size_t> outline_at;  // the column of the blocks' outlines
     std::optional<std::size_t> value_at;    // the column of the blocks' dogs (N_pool or N_hat)

@@ -24,11 +24,13 @@ std::string positions(const std::vector<LonLat>& points) {
     return text;
 }
 
-// Every column a property, then the note on the geometry (null when there is one).
+// Every column a property (on a block, those only strata fill aside), then the note on the
+// geometry (null when there is one).
 std::string properties(const MapFeatures& features, const std::vector<Cell>& cells,
-                       const std::string& note) {
+                       const std::string& note, bool block) {
     std::vector<JsonMember> members;
     for (std::size_t i = 0; i < features.keys.size(); ++i) {
+        if (block && features.strata_only[i]) continue;
         members.emplace_back(features.names[i],
                              features.property(i, i < cells.size() ? cells[i] : Cell()));
     }
@@ -50,14 +52,14 @@ std::string collection(const std::string& name, const std::vector<std::string>& 
 std::string point_feature(const MapFeatures& features, const MapFeatures::Block& block) {
     return feature(
         block.point ? "{\"type\":\"Point\",\"coordinates\":" + position(*block.point) + "}" : "",
-        properties(features, block.cells, block.point_note));
+        properties(features, block.cells, block.point_note, true));
 }
 
 std::string outline_feature(const MapFeatures& features, const MapFeatures::Block& block) {
     return feature(block.ring.empty()
                        ? ""
                        : "{\"type\":\"Polygon\",\"coordinates\":[[" + positions(block.ring) + "]]}",
-                   properties(features, block.cells, block.outline_note));
+                   properties(features, block.cells, block.outline_note, true));
 }
 
 std::string stratum_feature(const MapFeatures& features, const MapFeatures::Stratum& stratum) {
@@ -65,7 +67,7 @@ std::string stratum_feature(const MapFeatures& features, const MapFeatures::Stra
     return feature(
         placed ? "{\"type\":\"MultiPoint\",\"coordinates\":[" + positions(stratum.points) + "]}"
                : "",
-        properties(features, stratum.cells, placed ? "" : "no block of it has a place"));
+        properties(features, stratum.cells, placed ? "" : "no block of it has a place", false));
 }
 
 }  // namespace

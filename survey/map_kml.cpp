@@ -138,12 +138,13 @@ std::string schema(const MapFeatures& features) {
     return kml + "<SimpleField name=\"" + kNote + "\" type=\"string\"/>\n</Schema>\n";
 }
 
-// Every column as the placemark's typed data, texts as themselves (not as JSON), then the note on
-// its place when there is one.
+// Every column as the placemark's typed data (on a block, those only strata fill aside), texts as
+// themselves (not as JSON), then the note on its place when there is one.
 std::string extended_data(const MapFeatures& features, const std::vector<Cell>& cells,
-                          const std::string& note) {
+                          const std::string& note, bool block) {
     std::string text = "<ExtendedData><SchemaData schemaUrl=\"#" + std::string(kSchemaId) + "\">";
     for (std::size_t i = 0; i < features.keys.size(); ++i) {
+        if (block && features.strata_only[i]) continue;
         const std::string value = features.property(i, i < cells.size() ? cells[i] : Cell());
         std::string shown = value == "null" ? "" : value;
         if (shown.size() >= 2 && shown.front() == '"') {
@@ -183,7 +184,7 @@ std::string block_placemark(const MapFeatures& features, const MapFeatures::Bloc
     }
     return "<Placemark><name>" + kml_escaped(text_of(block.cells, 0)) + "</name><styleUrl>#class" +
            std::to_string(classes.of(dogs_of(features, block.cells))) + "</styleUrl>" +
-           extended_data(features, block.cells, note) + geometry + "</Placemark>\n";
+           extended_data(features, block.cells, note, true) + geometry + "</Placemark>\n";
 }
 
 std::string stratum_placemark(const MapFeatures& features, const std::string& key,
@@ -193,7 +194,8 @@ std::string stratum_placemark(const MapFeatures& features, const std::string& ke
         geometry += "<Point><coordinates>" + coordinates(p) + "</coordinates></Point>";
     const std::string label = key == kCity ? "city" : key;
     return "<Placemark><name>" + kml_escaped(label) + "</name>" +
-           coverage_style(features, stratum.cells) + extended_data(features, stratum.cells, "") +
+           coverage_style(features, stratum.cells) +
+           extended_data(features, stratum.cells, "", false) +
            (geometry.empty() ? "" : "<MultiGeometry>" + geometry + "</MultiGeometry>") +
            "</Placemark>\n";
 }

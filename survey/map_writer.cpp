@@ -309,6 +309,35 @@ OutlineRead read_outline(const std::string& shape) {
 
 namespace map_detail {
 
+bool not_on_blocks(const std::string& key) {
+    static const char* const kStrataOnly[] = {"het",
+                                              "het_df",
+                                              "het_p",
+                                              "city_N",
+                                              "city_se",
+                                              "city_lo",
+                                              "city_hi",
+                                              "model",
+                                              "aicc_weight_by_count",
+                                              "aicc_weight_behaviour",
+                                              "P1",
+                                              "P2",
+                                              "P3",
+                                              "P_first",
+                                              "P_again",
+                                              "N_marked",
+                                              "coverage",
+                                              "coverage_lo",
+                                              "coverage_hi",
+                                              "naive_coverage",
+                                              "visibility_p",
+                                              "doses_needed",
+                                              "doses_needed_lo",
+                                              "doses_needed_hi",
+                                              "N_vaccinated_check"};
+    return std::find(std::begin(kStrataOnly), std::end(kStrataOnly), key) != std::end(kStrataOnly);
+}
+
 std::string degrees(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.6f", value);
@@ -374,6 +403,7 @@ MapWriter::MapWriter(std::string path, std::vector<std::string> keys,
             name = base + (n == 1 ? " (column)" : " (column " + std::to_string(n) + ")");
         taken.push_back(name);
         f.names.push_back(name);
+        f.strata_only.push_back(map_detail::not_on_blocks(key));
     }
     s.stratum_name = std::move(stratum);
     f.digits = digits;

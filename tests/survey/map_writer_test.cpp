@@ -533,3 +533,82 @@ TEST(map_writer_test, a_kmls_columns_are_typed_for_gdal) {
 }
 
 }  // namespace
+
+namespace {
+
+// Columns only a stratum's or the city's rows fill are left off the blocks' features (points,
+// outlines and KML placemarks) and kept on the strata's; n_any, which a block fills, stays.
+TEST(map_writer_test, blocks_leave_out_the_columns_only_strata_fill) {
+    const struct {
+        const char* column;
+        bool on_blocks;
+    } columns[] = {{"n_any", true},
+                   {"het", false},
+                   {"het_df", false},
+                   {"het_p", false},
+                   {"city_N", false},
+                   {"city_se", false},
+                   {"city_lo", false},
+                   {"city_hi", false},
+                   {"model", false},
+                   {"aicc_weight_by_count", false},
+                   {"aicc_weight_behaviour", false},
+                   {"P1", false},
+                   {"P2", false},
+                   {"P3", false},
+                   {"P_first", false},
+                   {"P_again", false},
+                   {"N_marked", false},
+                   {"coverage", false},
+                   {"coverage_lo", false},
+                   {"coverage_hi", false},
+                   {"naive_coverage", false},
+                   {"visibility_p", false},
+                   {"doses_needed", false},
+                   {"doses_needed_lo", false},
+                   {"doses_needed_hi", false},
+                   {"N_vaccinated_check", false}};
+    std::vector<std::string> keys = {"block", "ward", "latitude", "longitude", "outline"};
+    for (const auto& c : columns)
+        keys.push_back(c.column);
+    const auto cells = [&](const char* block, const char* ward, bool place) {
+        std::vector<Cell> row;
+        for (const char* text :
+             {block, ward, place ? "0.5" : "", place ? "0.5" : "", place ? "0 0;0 1;1 1" : ""})
+            row.emplace_back(std::string(text));
+        for (const auto& c : columns)
+            if (place && !c.on_blocks) {
+                row.emplace_back();
+            } else {
+                row.emplace_back(1.5);
+            }
+        return row;
+    };
+    const TemporaryFolder folder;
+    for (const std::string ending : {".geojson", ".kml"}) {
+        kestrivo::survey::MapWriter map(folder.file("s" + ending), keys, "ward", 9);
+        map.row(RowKind::block, cells("A", "North", true));
+        map.row(RowKind::total, cells("total", "North", false));
+        map.finish();
+    }
+    const auto point = nlohmann::json::parse(folder.read("s.geojson"))["features"][0];
+    const auto outline = nlohmann::json::parse(folder.read("s-outlines.geojson"))["features"][0];
+    const auto stratum = nlohmann::json::parse(folder.read("s-strata.geojson"))["features"][0];
+    const std::string kml = folder.read("s.kml");
+    const std::string block_kml = kml.substr(0, kml.find("<name>Strata</name>"));
+    const std::string strata_kml = kml.substr(kml.find("<name>Strata</name>"));
+    for (const auto& c : columns) {
+        EXPECT_EQ(point["properties"].contains(c.column), c.on_blocks) << c.column;
+        EXPECT_EQ(outline["properties"].contains(c.column), c.on_blocks) << c.column;
+        EXPECT_TRUE(stratum["properties"].contains(c.column)) << c.column;
+        const std::string data = "<SimpleData name=\"" + std::string(c.column) + "\">";
+        EXPECT_EQ(block_kml.find(data) != std::string::npos, c.on_blocks) << c.column;
+        EXPECT_NE(strata_kml.find(data), std::string::npos) << c.column;
+        // The schema still declares it, for the strata.
+        EXPECT_NE(kml.find("<SimpleField name=\"" + std::string(c.column) + "\""),
+                  std::string::npos)
+            << c.column;
+    }
+}
+
+}  // namespace
