@@ -56,8 +56,10 @@ struct MapFeatures {
     };
     std::vector<Block> blocks;
     struct Stratum {
-        std::vector<Cell> cells;     // its pooled and total rows merged
-        std::vector<LonLat> points;  // its blocks' points
+        std::vector<Cell> cells;                 // its pooled and total rows merged
+        std::vector<LonLat> points;              // its blocks' points
+        std::vector<std::vector<LonLat>> rings;  // its blocks' outlines
+        bool unoutlined = false;                 // some block of it has no outline
     };
     std::vector<std::string> strata_order;  // in order of their first pooled or total row
     std::map<std::string, Stratum> strata;
@@ -66,6 +68,22 @@ struct MapFeatures {
     /// holds numbers), an empty cell as null, other text as a string.
     std::string property(std::size_t i, const Cell& cell) const;
 };
+
+/// The property that says what a stratum's area was drawn from, and its two values.
+inline constexpr const char* kAreaFrom = "area_from";
+inline constexpr const char* kFromOutlines = "outlines";
+inline constexpr const char* kFromHull = "convex hull";
+
+/// A stratum's area: its blocks' outlines (kFromOutlines) where every block has one and no two
+/// share a point of their bounding boxes, so that they make a valid MultiPolygon as they are;
+/// else the convex hull of all its blocks' corners and points (kFromHull). Rings closed and
+/// counterclockwise; no polygon, and why, when its blocks' places enclose no area.
+struct StratumArea {
+    std::vector<std::vector<LonLat>> polygons;
+    std::string from;
+    std::string why_not;
+};
+StratumArea stratum_area(const MapFeatures::Stratum& stratum);
 
 /// The points in `path`, the outlines (when the report has them) in `stem`-outlines.geojson and
 /// the strata (when there are any) in `stem`-strata.geojson, each collection named after `name`.

@@ -1,5 +1,5 @@
 // The map as GeoJSON (RFC 7946) for QGIS: one file a layer, as QGIS splits a file of mixed
-// geometries into sub-layers. The blocks' points, their outlines and the strata's points each
+// geometries into sub-layers. The blocks' points, their outlines and the strata's areas each
 // make a FeatureCollection, one feature a line; a feature without a place has a null geometry and
 // says why in its geometry_note.
 #include <string>
@@ -27,7 +27,7 @@ std::string positions(const std::vector<LonLat>& points) {
 // Every column a property (on a block, those only strata fill aside), then the note on the
 // geometry (null when there is one).
 std::string properties(const MapFeatures& features, const std::vector<Cell>& cells,
-                       const std::string& note, bool block) {
+                       const std::string& note, bool block, std::vector<JsonMember> extra = {}) {
     std::vector<JsonMember> members;
     for (std::size_t i = 0; i < features.keys.size(); ++i) {
         if (block && features.strata_only[i]) continue;
@@ -35,6 +35,7 @@ std::string properties(const MapFeatures& features, const std::vector<Cell>& cel
                              features.property(i, i < cells.size() ? cells[i] : Cell()));
     }
     members.emplace_back(kNote, note.empty() ? "null" : json_string(note));
+    members.insert(members.end(), extra.begin(), extra.end());
     return json_object(members);
 }
 
@@ -62,12 +63,18 @@ std::string outline_feature(const MapFeatures& features, const MapFeatures::Bloc
                    properties(features, block.cells, block.outline_note, true));
 }
 
+// A stratum's area as a MultiPolygon, one type for the whole layer whether drawn from outlines or
+// as a hull; what it was drawn from in area_from.
 std::string stratum_feature(const MapFeatures& features, const MapFeatures::Stratum& stratum) {
-    const bool placed = !stratum.points.empty();
-    return feature(
-        placed ? "{\"type\":\"MultiPoint\",\"coordinates\":[" + positions(stratum.points) + "]}"
-               : "",
-        properties(features, stratum.cells, placed ? "" : "no block of it has a place", false));
+    const StratumArea area = stratum_area(stratum);
+    std::string polygons;
+    for (const auto& ring : area.polygons)
+        polygons += (polygons.empty() ? "[[" : ",[[") + positions(ring) + "]]";
+    return feature(area.polygons.empty()
+                       ? ""
+                       : "{\"type\":\"MultiPolygon\",\"coordinates\":[" + polygons + "]}",
+                   properties(features, stratum.cells, area.why_not, false,
+                              {{kAreaFrom, area.from.empty() ? "null" : json_string(area.from)}}));
 }
 
 }  // namespace

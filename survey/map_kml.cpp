@@ -1,7 +1,7 @@
 // The map as KML for Google Earth: one document with a folder of blocks, each a placemark at its
 // point and outline coloured by the class of its dogs (N_pool, or N_hat) among five quintile
-// classes, and a folder of strata at their blocks' points; every column of the report is the
-// placemark's data, and the legend says where the classes break.
+// classes, and a folder of strata at their areas (see stratum_area); every column of the report is
+// the placemark's data, and the legend says where the classes break.
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -41,6 +41,15 @@ std::string kml_escaped(const std::string& text) {
 
 std::string coordinates(const LonLat& p) {
     return degrees(p.lon) + "," + degrees(p.lat);
+}
+
+// A ring as a KML Polygon's outer boundary.
+std::string polygon(const std::vector<LonLat>& ring) {
+    std::string text;
+    for (const LonLat& p : ring)
+        text += coordinates(p) + " ";
+    return "<Polygon><outerBoundaryIs><LinearRing><coordinates>" + text +
+           "</coordinates></LinearRing></outerBoundaryIs></Polygon>";
 }
 
 // A block's dogs, the number its colour class is of.
@@ -135,13 +144,14 @@ std::string schema(const MapFeatures& features) {
         kml += "<SimpleField name=\"" + kml_escaped(features.names[i]) + "\" type=\"" + types[i] +
                "\"/>\n";
     }
-    return kml + "<SimpleField name=\"" + kNote + "\" type=\"string\"/>\n</Schema>\n";
+    return kml + "<SimpleField name=\"" + kNote + "\" type=\"string\"/>\n<SimpleField name=\"" +
+           kAreaFrom + "\" type=\"string\"/>\n</Schema>\n";
 }
 
 // Every column as the placemark's typed data (on a block, those only strata fill aside), texts as
 // themselves (not as JSON), then the note on its place when there is one.
 std::string extended_data(const MapFeatures& features, const std::vector<Cell>& cells,
-                          const std::string& note, bool block) {
+                          const std::string& note, bool block, const std::string& area_from = "") {
     std::string text = "<ExtendedData><SchemaData schemaUrl=\"#" + std::string(kSchemaId) + "\">";
     for (std::size_t i = 0; i < features.keys.size(); ++i) {
         if (block && features.strata_only[i]) continue;
@@ -157,6 +167,10 @@ std::string extended_data(const MapFeatures& features, const std::vector<Cell>& 
         text += "<SimpleData name=\"" + std::string(kNote) + "\">" + kml_escaped(note) +
                 "</SimpleData>";
     }
+    if (!area_from.empty()) {
+        text += "<SimpleData name=\"" + std::string(kAreaFrom) + "\">" + kml_escaped(area_from) +
+                "</SimpleData>";
+    }
     return text + "</SchemaData></ExtendedData>";
 }
 
@@ -169,11 +183,7 @@ std::string block_placemark(const MapFeatures& features, const MapFeatures::Bloc
         geometry += "<Point><coordinates>" + coordinates(*block.point) + "</coordinates></Point>";
     }
     if (!block.ring.empty()) {
-        std::string ring;
-        for (const LonLat& p : block.ring)
-            ring += coordinates(p) + " ";
-        geometry += "<Polygon><outerBoundaryIs><LinearRing><coordinates>" + ring +
-                    "</coordinates></LinearRing></outerBoundaryIs></Polygon>";
+        geometry += polygon(block.ring);
     }
     if (block.point && !block.ring.empty())
         geometry = "<MultiGeometry>" + geometry + "</MultiGeometry>";
@@ -187,15 +197,17 @@ std::string block_placemark(const MapFeatures& features, const MapFeatures::Bloc
            extended_data(features, block.cells, note, true) + geometry + "</Placemark>\n";
 }
 
+// A stratum at its area (see stratum_area), a MultiGeometry of its polygons.
 std::string stratum_placemark(const MapFeatures& features, const std::string& key,
                               const MapFeatures::Stratum& stratum) {
+    const StratumArea area = stratum_area(stratum);
     std::string geometry;
-    for (const LonLat& p : stratum.points)
-        geometry += "<Point><coordinates>" + coordinates(p) + "</coordinates></Point>";
+    for (const auto& ring : area.polygons)
+        geometry += polygon(ring);
     const std::string label = key == kCity ? "city" : key;
     return "<Placemark><name>" + kml_escaped(label) + "</name>" +
            coverage_style(features, stratum.cells) +
-           extended_data(features, stratum.cells, "", false) +
+           extended_data(features, stratum.cells, area.why_not, false, area.from) +
            (geometry.empty() ? "" : "<MultiGeometry>" + geometry + "</MultiGeometry>") +
            "</Placemark>\n";
 }

@@ -395,7 +395,7 @@ MapWriter::MapWriter(std::string path, std::vector<std::string> keys,
     // values in most readers. The writer's note keeps the name every map of the program gives
     // it, and a column that would repeat a name gets " (column)" added, or
     // " (column 2)" and on, so no value is lost.
-    std::vector<std::string> taken{kNote};
+    std::vector<std::string> taken{kNote, map_detail::kAreaFrom};
     for (const std::string& key : f.keys) {
         const std::string base = map_text(key);
         std::string name = base;
@@ -461,11 +461,14 @@ void MapWriter::row(RowKind kind, const std::vector<Cell>& raw) {
             feature.ring = std::move(outline.ring);
             feature.outline_note = outline.why_not;
         }
-        if (feature.point) {
-            // Every block is in the city's feature, and in its stratum's.
-            for (const std::string& name : {std::string(kCity), stratum}) {
-                auto& gathered = f.strata[name].points;
-                gathered.push_back(*feature.point);
+        // Every block is in the city's feature, and in its stratum's.
+        for (const std::string& name : {std::string(kCity), stratum}) {
+            MapFeatures::Stratum& gathered = f.strata[name];
+            if (feature.point) gathered.points.push_back(*feature.point);
+            if (feature.ring.empty()) {
+                gathered.unoutlined = true;
+            } else {
+                gathered.rings.push_back(feature.ring);
             }
         }
         f.blocks.push_back(std::move(feature));

@@ -192,7 +192,7 @@ TEST(map_writer_test, every_row_is_a_feature_with_the_reports_columns) {
     const auto strata = nlohmann::json::parse(folder.read("m-strata.geojson"));
     ASSERT_EQ(strata["features"].size(), 2u);                     // North, and the city
     EXPECT_EQ(strata["features"][0]["properties"]["note"], "t");  // pooled and total joined
-    EXPECT_EQ(strata["features"][0]["geometry"]["type"], "MultiPoint");
+    EXPECT_EQ(strata["features"][0]["geometry"]["type"], "MultiPolygon");
 
     kestrivo::survey::MapWriter kml(folder.file("m.kml"), keys, "ward", 9);
     rows(kml);
@@ -609,6 +609,122 @@ TEST(map_writer_test, blocks_leave_out_the_columns_only_strata_fill) {
                   std::string::npos)
             << c.column;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Twice the signed area of a closed ring: positive when it runs counterclockwise.
+double twice_area(const nlohmann::json& ring) {
+    double sum = 0;
+    for (std::size_t i = 0; i + 1 < ring.size(); ++i)
+        sum += ring[i][0].get<double>() * ring[i + 1][1].get<double>() -
+               ring[i + 1][0].get<double>() * ring[i][1].get<double>();
+    return sum;
+}
+
+// Each stratum is an area that holds all its blocks: its blocks' outlines as they are where every
+// block has one and none comes near another, else the convex hull of their corners and points;
+// rings closed and counterclockwise, and area_from saying which. GDAL reads one layer of
+// MultiPolygons.
+TEST(map_writer_test, strata_are_areas_that_hold_their_blocks) {
+    // Vertices are ODK's "lat lon"; a block's point is inside its outline or alone.
+    const struct {
+        const char* ward;
+        const char* lat;
+        const char* lon;
+        const char* outline;
+    } blocks[] = {
+        {"Apart", "0.5", "0.5", "0 0;0 1;1 1;1 0"},
+        {"Apart", "3.5", "3.5", "3 3;3 4;4 4;4 3"},
+        {"Touching", "0.5", "10.5", "0 10;0 11;1 11;1 10"},
+        {"Touching", "1.5", "10.5", "1 10;1 11;2 11;2 10"},
+        {"Mixed", "0.5", "20.5", "0 20;0 21;1 21;1 20"},
+        {"Mixed", "5", "25", ""},
+        {"Alone", "7", "30", ""},
+    };
+    const struct {
+        const char* ward;
+        const char* from;  // "" for no area
+        std::size_t polygons;
+    } expected[] = {{"Apart", "outlines", 2},
+                    {"Touching", "convex hull", 1},
+                    {"Mixed", "convex hull", 1},
+                    {"Alone", "", 0}};
+    const std::vector<std::string> keys = {"block", "ward", "latitude", "longitude", "outline"};
+    const TemporaryFolder folder;
+    for (const std::string ending : {".geojson", ".kml"}) {
+        kestrivo::survey::MapWriter map(folder.file("a" + ending), keys, "ward", 9);
+        for (const auto& b : blocks) {
+            map.row(RowKind::block, {std::string("b"), std::string(b.ward), std::string(b.lat),
+                                     std::string(b.lon), std::string(b.outline)});
+        }
+        for (const auto& e : expected)
+            map.row(RowKind::total, {std::string("total"), std::string(e.ward), {}, {}, {}});
+        map.row(RowKind::total, {std::string("total"), std::string(""), {}, {}, {}});
+        map.finish();
+    }
+    const auto strata = nlohmann::json::parse(folder.read("a-strata.geojson"))["features"];
+    ASSERT_EQ(strata.size(), std::size(expected) + 1);
+    for (std::size_t s = 0; s < strata.size(); ++s) {
+        const auto& feature = strata[s];
+        const bool city = s == std::size(expected);
+        const std::string ward = city ? "" : expected[s].ward;
+        const std::string from = city ? "convex hull" : expected[s].from;
+        EXPECT_EQ(feature["properties"]["area_from"].is_null(), from.empty()) << ward;
+        if (from.empty()) {
+            EXPECT_TRUE(feature["geometry"].is_null()) << ward;
+            EXPECT_FALSE(feature["properties"]["geometry_note"].is_null()) << ward;
+            continue;
+        }
+        EXPECT_EQ(feature["properties"]["area_from"], from) << ward;
+        ASSERT_EQ(feature["geometry"]["type"], "MultiPolygon") << ward;
+        const auto& polygons = feature["geometry"]["coordinates"];
+        if (!city) {
+            EXPECT_EQ(polygons.size(), expected[s].polygons) << ward;
+        }
+        for (const auto& polygon : polygons) {
+            const auto& ring = polygon[0];
+            EXPECT_EQ(ring.front(), ring.back()) << ward;
+            EXPECT_GT(twice_area(ring), 0) << ward;
+        }
+        // Every corner and point of its blocks lies in one of its polygons: on the left of (or on)
+        // each edge of a convex ring, or a corner of an outline drawn as it is.
+        for (const auto& b : blocks) {
+            if (!city && ward != b.ward) continue;
+            std::vector<std::pair<double, double>> places{{std::stod(b.lon), std::stod(b.lat)}};
+            const std::regex vertex("([0-9.]+) ([0-9.]+)");
+            const std::string outline = b.outline;
+            for (auto v = std::sregex_iterator(outline.begin(), outline.end(), vertex);
+                 v != std::sregex_iterator(); ++v)
+                places.emplace_back(std::stod((*v)[2]), std::stod((*v)[1]));
+            for (const auto& [x, y] : places) {
+                bool inside = false;
+                for (const auto& polygon : polygons) {
+                    const auto& ring = polygon[0];
+                    bool left_of_all = true;
+                    for (std::size_t i = 0; i + 1 < ring.size(); ++i) {
+                        const double ax = ring[i][0], ay = ring[i][1], bx = ring[i + 1][0],
+                                     by = ring[i + 1][1];
+                        left_of_all =
+                            left_of_all && (bx - ax) * (y - ay) - (by - ay) * (x - ax) >= -1e-12;
+                    }
+                    inside = inside || left_of_all;
+                }
+                EXPECT_TRUE(inside) << ward << " misses " << x << "," << y;
+            }
+        }
+    }
+    const std::string kml = folder.read("a.kml");
+    EXPECT_EQ(read_kml(kml).error, "");
+    EXPECT_NE(kml.find("<SimpleData name=\"area_from\">outlines</SimpleData>"), std::string::npos);
+
+    if (!have_ogrinfo()) GTEST_SKIP() << "GDAL's ogrinfo is not installed";
+    const Ran ran = run("ogrinfo -ro -al -so '" + folder.file("a-strata.geojson") + "'");
+    EXPECT_EQ(ran.status, 0) << ran.out;
+    EXPECT_NE(ran.out.find("Geometry: Multi Polygon"), std::string::npos) << ran.out;
+    EXPECT_EQ(features_read(ran.out), long(strata.size())) << ran.out;
 }
 
 }  // namespace
