@@ -1,6 +1,6 @@
 // The report's rows as a map's features, gathered once by MapWriter and written by each format's
 // writer (map_geojson.cpp, map_kml.cpp): the blocks with their point and outline (or why there is
-// none), the strata with their blocks' points and their pooled and total rows merged, and each
+// none), the strata with their blocks' points and outlines and their pooled and total rows merged, and each
 // cell as a property. Private to the map writers: the rest of the program uses map_writer.h.
 #pragma once
 

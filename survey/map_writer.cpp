@@ -1,5 +1,5 @@
 // MapWriter: each row's geometry read from its own columns, its properties from all of them; the
-// strata gathered from their blocks' points; the features then handed to the GeoJSON writer
+// strata gathered from their blocks' points and outlines; the features then handed to the GeoJSON writer
 // (map_geojson.cpp) or the KML writer (map_kml.cpp).
 #include "survey/map_writer.h"
 

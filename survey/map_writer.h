@@ -1,6 +1,6 @@
 // The report on a map, for QGIS (GeoJSON, RFC 7946) or Google Earth (KML). Blocks are placed by
 // their latitude and longitude columns and drawn by their outline (ODK's geoshape form,
-// "lat lon alt acc;..."), strata by the points of their blocks; every column of the report is a
+// "lat lon alt acc;..."), strata by an area holding their blocks; every column of the report is a
 // property, numbers as numbers and missing values as null, so that a map can be coloured by any
 // of them. QGIS splits a file of mixed geometries into sub-layers, so GeoJSON has one file a
 // layer: the points in FILE, the outlines in FILE-outlines.geojson, the strata in
