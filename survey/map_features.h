@@ -1,7 +1,8 @@
 // The report's rows as a map's features, gathered once by MapWriter and written by each format's
 // writer (map_geojson.cpp, map_kml.cpp): the blocks with their point and outline (or why there is
-// none), the strata with their blocks' points and outlines and their pooled and total rows merged, and each
-// cell as a property. Private to the map writers: the rest of the program uses map_writer.h.
+// none), the strata with their blocks' points and outlines and their pooled and total rows merged,
+// and each cell as a property. Private to the map writers: the rest of the program uses
+// map_writer.h.
 #pragma once
 
 #include <cstddef>
@@ -68,6 +69,15 @@ struct MapFeatures {
     /// holds numbers), an empty cell as null, other text as a string.
     std::string property(std::size_t i, const Cell& cell) const;
 };
+
+/// A block's dogs, the number its colour class is of: its finite N_pool (or N_hat).
+std::optional<double> dogs_of(const MapFeatures& features, const std::vector<Cell>& cells);
+/// The classes of the blocks' dogs, as every map of the report colours them.
+DogClasses dog_classes(const MapFeatures& features);
+
+/// A QGIS layer style (.qml) for the blocks' outlines (`fill`) or points: graduated by their
+/// dogs in `classes`, each range labelled as the class's range, the blocks labelled by name.
+std::string qgis_style(const MapFeatures& features, const DogClasses& classes, bool fill);
 
 /// The property that says what a stratum's area was drawn from, and its two values.
 inline constexpr const char* kAreaFrom = "area_from";

@@ -88,10 +88,14 @@ void write_geojson(const MapFeatures& features, const std::string& path, const s
     }
     for (const std::string& key : features.strata_order)
         strata.push_back(stratum_feature(features, features.strata.at(key)));
+    // Each layer of blocks with its QGIS style under the same base name, which QGIS loads with it.
+    const DogClasses classes = dog_classes(features);
     platform::write_whole_file(path, collection(name, points));
+    platform::write_whole_file(stem + ".qml", qgis_style(features, classes, false));
     if (features.outline_at) {
         platform::write_whole_file(stem + "-outlines.geojson",
                                    collection(name + "-outlines", outlines));
+        platform::write_whole_file(stem + "-outlines.qml", qgis_style(features, classes, true));
     }
     if (!strata.empty()) {
         platform::write_whole_file(stem + "-strata.geojson", collection(name + "-strata", strata));

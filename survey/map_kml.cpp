@@ -52,13 +52,6 @@ std::string polygon(const std::vector<LonLat>& ring) {
            "</coordinates></LinearRing></outerBoundaryIs></Polygon>";
 }
 
-// A block's dogs, the number its colour class is of.
-std::optional<double> dogs_of(const MapFeatures& features, const std::vector<Cell>& cells) {
-    if (!features.value_at || *features.value_at >= cells.size()) return std::nullopt;
-    const double* v = std::get_if<double>(&cells[*features.value_at]);
-    return v && std::isfinite(*v) ? std::optional<double>(*v) : std::nullopt;
-}
-
 // The styles of the six classes (five of dogs and one without a number): KML writes a colour as
 // aabbggrr, the outlines' fill a little transparent.
 std::string styles() {
@@ -215,11 +208,7 @@ std::string stratum_placemark(const MapFeatures& features, const std::string& ke
 }  // namespace
 
 void write_kml(const MapFeatures& features, const std::string& path, const std::string& name) {
-    std::vector<double> values;
-    for (const MapFeatures::Block& block : features.blocks) {
-        if (const auto v = dogs_of(features, block.cells)) values.push_back(*v);
-    }
-    const DogClasses classes(std::move(values));
+    const DogClasses classes = dog_classes(features);
     const std::string measure = features.value_at ? features.keys[*features.value_at] : "N";
     std::string kml =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"

@@ -1,6 +1,6 @@
 // MapWriter: each row's geometry read from its own columns, its properties from all of them; the
-// strata gathered from their blocks' points and outlines; the features then handed to the GeoJSON writer
-// (map_geojson.cpp) or the KML writer (map_kml.cpp).
+// strata gathered from their blocks' points and outlines; the features then handed to the GeoJSON
+// writer (map_geojson.cpp) or the KML writer (map_kml.cpp).
 #include "survey/map_writer.h"
 
 #include <algorithm>
@@ -336,6 +336,20 @@ bool not_on_blocks(const std::string& key) {
                                               "doses_needed_hi",
                                               "N_vaccinated_check"};
     return std::find(std::begin(kStrataOnly), std::end(kStrataOnly), key) != std::end(kStrataOnly);
+}
+
+std::optional<double> dogs_of(const MapFeatures& features, const std::vector<Cell>& cells) {
+    if (!features.value_at || *features.value_at >= cells.size()) return std::nullopt;
+    const double* v = std::get_if<double>(&cells[*features.value_at]);
+    return v && std::isfinite(*v) ? std::optional<double>(*v) : std::nullopt;
+}
+
+DogClasses dog_classes(const MapFeatures& features) {
+    std::vector<double> values;
+    for (const MapFeatures::Block& block : features.blocks) {
+        if (const auto v = dogs_of(features, block.cells)) values.push_back(*v);
+    }
+    return DogClasses(std::move(values));
 }
 
 std::string degrees(double value) {

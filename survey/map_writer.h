@@ -92,7 +92,8 @@ public:
     /// Writes the files, each whole. Throws platform::RuntimeError when one cannot be written.
     void finish();
 
-    /// The files the map is written to (the first is `path`).
+    /// The files the map is written to (the first is `path`). A GeoJSON map also writes, beside
+    /// its points and outlines, their QGIS styles: FILE.qml and FILE-outlines.qml.
     std::vector<std::string> files() const;
 
 private:

@@ -728,3 +728,61 @@ TEST(map_writer_test, strata_are_areas_that_hold_their_blocks) {
 }
 
 }  // namespace
+
+namespace {
+
+// Beside the GeoJSON's points and outlines, a QGIS style under the same base name: graduated by
+// N_pool in the KML's five classes and ranges, each block falling (by QGIS's rule: a range holds
+// its upper end, not its lower one) in the class the KML colours it in, and labelled by block.
+TEST(map_writer_test, a_geojson_map_has_qgis_styles_in_the_kmls_classes) {
+    const std::vector<double> values = {10, 47.6,  47.9991, 48,    48.2,  60.6, 60.88,
+                                        61, 77.08, 77.3,    106.6, 106.8, 107,  200};
+    const TemporaryFolder folder;
+    for (const std::string ending : {".geojson", ".kml"}) {
+        kestrivo::survey::MapWriter map(folder.file("q" + ending),
+                                        {"block", "N_pool", "latitude", "longitude", "outline"}, {},
+                                        9);
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            map.row(RowKind::block,
+                    {std::string("b") + std::to_string(i), values[i], std::string("0.5"),
+                     std::string("0.5"), std::string("0 0;0 1;1 1")});
+        }
+        map.finish();
+    }
+    const std::string kml = folder.read("q.kml");
+    std::vector<std::size_t> kml_class;
+    const std::regex placemark("<name>b\\d+</name><styleUrl>#class(\\d)</styleUrl>");
+    for (auto p = std::sregex_iterator(kml.begin(), kml.end(), placemark);
+         p != std::sregex_iterator(); ++p)
+        kml_class.push_back(std::stoul((*p)[1]));
+    ASSERT_EQ(kml_class.size(), values.size());
+    for (const char* style : {"q.qml", "q-outlines.qml"}) {
+        const std::string qml = folder.read(style);
+        EXPECT_EQ(read_kml(qml).error, "") << style;  // well-formed XML
+        EXPECT_NE(qml.find("attr=\"N_pool\""), std::string::npos) << style;
+        EXPECT_NE(qml.find("fieldName=\"block\""), std::string::npos) << style;
+        struct Range {
+            double lower, upper;
+            std::string label;
+        };
+        std::vector<Range> ranges;
+        const std::regex range(
+            "<range lower=\"([^\"]+)\" upper=\"([^\"]+)\" symbol=\"\\d\" label=\"([^\"]+)\"");
+        for (auto r = std::sregex_iterator(qml.begin(), qml.end(), range);
+             r != std::sregex_iterator(); ++r)
+            ranges.push_back({std::stod((*r)[1]), std::stod((*r)[2]), (*r)[3]});
+        ASSERT_EQ(ranges.size(), 5u) << style;
+        for (const Range& r : ranges)
+            EXPECT_NE(kml.find(r.label), std::string::npos) << r.label;  // the KML's legend
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            std::size_t c = 0;
+            while (c < ranges.size() &&
+                   !((c == 0 ? ranges[c].lower <= values[i] : ranges[c].lower < values[i]) &&
+                     values[i] <= ranges[c].upper))
+                ++c;
+            EXPECT_EQ(c, kml_class[i]) << style << " " << values[i];
+        }
+    }
+}
+
+}  // namespace
