@@ -27,6 +27,8 @@ platform::CommandFiles report_files(const Options& options) {
             const std::string stem = options.map->substr(0, options.map->size() - geojson.size());
             files.outputs.push_back({stem + "-outlines.geojson", "the map's outlines"});
             files.outputs.push_back({stem + "-strata.geojson", "the map's strata"});
+            files.outputs.push_back({stem + ".qml", "the map's style"});
+            files.outputs.push_back({stem + "-outlines.qml", "the map's outlines' style"});
         }
     }
     if (options.plots) files.folders.push_back({*options.plots, "the plot folder", ".png"});
