@@ -98,6 +98,25 @@ std::variant<MadePlan, std::string> plan_on_worker(
     return made;
 }
 
+// The target in percent of the total, as the user thinks of an interval; the plan takes it as a
+// share.
+QDoubleSpinBox* target_box(QWidget* parent) {
+    auto* target = new QDoubleSpinBox(parent);
+    target->setObjectName(QStringLiteral("target"));
+    target->setRange(0.5, 999);
+    target->setDecimals(1);
+    target->setSingleStep(1);
+    target->setValue(10);
+    target->setPrefix(QStringLiteral("±"));
+    target->setSuffix(QStringLiteral("% of the total"));
+    target->setAccessibleName(
+        QStringLiteral("Target: the city's dogs within this percent of the total"));
+    target->setToolTip(
+        QStringLiteral("The widest acceptable interval of the city's dogs, as a percentage of "
+                       "the total on either side"));
+    return target;
+}
+
 }  // namespace
 
 PlanDialog::PlanDialog(PlanPilot pilot, const DesignShown& shown,
@@ -116,21 +135,7 @@ void PlanDialog::build_controls() {
     auto* layout = new QVBoxLayout(this);
     auto* inputs = new QHBoxLayout;
     auto* form = new QFormLayout;
-    // The target in percent of the total, as the user thinks of an interval; the plan takes it as
-    // a share.
-    target_ = new QDoubleSpinBox(this);
-    target_->setObjectName(QStringLiteral("target"));
-    target_->setRange(0.5, 999);
-    target_->setDecimals(1);
-    target_->setSingleStep(1);
-    target_->setValue(10);
-    target_->setPrefix(QStringLiteral("±"));
-    target_->setSuffix(QStringLiteral("% of the total"));
-    target_->setAccessibleName(
-        QStringLiteral("Target: the city's dogs within this percent of the total"));
-    target_->setToolTip(
-        QStringLiteral("The widest acceptable interval of the city's dogs, as a percentage of "
-                       "the total on either side"));
+    target_ = target_box(this);
     form->addRow(QStringLiteral("&Target:"), target_);
     assurance_ = new QSpinBox(this);
     assurance_->setObjectName(QStringLiteral("assurance"));
