@@ -25,6 +25,7 @@
 #include "survey/pilot_assumptions.h"
 #include "survey/plan_note.h"
 #include "window/design_words.h"
+#include "window/plan_words.h"
 
 namespace kestrivo::window {
 namespace {
@@ -97,6 +98,25 @@ std::variant<MadePlan, std::string> plan_on_worker(
     return made;
 }
 
+// The target in percent of the total, as the user thinks of an interval; the plan takes it as a
+// share.
+QDoubleSpinBox* target_box(QWidget* parent) {
+    auto* target = new QDoubleSpinBox(parent);
+    target->setObjectName(QStringLiteral("target"));
+    target->setRange(0.5, 999);
+    target->setDecimals(1);
+    target->setSingleStep(1);
+    target->setValue(10);
+    target->setPrefix(QStringLiteral("±"));
+    target->setSuffix(QStringLiteral("% of the total"));
+    target->setAccessibleName(
+        QStringLiteral("Target: the city's dogs within this percent of the total"));
+    target->setToolTip(
+        QStringLiteral("The widest acceptable interval of the city's dogs, as a percentage of "
+                       "the total on either side"));
+    return target;
+}
+
 }  // namespace
 
 PlanDialog::PlanDialog(PlanPilot pilot, const DesignShown& shown,
@@ -115,17 +135,8 @@ void PlanDialog::build_controls() {
     auto* layout = new QVBoxLayout(this);
     auto* inputs = new QHBoxLayout;
     auto* form = new QFormLayout;
-    target_ = new QDoubleSpinBox(this);
-    target_->setObjectName(QStringLiteral("target"));
-    target_->setRange(0.005, 9.99);
-    target_->setDecimals(3);
-    target_->setSingleStep(0.01);
-    target_->setValue(0.1);
-    target_->setAccessibleName(QStringLiteral("Target relative half-width"));
-    target_->setToolTip(
-        QStringLiteral("The widest acceptable interval of the city's dogs, as a "
-                       "share of the total on either side: 0.1 is ±10%"));
-    form->addRow(QStringLiteral("&Target half-width:"), target_);
+    target_ = target_box(this);
+    form->addRow(QStringLiteral("&Target:"), target_);
     assurance_ = new QSpinBox(this);
     assurance_->setObjectName(QStringLiteral("assurance"));
     assurance_->setRange(1, 99);
@@ -191,6 +202,8 @@ void PlanDialog::build_controls() {
                                        QStringLiteral("Coverage"), QStringLiteral("Median ratio"),
                                        QStringLiteral("Meets target"), QStringLiteral("Surveys")});
     table_->verticalHeader()->hide();
+    // Every heading whole before a plan fills the columns; a plan's cells widen them again.
+    table_->resizeColumnsToContents();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setAccessibleName(QStringLiteral("Plan rows"));
     layout->addWidget(table_, 1);
@@ -270,7 +283,7 @@ PlanInputs PlanDialog::inputs() const {
         }
     }
     analysis::PlanRequest& request = inputs.request;
-    request.target = target_->value();
+    request.target = target_->value() / 100.0;
     request.assurance = assurance_->value() / 100.0;
     request.replicates = replicates_->value();
     request.level = pilot_.level;
@@ -315,17 +328,6 @@ void PlanDialog::fail(const QString& why) {
     status_->setText(why);
 }
 
-namespace {
-
-// The plan's note begins in the middle of kestrivo-plan's line; here it stands alone.
-QString sentence(const std::string& words) {
-    QString text = QString::fromStdString(words);
-    if (!text.isEmpty()) text[0] = text[0].toUpper();
-    return text + QStringLiteral(".");
-}
-
-}  // namespace
-
 void PlanDialog::show_plan(MadePlan made) {
     progress_->hide();
     run_->setText(QStringLiteral("&Plan"));
@@ -354,7 +356,8 @@ void PlanDialog::show_plan(MadePlan made) {
         }
     }
     table_->resizeColumnsToContents();
-    const auto [note, warning] = survey::plan_note(made.plan, made.request);
+    const std::string warning = survey::plan_note(made.plan, made.request).warning;
+    const QString note = plan_note_words(made, locale());
     if (made.plan.stopped) {
         recommendation_->clear();
         status_->setText(QStringLiteral("Stopped: %1 sample sizes were simulated before it.")
@@ -368,10 +371,10 @@ void PlanDialog::show_plan(MadePlan made) {
             words += QStringLiteral(": ") + QString::fromStdString(allocation_words(made, *chosen));
         }
         recommendation_->setText(words + QStringLiteral("."));
-        status_->setText(sentence(note));
+        status_->setText(note);
     } else {
         recommendation_->setText(QStringLiteral("No sample size meets the target."));
-        status_->setText(sentence(note));
+        status_->setText(note);
     }
     if (!warning.empty()) {
         recommendation_->setText(recommendation_->text() + QStringLiteral(" Not trustworthy: ") +

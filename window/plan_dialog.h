@@ -77,7 +77,7 @@ private:
     std::optional<std::string> stratum_column_;  // the strata shown's column
     std::optional<MadePlan> made_;
 
-    QDoubleSpinBox* target_ = nullptr;  // the largest relative half-width, as --target
+    QDoubleSpinBox* target_ = nullptr;  // the largest half-width in percent of the total
     QSpinBox* assurance_ = nullptr;     // percent of surveys, as --assurance
     QSpinBox* replicates_ = nullptr;
     QTableWidget* strata_ = nullptr;  // stratum, blocks in the city

@@ -5,6 +5,7 @@
 
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLocale>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <map>
@@ -16,6 +17,7 @@
 #include "tests/window/shown_designs.h"
 #include "window/design_shown.h"
 #include "window/plan_dialog.h"
+#include "window/plan_words.h"
 
 using namespace kestrivo::window;
 
@@ -109,25 +111,66 @@ TEST(plan_dialog_test, each_stratum_gives_its_blocks_by_its_name) {
     }
 }
 
-// The target, the assurance and the surveys per k as typed; the level is the pilot's.
+// The target typed in percent of the total is the plan's share of it; the assurance and the
+// surveys per k as typed; the level is the pilot's.
 TEST(plan_dialog_test, the_request_is_what_the_controls_hold) {
     const struct {
-        double target;
+        double percent, share;
         int assurance, replicates;
-    } cases[] = {{0.3, 90, 20}, {0.05, 50, 1000}, {1.5, 99, 333}};
+    } cases[] = {{10, 0.1, 80, 500}, {30, 0.3, 90, 20}, {5, 0.05, 50, 1000}, {150, 1.5, 99, 333}};
     for (const auto& c : cases) {
         PlanDialog dialog(pilot(), city("100"), {}, nullptr);
-        control<QDoubleSpinBox>(&dialog, "target")->setValue(c.target);
+        auto* target = control<QDoubleSpinBox>(&dialog, "target");
+        target->setValue(c.percent);
         control<QSpinBox>(&dialog, "assurance")->setValue(c.assurance);
         control<QSpinBox>(&dialog, "replicates")->setValue(c.replicates);
         const kestrivo::analysis::PlanRequest request = dialog.inputs().request;
-        EXPECT_DOUBLE_EQ(request.target, c.target);
+        EXPECT_EQ(request.target, c.share) << c.percent;
         EXPECT_DOUBLE_EQ(request.assurance, c.assurance / 100.0);
         EXPECT_EQ(request.replicates, c.replicates);
         EXPECT_EQ(request.level, pilot().level);
         EXPECT_TRUE(request.strata.empty());  // the pilot's, read on the worker
         EXPECT_EQ(request.cancel, nullptr);
+        // The box says what the number is: never a bare share.
+        EXPECT_TRUE(target->text().contains(QStringLiteral("% of the total")))
+            << target->text().toStdString();
     }
+}
+
+// Shares are whole percentages, but never none or all of a share that is neither.
+TEST(plan_dialog_test, shares_are_whole_percentages) {
+    const struct {
+        double share;
+        const char* words;
+    } cases[] = {{0.289994, "29%"},   {0.0873852, "9%"},   {0, "0%"},     {1, "100%"},
+                 {0.004, "under 1%"}, {0.996, "over 99%"}, {0.005, "1%"}, {0.5, "50%"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(share_words(c.share, QLocale::c()).toStdString(), c.words) << c.share;
+}
+
+// Each stratum's assumptions in words, whatever its model: the chance by count, the chance once
+// seen, a Poisson spread, the later dogs recorded.
+TEST(plan_dialog_test, the_note_says_each_model_in_words) {
+    MadePlan made;
+    made.request.target = 0.25;
+    made.request.assurance = 0.9;
+    kestrivo::analysis::PlanStratum north{"North", 1200, {}, true};
+    north.model = {0.3, 0.4, 51.5352, std::nullopt, std::array<double, 3>{0.41, 0.452, 0.5}, 0.6};
+    kestrivo::analysis::PlanStratum south{"South", 40, {}, false};
+    south.model = {0.0873852, 0.534884, 94.6957, 3.456, std::nullopt, std::nullopt};
+    made.request.strata = {north, south};
+    made.plan.rows = {{}};
+    made.plan.rows[0].k = 30;
+    const QString note = plan_note_words(made, QLocale::c());
+    const std::string said = note.toStdString();
+    for (const char* words :
+         {"No number of blocks to count up to 30", "±25% of the total", "90% of the",
+          "(North 1200, South 40)", "Assumed in North: share always seen 30%",
+          "41%, 45% and 50% on counts 1, 2 and 3 until first seen, 60% once seen",
+          "52 dogs a block, varying between blocks by chance alone", "first seen on count 2 or 3",
+          "Assumed in South: share always seen 9%", "chance of being seen on a count 53%",
+          "95 dogs a block", "dispersion 3.5"})
+        EXPECT_TRUE(note.contains(QString::fromUtf8(words))) << words << ": " << said;
 }
 
 // A plan that cannot be made says why in its status and starts nothing.

@@ -11,6 +11,8 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,6 +23,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
@@ -650,7 +653,7 @@ TEST_F(survey_window_test, a_plan_runs_and_stops) {
     PlanDialog* dialog = window->plan_dialog();
     ASSERT_NE(dialog, nullptr);
     control<QSpinBox>(dialog, "replicates")->setValue(20);
-    control<QDoubleSpinBox>(dialog, "target")->setValue(0.3);
+    control<QDoubleSpinBox>(dialog, "target")->setValue(30);
     auto* status = control<QLabel>(dialog, "status");
     auto* recommendation = control<QLabel>(dialog, "recommendation");
     auto* strata = control<QTableWidget>(dialog, "strata");
@@ -689,6 +692,70 @@ TEST_F(survey_window_test, a_plan_runs_and_stops) {
     strata->item(0, 1)->setText(QStringLiteral("120"));
     window->open_plan();
     EXPECT_EQ(strata->item(0, 1)->text(), QStringLiteral("120"));
+}
+
+// Every heading of the plan's table is whole, before a plan and after one.
+void expect_headings_whole(QTableWidget* table, const char* when) {
+    const QHeaderView* header = table->horizontalHeader();
+    const QFontMetrics metrics(header->font());
+    for (int c = 0; c < table->columnCount(); ++c) {
+        const QString heading = table->model()->headerData(c, Qt::Horizontal).toString();
+        EXPECT_GE(header->sectionSize(c), metrics.horizontalAdvance(heading))
+            << when << ": " << heading.toStdString();
+    }
+}
+
+// Every number of a note in words: its significant digits (a whole number's trailing zeros are
+// its size, not its digits).
+std::vector<std::pair<QString, int>> numbers_and_digits(const QString& note) {
+    std::vector<std::pair<QString, int>> found;
+    static const QRegularExpression number(QStringLiteral("\\d[\\d,]*(\\.\\d+)?"));
+    for (const QRegularExpressionMatch& match : number.globalMatch(note)) {
+        QString digits = match.captured(0);
+        digits.remove(QLatin1Char(','));
+        const bool whole = !digits.contains(QLatin1Char('.'));
+        digits.remove(QLatin1Char('.'));
+        while (digits.startsWith(QLatin1Char('0')))
+            digits.remove(0, 1);
+        while (whole && digits.endsWith(QLatin1Char('0')))
+            digits.chop(1);
+        found.emplace_back(match.captured(0), int(digits.size()));
+    }
+    return found;
+}
+
+// The README's worked example, planned in the dialog: the note under the result speaks in words,
+// with no symbol of the formulas and no number carrying more digits than the plan can tell.
+TEST_F(survey_window_test, the_plans_note_speaks_in_words) {
+    SurveyWindow* window = open(kExample, wards(60, 40));
+    window->open_plan();
+    PlanDialog* dialog = window->plan_dialog();
+    ASSERT_NE(dialog, nullptr);
+    auto* table = control<QTableWidget>(dialog, "plan_rows");
+    expect_headings_whole(table, "before a plan");
+    control<QSpinBox>(dialog, "replicates")->setValue(20);
+    control<QDoubleSpinBox>(dialog, "target")->setValue(20);
+    dialog->start();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->busy(); }, kPatience));
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(dialog->made());
+    ASSERT_GT(table->rowCount(), 0);
+    expect_headings_whole(table, "after a plan");
+
+    const QString note = control<QLabel>(dialog, "status")->text();
+    const std::string said = note.toStdString();
+    for (const char* symbol : {"K_h", "k_h", "S ", "P ", "N\u0302", "N_", "quantile", " k "})
+        EXPECT_FALSE(note.contains(QString::fromUtf8(symbol))) << symbol << ": " << said;
+    for (const char* words :
+         {"blocks in the city", "blocks to count", "share always seen",
+          "chance of being seen on a count", "±20% of the total", "North", "South"})
+        EXPECT_TRUE(note.contains(QString::fromUtf8(words))) << words << ": " << said;
+    const auto numbers = numbers_and_digits(note);
+    EXPECT_FALSE(numbers.empty()) << said;
+    for (const auto& [number, digits] : numbers)
+        EXPECT_LE(digits, 3) << number.toStdString() << ": " << said;
+    // kestrivo-plan's note, kept for the report, is as the command line writes it.
+    EXPECT_NE(dialog->made()->note.find("K_h"), std::string::npos);
 }
 
 // Reports replaced before they end are dropped, and a window closed while one runs goes without
