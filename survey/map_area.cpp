@@ -94,3 +94,17 @@ StratumArea stratum_area(const MapFeatures::Stratum& stratum) {
 }
 
 }  // namespace kestrivo::survey::map_detail
+
+namespace kestrivo::survey {
+
+std::vector<std::vector<LonLat>> area_of_blocks(const std::vector<LonLat>& points,
+                                                const std::vector<std::vector<LonLat>>& rings,
+                                                bool unoutlined) {
+    map_detail::MapFeatures::Stratum stratum;
+    stratum.points = points;
+    stratum.rings = rings;
+    stratum.unoutlined = unoutlined;
+    return map_detail::stratum_area(stratum).polygons;
+}
+
+}  // namespace kestrivo::survey

@@ -49,6 +49,13 @@ struct OutlineRead {
 };
 OutlineRead read_outline(const std::string& shape);
 
+/// The area a map gives a stratum, as its strata layer draws it: its blocks' outlines where every
+/// block has one (`unoutlined` false) and no two come near each other, else the convex hull of all
+/// their corners and points. Rings closed and counterclockwise; none when they enclose no area.
+std::vector<std::vector<LonLat>> area_of_blocks(const std::vector<LonLat>& points,
+                                                const std::vector<std::vector<LonLat>>& rings,
+                                                bool unoutlined);
+
 /// The five classes a map colours its blocks' dogs in, by the quintiles of the dogs shown. The
 /// breaks are kept as a legend prints them (whole dogs; three significant digits from 1,000 on),
 /// and the classes are the half-open ranges between them, so that a block on or just around a

@@ -20,6 +20,8 @@ struct SurveySource {
     std::string name;  // for messages and titles
     std::string path;  // the file; empty when `text` holds the survey
     std::optional<std::string> text;
+    /// What the window remembers the survey's title by: its files' full paths, one a line.
+    std::string remembered_as;
 };
 
 /// What a job keeps of the report: its rows as values (the window's table, answer and PDF), or

@@ -1,10 +1,10 @@
-// The survey report a team hands over as it is: one PDF, written by Qt's own PDF writer, with the
-// survey's name and date, its design, the city's dogs and the vaccine doses, the strata, the
-// table of blocks, a map of the blocks' points coloured by their dogs (a plain longitude and
-// latitude drawing, no tiles), the plan when one was made, and what the numbers assume.
+// The survey report a team hands over as it is, to a reader who was not there: one PDF with the
+// survey's title, fieldwork and teams, the city's dogs and the vaccine doses with the map on the
+// first page, how to read it, the design and the blocks left out and why, the strata, coverage
+// after a campaign, the table of blocks, the plan when one was made, what the numbers assume, the
+// method with its references, and the conflicts found in the field data.
 #pragma once
 
-#include <QImage>
 #include <QString>
 #include <optional>
 #include <string>
@@ -12,14 +12,18 @@
 
 #include <memory>
 
+#include "field/tabulation.h"
 #include "survey/report_rows.h"
 
 #include "window/plan_picture.h"
+#include "window/survey_map_picture.h"
 
 namespace kestrivo::window {
 
 struct SurveyPdf {
-    std::string name;            // the survey's file
+    std::string name;            // the survey's files
+    std::string title;           // the city or area, as typed in the window; "" when none
+    std::string first_day, last_day;  // the fieldwork's ("YYYY-MM-DD"); "" when not known
     std::string stratum_column;  // "" without strata
     bool weighted = false;
     double coverage = 0.7;  // the vaccination coverage asked for
@@ -31,17 +35,8 @@ struct SurveyPdf {
     };
     std::vector<DesignRow> design;
     std::optional<MadePlan> plan;
-    std::size_t conflicts = 0;  // conflicts in the field data it was tabulated from
+    std::vector<field::Conflict> conflicts;  // found in the field data it was tabulated from
 };
-
-/// The blocks' points coloured by N_pool in five classes, with a legend; a null image when no
-/// block has a readable latitude and longitude.
-QImage survey_map_image(const survey::ReportRows& report, QSize size);
-
-/// The blocks' points coloured by their stratum's vaccination coverage against `target` (below,
-/// uncertain, reached, no interval), with a legend; a null image when no block has a place or
-/// the report has no coverage.
-QImage coverage_map_image(const survey::ReportRows& report, double target, QSize size);
 
 /// Writes the report to `path`. Throws platform::RuntimeError when it cannot be written.
 void write_survey_pdf(const QString& path, const SurveyPdf& pdf);

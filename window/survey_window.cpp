@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
@@ -41,6 +42,7 @@
 #include "window/plan_dialog.h"
 #include "window/survey_answer.h"
 #include "window/survey_report_pdf.h"
+#include "window/survey_titles.h"
 
 namespace kestrivo::window {
 namespace {
@@ -76,8 +78,10 @@ std::vector<survey::Row> read_rows(const SurveySource& source, survey::Header& h
 
 OpenedSurvey opened_survey_file(const std::string& path, std::optional<ReadSurvey> read) {
     OpenedSurvey opened;
-    opened.source.name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
+    const QFileInfo file(QString::fromStdString(path));
+    opened.source.name = file.fileName().toStdString();
     opened.source.path = path;
+    opened.source.remembered_as = file.absoluteFilePath().toStdString();
     opened.read = std::move(read);
     return opened;
 }
@@ -98,6 +102,11 @@ OpenedSurvey open_survey_source(const std::vector<std::string>& paths) {
     opened.source.name = QString::fromStdString(how.name).toStdString();
     opened.source.text = std::move(how.text);
     opened.conflicts = std::move(how.conflicts);
+    // FIELDWORK_DAYS
+    for (const std::string& path : paths) {
+        opened.source.remembered_as +=
+            QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString() + "\n";
+    }
     return opened;
 }
 
@@ -107,6 +116,8 @@ SurveyWindow::SurveyWindow(OpenedSurvey opened, survey::DesignOptions design,
       source_(std::move(opened.source)),
       library_(library),
       conflicts_(std::move(opened.conflicts)),
+      first_day_(std::move(opened.first_day)),
+      last_day_(std::move(opened.last_day)),
       hooks_(std::move(hooks)) {
     if (opened.read) {
         header_ = std::move(opened.read->header);
@@ -165,6 +176,12 @@ void SurveyWindow::build_controls() {
 QWidget* SurveyWindow::build_design_box() {
     auto* design = new QGroupBox(QStringLiteral("Design"), this);
     auto* form = new QFormLayout;
+    report_title = new QLineEdit(remembered_title(source_.remembered_as), design);
+    report_title->setPlaceholderText(QStringLiteral("the city or area, as the report's title"));
+    report_title->setAccessibleName(QStringLiteral("Survey title"));
+    connect(report_title, &QLineEdit::textEdited, this,
+            [this](const QString& text) { remember_title(source_.remembered_as, text); });
+    form->addRow(QStringLiteral("&Title:"), report_title);
     strata_column = new QComboBox(design);
     weight_column = new QComboBox(design);
     strata_column->addItem(QStringLiteral("(none: one stratum)"));
@@ -691,6 +708,9 @@ void SurveyWindow::export_report_to(const QString& path) {
     }
     SurveyPdf pdf;
     pdf.name = source_.name;
+    pdf.title = report_title->text().trimmed().toStdString();
+    pdf.first_day = first_day_;
+    pdf.last_day = last_day_;
     pdf.stratum_column =
         strata_column->currentIndex() > 0 ? strata_column->currentText().toStdString() : "";
     pdf.weighted = weight_column->currentIndex() > 0;
@@ -698,7 +718,7 @@ void SurveyWindow::export_report_to(const QString& path) {
     pdf.level = report_options().level;
     pdf.rows = last_rows_;
     pdf.plan = plan_;
-    pdf.conflicts = conflicts_.size();
+    pdf.conflicts = conflicts_;
     for (int r = 0; r < blocks_in_city->rowCount(); ++r) {
         pdf.design.push_back({blocks_in_city->item(r, 0)->text().toStdString(),
                               blocks_in_city->item(r, 1)->text().toStdString(),

@@ -26,6 +26,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QMenuBar;
 class QProgressBar;
@@ -51,6 +52,8 @@ struct OpenedSurvey {
     SurveySource source;
     std::vector<field::Conflict> conflicts;
     std::optional<ReadSurvey> read;
+    /// The fieldwork's first and last days ("YYYY-MM-DD"), where the field data give them.
+    std::string first_day, last_day;
 };
 
 class SurveyWindow : public QWidget {
@@ -74,6 +77,7 @@ public:
 
     // The controls, for the user and for the tests.
     QMenuBar* menu_bar = nullptr;
+    QLineEdit* report_title = nullptr;  // the city or area, for the report's title
     QComboBox* strata_column = nullptr;
     QComboBox* weight_column = nullptr;
     QTableWidget* blocks_in_city = nullptr;  // stratum, blocks counted, blocks in the city
@@ -135,6 +139,7 @@ private:
     SurveySource source_;
     analysis::Library library_;
     std::vector<field::Conflict> conflicts_;
+    std::string first_day_, last_day_;
     Hooks hooks_;
     survey::Header header_;
     std::vector<survey::Row> rows_;

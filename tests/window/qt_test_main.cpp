@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <chrono>
 #include <filesystem>
 #include <iterator>
@@ -35,6 +36,8 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         QApplication app(argc, argv);
+        // Settings the windows keep (a survey's title) go to a test folder, not the user's.
+        QStandardPaths::setTestModeEnabled(true);
         ::testing::InitGoogleTest(&argc, argv);
         status = RUN_ALL_TESTS();
     }
