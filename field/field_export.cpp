@@ -402,6 +402,23 @@ Review review_of(const std::string& state) {
     return Review::none;
 }
 
+// When the fieldwork was done: the form's start and end (the phone's clock as the count began and
+// ended, whatever group the export puts them in), else the time the server took the submission,
+// which may be days later where a team waits for a signal.
+struct TimeColumns {
+    std::optional<std::size_t> start, end, sent;
+};
+
+void worked_at(const Record& row, const TimeColumns& at, Tabulation& tabulation) {
+    const std::string start = field(row, at.start), end = field(row, at.end);
+    if (day_of(start).empty() && day_of(end).empty()) {
+        tabulation.worked_at(field(row, at.sent));
+        return;
+    }
+    tabulation.worked_at(start);
+    tabulation.worked_at(end);
+}
+
 std::size_t read_submissions(const Table& table, Tabulation& tabulation, Links& links,
                              bool include_rejected) {
     const bool odk = table.layout == FieldLayout::odk_submissions;
@@ -413,6 +430,8 @@ std::size_t read_submissions(const Table& table, Tabulation& tabulation, Links& 
     const auto review_at = odk ? plain.exact("ReviewState") : plain.exact("_validation_status");
     const auto ward_at = columns.find(kWard), shape_at = columns.find(kShape);
     const auto team_at = columns.find(kTeam), covered_at = columns.find(kCountsCovered);
+    const TimeColumns times{columns.find("start"), columns.find("end"),
+                            odk ? plain.exact("SubmissionDate") : plain.exact("_submission_time")};
     if (ward_at) tabulation.name_stratum_column(kWard);
     const auto rows = table.open();
     rows->next();  // the header
@@ -480,6 +499,7 @@ std::size_t read_submissions(const Table& table, Tabulation& tabulation, Links& 
             tabulation.block(block, {}, where);
             continue;
         }
+        worked_at(*row, times, tabulation);
         BlockFacts facts;
         facts.stratum = field(*row, ward_at);
         std::tie(facts.latitude, facts.longitude) = geopoint(*row, columns, odk);

@@ -90,6 +90,8 @@ SurveyOpening tabulated(const FieldInputs& inputs, std::string name, const std::
     opening.name = std::move(name);
     opening.text = text.str();
     opening.conflicts = survey.conflicts;
+    opening.first_day = survey.first_day;
+    opening.last_day = survey.last_day;
     return opening;
 }
 

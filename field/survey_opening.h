@@ -22,6 +22,8 @@ struct SurveyOpening {
     std::string text;                 // field_data: the survey file kestrivo-tabulate would write
     std::vector<Conflict> conflicts;  // field_data
     std::string reason;               // refused
+    /// field_data: the fieldwork's first and last day, "YYYY-MM-DD" ("" when no time was read).
+    std::string first_day, last_day;
 };
 
 /// How `paths` open as one survey. One file whose header names a survey's counts (c100, c111,

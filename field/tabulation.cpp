@@ -170,6 +170,34 @@ std::string trimmed_id(std::string_view text) {
     return std::string(text);
 }
 
+std::string day_of(std::string_view time) {
+    // YYYY-MM-DD, then the end, or the time after a T (or the blank SQL and some exports use).
+    if (time.size() < 10 || time[4] != '-' || time[7] != '-') return "";
+    if (time.size() > 10 && time[10] != 'T' && time[10] != 't' && time[10] != ' ') return "";
+    const auto number = [&](std::size_t from, std::size_t digits) {
+        int value = 0;
+        for (std::size_t i = from; i < from + digits; ++i) {
+            if (time[i] < '0' || time[i] > '9') return -1;
+            value = value * 10 + (time[i] - '0');
+        }
+        return value;
+    };
+    const int year = number(0, 4), month = number(5, 2), day = number(8, 2);
+    if (year < 1 || month < 1 || month > 12 || day < 1) return "";
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (day > kDays[std::size_t(month - 1)] + (month == 2 && leap)) return "";
+    return std::string(time.substr(0, 10));
+}
+
+void Tabulation::worked_at(std::string_view time) {
+    const std::string day = day_of(time);
+    if (day.empty()) return;
+    // Days of four-digit years order as their texts do.
+    if (first_day_.empty() || day < first_day_) first_day_ = day;
+    if (last_day_.empty() || day > last_day_) last_day_ = day;
+}
+
 int count_number(const std::string& raw) {
     const std::string text = trimmed(raw);
     double value = 0;
@@ -587,6 +615,8 @@ TabulatedSurvey Tabulation::finish() {
     survey.rest_columns = rest_columns_;
     survey.sightings = sightings_;
     survey.marks_recorded = marks_recorded_;
+    survey.first_day = first_day_;
+    survey.last_day = last_day_;
     survey.blocks.reserve(blocks_.size());
     for (Block& block : blocks_) {
         if (!block.touched) tabulate_block(block);

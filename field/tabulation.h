@@ -113,6 +113,9 @@ struct TabulatedSurvey {
     std::vector<std::string> rest_columns;
     std::int64_t sightings = 0;   // sightings read, placed or not
     bool marks_recorded = false;  // some sighting said yes, no or unclear of its dog's mark
+    /// The fieldwork's first and last day, "YYYY-MM-DD", from the times its submissions give;
+    /// "" when none was read.
+    std::string first_day, last_day;
 };
 
 class Tabulation {
@@ -151,6 +154,10 @@ public:
     /// A record that belongs to no block it can be placed in, said in `detail`.
     void unplaced(const std::string& block, const std::string& count, const std::string& dog_id,
                   const Source& where, const std::string& detail);
+    /// A time the fieldwork was under way, as an export writes it (a submission's start, end or
+    /// sending time, ISO 8601): its day, as written, widens the fieldwork's first and last day.
+    /// A text that is no such time is passed over.
+    void worked_at(std::string_view time);
     /// The blocks' histories and every conflict. The tabulation is spent afterwards.
     TabulatedSurvey finish();
 
@@ -225,11 +232,17 @@ private:
     bool list_closed_ = false;
     bool marks_recorded_ = false;
     std::int64_t sightings_ = 0;
+    std::string first_day_, last_day_;
 };
 
 /// An ID without the blanks at either end: spaces, tabs and the Unicode spaces a phone's
 /// keyboard or a spreadsheet may add (no-break, narrow no-break, ideographic, zero-width).
 std::string trimmed_id(std::string_view text);
+
+/// The day of an ISO 8601 time ("2026-11-11" of "2026-11-11T07:15:00.000Z", of
+/// "2026-11-11T09:15:00+02:00", of "2026-11-11"): the date as written, in the zone the text was
+/// written in, not moved to another; "" when the text does not begin with a real date.
+std::string day_of(std::string_view time);
 
 /// The count a sighting records: 1, 2 or 3 (a spreadsheet's "2.0" too), or 0 when it is none.
 int count_number(const std::string& text);

@@ -130,28 +130,37 @@ std::optional<DesignRefusal> DesignOptions::refusal() const {
 
 WeightRead read_weight(const std::string& raw) {
     const std::string text = trimmed(raw);
-    if (text.empty()) return {std::nullopt, "the weight is missing"};
+    using Why = LeftOut::Why;
+    if (text.empty()) return {std::nullopt, "the weight is missing", Why::weight_missing};
     double value = 0;
     const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (status != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
-        return {std::nullopt, "\"" + text +
-                                  "\" is not a weight (the blocks of the city the block "
-                                  "stands for, a number of 1 or more)"};
+        return {std::nullopt,
+                "\"" + text +
+                    "\" is not a weight (the blocks of the city the block "
+                    "stands for, a number of 1 or more)",
+                Why::not_weight};
     }
-    if (!(value > 0)) return {std::nullopt, "the weight " + text + " is not above 0"};
+    if (!(value > 0)) {
+        return {std::nullopt, "the weight " + text + " is not above 0", Why::weight_too_small};
+    }
     // A weight below 1 is most often the chance of being drawn typed in place of its inverse;
     // taken as given it would shrink the city below the dogs its blocks identified.
     const std::string what =
         "a weight is the number of blocks this block stands for, 1 or more "
         "(1 / the chance it was drawn)";
-    if (value < 1) return {std::nullopt, "the weight " + text + " is below 1: " + what};
+    if (value < 1) {
+        return {std::nullopt, "the weight " + text + " is below 1: " + what, Why::weight_too_small};
+    }
     // No city has more blocks than --blocks-total takes: a larger weight is a slip, and one near
     // the largest double would overflow the total.
     if (value > kMostBlocks) {
-        return {std::nullopt, "the weight " + text + " is more blocks than a city has (" +
-                                  std::to_string(kMostBlocks) + " at most): " + what};
+        return {std::nullopt,
+                "the weight " + text + " is more blocks than a city has (" +
+                    std::to_string(kMostBlocks) + " at most): " + what,
+                Why::weight_too_large};
     }
-    return {value, ""};
+    return {value, "", Why::other};
 }
 
 std::string weight_error(const Row& row, const CarriedColumn& column,
@@ -161,6 +170,14 @@ std::string weight_error(const Row& row, const CarriedColumn& column,
     if (read.weight) return "";
     return file_name + ", line " + std::to_string(row.line) + ", column " + *column.name() + ": " +
            read.why_not;
+}
+
+std::optional<LeftOut> weight_left_out(const Row& row, const CarriedColumn& column) {
+    if (!column.name() || !row.fields_read || !row.error.empty()) return std::nullopt;
+    const std::string text = trimmed(column.of(row));
+    const WeightRead read = read_weight(text);
+    if (read.weight) return std::nullopt;
+    return LeftOut{read.why, *column.name(), text, row.line, "", ""};
 }
 
 DesignBuilder::DesignBuilder(DesignOptions options) : options_(std::move(options)) {}

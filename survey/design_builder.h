@@ -111,12 +111,15 @@ private:
 struct WeightRead {
     std::optional<double> weight;
     std::string why_not;
+    LeftOut::Why why = LeftOut::Why::other;  // why_not as data
 };
 WeightRead read_weight(const std::string& text);
 
 /// The row's error when its weight column holds no weight, naming file, line and column: ""
 /// when the weight is sound or there is no weight column.
 std::string weight_error(const Row& row, const CarriedColumn& column, const std::string& file_name);
+/// The same as data: nothing when weight_error is "".
+std::optional<LeftOut> weight_left_out(const Row& row, const CarriedColumn& column);
 
 /// A design, or why the rows make none.
 struct BuiltDesign {

@@ -15,6 +15,7 @@
 #include "analysis/inference_report.h"
 #include "analysis/pooled_visibility.h"
 #include "analysis/seven_histories.h"
+#include "survey/left_out.h"
 #include "survey/report_notes.h"
 
 namespace kestrivo::survey {
@@ -69,6 +70,7 @@ struct ReportRow {
     std::vector<Note> notes;          // the fit's own notes first, then the row's
     std::string error;                // "" or why the row has no estimate, in the report's words
     std::optional<ErrorPlace> place;  // of a block's error
+    std::optional<LeftOut> left_out;  // a block's error as data, beside its words
     std::string stratum;              // the row's stratum ("" when the survey has none)
     bool city = false;                // the city's total row
 };

@@ -116,10 +116,18 @@ Layout layout_of(std::vector<std::string> names, const std::string& file_name) {
     return layout;
 }
 
+// Why a cell cannot be read: the report's words ("" when it can), and the reason as data.
+struct CellWhy {
+    std::string text;
+    LeftOut::Why why = LeftOut::Why::other;
+    bool bad() const { return !text.empty(); }
+};
+
 // A count: digits (a "+" in front allowed), or a number whose value is whole, as a spreadsheet
-// may write it ("12.0"), at most 2^31 - 1. Returns "" or why not.
-std::string read_count(const std::string& text, int32_t& count) {
-    if (text.empty()) return "the value is missing";
+// may write it ("12.0"), at most 2^31 - 1. Returns nothing, or why not.
+CellWhy read_count(const std::string& text, int32_t& count) {
+    using Why = LeftOut::Why;
+    if (text.empty()) return {"the value is missing", Why::missing};
     std::string_view digits = text;
     if (digits.front() == '+') digits.remove_prefix(1);
     const bool plain = !digits.empty() && std::all_of(digits.begin(), digits.end(),
@@ -127,31 +135,44 @@ std::string read_count(const std::string& text, int32_t& count) {
     if (plain) {
         const auto [end, status] =
             std::from_chars(digits.data(), digits.data() + digits.size(), count);
-        if (status == std::errc::result_out_of_range) return quoted(text) + " is too large";
-        return "";
+        if (status == std::errc::result_out_of_range) {
+            return {quoted(text) + " is too large", Why::too_large};
+        }
+        return {};
     }
     double value = 0;
     const auto [end, status] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     const bool number = !digits.empty() && status == std::errc() &&
                         end == digits.data() + digits.size() && digits.front() != '-';
     if (!number || !(value >= 0) || value != std::floor(value)) {
-        return quoted(text) + " is not a whole number of dogs (0 or more)";
+        return {quoted(text) + " is not a whole number of dogs (0 or more)", Why::not_whole};
     }
-    if (value > double(std::numeric_limits<int32_t>::max())) return quoted(text) + " is too large";
+    if (value > double(std::numeric_limits<int32_t>::max())) {
+        return {quoted(text) + " is too large", Why::too_large};
+    }
     count = static_cast<int32_t>(value);
-    return "";
+    return {};
 }
 
 // A held S: a number from 0 to 1, "." as the decimal point. Empty means S is fitted.
-std::string read_share(const std::string& text, std::optional<double>& share) {
-    if (text.empty()) return "";
+CellWhy read_share(const std::string& text, std::optional<double>& share) {
+    if (text.empty()) return {};
     double value = 0;
     const auto [end, status] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (status != std::errc() || end != text.data() + text.size() || !(value >= 0 && value <= 1)) {
-        return quoted(text) + " is not a share from 0 to 1 (a number such as 0.25)";
+        return {quoted(text) + " is not a share from 0 to 1 (a number such as 0.25)",
+                LeftOut::Why::not_share};
     }
     share = value + 0.0;  // -0 is 0
-    return "";
+    return {};
+}
+
+// The row's error, `where` naming its file and line: the report's words, "<where><column>: <why>",
+// and the same as data.
+void set_error(Row& row, const std::string& where, const std::string& column, const CellWhy& why,
+               std::string value, std::string limit = "") {
+    row.error = where + column + ": " + why.text;
+    row.left_out = {why.why, column, std::move(value), row.line, std::move(limit), ""};
 }
 
 // The row's marked dogs, where the header has their columns: all their cells empty is a block
@@ -172,29 +193,36 @@ Row with_marks(Row row, const At& at, const Layout& layout, const std::string& w
     RowMarks marks;
     std::int64_t seen = 0, marked = 0;
     for (const std::size_t h : cells) {
-        if (std::string why = read_count(at(*layout.mark_at[h]), marks.marked[h]); !why.empty()) {
-            row.error = where + kMarkColumns[h] + ": " + why;
+        const std::string cell = at(*layout.mark_at[h]);
+        if (const CellWhy why = read_count(cell, marks.marked[h]); why.bad()) {
+            set_error(row, where, kMarkColumns[h], why, cell);
             return row;
         }
         const int32_t dogs = h < 4 ? row.counts[h] : (*row.later)[h - 4];
         if (marks.marked[h] > dogs) {
-            row.error = where + kMarkColumns[h] + ": " + std::to_string(marks.marked[h]) +
-                        " marked dogs are more than the " + std::to_string(dogs) + " dogs of " +
-                        (h < 4 ? kCountColumns[h] : kLaterColumns[h - 4]);
+            set_error(row, where, kMarkColumns[h],
+                      {std::to_string(marks.marked[h]) + " marked dogs are more than the " +
+                           std::to_string(dogs) + " dogs of " +
+                           (h < 4 ? kCountColumns[h] : kLaterColumns[h - 4]),
+                       LeftOut::Why::marked_more},
+                      cell, std::to_string(dogs));
             return row;
         }
         seen += dogs;
         marked += marks.marked[h];
     }
     if (layout.unknown_at && !at(*layout.unknown_at).empty()) {
-        if (std::string why = read_count(at(*layout.unknown_at), marks.unknown); !why.empty()) {
-            row.error = where + kMarkUnknownColumn + ": " + why;
+        const std::string cell = at(*layout.unknown_at);
+        if (const CellWhy why = read_count(cell, marks.unknown); why.bad()) {
+            set_error(row, where, kMarkUnknownColumn, why, cell);
             return row;
         }
         if (marks.unknown > seen - marked) {
-            row.error = where + kMarkUnknownColumn + ": " + std::to_string(marks.unknown) +
-                        " dogs of unknown mark are more than the " + std::to_string(seen - marked) +
-                        " dogs seen without the mark";
+            set_error(row, where, kMarkUnknownColumn,
+                      {std::to_string(marks.unknown) + " dogs of unknown mark are more than the " +
+                           std::to_string(seen - marked) + " dogs seen without the mark",
+                       LeftOut::Why::unknown_more},
+                      cell, std::to_string(seen - marked));
             return row;
         }
     }
@@ -216,19 +244,23 @@ Row row_of(const std::vector<std::string>& fields, std::size_t line, const Layou
     // Values past the header's last column (empty ones, from trailing commas, mean nothing).
     for (std::size_t i = layout.width; i < fields.size(); ++i) {
         if (trimmed(fields[i]).empty()) continue;
-        row.error = where + std::to_string(i + 1) + ": " + quoted(fields[i]) + " lies beyond the " +
-                    std::to_string(layout.width) + " columns of the header";
+        set_error(row, where, std::to_string(i + 1),
+                  {quoted(fields[i]) + " lies beyond the " + std::to_string(layout.width) +
+                       " columns of the header",
+                   LeftOut::Why::beyond_header},
+                  fields[i]);
         return row;
     }
     for (std::size_t h = 0; h < 4 && row.error.empty(); ++h) {
-        if (const std::string why = read_count(at(layout.count_at[h]), row.counts[h]);
-            !why.empty()) {
-            row.error = where + kCountColumns[h] + ": " + why;
+        const std::string cell = at(layout.count_at[h]);
+        if (const CellWhy why = read_count(cell, row.counts[h]); why.bad()) {
+            set_error(row, where, kCountColumns[h], why, cell);
         }
     }
     if (row.error.empty() && layout.s_held_at) {
-        if (const std::string why = read_share(at(*layout.s_held_at), row.s_held); !why.empty()) {
-            row.error = where + "s_held: " + why;
+        const std::string cell = at(*layout.s_held_at);
+        if (const CellWhy why = read_share(cell, row.s_held); why.bad()) {
+            set_error(row, where, "s_held", why, cell);
         }
     }
     if (row.error.empty() && layout.header.has_later) {
@@ -239,13 +271,15 @@ Row row_of(const std::vector<std::string>& fields, std::size_t line, const Layou
         if (empty(0) && empty(1) && empty(2)) return with_marks(row, at, layout, where);
         std::array<int32_t, 3> later{};
         for (std::size_t h = 0; h < 3 && row.error.empty(); ++h) {
-            if (std::string why = read_count(at(*layout.later_at[h]), later[h]); !why.empty()) {
+            const std::string cell = at(*layout.later_at[h]);
+            if (CellWhy why = read_count(cell, later[h]); why.bad()) {
                 if (empty(h)) {
-                    why +=
+                    why.text +=
                         " (c010, c001 and c011 go together: fill all three, or leave all three "
                         "empty)";
+                    why.why = LeftOut::Why::later_incomplete;
                 }
-                row.error = where + kLaterColumns[h] + ": " + why;
+                set_error(row, where, kLaterColumns[h], why, cell);
             }
         }
         if (row.error.empty()) row.later = later;
@@ -296,6 +330,12 @@ std::optional<Row> SurveyReader::next() {
         row.fields_read = false;
         row.error = state_->file_name() + ", line " + std::to_string(record->line) + ", column " +
                     std::to_string(record->column) + ": " + record->why;
+        row.left_out = {LeftOut::Why::unreadable,
+                        std::to_string(record->column),
+                        "",
+                        row.line,
+                        "",
+                        record->why};
         return row;
     }
     return row_of(record->fields, record->line, *state_->layout, state_->file_name());

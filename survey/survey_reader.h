@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "survey/csv_records.h"
+#include "survey/left_out.h"
 
 namespace kestrivo::survey {
 
@@ -62,6 +63,7 @@ struct Row {
     std::optional<RowMarks> marks;
     std::vector<std::string> carried;  // the carried columns' values, in header order
     std::string error;                 // "" or: file, line, column and the offending text
+    LeftOut left_out;                  // when `error` is not empty: the same, as data
     /// False when the record itself could not be read (a malformed quote, an overlong line): its
     /// label is its line number and its carried values are empty, so its stratum is unknown.
     bool fields_read = true;

@@ -432,6 +432,7 @@ void ReportRun::read_batch(std::vector<Block>& into) {
             // A block without a sound weight is no part of the weighted sample: its row says so.
             if (std::string why = survey::weight_error(*row, reading_->weight, reading_->name);
                 !why.empty()) {
+                row->left_out = *survey::weight_left_out(*row, reading_->weight);
                 row->error = std::move(why);
             }
             std::optional<std::size_t> stratum;
@@ -460,24 +461,30 @@ void ReportRun::write(std::vector<Block>& done) {
         if (!block.row.error.empty()) {
             some_errors_ = true;
             out.error = std::move(block.row.error);
+            out.left_out = std::move(block.row.left_out);
             out.place = place;
             sink_.row(out);
             continue;
         }
         const analysis::Report& report = block.report;
-        const auto error_here = [&](const std::string& why) {
+        // `detail`: the fit's or the system's own reason, which `why` says or follows.
+        const auto error_here = [&](const std::string& why, LeftOut::Why kind,
+                                    const std::string& detail) {
             some_errors_ = true;
             out.error = input.name + ", line " + std::to_string(block.row.line) + ": " + why;
+            out.left_out = LeftOut{kind, "", "", block.row.line, "", detail};
             out.place = place;
         };
         if (!report.empty_block && !report.estimates) {
-            error_here(report.estimates.why_not);
+            error_here(report.estimates.why_not, LeftOut::Why::not_estimable,
+                       report.estimates.why_not);
         } else if (plots_ && report.estimates && report.estimates->p_identified) {
             // A plot that cannot be written is this block's trouble only.
             try {
                 plots_->write(block.row, report);
             } catch (const platform::RuntimeError& e) {
-                error_here(std::string("the plot could not be written: ") + e.what());
+                error_here(std::string("the plot could not be written: ") + e.what(),
+                           LeftOut::Why::plot_not_written, e.what());
             }
         }
         out.notes = fit_notes(report);

@@ -102,7 +102,8 @@ OpenedSurvey open_survey_source(const std::vector<std::string>& paths) {
     opened.source.name = QString::fromStdString(how.name).toStdString();
     opened.source.text = std::move(how.text);
     opened.conflicts = std::move(how.conflicts);
-    // FIELDWORK_DAYS
+    opened.first_day = std::move(how.first_day);
+    opened.last_day = std::move(how.last_day);
     for (const std::string& path : paths) {
         opened.source.remembered_as +=
             QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString() + "\n";

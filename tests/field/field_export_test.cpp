@@ -785,4 +785,152 @@ TEST(field_export_test, the_marked_dogs_columns_come_only_with_marks) {
               "C,,,,,,,,,,,,,,,,,,,1\r\n");
 }
 
+// The fieldwork's first and last day, from each submission's start and end where it gives them
+// (grouped or not), else from the time it was sent; the day as the time was written, whatever
+// its zone; rejected submissions and times that are no times left out, as in every shape.
+TEST(field_export_test, the_fieldwork_days_come_from_the_submissions_times) {
+    struct Submission {
+        std::string start, end, sent;
+        bool rejected = false;
+    };
+    enum class Shape { odk_zip, odk_grouped_csvs, kobo_xlsx, kobo_csvs };
+    const struct {
+        const char* what;
+        Shape shape;
+        bool times;  // the export has start and end columns
+        std::vector<Submission> submissions;
+        const char *first, *last;
+    } cases[] = {
+        {"ODK, sent times only",
+         Shape::odk_zip,
+         false,
+         {{"", "", "2026-11-03T07:15:00.000Z"},
+          {"", "", "2026-11-01T18:00:00.000Z"},
+          {"", "", "2026-11-02T09:00:00.000Z"}},
+         "2026-11-01",
+         "2026-11-03"},
+        {"ODK, start and end before the sending",
+         Shape::odk_zip,
+         true,
+         {{"2026-10-30T06:00:00.000+03:00", "2026-10-30T09:00:00.000+03:00",
+           "2026-11-05T07:00:00.000Z"},
+          {"2026-10-31T06:00:00.000+03:00", "2026-11-01T00:30:00.000+03:00",
+           "2026-11-04T07:00:00.000Z"}},
+         "2026-10-30",
+         "2026-11-01"},
+        {"ODK, start and end in the meta group, one submission without them",
+         Shape::odk_grouped_csvs,
+         true,
+         {{"2026-10-30T06:00:00.000Z", "2026-10-30T08:00:00.000Z", "2026-10-31T07:00:00.000Z"},
+          {"", "", "2026-11-07T10:00:00.000Z"}},
+         "2026-10-30",
+         "2026-11-07"},
+        {"ODK, only the end read: the sending passed over",
+         Shape::odk_zip,
+         true,
+         {{"not a time", "2026-11-02T08:00:00.000Z", "2026-11-09T07:00:00.000Z"}},
+         "2026-11-02",
+         "2026-11-02"},
+        {"ODK, the rejected submission left out",
+         Shape::odk_zip,
+         false,
+         {{"", "", "2026-11-02T07:15:00.000Z"}, {"", "", "2026-10-01T07:15:00.000Z", true}},
+         "2026-11-02",
+         "2026-11-02"},
+        {"ODK, unreadable times skipped",
+         Shape::odk_zip,
+         false,
+         {{"", "", "yesterday"},
+          {"", "", "2026-02-30T07:15:00.000Z"},
+          {"", "", "2026-11-1T07:15:00.000Z"},
+          {"", "", "2028-02-29T07:15:00.000Z"}},
+         "2028-02-29",
+         "2028-02-29"},
+        {"ODK, no time at all", Shape::odk_zip, false, {{"", "", ""}}, "", ""},
+        {"Kobo XLSX, local times with and without an offset",
+         Shape::kobo_xlsx,
+         true,
+         {{"2026-11-11T23:30:00.000-05:00", "2026-11-11T23:59:00.000-05:00", "2026-11-12T04:59:00"},
+          {"2026-11-13T07:15:00", "2026-11-13T08:15:00", "2026-11-13T09:00:00"}},
+         "2026-11-11",
+         "2026-11-13"},
+        {"Kobo CSVs, sent times only, one not approved",
+         Shape::kobo_csvs,
+         false,
+         {{"", "", "2026-11-11T07:15:00"},
+          {"", "", "2026-11-14T07:15:00"},
+          {"", "", "2026-11-01T07:15:00", true}},
+         "2026-11-11",
+         "2026-11-14"},
+    };
+    const TemporaryFolder folder;
+    int n = 0;
+    for (const auto& c : cases) {
+        const bool odk = c.shape == Shape::odk_zip || c.shape == Shape::odk_grouped_csvs;
+        const std::string start = c.shape == Shape::odk_grouped_csvs ? "meta-start" : "start";
+        const std::string end = c.shape == Shape::odk_grouped_csvs ? "meta-end" : "end";
+        std::vector<std::vector<std::string>> main, sightings;
+        if (odk) {
+            main = {{"SubmissionDate", "site-block_id", "counts_covered", "KEY", "ReviewState"}};
+            sightings = {{"count_no", "dog_id", "PARENT_KEY", "KEY"}};
+        } else {
+            main = {{"site/block_id", "counts_covered", "_uuid", "_submission_time",
+                     "_validation_status", "_index"}};
+            sightings = {
+                {"sighting/count_no", "sighting/dog_id", "_parent_index", "_submission__uuid"}};
+        }
+        if (c.times) main[0].insert(main[0].begin(), {start, end});
+        int i = 0;
+        for (const Submission& sub : c.submissions) {
+            const std::string id = "s" + std::to_string(++i), block = "B" + std::to_string(i);
+            std::vector<std::string> row =
+                odk ? std::vector<std::string>{sub.sent, block, "1 2 3", "uuid:" + id,
+                                               sub.rejected ? "rejected" : "approved"}
+                    : std::vector<std::string>{block,
+                                               "1 2 3",
+                                               id,
+                                               sub.sent,
+                                               sub.rejected ? "validation_status_not_approved" : "",
+                                               std::to_string(i)};
+            if (c.times) row.insert(row.begin(), {sub.start, sub.end});
+            main.push_back(row);
+            for (int k = 1; k <= 3; ++k) {
+                const std::string dog = id + "-dog";
+                sightings.push_back(
+                    odk ? std::vector<std::string>{std::to_string(k), dog, "uuid:" + id,
+                                                   "uuid:" + id + "/s"}
+                        : std::vector<std::string>{std::to_string(k), dog, std::to_string(i), id});
+            }
+        }
+        const std::string name = "case" + std::to_string(++n);
+        kestrivo::field::FieldInputs inputs;
+        switch (c.shape) {
+            case Shape::odk_zip:
+                write_zip(folder.file(name + ".zip"),
+                          {{name + ".csv", csv(main)}, {name + "-sighting.csv", csv(sightings)}});
+                inputs.files = {folder.file(name + ".zip")};
+                break;
+            case Shape::odk_grouped_csvs:
+                inputs.files = {folder.write(name + ".csv", csv(main)),
+                                folder.write(name + "-sighting.csv", csv(sightings))};
+                break;
+            case Shape::kobo_xlsx:
+                write_xlsx(folder.file(name + ".xlsx"),
+                           {{"Kestrivo three counts", main}, {"sighting", sightings}}, true);
+                inputs.files = {folder.file(name + ".xlsx")};
+                break;
+            case Shape::kobo_csvs:
+                inputs.files = {folder.write(name + ".csv", csv(main, ';', true)),
+                                folder.write(name + "-sighting.csv", csv(sightings, ';', true))};
+                break;
+        }
+        kestrivo::field::Tabulation tabulation;
+        kestrivo::field::read_field_data(inputs, tabulation);
+        const auto survey = tabulation.finish();
+        EXPECT_EQ(survey.first_day, c.first) << c.what;
+        EXPECT_EQ(survey.last_day, c.last) << c.what;
+        EXPECT_EQ(survey.blocks.size(), c.submissions.size()) << c.what;
+    }
+}
+
 }  // namespace

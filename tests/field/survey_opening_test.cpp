@@ -143,4 +143,26 @@ TEST(survey_opening_test, what_cannot_be_opened_is_refused_by_name) {
     }
 }
 
+// The field example's fieldwork ran from its first submission, on 11 November 2026, to its last,
+// on the 13th (its SubmissionDate column; the export has no start and end), read alike from the
+// zip and from its CSVs. A survey file says nothing of when it was counted.
+TEST(survey_opening_test, field_data_say_when_the_fieldwork_was_done) {
+    const struct {
+        const char* what;
+        std::vector<std::string> paths;
+        const char *first, *last;
+    } cases[] = {
+        {"the example's zip", {kFieldZip}, "2026-11-11", "2026-11-13"},
+        {"the example's CSVs", {kSightings, kSubmissions}, "2026-11-11", "2026-11-13"},
+        {"a survey file", {kExample}, "", ""},
+        {"the example's survey", {kFieldSurvey}, "", ""},
+    };
+    for (const auto& c : cases) {
+        const auto opening = how_to_open(c.paths);
+        EXPECT_NE(opening.way, Way::refused) << c.what << ": " << opening.reason;
+        EXPECT_EQ(opening.first_day, c.first) << c.what;
+        EXPECT_EQ(opening.last_day, c.last) << c.what;
+    }
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <map>
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -396,6 +397,62 @@ TEST(tabulation_test, a_mark_answer_is_read_by_name_or_label) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(kestrivo::field::mark_seen(c.text), c.mark) << c.text;
+}
+
+// A time's day is the date as written, in the zone it was written in; a text that does not begin
+// with a real date has none.
+TEST(tabulation_test, a_time_gives_the_day_it_was_written_on) {
+    const struct {
+        const char* time;
+        const char* day;
+    } cases[] = {
+        {"2026-11-11T07:15:00.000Z", "2026-11-11"},
+        {"2026-11-11T23:30:00.000-05:00", "2026-11-11"},
+        {"2026-11-12T01:30:00+03:00", "2026-11-12"},
+        {"2026-11-11T07:15:00", "2026-11-11"},
+        {"2026-11-11 07:15:00", "2026-11-11"},
+        {"2026-11-11", "2026-11-11"},
+        {"2028-02-29T00:00:00Z", "2028-02-29"},
+        {"2000-02-29", "2000-02-29"},
+        {"2100-02-29", ""},
+        {"2026-02-29", ""},
+        {"2026-04-31", ""},
+        {"2026-13-01", ""},
+        {"2026-00-10", ""},
+        {"2026-11-00", ""},
+        {"2026-11-1", ""},
+        {"2026/11/11", ""},
+        {"11/11/2026 07:15", ""},
+        {"2026-11-11X", ""},
+        {"46337.3", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(kestrivo::field::day_of(c.time), c.day) << c.time;
+}
+
+// The first and last day over every time given, in any order; times that are none widen nothing.
+TEST(tabulation_test, the_fieldwork_days_span_the_times_given) {
+    const struct {
+        std::vector<const char*> times;
+        const char *first, *last;
+    } cases[] = {
+        {{}, "", ""},
+        {{"soon"}, "", ""},
+        {{"2026-11-12T10:00:00Z"}, "2026-11-12", "2026-11-12"},
+        {{"2026-11-12T10:00:00Z", "2026-11-10", "bad", "2026-11-15T00:00:00+05:00"},
+         "2026-11-10",
+         "2026-11-15"},
+        {{"2026-12-31T23:00:00", "2027-01-01T01:00:00"}, "2026-12-31", "2027-01-01"},
+    };
+    for (const auto& c : cases) {
+        kestrivo::field::Tabulation tabulation;
+        for (const char* time : c.times)
+            tabulation.worked_at(time);
+        const auto survey = tabulation.finish();
+        EXPECT_EQ(survey.first_day, c.first) << c.times.size();
+        EXPECT_EQ(survey.last_day, c.last) << c.times.size();
+    }
 }
 
 }  // namespace

@@ -324,4 +324,51 @@ TEST(survey_reader_test, odd_headers_and_values_read_as_meant) {
     EXPECT_EQ(read(wide + "\n" + values + "\n").header.carried.size(), 100000u);
 }
 
+// Each row's error comes with the same as data: why, the column, the cell as written, the line.
+TEST(survey_reader_test, each_error_comes_with_its_reason_as_data) {
+    using Why = kestrivo::survey::LeftOut::Why;
+    const Survey s = read(
+        "block,c100,c111,c101,c110,c010,c001,c011,m100,m111,m101,m110,m010,m001,m011,"
+        "mark_unknown,s_held\n"
+        "a,1,2,3,4,,,,,,,,,,,,\n"
+        "b,1,x,3,4,,,,,,,,,,,,\n"
+        "c,1,2,3,,,,,,,,,,,,,\n"
+        "d,1,2,3,3000000000,,,,,,,,,,,,\n"
+        "e,1,2,3,4,,,,,,,,,,,,1.5\n"
+        "f,1,2,3,4,,,,,,,,,,,,,extra\n"
+        "g,1,2,3,4,6,,3,,,,,,,,,\n"
+        "h,1,2,3,4,,,,2,0,0,0,,,,,\n"
+        "i,1,2,3,4,,,,0,0,0,0,,,,11,\n"
+        "j,1,\"2\"x,3,4,,,,,,,,,,,,\n");
+    const struct {
+        Why why;
+        const char *column, *value, *limit;
+    } expected[] = {
+        {Why::other, "", "", ""},
+        {Why::not_whole, "c111", "x", ""},
+        {Why::missing, "c110", "", ""},
+        {Why::too_large, "c110", "3000000000", ""},
+        {Why::not_share, "s_held", "1.5", ""},
+        {Why::beyond_header, "18", "extra", ""},
+        {Why::later_incomplete, "c001", "", ""},
+        {Why::marked_more, "m100", "2", "1"},
+        {Why::unknown_more, "mark_unknown", "11", "10"},
+        {Why::unreadable, "3", "", ""},
+    };
+    ASSERT_EQ(s.rows.size(), std::size(expected));
+    for (std::size_t i = 0; i < s.rows.size(); ++i) {
+        const Row& row = s.rows[i];
+        const auto& e = expected[i];
+        EXPECT_EQ(row.left_out.why, e.why) << row.error;
+        EXPECT_EQ(row.left_out.column, e.column) << row.error;
+        EXPECT_EQ(row.left_out.value, e.value) << row.error;
+        EXPECT_EQ(row.left_out.limit, e.limit) << row.error;
+        if (row.error.empty()) continue;
+        EXPECT_EQ(row.left_out.line, row.line) << row.error;
+        // The words name the same column.
+        EXPECT_NE(row.error.find(", column " + std::string(e.column) + ": "), std::string::npos)
+            << row.error;
+    }
+}
+
 }  // namespace
