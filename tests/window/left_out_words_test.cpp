@@ -33,7 +33,7 @@ ReportRows report(const std::string& text, std::optional<std::string> weight = s
     kestrivo::survey::ReportOptions options;
     options.jobs = 1;
     options.design.weight_column = std::move(weight);
-    const auto result = kestrivo::window::run_survey_report({"survey.csv", "", text}, options,
+    const auto result = kestrivo::window::run_survey_report({"survey.csv", "", text, ""}, options,
                                                             kLibrary, kestrivo::window::Keep::rows);
     EXPECT_TRUE(result.rows) << result.errors;
     return result.rows ? *result.rows : ReportRows{};
