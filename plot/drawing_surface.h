@@ -41,6 +41,17 @@ public:
     /// Draws `text` (UTF-8) with its top-left corner at the current position in the fore colour,
     /// then ends the line: current x becomes 0 and current y grows by one line of the font.
     virtual void print(std::string_view text) = 0;
+
+    /// How wide `text` prints and how far print() moves down a line, in pixels, so that a picture
+    /// can keep its words inside its edges. A surface without a font to measure answers by a
+    /// fixed cell of the window's font at its usual size.
+    virtual float text_width(std::string_view text) const {
+        float width = 0;
+        for (const char c : text)
+            width += (static_cast<unsigned char>(c) & 0xC0) == 0x80 ? 0 : 6;
+        return width;
+    }
+    virtual float line_height() const { return 13; }
 };
 
 }  // namespace kestrivo::plot

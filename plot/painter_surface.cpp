@@ -2,6 +2,7 @@
 #include "plot/painter_surface.h"
 
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
@@ -59,6 +60,17 @@ void PainterSurface::line(float x1, float y1, float x2, float y2, Colour colour)
 void PainterSurface::print(std::string_view text) {
     y_ += paint_text(painter_, x_, y_, text, fore_, font_);
     x_ = 0;
+}
+
+// Measured on the painter's device, as paint_text draws.
+float PainterSurface::text_width(std::string_view text) const {
+    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return static_cast<float>(QFontMetricsF(font_, painter_.device()).horizontalAdvance(qtext));
+}
+
+// Whole pixels, as print() moves down by paint_text's answer.
+float PainterSurface::line_height() const {
+    return static_cast<float>(QFontMetrics(font_, painter_.device()).height());
 }
 
 }  // namespace kestrivo::plot

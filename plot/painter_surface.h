@@ -59,6 +59,8 @@ public:
     void line(float x1, float y1, float x2, float y2) override;
     void line(float x1, float y1, float x2, float y2, Colour colour) override;
     void print(std::string_view text) override;
+    float text_width(std::string_view text) const override;
+    float line_height() const override;
 
 private:
     QPainter& painter_;

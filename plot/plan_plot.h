@@ -1,21 +1,40 @@
-// The plan's picture: the half-width of the city's interval against the blocks counted, k, drawn
-// as the window draws its profile plot (the curve over the middle 80% of the width and 75% of the
-// height, the extreme and middle values at the left edge, the axis caption at the bottom right,
-// the series label at the top right, a dashed red line where the user reads the answer), here
-// with the red line at the target and the recommended k marked.
+// The plan's picture: the half-width of the city's interval, as a percentage of its total, against
+// the blocks counted, k. Both axes carry a title and round ticks; the series label sits at the top
+// right, a dashed red line where the user reads the answer (the target) and the recommended k is
+// marked. Every word is measured against the surface so that none runs past its edges.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/number_text.h"
 #include "plot/drawing_surface.h"
 
 namespace kestrivo::plot {
 
-/// Draws the points (k[i], half_width[i]), k ascending, on a cleared `surface`; `assurance` names
-/// the series ("80% of surveys"). Points that are not finite (no interval) are left out.
+/// Round values for an axis from `low` to `high` (low < high): 1, 2 or 5 times a power of ten
+/// apart, at most `most` of them, and the decimals that write that step exactly.
+struct AxisTicks {
+    std::vector<double> values;
+    int decimals = 0;
+};
+AxisTicks axis_ticks(double low, double high, int most);
+
+/// A tick's number with `decimals` after the point and its leading zero: "0.12", "15".
+std::string tick_text(double value, int decimals, const platform::NumberLocale& locale);
+
+/// `text` broken at its spaces into lines no wider than `width` on `surface` (a word wider than
+/// that stands alone on its line).
+std::vector<std::string> wrapped_lines(std::string_view text, float width,
+                                       const DrawingSurface& surface);
+
+/// Draws the points (k[i], half_width[i]), k ascending, half-widths as shares of the total, on a
+/// cleared `surface`; `assurance` names the series ("80% of surveys"). Points that are not finite
+/// (no interval) are left out.
 void draw_plan_plot(plot::DrawingSurface& surface, std::span<const double> k,
                     std::span<const double> half_width, double target, double assurance,
                     std::optional<std::int64_t> recommended, const platform::NumberLocale& locale);

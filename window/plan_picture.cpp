@@ -1,4 +1,5 @@
-// paint_plan_picture: the plot module's plan plot over a painter surface.
+// paint_plan_picture: the plot module's plan plot over a painter surface; draw_plan_picture on
+// any surface, so that a test can measure where the words land.
 #include "window/plan_picture.h"
 
 #include <QPainter>
@@ -10,17 +11,25 @@
 
 namespace kestrivo::window {
 
-void paint_plan_picture(QPainter& painter, QSizeF size, const MadePlan& made) {
+QFont plan_picture_font() {
+    return plot::window_font(8.25);
+}
+
+void draw_plan_picture(plot::DrawingSurface& surface, const MadePlan& made) {
     std::vector<double> k, width;
     for (const auto& row : made.plan.rows) {
         k.push_back(double(row.k));
         width.push_back(row.assurance_half_width);
     }
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    plot::PainterSurface surface(painter, size, plot::window_font(8.25), Qt::white);
     surface.clear();
     plot::draw_plan_plot(surface, k, width, made.request.target, made.request.assurance,
                          made.plan.recommended, platform::NumberLocale{".", ""});
+}
+
+void paint_plan_picture(QPainter& painter, QSizeF size, const MadePlan& made) {
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    plot::PainterSurface surface(painter, size, plan_picture_font(), Qt::white);
+    draw_plan_picture(surface, made);
 }
 
 std::string allocation_words(const MadePlan& made, const analysis::PlanRow& row) {

@@ -3,10 +3,12 @@
 // screen and the report's page draw it by the same procedure as kestrivo-plan's --plot.
 #pragma once
 
+#include <QFont>
 #include <QSizeF>
 #include <string>
 
 #include "analysis/survey_plan.h"
+#include "plot/drawing_surface.h"
 
 class QPainter;
 
@@ -20,6 +22,9 @@ struct MadePlan {
 
 /// The plan's picture on `painter`, filling `size` from the painter's origin.
 void paint_plan_picture(QPainter& painter, QSizeF size, const MadePlan& made);
+/// The same picture on any `surface` (cleared first), and the font paint_plan_picture gives it.
+void draw_plan_picture(plot::DrawingSurface& surface, const MadePlan& made);
+QFont plan_picture_font();
 
 /// "North 10, South 7": the recommended k's blocks by stratum, or the k alone without strata.
 std::string allocation_words(const MadePlan& made, const analysis::PlanRow& row);

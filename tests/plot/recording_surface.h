@@ -21,6 +21,7 @@ public:
     }
     float scale_width() const override { return width_; }
     float scale_height() const override { return height_; }
+    float line_height() const override { return line_height_; }
     void set_fore_colour(kestrivo::plot::Colour c) override { fore_ = c; }
     kestrivo::plot::Colour fore_colour() const override { return fore_; }
     void set_draw_style(kestrivo::plot::DrawStyle s) override { style_ = s; }
