@@ -130,17 +130,16 @@ std::optional<BoxMinimum> box_newton(const std::function<Jet<N>(const std::vecto
     return std::nullopt;
 }
 
-template std::optional<BoxMinimum> box_newton<1>(
-    const std::function<Jet<1>(const std::vector<double>&)>&, std::vector<double>,
-    const std::vector<double>&, const std::vector<double>&, double, int);
-template std::optional<BoxMinimum> box_newton<2>(
-    const std::function<Jet<2>(const std::vector<double>&)>&, std::vector<double>,
-    const std::vector<double>&, const std::vector<double>&, double, int);
-template std::optional<BoxMinimum> box_newton<3>(
-    const std::function<Jet<3>(const std::vector<double>&)>&, std::vector<double>,
-    const std::vector<double>&, const std::vector<double>&, double, int);
-template std::optional<BoxMinimum> box_newton<4>(
-    const std::function<Jet<4>(const std::vector<double>&)>&, std::vector<double>,
-    const std::vector<double>&, const std::vector<double>&, double, int);
+// One to four values, as the header promises: the signature written once, so it cannot drift
+// from the header's in one size only.
+#define KESTRIVO_BOX_NEWTON(N)                                                         \
+    template std::optional<BoxMinimum> box_newton<N>(                                  \
+        const std::function<Jet<N>(const std::vector<double>&)>&, std::vector<double>, \
+        const std::vector<double>&, const std::vector<double>&, double, int);
+KESTRIVO_BOX_NEWTON(1)
+KESTRIVO_BOX_NEWTON(2)
+KESTRIVO_BOX_NEWTON(3)
+KESTRIVO_BOX_NEWTON(4)
+#undef KESTRIVO_BOX_NEWTON
 
 }  // namespace kestrivo::analysis

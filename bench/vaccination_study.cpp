@@ -15,10 +15,10 @@
 #include <cstdlib>
 #include <random>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "analysis/city_total.h"
+#include "analysis/parallel_for.h"
 #include "analysis/vaccination_coverage.h"
 #include "library/kestrivo.h"
 
@@ -198,18 +198,13 @@ double median(std::vector<double> v) {
     return kestrivo::analysis::quantile(v, 0.5);
 }
 
-void run(const Scenario& scenario, int cities, int replicates, unsigned threads) {
+void run(const Scenario& scenario, int cities, int replicates, int threads) {
+    // Each city's seed is its number alone and its outcome has a slot of its own, so the table
+    // is the same whatever the number of threads.
     std::vector<Outcome> outcomes(static_cast<std::size_t>(cities));
-    std::vector<std::thread> pool;
-    for (unsigned t = 0; t < threads; ++t) {
-        pool.emplace_back([&, t] {
-            for (int c = int(t); c < cities; c += int(threads))
-                outcomes[std::size_t(c)] =
-                    one_city(scenario, 1000003ULL * std::uint64_t(c) + 29, replicates);
-        });
-    }
-    for (std::thread& thread : pool)
-        thread.join();
+    kestrivo::analysis::parallel_for(outcomes.size(), threads, [&](std::size_t c) {
+        outcomes[c] = one_city(scenario, 1000003ULL * std::uint64_t(c) + 29, replicates);
+    });
     int valid = 0, covered = 0, naive_covered = 0, tested = 0, rejected = 0;
     std::vector<double> errors, naive_errors, widths;
     for (const Outcome& o : outcomes) {
@@ -235,8 +230,8 @@ int main(int argc, char** argv) {
     const int cities = argc > 1 ? std::atoi(argv[1]) : 400;
     const int replicates = argc > 2 ? std::atoi(argv[2]) : 500;
     const int only = argc > 3 ? std::atoi(argv[3]) : -1;
-    const unsigned threads = argc > 4 ? unsigned(std::max(1, std::atoi(argv[4])))
-                                      : std::max(1u, std::thread::hardware_concurrency());
+    const int threads =
+        argc > 4 ? std::max(1, std::atoi(argv[4])) : kestrivo::analysis::all_cores();
     // 400 blocks of 30 dogs on average (negative binomial, dispersion 2), 30 of them counted,
     // unless the scenario says otherwise.
     const auto city = [](double coverage, Seen marked, Seen others) {

@@ -128,6 +128,14 @@ std::optional<DesignRefusal> DesignOptions::refusal() const {
     return std::nullopt;
 }
 
+analysis::Marks marks_of(const RowMarks& row) {
+    analysis::Marks marks;
+    for (std::size_t h = 0; h < 7; ++h)
+        marks.marked[h] = row.marked[h];
+    marks.unknown = row.unknown;
+    return marks;
+}
+
 WeightRead read_weight(const std::string& raw) {
     const std::string text = trimmed(raw);
     using Why = LeftOut::Why;
@@ -204,12 +212,7 @@ void DesignBuilder::add(const Row& row) {
         options_.weight_column ? read_weight(weight_.of(row)).weight : std::nullopt;
     if (row.error.empty() && (weight || !options_.weight_column)) {
         std::optional<analysis::Marks> marks;
-        if (row.marks) {
-            marks.emplace();
-            for (std::size_t h = 0; h < 7; ++h)
-                marks->marked[h] = row.marks->marked[h];
-            marks->unknown = row.marks->unknown;
-        }
+        if (row.marks) marks = marks_of(*row.marks);
         stratum.add(row.counts, row.s_held, row.later, weight, marks);
         stratum.later_columns = stratum.later_columns || has_later_;
         if (!row.later && stratum.without_later.size() < kBlocksNamed) {

@@ -106,6 +106,10 @@ private:
     std::optional<std::string> name_;
 };
 
+/// A row's marked dogs as the analysis counts them: the reader keeps the file's 32-bit counts, the
+/// design sums them per stratum in 64 bits.
+analysis::Marks marks_of(const RowMarks& row);
+
 /// A block's design weight from its text: a number from 1 (the block stands for itself) to
 /// kMostBlocks, or why it is none (missing, not a number, not above 0, below 1, too large).
 struct WeightRead {

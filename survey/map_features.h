@@ -35,6 +35,10 @@ std::string degrees(double value);
 /// The text in cell `at` of `cells`; "" when there is none or it is not text.
 std::string text_of(const std::vector<Cell>& cells, std::optional<std::size_t> at);
 
+/// `text` fit for an XML attribute or element (the KML and the QGIS styles): the markup
+/// characters and the double quote as entities, everything else as it is.
+std::string xml_escaped(const std::string& text);
+
 struct MapFeatures {
     std::vector<std::string> keys;   // the report's columns
     std::vector<std::string> names;  // the keys as the map's property names, each its own

@@ -16,29 +16,6 @@
 namespace kestrivo::survey::map_detail {
 namespace {
 
-std::string kml_escaped(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
 std::string coordinates(const LonLat& p) {
     return degrees(p.lon) + "," + degrees(p.lat);
 }
@@ -134,7 +111,7 @@ std::string schema(const MapFeatures& features) {
     const std::vector<std::string> types = field_types(features);
     std::string kml = "<Schema name=\"" + std::string(kSchemaId) + "\" id=\"" + kSchemaId + "\">\n";
     for (std::size_t i = 0; i < features.keys.size(); ++i) {
-        kml += "<SimpleField name=\"" + kml_escaped(features.names[i]) + "\" type=\"" + types[i] +
+        kml += "<SimpleField name=\"" + xml_escaped(features.names[i]) + "\" type=\"" + types[i] +
                "\"/>\n";
     }
     return kml + "<SimpleField name=\"" + kNote + "\" type=\"string\"/>\n<SimpleField name=\"" +
@@ -153,15 +130,15 @@ std::string extended_data(const MapFeatures& features, const std::vector<Cell>& 
         if (shown.size() >= 2 && shown.front() == '"') {
             shown = std::get<std::string>(cells[i]);  // the text itself, not its JSON
         }
-        text += "<SimpleData name=\"" + kml_escaped(features.names[i]) + "\">" +
-                kml_escaped(shown) + "</SimpleData>";
+        text += "<SimpleData name=\"" + xml_escaped(features.names[i]) + "\">" +
+                xml_escaped(shown) + "</SimpleData>";
     }
     if (!note.empty()) {
-        text += "<SimpleData name=\"" + std::string(kNote) + "\">" + kml_escaped(note) +
+        text += "<SimpleData name=\"" + std::string(kNote) + "\">" + xml_escaped(note) +
                 "</SimpleData>";
     }
     if (!area_from.empty()) {
-        text += "<SimpleData name=\"" + std::string(kAreaFrom) + "\">" + kml_escaped(area_from) +
+        text += "<SimpleData name=\"" + std::string(kAreaFrom) + "\">" + xml_escaped(area_from) +
                 "</SimpleData>";
     }
     return text + "</SchemaData></ExtendedData>";
@@ -185,7 +162,7 @@ std::string block_placemark(const MapFeatures& features, const MapFeatures::Bloc
         block.outline_note != "the block has no outline") {
         note += (note.empty() ? "" : "; ") + block.outline_note;
     }
-    return "<Placemark><name>" + kml_escaped(text_of(block.cells, 0)) + "</name><styleUrl>#class" +
+    return "<Placemark><name>" + xml_escaped(text_of(block.cells, 0)) + "</name><styleUrl>#class" +
            std::to_string(classes.of(dogs_of(features, block.cells))) + "</styleUrl>" +
            extended_data(features, block.cells, note, true) + geometry + "</Placemark>\n";
 }
@@ -198,7 +175,7 @@ std::string stratum_placemark(const MapFeatures& features, const std::string& ke
     for (const auto& ring : area.polygons)
         geometry += polygon(ring);
     const std::string label = key == kCity ? "city" : key;
-    return "<Placemark><name>" + kml_escaped(label) + "</name>" +
+    return "<Placemark><name>" + xml_escaped(label) + "</name>" +
            coverage_style(features, stratum.cells) +
            extended_data(features, stratum.cells, area.why_not, false, area.from) +
            (geometry.empty() ? "" : "<MultiGeometry>" + geometry + "</MultiGeometry>") +
@@ -213,9 +190,9 @@ void write_kml(const MapFeatures& features, const std::string& path, const std::
     std::string kml =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n<Document>\n<name>" +
-        kml_escaped(name) + "</name>\n" + schema(features) + styles() +
+        xml_escaped(name) + "</name>\n" + schema(features) + styles() +
         (features.coverage_target ? kCoverageStyles : "");
-    kml += "<description>" + kml_escaped(legend(classes, measure)) +
+    kml += "<description>" + xml_escaped(legend(classes, measure)) +
            "</description>\n<Folder><name>Blocks</name>\n";
     for (const MapFeatures::Block& block : features.blocks)
         kml += block_placemark(features, block, classes);

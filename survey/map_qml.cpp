@@ -14,29 +14,6 @@
 namespace kestrivo::survey::map_detail {
 namespace {
 
-std::string xml_escaped(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
 // QGIS writes a colour as "r,g,b,a".
 std::string qgis_colour(std::uint32_t rgb) {
     return std::to_string((rgb >> 16) & 0xff) + "," + std::to_string((rgb >> 8) & 0xff) + "," +

@@ -364,6 +364,29 @@ std::string text_of(const std::vector<Cell>& cells, std::optional<std::size_t> a
     return s ? *s : "";
 }
 
+std::string xml_escaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
 std::string MapFeatures::property(std::size_t i, const Cell& cell) const {
     if (const std::string* s = std::get_if<std::string>(&cell)) {
         if (trimmed(*s).empty()) return "null";

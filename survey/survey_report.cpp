@@ -398,13 +398,9 @@ void ReportRun::fit(Block& block) const {
         const auto& coverage = with_coverage_ ? coverage_fits_[*block.stratum]
                                               : std::optional<analysis::CoverageFit>();
         if (coverage && *coverage && block.row.marks) {
-            analysis::Marks marks;
-            for (std::size_t h = 0; h < 7; ++h)
-                marks.marked[h] = block.row.marks->marked[h];
-            marks.unknown = block.row.marks->unknown;
             const analysis::Later* later = block.row.later ? &*block.row.later : nullptr;
-            const analysis::BlockMarkedDogs dogs =
-                analysis::block_marked_dogs(*coverage, block.row.counts, later, marks);
+            const analysis::BlockMarkedDogs dogs = analysis::block_marked_dogs(
+                *coverage, block.row.counts, later, marks_of(*block.row.marks));
             block.cells.marked_pooled = dogs.marked;
             // The block's dogs are its two groups', each over its own share seen; the limits
             // keep their width relative to the estimate.

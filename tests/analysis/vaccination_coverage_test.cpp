@@ -61,6 +61,8 @@ long double brute_force(const SevenHistories& marked, const SevenHistories& rest
 }
 
 TEST(vaccination_coverage_test, the_likelihood_is_each_dogs_chance_in_its_group) {
+    const SevenHistories seven_marked = {5, 20, 4, 3, 2, 3, 1}, seven_rest = {9, 8, 6, 5, 7, 6, 4};
+    const SevenHistories four_marked = {12, 30, 7, 9, 0, 0, 0}, four_rest = {20, 11, 8, 6, 0, 0, 0};
     const struct {
         SevenHistories marked, rest;
         bool seven;
@@ -69,34 +71,10 @@ TEST(vaccination_coverage_test, the_likelihood_is_each_dogs_chance_in_its_group)
         double sr;
         P3 pr;
     } cases[] = {
-        {{5, 20, 4, 3, 2, 3, 1},
-         {9, 8, 6, 5, 7, 6, 4},
-         true,
-         0.3,
-         {0.5, 0.6, 0.4},
-         0.1,
-         {0.3, 0.2, 0.35}},
-        {{5, 20, 4, 3, 2, 3, 1},
-         {9, 8, 6, 5, 7, 6, 4},
-         true,
-         0,
-         {0.45, 0.45, 0.45},
-         0.8,
-         {0.02, 0.9, 0.5}},
-        {{12, 30, 7, 9, 0, 0, 0},
-         {20, 11, 8, 6, 0, 0, 0},
-         false,
-         0.25,
-         {0.55, 0.55, 0.55},
-         0.05,
-         {0.3, 0.3, 0.3}},
-        {{0, 0, 0, 0, 0, 0, 0},
-         {3, 1, 2, 2, 0, 0, 0},
-         false,
-         0.5,
-         {0.5, 0.5, 0.5},
-         0.0,
-         {0.99, 0.99, 0.99}},
+        {seven_marked, seven_rest, true, 0.3, {0.5, 0.6, 0.4}, 0.1, {0.3, 0.2, 0.35}},
+        {seven_marked, seven_rest, true, 0, {0.45, 0.45, 0.45}, 0.8, {0.02, 0.9, 0.5}},
+        {four_marked, four_rest, false, 0.25, {0.55, 0.55, 0.55}, 0.05, {0.3, 0.3, 0.3}},
+        {{}, {3, 1, 2, 2, 0, 0, 0}, false, 0.5, {0.5, 0.5, 0.5}, 0.0, {0.99, 0.99, 0.99}},
     };
     for (const auto& c : cases) {
         const double value = kestrivo::analysis::coverage_log_likelihood(c.marked, c.rest, c.seven,
@@ -130,97 +108,47 @@ double true_seen(double s, const P3& p, bool seven) {
     return seven ? 1 - (1 - s) * (1 - p[0]) * (1 - p[1]) * (1 - p[2]) : s + (1 - s) * p[0];
 }
 
+// A group of dogs of one visibility: how many, and its S and P's.
+struct Group {
+    double dogs, s;
+    P3 p;
+};
+
+const Group kAlikeMarked{60000, 0.3, {0.4, 0.4, 0.4}};
+const Group kAlikeRest{40000, 0.3, {0.4, 0.4, 0.4}};
+const Group kMoreMarked{70000, 0.4, {0.55, 0.55, 0.55}};
+const Group kLessRest{30000, 0.2, {0.25, 0.25, 0.25}};
+const Group kByCountMarked{50000, 0.3, {0.6, 0.5, 0.55}};
+const Group kByCountRest{50000, 0.1, {0.3, 0.2, 0.25}};
+
 struct Truth {
     const char* name;
     bool seven;
-    double marked_dogs, sm;
-    P3 pm;
-    double other_dogs, sr;
-    P3 pr;
+    Group marked, rest;
     double unknown_share;  // of every dog seen, marked or not, its mark unknown
     Sharing expect;
 };
 
 const Truth kTruths[] = {
-    {"alike, seven",
-     true,
-     60000,
-     0.3,
-     {0.4, 0.4, 0.4},
-     40000,
-     0.3,
-     {0.4, 0.4, 0.4},
-     0,
+    {"alike, seven", true, kAlikeMarked, kAlikeRest, 0, Sharing::shared},
+    {"alike, a tenth of marks unknown, seven", true, kAlikeMarked, kAlikeRest, 0.1,
      Sharing::shared},
-    {"alike, a tenth of marks unknown, seven",
-     true,
-     60000,
-     0.3,
-     {0.4, 0.4, 0.4},
-     40000,
-     0.3,
-     {0.4, 0.4, 0.4},
-     0.1,
+    {"marked seen more, seven", true, kMoreMarked, kLessRest, 0, Sharing::separate},
+    {"by count, marked seen more, seven", true, kByCountMarked, kByCountRest, 0, Sharing::separate},
+    {"alike, four", false, kAlikeMarked, kAlikeRest, 0, Sharing::shared},
+    {"alike, a tenth of marks unknown, four", false, kAlikeMarked, kAlikeRest, 0.1,
      Sharing::shared},
-    {"marked seen more, seven",
-     true,
-     70000,
-     0.4,
-     {0.55, 0.55, 0.55},
-     30000,
-     0.2,
-     {0.25, 0.25, 0.25},
-     0,
-     Sharing::separate},
-    {"by count, marked seen more, seven",
-     true,
-     50000,
-     0.3,
-     {0.6, 0.5, 0.55},
-     50000,
-     0.1,
-     {0.3, 0.2, 0.25},
-     0,
-     Sharing::separate},
-    {"alike, four",
-     false,
-     60000,
-     0.3,
-     {0.4, 0.4, 0.4},
-     40000,
-     0.3,
-     {0.4, 0.4, 0.4},
-     0,
-     Sharing::shared},
-    {"alike, a tenth of marks unknown, four",
-     false,
-     60000,
-     0.3,
-     {0.4, 0.4, 0.4},
-     40000,
-     0.3,
-     {0.4, 0.4, 0.4},
-     0.1,
-     Sharing::shared},
-    {"marked seen more, four",
-     false,
-     70000,
-     0.4,
-     {0.55, 0.55, 0.55},
-     30000,
-     0.2,
-     {0.25, 0.25, 0.25},
-     0,
-     Sharing::separate},
+    {"marked seen more, four", false, kMoreMarked, kLessRest, 0, Sharing::separate},
 };
 
 // The histories of the marked dogs and of the rest: the marked dogs whose mark was never seen
 // clearly are among the rest's.
 std::pair<SevenHistories, SevenHistories> groups_of(const Truth& t) {
     const double a = t.unknown_share;
-    return {expected((1 - a) * t.marked_dogs, t.sm, t.pm, t.seven),
-            plus(expected(t.other_dogs, t.sr, t.pr, t.seven),
-                 expected(a * t.marked_dogs, t.sm, t.pm, t.seven))};
+    const Group& m = t.marked;
+    return {expected((1 - a) * m.dogs, m.s, m.p, t.seven),
+            plus(expected(t.rest.dogs, t.rest.s, t.rest.p, t.seven),
+                 expected(a * m.dogs, m.s, m.p, t.seven))};
 }
 
 CoverageFit fit_truth(const Truth& t) {
@@ -238,11 +166,12 @@ TEST(vaccination_coverage_test, the_fits_recover_known_visibilities_and_the_cove
         ASSERT_TRUE(fit) << t.name << ": " << fit.why_not;
         EXPECT_EQ(fit.models.size(), t.seven ? 4u : 2u) << t.name;
         EXPECT_EQ(fit.chosen_model().sharing, t.expect) << t.name;
-        EXPECT_NEAR(fit.seen_marked_share, true_seen(t.sm, t.pm, t.seven), 2e-3) << t.name;
-        EXPECT_NEAR(fit.seen_rest_share, true_seen(t.sr, t.pr, t.seven), 2e-3) << t.name;
+        EXPECT_NEAR(fit.seen_marked_share, true_seen(t.marked.s, t.marked.p, t.seven), 2e-3)
+            << t.name;
+        EXPECT_NEAR(fit.seen_rest_share, true_seen(t.rest.s, t.rest.p, t.seven), 2e-3) << t.name;
         // Dogs of unknown mark are dogs like the others: all dogs and the coverage stay true.
-        EXPECT_NEAR(fit.dogs / (t.marked_dogs + t.other_dogs), 1, 5e-3) << t.name;
-        const double truth = t.marked_dogs / (t.marked_dogs + t.other_dogs);
+        EXPECT_NEAR(fit.dogs / (t.marked.dogs + t.rest.dogs), 1, 5e-3) << t.name;
+        const double truth = t.marked.dogs / (t.marked.dogs + t.rest.dogs);
         EXPECT_NEAR(*fit.coverage, truth, 3e-3) << t.name;
         // The naive share marked among the dogs seen is off when marked dogs are seen more.
         if (t.expect == Sharing::separate) {
@@ -366,10 +295,6 @@ TEST(vaccination_coverage_test, a_held_s_is_held_in_every_model) {
         EXPECT_EQ(m.rest.S, 0.25);
     }
 }
-
-}  // namespace
-
-namespace {
 
 using kestrivo::analysis::CoverageTotal;
 using kestrivo::analysis::Stratum;
@@ -541,10 +466,6 @@ TEST(vaccination_coverage_test, a_stratum_without_marks_on_every_block_has_no_co
     EXPECT_FALSE(totals[2].coverage);
     EXPECT_NE(totals[2].why_not.find("South"), std::string::npos);
 }
-
-}  // namespace
-
-namespace {
 
 TEST(vaccination_coverage_test, weights_of_k_over_k_give_the_simple_random_samples_dogs) {
     const SurveyDesign design = designed_survey(true);

@@ -95,6 +95,17 @@ KmlRead read_kml(const std::string& text) {
     return read;
 }
 
+// A cell of text, and an empty cell, as the report's rows hold them.
+Cell text(const char* t) {
+    return Cell(std::string(t));
+}
+const Cell kEmpty;
+
+// GDAL's summary of every layer of `file`, read with `options`.
+Ran ogrinfo_summary(const std::string& file, const std::string& options = "") {
+    return run("ogrinfo -ro -al -so " + options + " '" + file + "'");
+}
+
 TEST(map_writer_test, places_and_outlines_are_read_or_refused_with_a_reason) {
     const struct {
         const char* lat;
@@ -133,38 +144,17 @@ TEST(map_writer_test, every_row_is_a_feature_with_the_reports_columns) {
     const std::vector<std::string> keys = {"block",    "n",         "N_pool",  "note",     "ward",
                                            "latitude", "longitude", "outline", "conflicts"};
     const auto rows = [&](kestrivo::survey::MapWriter& map) {
-        map.row(RowKind::block, {std::string("A"),
-                                 std::int64_t{27},
-                                 45.5,
-                                 {},
-                                 std::string("North"),
-                                 std::string("0.33"),
-                                 std::string("32.58"),
-                                 std::string("0.33 32.58;0.33 32.581;0.329 32.581"),
-                                 std::string("0")});
         map.row(RowKind::block,
-                {std::string("B"), std::int64_t{12}, 20.0, std::string("x"), std::string("North"),
-                 std::string("95"), std::string("32.58"), std::string(""), std::string("")});
-        map.row(RowKind::pooled, {std::string("pooled"),
-                                  std::int64_t{39},
-                                  {},
-                                  {},
-                                  std::string("North"),
-                                  {},
-                                  {},
-                                  {},
-                                  {}});
-        map.row(RowKind::total, {std::string("total"),
-                                 std::int64_t{39},
-                                 {},
-                                 std::string("t"),
-                                 std::string("North"),
-                                 {},
-                                 {},
-                                 {},
-                                 {}});
-        map.row(RowKind::total,
-                {std::string("total"), std::int64_t{39}, {}, {}, std::string(""), {}, {}, {}, {}});
+                {text("A"), std::int64_t{27}, 45.5, kEmpty, text("North"), text("0.33"),
+                 text("32.58"), text("0.33 32.58;0.33 32.581;0.329 32.581"), text("0")});
+        map.row(RowKind::block, {text("B"), std::int64_t{12}, 20.0, text("x"), text("North"),
+                                 text("95"), text("32.58"), text(""), text("")});
+        map.row(RowKind::pooled, {text("pooled"), std::int64_t{39}, kEmpty, kEmpty, text("North"),
+                                  kEmpty, kEmpty, kEmpty, kEmpty});
+        map.row(RowKind::total, {text("total"), std::int64_t{39}, kEmpty, text("t"), text("North"),
+                                 kEmpty, kEmpty, kEmpty, kEmpty});
+        map.row(RowKind::total, {text("total"), std::int64_t{39}, kEmpty, kEmpty, text(""), kEmpty,
+                                 kEmpty, kEmpty, kEmpty});
         map.finish();
     };
     kestrivo::survey::MapWriter geojson(folder.file("m.geojson"), keys, "ward", 9);
@@ -243,20 +233,12 @@ TEST(map_writer_test, maps_of_hostile_texts_open_in_gdal_with_every_feature) {
                                            "geometry_note", "lat",         "lon",
                                            "outline",       "ca\361o\002", "ca\361o\003"};
     const std::string ward = "Nor\013te";
-    const auto text = [](const char* t) { return Cell(std::string(t)); };
     for (const std::string ending : {".geojson", ".kml"}) {
         kestrivo::survey::MapWriter map(folder.file("m\351" + ending), keys, "ward", 9);
         map.row(RowKind::block, {text("Pe\361a"), 4.0, ward, text("kept"), text("1"), text("2"),
                                  text("0 0;0 1;1 1"), text("x\001"), text("\xef\xbf\xbf")});
-        map.row(RowKind::block, {text("A\001<&>\""),
-                                 7.0,
-                                 ward,
-                                 {},
-                                 text("9\001"),
-                                 text("2"),
-                                 text("0 0;1 1;0 1;1 0\001"),
-                                 {},
-                                 text("\x80")});
+        map.row(RowKind::block, {text("A\001<&>\""), 7.0, ward, kEmpty, text("9\001"), text("2"),
+                                 text("0 0;1 1;0 1;1 0\001"), kEmpty, text("\x80")});
         map.row(RowKind::pooled, {std::string("pooled\005"), 11.0, ward});
         map.row(RowKind::total, {std::string("total"), 11.0, std::string("")});
         map.finish();
@@ -293,8 +275,7 @@ TEST(map_writer_test, maps_of_hostile_texts_open_in_gdal_with_every_feature) {
         {"m\351.kml", "--config GDAL_SKIP LIBKML", 3},
     };
     for (const auto& m : maps) {
-        const Ran ran =
-            run("ogrinfo -ro -al -so " + std::string(m.options) + " '" + folder.file(m.file) + "'");
+        const Ran ran = ogrinfo_summary(folder.file(m.file), m.options);
         EXPECT_EQ(ran.status, 0) << m.file << " " << m.options << "\n" << ran.out;
         EXPECT_EQ(features_read(ran.out), m.features) << m.file << " " << m.options;
     }
@@ -368,8 +349,6 @@ TEST(map_writer_test, outlines_that_cross_or_touch_themselves_are_left_out_with_
         << ran.out;
 }
 
-}  // namespace
-
 // Five classes by the quintiles of the dogs shown: a block on a break goes up, one without a
 // number is grey, and a map where no block has a number has no breaks to show.
 TEST(map_writer_test, blocks_fall_in_five_classes_by_their_quintiles) {
@@ -386,8 +365,6 @@ TEST(map_writer_test, blocks_fall_in_five_classes_by_their_quintiles) {
         EXPECT_EQ(classes.of(c.dogs), c.expected) << c.dogs.value_or(-1);
     EXPECT_FALSE(DogClasses({}).any);
 }
-
-namespace {
 
 // After a campaign a KML colours each stratum by its coverage against the target: below where
 // its whole interval is, uncertain where the interval holds the target, met above it; a map
@@ -421,10 +398,6 @@ TEST(map_writer_test, a_kml_colours_strata_by_their_coverage_against_the_target)
     EXPECT_EQ(plain.find("#coverage_"), std::string::npos);
     EXPECT_EQ(plain.find("<Style id=\"coverage_"), std::string::npos);
 }
-
-}  // namespace
-
-namespace {
 
 // The range a legend prints, read back: [low, high) with either end open when not printed.
 struct PrintedRange {
@@ -481,10 +454,6 @@ TEST(map_writer_test, every_blocks_class_is_the_range_the_legend_prints) {
     }
 }
 
-}  // namespace
-
-namespace {
-
 // A KML declares each column's type in its schema, so that GDAL (and QGIS through it) reads the
 // numbers as numbers: counts as integers, estimates and degrees as reals, texts as strings; one
 // type a column over the blocks and the strata alike.
@@ -493,17 +462,12 @@ TEST(map_writer_test, a_kmls_columns_are_typed_for_gdal) {
     const std::vector<std::string> keys = {"block", "n",        "N_pool",   "note",
                                            "ward",  "latitude", "longitude"};
     kestrivo::survey::MapWriter map(folder.file("t.kml"), keys, "ward", 9);
-    map.row(RowKind::block, {std::string("A"), std::int64_t{27}, 45.0, std::string("x"),
-                             std::string("North"), std::string("0.33"), std::string("32.58")});
-    map.row(RowKind::block, {std::string("B"),
-                             std::int64_t{12},
-                             20.5,
-                             {},
-                             std::string("North"),
-                             std::string("0.34"),
-                             std::string("32.59")});
+    map.row(RowKind::block, {text("A"), std::int64_t{27}, 45.0, text("x"), text("North"),
+                             text("0.33"), text("32.58")});
+    map.row(RowKind::block, {text("B"), std::int64_t{12}, 20.5, kEmpty, text("North"), text("0.34"),
+                             text("32.59")});
     map.row(RowKind::pooled,
-            {std::string("pooled"), std::int64_t{39}, 70.25, {}, std::string("North"), {}, {}});
+            {text("pooled"), std::int64_t{39}, 70.25, kEmpty, text("North"), kEmpty, kEmpty});
     map.finish();
     const std::string kml = folder.read("t.kml");
     EXPECT_EQ(read_kml(kml).error, "");
@@ -523,7 +487,7 @@ TEST(map_writer_test, a_kmls_columns_are_typed_for_gdal) {
     if (!have_ogrinfo()) GTEST_SKIP() << "GDAL's ogrinfo is not installed";
     // LIBKML, which Debian's GDAL reads KML with (and QGIS through it); GDAL's own KML reader
     // reads no placemark data at all.
-    const Ran ran = run("ogrinfo -ro -al -so '" + folder.file("t.kml") + "'");
+    const Ran ran = ogrinfo_summary(folder.file("t.kml"));
     EXPECT_EQ(ran.status, 0) << ran.out;
     for (const auto& f : fields) {
         EXPECT_NE(ran.out.find(std::string(f.column) + ": " + f.gdal), std::string::npos)
@@ -532,42 +496,23 @@ TEST(map_writer_test, a_kmls_columns_are_typed_for_gdal) {
     }
 }
 
-}  // namespace
-
-namespace {
-
 // Columns only a stratum's or the city's rows fill are left off the blocks' features (points,
 // outlines and KML placemarks) and kept on the strata's; n_any, which a block fills, stays.
 TEST(map_writer_test, blocks_leave_out_the_columns_only_strata_fill) {
-    const struct {
+    struct Column {
         const char* column;
         bool on_blocks;
-    } columns[] = {{"n_any", true},
-                   {"het", false},
-                   {"het_df", false},
-                   {"het_p", false},
-                   {"city_N", false},
-                   {"city_se", false},
-                   {"city_lo", false},
-                   {"city_hi", false},
-                   {"model", false},
-                   {"aicc_weight_by_count", false},
-                   {"aicc_weight_behaviour", false},
-                   {"P1", false},
-                   {"P2", false},
-                   {"P3", false},
-                   {"P_first", false},
-                   {"P_again", false},
-                   {"N_marked", false},
-                   {"coverage", false},
-                   {"coverage_lo", false},
-                   {"coverage_hi", false},
-                   {"naive_coverage", false},
-                   {"visibility_p", false},
-                   {"doses_needed", false},
-                   {"doses_needed_lo", false},
-                   {"doses_needed_hi", false},
-                   {"N_vaccinated_check", false}};
+    };
+    // clang-format off
+    const char* const strata_only[] = {
+        "het", "het_df", "het_p", "city_N", "city_se", "city_lo", "city_hi", "model",
+        "aicc_weight_by_count", "aicc_weight_behaviour", "P1", "P2", "P3", "P_first", "P_again",
+        "N_marked", "coverage", "coverage_lo", "coverage_hi", "naive_coverage", "visibility_p",
+        "doses_needed", "doses_needed_lo", "doses_needed_hi", "N_vaccinated_check"};
+    // clang-format on
+    std::vector<Column> columns = {{"n_any", true}};
+    for (const char* column : strata_only)
+        columns.push_back({column, false});
     std::vector<std::string> keys = {"block", "ward", "latitude", "longitude", "outline"};
     for (const auto& c : columns)
         keys.push_back(c.column);
@@ -610,10 +555,6 @@ TEST(map_writer_test, blocks_leave_out_the_columns_only_strata_fill) {
             << c.column;
     }
 }
-
-}  // namespace
-
-namespace {
 
 // Twice the signed area of a closed ring: positive when it runs counterclockwise.
 double twice_area(const nlohmann::json& ring) {
@@ -721,15 +662,11 @@ TEST(map_writer_test, strata_are_areas_that_hold_their_blocks) {
     EXPECT_NE(kml.find("<SimpleData name=\"area_from\">outlines</SimpleData>"), std::string::npos);
 
     if (!have_ogrinfo()) GTEST_SKIP() << "GDAL's ogrinfo is not installed";
-    const Ran ran = run("ogrinfo -ro -al -so '" + folder.file("a-strata.geojson") + "'");
+    const Ran ran = ogrinfo_summary(folder.file("a-strata.geojson"));
     EXPECT_EQ(ran.status, 0) << ran.out;
     EXPECT_NE(ran.out.find("Geometry: Multi Polygon"), std::string::npos) << ran.out;
     EXPECT_EQ(features_read(ran.out), long(strata.size())) << ran.out;
 }
-
-}  // namespace
-
-namespace {
 
 // Beside the GeoJSON's points and outlines, a QGIS style under the same base name: graduated by
 // N_pool in the KML's five classes and ranges, each block falling (by QGIS's rule: a range holds

@@ -23,13 +23,6 @@ using kestrivo::survey::DesignRefusal;
 using kestrivo::survey::DesignRefused;
 using kestrivo::tests::kLibrary;
 
-std::vector<kestrivo::analysis::PlanStratum> pilot(const std::string& text, DesignOptions design,
-                                                   std::vector<std::string>& notes) {
-    std::istringstream in(text);
-    return kestrivo::survey::pilot_assumptions(in, "pilot.csv", std::move(design), kLibrary, 0.95,
-                                               notes);
-}
-
 // The report's pooled rows and blocks' dogs under them, for the same survey and strata.
 kestrivo::tests::RowsRun pooled_report(const std::string& text, const DesignOptions& design) {
     kestrivo::survey::ReportOptions options;
@@ -59,10 +52,35 @@ DesignOptions by_ward(std::map<std::string, std::int64_t> k) {
     return design;
 }
 
-TEST(pilot_assumptions_test, each_stratum_assumes_the_reports_pooled_fit_and_its_blocks_spread) {
-    const DesignOptions design = by_ward({{"North", 60}, {"South", 2}});
+// A city of `k` blocks, without strata.
+DesignOptions whole_city(std::int64_t k) {
+    DesignOptions design;
+    design.blocks_total = k;
+    return design;
+}
+
+// The note a plan on `strata` prints.
+std::string note_of(const std::vector<kestrivo::analysis::PlanStratum>& strata) {
+    const kestrivo::analysis::PlanRequest request{.strata = strata};
+    return kestrivo::survey::plan_note({}, request).note;
+}
+
+// Each test reads its pilots as "pilot.csv" from text, the notes of the last read kept.
+class pilot_assumptions_test : public testing::Test {
+protected:
+    std::vector<kestrivo::analysis::PlanStratum> pilot(const std::string& text,
+                                                       DesignOptions design) {
+        notes.clear();
+        std::istringstream in(text);
+        return kestrivo::survey::pilot_assumptions(in, "pilot.csv", std::move(design), kLibrary,
+                                                   0.95, notes);
+    }
     std::vector<std::string> notes;
-    const auto strata = pilot(kWards, design, notes);
+};
+
+TEST_F(pilot_assumptions_test, each_stratum_assumes_the_reports_pooled_fit_and_its_blocks_spread) {
+    const DesignOptions design = by_ward({{"North", 60}, {"South", 2}});
+    const auto strata = pilot(kWards, design);
     EXPECT_TRUE(notes.empty());
     ASSERT_EQ(strata.size(), 2u);
 
@@ -112,13 +130,10 @@ TEST(pilot_assumptions_test, each_stratum_assumes_the_reports_pooled_fit_and_its
     }
 }
 
-TEST(pilot_assumptions_test, the_rows_it_could_not_use_are_said_with_their_place) {
-    std::vector<std::string> notes;
-    DesignOptions design;
-    design.blocks_total = 40;
+TEST_F(pilot_assumptions_test, the_rows_it_could_not_use_are_said_with_their_place) {
     const auto strata =
-        pilot("block,c100,c111,c101,c110\nA,4,16,4,3\nB,x,25,4,2\nC,5,25,4,2\nD,6,20,5,3\n", design,
-              notes);
+        pilot("block,c100,c111,c101,c110\nA,4,16,4,3\nB,x,25,4,2\nC,5,25,4,2\nD,6,20,5,3\n",
+              whole_city(40));
     ASSERT_EQ(strata.size(), 1u);
     EXPECT_EQ(strata[0].blocks_total, 40);
     ASSERT_EQ(notes.size(), 2u);
@@ -129,7 +144,7 @@ TEST(pilot_assumptions_test, the_rows_it_could_not_use_are_said_with_their_place
 
 // The design a pilot's rows cannot make, or its options alone, is thrown as its value; a caller
 // without words of its own for it still reads that the design was refused.
-TEST(pilot_assumptions_test, a_refused_design_is_thrown_with_its_value) {
+TEST_F(pilot_assumptions_test, a_refused_design_is_thrown_with_its_value) {
     using Kind = DesignRefusal::Kind;
     DesignOptions no_column = by_ward({{"North", 9}, {"South", 9}});
     no_column.stratum_column = "Ward";
@@ -149,9 +164,8 @@ TEST(pilot_assumptions_test, a_refused_design_is_thrown_with_its_value) {
         {"K by name without a strata column", names_only, Kind::names_without_strata, "", "", ""},
     };
     for (const auto& c : cases) {
-        std::vector<std::string> notes;
         try {
-            pilot(kWards, c.design, notes);
+            pilot(kWards, c.design);
             ADD_FAILURE() << c.what << ": not refused";
         } catch (const DesignRefused& refused) {
             EXPECT_EQ(refused.refusal.kind, c.kind) << c.what;
@@ -164,17 +178,14 @@ TEST(pilot_assumptions_test, a_refused_design_is_thrown_with_its_value) {
     }
     // A pilot may come from elsewhere: more blocks than the city's K, and a label twice, are
     // no slip in it.
-    std::vector<std::string> notes;
-    EXPECT_EQ(
-        pilot(kWards + "s1,8,12,6,5,South\n", by_ward({{"North", 2}, {"South", 2}}), notes).size(),
-        2u);
+    EXPECT_EQ(pilot(kWards + "s1,8,12,6,5,South\n", by_ward({{"North", 2}, {"South", 2}})).size(),
+              2u);
 }
 
 // A pilot that gives no assumptions at all is refused in words: no readable block, a stratum of
 // one block (no spread to learn), or a stratum where nobody was seen.
-TEST(pilot_assumptions_test, pilots_that_give_no_assumptions_are_refused_with_their_reason) {
-    DesignOptions one_city;
-    one_city.blocks_total = 10;
+TEST_F(pilot_assumptions_test, pilots_that_give_no_assumptions_are_refused_with_their_reason) {
+    const DesignOptions one_city = whole_city(10);
     const struct {
         const char* what;
         std::string text;
@@ -194,9 +205,8 @@ TEST(pilot_assumptions_test, pilots_that_give_no_assumptions_are_refused_with_th
          by_ward({{"North", 9}, {"South", 9}, {"East", 9}}), "\"East\": ..."},
     };
     for (const auto& c : cases) {
-        std::vector<std::string> notes;
         try {
-            pilot(c.text, c.design, notes);
+            pilot(c.text, c.design);
             ADD_FAILURE() << c.what << ": not refused";
         } catch (const DesignRefused& refused) {
             ADD_FAILURE() << c.what << ": refused as a design";
@@ -213,14 +223,14 @@ TEST(pilot_assumptions_test, pilots_that_give_no_assumptions_are_refused_with_th
     }
 }
 
-TEST(pilot_assumptions_test, a_pilot_file_is_read_as_its_text_or_refused_in_words) {
+TEST_F(pilot_assumptions_test, a_pilot_file_is_read_as_its_text_or_refused_in_words) {
     const TemporaryFolder folder;
     DesignOptions design = by_ward({{"North", 60}, {"South", 2}});
-    std::vector<std::string> from_file_notes, from_text_notes;
+    std::vector<std::string> from_file_notes;
     const std::string path = folder.write("pilot.csv", kWards);
     const auto from_file =
         kestrivo::survey::pilot_assumptions(path, design, kLibrary, 0.95, from_file_notes);
-    const auto from_text = pilot(kWards, design, from_text_notes);
+    const auto from_text = pilot(kWards, design);
     ASSERT_EQ(from_file.size(), from_text.size());
     for (std::size_t h = 0; h < from_file.size(); ++h) {
         EXPECT_EQ(from_file[h].name, from_text[h].name);
@@ -235,7 +245,6 @@ TEST(pilot_assumptions_test, a_pilot_file_is_read_as_its_text_or_refused_in_word
         {folder.file("missing.csv"), std::string("cannot be read: ") + std::strerror(ENOENT)},
     };
     for (const auto& c : refused) {
-        std::vector<std::string> notes;
         try {
             kestrivo::survey::pilot_assumptions(c.path, design, kLibrary, 0.95, notes);
             ADD_FAILURE() << c.path << ": not refused";
@@ -250,7 +259,7 @@ TEST(pilot_assumptions_test, a_pilot_file_is_read_as_its_text_or_refused_in_word
 // A pilot of all seven histories is read as the report reads it: the model AICc chooses for the
 // stratum, with its P on each count, and the blocks' dogs over the averaged share ever seen; the
 // plan's surveys then record the seven histories too, and its note says so.
-TEST(pilot_assumptions_test, a_seven_history_pilot_is_planned_from_the_reports_model) {
+TEST_F(pilot_assumptions_test, a_seven_history_pilot_is_planned_from_the_reports_model) {
     // Blocks of dogs none territorial, seen on counts 1, 2, 3 with chances 0.5, 0.25, 0.4: each
     // history's share of the dogs, times the block's dogs.
     const std::array<double, 3> p = {0.5, 0.25, 0.4};
@@ -265,10 +274,8 @@ TEST(pilot_assumptions_test, a_seven_history_pilot_is_planned_from_the_reports_m
         }
         text += "\n";
     }
-    DesignOptions design;
-    design.blocks_total = 100;
-    std::vector<std::string> notes;
-    const auto strata = pilot(text, design, notes);
+    const DesignOptions design = whole_city(100);
+    const auto strata = pilot(text, design);
     ASSERT_EQ(strata.size(), 1u);
     const auto& m = strata[0].model;
     EXPECT_TRUE(strata[0].seven_histories);
@@ -298,15 +305,13 @@ TEST(pilot_assumptions_test, a_seven_history_pilot_is_planned_from_the_reports_m
     }
     EXPECT_NEAR(m.mean_dogs, mean, 1e-4 * mean);
 
-    const kestrivo::analysis::PlanRequest request{.strata = strata};
-    const std::string note = kestrivo::survey::plan_note({}, request).note;
+    const std::string note = note_of(strata);
     EXPECT_NE(note.find("on counts 1, 2, 3"), std::string::npos) << note;
     EXPECT_NE(note.find("all seven histories"), std::string::npos) << note;
 
     // A pilot block without them takes its stratum back to the four histories, and the plan
     // says which block.
-    notes.clear();
-    const auto four = pilot(text + "e,10,20,5,5,,,\n", design, notes);
+    const auto four = pilot(text + "e,10,20,5,5,,,\n", design);
     EXPECT_FALSE(four[0].seven_histories);
     EXPECT_FALSE(four[0].model.p_by_count);
     ASSERT_EQ(notes.size(), 1u);
@@ -318,13 +323,11 @@ TEST(pilot_assumptions_test, a_seven_history_pilot_is_planned_from_the_reports_m
 // A pilot whose dogs, once seen, are seen with another chance than before plans with the model
 // the report chose for it: S and P_first from its pooled row, P_again beside them, and surveys
 // that record the seven histories; the note says both chances.
-TEST(pilot_assumptions_test, a_pilot_fitted_by_the_behaviour_model_plans_with_it) {
+TEST_F(pilot_assumptions_test, a_pilot_fitted_by_the_behaviour_model_plans_with_it) {
     const kestrivo::tests::BehaviourTruth truth{0.2, 0.3, 0.5, 100, 20};
     const std::string text = kestrivo::tests::behaviour_survey(truth);
-    DesignOptions design;
-    design.blocks_total = 100;
-    std::vector<std::string> notes;
-    const auto strata = pilot(text, design, notes);
+    const DesignOptions design = whole_city(100);
+    const auto strata = pilot(text, design);
     ASSERT_EQ(strata.size(), 1u);
     const auto& m = strata[0].model;
     EXPECT_TRUE(strata[0].seven_histories);
@@ -342,8 +345,7 @@ TEST(pilot_assumptions_test, a_pilot_fitted_by_the_behaviour_model_plans_with_it
     EXPECT_NEAR(*m.p_again, *fit.P_again, 1e-9);
     EXPECT_NEAR(*m.p_again, truth.p_again, 0.01);
 
-    const kestrivo::analysis::PlanRequest request{.strata = strata};
-    const std::string note = kestrivo::survey::plan_note({}, request).note;
+    const std::string note = note_of(strata);
     EXPECT_NE(note.find("once seen"), std::string::npos) << note;
     EXPECT_NE(note.find("all seven histories"), std::string::npos) << note;
 }
