@@ -62,18 +62,25 @@ std::string qgis_style(const MapFeatures& features, const DogClasses& classes, b
                   "\" render=\"true\"/>\n";
         symbols += symbol(c, fill);
     }
+    // Only the points are labelled, one label a block: labels on both layers would say each
+    // block twice, and an outline, as a label's obstacle, would push its point's label away.
+    const std::string labels =
+        fill ? std::string()
+             : "<labeling type=\"simple\"><settings calloutType=\"simple\"><text-style "
+               "fieldName=\"" +
+                   xml_escaped(label) +
+                   "\" isExpression=\"0\" fontSize=\"9\" textColor=\"0,0,0,255\"/>"
+                   "<rendering obstacle=\"0\"/></settings></labeling>\n";
     return "<!DOCTYPE qgis PUBLIC 'http://mrcc.com/qgis.dtd' 'SYSTEM'>\n"
-           "<qgis version=\"3.22.0\" styleCategories=\"Symbology|Labeling\" labelsEnabled=\"1\">\n"
+           "<qgis version=\"3.22.0\" styleCategories=\"Symbology|Labeling\" labelsEnabled=\"" +
+           std::string(fill ? "0" : "1") +
+           "\">\n"
            "<renderer-v2 type=\"graduatedSymbol\" attr=\"" +
            xml_escaped(measure) +
            "\" graduatedMethod=\"GraduatedColor\" symbollevels=\"0\" enableorderby=\"0\" "
            "forceraster=\"0\">\n<ranges>\n" +
-           ranges + "</ranges>\n<symbols>\n" + symbols +
-           "</symbols>\n</renderer-v2>\n<labeling type=\"simple\"><settings "
-           "calloutType=\"simple\"><text-style fieldName=\"" +
-           xml_escaped(label) +
-           "\" isExpression=\"0\" fontSize=\"9\" textColor=\"0,0,0,255\"/>"
-           "</settings></labeling>\n</qgis>\n";
+           ranges + "</ranges>\n<symbols>\n" + symbols + "</symbols>\n</renderer-v2>\n" + labels +
+           "</qgis>\n";
 }
 
 }  // namespace kestrivo::survey::map_detail
