@@ -84,7 +84,7 @@ void BM_window_first_table(benchmark::State& state) {
 
 void BM_report_alone(benchmark::State& state) {
     const int blocks = int(state.range(0));
-    SurveySource source{"survey.csv", survey_file(blocks), std::nullopt};
+    SurveySource source{"survey.csv", survey_file(blocks), std::nullopt, ""};
     kestrivo::survey::ReportOptions options;
     options.pool = true;
     options.format = kestrivo::survey::Format::json;

@@ -55,9 +55,10 @@ private:
     const std::optional<MadePlan>& made_;
 };
 
-QString number(double value) {
-    if (!std::isfinite(value)) return QStringLiteral("none");
-    return QString::fromStdString(platform::digits_text(value, survey::kPlanDigits));
+// A share as a percentage with one decimal ("12.3%"): what 500 simulated surveys can tell.
+QString percent_of_total(double share, const QLocale& locale) {
+    if (!std::isfinite(share)) return QStringLiteral("none");
+    return locale.toString(share * 100, 'f', 1) + QStringLiteral("%");
 }
 
 // The plan made on the worker: the pilot's assumptions for `design`, then the plan of `request`,
@@ -196,11 +197,16 @@ void PlanDialog::build_controls() {
 
     table_ = new QTableWidget(0, 8, this);
     table_->setObjectName(QStringLiteral("plan_rows"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("k"), QStringLiteral("Blocks by stratum"),
-                                       QStringLiteral("Median half-width"),
-                                       QStringLiteral("Assurance half-width"),
-                                       QStringLiteral("Coverage"), QStringLiteral("Median ratio"),
-                                       QStringLiteral("Meets target"), QStringLiteral("Surveys")});
+    // The half-widths as the target is typed, in percent of the total.
+    table_->setHorizontalHeaderLabels(
+        {QStringLiteral("Blocks"), QStringLiteral("By stratum"),
+         QStringLiteral("Half-width, median"), QStringLiteral("Half-width, assured"),
+         QStringLiteral("Interval holds the truth"), QStringLiteral("Estimate ÷ truth"),
+         QStringLiteral("Meets target"), QStringLiteral("Surveys")});
+    table_->horizontalHeaderItem(3)->setToolTip(
+        QStringLiteral("The half-width in the share of surveys asked for (the assurance)"));
+    table_->horizontalHeaderItem(5)->setToolTip(
+        QStringLiteral("The median of the estimated total over the true total"));
     table_->verticalHeader()->hide();
     // Every heading whole before a plan fills the columns; a plan's cells widen them again.
     table_->resizeColumnsToContents();
@@ -338,10 +344,11 @@ void PlanDialog::show_plan(MadePlan made) {
         const QString cells[] = {
             QString::number(row.k),
             QString::fromStdString(allocation_words(made, row)),
-            number(row.median_half_width),
-            number(row.assurance_half_width),
-            number(row.coverage),
-            number(row.median_ratio),
+            percent_of_total(row.median_half_width, locale()),
+            percent_of_total(row.assurance_half_width, locale()),
+            percent_of_total(row.coverage, locale()),
+            std::isfinite(row.median_ratio) ? locale().toString(row.median_ratio, 'f', 2)
+                                            : QStringLiteral("none"),
             row.meets ? QStringLiteral("yes") : QStringLiteral("no"),
             QString::number(row.surveys),
         };

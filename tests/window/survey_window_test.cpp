@@ -672,7 +672,14 @@ TEST_F(survey_window_test, a_plan_runs_and_stops) {
     QCoreApplication::processEvents();
     ASSERT_TRUE(dialog->made());
     EXPECT_FALSE(dialog->made()->plan.stopped);
-    EXPECT_GT(control<QTableWidget>(dialog, "plan_rows")->rowCount(), 0);
+    auto* rows = control<QTableWidget>(dialog, "plan_rows");
+    ASSERT_GT(rows->rowCount(), 0);
+    // Half-widths in percent of the total, as the target is typed, with one decimal.
+    for (int c : {2, 3, 4}) {
+        EXPECT_TRUE(rows->item(0, c)->text().contains(
+            QRegularExpression(QStringLiteral("^\\d+\\.\\d%$"))))
+            << rows->item(0, c)->text().toStdString();
+    }
     const QString words = recommendation->text();
     EXPECT_TRUE(words.startsWith(QStringLiteral("Count ")) ||
                 words.startsWith(QStringLiteral("No sample size")))
