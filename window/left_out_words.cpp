@@ -126,13 +126,15 @@ QString left_out_words(const survey::ReportRow& row) {
                        "Left out: the block's weight (column %1) is %2, more blocks than a city "
                        "has (line %3 of the file).")
                 .arg(text(out.column), value, line);
+        // These blocks are still in their stratum's shared fit and the city's total.
         case Why::not_estimable:
             return QStringLiteral(
-                       "Left out: the counts on line %1 of the file give no estimate: %2.")
+                       "No estimate of its own: the counts on line %1 of the file give none (%2); "
+                       "its dogs are counted in its stratum.")
                 .arg(line, detail);
         case Why::plot_not_written:
             return QStringLiteral(
-                       "Left out: the plot of the block on line %1 of the file could not be "
+                       "Counted, but the plot of the block on line %1 of the file could not be "
                        "written: %2.")
                 .arg(line, detail);
         case Why::other:
@@ -184,12 +186,18 @@ QString summary_phrase(Why why) {
 
 }  // namespace
 
+bool left_out_of_strata(const survey::ReportRow& row) {
+    if (row.kind != survey::RowKind::block || row.error.empty()) return false;
+    return !row.left_out ||
+           (row.left_out->why != Why::not_estimable && row.left_out->why != Why::plot_not_written);
+}
+
 QString left_out_summary(const survey::ReportRows& rows) {
     int used = 0, left_out = 0;
     std::map<Why, int> by_reason;  // in the order of the reasons, the same in every summary
     for (const survey::ReportRow& row : rows.rows) {
         if (row.kind != survey::RowKind::block) continue;
-        if (row.error.empty()) {
+        if (!left_out_of_strata(row)) {
             ++used;
             continue;
         }

@@ -20,6 +20,10 @@ QString column_words(const std::string& column);
 /// count only (c100) is missing (line 3 of the file)." "" for a row without an error.
 QString left_out_words(const survey::ReportRow& row);
 
+/// Whether a block row was left out of its stratum and the city's total: a row the reader or the
+/// weights refused. A block whose own fit gives no estimate is still in its stratum.
+bool left_out_of_strata(const survey::ReportRow& row);
+
 /// The blocks used and those left out, the reasons grouped and counted: "10 blocks used; 2 left
 /// out: 1 with a count missing, 1 with a count that is not a whole number." Only block rows are
 /// counted.

@@ -121,8 +121,8 @@ bool move_first_stray(QTextDocument& document) {
         };
         if (lead > 0 && is_lead_in(lead - 1)) --lead;
         if (lead > 0 && elements[lead - 1].heading) --lead;
-        const bool split = page_of(e.top, page) != page_of(e.bottom - 1, page) &&
-                           e.bottom - e.top < page * 0.9;
+        const bool split =
+            page_of(e.top, page) != page_of(e.bottom - 1, page) && e.bottom - e.top < page * 0.9;
         const bool apart = page_of(elements[lead].top, page) != page_of(e.top, page);
         if ((split || apart) && break_before(elements[lead])) return true;
     }
@@ -148,7 +148,7 @@ std::vector<PagedElement> paged_elements(QTextDocument& document) {
     return paged;
 }
 
-bool print_pdf(QTextDocument& document, const QString& path, const QString& title,
+bool print_pdf(const std::vector<QTextDocument*>& parts, const QString& path, const QString& title,
                const QString& footer) {
     QPdfWriter writer(path);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -157,29 +157,43 @@ bool print_pdf(QTextDocument& document, const QString& path, const QString& titl
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("Kestrivo"));
     const QRect area = writer.pageLayout().paintRectPixels(writer.resolution());
-    QFont small = document.defaultFont();
+    if (parts.empty()) return false;
+    QFont small = parts.front()->defaultFont();
     small.setPointSizeF(small.pointSizeF() * 0.85);
-    const double footer_height = QFontMetricsF(small, &writer).height() * 2;
-    document.documentLayout()->setPaintDevice(&writer);
-    document.setDocumentMargin(0);
-    keep_together(document, QSizeF(area.width(), area.height() - footer_height));
-    const double page = document.pageSize().height();
+    const QFontMetricsF metrics(small, &writer);
+    const double footer_height = metrics.height() * 2;
+    int pages = 0;
+    for (QTextDocument* part : parts) {
+        part->documentLayout()->setPaintDevice(&writer);
+        part->setDocumentMargin(0);
+        const QSizeF size(area.width(), area.height() - footer_height);
+        if (part == parts.front()) {
+            keep_together(*part, size);
+        } else {
+            part->setPageSize(size);
+        }
+        pages += part->pageCount();
+    }
+    const QString shown_footer = metrics.elidedText(footer, Qt::ElideRight, area.width() * 0.75);
     QPainter painter;
     if (!painter.begin(&writer)) return false;
-    const int pages = document.pageCount();
-    for (int p = 0; p < pages; ++p) {
-        if (p > 0 && !writer.newPage()) return false;
-        painter.save();
-        painter.translate(0, -p * page);
-        document.drawContents(&painter, QRectF(0, p * page, area.width(), page));
-        painter.restore();
-        painter.setFont(small);
-        painter.setPen(QColor(0x55, 0x55, 0x55));
-        const QRectF foot(0, area.height() - footer_height * 0.6, area.width(),
-                          footer_height * 0.6);
-        painter.drawText(foot, Qt::AlignLeft | Qt::AlignBottom, footer);
-        painter.drawText(foot, Qt::AlignRight | Qt::AlignBottom,
-                         QStringLiteral("page %1 of %2").arg(p + 1).arg(pages));
+    int number = 0;
+    for (QTextDocument* part : parts) {
+        const double page = part->pageSize().height();
+        for (int p = 0; p < part->pageCount(); ++p, ++number) {
+            if (number > 0 && !writer.newPage()) return false;
+            painter.save();
+            painter.translate(0, -p * page);
+            part->drawContents(&painter, QRectF(0, p * page, area.width(), page));
+            painter.restore();
+            painter.setFont(small);
+            painter.setPen(QColor(0x55, 0x55, 0x55));
+            const QRectF foot(0, area.height() - footer_height * 0.6, area.width(),
+                              footer_height * 0.6);
+            painter.drawText(foot, Qt::AlignLeft | Qt::AlignBottom, shown_footer);
+            painter.drawText(foot, Qt::AlignRight | Qt::AlignBottom,
+                             QStringLiteral("page %1 of %2").arg(number + 1).arg(pages));
+        }
     }
     return painter.end();
 }

@@ -25,10 +25,12 @@ struct PagedElement {
 };
 std::vector<PagedElement> paged_elements(QTextDocument& document);
 
-/// Lays `document` out for an A4 PDF with 15 mm margins, keeps it together and prints it to
-/// `path`, each page footed by `footer` and "page N of M". Returns false when the file cannot
-/// be written. The document stays laid out as printed.
-bool print_pdf(QTextDocument& document, const QString& path, const QString& title,
+/// Lays each of `parts` out for an A4 PDF with 15 mm margins, keeps it together and prints them
+/// one after the other, each from a new page, to `path`, every page footed by `footer` and
+/// "page N of M". Returns false when the file cannot be written. The parts stay laid out as
+/// printed. A long table in a part of its own (a survey's blocks) is laid out once or twice,
+/// not once for every break the parts before it need.
+bool print_pdf(const std::vector<QTextDocument*>& parts, const QString& path, const QString& title,
                const QString& footer);
 
 }  // namespace kestrivo::window

@@ -45,10 +45,11 @@ QString how_to_read_section(const survey::ReportLayout& layout, double level) {
     body += paragraph(
         QStringLiteral("The %1 interval.").arg(percent),
         QStringLiteral("Were the survey done again in the same way, with other blocks drawn and "
-                       "other chances of each dog being seen, %1 of such intervals would hold the "
-                       "true number. It does not take in what the counts cannot show: dogs that "
-                       "no count can see, dogs that came or went between the counts, or one dog "
-                       "taken for two.")
+                       "other chances of each dog being seen, about %1 of such intervals of the "
+                       "city's dogs would hold the true number, where the model holds. A block's "
+                       "own interval speaks of that block's counts alone. Neither takes in what "
+                       "the counts cannot show: dogs that no count can see, dogs that came or went "
+                       "between the counts, or one dog taken for two.")
             .arg(percent));
     if (layout.with_pool) {
         body += paragraph(
@@ -80,34 +81,41 @@ QString method_section(const survey::ReportLayout& layout, bool weighted) {
     body += QStringLiteral(
         "<p>The dogs of each block are estimated by closed-population capture–recapture "
         "(Otis et al. 1978) from the dogs identified on the first count and what became of them "
-        "on the second and third. The model is a mixture of two classes of dogs (Pledger 2000): "
-        "a share always seen, and the rest seen on each count with one chance. It is fitted by "
+        "on the second and third. The model is a mixture of two classes of dogs (Pledger 2000) "
+        "with one class seen on every count: a share always seen, and the rest seen on each count "
+        "with one chance. It is fitted by "
         "maximum likelihood, and a block's interval is where the profile likelihood lies within "
         "1.92 of its maximum (Venzon and Moolgavkar 1988).");
-    if (layout.with_behaviour) {
-        body += QStringLiteral(
-            " Where the dogs first seen on the later counts are given, the chance of being seen "
-            "may differ between the counts, or once a dog has been seen; these models are weighed "
-            "against each other by their small-sample Akaike information criterion (Hurvich and "
-            "Tsai 1989) and averaged by their weights (Burnham and Anderson 2002).");
-    }
     body += QStringLiteral("</p>");
     if (layout.with_pool) {
         body += QStringLiteral(
             "<p>Within a stratum the blocks share one share always seen and one chance of being "
             "seen, fitted from all of them together. Whether they can share them is tested by "
             "comparing each block's own fit with the shared one; the test's p comes from a "
-            "parametric bootstrap, stopped early once it is clear (Besag and Clifford 1991).</p>");
+            "parametric bootstrap, stopped early once it is clear (Besag and Clifford 1991).");
+        if (layout.with_behaviour) {
+            body += QStringLiteral(
+                " Where the dogs first seen on the later counts are given, the shared fit also "
+                "lets the chance of being seen differ between the counts, or once a dog has been "
+                "seen; these models are weighed against each other by their small-sample Akaike "
+                "information criterion (Hurvich and Tsai 1989) and averaged by their weights "
+                "(Burnham and Anderson 2002).");
+        }
+        body += QStringLiteral("</p>");
     }
     if (layout.with_city) {
         body += QString(QStringLiteral(
-                            "<p>The city's dogs are each stratum's mean dogs a block times its "
-                            "blocks in the city, summed over the strata (Cochran 1977)%1. Their "
-                            "interval comes from resampling the blocks within each stratum and "
-                            "fitting everything again (Rao and Wu 1988; Efron and Tibshirani "
-                            "1993), with the degrees of freedom of Satterthwaite (1946).</p>"))
-                    .arg(weighted ? QStringLiteral(", each block weighted by its design weight")
-                                  : QString());
+                            "<p>The city's dogs add up the strata: each stratum's blocks' dogs "
+                            "under its shared visibility, %1 (Cochran 1977). The interval's "
+                            "standard error comes from a rescaled bootstrap of the blocks within "
+                            "each stratum, the shared visibility fitted again in each replicate "
+                            "(Rao and Wu 1988; Efron and Tibshirani 1993); the interval is "
+                            "symmetric on the log scale, with Student's t on the degrees of "
+                            "freedom of Satterthwaite (1946), and never below the dogs "
+                            "identified.</p>"))
+                    .arg(weighted ? QStringLiteral("each block weighted by its design weight")
+                                  : QStringLiteral("scaled up to the stratum's blocks in the "
+                                                   "city"));
     }
     body += QStringLiteral(
         "<p style=\"font-size:8pt\">Besag J, Clifford P (1991). Sequential Monte Carlo p-values. "
@@ -150,9 +158,10 @@ QString assumptions_section(bool weighted, const survey::ReportRow* city) {
         }
     }
     return body + QStringLiteral(
-                      "<li>Vaccine doses are the "
-                      "coverage times the dogs, with the same interval; they leave out doses lost "
-                      "or wasted.</li></ul>");
+                      "<li>The vaccine doses for a coverage are that share of the dogs, with the "
+                      "same interval; after a campaign the doses still needed have their own "
+                      "interval from the same bootstrap. Neither counts doses lost or "
+                      "wasted.</li></ul>");
 }
 
 QString conflict_kind_words(field::ConflictKind kind) {
@@ -194,14 +203,23 @@ QString conflicts_appendix(const std::vector<field::Conflict>& conflicts) {
         QStringLiteral(
             "<h2 style=\"page-break-before: always\">Appendix: what the field data held</h2>"
             "<p>%1 found while the field data were tabulated. Warnings change no count; the "
-            "others were settled as the last column says.</p><table border=\"1\" "
-            "cellspacing=\"0\" cellpadding=\"2\" width=\"100%\"><thead><tr><th>What</th>"
-            "<th>Block</th><th>Count</th><th>Dog</th><th>What was found</th></tr></thead>")
+            "others were settled as the last column says.</p>")
             .arg(conflicts.size() == 1
                      ? QStringLiteral("One conflict was")
                      : QStringLiteral("%1 conflicts were")
                            .arg(QLocale().toString(qulonglong(conflicts.size()))));
-    for (const field::Conflict& c : conflicts) {
+    // Forty rows a table, as the blocks: one table of thousands would take minutes to lay out.
+    for (std::size_t i = 0; i < conflicts.size(); ++i) {
+        if (i % 40 == 0) {
+            body +=
+                QStringLiteral(
+                    "%1<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" "
+                    "width=\"100%\"><thead>"
+                    "<tr><th width=\"18%\">What</th><th width=\"8%\">Block</th><th width=\"7%\">"
+                    "Count</th><th width=\"10%\">Dog</th><th>What was found</th></tr></thead>")
+                    .arg(i > 0 ? QStringLiteral("</table>") : QString());
+        }
+        const field::Conflict& c = conflicts[i];
         body += QStringLiteral(
                     "<tr><td>%1%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6 (%7, line "
                     "%8)</td></tr>")

@@ -88,6 +88,8 @@ QString doses_needed_sentence(const survey::CoverageCells& coverage, double targ
 
 QString coverage_standing(const survey::CoverageCells& coverage, double target,
                           const QLocale& locale) {
+    if (!std::isfinite(coverage.lower) || !std::isfinite(coverage.upper))
+        return QStringLiteral("no interval");
     if (coverage.upper < target) {
         return QStringLiteral("below %1: send a team back").arg(percent(target, locale));
     }

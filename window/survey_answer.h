@@ -40,7 +40,8 @@ QString coverage_sentence(const survey::CoverageCells& coverage, double level,
 QString doses_needed_sentence(const survey::CoverageCells& coverage, double target,
                               const QLocale& locale);
 
-/// "below 70%: send a team back", "uncertain", or "" where the interval lies above the target.
+/// "below 70%: send a team back", "uncertain", "no interval" where the stratum has none, or ""
+/// where the interval lies above the target.
 QString coverage_standing(const survey::CoverageCells& coverage, double target,
                           const QLocale& locale);
 

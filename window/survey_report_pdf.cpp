@@ -69,6 +69,10 @@ QString dogs(const survey::Estimate& estimate, const QLocale& locale, double fac
         text += QStringLiteral(" (%1–%2)")
                     .arg(people_number(factor * *estimate.lower, locale),
                          people_number(factor * *estimate.upper, locale));
+    } else if (estimate.lower) {
+        // A block whose counts put no bound on its dogs: the reader must see that, not a number.
+        return unbroken(text) + QStringLiteral(" (from %1, no upper limit)")
+                                    .arg(unbroken(people_number(factor * *estimate.lower, locale)));
     }
     return unbroken(text);
 }
@@ -120,9 +124,10 @@ QStringList carried_values(const survey::ReportRows& report, const Sorted& sorte
 
 // "11 to 20 November 2026", "30 October to 5 November 2026", or "" when the days are unknown.
 QString fieldwork_days(const SurveyPdf& pdf, const QLocale& locale) {
-    const QDate first = QDate::fromString(QString::fromStdString(pdf.first_day), Qt::ISODate);
-    const QDate last = QDate::fromString(QString::fromStdString(pdf.last_day), Qt::ISODate);
+    QDate first = QDate::fromString(QString::fromStdString(pdf.first_day), Qt::ISODate);
+    QDate last = QDate::fromString(QString::fromStdString(pdf.last_day), Qt::ISODate);
     if (!first.isValid() || !last.isValid()) return {};
+    if (last < first) std::swap(first, last);
     const QString whole = QStringLiteral("d MMMM yyyy");
     if (first == last) return locale.toString(first, whole);
     const QString from = first.year() != last.year()     ? whole
@@ -206,7 +211,11 @@ QString design_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale
                       "The city is divided into strata by the column <b>%1</b>; the "
                       "blocks counted in each were drawn from its blocks.")
                       .arg(html(pdf.stratum_column));
-    if (pdf.weighted) body += QStringLiteral(" Each block's design weight as given in the file.");
+    if (pdf.weighted) {
+        body += QStringLiteral(
+            " Each block stands for as many blocks of the city as its design "
+            "weight in the file says.");
+    }
     if (!pdf.conflicts.empty()) {
         body += QStringLiteral(" The field data held %1 conflicts, listed in the appendix.")
                     .arg(locale.toString(qulonglong(pdf.conflicts.size())));
@@ -221,7 +230,7 @@ QString design_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale
         std::size_t used = 0, left_out = 0;
         for (const ReportRow* block : sorted.blocks) {
             if (!pdf.stratum_column.empty() && block->stratum != row.stratum) continue;
-            ++(block->error.empty() ? used : left_out);
+            ++(left_out_of_strata(*block) ? left_out : used);
         }
         body += QStringLiteral(
                     "<tr><td>%1</td><td align=\"right\">%2</td><td align=\"right\">%3</td>"
@@ -240,6 +249,15 @@ QString agreement(const ReportRow& pooled, const QLocale& locale) {
     const QString shown = unbroken(QStringLiteral("p = ") + locale.toString(p, 'f', 2));
     return p < 0.05 ? QStringLiteral("<b>no</b>: they differ (%1)").arg(shown)
                     : QStringLiteral("yes (%1)").arg(shown);
+}
+
+// The share of a stratum's dogs seen: at least once over the three counts where the stratum gave
+// the dogs first seen later, else on one count. Each cell says which.
+QString seen_words(const ReportRow& pooled, const QLocale& locale) {
+    const std::optional<double> seen = survey::share_seen(pooled);
+    if (!seen || !std::isfinite(*seen)) return QStringLiteral("–");
+    return pooled.cells.seven ? QStringLiteral("%1 at least once").arg(percent(seen, locale))
+                              : QStringLiteral("%1 on a count").arg(percent(seen, locale));
 }
 
 // Each stratum: its shared visibility in words, whether its blocks agree, and its dogs.
@@ -271,8 +289,8 @@ QString strata_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale
                     "<tr><td>%1</td><td align=\"right\">%2</td><td align=\"right\">%3</td>"
                     "<td align=\"right\">%4</td><td>%5</td><td>%6</td><td>%7</td></tr>")
                     .arg(row->stratum.empty() ? QStringLiteral("the city") : html(row->stratum),
-                         percent(S, locale), percent(P, locale),
-                         percent(survey::share_seen(*row), locale), agreement(*row, locale),
+                         percent(S, locale), percent(P, locale), seen_words(*row, locale),
+                         agreement(*row, locale),
                          total ? dogs(dogs_total, locale) : QStringLiteral("–"),
                          total ? dogs(dogs_total, locale, pdf.coverage) : QStringLiteral("–"));
         if (!row->error.empty()) {
@@ -343,26 +361,36 @@ QString block_notes(const ReportRow& row) {
     return fit ? edges_words(analysis::limits_at_edges(*fit)).toHtmlEscaped() : QString();
 }
 
+// Rows a table of blocks holds before the next starts with its own heading row: Qt lays out and
+// draws a table in time that grows with its rows times the pages it spans, and a survey of
+// 20,000 blocks in one table would take minutes. Fixed column widths keep the tables aligned.
+constexpr std::size_t kBlocksPerTable = 40;
+
 QString blocks_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale& locale) {
     const QString level = locale.toString(std::round(pdf.level * 100)) + QStringLiteral("%");
-    const bool pooled = pdf.rows->layout.with_pool;
-    QString body =
-        QStringLiteral("<h2>Blocks</h2>") + kTable + QStringLiteral("<thead><tr><th>Block</th>");
-    if (!pdf.stratum_column.empty())
-        body += QStringLiteral("<th>%1</th>").arg(html(pdf.stratum_column));
-    body += QStringLiteral(
-                "<th>Dogs identified on the first count</th><th>Dogs: its own estimate (%1 "
-                "interval)</th>")
+    const bool pooled = pdf.rows->layout.with_pool, strata = !pdf.stratum_column.empty();
+    QString head = QStringLiteral("<thead><tr><th width=\"11%\">Block</th>");
+    if (strata) head += QStringLiteral("<th width=\"11%\">%1</th>").arg(html(pdf.stratum_column));
+    head += QStringLiteral(
+                "<th width=\"12%\">Dogs identified on the first count</th><th width=\"19%\">"
+                "Dogs: its own estimate (%1 interval)</th>")
                 .arg(level);
     if (pooled) {
-        body += QStringLiteral("<th>Dogs with its stratum's shared visibility (%1 interval)</th>")
+        head += QStringLiteral(
+                    "<th width=\"19%\">Dogs with its stratum's shared visibility (%1 "
+                    "interval)</th>")
                     .arg(level);
     }
-    body += QStringLiteral("<th>Notes</th></tr></thead>");
-    for (const ReportRow* row : sorted.blocks) {
+    head += QStringLiteral("<th>Notes</th></tr></thead>");
+    QString body = QStringLiteral("<h2>Blocks</h2>");
+    for (std::size_t i = 0; i < sorted.blocks.size(); ++i) {
+        if (i % kBlocksPerTable == 0) {
+            if (i > 0) body += QStringLiteral("</table>");
+            body += kTable + head;
+        }
+        const ReportRow* row = sorted.blocks[i];
         body += QStringLiteral("<tr><td>%1</td>").arg(html(row->label));
-        if (!pdf.stratum_column.empty())
-            body += QStringLiteral("<td>%1</td>").arg(html(row->stratum));
+        if (strata) body += QStringLiteral("<td>%1</td>").arg(html(row->stratum));
         const analysis::Report* fit = row->report ? &*row->report : nullptr;
         const QString n = fit && fit->n ? locale.toString(qlonglong(*fit->n)) : QString();
         body += QStringLiteral("<td align=\"right\">%1</td><td>%2</td>")
@@ -371,7 +399,7 @@ QString blocks_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale
             body += QStringLiteral("<td>%1</td>").arg(dogs(survey::pooled_dogs(*row), locale));
         body += QStringLiteral("<td>%1</td></tr>").arg(block_notes(*row));
     }
-    return body + QStringLiteral("</table>");
+    return body + (sorted.blocks.empty() ? QString() : QStringLiteral("</table>"));
 }
 
 QString plan_section(QTextDocument& document, const MadePlan& made, const QLocale& locale) {
@@ -403,8 +431,8 @@ QString plan_section(QTextDocument& document, const MadePlan& made, const QLocal
     return body + QStringLiteral("<p><img src=\"kestrivo:plan\" width=\"600\"></p>");
 }
 
-// Prints `document` beside `path`, then moves it over it.
-void print_to(const QString& path, const QString& title, QTextDocument& document) {
+// Prints `parts` beside `path`, then moves the file over it.
+void print_to(const QString& path, const QString& title, const std::vector<QTextDocument*>& parts) {
     const auto fail = [&](const QString& why) {
         throw platform::RuntimeError(platform::ErrorKind::FileError,
                                      (path + QStringLiteral(": ") + why).toStdString());
@@ -417,8 +445,7 @@ void print_to(const QString& path, const QString& title, QTextDocument& document
     part.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
                         QFileDevice::ReadOther);
     part.close();
-    if (!print_pdf(document, part.fileName(), title, title) ||
-        QFileInfo(part.fileName()).size() <= 0)
+    if (!print_pdf(parts, part.fileName(), title, title) || QFileInfo(part.fileName()).size() <= 0)
         fail(QStringLiteral("the report could not be written."));
     std::error_code error;
     std::filesystem::rename(part.fileName().toStdString(), target.absoluteFilePath().toStdString(),
@@ -438,14 +465,18 @@ void write_survey_pdf(const QString& path, const SurveyPdf& given) {
     if (!pdf.rows) pdf.rows = std::make_shared<const survey::ReportRows>();
     const Sorted sorted = sorted_rows(*pdf.rows);
     const QLocale locale;
-    QTextDocument document;
-    QFont font = document.defaultFont();
-    font.setPointSizeF(9.5);
-    document.setDefaultFont(font);
-    // Lines break between words only: a number or an interval is one word.
-    QTextOption wrap = document.defaultTextOption();
-    wrap.setWrapMode(QTextOption::WordWrap);
-    document.setDefaultTextOption(wrap);
+    // The report, then its blocks and the conflicts: the two that can run to thousands of rows,
+    // kept apart so that their tables are laid out once, not again for every page break above.
+    QTextDocument document, details;
+    for (QTextDocument* part : {&document, &details}) {
+        QFont font = part->defaultFont();
+        font.setPointSizeF(9.5);
+        part->setDefaultFont(font);
+        // Lines break between words only: a number or an interval is one word.
+        QTextOption wrap = part->defaultTextOption();
+        wrap.setWrapMode(QTextOption::WordWrap);
+        part->setDefaultTextOption(wrap);
+    }
     QString body = title_section(pdf, sorted, locale);
     body += answer_section(document, pdf, sorted.city, locale);
     body += how_to_read_section(pdf.rows->layout, pdf.level);
@@ -455,14 +486,14 @@ void write_survey_pdf(const QString& path, const SurveyPdf& given) {
     if (pdf.plan) body += plan_section(document, *pdf.plan, locale);
     body += assumptions_section(pdf.weighted, sorted.city);
     body += method_section(pdf.rows->layout, pdf.weighted);
-    body += blocks_section(pdf, sorted, locale);
-    body += conflicts_appendix(pdf.conflicts);
     document.setHtml(QStringLiteral("<html><body>") + body + QStringLiteral("</body></html>"));
+    details.setHtml(QStringLiteral("<html><body>") + blocks_section(pdf, sorted, locale) +
+                    conflicts_appendix(pdf.conflicts) + QStringLiteral("</body></html>"));
     const QString title =
         pdf.title.empty()
             ? QString::fromStdString(pdf.name)
             : QStringLiteral("Free-roaming dogs of %1").arg(QString::fromStdString(pdf.title));
-    print_to(path, title, document);
+    print_to(path, title, {&document, &details});
 }
 
 }  // namespace kestrivo::window

@@ -21,10 +21,10 @@
 namespace kestrivo::window {
 
 struct SurveyPdf {
-    std::string name;            // the survey's files
-    std::string title;           // the city or area, as typed in the window; "" when none
+    std::string name;                 // the survey's files
+    std::string title;                // the city or area, as typed in the window; "" when none
     std::string first_day, last_day;  // the fieldwork's ("YYYY-MM-DD"); "" when not known
-    std::string stratum_column;  // "" without strata
+    std::string stratum_column;       // "" without strata
     bool weighted = false;
     double coverage = 0.7;  // the vaccination coverage asked for
     double level = 0.95;

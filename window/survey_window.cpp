@@ -26,6 +26,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -104,10 +105,13 @@ OpenedSurvey open_survey_source(const std::vector<std::string>& paths) {
     opened.conflicts = std::move(how.conflicts);
     opened.first_day = std::move(how.first_day);
     opened.last_day = std::move(how.last_day);
-    for (const std::string& path : paths) {
-        opened.source.remembered_as +=
-            QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString() + "\n";
-    }
+    // In any order the same files are the same survey.
+    std::vector<std::string> full;
+    for (const std::string& path : paths)
+        full.push_back(QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString());
+    std::sort(full.begin(), full.end());
+    for (const std::string& path : full)
+        opened.source.remembered_as += path + "\n";
     return opened;
 }
 
@@ -443,6 +447,17 @@ void SurveyWindow::recompute() {
         QStringLiteral("Fitting %1 blocks and the city's interval...").arg(rows_.size()));
     const std::string stratum =
         strata_column->currentIndex() > 0 ? strata_column->currentText().toStdString() : "";
+    // The design as the report is asked for it: what the PDF says of the rows this job makes,
+    // whatever the controls say by the time it is exported.
+    pending_design_ = SurveyPdf{};
+    pending_design_.stratum_column = stratum;
+    pending_design_.weighted = weight_column->currentIndex() > 0;
+    for (int r = 0; r < blocks_in_city->rowCount(); ++r) {
+        pending_design_.design.push_back(
+            {blocks_in_city->item(r, 0)->text().toStdString(),
+             blocks_in_city->item(r, 1)->text().toStdString(),
+             blocks_in_city->item(r, 2)->text().trimmed().toStdString()});
+    }
     // Starting stops what runs; its answer, should it come, is dropped.
     job_.start(
         [source = source_, options = report_options(), library = library_,
@@ -470,6 +485,7 @@ void SurveyWindow::show_result(Finished& finished) {
         return;
     }
     last_rows_ = result.rows;
+    reported_design_ = pending_design_;
     status->setText(result.status == survey::kSomeErrors
                         ? QStringLiteral("Some blocks could not be fitted: see their rows.")
                         : QString());
@@ -707,24 +723,16 @@ void SurveyWindow::export_report_to(const QString& path) {
         throw platform::RuntimeError(platform::ErrorKind::InvalidInput,
                                      "the report is not ready yet.");
     }
-    SurveyPdf pdf;
+    SurveyPdf pdf = reported_design_;
     pdf.name = source_.name;
     pdf.title = report_title->text().trimmed().toStdString();
     pdf.first_day = first_day_;
     pdf.last_day = last_day_;
-    pdf.stratum_column =
-        strata_column->currentIndex() > 0 ? strata_column->currentText().toStdString() : "";
-    pdf.weighted = weight_column->currentIndex() > 0;
     pdf.coverage = coverage->value() / 100.0;
     pdf.level = report_options().level;
     pdf.rows = last_rows_;
     pdf.plan = plan_;
     pdf.conflicts = conflicts_;
-    for (int r = 0; r < blocks_in_city->rowCount(); ++r) {
-        pdf.design.push_back({blocks_in_city->item(r, 0)->text().toStdString(),
-                              blocks_in_city->item(r, 1)->text().toStdString(),
-                              blocks_in_city->item(r, 2)->text().trimmed().toStdString()});
-    }
     write_survey_pdf(path, pdf);
     status->setText(QStringLiteral("Written: %1").arg(path));
 }

@@ -22,6 +22,7 @@
 #include "window/design_shown.h"
 #include "window/plan_picture.h"
 #include "window/survey_job.h"
+#include "window/survey_report_pdf.h"
 #include "window/survey_table_model.h"
 
 class QComboBox;
@@ -140,6 +141,8 @@ private:
     analysis::Library library_;
     std::vector<field::Conflict> conflicts_;
     std::string first_day_, last_day_;
+    /// The design of the report running, and of the one shown (last_rows_), as the PDF says it.
+    SurveyPdf pending_design_, reported_design_;
     Hooks hooks_;
     survey::Header header_;
     std::vector<survey::Row> rows_;

@@ -77,8 +77,9 @@ TEST(left_out_words_test, each_reason_a_block_is_left_out_is_said_in_words) {
          "Left out: line 3 of the file cannot be read (at column 2): a quoted field is malformed "
          "(a quote inside a field must be doubled, and a closing quote must end the field)."},
         {"a,10,5,3,4,,,,,,,,,,,,1", LeftOut::Why::not_estimable,
-         "Left out: the counts on line 3 of the file give no estimate: the counts are impossible "
-         "when S is held at 1."},
+         // Still in its stratum: the stratum's fit and the city's total count it.
+         "No estimate of its own: the counts on line 3 of the file give none (the counts are "
+         "impossible when S is held at 1); its dogs are counted in its stratum."},
     };
     for (const auto& c : cases) {
         const ReportRows rows = report(kHeader + c.row + "\n");
@@ -146,8 +147,8 @@ TEST(left_out_words_test, the_summary_counts_the_blocks_used_and_why_the_others_
          "2 blocks used; 3 left out: 2 with a count missing, 1 with a count that is not a whole "
          "number."},
         {{"e,10,5,3,4,,,,1,1,1,9,,,,,", "a,10,5,3,4,,,,,,,,,,,,1", "c,1,,3,4,,,,,,,,,,,,"},
-         "1 block used; 3 left out: 1 with a count missing, 1 with more marked dogs than dogs "
-         "seen, 1 whose counts give no estimate."},
+         "2 blocks used; 2 left out: 1 with a count missing, 1 with more marked dogs than dogs "
+         "seen."},
     };
     for (const auto& c : cases) {
         std::string text = kHeader;

@@ -225,7 +225,7 @@ TEST(report_pages_test, headings_and_tables_keep_together) {
         }
         QTextDocument document;
         document.setHtml(html);
-        ASSERT_TRUE(print_pdf(document, QString::fromStdString(dir.file("pages.pdf")),
+        ASSERT_TRUE(print_pdf({&document}, QString::fromStdString(dir.file("pages.pdf")),
                               QStringLiteral("test"), QStringLiteral("test")));
         const std::vector<PagedElement> elements = paged_elements(document);
         for (std::size_t i = 0; i < elements.size(); ++i) {

@@ -173,7 +173,12 @@ TEST(survey_answer_test, coverage_is_said_with_its_interval_and_the_doses_still_
         double lower, upper;
         const char* standing;
     } standings[] = {
-        {0.50, 0.66, "below 70%: send a team back"}, {0.60, 0.75, "uncertain"}, {0.72, 0.80, ""}};
+        {0.50, 0.66, "below 70%: send a team back"},
+        {0.60, 0.75, "uncertain"},
+        {0.72, 0.80, ""},
+        // A stratum with too few blocks for an interval is not said to meet the target.
+        {std::nan(""), std::nan(""), "no interval"},
+        {0.72, std::nan(""), "no interval"}};
     for (const auto& s : standings) {
         c.lower = s.lower;
         c.upper = s.upper;
@@ -676,8 +681,8 @@ TEST_F(survey_window_test, a_plan_runs_and_stops) {
     ASSERT_GT(rows->rowCount(), 0);
     // Half-widths in percent of the total, as the target is typed, with one decimal.
     for (int c : {2, 3, 4}) {
-        EXPECT_TRUE(rows->item(0, c)->text().contains(
-            QRegularExpression(QStringLiteral("^\\d+\\.\\d%$"))))
+        EXPECT_TRUE(
+            rows->item(0, c)->text().contains(QRegularExpression(QStringLiteral("^\\d+\\.\\d%$"))))
             << rows->item(0, c)->text().toStdString();
     }
     const QString words = recommendation->text();
