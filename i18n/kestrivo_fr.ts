@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>kestrivo::window::DesignWords</name>
+    <message>
+        <source>%1, lines %2 and %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2 and %3, line %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a strata column for the blocks in the city by stratum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give each stratum its own number in &quot;Blocks in the city&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no column &quot;%2&quot; for the %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the number of blocks in the city for &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blocks in the city: %1 is fewer than the %2 blocks counted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The design cannot be used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kestrivo::window::Form1</name>
     <message>
         <source>capture history</source>
