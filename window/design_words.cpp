@@ -1,8 +1,15 @@
 // The survey window's words for each refusal of a design.
 #include "window/design_words.h"
 
+#include <QCoreApplication>
+
 namespace kestrivo::window {
 namespace {
+
+// The translations (i18n/*.ts) hold these words under this name.
+class DesignWords {
+    Q_DECLARE_TR_FUNCTIONS(kestrivo::window::DesignWords)
+};
 
 QString text(const std::string& s) {
     return QString::fromStdString(s);
@@ -10,11 +17,11 @@ QString text(const std::string& s) {
 
 QString places(const survey::DesignRefusal& r) {
     if (r.first.file == r.second.file) {
-        return QStringLiteral("%1, lines %2 and %3")
+        return DesignWords::tr("%1, lines %2 and %3")
             .arg(text(r.first.file), QString::number(r.first.line), QString::number(r.second.line));
     }
     // One arg() of several texts: a file named "%2" stays as it is.
-    return QStringLiteral("%1, line %2 and %3, line %4")
+    return DesignWords::tr("%1, line %2 and %3, line %4")
         .arg(text(r.first.file), QString::number(r.first.line), text(r.second.file),
              QString::number(r.second.line));
 }
@@ -26,15 +33,15 @@ QString window_words(const survey::DesignRefusal& r) {
     switch (r.kind) {
         case Kind::names_without_strata:
         case Kind::strata_unused:
-            return QStringLiteral("Choose a strata column for the blocks in the city by stratum.");
+            return DesignWords::tr("Choose a strata column for the blocks in the city by stratum.");
         case Kind::one_number_for_strata:
-            return QStringLiteral("Give each stratum its own number in \"Blocks in the city\".");
+            return DesignWords::tr("Give each stratum its own number in \"Blocks in the city\".");
         case Kind::weights_and_blocks:
             return QStringLiteral(
                 "The weight column says what each block stands for: \"Blocks in the city\" is not "
                 "needed with it.");
         case Kind::no_such_column:
-            return QStringLiteral("%1 has no column \"%2\" for the %3.")
+            return DesignWords::tr("%1 has no column \"%2\" for the %3.")
                 .arg(text(r.file), text(r.column),
                      r.for_weights ? QStringLiteral("weights") : QStringLiteral("strata"));
         case Kind::unknown_stratum:
@@ -43,7 +50,7 @@ QString window_words(const survey::DesignRefusal& r) {
                        "has.")
                 .arg(text(r.stratum));
         case Kind::stratum_without_blocks:
-            return QStringLiteral("Type the number of blocks in the city for \"%1\".")
+            return DesignWords::tr("Type the number of blocks in the city for \"%1\".")
                 .arg(text(r.stratum));
         case Kind::fewer_than_read:
             if (r.in_strata) {
@@ -52,7 +59,7 @@ QString window_words(const survey::DesignRefusal& r) {
                            "counted.")
                     .arg(text(r.stratum), QString::number(r.number), QString::number(r.blocks));
             }
-            return QStringLiteral("Blocks in the city: %1 is fewer than the %2 blocks counted.")
+            return DesignWords::tr("Blocks in the city: %1 is fewer than the %2 blocks counted.")
                 .arg(QString::number(r.number), QString::number(r.blocks));
         case Kind::block_twice:
             return QStringLiteral(
@@ -62,7 +69,7 @@ QString window_words(const survey::DesignRefusal& r) {
                      r.in_strata ? QStringLiteral(" in the stratum \"%1\"").arg(text(r.stratum))
                                  : QString());
     }
-    return QStringLiteral("The design cannot be used.");
+    return DesignWords::tr("The design cannot be used.");
 }
 
 }  // namespace kestrivo::window

@@ -37,12 +37,17 @@ QRect twips(int left, int top, int width, int height) {
                  height / kTwipsPerPixel);
 }
 
-QLabel* label(QWidget* parent, const char* text, QRect where, bool bold = false) {
-    auto* l = new QLabel(QString::fromUtf8(text), parent);
+QLabel* label(QWidget* parent, const QString& text, QRect where, bool bold = false) {
+    auto* l = new QLabel(text, parent);
     l->setGeometry(where);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (bold) l->setFont(plot::window_font(8.25, true));
     return l;
+}
+
+// The labels that are names and numbers (count histories, P and S) are the same in every language.
+QLabel* label(QWidget* parent, const char* text, QRect where, bool bold = false) {
+    return label(parent, QString::fromUtf8(text), where, bold);
 }
 
 QLineEdit* text_box(QWidget* parent, const char* text, QRect where) {
@@ -106,9 +111,9 @@ std::vector<SurveyWindow*> Form1::survey_windows() const {
 }
 
 void Form1::create_controls() {
-    Label2 = label(client, "capture history", twips(120, 600, 1335, 255), true);
-    Label6 = label(client, "frequency", twips(1800, 600, 855, 255), true);
-    Label7 = label(client, "parameters", twips(3360, 600, 975, 255), true);
+    Label2 = label(client, tr("capture history"), twips(120, 600, 1335, 255), true);
+    Label6 = label(client, tr("frequency"), twips(1800, 600, 855, 255), true);
+    Label7 = label(client, tr("parameters"), twips(3360, 600, 975, 255), true);
     Label1[0] = label(client, "1,0,0", twips(480, 990, 735, 255));
     Label1[1] = label(client, "1,1,1", twips(480, 1335, 735, 255));
     Label1[2] = label(client, "1,0,1", twips(480, 1695, 735, 255));
@@ -127,20 +132,20 @@ void Form1::create_controls() {
     chkS = new QCheckBox(QStringLiteral("Check1"), client);
     chkS->setGeometry(twips(4560, 1680, 255, 255));
     chkS->setChecked(true);
-    Label8 = label(client, "include as free parameter", twips(4920, 1680, 1935, 255));
+    Label8 = label(client, tr("include as free parameter"), twips(4920, 1680, 1935, 255));
 
     Label9 = label(client, "Label9", twips(3360, 2160, 3495, 255));
     Label9->hide();
 
-    Command1 = new QPushButton(QStringLiteral("estimate"), client);
+    Command1 = new QPushButton(tr("estimate"), client);
     Command1->setGeometry(twips(240, 2880, 1095, 255));
-    optP = new QRadioButton(QStringLiteral("error on P"), client);
+    optP = new QRadioButton(tr("error on P"), client);
     optP->setGeometry(twips(1800, 2880, 1215, 375));
     optP->setChecked(true);
-    optS = new QRadioButton(QStringLiteral("error on S"), client);
+    optS = new QRadioButton(tr("error on S"), client);
     optS->setGeometry(twips(3360, 2880, 1215, 375));
     txtHist[0] = text_box(client, "30", twips(4800, 2925, 375, 285));
-    Label3 = label(client, "% plotting range", twips(5400, 2940, 1215, 255));
+    Label3 = label(client, tr("% plotting range"), twips(5400, 2940, 1215, 255));
 
     picLL = new window::PictureBox(client);
     picLL->setGeometry(twips(240, 3360, 14295, 5775));
@@ -151,7 +156,7 @@ void Form1::create_controls() {
     lblReport->setTextInteractionFlags(Qt::TextSelectableByMouse);
     clear_report();
 
-    Command2 = new QPushButton(QStringLiteral("simulate"), client);
+    Command2 = new QPushButton(tr("simulate"), client);
     Command2->setGeometry(twips(1680, 120, 1095, 255));
 
     Label10 = label(client, "Label10", twips(7080, 120, 7455, 3135));
@@ -170,17 +175,17 @@ void Form1::create_controls() {
 void Form1::name_controls() {
     const char* histories[] = {"", "1,0,0", "1,1,1", "1,0,1", "1,1,0"};
     for (int h = 1; h <= 4; ++h) {
-        txtHist[std::size_t(h)]->setAccessibleName(QStringLiteral("count of history ") +
+        txtHist[std::size_t(h)]->setAccessibleName(tr("count of history ") +
                                                    QString::fromLatin1(histories[h]));
     }
-    txtHist[0]->setAccessibleName(QStringLiteral("plotting range in percent"));
-    txtP->setAccessibleName(QStringLiteral("start value of P, then its estimate"));
-    txtS->setAccessibleName(QStringLiteral("start value of S, then its estimate"));
-    chkS->setAccessibleName(QStringLiteral("include S as free parameter"));
-    optP->setAccessibleName(QStringLiteral("profile and limits of P"));
-    optS->setAccessibleName(QStringLiteral("profile and limits of S"));
-    picLL->setAccessibleName(QStringLiteral("profile log likelihood plot"));
-    picLL->setAccessibleDescription(QStringLiteral("No plot yet."));
+    txtHist[0]->setAccessibleName(tr("plotting range in percent"));
+    txtP->setAccessibleName(tr("start value of P, then its estimate"));
+    txtS->setAccessibleName(tr("start value of S, then its estimate"));
+    chkS->setAccessibleName(tr("include S as free parameter"));
+    optP->setAccessibleName(tr("profile and limits of P"));
+    optS->setAccessibleName(tr("profile and limits of S"));
+    picLL->setAccessibleName(tr("profile log likelihood plot"));
+    picLL->setAccessibleDescription(tr("No plot yet."));
 }
 
 // Focus visits the controls in the layout's tab order; the two option buttons are one stop.
@@ -263,7 +268,7 @@ void Form1::show_report(const kestrivo::analysis::Request& request) {
     const QString text =
         QString::fromStdString(report_strip_text(*last_report_, optP->isChecked(), locale_));
     lblReport->setText(text);
-    lblReport->setAccessibleName(QStringLiteral("Report: ") + text);
+    lblReport->setAccessibleName(tr("Report: ") + text);
     picture_.description = plot_description(*last_report_, picture_, locale_);
     picLL->setAccessibleDescription(QString::fromStdString(picture_.description));
 }
@@ -271,7 +276,7 @@ void Form1::show_report(const kestrivo::analysis::Request& request) {
 void Form1::clear_report() {
     last_report_.reset();
     lblReport->clear();
-    lblReport->setAccessibleName(QStringLiteral("Report: none yet"));
+    lblReport->setAccessibleName(tr("Report: none yet"));
 }
 
 kestrivo_n_e04jyf_fn Form1::fit_entry() {

@@ -7,6 +7,8 @@
 // estimates the block a survey window hands it.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -26,6 +28,7 @@
 #include "window/one_based.h"
 
 class QAction;
+class QMenu;
 class QMenuBar;
 class QPrinter;
 class QCheckBox;
@@ -50,6 +53,9 @@ class SurveyWindow;
 struct OpenedSurvey;
 
 class Form1 : public QWidget {
+    // The window's texts are looked up under this name in the translations (i18n/*.ts).
+    Q_DECLARE_TR_FUNCTIONS(kestrivo::window::Form1)
+
 public:
     /// Shows a run-time error to the user; tests put a recorder in its place.
     using ErrorReporter = std::function<void(const platform::RuntimeError&)>;
@@ -69,6 +75,8 @@ public:
         /// Reading a large survey: called now and then with the share read (0..1); false when
         /// the user cancelled.
         std::function<bool(double share)> reading;
+        /// Tells the user something that needs no answer (a language saved for the next start).
+        std::function<void(const QString& message)> tell;
     };
 
     explicit Form1(QWidget* parent = nullptr);
@@ -91,6 +99,8 @@ public:
         QAction *open_survey, *save_counts, *export_plot, *print_plot, *quit;
         QAction *copy_results, *copy_plot;
         QAction *user_guide, *about;
+        /// Help > Language, one action for each of language_choices(), in its order.
+        std::vector<QAction*> languages;
     } actions{};
 
     // The controls, by the names the program's documentation uses.
@@ -173,6 +183,7 @@ private:
     void create_controls();
     void name_controls();
     void create_menus();
+    void create_language_menu(QMenu* help);
     void install_default_dialogs();
     void save_counts_to(const QString& path);
     void put_counts(const kestrivo::analysis::Counts& counts, std::optional<double> s_held);

@@ -2,6 +2,7 @@
 // copying what the window shows, the user guide and the about box.
 #include <csv.h>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -25,6 +26,7 @@
 #include "platform/runtime_error.h"
 #include "platform/whole_file.h"
 #include "window/form1.h"
+#include "window/language.h"
 #include "window/picture_box.h"
 #include "window/plot_export.h"
 #include "window/report_strip.h"
@@ -47,33 +49,54 @@ constexpr const char* kPlotFilters = "PNG image (*.png);;SVG drawing (*.svg);;PD
 
 void Form1::create_menus() {
     menuBar = new QMenuBar(this);
-    QMenu* file = menuBar->addMenu(QStringLiteral("&File"));
-    actions.open_survey = add_action(file, QStringLiteral("&Open survey..."), QKeySequence::Open,
+    QMenu* file = menuBar->addMenu(tr("&File"));
+    actions.open_survey = add_action(file, tr("&Open survey..."), QKeySequence::Open,
                                      [this] { run_command(&Form1::open_survey); });
-    actions.save_counts = add_action(file, QStringLiteral("&Save counts..."), QKeySequence::Save,
+    actions.save_counts = add_action(file, tr("&Save counts..."), QKeySequence::Save,
                                      [this] { run_command(&Form1::save_counts); });
     file->addSeparator();
     actions.export_plot =
-        add_action(file, QStringLiteral("&Export plot..."), QKeySequence(Qt::CTRL | Qt::Key_E),
+        add_action(file, tr("&Export plot..."), QKeySequence(Qt::CTRL | Qt::Key_E),
                    [this] { run_command(&Form1::export_plot); });
-    actions.print_plot = add_action(file, QStringLiteral("&Print plot..."), QKeySequence::Print,
+    actions.print_plot = add_action(file, tr("&Print plot..."), QKeySequence::Print,
                                     [this] { run_command(&Form1::print_plot); });
     file->addSeparator();
-    actions.quit =
-        add_action(file, QStringLiteral("&Quit"), QKeySequence::Quit, [this] { close(); });
+    actions.quit = add_action(file, tr("&Quit"), QKeySequence::Quit, [this] { close(); });
 
-    QMenu* edit = menuBar->addMenu(QStringLiteral("&Edit"));
-    actions.copy_results = add_action(edit, QStringLiteral("&Copy results"), QKeySequence::Copy,
+    QMenu* edit = menuBar->addMenu(tr("&Edit"));
+    actions.copy_results = add_action(edit, tr("&Copy results"), QKeySequence::Copy,
                                       [this] { run_command(&Form1::copy_results); });
-    actions.copy_plot = add_action(edit, QStringLiteral("Copy &plot"),
-                                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-                                   [this] { run_command(&Form1::copy_plot); });
+    actions.copy_plot =
+        add_action(edit, tr("Copy &plot"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                   [this] { run_command(&Form1::copy_plot); });
 
-    QMenu* help = menuBar->addMenu(QStringLiteral("&Help"));
-    actions.user_guide = add_action(help, QStringLiteral("&User guide"), QKeySequence::HelpContents,
+    QMenu* help = menuBar->addMenu(tr("&Help"));
+    actions.user_guide = add_action(help, tr("&User guide"), QKeySequence::HelpContents,
                                     [this] { show_user_guide(); });
-    actions.about = add_action(help, QStringLiteral("&About Kestrivo"), QKeySequence(),
-                               [this] { show_about(); });
+    actions.about =
+        add_action(help, tr("&About Kestrivo"), QKeySequence(), [this] { show_about(); });
+    create_language_menu(help);
+}
+
+// The window's texts are made once, at start, so a language chosen here is only saved; the user
+// is told it takes effect when Kestrivo starts again.
+void Form1::create_language_menu(QMenu* help) {
+    QMenu* menu = help->addMenu(tr("&Language"));
+    auto* group = new QActionGroup(menu);
+    group->setExclusive(true);
+    const QString saved = saved_language();
+    for (const LanguageChoice& choice : language_choices()) {
+        QAction* action = menu->addAction(choice.name);
+        action->setCheckable(true);
+        action->setChecked(choice.code == saved);
+        action->setData(choice.code);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code = choice.code] {
+            save_language(code);
+            dialogs_.tell(tr("The language is saved; restart Kestrivo to use it."));
+        });
+        actions.languages.push_back(action);
+    }
 }
 
 void Form1::install_default_dialogs() {
@@ -92,8 +115,8 @@ void Form1::install_default_dialogs() {
     // A progress dialog shown only once reading has taken a moment, with a Cancel button.
     dialogs_.reading = [this, progress = std::shared_ptr<QProgressDialog>()](double share) mutable {
         if (!progress) {
-            progress = std::make_shared<QProgressDialog>(QStringLiteral("Reading the survey..."),
-                                                         QStringLiteral("Cancel"), 0, 1000, this);
+            progress = std::make_shared<QProgressDialog>(tr("Reading the survey..."), tr("Cancel"),
+                                                         0, 1000, this);
             progress->setWindowModality(Qt::WindowModal);
             progress->setMinimumDuration(500);
         }
@@ -103,9 +126,12 @@ void Form1::install_default_dialogs() {
         if (share >= 1 || !go_on) progress.reset();
         return go_on;
     };
+    dialogs_.tell = [this](const QString& message) {
+        QMessageBox::information(this, QStringLiteral("Kestrivo"), message);
+    };
     dialogs_.print = [this](QPrinter& printer) {
         QPrintDialog dialog(&printer, this);
-        dialog.setWindowTitle(QStringLiteral("Print plot"));
+        dialog.setWindowTitle(tr("Print plot"));
         return dialog.exec() == QDialog::Accepted;
     };
 }
@@ -124,7 +150,7 @@ void Form1::export_plot() {
     if (!picture_.shown) nothing_to("export");
     QString filter = QStringLiteral("PNG image (*.png)");
     const QString path =
-        dialogs_.save_file(QStringLiteral("Export plot"), QString::fromUtf8(kPlotFilters), filter);
+        dialogs_.save_file(tr("Export plot"), QString::fromUtf8(kPlotFilters), filter);
     if (path.isEmpty()) return;
     export_plot_to(path, filter);
 }
@@ -151,7 +177,7 @@ void Form1::export_plot_to(const QString& path, const QString& filter) {
 void Form1::print_plot() {
     if (!picture_.shown) nothing_to("print");
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Kestrivo plot"));
+    printer.setDocName(tr("Kestrivo plot"));
     if (!dialogs_.print(printer)) return;
     print_plot_on(printer);
 }
@@ -206,14 +232,14 @@ std::string user_guide(const std::string& readme) {
 
 void Form1::show_user_guide() {
     QDialog guide(this);
-    guide.setWindowTitle(QStringLiteral("Kestrivo user guide"));
+    guide.setWindowTitle(tr("Kestrivo user guide"));
     auto* text = new QTextBrowser(&guide);
     text->setOpenExternalLinks(true);
     text->setSearchPaths({QStringLiteral(":/kestrivo")});
     QFile readme(QStringLiteral(":/kestrivo/README.md"));
     readme.open(QIODevice::ReadOnly);
     text->setMarkdown(QString::fromStdString(user_guide(readme.readAll().toStdString())));
-    text->setAccessibleName(QStringLiteral("user guide"));
+    text->setAccessibleName(tr("user guide"));
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, &guide);
     connect(close, &QDialogButtonBox::rejected, &guide, &QDialog::reject);
     auto* layout = new QVBoxLayout(&guide);
@@ -225,13 +251,12 @@ void Form1::show_user_guide() {
 
 void Form1::show_about() {
     QMessageBox::about(
-        this, QStringLiteral("About Kestrivo"),
-        QStringLiteral(
-            "<h3>Kestrivo %1</h3>"
-            "<p>Estimates how visible the free-roaming dogs of a city block are to a "
-            "street count, from three counts of the block.</p>"
-            "<p>Licence: MIT.</p>"
-            "<p>Built with Qt %2, NLopt (BOBYQA), Boost.Math %3 and libcsv %4.%5.%6.</p>")
+        this, tr("About Kestrivo"),
+        tr("<h3>Kestrivo %1</h3>"
+           "<p>Estimates how visible the free-roaming dogs of a city block are to a "
+           "street count, from three counts of the block.</p>"
+           "<p>Licence: MIT.</p>"
+           "<p>Built with Qt %2, NLopt (BOBYQA), Boost.Math %3 and libcsv %4.%5.%6.</p>")
             .arg(QStringLiteral(KESTRIVO_VERSION), QString::fromLatin1(qVersion()),
                  QStringLiteral(BOOST_LIB_VERSION).replace('_', '.'))
             .arg(CSV_MAJOR)

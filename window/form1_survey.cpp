@@ -51,7 +51,7 @@ struct BusyPointer {
 
 void Form1::open_survey() {
     const QStringList paths =
-        dialogs_.open_files(QStringLiteral("Open survey"), QString::fromUtf8(kOpenFilters));
+        dialogs_.open_files(tr("Open survey"), QString::fromUtf8(kOpenFilters));
     if (paths.isEmpty()) return;
     open_survey_files(paths);
 }
@@ -210,8 +210,8 @@ SurveyWindow* Form1::show_survey_window(OpenedSurvey opened,
 
 void Form1::save_counts() {
     QString filter = QStringLiteral("Survey files (*.csv)");
-    const QString path = dialogs_.save_file(QStringLiteral("Save counts"),
-                                            QString::fromUtf8(kSurveyFilters), filter);
+    const QString path =
+        dialogs_.save_file(tr("Save counts"), QString::fromUtf8(kSurveyFilters), filter);
     if (path.isEmpty()) return;
     save_counts_to(path);
 }
@@ -238,11 +238,10 @@ bool Form1::may_replace(const std::string& name, bool not_yet_asked) {
     // A file that nobody may write was made so on purpose: say so, whoever we run as.
     if ((status.st_mode & 0222) == 0) {
         return dialogs_.confirm(
-            QStringLiteral("%1 is read-only. Replace it all the same? It stays read-only.")
-                .arg(file));
+            tr("%1 is read-only. Replace it all the same? It stays read-only.").arg(file));
     }
     if (!not_yet_asked) return true;
-    return dialogs_.confirm(QStringLiteral("%1 already exists. Replace it?").arg(file));
+    return dialogs_.confirm(tr("%1 already exists. Replace it?").arg(file));
 }
 
 }  // namespace kestrivo::window

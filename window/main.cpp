@@ -15,6 +15,7 @@
 #include "cli/design_words.h"
 #include "survey/design_builder.h"
 #include "window/form1.h"
+#include "window/language.h"
 
 namespace {
 
@@ -102,6 +103,7 @@ int main(int argc, char* argv[]) {
     for (const auto& [type, message] : g_held_messages)
         qt_message_output(type, QMessageLogContext(), message);
     g_held_messages.clear();
+    kestrivo::window::install_translations(app, kestrivo::window::chosen_locale());
 
     // A bad option is a usage error (status 2, as for the survey programs); --help and
     // --version end here with status 0.

@@ -32,13 +32,15 @@ namespace {
 
 // The plan's picture, redrawn at the widget's size.
 class PlanPictureWidget : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(kestrivo::window::PlanPictureWidget)
+
 public:
     PlanPictureWidget(const std::optional<MadePlan>& made, QWidget* parent)
         : QWidget(parent), made_(made) {
         setMinimumSize(480, 200);
         setAccessibleName(
-            QStringLiteral("Half-width of the city's interval against blocks "
-                           "counted"));
+            tr("Half-width of the city's interval against blocks "
+               "counted"));
     }
 
 protected:
@@ -57,7 +59,7 @@ private:
 
 // A share as a percentage with one decimal ("12.3%"): what 500 simulated surveys can tell.
 QString percent_of_total(double share, const QLocale& locale) {
-    if (!std::isfinite(share)) return QStringLiteral("none");
+    if (!std::isfinite(share)) return PlanDialog::tr("none");
     return locale.toString(share * 100, 'f', 1) + QStringLiteral("%");
 }
 
@@ -88,7 +90,7 @@ std::variant<MadePlan, std::string> plan_on_worker(
     made.plan = analysis::make_plan(
         pilot.library, request,
         [&](const analysis::PlanRow& row, const analysis::PlanProgress& done) {
-            said(QStringLiteral("%1 rows decided, %2 surveys simulated; now k = %3")
+            said(PlanDialog::tr("%1 rows decided, %2 surveys simulated; now k = %3")
                      .arg(done.rows)
                      .arg(done.surveys)
                      .arg(row.k));
@@ -109,11 +111,11 @@ QDoubleSpinBox* target_box(QWidget* parent) {
     target->setSingleStep(1);
     target->setValue(10);
     target->setPrefix(QStringLiteral("±"));
-    target->setSuffix(QStringLiteral("% of the total"));
+    target->setSuffix(PlanDialog::tr("% of the total"));
     target->setAccessibleName(
-        QStringLiteral("Target: the city's dogs within this percent of the total"));
+        PlanDialog::tr("Target: the city's dogs within this percent of the total"));
     target->setToolTip(
-        QStringLiteral("The widest acceptable interval of the city's dogs, as a percentage of "
+        PlanDialog::tr("The widest acceptable interval of the city's dogs, as a percentage of "
                        "the total on either side"));
     return target;
 }
@@ -123,8 +125,8 @@ QDoubleSpinBox* target_box(QWidget* parent) {
 PlanDialog::PlanDialog(PlanPilot pilot, const DesignShown& shown,
                        std::function<void(const MadePlan&)> planned, QWidget* parent)
     : QDialog(parent), pilot_(std::move(pilot)), planned_(std::move(planned)) {
-    setWindowTitle(QStringLiteral("Plan: blocks to count — %1")
-                       .arg(QString::fromStdString(pilot_.source.name)));
+    setWindowTitle(
+        tr("Plan: blocks to count — %1").arg(QString::fromStdString(pilot_.source.name)));
     build_controls();
     follow(shown);
     resize(860, 720);
@@ -137,47 +139,46 @@ void PlanDialog::build_controls() {
     auto* inputs = new QHBoxLayout;
     auto* form = new QFormLayout;
     target_ = target_box(this);
-    form->addRow(QStringLiteral("&Target:"), target_);
+    form->addRow(tr("&Target:"), target_);
     assurance_ = new QSpinBox(this);
     assurance_->setObjectName(QStringLiteral("assurance"));
     assurance_->setRange(1, 99);
     assurance_->setValue(80);
-    assurance_->setSuffix(QStringLiteral(" % of surveys"));
-    assurance_->setAccessibleName(QStringLiteral("Assurance in percent of surveys"));
-    form->addRow(QStringLiteral("&Assurance:"), assurance_);
+    assurance_->setSuffix(tr(" % of surveys"));
+    assurance_->setAccessibleName(tr("Assurance in percent of surveys"));
+    form->addRow(tr("&Assurance:"), assurance_);
     replicates_ = new QSpinBox(this);
     replicates_->setObjectName(QStringLiteral("replicates"));
     replicates_->setRange(20, 1000000);
     replicates_->setValue(500);
-    replicates_->setAccessibleName(QStringLiteral("Surveys simulated for each k"));
-    form->addRow(QStringLiteral("Surveys &simulated per k:"), replicates_);
+    replicates_->setAccessibleName(tr("Surveys simulated for each k"));
+    form->addRow(tr("Surveys &simulated per k:"), replicates_);
     inputs->addLayout(form);
     strata_ = new QTableWidget(0, 2, this);
     strata_->setObjectName(QStringLiteral("strata"));
-    strata_->setHorizontalHeaderLabels(
-        {QStringLiteral("Stratum"), QStringLiteral("Blocks in the city")});
+    strata_->setHorizontalHeaderLabels({tr("Stratum"), tr("Blocks in the city")});
     strata_->horizontalHeader()->setStretchLastSection(true);
-    strata_->setAccessibleName(QStringLiteral("Blocks in the city, by stratum, for the plan"));
+    strata_->setAccessibleName(tr("Blocks in the city, by stratum, for the plan"));
     strata_->verticalHeader()->hide();
     strata_->setMaximumHeight(130);
     inputs->addWidget(strata_, 1);
     layout->addLayout(inputs);
 
     auto* busy_row = new QHBoxLayout;
-    run_ = new QPushButton(QStringLiteral("&Plan"), this);
+    run_ = new QPushButton(tr("&Plan"), this);
     run_->setObjectName(QStringLiteral("run"));
     run_->setDefault(true);
-    run_->setAccessibleName(QStringLiteral("Plan"));
+    run_->setAccessibleName(tr("Plan"));
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("progress"));
     progress_->setRange(0, 0);
     progress_->setMaximumWidth(200);
-    progress_->setAccessibleName(QStringLiteral("Planning"));
+    progress_->setAccessibleName(tr("Planning"));
     progress_->hide();
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("status"));
     status_->setWordWrap(true);
-    status_->setAccessibleName(QStringLiteral("Plan status"));
+    status_->setAccessibleName(tr("Plan status"));
     busy_row->addWidget(run_);
     busy_row->addWidget(progress_);
     busy_row->addWidget(status_, 1);
@@ -192,26 +193,24 @@ void PlanDialog::build_controls() {
     recommendation_->setWordWrap(true);
     recommendation_->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                              Qt::TextSelectableByKeyboard);
-    recommendation_->setAccessibleName(QStringLiteral("Recommendation"));
+    recommendation_->setAccessibleName(tr("Recommendation"));
     layout->addWidget(recommendation_);
 
     table_ = new QTableWidget(0, 8, this);
     table_->setObjectName(QStringLiteral("plan_rows"));
     // The half-widths as the target is typed, in percent of the total.
-    table_->setHorizontalHeaderLabels(
-        {QStringLiteral("Blocks"), QStringLiteral("By stratum"),
-         QStringLiteral("Half-width, median"), QStringLiteral("Half-width, assured"),
-         QStringLiteral("Interval holds the truth"), QStringLiteral("Estimate ÷ truth"),
-         QStringLiteral("Meets target"), QStringLiteral("Surveys")});
+    table_->setHorizontalHeaderLabels({tr("Blocks"), tr("By stratum"), tr("Half-width, median"),
+                                       tr("Half-width, assured"), tr("Interval holds the truth"),
+                                       tr("Estimate ÷ truth"), tr("Meets target"), tr("Surveys")});
     table_->horizontalHeaderItem(3)->setToolTip(
-        QStringLiteral("The half-width in the share of surveys asked for (the assurance)"));
+        tr("The half-width in the share of surveys asked for (the assurance)"));
     table_->horizontalHeaderItem(5)->setToolTip(
-        QStringLiteral("The median of the estimated total over the true total"));
+        tr("The median of the estimated total over the true total"));
     table_->verticalHeader()->hide();
     // Every heading whole before a plan fills the columns; a plan's cells widen them again.
     table_->resizeColumnsToContents();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setAccessibleName(QStringLiteral("Plan rows"));
+    table_->setAccessibleName(tr("Plan rows"));
     layout->addWidget(table_, 1);
     picture_ = new PlanPictureWidget(made_, this);
     picture_->setObjectName(QStringLiteral("picture"));
@@ -277,7 +276,7 @@ PlanInputs PlanDialog::inputs() const {
         const std::optional<std::int64_t> k =
             typed_blocks(typed ? typed->text().toStdString() : std::string(), why);
         if (!k) {
-            inputs.why = QStringLiteral("The number of the city's blocks of %1 %2.")
+            inputs.why = tr("The number of the city's blocks of %1 %2.")
                              .arg(strata_->item(r, 0)->text(), QString::fromStdString(why));
             return inputs;
         }
@@ -305,10 +304,10 @@ void PlanDialog::start() {
         fail(inputs.why);
         return;
     }
-    run_->setText(QStringLiteral("&Stop"));
-    run_->setAccessibleName(QStringLiteral("Stop"));
+    run_->setText(tr("&Stop"));
+    run_->setAccessibleName(tr("Stop"));
     progress_->show();
-    status_->setText(QStringLiteral("Reading the pilot's visibility and dogs..."));
+    status_->setText(tr("Reading the pilot's visibility and dogs..."));
     job_.start(
         [pilot = pilot_, design = inputs.design, request = inputs.request,
          this](const JobControl& control) {
@@ -329,15 +328,15 @@ void PlanDialog::start() {
 
 void PlanDialog::fail(const QString& why) {
     progress_->hide();
-    run_->setText(QStringLiteral("&Plan"));
-    run_->setAccessibleName(QStringLiteral("Plan"));
+    run_->setText(tr("&Plan"));
+    run_->setAccessibleName(tr("Plan"));
     status_->setText(why);
 }
 
 void PlanDialog::show_plan(MadePlan made) {
     progress_->hide();
-    run_->setText(QStringLiteral("&Plan"));
-    run_->setAccessibleName(QStringLiteral("Plan"));
+    run_->setText(tr("&Plan"));
+    run_->setAccessibleName(tr("Plan"));
     table_->setRowCount(int(made.plan.rows.size()));
     for (std::size_t i = 0; i < made.plan.rows.size(); ++i) {
         const auto& row = made.plan.rows[i];
@@ -348,8 +347,8 @@ void PlanDialog::show_plan(MadePlan made) {
             percent_of_total(row.assurance_half_width, locale()),
             percent_of_total(row.coverage, locale()),
             std::isfinite(row.median_ratio) ? locale().toString(row.median_ratio, 'f', 2)
-                                            : QStringLiteral("none"),
-            row.meets ? QStringLiteral("yes") : QStringLiteral("no"),
+                                            : tr("none"),
+            row.meets ? tr("yes") : tr("no"),
             QString::number(row.surveys),
         };
         for (int c = 0; c < 8; ++c) {
@@ -367,25 +366,25 @@ void PlanDialog::show_plan(MadePlan made) {
     const QString note = plan_note_words(made, locale());
     if (made.plan.stopped) {
         recommendation_->clear();
-        status_->setText(QStringLiteral("Stopped: %1 sample sizes were simulated before it.")
-                             .arg(made.plan.rows.size()));
+        status_->setText(
+            tr("Stopped: %1 sample sizes were simulated before it.").arg(made.plan.rows.size()));
     } else if (made.plan.recommended) {
         const analysis::PlanRow* chosen = nullptr;
         for (const auto& row : made.plan.rows)
             if (row.k == *made.plan.recommended) chosen = &row;
-        QString words = QStringLiteral("Count %1 blocks").arg(*made.plan.recommended);
+        QString words = tr("Count %1 blocks").arg(*made.plan.recommended);
         if (chosen && made.request.strata.size() > 1) {
-            words += QStringLiteral(": ") + QString::fromStdString(allocation_words(made, *chosen));
+            words += tr(": ") + QString::fromStdString(allocation_words(made, *chosen));
         }
-        recommendation_->setText(words + QStringLiteral("."));
+        recommendation_->setText(words + tr("."));
         status_->setText(note);
     } else {
-        recommendation_->setText(QStringLiteral("No sample size meets the target."));
+        recommendation_->setText(tr("No sample size meets the target."));
         status_->setText(note);
     }
     if (!warning.empty()) {
-        recommendation_->setText(recommendation_->text() + QStringLiteral(" Not trustworthy: ") +
-                                 QString::fromStdString(warning) + QStringLiteral("."));
+        recommendation_->setText(recommendation_->text() + tr(" Not trustworthy: ") +
+                                 QString::fromStdString(warning) + tr("."));
     }
     recommendation_->setAccessibleDescription(recommendation_->text());
     made_ = std::move(made);

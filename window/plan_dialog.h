@@ -7,6 +7,8 @@
 // plan_rows, picture.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QDialog>
 #include <functional>
 #include <optional>
@@ -44,6 +46,9 @@ struct PlanInputs {
 };
 
 class PlanDialog : public QDialog {
+    // The window's texts are looked up under this name in the translations (i18n/*.ts).
+    Q_DECLARE_TR_FUNCTIONS(kestrivo::window::PlanDialog)
+
 public:
     /// `planned` hears of each plan made to its end (not of one stopped).
     PlanDialog(PlanPilot pilot, const DesignShown& shown,

@@ -164,7 +164,7 @@ SurveyWindow::SurveyWindow(OpenedSurvey opened, survey::DesignOptions design,
 SurveyWindow::~SurveyWindow() = default;
 
 QString SurveyWindow::title() const {
-    return QString::fromStdString(source_.name) + QStringLiteral(" — Kestrivo survey");
+    return tr("%1 — Kestrivo survey").arg(QString::fromStdString(source_.name));
 }
 
 void SurveyWindow::build_controls() {
@@ -179,38 +179,37 @@ void SurveyWindow::build_controls() {
 
 // The design: the strata and weight columns, the coverage, and each stratum's blocks.
 QWidget* SurveyWindow::build_design_box() {
-    auto* design = new QGroupBox(QStringLiteral("Design"), this);
+    auto* design = new QGroupBox(tr("Design"), this);
     auto* form = new QFormLayout;
     report_title = new QLineEdit(remembered_title(source_.remembered_as), design);
-    report_title->setPlaceholderText(QStringLiteral("the city or area, as the report's title"));
-    report_title->setAccessibleName(QStringLiteral("Survey title"));
+    report_title->setPlaceholderText(tr("the city or area, as the report's title"));
+    report_title->setAccessibleName(tr("Survey title"));
     connect(report_title, &QLineEdit::textEdited, this,
             [this](const QString& text) { remember_title(source_.remembered_as, text); });
-    form->addRow(QStringLiteral("&Title:"), report_title);
+    form->addRow(tr("&Title:"), report_title);
     strata_column = new QComboBox(design);
     weight_column = new QComboBox(design);
-    strata_column->addItem(QStringLiteral("(none: one stratum)"));
-    weight_column->addItem(QStringLiteral("(none: blocks drawn at random)"));
+    strata_column->addItem(tr("(none: one stratum)"));
+    weight_column->addItem(tr("(none: blocks drawn at random)"));
     for (const std::string& name : header_.carried) {
         strata_column->addItem(QString::fromStdString(name));
         weight_column->addItem(QString::fromStdString(name));
     }
-    strata_column->setAccessibleName(QStringLiteral("Strata column"));
-    weight_column->setAccessibleName(QStringLiteral("Design weight column"));
-    form->addRow(QStringLiteral("&Strata column:"), strata_column);
-    form->addRow(QStringLiteral("&Weight column:"), weight_column);
+    strata_column->setAccessibleName(tr("Strata column"));
+    weight_column->setAccessibleName(tr("Design weight column"));
+    form->addRow(tr("&Strata column:"), strata_column);
+    form->addRow(tr("&Weight column:"), weight_column);
     coverage = new QSpinBox(design);
     coverage->setRange(1, 100);
     coverage->setValue(70);
     coverage->setSuffix(QStringLiteral(" %"));
-    coverage->setAccessibleName(QStringLiteral("Vaccination coverage in percent"));
-    form->addRow(QStringLiteral("Vaccination &coverage:"), coverage);
+    coverage->setAccessibleName(tr("Vaccination coverage in percent"));
+    form->addRow(tr("Vaccination &coverage:"), coverage);
     blocks_in_city = new QTableWidget(0, 3, design);
-    blocks_in_city->setHorizontalHeaderLabels({QStringLiteral("Stratum"),
-                                               QStringLiteral("Blocks counted"),
-                                               QStringLiteral("Blocks in the city")});
+    blocks_in_city->setHorizontalHeaderLabels(
+        {tr("Stratum"), tr("Blocks counted"), tr("Blocks in the city")});
     blocks_in_city->horizontalHeader()->setStretchLastSection(true);
-    blocks_in_city->setAccessibleName(QStringLiteral("Blocks in the city, by stratum"));
+    blocks_in_city->setAccessibleName(tr("Blocks in the city, by stratum"));
     blocks_in_city->setMaximumHeight(120);
     blocks_in_city->verticalHeader()->hide();
     auto* design_layout = new QHBoxLayout(design);
@@ -229,20 +228,20 @@ void SurveyWindow::build_answer(QVBoxLayout* layout) {
     answer_font_ = large;
     answer->setWordWrap(true);
     answer->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    answer->setAccessibleName(QStringLiteral("City's dogs"));
+    answer->setAccessibleName(tr("City's dogs"));
     doses = new QLabel(this);
     QFont medium = doses->font();
     medium.setPointSizeF(medium.pointSizeF() * 1.35);
     doses->setFont(medium);
     doses->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    doses->setAccessibleName(QStringLiteral("Vaccine doses"));
+    doses->setAccessibleName(tr("Vaccine doses"));
     strata_answer = new QLabel(this);
     strata_answer->setWordWrap(true);
     strata_answer->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                            Qt::TextSelectableByKeyboard);
     assumptions = new QLabel(this);
     assumptions->setWordWrap(true);
-    assumptions->setAccessibleName(QStringLiteral("What the interval assumes"));
+    assumptions->setAccessibleName(tr("What the interval assumes"));
     layout->addWidget(answer);
     layout->addWidget(doses);
     layout->addWidget(strata_answer);
@@ -255,10 +254,10 @@ void SurveyWindow::build_table(QVBoxLayout* layout) {
     progress = new QProgressBar(this);
     progress->setRange(0, 0);  // busy: a report has no fraction to show until it ends
     progress->setMaximumWidth(220);
-    progress->setAccessibleName(QStringLiteral("Working"));
+    progress->setAccessibleName(tr("Working"));
     progress->hide();
     status = new QLabel(this);
-    status->setAccessibleName(QStringLiteral("Status"));
+    status->setAccessibleName(tr("Status"));
     busy_row->addWidget(progress);
     busy_row->addWidget(status, 1);
     layout->addLayout(busy_row);
@@ -267,7 +266,7 @@ void SurveyWindow::build_table(QVBoxLayout* layout) {
     model = new SurveyTableModel(this);
     table->setModel(model);
     table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);  // the report's order
-    table->setAccessibleName(QStringLiteral("Blocks, strata and totals"));
+    table->setAccessibleName(tr("Blocks, strata and totals"));
     table->setSelectionBehavior(QAbstractItemView::SelectItems);
     table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -277,7 +276,7 @@ void SurveyWindow::build_table(QVBoxLayout* layout) {
     // the window.
     table->horizontalHeader()->setResizeContentsPrecision(100);
     conflict_list = new QListWidget(this);
-    conflict_list->setAccessibleName(QStringLiteral("Conflicts in the field data"));
+    conflict_list->setAccessibleName(tr("Conflicts in the field data"));
     for (const field::Conflict& c : conflicts_) {
         conflict_list->addItem(QString::fromStdString(
             std::string(field::kind_name(c.kind)) + ": block \"" + c.block + "\", " + c.where.file +
@@ -329,43 +328,38 @@ void SurveyWindow::build_menus() {
     const auto ask = [this](const QString& title, const QString& filters, QString filter) {
         return hooks_.save_file ? hooks_.save_file(title, filters, filter) : QString();
     };
-    QMenu* file = menu_bar->addMenu(QStringLiteral("&File"));
-    act(file, QStringLiteral("Export &table..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
-        [this, ask] {
-            const QString path =
-                ask(QStringLiteral("Export table"), QStringLiteral("CSV (*.csv);;JSON (*.json)"),
-                    QStringLiteral("CSV (*.csv)"));
-            if (!path.isEmpty()) export_table_to(path);
-        });
-    act(file, QStringLiteral("Export &map..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M),
-        [this, ask] {
-            const QString path = ask(QStringLiteral("Export map"),
-                                     QStringLiteral("GeoJSON for QGIS (*.geojson);;KML for Google "
-                                                    "Earth (*.kml)"),
-                                     QStringLiteral("GeoJSON for QGIS (*.geojson)"));
-            if (!path.isEmpty()) export_map_to(path);
-        });
-    act(file, QStringLiteral("Export &report (PDF)..."), QKeySequence(Qt::CTRL | Qt::Key_P),
-        [this, ask] {
-            const QString path = ask(QStringLiteral("Export report"), QStringLiteral("PDF (*.pdf)"),
-                                     QStringLiteral("PDF (*.pdf)"));
-            if (!path.isEmpty()) export_report_to(path);
-        });
+    QMenu* file = menu_bar->addMenu(tr("&File"));
+    act(file, tr("Export &table..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), [this, ask] {
+        const QString path = ask(tr("Export table"), QStringLiteral("CSV (*.csv);;JSON (*.json)"),
+                                 QStringLiteral("CSV (*.csv)"));
+        if (!path.isEmpty()) export_table_to(path);
+    });
+    act(file, tr("Export &map..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M), [this, ask] {
+        const QString path = ask(tr("Export map"),
+                                 QStringLiteral("GeoJSON for QGIS (*.geojson);;KML for Google "
+                                                "Earth (*.kml)"),
+                                 QStringLiteral("GeoJSON for QGIS (*.geojson)"));
+        if (!path.isEmpty()) export_map_to(path);
+    });
+    act(file, tr("Export &report (PDF)..."), QKeySequence(Qt::CTRL | Qt::Key_P), [this, ask] {
+        const QString path =
+            ask(tr("Export report"), QStringLiteral("PDF (*.pdf)"), QStringLiteral("PDF (*.pdf)"));
+        if (!path.isEmpty()) export_report_to(path);
+    });
     if (!conflicts_.empty()) {
-        act(file, QStringLiteral("Save &conflicts..."), QKeySequence(), [this, ask] {
-            const QString path = ask(QStringLiteral("Save conflicts"),
-                                     QStringLiteral("CSV (*.csv)"), QStringLiteral("CSV (*.csv)"));
+        act(file, tr("Save &conflicts..."), QKeySequence(), [this, ask] {
+            const QString path = ask(tr("Save conflicts"), QStringLiteral("CSV (*.csv)"),
+                                     QStringLiteral("CSV (*.csv)"));
             if (!path.isEmpty()) save_conflicts_to(path);
         });
     }
     file->addSeparator();
-    act(file, QStringLiteral("&Close"), QKeySequence::Close, [this] { close(); });
-    QMenu* edit = menu_bar->addMenu(QStringLiteral("&Edit"));
-    act(edit, QStringLiteral("&Copy"), QKeySequence::Copy, [this] { copy_selection(); });
-    QMenu* survey_menu = menu_bar->addMenu(QStringLiteral("&Survey"));
-    act(survey_menu, QStringLiteral("&Plan..."), QKeySequence(Qt::CTRL | Qt::Key_L),
-        [this] { open_plan(); });
-    act(survey_menu, QStringLiteral("&Estimate the block"), QKeySequence(Qt::CTRL | Qt::Key_Return),
+    act(file, tr("&Close"), QKeySequence::Close, [this] { close(); });
+    QMenu* edit = menu_bar->addMenu(tr("&Edit"));
+    act(edit, tr("&Copy"), QKeySequence::Copy, [this] { copy_selection(); });
+    QMenu* survey_menu = menu_bar->addMenu(tr("&Survey"));
+    act(survey_menu, tr("&Plan..."), QKeySequence(Qt::CTRL | Qt::Key_L), [this] { open_plan(); });
+    act(survey_menu, tr("&Estimate the block"), QKeySequence(Qt::CTRL | Qt::Key_Return),
         [this] { activate(table->currentIndex()); });
 }
 
@@ -391,15 +385,15 @@ void SurveyWindow::fill_design_table() {
     const std::map<std::string, QString>& shown = typed_blocks_[column];
     blocks_in_city->setRowCount(int(names.size()));
     for (std::size_t r = 0; r < names.size(); ++r) {
-        auto* name = new QTableWidgetItem(column < 0 ? QStringLiteral("(the city)")
-                                                     : QString::fromStdString(names[r]));
+        auto* name =
+            new QTableWidgetItem(column < 0 ? tr("(the city)") : QString::fromStdString(names[r]));
         name->setData(Qt::UserRole, QString::fromStdString(names[r]));
         name->setFlags(name->flags() & ~Qt::ItemIsEditable);
         auto* n = new QTableWidgetItem(QString::number(counted[names[r]]));
         n->setFlags(n->flags() & ~Qt::ItemIsEditable);
         const auto at = shown.find(names[r]);
         auto* k = new QTableWidgetItem(at != shown.end() ? at->second : QString());
-        k->setToolTip(QStringLiteral("The number of the city's blocks in this stratum"));
+        k->setToolTip(tr("The number of the city's blocks in this stratum"));
         blocks_in_city->setItem(int(r), 0, name);
         blocks_in_city->setItem(int(r), 1, n);
         blocks_in_city->setItem(int(r), 2, k);
@@ -443,8 +437,7 @@ struct SurveyWindow::Finished {
 void SurveyWindow::recompute() {
     debounce_->stop();
     progress->show();
-    status->setText(
-        QStringLiteral("Fitting %1 blocks and the city's interval...").arg(rows_.size()));
+    status->setText(tr("Fitting %1 blocks and the city's interval...").arg(rows_.size()));
     const std::string stratum =
         strata_column->currentIndex() > 0 ? strata_column->currentText().toStdString() : "";
     // The design as the report is asked for it: what the PDF says of the rows this job makes,
@@ -487,7 +480,7 @@ void SurveyWindow::show_result(Finished& finished) {
     last_rows_ = result.rows;
     reported_design_ = pending_design_;
     status->setText(result.status == survey::kSomeErrors
-                        ? QStringLiteral("Some blocks could not be fitted: see their rows.")
+                        ? tr("Some blocks could not be fitted: see their rows.")
                         : QString());
     model->set_coverage(coverage->value() / 100.0);
     model->reset(std::move(finished.table));
@@ -554,7 +547,7 @@ void SurveyWindow::show_answer() {
             city = total;
         } else if (total.dogs) {
             QString line =
-                QStringLiteral("%1: about %2 dogs, %3 doses")
+                tr("%1: about %2 dogs, %3 doses")
                     .arg(QString::fromStdString(row.stratum), people_number(*total.dogs, locale),
                          people_number(share * *total.dogs, locale));
             if (row.cells.coverage) line += stratum_coverage(*row.cells.coverage, share, locale);
@@ -565,10 +558,9 @@ void SurveyWindow::show_answer() {
     // The number large; what is missing for it in the doses' size, so it reads as a request.
     answer->setFont(city ? answer_font_ : doses->font());
     if (!city) {
-        answer->setText(!last_rows_
-                            ? QStringLiteral("Working out the city's dogs...")
-                            : QStringLiteral("Give each stratum's number of blocks in the city (or "
-                                             "a weight column) for the city's dogs."));
+        answer->setText(!last_rows_ ? tr("Working out the city's dogs...")
+                                    : tr("Give each stratum's number of blocks in the city (or "
+                                         "a weight column) for the city's dogs."));
         doses->clear();
     } else {
         answer->setText(dogs_sentence(*city, level, locale));
@@ -582,9 +574,9 @@ void SurveyWindow::show_answer() {
     strata_answer->setVisible(!by_stratum.isEmpty());
     assumptions->setText(assumption_sentence(weight_column->currentIndex() > 0));
     // A screen reader speaks the answer itself with what it is.
-    answer->setAccessibleName(QStringLiteral("City's dogs: ") + answer->text());
-    doses->setAccessibleName(QStringLiteral("Vaccine doses: ") + doses->text());
-    strata_answer->setAccessibleName(QStringLiteral("By stratum: ") + strata_answer->text());
+    answer->setAccessibleName(tr("City's dogs: ") + answer->text());
+    doses->setAccessibleName(tr("Vaccine doses: ") + doses->text());
+    strata_answer->setAccessibleName(tr("By stratum: ") + strata_answer->text());
     for (QLabel* label : {answer, doses}) {
         QAccessibleEvent event(label, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
@@ -648,10 +640,10 @@ void SurveyWindow::copy_selection() {
     QString text, html = QStringLiteral("<table><tr>");
     for (int c = range.left(); c <= range.right(); ++c) {
         const QString name = model->headerData(c, Qt::Horizontal).toString();
-        text += (c > range.left() ? QStringLiteral("\t") : QString()) + name;
+        text += (c > range.left() ? tr("\t") : QString()) + name;
         html += QStringLiteral("<th>") + name.toHtmlEscaped() + QStringLiteral("</th>");
     }
-    text += QStringLiteral("\n");
+    text += tr("\n");
     html += QStringLiteral("</tr>");
     for (int r = range.top(); r <= range.bottom(); ++r) {
         html += QStringLiteral("<tr>");
@@ -660,10 +652,10 @@ void SurveyWindow::copy_selection() {
             // A spreadsheet gets the numbers at the report's precision.
             const QVariant exact = cell.data(kExactRole);
             const QString value = exact.isValid() ? exact.toString() : cell.data().toString();
-            text += (c > range.left() ? QStringLiteral("\t") : QString()) + value;
+            text += (c > range.left() ? tr("\t") : QString()) + value;
             html += QStringLiteral("<td>") + value.toHtmlEscaped() + QStringLiteral("</td>");
         }
-        text += QStringLiteral("\n");
+        text += tr("\n");
         html += QStringLiteral("</tr>");
     }
     html += QStringLiteral("</table>");
@@ -678,7 +670,7 @@ void SurveyWindow::run_export(const QString& path, survey::Format format, bool m
     options.format = format;
     options.digits = survey::kDefaultDigits;  // as kestrivo-report writes by default
     if (map) options.map = path.toStdString();
-    status->setText(QStringLiteral("Writing %1...").arg(path));
+    status->setText(tr("Writing %1...").arg(path));
     progress->show();
     export_job_.start(
         [source = source_, options, library = library_](const JobControl& control) {
@@ -696,7 +688,7 @@ void SurveyWindow::run_export(const QString& path, survey::Format format, bool m
             }
             try {
                 if (!map) platform::write_whole_file(path.toStdString(), result.output);
-                status->setText(QStringLiteral("Written: %1").arg(path));
+                status->setText(tr("Written: %1").arg(path));
             } catch (const platform::RuntimeError& e) {
                 status->setText(QString::fromStdString(e.report()));
                 if (hooks_.tell) hooks_.tell(e);
@@ -734,7 +726,7 @@ void SurveyWindow::export_report_to(const QString& path) {
     pdf.plan = plan_;
     pdf.conflicts = conflicts_;
     write_survey_pdf(path, pdf);
-    status->setText(QStringLiteral("Written: %1").arg(path));
+    status->setText(tr("Written: %1").arg(path));
 }
 
 void SurveyWindow::save_conflicts_to(const QString& path) {

@@ -5,6 +5,8 @@
 // runs off the window's thread; the previous table stays until the next is ready.
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QFont>
 #include <QWidget>
 #include <functional>
@@ -58,6 +60,9 @@ struct OpenedSurvey {
 };
 
 class SurveyWindow : public QWidget {
+    // The window's texts are looked up under this name in the translations (i18n/*.ts).
+    Q_DECLARE_TR_FUNCTIONS(kestrivo::window::SurveyWindow)
+
 public:
     /// What the window asks of the program around it.
     struct Hooks {

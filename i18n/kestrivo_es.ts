@@ -1,0 +1,632 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>kestrivo::window::DesignWords</name>
+    <message>
+        <source>%1, lines %2 and %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2 and %3, line %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a strata column for the blocks in the city by stratum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give each stratum its own number in &quot;Blocks in the city&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no column &quot;%2&quot; for the %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the number of blocks in the city for &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blocks in the city: %1 is fewer than the %2 blocks counted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The design cannot be used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kestrivo::window::Form1</name>
+    <message>
+        <source>capture history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>include as free parameter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error on P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error on S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% plotting range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>simulate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>count of history </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plotting range in percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>start value of P, then its estimate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>start value of S, then its estimate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>include S as free parameter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>profile and limits of P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>profile and limits of S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>profile log likelihood plot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No plot yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report: none yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open survey...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save counts...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export plot...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print plot...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy &amp;plot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Kestrivo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The language is saved; restart Kestrivo to use it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the survey...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print plot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export plot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kestrivo plot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kestrivo user guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>user guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Kestrivo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Kestrivo %1&lt;/h3&gt;&lt;p&gt;Estimates how visible the free-roaming dogs of a city block are to a street count, from three counts of the block.&lt;/p&gt;&lt;p&gt;Licence: MIT.&lt;/p&gt;&lt;p&gt;Built with Qt %2, NLopt (BOBYQA), Boost.Math %3 and libcsv %4.%5.%6.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open survey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save counts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is read-only. Replace it all the same? It stays read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kestrivo::window::PlanDialog</name>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 rows decided, %2 surveys simulated; now k = %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% of the total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target: the city&apos;s dogs within this percent of the total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The widest acceptable interval of the city&apos;s dogs, as a percentage of the total on either side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan: blocks to count — %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Target:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> % of surveys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assurance in percent of surveys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Assurance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surveys simulated for each k</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surveys &amp;simulated per k:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stratum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blocks in the city</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blocks in the city, by stratum, for the plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recommendation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By stratum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half-width, median</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half-width, assured</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval holds the truth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimate ÷ truth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meets target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surveys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The half-width in the share of surveys asked for (the assurance)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The median of the estimated total over the true total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of the city&apos;s blocks of %1 %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the pilot&apos;s visibility and dogs...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped: %1 sample sizes were simulated before it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count %1 blocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No sample size meets the target.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Not trustworthy: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kestrivo::window::PlanPictureWidget</name>
+    <message>
+        <source>Half-width of the city&apos;s interval against blocks counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kestrivo::window::SurveyWindow</name>
+    <message>
+        <source>%1 — Kestrivo survey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the city or area, as the report&apos;s title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Survey title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none: one stratum)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none: blocks drawn at random)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strata column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Design weight column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Strata column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Weight column:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vaccination coverage in percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vaccination &amp;coverage:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stratum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blocks counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blocks in the city</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blocks in the city, by stratum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City&apos;s dogs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vaccine doses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the interval assumes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blocks, strata and totals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conflicts in the field data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export &amp;table...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export &amp;map...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export &amp;report (PDF)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;conflicts...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save conflicts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Survey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Plan...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Estimate the block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(the city)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number of the city&apos;s blocks in this stratum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitting %1 blocks and the city&apos;s interval...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some blocks could not be fitted: see their rows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: about %2 dogs, %3 doses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working out the city&apos;s dogs...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give each stratum&apos;s number of blocks in the city (or a weight column) for the city&apos;s dogs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City&apos;s dogs: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vaccine doses: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By stratum: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>	</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
