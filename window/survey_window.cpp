@@ -640,10 +640,10 @@ void SurveyWindow::copy_selection() {
     QString text, html = QStringLiteral("<table><tr>");
     for (int c = range.left(); c <= range.right(); ++c) {
         const QString name = model->headerData(c, Qt::Horizontal).toString();
-        text += (c > range.left() ? tr("\t") : QString()) + name;
+        text += (c > range.left() ? QStringLiteral("\t") : QString()) + name;
         html += QStringLiteral("<th>") + name.toHtmlEscaped() + QStringLiteral("</th>");
     }
-    text += tr("\n");
+    text += QStringLiteral("\n");
     html += QStringLiteral("</tr>");
     for (int r = range.top(); r <= range.bottom(); ++r) {
         html += QStringLiteral("<tr>");
@@ -652,10 +652,10 @@ void SurveyWindow::copy_selection() {
             // A spreadsheet gets the numbers at the report's precision.
             const QVariant exact = cell.data(kExactRole);
             const QString value = exact.isValid() ? exact.toString() : cell.data().toString();
-            text += (c > range.left() ? tr("\t") : QString()) + value;
+            text += (c > range.left() ? QStringLiteral("\t") : QString()) + value;
             html += QStringLiteral("<td>") + value.toHtmlEscaped() + QStringLiteral("</td>");
         }
-        text += tr("\n");
+        text += QStringLiteral("\n");
         html += QStringLiteral("</tr>");
     }
     html += QStringLiteral("</table>");

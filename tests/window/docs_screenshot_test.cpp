@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QTest>
+#include <QTranslator>
 
 #include "window/form1.h"
 #include "window/plan_dialog.h"
@@ -39,6 +40,31 @@ TEST(docs_screenshot, plan_dialog) {
     ASSERT_TRUE(dialog->made());
     ASSERT_TRUE(dialog->made()->plan.recommended);
     EXPECT_TRUE(dialog->grab().save(file, "PNG")) << file.toStdString();
+}
+
+// The guide's picture of the survey window in another language (KESTRIVO_LANGUAGE, "fr" unless
+// set): the example survey with its wards' blocks in the city and a title, after its report.
+TEST(docs_screenshot, survey_window_in_a_language) {
+    const QString file = qEnvironmentVariable("KESTRIVO_SCREENSHOT");
+    if (file.isEmpty()) GTEST_SKIP() << "KESTRIVO_SCREENSHOT names no file to write";
+    const QString code = qEnvironmentVariable("KESTRIVO_LANGUAGE", QStringLiteral("fr"));
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(QStringLiteral(":/kestrivo/i18n/kestrivo_") + code));
+    QCoreApplication::installTranslator(&translator);
+    QLocale::setDefault(QLocale(code));
+    Form1 form;
+    kestrivo::survey::DesignOptions design;
+    design.stratum_column = "ward";
+    design.blocks_by_stratum = {{"North", 60}, {"South", 40}};
+    SurveyWindow* window =
+        form.open_survey_window(QStringLiteral(KESTRIVO_DOCS "/example-survey.csv"), design);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->busy(); }, kPatience));
+    window->resize(1100, 720);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->grab().save(file, "PNG")) << file.toStdString();
+    QCoreApplication::removeTranslator(&translator);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
 }  // namespace

@@ -4,17 +4,24 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
 #include <string>
 #include <vector>
 
 #include "window/form1.h"
 #include "window/language.h"
+#include "window/survey_answer.h"
+#include "window/survey_window.h"
 
 using namespace kestrivo::window;
 
@@ -140,6 +147,58 @@ TEST(language_menu_test, the_choice_is_saved_told_and_checked_at_the_next_start)
         }
     }
     save_language(QString());
+}
+
+// The survey window opened in each language: its design box and its answer in that language, and
+// the answer's numbers in the language's own form (French groups thousands with a narrow no-break
+// space, Portuguese with a dot), the same numbers as in English.
+TEST(language_window_test, the_survey_window_answers_in_each_language) {
+    kestrivo::survey::DesignOptions design;
+    design.stratum_column = "ward";
+    design.blocks_by_stratum = {{"North", 60}, {"South", 40}};
+    const QString survey = QStringLiteral(KESTRIVO_SOURCE_DIR "/docs/example-survey.csv");
+    const QLocale before;
+    QString english;
+    for (const char* code : {"en", "fr", "es", "pt"}) {
+        SCOPED_TRACE(code);
+        const QLocale locale{QString::fromLatin1(code)};
+        QTranslator translator;
+        if (std::string(code) != "en") {
+            ASSERT_TRUE(translator.load(
+                QStringLiteral(":/kestrivo/i18n/kestrivo_%1").arg(QString::fromLatin1(code))));
+            QCoreApplication::installTranslator(&translator);
+        }
+        QLocale::setDefault(locale);
+        {
+            Form1 form;
+            SurveyWindow* window = form.open_survey_window(survey, design);
+            ASSERT_NE(window, nullptr);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !window->busy(); }, 120000));
+            QCoreApplication::processEvents();
+            ASSERT_TRUE(window->last_rows());
+            const kestrivo::survey::ReportRow* city = nullptr;
+            for (const auto& row : window->last_rows()->rows)
+                if (row.city) city = &row;
+            ASSERT_NE(city, nullptr);
+            const TotalInWords total = total_in_words(*city);
+            ASSERT_TRUE(total.dogs && total.lower && total.upper);
+            const QString answer = window->answer->text();
+            for (double n : {*total.dogs, *total.lower, *total.upper})
+                EXPECT_TRUE(answer.contains(people_number(n, locale))) << answer.toStdString();
+            const auto* box = window->findChild<QGroupBox*>();
+            ASSERT_NE(box, nullptr);
+            if (english.isEmpty()) {
+                english = answer;
+                EXPECT_EQ(box->title(), QStringLiteral("Design"));
+            } else {
+                EXPECT_NE(answer, english);
+                EXPECT_NE(box->title(), QStringLiteral("Design"));
+            }
+            window->close();
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
+    QLocale::setDefault(before);
 }
 
 }  // namespace
