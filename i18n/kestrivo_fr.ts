@@ -414,6 +414,84 @@
     </message>
 </context>
 <context>
+    <name>kestrivo::window::SurveyAnswer</name>
+    <message>
+        <source>No total of the city&apos;s dogs: %1.</source>
+        <extracomment>%1 is the report&apos;s own reason, in English.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About %1 dogs, %2% between %3 and %4.</source>
+        <extracomment>%1 dogs in the city; %2 the interval&apos;s level in percent; %3 and %4 its limits.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About %1 dogs (no interval: see the total row&apos;s note).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 vaccine doses for %2% coverage (between %3 and %4).</source>
+        <extracomment>%1 doses for a coverage of %2 percent of the dogs; %3 and %4 the doses&apos; interval.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 vaccine doses for %2% coverage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of the dogs are vaccinated, %2% between %3 and %4.</source>
+        <extracomment>%1 is a percentage with its sign; %2 the interval&apos;s level in percent; %3 and %4 its limits, percentages with their sign.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of the dogs are vaccinated.</source>
+        <extracomment>%1 is a percentage with its sign.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target of %1 is reached.</source>
+        <extracomment>%1 is the target coverage, a percentage with its sign.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 doses still needed to reach %2 (between %3 and %4).</source>
+        <extracomment>%2 is the target coverage, a percentage with its sign; %3 and %4 the doses&apos; interval.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 doses still needed to reach %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no interval</source>
+        <extracomment>A stratum&apos;s vaccination coverage has no interval.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>below %1: send a team back</source>
+        <extracomment>%1 is the target coverage; the whole interval lies below it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>uncertain</source>
+        <extracomment>The coverage&apos;s interval holds the target: it may or may not be met.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The interval takes each block&apos;s design weight as given, the blocks as drawn with replacement within their stratum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The interval assumes the blocks of each stratum were drawn at random.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where dogs without a territory differ in how shy they are, three counts cannot show it and the total is a lower bound: four or five counts, or marked dogs, measure it.</source>
+        <extracomment>Dogs without a territory are seen on some counts only; &quot;shy&quot; means less often seen.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kestrivo::window::SurveyWindow</name>
     <message>
         <source>%1 — Kestrivo survey</source>
