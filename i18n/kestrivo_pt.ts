@@ -414,6 +414,94 @@
     </message>
 </context>
 <context>
+    <name>kestrivo::window::PlanWords</name>
+    <message>
+        <source>These are the fewest blocks to count that bring the city&apos;s dogs within %1 in %2 of the simulated surveys.</source>
+        <extracomment>%1 is a precision such as &quot;±20% of the total&quot;; %2 a share of the surveys, &quot;90%&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Within %1 would need more than %2 blocks to count a survey, more than the plan simulates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No number of blocks to count up to %1 brings the city&apos;s dogs within %2 in %3 of the simulated surveys.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3 on counts 1, 2 and 3</source>
+        <extracomment>The chance of being seen on each of the three counts, as shares such as &quot;40%&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 until first seen, %2 once seen</source>
+        <extracomment>%1 is the chance of being seen before a dog is first seen (one or more shares); %2 the chance of being seen again once it has been.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>share always seen %1</source>
+        <extracomment>The share of a block&apos;s dogs that hold a territory and are seen on every count.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>for the other dogs, chance of being seen on a count %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 dogs a block, varying between blocks with dispersion %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 dogs a block, varying between blocks by chance alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the dogs first seen on count 2 or 3 recorded too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>What separates the clauses of the plan&apos;s assumptions.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assumed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assumed in %1: %2.</source>
+        <extracomment>%1 is the stratum&apos;s name as in the data; %2 the list of what is assumed.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>No share: the pilot could not tell it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>under 1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>over 99%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>±%1% of the total</source>
+        <extracomment>The precision wanted of the city&apos;s total, %1 in percent.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The blocks to count are shared among the strata in proportion to their blocks in the city (%1).</source>
+        <extracomment>%1 lists each stratum&apos;s name with its number of blocks in the city.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The blocks of each stratum are taken to be drawn at random, as the intervals assume.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kestrivo::window::SurveyAnswer</name>
     <message>
         <source>No total of the city&apos;s dogs: %1.</source>
