@@ -232,6 +232,230 @@
     </message>
 </context>
 <context>
+    <name>kestrivo::window::LeftOutWords</name>
+    <message>
+        <source>the number of dogs seen on the first count only (c100)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of dogs seen on all three counts (c111)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of dogs seen on the first and third counts, not the second (c101)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of dogs seen on the first and second counts, not the third (c110)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of dogs first seen on the second count, and not seen again (c010)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of dogs first seen on the third count (c001)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of dogs first seen on the second count, and seen again on the third (c011)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of marked dogs seen on the first count only (m100)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of marked dogs seen on all three counts (m111)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of marked dogs seen on the first and third counts, not the second (m101)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of marked dogs seen on the first and second counts, not the third (m110)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of marked dogs first seen on the second count, and not seen again (m010)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of marked dogs first seen on the third count (m001)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of marked dogs first seen on the second count, and seen again on the third (m011)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of dogs whose vaccination mark could not be told (mark_unknown)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the share of the block&apos;s dogs seen on a count, held as given (s_held)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <extracomment>%1 is the report&apos;s own reason, in English.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: line %1 of the file cannot be read (at column %2): %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: line %1 of the file has &quot;%2&quot; in column %3, past the last column the header names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: %1 is missing (line %2 of the file).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: %1 is &quot;%2&quot;, not a whole number of dogs (line %3 of the file).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: %1 is %2, too large a number (line %3 of the file).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: %1 is &quot;%2&quot;, not a share from 0 to 1 (line %3 of the file).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: %1 is missing, while the other dogs first seen later are filled in; fill in all three or none (line %2 of the file).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: %1 is %2, more than the %3 dogs seen that way (line %4 of the file).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: %1 is %2, more than the %3 dogs seen without the mark (line %4 of the file).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: the block&apos;s weight (column %1) is missing (line %2 of the file).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: the block&apos;s weight (column %1) is &quot;%2&quot;, not a number of blocks (line %3 of the file).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: the block&apos;s weight (column %1) is %2, less than the 1 block it stands for at least (line %3 of the file).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: the block&apos;s weight (column %1) is %2, more blocks than a city has (line %3 of the file).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No estimate of its own: the counts on line %1 of the file give none (%2); its dogs are counted in its stratum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counted, but the plot of the block on line %1 of the file could not be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on a line that cannot be read</source>
+        <extracomment>This phrase and the next ones start with the number of blocks left out.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 with a value past the header&apos;s last column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 with a count missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 with a count that is not a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 with a count too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 with a held share that is not from 0 to 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 with the dogs first seen later only partly filled in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 with more marked dogs than dogs seen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 with more dogs of unknown mark than dogs seen unmarked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 with no weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 with a weight that is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 with a weight below 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 with a weight of more blocks than a city has</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 whose counts give no estimate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 whose plot could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 for another reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 block used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 blocks used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; none left out.</source>
+        <extracomment>%1 is the number of blocks used, &quot;12 blocks used&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>What separates the reasons blocks were left out for.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2 left out: %3.</source>
+        <extracomment>%1 is &quot;12 blocks used&quot;; %2 the number of blocks left out; %3 the reasons, each with its number of blocks.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kestrivo::window::PlanDialog</name>
     <message>
         <source>none</source>
