@@ -726,6 +726,235 @@
     </message>
 </context>
 <context>
+    <name>kestrivo::window::ReportReading</name>
+    <message>
+        <source>How to read this report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counting a block three times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each block was walked on three counts and each dog seen was given an identity, so the counts tell which dogs were seen again. Dogs missed on every count are not in the counts; how many there are follows from how often the dogs that were seen were seen again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The share always seen.</source>
+        <extracomment>The share of a block&apos;s dogs that hold a territory and are seen on every count.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some dogs hold a territory on the block and are seen on every count. Their share among all the block&apos;s dogs is the share always seen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chance of being seen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each of the other dogs is seen on a count by chance: the chance of being seen is how likely such a dog is to be seen on one count. The lower it is, the more dogs were missed and the more dogs the estimate adds to those seen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 interval.</source>
+        <extracomment>%1 is the interval&apos;s level, &quot;95%&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Were the survey done again in the same way, with other blocks drawn and other chances of each dog being seen, about %1 of such intervals of the city&apos;s dogs would hold the true number, where the model holds. A block&apos;s own interval speaks of that block&apos;s counts alone. Neither takes in what the counts cannot show: dogs that no count can see, dogs that came or went between the counts, or one dog taken for two.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A block&apos;s own estimate and its estimate with its stratum&apos;s shared visibility.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A block&apos;s own estimate uses its three counts alone. With 20 to 60 dogs a block tells little about how visible its dogs are, and its own estimate is often far from sure. The estimate with the shared visibility takes the share always seen and the chance of being seen from all the blocks of its stratum together, and only the dogs from the block&apos;s own counts: it is steadier, and the city&apos;s total is built from it. Where a stratum&apos;s blocks do not agree on how visible their dogs are (the test&apos;s p below 0.05), the shared visibility is an average over blocks that differ.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vaccination coverage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The share of the dogs that carry the campaign&apos;s mark. Marked and unmarked dogs are each counted over their own chance of being seen, so that a group easier to see does not weigh more; the share marked among the dogs seen is shown beside it for comparison.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dogs of each block are estimated by closed-population capture–recapture (Otis et al. 1978) from the dogs identified on the first count and what became of them on the second and third. The model is a mixture of two classes of dogs (Pledger 2000) with one class seen on every count: a share always seen, and the rest seen on each count with one chance. It is fitted by maximum likelihood, and a block&apos;s interval is where the profile likelihood lies within 1.92 of its maximum (Venzon and Moolgavkar 1988).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Within a stratum the blocks share one share always seen and one chance of being seen, fitted from all of them together. Whether they can share them is tested by comparing each block&apos;s own fit with the shared one; the test&apos;s p comes from a parametric bootstrap, stopped early once it is clear (Besag and Clifford 1991).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the dogs first seen on the later counts are given, the shared fit also lets the chance of being seen differ between the counts, or once a dog has been seen; these models are weighed against each other by their small-sample Akaike information criterion (Hurvich and Tsai 1989) and averaged by their weights (Burnham and Anderson 2002).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The city&apos;s dogs add up the strata: each stratum&apos;s blocks&apos; dogs under its shared visibility, each block weighted by its design weight (Cochran 1977).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The city&apos;s dogs add up the strata: each stratum&apos;s blocks&apos; dogs under its shared visibility, scaled up to the stratum&apos;s blocks in the city (Cochran 1977).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The interval&apos;s standard error comes from a rescaled bootstrap of the blocks within each stratum, the shared visibility fitted again in each replicate (Rao and Wu 1988; Efron and Tibshirani 1993); the interval is symmetric on the log scale, with Student&apos;s t on the degrees of freedom of Satterthwaite (1946), and never below the dogs identified.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What the numbers assume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each block&apos;s dogs are of two kinds: a share that hold a territory and are seen on every count, and the rest, each seen by chance on each count. The counts are close enough in time that no dog came or went.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The vaccine doses for a coverage are that share of the dogs, with the same interval; after a campaign the doses still needed have their own interval from the same bootstrap. Neither counts doses lost or wasted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one dog entered twice in one count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one dog&apos;s identity in two blocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a count with no record that it was done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a dog seen on no known count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a dog seen without an identity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a dog or count of an unknown block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>two wards or places given for one block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one count sent twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>identities that differ only in capitals or spaces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a form rejected in review, left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a form marked in review as having issues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one form read twice, counted once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a dog&apos;s vaccination mark seen on some counts only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One conflict was found while the field data were tabulated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 conflicts were found while the field data were tabulated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Appendix: what the field data held</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warnings change no count; the others were settled as the last column says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What</source>
+        <extracomment>The conflicts table&apos;s columns: what kind of conflict, and where.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What was found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2, line %3)</source>
+        <extracomment>A conflict&apos;s detail, in English as the tabulation says it, then the file and line where it was found.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (a warning)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>share always seen may be none</source>
+        <extracomment>Where a block&apos;s own interval reaches the edge of what was tried.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>share always seen may be all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chance of being seen may be the lowest tried</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chance of being seen may be certain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>share seen may be the lowest tried</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>share seen may be all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>What separates the ways a block&apos;s own interval is open.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Own interval open: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kestrivo::window::SurveyAnswer</name>
     <message>
         <source>No total of the city&apos;s dogs: %1.</source>
