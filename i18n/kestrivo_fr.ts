@@ -2,6 +2,34 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>SurveyReportPdf</name>
+    <message>
+        <source>Block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dogs identified on the first count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dogs: its own estimate (%1 interval)</source>
+        <extracomment>%1 is the interval&apos;s level, &quot;95%&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dogs with its stratum&apos;s shared visibility (%1 interval)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kestrivo::window::DesignWords</name>
     <message>
         <source>%1, lines %2 and %3</source>
@@ -1029,6 +1057,258 @@
     <message>
         <source>Where dogs without a territory differ in how shy they are, three counts cannot show it and the total is a lower bound: four or five counts, or marked dogs, measure it.</source>
         <extracomment>Dogs without a territory are seen on some counts only; &quot;shy&quot; means less often seen.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kestrivo::window::SurveyReportPdf</name>
+    <message>
+        <source>(from %1, no upper limit)</source>
+        <extracomment>%1 is a number of dogs: the block&apos;s dogs are at least that, with no upper limit.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>Days of fieldwork, &quot;11 to 20 November 2026&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>What separates the items of a list but the last two: &quot;team 1, team 2 and team 3&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>%1 is all the list&apos;s items but the last, %2 its last: &quot;team 1, team 2 and team 3&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fieldwork from %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fieldwork, by %1.</source>
+        <extracomment>%1 is the name of the one team, as in the data.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fieldwork, by %1 teams: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fieldwork from %1, by %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fieldwork from %1, by %2 teams: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free-roaming dogs counted in %1</source>
+        <extracomment>%1 is the survey file&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free-roaming dogs of %1</source>
+        <extracomment>%1 is the title the user gave the survey, a city&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counts from %1; report written on %2 by Kestrivo %3.</source>
+        <extracomment>%1 is the survey file&apos;s name, %2 today&apos;s date, %3 Kestrivo&apos;s version.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The city&apos;s dogs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no city total: give each stratum&apos;s number of blocks in the city (or a weight column) in the survey window&apos;s design.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One stratum: the whole city.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The city is divided into strata by the column %1; the blocks counted in each were drawn from its blocks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each block stands for as many blocks of the city as its design weight in the file says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The field data held 1 conflict, listed in the appendix.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The field data held %1 conflicts, listed in the appendix.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stratum</source>
+        <extracomment>%1 is the interval&apos;s level in percent.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blocks counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blocks in the city</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <extracomment>A stratum&apos;s number of blocks in the city was not given.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: they differ (%2)</source>
+        <extracomment>Do a stratum&apos;s blocks agree on how visible their dogs are? %1 is a bold &quot;no&quot;, %2 the test&apos;s p.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at least once</source>
+        <extracomment>The share of a stratum&apos;s dogs seen at least once over the three counts.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on a count</source>
+        <extracomment>The share of a stratum&apos;s dogs seen on one count.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each stratum&apos;s dogs, with the visibility its blocks share.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share always seen</source>
+        <extracomment>The share of a block&apos;s dogs that hold a territory and are seen on every count.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chance of being seen on a count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share of its dogs seen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do its blocks agree?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dogs (%1 interval)</source>
+        <extracomment>%1 is the interval&apos;s level, &quot;95%&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doses for %1 coverage</source>
+        <extracomment>%1 is the coverage aimed at, &quot;70%&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the city</source>
+        <extracomment>In the stratum column, where the city is its one stratum.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No shared visibility: %1</source>
+        <extracomment>%1 is the report&apos;s own reason, in English.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vaccination coverage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coverage (%1% interval)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share marked among the dogs seen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Against %1</source>
+        <extracomment>%1 is the target coverage: whether each stratum reaches it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doses still needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 to %3)</source>
+        <extracomment>A coverage with its interval: %1 (from %2 to %3).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>met</source>
+        <extracomment>The coverage&apos;s interval lies above the target.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coverage is the marked dogs over the dogs whose mark is known, each group counted over its own share seen: the share marked among the dogs seen leans towards whichever group is easier to see.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan: blocks to count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 blocks</source>
+        <extracomment>The number of blocks the plan recommends counting, shown in bold.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count %1, so that the city&apos;s %2 interval is within %3 in %4 of surveys.</source>
+        <extracomment>%1 is &quot;12 blocks&quot;; %2 the interval&apos;s level; %3 a precision, &quot;±20% of the total&quot;; %4 a share of surveys.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count %1: %2, so that the city&apos;s %3 interval is within %4 in %5 of surveys.</source>
+        <extracomment>%2 is how the blocks are shared among the strata, as the plan says it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder cannot be written: %1</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the report could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: is a folder.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
