@@ -1061,6 +1061,58 @@
     </message>
 </context>
 <context>
+    <name>kestrivo::window::SurveyMapPicture</name>
+    <message>
+        <source>%1 km</source>
+        <extracomment>The map&apos;s scale bar, in kilometres.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <extracomment>The map&apos;s scale bar, in metres.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N ↑</source>
+        <extracomment>North on the map: the first letter of the word, and an arrow.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a stratum&apos;s area (around its blocks)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dogs in the block, estimated with its stratum&apos;s shared visibility:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dogs in the block, estimated from its own counts:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>below %1: send a team back</source>
+        <extracomment>%1 is the target coverage; the stratum&apos;s whole interval lies below it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>uncertain: the interval holds %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no interval</source>
+        <extracomment>The stratum&apos;s coverage has no interval.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The block&apos;s stratum, by its vaccination coverage:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kestrivo::window::SurveyReportPdf</name>
     <message>
         <source>(from %1, no upper limit)</source>
