@@ -754,6 +754,13 @@
     </message>
 </context>
 <context>
+    <name>kestrivo::window::PlotExport</name>
+    <message>
+        <source>Kestrivo: profile log likelihood</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kestrivo::window::ReportReading</name>
     <message>
         <source>How to read this report</source>
