@@ -1547,6 +1547,7 @@
     </message>
     <message>
         <source>%1: about %2 dogs, %3 doses</source>
+        <extracomment>%1 is the stratum&apos;s name as in the data.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1555,18 +1556,6 @@
     </message>
     <message>
         <source>Give each stratum&apos;s number of blocks in the city (or a weight column) for the city&apos;s dogs.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>City&apos;s dogs: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Vaccine doses: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>By stratum: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1584,6 +1573,42 @@
     </message>
     <message>
         <source>Written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1% vaccinated (%2% to %3%)</source>
+        <extracomment>A stratum&apos;s coverage in percent, %2 to %3 its interval.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1% vaccinated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 doses still needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>What separates the phrases of a stratum&apos;s line.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>What separates the strata&apos;s lines, when shown as one.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City&apos;s dogs: %1</source>
+        <extracomment>What a screen reader says of the answer: %1 is the answer&apos;s sentence.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vaccine doses: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By stratum: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
