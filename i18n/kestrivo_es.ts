@@ -2,34 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
-    <name>SurveyReportPdf</name>
-    <message>
-        <source>Block</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dogs identified on the first count</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dogs: its own estimate (%1 interval)</source>
-        <extracomment>%1 is the interval&apos;s level, &quot;95%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dogs with its stratum&apos;s shared visibility (%1 interval)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Notes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Blocks</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>kestrivo::window::DesignWords</name>
     <message>
         <source>%1, lines %2 and %3</source>
@@ -1368,6 +1340,31 @@
     </message>
     <message>
         <source>%1: is a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dogs identified on the first count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dogs: its own estimate (%1 interval)</source>
+        <extracomment>%1 is the interval&apos;s level, &quot;95%&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dogs with its stratum&apos;s shared visibility (%1 interval)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blocks</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

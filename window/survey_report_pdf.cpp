@@ -436,12 +436,14 @@ QString block_notes(const ReportRow& row) {
 // 20,000 blocks in one table would take minutes. Fixed column widths keep the tables aligned.
 constexpr std::size_t kBlocksPerTable = 40;
 
+// A heading cell of the given width, "11%".
+QString th(const char* width, const QString& text) {
+    return QStringLiteral("<th width=\"%1\">%2</th>").arg(QLatin1String(width), text);
+}
+
 QString blocks_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale& locale) {
     const QString level = locale.toString(std::round(pdf.level * 100)) + QStringLiteral("%");
     const bool pooled = pdf.rows->layout.with_pool, strata = !pdf.stratum_column.empty();
-    const auto th = [](const char* width, const QString& text) {
-        return QStringLiteral("<th width=\"%1\">%2</th>").arg(QLatin1String(width), text);
-    };
     QString head = QStringLiteral("<thead><tr>") + th("11%", SurveyReportPdf::tr("Block"));
     if (strata) head += th("11%", html(pdf.stratum_column));
     head += th("12%", SurveyReportPdf::tr("Dogs identified on the first count")) +
