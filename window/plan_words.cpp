@@ -2,6 +2,7 @@
 // pilot's shares to whole percentages, dogs a block as the window rounds dogs, blocks whole.
 #include "window/plan_words.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "survey/plan_note.h"
@@ -9,6 +10,11 @@
 
 namespace kestrivo::window {
 namespace {
+
+// The translations (i18n/*.ts) hold the plan's words under this name.
+class PlanWords {
+    Q_DECLARE_TR_FUNCTIONS(kestrivo::window::PlanWords)
+};
 
 QString blocks(std::int64_t count, const QLocale& locale) {
     return locale.toString(static_cast<qlonglong>(count));
@@ -30,19 +36,20 @@ QString rule_words(const MadePlan& made, const QLocale& locale) {
     const QString within = target_words(r.target, locale);
     const QString surveys = share_words(r.assurance, locale);
     if (made.plan.recommended) {
-        return QStringLiteral(
+        //: %1 is a precision such as "±20% of the total"; %2 a share of the surveys, "90%".
+        return PlanWords::tr(
                    "These are the fewest blocks to count that bring the city's dogs within %1 in "
                    "%2 of the simulated surveys.")
             .arg(within, surveys);
     }
     if (made.plan.beyond_reach) {
-        return QStringLiteral(
+        return PlanWords::tr(
                    "Within %1 would need more than %2 blocks to count a survey, more than the "
                    "plan simulates.")
             .arg(within, blocks(analysis::kMostSampled, locale));
     }
     const std::int64_t last = made.plan.rows.empty() ? 0 : made.plan.rows.back().k;
-    return QStringLiteral(
+    return PlanWords::tr(
                "No number of blocks to count up to %1 brings the city's dogs within %2 in %3 of "
                "the simulated surveys.")
         .arg(blocks(last, locale), within, surveys);
@@ -50,50 +57,59 @@ QString rule_words(const MadePlan& made, const QLocale& locale) {
 
 // The chance of a dog that holds no territory to be seen on a count, as the pilot fitted it.
 QString chance_words(const analysis::BlockModel& m, const QLocale& locale) {
-    QString chance = m.p_by_count ? QStringLiteral("%1, %2 and %3 on counts 1, 2 and 3")
+    //: The chance of being seen on each of the three counts, as shares such as "40%".
+    QString chance = m.p_by_count ? PlanWords::tr("%1, %2 and %3 on counts 1, 2 and 3")
                                         .arg(share_words((*m.p_by_count)[0], locale),
                                              share_words((*m.p_by_count)[1], locale),
                                              share_words((*m.p_by_count)[2], locale))
                                   : share_words(m.P, locale);
     if (m.p_again) {
-        chance +=
-            QStringLiteral(" until first seen, %1 once seen").arg(share_words(*m.p_again, locale));
+        //: %1 is the chance of being seen before a dog is first seen (one or more shares); %2
+        //: the chance of being seen again once it has been.
+        chance = PlanWords::tr("%1 until first seen, %2 once seen")
+                     .arg(chance, share_words(*m.p_again, locale));
     }
     return chance;
 }
 
+// What the plan assumes of a stratum: a list of clauses, each whole.
 QString stratum_words(const analysis::PlanStratum& stratum, const QLocale& locale) {
     const analysis::BlockModel& m = stratum.model;
-    QString words =
-        stratum.name.empty()
-            ? QStringLiteral("Assumed: ")
-            : QStringLiteral("Assumed in %1: ").arg(QString::fromStdString(stratum.name));
-    words += QStringLiteral(
-                 "share always seen %1; for the other dogs, chance of being seen on a count %2; "
-                 "%3 dogs a block, ")
-                 .arg(share_words(m.S, locale), chance_words(m, locale),
-                      people_number(m.mean_dogs, locale));
-    words += m.dispersion ? QStringLiteral("varying between blocks with dispersion %1")
-                                .arg(dispersion_words(*m.dispersion, locale))
-                          : QStringLiteral("varying between blocks by chance alone");
+    //: The share of a block's dogs that hold a territory and are seen on every count.
+    QStringList clauses{PlanWords::tr("share always seen %1").arg(share_words(m.S, locale)),
+                        PlanWords::tr("for the other dogs, chance of being seen on a count %1")
+                            .arg(chance_words(m, locale))};
+    const QString dogs = people_number(m.mean_dogs, locale);
+    clauses << (m.dispersion
+                    //: %2 is the negative binomial's size: the smaller, the more blocks vary.
+                    ? PlanWords::tr("%1 dogs a block, varying between blocks with dispersion %2")
+                          .arg(dogs, dispersion_words(*m.dispersion, locale))
+                    : PlanWords::tr("%1 dogs a block, varying between blocks by chance alone")
+                          .arg(dogs));
     if (stratum.seven_histories) {
-        words += QStringLiteral("; the dogs first seen on count 2 or 3 recorded too");
+        clauses << PlanWords::tr("the dogs first seen on count 2 or 3 recorded too");
     }
-    return words + QStringLiteral(".");
+    //: What separates the clauses of the plan's assumptions.
+    const QString list = clauses.join(PlanWords::tr("; "));
+    if (stratum.name.empty()) return PlanWords::tr("Assumed: %1.").arg(list);
+    //: %1 is the stratum's name as in the data; %2 the list of what is assumed.
+    return PlanWords::tr("Assumed in %1: %2.").arg(QString::fromStdString(stratum.name), list);
 }
 
 }  // namespace
 
 QString share_words(double share, const QLocale& locale) {
-    if (!std::isfinite(share)) return QStringLiteral("none");
+    //: No share: the pilot could not tell it.
+    if (!std::isfinite(share)) return PlanWords::tr("none");
     const double percent = std::round(share * 100);
-    if (percent <= 0 && share > 0) return QStringLiteral("under 1%");
-    if (percent >= 100 && share < 1) return QStringLiteral("over 99%");
+    if (percent <= 0 && share > 0) return PlanWords::tr("under 1%");
+    if (percent >= 100 && share < 1) return PlanWords::tr("over 99%");
     return locale.toString(percent, 'f', 0) + QStringLiteral("%");
 }
 
 QString target_words(double target, const QLocale& locale) {
-    return QStringLiteral("±%1% of the total").arg(locale.toString(target * 100, 'g', 3));
+    //: The precision wanted of the city's total, %1 in percent.
+    return PlanWords::tr("±%1% of the total").arg(locale.toString(target * 100, 'g', 3));
 }
 
 QString plan_note_words(const MadePlan& made, const QLocale& locale) {
@@ -109,14 +125,15 @@ QString plan_note_words(const MadePlan& made, const QLocale& locale) {
             shares << QStringLiteral("%1 %2").arg(QString::fromStdString(stratum.name),
                                                   blocks(stratum.blocks_total, locale));
         }
-        sentences << QStringLiteral(
+        //: %1 lists each stratum's name with its number of blocks in the city.
+        sentences << PlanWords::tr(
                          "The blocks to count are shared among the strata in proportion to "
                          "their blocks in the city (%1).")
                          .arg(shares.join(QStringLiteral(", ")));
     }
     for (const analysis::PlanStratum& stratum : r.strata)
         sentences << stratum_words(stratum, locale);
-    sentences << QStringLiteral(
+    sentences << PlanWords::tr(
         "The blocks of each stratum are taken to be drawn at random, as the intervals assume.");
     return sentences.join(QLatin1Char(' '));
 }

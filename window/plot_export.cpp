@@ -3,6 +3,7 @@
 #include "window/plot_export.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
@@ -19,6 +20,16 @@ namespace kestrivo::window {
 namespace {
 
 constexpr double kCaptionGap = 6;
+
+// The translations (i18n/*.ts) hold the exported files' title under this name.
+class PlotExport {
+    Q_DECLARE_TR_FUNCTIONS(kestrivo::window::PlotExport)
+};
+
+// The title an SVG or PDF file carries in its properties.
+QString plot_title() {
+    return PlotExport::tr("Kestrivo: profile log likelihood");
+}
 
 QByteArray png_bytes(const plot::PlotPicture& picture, QSizeF size, const QFont& font,
                      const platform::NumberLocale& locale) {
@@ -49,7 +60,7 @@ QByteArray svg_bytes(const plot::PlotPicture& picture, QSizeF size, const QFont&
     svg.setSize(QSize(int(size.width()), int(height)));
     svg.setViewBox(QRectF(0, 0, size.width(), height));
     svg.setResolution(96);
-    svg.setTitle(QStringLiteral("Kestrivo: profile log likelihood"));
+    svg.setTitle(plot_title());
     svg.setDescription(QString::fromStdString(picture.caption));
     QPainter painter(&svg);
     paint_plot(painter, picture, size, font, locale);
@@ -69,7 +80,7 @@ QByteArray pdf_bytes(const plot::PlotPicture& picture, QSizeF size, const QFont&
     pdf.setPageSize(QPageSize(QSizeF(size.width(), height) * 72.0 / 96.0, QPageSize::Point,
                               QString(), QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setTitle(QStringLiteral("Kestrivo: profile log likelihood"));
+    pdf.setTitle(plot_title());
     pdf.setCreator(QStringLiteral("Kestrivo"));
     QPainter painter(&pdf);
     paint_plot(painter, picture, size, font, locale);

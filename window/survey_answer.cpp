@@ -1,9 +1,19 @@
 // The answer's rounding and sentences.
 #include "window/survey_answer.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace kestrivo::window {
+namespace {
+
+// The translations (i18n/*.ts) hold the answer's sentences under this name. Each sentence is
+// whole, with its numbers as placeholders, so that a language can put them where it needs them.
+class SurveyAnswer {
+    Q_DECLARE_TR_FUNCTIONS(kestrivo::window::SurveyAnswer)
+};
+
+}  // namespace
 
 TotalInWords total_in_words(const survey::ReportRow& total_row) {
     const survey::Estimate dogs = survey::total_dogs(total_row);
@@ -22,31 +32,31 @@ QString people_number(double value, const QLocale& locale) {
 
 QString dogs_sentence(const TotalInWords& total, double level, const QLocale& locale) {
     if (!total.dogs) {
-        return QStringLiteral("No total of the city's dogs: %1.")
+        //: %1 is the report's own reason, in English.
+        return SurveyAnswer::tr("No total of the city's dogs: %1.")
             .arg(QString::fromStdString(total.why_not));
     }
-    QString text = QStringLiteral("About %1 dogs").arg(people_number(*total.dogs, locale));
+    const QString dogs = people_number(*total.dogs, locale);
     if (total.lower && total.upper) {
-        text += QStringLiteral(", %1% between %2 and %3")
-                    .arg(locale.toString(std::round(level * 100)))
-                    .arg(people_number(*total.lower, locale), people_number(*total.upper, locale));
-    } else {
-        text += QStringLiteral(" (no interval: see the total row's note)");
+        //: %1 dogs in the city; %2 the interval's level in percent; %3 and %4 its limits.
+        return SurveyAnswer::tr("About %1 dogs, %2% between %3 and %4.")
+            .arg(dogs, locale.toString(std::round(level * 100)),
+                 people_number(*total.lower, locale), people_number(*total.upper, locale));
     }
-    return text + QStringLiteral(".");
+    return SurveyAnswer::tr("About %1 dogs (no interval: see the total row's note).").arg(dogs);
 }
 
 QString doses_sentence(const TotalInWords& total, double coverage, const QLocale& locale) {
     if (!total.dogs) return QString();
     const QString percent = locale.toString(std::round(coverage * 100));
-    QString text = QStringLiteral("%1 vaccine doses for %2% coverage")
-                       .arg(people_number(coverage * *total.dogs, locale), percent);
+    const QString doses = people_number(coverage * *total.dogs, locale);
     if (total.lower && total.upper) {
-        text += QStringLiteral(" (between %1 and %2)")
-                    .arg(people_number(coverage * *total.lower, locale),
-                         people_number(coverage * *total.upper, locale));
+        //: %1 doses for a coverage of %2 percent of the dogs; %3 and %4 the doses' interval.
+        return SurveyAnswer::tr("%1 vaccine doses for %2% coverage (between %3 and %4).")
+            .arg(doses, percent, people_number(coverage * *total.lower, locale),
+                 people_number(coverage * *total.upper, locale));
     }
-    return text + QStringLiteral(".");
+    return SurveyAnswer::tr("%1 vaccine doses for %2% coverage.").arg(doses, percent);
 }
 
 namespace {
@@ -60,55 +70,63 @@ QString percent(double share, const QLocale& locale) {
 QString coverage_sentence(const survey::CoverageCells& coverage, double level,
                           const QLocale& locale) {
     if (!std::isfinite(coverage.coverage)) return QString();
-    QString text =
-        QStringLiteral("%1 of the dogs are vaccinated").arg(percent(coverage.coverage, locale));
+    const QString vaccinated = percent(coverage.coverage, locale);
     if (std::isfinite(coverage.lower) && std::isfinite(coverage.upper)) {
-        text += QStringLiteral(", %1% between %2 and %3")
-                    .arg(locale.toString(std::round(level * 100)))
-                    .arg(percent(coverage.lower, locale), percent(coverage.upper, locale));
+        //: %1 is a percentage with its sign; %2 the interval's level in percent; %3 and %4 its
+        //: limits, percentages with their sign.
+        return SurveyAnswer::tr("%1 of the dogs are vaccinated, %2% between %3 and %4.")
+            .arg(vaccinated, locale.toString(std::round(level * 100)),
+                 percent(coverage.lower, locale), percent(coverage.upper, locale));
     }
-    return text + QStringLiteral(".");
+    //: %1 is a percentage with its sign.
+    return SurveyAnswer::tr("%1 of the dogs are vaccinated.").arg(vaccinated);
 }
 
 QString doses_needed_sentence(const survey::CoverageCells& coverage, double target,
                               const QLocale& locale) {
     if (!std::isfinite(coverage.doses)) return QString();
     if (coverage.doses <= 0 && !(coverage.doses_upper > 0)) {
-        return QStringLiteral("The target of %1 is reached.").arg(percent(target, locale));
+        //: %1 is the target coverage, a percentage with its sign.
+        return SurveyAnswer::tr("The target of %1 is reached.").arg(percent(target, locale));
     }
-    QString text = QStringLiteral("%1 doses still needed to reach %2")
-                       .arg(people_number(coverage.doses, locale), percent(target, locale));
+    const QString doses = people_number(coverage.doses, locale);
     if (std::isfinite(coverage.doses_lower) && std::isfinite(coverage.doses_upper)) {
-        text += QStringLiteral(" (between %1 and %2)")
-                    .arg(people_number(coverage.doses_lower, locale),
-                         people_number(coverage.doses_upper, locale));
+        //: %2 is the target coverage, a percentage with its sign; %3 and %4 the doses' interval.
+        return SurveyAnswer::tr("%1 doses still needed to reach %2 (between %3 and %4).")
+            .arg(doses, percent(target, locale), people_number(coverage.doses_lower, locale),
+                 people_number(coverage.doses_upper, locale));
     }
-    return text + QStringLiteral(".");
+    return SurveyAnswer::tr("%1 doses still needed to reach %2.")
+        .arg(doses, percent(target, locale));
 }
 
 QString coverage_standing(const survey::CoverageCells& coverage, double target,
                           const QLocale& locale) {
+    //: A stratum's vaccination coverage has no interval.
     if (!std::isfinite(coverage.lower) || !std::isfinite(coverage.upper))
-        return QStringLiteral("no interval");
+        return SurveyAnswer::tr("no interval");
     if (coverage.upper < target) {
-        return QStringLiteral("below %1: send a team back").arg(percent(target, locale));
+        //: %1 is the target coverage; the whole interval lies below it.
+        return SurveyAnswer::tr("below %1: send a team back").arg(percent(target, locale));
     }
-    if (coverage.lower < target) return QStringLiteral("uncertain");
+    //: The coverage's interval holds the target: it may or may not be met.
+    if (coverage.lower < target) return SurveyAnswer::tr("uncertain");
     return QString();
 }
 
 QString assumption_sentence(bool weighted) {
-    const QString sample = weighted
-                               ? QStringLiteral(
-                                     "The interval takes each block's design weight as given, "
-                                     "the blocks as drawn with replacement within their stratum.")
-                               : QStringLiteral(
-                                     "The interval assumes the blocks of each stratum were drawn "
-                                     "at random.");
-    return sample + QStringLiteral(
-                        " Where dogs without a territory differ in how shy they are, three counts "
-                        "cannot show it and the total is a lower bound: four or five counts, or "
-                        "marked dogs, measure it.");
+    const QString sample =
+        weighted ? SurveyAnswer::tr(
+                       "The interval takes each block's design weight as given, the "
+                       "blocks as drawn with replacement within their stratum.")
+                 : SurveyAnswer::tr(
+                       "The interval assumes the blocks of each stratum were drawn at random.");
+    //: Dogs without a territory are seen on some counts only; "shy" means less often seen.
+    return sample + QLatin1Char(' ') +
+           SurveyAnswer::tr(
+               "Where dogs without a territory differ in how shy they are, three counts cannot "
+               "show it and the total is a lower bound: four or five counts, or marked dogs, "
+               "measure it.");
 }
 
 }  // namespace kestrivo::window

@@ -3,6 +3,7 @@
 // labels over everything with a white halo so that they stay readable on any fill.
 #include "window/survey_map_picture.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -26,6 +27,11 @@ namespace {
 
 using survey::LonLat;
 using survey::ReportRow;
+
+// The translations (i18n/*.ts) hold the maps' legends and scale under this name.
+class SurveyMapPicture {
+    Q_DECLARE_TR_FUNCTIONS(kestrivo::window::SurveyMapPicture)
+};
 
 // More labels than this crowd a page's map into a grey smudge: the table of blocks names them.
 constexpr std::size_t kMostLabels = 60;
@@ -200,14 +206,18 @@ void draw_scale_and_north(QPainter& painter, const MapFrame& f) {
     painter.drawLine(bar_at + QPointF(0, -5), bar_at + QPointF(0, 5));
     painter.drawLine(bar_at + QPointF(bar_pixels, -5), bar_at + QPointF(bar_pixels, 5));
     const QLocale locale;
-    const QString bar_text = bar >= 1000 ? locale.toString(bar / 1000) + QStringLiteral(" km")
-                                         : locale.toString(bar) + QStringLiteral(" m");
+    //: The map's scale bar, in kilometres.
+    const QString bar_text = bar >= 1000
+                                 ? SurveyMapPicture::tr("%1 km").arg(locale.toString(bar / 1000))
+                                 //: The map's scale bar, in metres.
+                                 : SurveyMapPicture::tr("%1 m").arg(locale.toString(bar));
     const double text_height = QFontMetricsF(painter.font()).height() * 1.2;
     painter.drawText(
         QRectF(bar_at.x() - 60, bar_at.y() - text_height - 6, bar_pixels + 120, text_height),
         Qt::AlignCenter, bar_text);
     painter.drawText(QRectF(f.margin + f.w - 140, f.margin + 6, 130, text_height), Qt::AlignCenter,
-                     QStringLiteral("N ↑"));
+                     //: North on the map: the first letter of the word, and an arrow.
+                     SurveyMapPicture::tr("N ↑"));
 }
 
 // Text with a white halo, so that it reads on any fill.
@@ -307,7 +317,7 @@ void draw_legend(QPainter& painter, const MapFrame& f, const QString& title,
     const QSizeF swatch(line * 1.1, line * 0.7);
     if (strata) {
         entries.push_back(
-            {Qt::transparent, QStringLiteral("a stratum's area (around its blocks)")});
+            {Qt::transparent, SurveyMapPicture::tr("a stratum's area (around its blocks)")});
     }
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const double x = f.margin + double(i % columns) * (f.w / columns);
@@ -374,9 +384,9 @@ QImage survey_map_image(const survey::ReportRows& report, QSize size) {
         [&](const MapBlock& b) {
             return QColor::fromRgb(survey::DogClasses::kColours[classes.of(b.dogs)]);
         },
-        pooled ? QStringLiteral("Dogs in the block, estimated with its stratum's shared "
-                                "visibility:")
-               : QStringLiteral("Dogs in the block, estimated from its own counts:"),
+        pooled ? SurveyMapPicture::tr("Dogs in the block, estimated with its stratum's shared "
+                                      "visibility:")
+               : SurveyMapPicture::tr("Dogs in the block, estimated from its own counts:"),
         legend, 3);
 }
 
@@ -400,17 +410,19 @@ QImage coverage_map_image(const survey::ReportRows& report, double target, QSize
     const QLocale locale;
     const QString percent = locale.toString(std::round(target * 100)) + QStringLiteral("%");
     const std::vector<LegendEntry> legend = {
-        {below, QStringLiteral("below %1: send a team back").arg(percent)},
-        {uncertain, QStringLiteral("uncertain: the interval holds %1").arg(percent)},
-        {met, QStringLiteral("%1 reached").arg(percent)},
-        {none, QStringLiteral("no interval")}};
+        //: %1 is the target coverage; the stratum's whole interval lies below it.
+        {below, SurveyMapPicture::tr("below %1: send a team back").arg(percent)},
+        {uncertain, SurveyMapPicture::tr("uncertain: the interval holds %1").arg(percent)},
+        {met, SurveyMapPicture::tr("%1 reached").arg(percent)},
+        //: The stratum's coverage has no interval.
+        {none, SurveyMapPicture::tr("no interval")}};
     return map_image(
         content, size,
         [&](const MapBlock& b) {
             const auto found = colour.find(b.stratum);
             return found != colour.end() ? found->second : none;
         },
-        QStringLiteral("The block's stratum, by its vaccination coverage:"), legend, 2);
+        SurveyMapPicture::tr("The block's stratum, by its vaccination coverage:"), legend, 2);
 }
 
 }  // namespace kestrivo::window

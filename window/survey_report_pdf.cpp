@@ -7,6 +7,7 @@
 // is never broken across lines.
 #include "window/survey_report_pdf.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
@@ -41,6 +42,25 @@ namespace {
 
 using survey::ReportRow;
 
+// The translations (i18n/*.ts) hold the report's words under this name, without their HTML
+// tags. Names from the data (strata, teams, columns) and the report's own English reasons are
+// put in as they are.
+class SurveyReportPdf {
+    Q_DECLARE_TR_FUNCTIONS(kestrivo::window::SurveyReportPdf)
+};
+
+QString heading(const QString& text) {
+    return QStringLiteral("<h2>%1</h2>").arg(text);
+}
+
+// The cells of a table's heading row, one a column.
+QString head_cells(const QStringList& names) {
+    QString cells;
+    for (const QString& name : names)
+        cells += QStringLiteral("<th>%1</th>").arg(name);
+    return cells;
+}
+
 const QString kTable = QStringLiteral(
     "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
     "style=\"border-collapse: collapse\">");
@@ -71,8 +91,10 @@ QString dogs(const survey::Estimate& estimate, const QLocale& locale, double fac
                          people_number(factor * *estimate.upper, locale));
     } else if (estimate.lower) {
         // A block whose counts put no bound on its dogs: the reader must see that, not a number.
-        return unbroken(text) + QStringLiteral(" (from %1, no upper limit)")
-                                    .arg(unbroken(people_number(factor * *estimate.lower, locale)));
+        //: %1 is a number of dogs: the block's dogs are at least that, with no upper limit.
+        return unbroken(text) + QLatin1Char(' ') +
+               SurveyReportPdf::tr("(from %1, no upper limit)")
+                   .arg(unbroken(people_number(factor * *estimate.lower, locale)));
     }
     return unbroken(text);
 }
@@ -133,37 +155,51 @@ QString fieldwork_days(const SurveyPdf& pdf, const QLocale& locale) {
     const QString from = first.year() != last.year()     ? whole
                          : first.month() != last.month() ? QStringLiteral("d MMMM")
                                                          : QStringLiteral("d");
-    return QStringLiteral("%1 to %2")
+    //: Days of fieldwork, "11 to 20 November 2026".
+    return SurveyReportPdf::tr("%1 to %2")
         .arg(locale.toString(first, from), locale.toString(last, whole));
 }
 
 // "team 1, team 2 and team 3".
 QString listed(const QStringList& items) {
     if (items.size() <= 1) return items.join(QString());
-    return QStringLiteral("%1 and %2")
-        .arg(items.mid(0, items.size() - 1).join(QStringLiteral(", ")), items.back());
+    //: What separates the items of a list but the last two: "team 1, team 2 and team 3".
+    const QString separator = SurveyReportPdf::tr(", ");
+    //: %1 is all the list's items but the last, %2 its last: "team 1, team 2 and team 3".
+    return SurveyReportPdf::tr("%1 and %2")
+        .arg(items.mid(0, items.size() - 1).join(separator), items.back());
+}
+
+// "Fieldwork from 11 to 20 November 2026, by 2 teams: A and B.", each case a whole sentence.
+QString fieldwork_words(const QString& days, const QStringList& teams) {
+    const QString many = QString::number(teams.size());
+    if (teams.isEmpty()) return SurveyReportPdf::tr("Fieldwork from %1.").arg(days);
+    if (days.isEmpty()) {
+        //: %1 is the name of the one team, as in the data.
+        return teams.size() == 1
+                   ? SurveyReportPdf::tr("Fieldwork, by %1.").arg(teams.front())
+                   : SurveyReportPdf::tr("Fieldwork, by %1 teams: %2.").arg(many, listed(teams));
+    }
+    return teams.size() == 1
+               ? SurveyReportPdf::tr("Fieldwork from %1, by %2.").arg(days, teams.front())
+               : SurveyReportPdf::tr("Fieldwork from %1, by %2 teams: %3.")
+                     .arg(days, many, listed(teams));
 }
 
 QString title_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale& locale) {
-    QString body =
+    //: %1 is the survey file's name.
+    const QString title =
         pdf.title.empty()
-            ? QStringLiteral("<h1>Free-roaming dogs counted in %1</h1>").arg(html(pdf.name))
-            : QStringLiteral("<h1>Free-roaming dogs of %1</h1>").arg(html(pdf.title));
+            ? SurveyReportPdf::tr("Free-roaming dogs counted in %1").arg(html(pdf.name))
+            //: %1 is the title the user gave the survey, a city's name.
+            : SurveyReportPdf::tr("Free-roaming dogs of %1").arg(html(pdf.title));
+    QString body = QStringLiteral("<h1>%1</h1>").arg(title);
     QStringList facts;
     const QString days = fieldwork_days(pdf, locale);
     const QStringList teams = carried_values(*pdf.rows, sorted, "team");
-    if (!days.isEmpty() || !teams.isEmpty()) {
-        QString fieldwork = QStringLiteral("Fieldwork");
-        if (!days.isEmpty()) fieldwork += QStringLiteral(" from %1").arg(days);
-        if (!teams.isEmpty()) {
-            fieldwork +=
-                teams.size() == 1
-                    ? QStringLiteral(", by %1").arg(teams.front())
-                    : QStringLiteral(", by %1 teams: %2").arg(teams.size()).arg(listed(teams));
-        }
-        facts << fieldwork.toHtmlEscaped() + QStringLiteral(".");
-    }
-    facts << QStringLiteral("Counts from %1; report written on %2 by Kestrivo %3.")
+    if (!days.isEmpty() || !teams.isEmpty()) facts << fieldwork_words(days, teams).toHtmlEscaped();
+    //: %1 is the survey file's name, %2 today's date, %3 Kestrivo's version.
+    facts << SurveyReportPdf::tr("Counts from %1; report written on %2 by Kestrivo %3.")
                  .arg(html(pdf.name),
                       locale.toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy")),
                       QStringLiteral(KESTRIVO_VERSION));
@@ -175,7 +211,7 @@ QString title_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale&
 // where.
 QString answer_section(QTextDocument& document, const SurveyPdf& pdf, const ReportRow* city,
                        const QLocale& locale) {
-    QString body = QStringLiteral("<h2>The city's dogs</h2>");
+    QString body = heading(SurveyReportPdf::tr("The city's dogs"));
     if (city) {
         const TotalInWords total = total_in_words(*city);
         body += QStringLiteral("<p style=\"font-size:15pt\"><b>%1</b></p>")
@@ -190,9 +226,11 @@ QString answer_section(QTextDocument& document, const SurveyPdf& pdf, const Repo
                              doses_needed_sentence(c, pdf.coverage, locale).toHtmlEscaped());
         }
     } else {
-        body += QStringLiteral(
-            "<p>There is no city total: give each stratum's number of blocks in the city (or "
-            "a weight column) in the survey window's design.</p>");
+        body += QStringLiteral("<p>%1</p>")
+                    .arg(SurveyReportPdf::tr(
+                        "There is no city total: give each stratum's number of blocks "
+                        "in the city (or a weight column) in the survey window's "
+                        "design."));
     }
     const QImage map = survey_map_image(*pdf.rows, QSize(1500, 900));
     if (!map.isNull()) {
@@ -204,40 +242,46 @@ QString answer_section(QTextDocument& document, const SurveyPdf& pdf, const Repo
 }
 
 QString design_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale& locale) {
-    QString body = QStringLiteral("<h2>Design</h2><p>");
+    QString body = heading(SurveyReportPdf::tr("Design")) + QStringLiteral("<p>");
     body += pdf.stratum_column.empty()
-                ? QStringLiteral("One stratum: the whole city.")
-                : QStringLiteral(
-                      "The city is divided into strata by the column <b>%1</b>; the "
-                      "blocks counted in each were drawn from its blocks.")
-                      .arg(html(pdf.stratum_column));
+                ? SurveyReportPdf::tr("One stratum: the whole city.")
+                //: %1 is the name of the file's strata column, in bold.
+                : SurveyReportPdf::tr(
+                      "The city is divided into strata by the column %1; the blocks counted "
+                      "in each were drawn from its blocks.")
+                      .arg(QStringLiteral("<b>%1</b>").arg(html(pdf.stratum_column)));
     if (pdf.weighted) {
-        body += QStringLiteral(
-            " Each block stands for as many blocks of the city as its design "
-            "weight in the file says.");
+        body += QLatin1Char(' ') + SurveyReportPdf::tr(
+                                       "Each block stands for as many blocks of the city as "
+                                       "its design weight in the file says.");
     }
     if (!pdf.conflicts.empty()) {
-        body += QStringLiteral(" The field data held %1 conflicts, listed in the appendix.")
-                    .arg(locale.toString(qulonglong(pdf.conflicts.size())));
-        if (pdf.conflicts.size() == 1)
-            body.replace(QStringLiteral("held 1 conflicts"), QStringLiteral("held 1 conflict"));
+        body +=
+            QLatin1Char(' ') +
+            (pdf.conflicts.size() == 1
+                 ? SurveyReportPdf::tr("The field data held 1 conflict, listed in the appendix.")
+                 : SurveyReportPdf::tr("The field data held %1 conflicts, listed in the appendix.")
+                       .arg(locale.toString(qulonglong(pdf.conflicts.size()))));
     }
-    body += QStringLiteral("</p>") + kTable +
-            QStringLiteral(
-                "<thead><tr><th>Stratum</th><th>Blocks counted</th><th>Used</th><th>Left "
-                "out</th><th>Blocks in the city</th></tr></thead>");
+    body += QStringLiteral("</p>") + kTable + QStringLiteral("<thead><tr>") +
+            head_cells({SurveyReportPdf::tr("Stratum"), SurveyReportPdf::tr("Blocks counted"),
+                        SurveyReportPdf::tr("Used"), SurveyReportPdf::tr("Left out"),
+                        SurveyReportPdf::tr("Blocks in the city")}) +
+            QStringLiteral("</tr></thead>");
     for (const auto& row : pdf.design) {
         std::size_t used = 0, left_out = 0;
         for (const ReportRow* block : sorted.blocks) {
             if (!pdf.stratum_column.empty() && block->stratum != row.stratum) continue;
             ++(left_out_of_strata(*block) ? left_out : used);
         }
-        body += QStringLiteral(
-                    "<tr><td>%1</td><td align=\"right\">%2</td><td align=\"right\">%3</td>"
-                    "<td align=\"right\">%4</td><td align=\"right\">%5</td></tr>")
-                    .arg(html(row.stratum), html(row.counted), locale.toString(qulonglong(used)),
-                         locale.toString(qulonglong(left_out)),
-                         row.in_city.empty() ? QStringLiteral("not given") : html(row.in_city));
+        body +=
+            QStringLiteral(
+                "<tr><td>%1</td><td align=\"right\">%2</td><td align=\"right\">%3</td>"
+                "<td align=\"right\">%4</td><td align=\"right\">%5</td></tr>")
+                .arg(html(row.stratum), html(row.counted), locale.toString(qulonglong(used)),
+                     locale.toString(qulonglong(left_out)),
+                     //: A stratum's number of blocks in the city was not given.
+                     row.in_city.empty() ? SurveyReportPdf::tr("not given") : html(row.in_city));
     }
     return body + QStringLiteral("</table>");
 }
@@ -247,8 +291,11 @@ QString agreement(const ReportRow& pooled, const QLocale& locale) {
     if (!pooled.cells.het || !std::isfinite(pooled.cells.het->p)) return QStringLiteral("–");
     const double p = pooled.cells.het->p;
     const QString shown = unbroken(QStringLiteral("p = ") + locale.toString(p, 'f', 2));
-    return p < 0.05 ? QStringLiteral("<b>no</b>: they differ (%1)").arg(shown)
-                    : QStringLiteral("yes (%1)").arg(shown);
+    //: Do a stratum's blocks agree on how visible their dogs are? %1 is a bold "no", %2 the
+    //: test's p.
+    return p < 0.05 ? SurveyReportPdf::tr("%1: they differ (%2)")
+                          .arg(QStringLiteral("<b>%1</b>").arg(SurveyReportPdf::tr("no")), shown)
+                    : SurveyReportPdf::tr("yes (%1)").arg(shown);
 }
 
 // The share of a stratum's dogs seen: at least once over the three counts where the stratum gave
@@ -256,23 +303,33 @@ QString agreement(const ReportRow& pooled, const QLocale& locale) {
 QString seen_words(const ReportRow& pooled, const QLocale& locale) {
     const std::optional<double> seen = survey::share_seen(pooled);
     if (!seen || !std::isfinite(*seen)) return QStringLiteral("–");
-    return pooled.cells.seven ? QStringLiteral("%1 at least once").arg(percent(seen, locale))
-                              : QStringLiteral("%1 on a count").arg(percent(seen, locale));
+    //: The share of a stratum's dogs seen at least once over the three counts.
+    return pooled.cells.seven ? SurveyReportPdf::tr("%1 at least once").arg(percent(seen, locale))
+                              //: The share of a stratum's dogs seen on one count.
+                              : SurveyReportPdf::tr("%1 on a count").arg(percent(seen, locale));
 }
 
 // Each stratum: its shared visibility in words, whether its blocks agree, and its dogs.
 QString strata_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale& locale) {
     const QString level = locale.toString(std::round(pdf.level * 100)) + QStringLiteral("%");
-    QString body =
-        QStringLiteral(
-            "<h2>Strata</h2><p>Each stratum's dogs, with the visibility its blocks "
-            "share.</p>") +
-        kTable +
-        QStringLiteral(
-            "<thead><tr><th>Stratum</th><th>Share always seen</th><th>Chance of being seen "
-            "on a count</th><th>Share of its dogs seen</th><th>Do its blocks agree?</th>"
-            "<th>Dogs (%1 interval)</th><th>Doses for %2 coverage</th></tr></thead>")
-            .arg(level, locale.toString(std::round(pdf.coverage * 100)) + QStringLiteral("%"));
+    const QString coverage = locale.toString(std::round(pdf.coverage * 100)) + QStringLiteral("%");
+    QString body = heading(SurveyReportPdf::tr("Strata")) +
+                   QStringLiteral("<p>%1</p>")
+                       .arg(SurveyReportPdf::tr(
+                           "Each stratum's dogs, with the visibility its blocks share.")) +
+                   kTable + QStringLiteral("<thead><tr>") +
+                   head_cells({SurveyReportPdf::tr("Stratum"),
+                               //: The share of a block's dogs that hold a territory and are seen on
+                               //: every count.
+                               SurveyReportPdf::tr("Share always seen"),
+                               SurveyReportPdf::tr("Chance of being seen on a count"),
+                               SurveyReportPdf::tr("Share of its dogs seen"),
+                               SurveyReportPdf::tr("Do its blocks agree?"),
+                               //: %1 is the interval's level, "95%".
+                               SurveyReportPdf::tr("Dogs (%1 interval)").arg(level),
+                               //: %1 is the coverage aimed at, "70%".
+                               SurveyReportPdf::tr("Doses for %1 coverage").arg(coverage)}) +
+                   QStringLiteral("</tr></thead>");
     for (const ReportRow* row : sorted.pooled) {
         // Without strata the city is the one stratum: its total is the city's.
         const ReportRow* total = pdf.stratum_column.empty() ? sorted.city : nullptr;
@@ -285,19 +342,23 @@ QString strata_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale
             if (fit->estimates->p_identified) P = fit->estimates->P;
         }
         const survey::Estimate dogs_total = total ? survey::total_dogs(*total) : survey::Estimate{};
-        body += QStringLiteral(
-                    "<tr><td>%1</td><td align=\"right\">%2</td><td align=\"right\">%3</td>"
-                    "<td align=\"right\">%4</td><td>%5</td><td>%6</td><td>%7</td></tr>")
-                    .arg(row->stratum.empty() ? QStringLiteral("the city") : html(row->stratum),
-                         percent(S, locale), percent(P, locale), seen_words(*row, locale),
-                         agreement(*row, locale),
-                         total ? dogs(dogs_total, locale) : QStringLiteral("–"),
-                         total ? dogs(dogs_total, locale, pdf.coverage) : QStringLiteral("–"));
+        body +=
+            QStringLiteral(
+                "<tr><td>%1</td><td align=\"right\">%2</td><td align=\"right\">%3</td>"
+                "<td align=\"right\">%4</td><td>%5</td><td>%6</td><td>%7</td></tr>")
+                //: In the stratum column, where the city is its one stratum.
+                .arg(row->stratum.empty() ? SurveyReportPdf::tr("the city") : html(row->stratum),
+                     percent(S, locale), percent(P, locale), seen_words(*row, locale),
+                     agreement(*row, locale),
+                     total ? dogs(dogs_total, locale) : QStringLiteral("–"),
+                     total ? dogs(dogs_total, locale, pdf.coverage) : QStringLiteral("–"));
         if (!row->error.empty()) {
             QString why = QString::fromStdString(row->error);
             why.remove(QRegularExpression(QStringLiteral("^pooled: ")));
-            body += QStringLiteral("<tr><td colspan=\"7\">No shared visibility: %1</td></tr>")
-                        .arg(why.toHtmlEscaped());
+            //: %1 is the report's own reason, in English.
+            body +=
+                QStringLiteral("<tr><td colspan=\"7\">%1</td></tr>")
+                    .arg(SurveyReportPdf::tr("No shared visibility: %1").arg(why.toHtmlEscaped()));
         }
     }
     return body + QStringLiteral("</table>");
@@ -313,32 +374,39 @@ QString coverage_section(QTextDocument& document, const SurveyPdf& pdf, const So
         return std::isfinite(x) ? locale.toString(std::round(x * 100)) + QStringLiteral("%")
                                 : QStringLiteral("–");
     };
-    QString body = QStringLiteral(
-                       "<h2>Vaccination coverage</h2><p style=\"font-size:13pt\"><b>%1"
-                       "</b> %2</p>")
+    QString body = heading(SurveyReportPdf::tr("Vaccination coverage")) +
+                   QStringLiteral("<p style=\"font-size:13pt\"><b>%1</b> %2</p>")
                        .arg(coverage_sentence(city, pdf.level, locale).toHtmlEscaped(),
                             doses_needed_sentence(city, pdf.coverage, locale).toHtmlEscaped());
-    body +=
-        kTable +
-        QStringLiteral(
-            "<thead><tr><th>Stratum</th>"
-            "<th>Coverage (%1% interval)</th><th>Share marked among the dogs seen</th><th>Against "
-            "%2</th><th>Doses still needed</th></tr></thead>")
-            .arg(locale.toString(std::round(pdf.level * 100)), percent(pdf.coverage));
+    body += kTable + QStringLiteral("<thead><tr>") +
+            //: %1 is the interval's level in percent.
+            head_cells({SurveyReportPdf::tr("Stratum"),
+                        SurveyReportPdf::tr("Coverage (%1% interval)")
+                            .arg(locale.toString(std::round(pdf.level * 100))),
+                        SurveyReportPdf::tr("Share marked among the dogs seen"),
+                        //: %1 is the target coverage: whether each stratum reaches it.
+                        SurveyReportPdf::tr("Against %1").arg(percent(pdf.coverage)),
+                        SurveyReportPdf::tr("Doses still needed")}) +
+            QStringLiteral("</tr></thead>");
     std::vector<const ReportRow*> rows = sorted.strata_totals;
     if (rows.empty()) rows.push_back(sorted.city);
     for (const ReportRow* row : rows) {
         if (!row->cells.coverage) continue;
         const survey::CoverageCells& c = *row->cells.coverage;
         const QString standing = coverage_standing(c, pdf.coverage, locale);
+        // The cell is never broken: the template's own spaces too are no-break.
+        //: A coverage with its interval: %1 (from %2 to %3).
+        QString interval = SurveyReportPdf::tr("%1 (%2 to %3)")
+                               .arg(unbroken(percent(c.coverage)), unbroken(percent(c.lower)),
+                                    unbroken(percent(c.upper)));
+        interval.replace(QChar(' '), QStringLiteral("&nbsp;"));
         body +=
             QStringLiteral(
-                "<tr><td>%1</td><td>%2&nbsp;(%3&nbsp;to&nbsp;%4)</td><td>%5</td><td>%6</td><td "
-                "align=\"right\">%7</td></tr>")
-                .arg(row->stratum.empty() ? QStringLiteral("the city") : html(row->stratum),
-                     unbroken(percent(c.coverage)), unbroken(percent(c.lower)),
-                     unbroken(percent(c.upper)), percent(c.naive),
-                     standing.isEmpty() ? QStringLiteral("met") : standing.toHtmlEscaped(),
+                "<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td align=\"right\">%5</td></tr>")
+                .arg(row->stratum.empty() ? SurveyReportPdf::tr("the city") : html(row->stratum),
+                     interval, percent(c.naive),
+                     //: The coverage's interval lies above the target.
+                     standing.isEmpty() ? SurveyReportPdf::tr("met") : standing.toHtmlEscaped(),
                      std::isfinite(c.doses) ? people_number(c.doses, locale) : QStringLiteral("–"));
     }
     body += QStringLiteral("</table>");
@@ -348,10 +416,12 @@ QString coverage_section(QTextDocument& document, const SurveyPdf& pdf, const So
                              QUrl(QStringLiteral("kestrivo:coverage-map")), QVariant(map));
         body += QStringLiteral("<p><img src=\"kestrivo:coverage-map\" width=\"600\"></p>");
     }
-    return body + QStringLiteral(
-                      "<p><i>Coverage is the marked dogs over the dogs whose mark is "
-                      "known, each group counted over its own share seen: the share marked among "
-                      "the dogs seen leans towards whichever group is easier to see.</i></p>");
+    return body +
+           QStringLiteral("<p><i>%1</i></p>")
+               .arg(SurveyReportPdf::tr("Coverage is the marked dogs over the dogs whose mark is "
+                                        "known, each group counted over its own share seen: the "
+                                        "share marked among the dogs seen leans towards whichever "
+                                        "group is easier to see."));
 }
 
 // A block's notes: why it was left out, or where its own interval is open.
@@ -366,23 +436,26 @@ QString block_notes(const ReportRow& row) {
 // 20,000 blocks in one table would take minutes. Fixed column widths keep the tables aligned.
 constexpr std::size_t kBlocksPerTable = 40;
 
+// A heading cell of the given width, "11%".
+QString th(const char* width, const QString& text) {
+    return QStringLiteral("<th width=\"%1\">%2</th>").arg(QLatin1String(width), text);
+}
+
 QString blocks_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale& locale) {
     const QString level = locale.toString(std::round(pdf.level * 100)) + QStringLiteral("%");
     const bool pooled = pdf.rows->layout.with_pool, strata = !pdf.stratum_column.empty();
-    QString head = QStringLiteral("<thead><tr><th width=\"11%\">Block</th>");
-    if (strata) head += QStringLiteral("<th width=\"11%\">%1</th>").arg(html(pdf.stratum_column));
-    head += QStringLiteral(
-                "<th width=\"12%\">Dogs identified on the first count</th><th width=\"19%\">"
-                "Dogs: its own estimate (%1 interval)</th>")
-                .arg(level);
+    QString head = QStringLiteral("<thead><tr>") + th("11%", SurveyReportPdf::tr("Block"));
+    if (strata) head += th("11%", html(pdf.stratum_column));
+    head += th("12%", SurveyReportPdf::tr("Dogs identified on the first count")) +
+            //: %1 is the interval's level, "95%".
+            th("19%", SurveyReportPdf::tr("Dogs: its own estimate (%1 interval)").arg(level));
     if (pooled) {
-        head += QStringLiteral(
-                    "<th width=\"19%\">Dogs with its stratum's shared visibility (%1 "
-                    "interval)</th>")
-                    .arg(level);
+        head +=
+            th("19%", SurveyReportPdf::tr("Dogs with its stratum's shared visibility (%1 interval)")
+                          .arg(level));
     }
-    head += QStringLiteral("<th>Notes</th></tr></thead>");
-    QString body = QStringLiteral("<h2>Blocks</h2>");
+    head += QStringLiteral("<th>%1</th></tr></thead>").arg(SurveyReportPdf::tr("Notes"));
+    QString body = heading(SurveyReportPdf::tr("Blocks"));
     for (std::size_t i = 0; i < sorted.blocks.size(); ++i) {
         if (i % kBlocksPerTable == 0) {
             if (i > 0) body += QStringLiteral("</table>");
@@ -403,20 +476,35 @@ QString blocks_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale
 }
 
 QString plan_section(QTextDocument& document, const MadePlan& made, const QLocale& locale) {
-    QString body = QStringLiteral("<h2>Plan: blocks to count</h2>");
+    QString body = heading(SurveyReportPdf::tr("Plan: blocks to count"));
     if (made.plan.recommended) {
-        QString words = QStringLiteral("Count <b>%1 blocks</b>").arg(*made.plan.recommended);
+        //: The number of blocks the plan recommends counting, shown in bold.
+        const QString blocks =
+            QStringLiteral("<b>%1</b>")
+                .arg(SurveyReportPdf::tr("%1 blocks").arg(QString::number(*made.plan.recommended)));
+        QString allocation;
         for (const auto& row : made.plan.rows) {
-            if (row.k == *made.plan.recommended && made.request.strata.size() > 1) {
-                words += QStringLiteral(": ") + html(allocation_words(made, row));
-            }
+            if (row.k == *made.plan.recommended && made.request.strata.size() > 1)
+                allocation = html(allocation_words(made, row));
         }
-        body += QStringLiteral(
-                    "<p>%1, so that the city's %2 interval is within %3 in %4 of surveys.</p>")
-                    .arg(words, QStringLiteral("95%"),
-                         unbroken(target_words(made.request.target, locale)).toHtmlEscaped(),
-                         locale.toString(std::round(made.request.assurance * 100)) +
-                             QStringLiteral("%"));
+        const QString within = unbroken(target_words(made.request.target, locale)).toHtmlEscaped();
+        const QString surveys =
+            locale.toString(std::round(made.request.assurance * 100)) + QStringLiteral("%");
+        const QString level = QStringLiteral("95%");
+        //: %1 is "12 blocks"; %2 the interval's level; %3 a precision, "±20% of the total"; %4
+        //: a share of surveys.
+        const QString words =
+            allocation.isEmpty()
+                ? SurveyReportPdf::tr(
+                      "Count %1, so that the city's %2 interval is within %3 in %4 of "
+                      "surveys.")
+                      .arg(blocks, level, within, surveys)
+                //: %2 is how the blocks are shared among the strata, as the plan says it.
+                : SurveyReportPdf::tr(
+                      "Count %1: %2, so that the city's %3 interval is within %4 in %5 of "
+                      "surveys.")
+                      .arg(blocks, allocation, level, within, surveys);
+        body += QStringLiteral("<p>%1</p>").arg(words);
     }
     body += QStringLiteral("<p>%1</p>").arg(plan_note_words(made, locale).toHtmlEscaped());
     QImage picture(QSize(949 * 2, 381 * 2), QImage::Format_RGB32);
@@ -440,13 +528,15 @@ void print_to(const QString& path, const QString& title, const std::vector<QText
     const QFileInfo target(path);
     QTemporaryFile part(target.absoluteDir().filePath(QStringLiteral(".kestrivo-XXXXXX.pdf")));
     part.setAutoRemove(true);
-    if (!part.open()) fail(QStringLiteral("the folder cannot be written: ") + part.errorString());
+    //: %1 is the system's reason.
+    if (!part.open())
+        fail(SurveyReportPdf::tr("the folder cannot be written: %1").arg(part.errorString()));
     // A report is for handing over: readable by others, as a file the user saved would be.
     part.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
                         QFileDevice::ReadOther);
     part.close();
     if (!print_pdf(parts, part.fileName(), title, title) || QFileInfo(part.fileName()).size() <= 0)
-        fail(QStringLiteral("the report could not be written."));
+        fail(SurveyReportPdf::tr("the report could not be written."));
     std::error_code error;
     std::filesystem::rename(part.fileName().toStdString(), target.absoluteFilePath().toStdString(),
                             error);
@@ -458,8 +548,9 @@ void print_to(const QString& path, const QString& title, const std::vector<QText
 
 void write_survey_pdf(const QString& path, const SurveyPdf& given) {
     if (QFileInfo(path).isDir()) {
-        throw platform::RuntimeError(platform::ErrorKind::FileError,
-                                     (path + QStringLiteral(": is a folder.")).toStdString());
+        throw platform::RuntimeError(
+            platform::ErrorKind::FileError,
+            SurveyReportPdf::tr("%1: is a folder.").arg(path).toStdString());
     }
     SurveyPdf pdf = given;
     if (!pdf.rows) pdf.rows = std::make_shared<const survey::ReportRows>();
@@ -492,7 +583,7 @@ void write_survey_pdf(const QString& path, const SurveyPdf& given) {
     const QString title =
         pdf.title.empty()
             ? QString::fromStdString(pdf.name)
-            : QStringLiteral("Free-roaming dogs of %1").arg(QString::fromStdString(pdf.title));
+            : SurveyReportPdf::tr("Free-roaming dogs of %1").arg(QString::fromStdString(pdf.title));
     print_to(path, title, {&document, &details});
 }
 

@@ -507,24 +507,28 @@ std::string SurveyWindow::last_report() const {
 
 namespace {
 
-// ", 58% vaccinated (51% to 66%), below 70%: send a team back, 1,200 doses still needed"
-QString stratum_coverage(const survey::CoverageCells& coverage, double target,
-                         const QLocale& locale) {
-    if (!std::isfinite(coverage.coverage)) return QString();
-    QString text = QStringLiteral(", %1% vaccinated")
-                       .arg(locale.toString(std::round(coverage.coverage * 100)));
+// "58% vaccinated (51% to 66%)", "below 70%: send a team back", "1,200 doses still needed":
+// what a stratum's line says of its coverage, each a whole phrase.
+QStringList stratum_coverage(const survey::CoverageCells& coverage, double target,
+                             const QLocale& locale) {
+    if (!std::isfinite(coverage.coverage)) return {};
+    const auto percent = [&](double share) { return locale.toString(std::round(share * 100)); };
+    QStringList phrases;
     if (std::isfinite(coverage.lower) && std::isfinite(coverage.upper)) {
-        text += QStringLiteral(" (%1% to %2%)")
-                    .arg(locale.toString(std::round(coverage.lower * 100)),
-                         locale.toString(std::round(coverage.upper * 100)));
+        //: A stratum's coverage in percent, %2 to %3 its interval.
+        phrases << SurveyWindow::tr("%1% vaccinated (%2% to %3%)")
+                       .arg(percent(coverage.coverage), percent(coverage.lower),
+                            percent(coverage.upper));
+    } else {
+        phrases << SurveyWindow::tr("%1% vaccinated").arg(percent(coverage.coverage));
     }
     if (const QString standing = coverage_standing(coverage, target, locale); !standing.isEmpty())
-        text += QStringLiteral(", ") + standing;
+        phrases << standing;
     if (std::isfinite(coverage.doses) && coverage.doses > 0) {
-        text +=
-            QStringLiteral(", %1 doses still needed").arg(people_number(coverage.doses, locale));
+        phrases
+            << SurveyWindow::tr("%1 doses still needed").arg(people_number(coverage.doses, locale));
     }
-    return text;
+    return phrases;
 }
 
 }  // namespace
@@ -546,12 +550,14 @@ void SurveyWindow::show_answer() {
         if (row.city || stratum.empty()) {
             city = total;
         } else if (total.dogs) {
-            QString line =
-                tr("%1: about %2 dogs, %3 doses")
-                    .arg(QString::fromStdString(row.stratum), people_number(*total.dogs, locale),
-                         people_number(share * *total.dogs, locale));
-            if (row.cells.coverage) line += stratum_coverage(*row.cells.coverage, share, locale);
-            by_stratum << line;
+            //: %1 is the stratum's name as in the data.
+            QStringList phrases{tr("%1: about %2 dogs, %3 doses")
+                                    .arg(QString::fromStdString(row.stratum),
+                                         people_number(*total.dogs, locale),
+                                         people_number(share * *total.dogs, locale))};
+            if (row.cells.coverage) phrases << stratum_coverage(*row.cells.coverage, share, locale);
+            //: What separates the phrases of a stratum's line.
+            by_stratum << phrases.join(tr(", "));
         }
         if (row.city) city_coverage = row.cells.coverage;
     }
@@ -570,13 +576,15 @@ void SurveyWindow::show_answer() {
                                            doses_needed_sentence(*city_coverage, share, locale)
                                      : doses_sentence(*city, share, locale));
     }
-    strata_answer->setText(by_stratum.join(QStringLiteral("; ")));
+    //: What separates the strata's lines, when shown as one.
+    strata_answer->setText(by_stratum.join(tr("; ")));
     strata_answer->setVisible(!by_stratum.isEmpty());
     assumptions->setText(assumption_sentence(weight_column->currentIndex() > 0));
     // A screen reader speaks the answer itself with what it is.
-    answer->setAccessibleName(tr("City's dogs: ") + answer->text());
-    doses->setAccessibleName(tr("Vaccine doses: ") + doses->text());
-    strata_answer->setAccessibleName(tr("By stratum: ") + strata_answer->text());
+    //: What a screen reader says of the answer: %1 is the answer's sentence.
+    answer->setAccessibleName(tr("City's dogs: %1").arg(answer->text()));
+    doses->setAccessibleName(tr("Vaccine doses: %1").arg(doses->text()));
+    strata_answer->setAccessibleName(tr("By stratum: %1").arg(strata_answer->text()));
     for (QLabel* label : {answer, doses}) {
         QAccessibleEvent event(label, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);

@@ -101,6 +101,18 @@ TEST_P(translations_test, every_text_the_window_translates_is_in_the_ts_file) {
                                  << missing;
 }
 
+// tr() looks its texts up under the full name given to Q_DECLARE_TR_FUNCTIONS or Q_OBJECT's
+// class; where lupdate loses track of the class (as it did after a lambda), it files the texts
+// under a bare name that no run ever asks for, and they are never translated.
+TEST_P(translations_test, every_text_is_under_the_name_the_window_looks_it_up_by) {
+    std::string lost;
+    for (const QString& text : now_->sources) {
+        if (!text.startsWith(QStringLiteral("kestrivo::window::")))
+            lost += "  " + text.toStdString() + "\n";
+    }
+    EXPECT_TRUE(lost.empty()) << "texts outside a kestrivo::window:: context:\n" << lost;
+}
+
 // Translations come from translators later: until then the count is only told, and it fails only
 // where KESTRIVO_TRANSLATIONS_COMPLETE is set (a check for a release that promises them).
 TEST_P(translations_test, untranslated_texts_are_counted) {
