@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -203,7 +204,11 @@ TEST(language_window_test, the_survey_window_answers_in_each_language) {
                 english = answer;
                 EXPECT_EQ(box->title(), QStringLiteral("Design"));
             } else {
-                EXPECT_NE(answer, english);
+                // The words, not only the numbers' form: numbers and separators set aside.
+                const auto words = [](QString text) {
+                    return text.remove(QRegularExpression(QStringLiteral("[\\d\\s.,]")));
+                };
+                EXPECT_NE(words(answer).toStdString(), words(english).toStdString());
                 EXPECT_NE(box->title(), QStringLiteral("Design"));
             }
             window->close();
