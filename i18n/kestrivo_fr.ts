@@ -235,224 +235,224 @@
     <name>kestrivo::window::LeftOutWords</name>
     <message>
         <source>the number of dogs seen on the first count only (c100)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de chiens vus au premier comptage seulement (c100)</translation>
     </message>
     <message>
         <source>the number of dogs seen on all three counts (c111)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de chiens vus aux trois comptages (c111)</translation>
     </message>
     <message>
         <source>the number of dogs seen on the first and third counts, not the second (c101)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de chiens vus aux premier et troisième comptages, mais pas au deuxième (c101)</translation>
     </message>
     <message>
         <source>the number of dogs seen on the first and second counts, not the third (c110)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de chiens vus aux premier et deuxième comptages, mais pas au troisième (c110)</translation>
     </message>
     <message>
         <source>the number of dogs first seen on the second count, and not seen again (c010)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de chiens vus pour la première fois au deuxième comptage, et non revus ensuite (c010)</translation>
     </message>
     <message>
         <source>the number of dogs first seen on the third count (c001)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de chiens vus pour la première fois au troisième comptage (c001)</translation>
     </message>
     <message>
         <source>the number of dogs first seen on the second count, and seen again on the third (c011)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de chiens vus pour la première fois au deuxième comptage, et revus au troisième (c011)</translation>
     </message>
     <message>
         <source>the number of marked dogs seen on the first count only (m100)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de chiens marqués vus au premier comptage seulement (m100)</translation>
     </message>
     <message>
         <source>the number of marked dogs seen on all three counts (m111)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de chiens marqués vus aux trois comptages (m111)</translation>
     </message>
     <message>
         <source>the number of marked dogs seen on the first and third counts, not the second (m101)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de chiens marqués vus aux premier et troisième comptages, mais pas au deuxième (m101)</translation>
     </message>
     <message>
         <source>the number of marked dogs seen on the first and second counts, not the third (m110)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de chiens marqués vus aux premier et deuxième comptages, mais pas au troisième (m110)</translation>
     </message>
     <message>
         <source>the number of marked dogs first seen on the second count, and not seen again (m010)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de chiens marqués vus pour la première fois au deuxième comptage, et non revus ensuite (m010)</translation>
     </message>
     <message>
         <source>the number of marked dogs first seen on the third count (m001)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de chiens marqués vus pour la première fois au troisième comptage (m001)</translation>
     </message>
     <message>
         <source>the number of marked dogs first seen on the second count, and seen again on the third (m011)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de chiens marqués vus pour la première fois au deuxième comptage, et revus au troisième (m011)</translation>
     </message>
     <message>
         <source>the number of dogs whose vaccination mark could not be told (mark_unknown)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de chiens dont la marque de vaccination n&apos;a pas pu être déterminée (mark_unknown)</translation>
     </message>
     <message>
         <source>the share of the block&apos;s dogs seen on a count, held as given (s_held)</source>
-        <translation type="unfinished"></translation>
+        <translation>la part des chiens de l&apos;îlot vus à un comptage, fixée d&apos;avance (s_held)</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>colonne %1</translation>
     </message>
     <message>
         <source>Left out: %1.</source>
         <extracomment>%1 is the report&apos;s own reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exclu&#x202f;: %1.</translation>
     </message>
     <message>
         <source>Left out: line %1 of the file cannot be read (at column %2): %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclu&#x202f;: la ligne %1 du fichier est illisible (à la colonne %2)&#x202f;: %3.</translation>
     </message>
     <message>
         <source>Left out: line %1 of the file has &quot;%2&quot; in column %3, past the last column the header names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclu&#x202f;: la ligne %1 du fichier contient «&#x202f;%2&#x202f;» dans la colonne %3, au-delà de la dernière colonne nommée dans l&apos;en-tête.</translation>
     </message>
     <message>
         <source>Left out: %1 is missing (line %2 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclu&#x202f;: %1 manque (ligne %2 du fichier).</translation>
     </message>
     <message>
         <source>Left out: %1 is &quot;%2&quot;, not a whole number of dogs (line %3 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclu&#x202f;: %1 vaut «&#x202f;%2&#x202f;», ce qui n&apos;est pas un nombre entier de chiens (ligne %3 du fichier).</translation>
     </message>
     <message>
         <source>Left out: %1 is %2, too large a number (line %3 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclu&#x202f;: %1 vaut %2, un nombre trop grand (ligne %3 du fichier).</translation>
     </message>
     <message>
         <source>Left out: %1 is &quot;%2&quot;, not a share from 0 to 1 (line %3 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclu&#x202f;: %1 vaut «&#x202f;%2&#x202f;», ce qui n&apos;est pas une part comprise entre 0 et 1 (ligne %3 du fichier).</translation>
     </message>
     <message>
         <source>Left out: %1 is missing, while the other dogs first seen later are filled in; fill in all three or none (line %2 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclu&#x202f;: %1 manque, alors que les autres chiens vus pour la première fois plus tard sont renseignés&#x202f;; renseignez les trois ou aucun (ligne %2 du fichier).</translation>
     </message>
     <message>
         <source>Left out: %1 is %2, more than the %3 dogs seen that way (line %4 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclu&#x202f;: %1 vaut %2, plus que les %3 chiens vus de cette façon (ligne %4 du fichier).</translation>
     </message>
     <message>
         <source>Left out: %1 is %2, more than the %3 dogs seen without the mark (line %4 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclu&#x202f;: %1 vaut %2, plus que les %3 chiens vus sans la marque (ligne %4 du fichier).</translation>
     </message>
     <message>
         <source>Left out: the block&apos;s weight (column %1) is missing (line %2 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclu&#x202f;: le poids de l&apos;îlot (colonne %1) manque (ligne %2 du fichier).</translation>
     </message>
     <message>
         <source>Left out: the block&apos;s weight (column %1) is &quot;%2&quot;, not a number of blocks (line %3 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclu&#x202f;: le poids de l&apos;îlot (colonne %1) vaut «&#x202f;%2&#x202f;», ce qui n&apos;est pas un nombre d&apos;îlots (ligne %3 du fichier).</translation>
     </message>
     <message>
         <source>Left out: the block&apos;s weight (column %1) is %2, less than the 1 block it stands for at least (line %3 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclu&#x202f;: le poids de l&apos;îlot (colonne %1) vaut %2, alors qu&apos;un îlot représente au moins lui-même (ligne %3 du fichier).</translation>
     </message>
     <message>
         <source>Left out: the block&apos;s weight (column %1) is %2, more blocks than a city has (line %3 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclu&#x202f;: le poids de l&apos;îlot (colonne %1) vaut %2, plus d&apos;îlots qu&apos;une ville n&apos;en compte (ligne %3 du fichier).</translation>
     </message>
     <message>
         <source>No estimate of its own: the counts on line %1 of the file give none (%2); its dogs are counted in its stratum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;estimation propre&#x202f;: les comptages de la ligne %1 du fichier n&apos;en donnent aucune (%2)&#x202f;; ses chiens sont comptés dans sa strate.</translation>
     </message>
     <message>
         <source>Counted, but the plot of the block on line %1 of the file could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compté, mais le graphique de l&apos;îlot de la ligne %1 du fichier n&apos;a pas pu être écrit&#x202f;: %2.</translation>
     </message>
     <message>
         <source>%1 on a line that cannot be read</source>
         <extracomment>This phrase and the next ones start with the number of blocks left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur une ligne illisible</translation>
     </message>
     <message>
         <source>%1 with a value past the header&apos;s last column</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec une valeur au-delà de la dernière colonne de l&apos;en-tête</translation>
     </message>
     <message>
         <source>%1 with a count missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec un comptage manquant</translation>
     </message>
     <message>
         <source>%1 with a count that is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec un comptage qui n&apos;est pas un nombre entier</translation>
     </message>
     <message>
         <source>%1 with a count too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec un comptage trop grand</translation>
     </message>
     <message>
         <source>%1 with a held share that is not from 0 to 1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec une part fixée qui n&apos;est pas comprise entre 0 et 1</translation>
     </message>
     <message>
         <source>%1 with the dogs first seen later only partly filled in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec les chiens vus pour la première fois plus tard renseignés en partie seulement</translation>
     </message>
     <message>
         <source>%1 with more marked dogs than dogs seen</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec plus de chiens marqués que de chiens vus</translation>
     </message>
     <message>
         <source>%1 with more dogs of unknown mark than dogs seen unmarked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec plus de chiens à marque inconnue que de chiens vus sans marque</translation>
     </message>
     <message>
         <source>%1 with no weight</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sans poids</translation>
     </message>
     <message>
         <source>%1 with a weight that is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec un poids qui n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>%1 with a weight below 1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec un poids inférieur à 1</translation>
     </message>
     <message>
         <source>%1 with a weight of more blocks than a city has</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec un poids supérieur au nombre d&apos;îlots d&apos;une ville</translation>
     </message>
     <message>
         <source>%1 whose counts give no estimate</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dont les comptages ne donnent aucune estimation</translation>
     </message>
     <message>
         <source>%1 whose plot could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dont le graphique n&apos;a pas pu être écrit</translation>
     </message>
     <message>
         <source>%1 for another reason</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pour une autre raison</translation>
     </message>
     <message>
         <source>1 block used</source>
-        <translation type="unfinished"></translation>
+        <translation>1 îlot utilisé</translation>
     </message>
     <message>
         <source>%1 blocks used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 îlots utilisés</translation>
     </message>
     <message>
         <source>%1; none left out.</source>
         <extracomment>%1 is the number of blocks used, &quot;12 blocks used&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#x202f;; aucun îlot exclu.</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>What separates the reasons blocks were left out for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1; %2 left out: %3.</source>
         <extracomment>%1 is &quot;12 blocks used&quot;; %2 the number of blocks left out; %3 the reasons, each with its number of blocks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#x202f;; îlots exclus&#x202f;: %2 (%3).</translation>
     </message>
 </context>
 <context>
@@ -642,323 +642,323 @@
     <message>
         <source>These are the fewest blocks to count that bring the city&apos;s dogs within %1 in %2 of the simulated surveys.</source>
         <extracomment>%1 is a precision such as &quot;±20% of the total&quot;; %2 a share of the surveys, &quot;90%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est le plus petit nombre d&apos;îlots à compter qui permet d&apos;estimer le nombre de chiens de la ville à %1 près dans %2 des enquêtes simulées.</translation>
     </message>
     <message>
         <source>Within %1 would need more than %2 blocks to count a survey, more than the plan simulates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une précision de %1 demanderait de compter plus de %2 îlots par enquête, soit plus que ce que la planification simule.</translation>
     </message>
     <message>
         <source>No number of blocks to count up to %1 brings the city&apos;s dogs within %2 in %3 of the simulated surveys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun nombre d&apos;îlots à compter jusqu&apos;à %1 ne permet d&apos;estimer le nombre de chiens de la ville à %2 près dans %3 des enquêtes simulées.</translation>
     </message>
     <message>
         <source>%1, %2 and %3 on counts 1, 2 and 3</source>
         <extracomment>The chance of being seen on each of the three counts, as shares such as &quot;40%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 et %3 aux comptages 1, 2 et 3</translation>
     </message>
     <message>
         <source>%1 until first seen, %2 once seen</source>
         <extracomment>%1 is the chance of being seen before a dog is first seen (one or more shares); %2 the chance of being seen again once it has been.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 tant que le chien n&apos;a pas été vu, %2 une fois vu</translation>
     </message>
     <message>
         <source>share always seen %1</source>
         <extracomment>The share of a block&apos;s dogs that hold a territory and are seen on every count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>part toujours vue %1</translation>
     </message>
     <message>
         <source>for the other dogs, chance of being seen on a count %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pour les autres chiens, probabilité d&apos;être vu à un comptage %1</translation>
     </message>
     <message>
         <source>%1 dogs a block, varying between blocks with dispersion %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 chiens par îlot, variant d&apos;un îlot à l&apos;autre avec une dispersion de %2</translation>
     </message>
     <message>
         <source>%1 dogs a block, varying between blocks by chance alone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 chiens par îlot, variant d&apos;un îlot à l&apos;autre du seul fait du hasard</translation>
     </message>
     <message>
         <source>the dogs first seen on count 2 or 3 recorded too</source>
-        <translation type="unfinished"></translation>
+        <translation>les chiens vus pour la première fois au comptage 2 ou 3 sont aussi enregistrés</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>What separates the clauses of the plan&apos;s assumptions.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&#x202f;; </translation>
     </message>
     <message>
         <source>Assumed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypothèses&#x202f;: %1.</translation>
     </message>
     <message>
         <source>Assumed in %1: %2.</source>
         <extracomment>%1 is the stratum&apos;s name as in the data; %2 the list of what is assumed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hypothèses pour %1&#x202f;: %2.</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>No share: the pilot could not tell it.</extracomment>
-        <translation type="unfinished">n.d.</translation>
+        <translation>n.d.</translation>
     </message>
     <message>
         <source>under 1%</source>
-        <translation type="unfinished"></translation>
+        <translation>moins de 1&#x202f;%</translation>
     </message>
     <message>
         <source>over 99%</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de 99&#x202f;%</translation>
     </message>
     <message>
         <source>±%1% of the total</source>
         <extracomment>The precision wanted of the city&apos;s total, %1 in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>±%1&#x202f;% du total</translation>
     </message>
     <message>
         <source>The blocks to count are shared among the strata in proportion to their blocks in the city (%1).</source>
         <extracomment>%1 lists each stratum&apos;s name with its number of blocks in the city.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les îlots à compter sont répartis entre les strates proportionnellement à leur nombre d&apos;îlots dans la ville (%1).</translation>
     </message>
     <message>
         <source>The blocks of each stratum are taken to be drawn at random, as the intervals assume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les îlots de chaque strate sont considérés comme tirés au hasard, hypothèse sur laquelle reposent les intervalles.</translation>
     </message>
 </context>
 <context>
     <name>kestrivo::window::PlotExport</name>
     <message>
         <source>Kestrivo: profile log likelihood</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrivo&#x202f;: log-vraisemblance profilée</translation>
     </message>
 </context>
 <context>
     <name>kestrivo::window::ReportReading</name>
     <message>
         <source>How to read this report</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment lire ce rapport</translation>
     </message>
     <message>
         <source>Counting a block three times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trois comptages par îlot.</translation>
     </message>
     <message>
         <source>Each block was walked on three counts and each dog seen was given an identity, so the counts tell which dogs were seen again. Dogs missed on every count are not in the counts; how many there are follows from how often the dogs that were seen were seen again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque îlot a été parcouru lors de trois comptages et chaque chien vu a reçu un identifiant, de sorte que les comptages indiquent quels chiens ont été revus. Les chiens manqués à tous les comptages n&apos;y figurent pas&#x202f;; leur nombre se déduit de la fréquence à laquelle les chiens vus ont été revus.</translation>
     </message>
     <message>
         <source>The share always seen.</source>
         <extracomment>The share of a block&apos;s dogs that hold a territory and are seen on every count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La part toujours vue.</translation>
     </message>
     <message>
         <source>Some dogs hold a territory on the block and are seen on every count. Their share among all the block&apos;s dogs is the share always seen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains chiens occupent un territoire dans l&apos;îlot et sont vus à chaque comptage. Leur proportion parmi l&apos;ensemble des chiens de l&apos;îlot est la part toujours vue.</translation>
     </message>
     <message>
         <source>The chance of being seen.</source>
-        <translation type="unfinished"></translation>
+        <translation>La probabilité d&apos;être vu.</translation>
     </message>
     <message>
         <source>Each of the other dogs is seen on a count by chance: the chance of being seen is how likely such a dog is to be seen on one count. The lower it is, the more dogs were missed and the more dogs the estimate adds to those seen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chacun des autres chiens est vu ou non à un comptage selon le hasard&#x202f;: la probabilité d&apos;être vu est la probabilité qu&apos;un tel chien soit vu lors d&apos;un comptage. Plus elle est faible, plus il y a de chiens manqués et plus l&apos;estimation ajoute de chiens à ceux qui ont été vus.</translation>
     </message>
     <message>
         <source>The %1 interval.</source>
         <extracomment>%1 is the interval&apos;s level, &quot;95%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;intervalle à %1.</translation>
     </message>
     <message>
         <source>Were the survey done again in the same way, with other blocks drawn and other chances of each dog being seen, about %1 of such intervals of the city&apos;s dogs would hold the true number, where the model holds. A block&apos;s own interval speaks of that block&apos;s counts alone. Neither takes in what the counts cannot show: dogs that no count can see, dogs that came or went between the counts, or one dog taken for two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si l&apos;enquête était refaite de la même manière, avec d&apos;autres îlots tirés et d&apos;autres chances pour chaque chien d&apos;être vu, environ %1 de ces intervalles du nombre de chiens de la ville contiendraient le vrai nombre, dans la mesure où le modèle est valable. L&apos;intervalle propre d&apos;un îlot ne porte que sur les comptages de cet îlot. Ni l&apos;un ni l&apos;autre ne tient compte de ce que les comptages ne peuvent pas montrer&#x202f;: les chiens qu&apos;aucun comptage ne peut voir, les chiens arrivés ou partis entre les comptages, ou un même chien pris pour deux.</translation>
     </message>
     <message>
         <source>A block&apos;s own estimate and its estimate with its stratum&apos;s shared visibility.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estimation propre d&apos;un îlot et estimation avec la visibilité partagée de sa strate.</translation>
     </message>
     <message>
         <source>A block&apos;s own estimate uses its three counts alone. With 20 to 60 dogs a block tells little about how visible its dogs are, and its own estimate is often far from sure. The estimate with the shared visibility takes the share always seen and the chance of being seen from all the blocks of its stratum together, and only the dogs from the block&apos;s own counts: it is steadier, and the city&apos;s total is built from it. Where a stratum&apos;s blocks do not agree on how visible their dogs are (the test&apos;s p below 0.05), the shared visibility is an average over blocks that differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;estimation propre d&apos;un îlot n&apos;utilise que ses trois comptages. Avec 20 à 60 chiens, un îlot renseigne peu sur la visibilité de ses chiens, et son estimation propre est souvent très incertaine. L&apos;estimation avec la visibilité partagée tire la part toujours vue et la probabilité d&apos;être vu de l&apos;ensemble des îlots de sa strate, et seulement les chiens des comptages de l&apos;îlot lui-même&#x202f;: elle est plus stable, et c&apos;est à partir d&apos;elle qu&apos;est construit le total de la ville. Lorsque les îlots d&apos;une strate ne concordent pas sur la visibilité de leurs chiens (p du test inférieur à 0,05), la visibilité partagée est une moyenne sur des îlots qui diffèrent.</translation>
     </message>
     <message>
         <source>Vaccination coverage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Couverture vaccinale.</translation>
     </message>
     <message>
         <source>The share of the dogs that carry the campaign&apos;s mark. Marked and unmarked dogs are each counted over their own chance of being seen, so that a group easier to see does not weigh more; the share marked among the dogs seen is shown beside it for comparison.</source>
-        <translation type="unfinished"></translation>
+        <translation>La part des chiens qui portent la marque de la campagne. Les chiens marqués et les chiens non marqués sont chacun rapportés à leur propre probabilité d&apos;être vus, afin qu&apos;un groupe plus facile à voir ne pèse pas davantage&#x202f;; la part de chiens marqués parmi les chiens vus est indiquée à côté, pour comparaison.</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode</translation>
     </message>
     <message>
         <source>The dogs of each block are estimated by closed-population capture–recapture (Otis et al. 1978) from the dogs identified on the first count and what became of them on the second and third. The model is a mixture of two classes of dogs (Pledger 2000) with one class seen on every count: a share always seen, and the rest seen on each count with one chance. It is fitted by maximum likelihood, and a block&apos;s interval is where the profile likelihood lies within 1.92 of its maximum (Venzon and Moolgavkar 1988).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chiens de chaque îlot sont estimés par capture–recapture en population fermée (Otis et al. 1978) à partir des chiens identifiés au premier comptage et de ce qu&apos;il en est advenu aux deuxième et troisième comptages. Le modèle est un mélange de deux classes de chiens (Pledger 2000), dont l&apos;une est vue à chaque comptage&#x202f;: une part toujours vue, et le reste, vu à chaque comptage avec une même probabilité. Il est ajusté par maximum de vraisemblance, et l&apos;intervalle d&apos;un îlot est la zone où la vraisemblance profilée reste à moins de 1,92 de son maximum (Venzon and Moolgavkar 1988).</translation>
     </message>
     <message>
         <source>Within a stratum the blocks share one share always seen and one chance of being seen, fitted from all of them together. Whether they can share them is tested by comparing each block&apos;s own fit with the shared one; the test&apos;s p comes from a parametric bootstrap, stopped early once it is clear (Besag and Clifford 1991).</source>
-        <translation type="unfinished"></translation>
+        <translation>Au sein d&apos;une strate, les îlots partagent une même part toujours vue et une même probabilité d&apos;être vu, ajustées sur l&apos;ensemble de ces îlots. La possibilité de les partager est testée en comparant l&apos;ajustement propre de chaque îlot à l&apos;ajustement partagé&#x202f;; le p du test est obtenu par un bootstrap paramétrique, arrêté dès que le résultat est clair (Besag and Clifford 1991).</translation>
     </message>
     <message>
         <source>Where the dogs first seen on the later counts are given, the shared fit also lets the chance of being seen differ between the counts, or once a dog has been seen; these models are weighed against each other by their small-sample Akaike information criterion (Hurvich and Tsai 1989) and averaged by their weights (Burnham and Anderson 2002).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lorsque les chiens vus pour la première fois aux comptages suivants sont fournis, l&apos;ajustement partagé permet aussi à la probabilité d&apos;être vu de varier d&apos;un comptage à l&apos;autre, ou une fois le chien déjà vu&#x202f;; ces modèles sont comparés selon leur critère d&apos;information d&apos;Akaike corrigé pour les petits échantillons (Hurvich and Tsai 1989) et moyennés selon leurs poids (Burnham and Anderson 2002).</translation>
     </message>
     <message>
         <source>The city&apos;s dogs add up the strata: each stratum&apos;s blocks&apos; dogs under its shared visibility, each block weighted by its design weight (Cochran 1977).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de chiens de la ville est la somme des strates&#x202f;: les chiens des îlots de chaque strate, estimés avec sa visibilité partagée, chaque îlot étant pondéré par son poids de sondage (Cochran 1977).</translation>
     </message>
     <message>
         <source>The city&apos;s dogs add up the strata: each stratum&apos;s blocks&apos; dogs under its shared visibility, scaled up to the stratum&apos;s blocks in the city (Cochran 1977).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de chiens de la ville est la somme des strates&#x202f;: les chiens des îlots de chaque strate, estimés avec sa visibilité partagée, extrapolés au nombre d&apos;îlots de la strate dans la ville (Cochran 1977).</translation>
     </message>
     <message>
         <source>The interval&apos;s standard error comes from a rescaled bootstrap of the blocks within each stratum, the shared visibility fitted again in each replicate (Rao and Wu 1988; Efron and Tibshirani 1993); the interval is symmetric on the log scale, with Student&apos;s t on the degrees of freedom of Satterthwaite (1946), and never below the dogs identified.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;erreur type de l&apos;intervalle provient d&apos;un bootstrap avec remise à l&apos;échelle des îlots au sein de chaque strate, la visibilité partagée étant réajustée à chaque réplication (Rao and Wu 1988&#x202f;; Efron and Tibshirani 1993)&#x202f;; l&apos;intervalle est symétrique sur l&apos;échelle logarithmique, avec le t de Student aux degrés de liberté de Satterthwaite (1946), et n&apos;est jamais inférieur au nombre de chiens identifiés.</translation>
     </message>
     <message>
         <source>What the numbers assume</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypothèses sous-jacentes aux chiffres</translation>
     </message>
     <message>
         <source>Each block&apos;s dogs are of two kinds: a share that hold a territory and are seen on every count, and the rest, each seen by chance on each count. The counts are close enough in time that no dog came or went.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chiens de chaque îlot sont de deux sortes&#x202f;: une part qui occupe un territoire et est vue à chaque comptage, et le reste, chaque chien étant vu ou non à chaque comptage selon le hasard. Les comptages sont assez rapprochés dans le temps pour qu&apos;aucun chien ne soit arrivé ni parti.</translation>
     </message>
     <message>
         <source>The vaccine doses for a coverage are that share of the dogs, with the same interval; after a campaign the doses still needed have their own interval from the same bootstrap. Neither counts doses lost or wasted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les doses de vaccin pour une couverture correspondent à cette part des chiens, avec le même intervalle&#x202f;; après une campagne, les doses encore nécessaires ont leur propre intervalle, issu du même bootstrap. Aucun des deux ne tient compte des doses perdues ou gaspillées.</translation>
     </message>
     <message>
         <source>one dog entered twice in one count</source>
-        <translation type="unfinished"></translation>
+        <translation>un même chien saisi deux fois dans un comptage</translation>
     </message>
     <message>
         <source>one dog&apos;s identity in two blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;identifiant d&apos;un chien présent dans deux îlots</translation>
     </message>
     <message>
         <source>a count with no record that it was done</source>
-        <translation type="unfinished"></translation>
+        <translation>un comptage sans trace de sa réalisation</translation>
     </message>
     <message>
         <source>a dog seen on no known count</source>
-        <translation type="unfinished"></translation>
+        <translation>un chien vu lors d&apos;aucun comptage connu</translation>
     </message>
     <message>
         <source>a dog seen without an identity</source>
-        <translation type="unfinished"></translation>
+        <translation>un chien vu sans identifiant</translation>
     </message>
     <message>
         <source>a dog or count of an unknown block</source>
-        <translation type="unfinished"></translation>
+        <translation>un chien ou un comptage d&apos;un îlot inconnu</translation>
     </message>
     <message>
         <source>two wards or places given for one block</source>
-        <translation type="unfinished"></translation>
+        <translation>deux quartiers ou lieux indiqués pour un même îlot</translation>
     </message>
     <message>
         <source>one count sent twice</source>
-        <translation type="unfinished"></translation>
+        <translation>un même comptage envoyé deux fois</translation>
     </message>
     <message>
         <source>identities that differ only in capitals or spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>des identifiants qui ne diffèrent que par les majuscules ou les espaces</translation>
     </message>
     <message>
         <source>a form rejected in review, left out</source>
-        <translation type="unfinished"></translation>
+        <translation>un formulaire rejeté lors de la vérification, exclu</translation>
     </message>
     <message>
         <source>a form marked in review as having issues</source>
-        <translation type="unfinished"></translation>
+        <translation>un formulaire signalé lors de la vérification comme présentant des problèmes</translation>
     </message>
     <message>
         <source>one form read twice, counted once</source>
-        <translation type="unfinished"></translation>
+        <translation>un même formulaire lu deux fois, compté une seule fois</translation>
     </message>
     <message>
         <source>a dog&apos;s vaccination mark seen on some counts only</source>
-        <translation type="unfinished"></translation>
+        <translation>la marque de vaccination d&apos;un chien vue à certains comptages seulement</translation>
     </message>
     <message>
         <source>One conflict was found while the field data were tabulated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un conflit a été relevé lors de la tabulation des données de terrain.</translation>
     </message>
     <message>
         <source>%1 conflicts were found while the field data were tabulated.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 conflits ont été relevés lors de la tabulation des données de terrain.</translation>
     </message>
     <message>
         <source>Appendix: what the field data held</source>
-        <translation type="unfinished"></translation>
+        <translation>Annexe&#x202f;: contenu des données de terrain</translation>
     </message>
     <message>
         <source>Warnings change no count; the others were settled as the last column says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les avertissements ne modifient aucun comptage&#x202f;; les autres conflits ont été réglés comme l&apos;indique la dernière colonne.</translation>
     </message>
     <message>
         <source>What</source>
         <extracomment>The conflicts table&apos;s columns: what kind of conflict, and where.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nature</translation>
     </message>
     <message>
         <source>Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Îlot</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptage</translation>
     </message>
     <message>
         <source>Dog</source>
-        <translation type="unfinished"></translation>
+        <translation>Chien</translation>
     </message>
     <message>
         <source>What was found</source>
-        <translation type="unfinished"></translation>
+        <translation>Constat</translation>
     </message>
     <message>
         <source>%1 (%2, line %3)</source>
         <extracomment>A conflict&apos;s detail, in English as the tabulation says it, then the file and line where it was found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2, ligne %3)</translation>
     </message>
     <message>
         <source> (a warning)</source>
-        <translation type="unfinished"></translation>
+        <translation> (avertissement)</translation>
     </message>
     <message>
         <source>share always seen may be none</source>
         <extracomment>Where a block&apos;s own interval reaches the edge of what was tried.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la part toujours vue peut être nulle</translation>
     </message>
     <message>
         <source>share always seen may be all</source>
-        <translation type="unfinished"></translation>
+        <translation>la part toujours vue peut être totale</translation>
     </message>
     <message>
         <source>chance of being seen may be the lowest tried</source>
-        <translation type="unfinished"></translation>
+        <translation>la probabilité d&apos;être vu peut être la plus basse testée</translation>
     </message>
     <message>
         <source>chance of being seen may be certain</source>
-        <translation type="unfinished"></translation>
+        <translation>la probabilité d&apos;être vu peut atteindre 1</translation>
     </message>
     <message>
         <source>share seen may be the lowest tried</source>
-        <translation type="unfinished"></translation>
+        <translation>la part vue peut être la plus basse testée</translation>
     </message>
     <message>
         <source>share seen may be all</source>
-        <translation type="unfinished"></translation>
+        <translation>la part vue peut être totale</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>What separates the ways a block&apos;s own interval is open.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&#x202f;; </translation>
     </message>
     <message>
         <source>Own interval open: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle propre ouvert&#x202f;: %1.</translation>
     </message>
 </context>
 <context>
@@ -966,77 +966,77 @@
     <message>
         <source>No total of the city&apos;s dogs: %1.</source>
         <extracomment>%1 is the report&apos;s own reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pas de total des chiens de la ville&#x202f;: %1.</translation>
     </message>
     <message>
         <source>About %1 dogs, %2% between %3 and %4.</source>
         <extracomment>%1 dogs in the city; %2 the interval&apos;s level in percent; %3 and %4 its limits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Environ %1 chiens (intervalle à %2&#x202f;%&#x202f;: de %3 à %4).</translation>
     </message>
     <message>
         <source>About %1 dogs (no interval: see the total row&apos;s note).</source>
-        <translation type="unfinished"></translation>
+        <translation>Environ %1 chiens (pas d&apos;intervalle&#x202f;: voir la note de la ligne du total).</translation>
     </message>
     <message>
         <source>%1 vaccine doses for %2% coverage (between %3 and %4).</source>
         <extracomment>%1 doses for a coverage of %2 percent of the dogs; %3 and %4 the doses&apos; interval.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 doses de vaccin pour une couverture de %2&#x202f;% (entre %3 et %4).</translation>
     </message>
     <message>
         <source>%1 vaccine doses for %2% coverage.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doses de vaccin pour une couverture de %2&#x202f;%.</translation>
     </message>
     <message>
         <source>%1 of the dogs are vaccinated, %2% between %3 and %4.</source>
         <extracomment>%1 is a percentage with its sign; %2 the interval&apos;s level in percent; %3 and %4 its limits, percentages with their sign.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 des chiens sont vaccinés (intervalle à %2&#x202f;%&#x202f;: de %3 à %4).</translation>
     </message>
     <message>
         <source>%1 of the dogs are vaccinated.</source>
         <extracomment>%1 is a percentage with its sign.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 des chiens sont vaccinés.</translation>
     </message>
     <message>
         <source>The target of %1 is reached.</source>
         <extracomment>%1 is the target coverage, a percentage with its sign.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;objectif de %1 est atteint.</translation>
     </message>
     <message>
         <source>%1 doses still needed to reach %2 (between %3 and %4).</source>
         <extracomment>%2 is the target coverage, a percentage with its sign; %3 and %4 the doses&apos; interval.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 doses encore nécessaires pour atteindre %2 (entre %3 et %4).</translation>
     </message>
     <message>
         <source>%1 doses still needed to reach %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doses encore nécessaires pour atteindre %2.</translation>
     </message>
     <message>
         <source>no interval</source>
         <extracomment>A stratum&apos;s vaccination coverage has no interval.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pas d&apos;intervalle</translation>
     </message>
     <message>
         <source>below %1: send a team back</source>
         <extracomment>%1 is the target coverage; the whole interval lies below it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>en dessous de %1&#x202f;: renvoyer une équipe</translation>
     </message>
     <message>
         <source>uncertain</source>
         <extracomment>The coverage&apos;s interval holds the target: it may or may not be met.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>incertain</translation>
     </message>
     <message>
         <source>The interval takes each block&apos;s design weight as given, the blocks as drawn with replacement within their stratum.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;intervalle prend le poids de sondage de chaque îlot tel qu&apos;il est indiqué, les îlots étant considérés comme tirés avec remise au sein de leur strate.</translation>
     </message>
     <message>
         <source>The interval assumes the blocks of each stratum were drawn at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;intervalle suppose que les îlots de chaque strate ont été tirés au hasard.</translation>
     </message>
     <message>
         <source>Where dogs without a territory differ in how shy they are, three counts cannot show it and the total is a lower bound: four or five counts, or marked dogs, measure it.</source>
         <extracomment>Dogs without a territory are seen on some counts only; &quot;shy&quot; means less often seen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Si les chiens sans territoire ne sont pas tous aussi farouches, trois comptages ne peuvent pas le montrer et le total est une borne inférieure&#x202f;: quatre ou cinq comptages, ou des chiens marqués, permettent de le mesurer.</translation>
     </message>
 </context>
 <context>
@@ -1044,51 +1044,51 @@
     <message>
         <source>%1 km</source>
         <extracomment>The map&apos;s scale bar, in kilometres.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 km</translation>
     </message>
     <message>
         <source>%1 m</source>
         <extracomment>The map&apos;s scale bar, in metres.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 m</translation>
     </message>
     <message>
         <source>N ↑</source>
         <extracomment>North on the map: the first letter of the word, and an arrow.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N ↑</translation>
     </message>
     <message>
         <source>a stratum&apos;s area (around its blocks)</source>
-        <translation type="unfinished"></translation>
+        <translation>zone d&apos;une strate (autour de ses îlots)</translation>
     </message>
     <message>
         <source>Dogs in the block, estimated with its stratum&apos;s shared visibility:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiens de l&apos;îlot, estimés avec la visibilité partagée de sa strate&#x202f;:</translation>
     </message>
     <message>
         <source>Dogs in the block, estimated from its own counts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiens de l&apos;îlot, estimés à partir de ses propres comptages&#x202f;:</translation>
     </message>
     <message>
         <source>below %1: send a team back</source>
         <extracomment>%1 is the target coverage; the stratum&apos;s whole interval lies below it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>en dessous de %1&#x202f;: renvoyer une équipe</translation>
     </message>
     <message>
         <source>uncertain: the interval holds %1</source>
-        <translation type="unfinished"></translation>
+        <translation>incertain&#x202f;: l&apos;intervalle contient %1</translation>
     </message>
     <message>
         <source>%1 reached</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 atteint</translation>
     </message>
     <message>
         <source>no interval</source>
         <extracomment>The stratum&apos;s coverage has no interval.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pas d&apos;intervalle</translation>
     </message>
     <message>
         <source>The block&apos;s stratum, by its vaccination coverage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Strate de l&apos;îlot, selon sa couverture vaccinale&#x202f;:</translation>
     </message>
 </context>
 <context>
@@ -1096,276 +1096,276 @@
     <message>
         <source>(from %1, no upper limit)</source>
         <extracomment>%1 is a number of dogs: the block&apos;s dogs are at least that, with no upper limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(à partir de %1, sans limite supérieure)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>Days of fieldwork, &quot;11 to 20 November 2026&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 au %2</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>What separates the items of a list but the last two: &quot;team 1, team 2 and team 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>%1 is all the list&apos;s items but the last, %2 its last: &quot;team 1, team 2 and team 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>Fieldwork from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Travaux de terrain du %1.</translation>
     </message>
     <message>
         <source>Fieldwork, by %1.</source>
         <extracomment>%1 is the name of the one team, as in the data.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Travaux de terrain réalisés par %1.</translation>
     </message>
     <message>
         <source>Fieldwork, by %1 teams: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Travaux de terrain réalisés par %1 équipes&#x202f;: %2.</translation>
     </message>
     <message>
         <source>Fieldwork from %1, by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Travaux de terrain du %1, réalisés par %2.</translation>
     </message>
     <message>
         <source>Fieldwork from %1, by %2 teams: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Travaux de terrain du %1, réalisés par %2 équipes&#x202f;: %3.</translation>
     </message>
     <message>
         <source>Free-roaming dogs counted in %1</source>
         <extracomment>%1 is the survey file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chiens en divagation comptés dans %1</translation>
     </message>
     <message>
         <source>Free-roaming dogs of %1</source>
         <extracomment>%1 is the title the user gave the survey, a city&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chiens en divagation&#x202f;: %1</translation>
     </message>
     <message>
         <source>Counts from %1; report written on %2 by Kestrivo %3.</source>
         <extracomment>%1 is the survey file&apos;s name, %2 today&apos;s date, %3 Kestrivo&apos;s version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Comptages tirés de %1&#x202f;; rapport établi le %2 avec Kestrivo %3.</translation>
     </message>
     <message>
         <source>The city&apos;s dogs</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chiens de la ville</translation>
     </message>
     <message>
         <source>There is no city total: give each stratum&apos;s number of blocks in the city (or a weight column) in the survey window&apos;s design.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de total pour la ville&#x202f;: indiquez le nombre d&apos;îlots de la ville de chaque strate (ou une colonne des poids) dans le plan de sondage de la fenêtre de l&apos;enquête.</translation>
     </message>
     <message>
         <source>Design</source>
-        <translation type="unfinished">Plan de sondage</translation>
+        <translation>Plan de sondage</translation>
     </message>
     <message>
         <source>One stratum: the whole city.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une seule strate&#x202f;: toute la ville.</translation>
     </message>
     <message>
         <source>The city is divided into strata by the column %1; the blocks counted in each were drawn from its blocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ville est divisée en strates selon la colonne %1&#x202f;; les îlots comptés dans chaque strate ont été tirés parmi ses îlots.</translation>
     </message>
     <message>
         <source>Each block stands for as many blocks of the city as its design weight in the file says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque îlot représente autant d&apos;îlots de la ville que l&apos;indique son poids de sondage dans le fichier.</translation>
     </message>
     <message>
         <source>The field data held 1 conflict, listed in the appendix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données de terrain contenaient 1 conflit, présenté en annexe.</translation>
     </message>
     <message>
         <source>The field data held %1 conflicts, listed in the appendix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données de terrain contenaient %1 conflits, présentés en annexe.</translation>
     </message>
     <message>
         <source>Stratum</source>
         <extracomment>%1 is the interval&apos;s level in percent.</extracomment>
-        <translation type="unfinished">Strate</translation>
+        <translation>Strate</translation>
     </message>
     <message>
         <source>Blocks counted</source>
-        <translation type="unfinished">Îlots comptés</translation>
+        <translation>Îlots comptés</translation>
     </message>
     <message>
         <source>Used</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisés</translation>
     </message>
     <message>
         <source>Left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclus</translation>
     </message>
     <message>
         <source>Blocks in the city</source>
-        <translation type="unfinished">Îlots de la ville</translation>
+        <translation>Îlots de la ville</translation>
     </message>
     <message>
         <source>not given</source>
         <extracomment>A stratum&apos;s number of blocks in the city was not given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>non indiqué</translation>
     </message>
     <message>
         <source>%1: they differ (%2)</source>
         <extracomment>Do a stratum&apos;s blocks agree on how visible their dogs are? %1 is a bold &quot;no&quot;, %2 the test&apos;s p.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#x202f;: ils diffèrent (%2)</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished">non</translation>
+        <translation>non</translation>
     </message>
     <message>
         <source>yes (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>oui (%1)</translation>
     </message>
     <message>
         <source>%1 at least once</source>
         <extracomment>The share of a stratum&apos;s dogs seen at least once over the three counts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 au moins une fois</translation>
     </message>
     <message>
         <source>%1 on a count</source>
         <extracomment>The share of a stratum&apos;s dogs seen on one count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 à un comptage</translation>
     </message>
     <message>
         <source>Strata</source>
-        <translation type="unfinished"></translation>
+        <translation>Strates</translation>
     </message>
     <message>
         <source>Each stratum&apos;s dogs, with the visibility its blocks share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiens de chaque strate, avec la visibilité que partagent ses îlots.</translation>
     </message>
     <message>
         <source>Share always seen</source>
         <extracomment>The share of a block&apos;s dogs that hold a territory and are seen on every count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Part toujours vue</translation>
     </message>
     <message>
         <source>Chance of being seen on a count</source>
-        <translation type="unfinished"></translation>
+        <translation>Probabilité d&apos;être vu à un comptage</translation>
     </message>
     <message>
         <source>Share of its dogs seen</source>
-        <translation type="unfinished"></translation>
+        <translation>Part de ses chiens qui sont vus</translation>
     </message>
     <message>
         <source>Do its blocks agree?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses îlots concordent-ils&#x202f;?</translation>
     </message>
     <message>
         <source>Dogs (%1 interval)</source>
         <extracomment>%1 is the interval&apos;s level, &quot;95%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chiens (intervalle à %1)</translation>
     </message>
     <message>
         <source>Doses for %1 coverage</source>
         <extracomment>%1 is the coverage aimed at, &quot;70%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Doses pour une couverture de %1</translation>
     </message>
     <message>
         <source>the city</source>
         <extracomment>In the stratum column, where the city is its one stratum.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ville</translation>
     </message>
     <message>
         <source>No shared visibility: %1</source>
         <extracomment>%1 is the report&apos;s own reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pas de visibilité partagée&#x202f;: %1</translation>
     </message>
     <message>
         <source>Vaccination coverage</source>
-        <translation type="unfinished"></translation>
+        <translation>Couverture vaccinale</translation>
     </message>
     <message>
         <source>Coverage (%1% interval)</source>
-        <translation type="unfinished"></translation>
+        <translation>Couverture (intervalle à %1&#x202f;%)</translation>
     </message>
     <message>
         <source>Share marked among the dogs seen</source>
-        <translation type="unfinished"></translation>
+        <translation>Part de chiens marqués parmi les chiens vus</translation>
     </message>
     <message>
         <source>Against %1</source>
         <extracomment>%1 is the target coverage: whether each stratum reaches it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Objectif de %1</translation>
     </message>
     <message>
         <source>Doses still needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Doses encore nécessaires</translation>
     </message>
     <message>
         <source>%1 (%2 to %3)</source>
         <extracomment>A coverage with its interval: %1 (from %2 to %3).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 à %3)</translation>
     </message>
     <message>
         <source>met</source>
         <extracomment>The coverage&apos;s interval lies above the target.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>atteint</translation>
     </message>
     <message>
         <source>Coverage is the marked dogs over the dogs whose mark is known, each group counted over its own share seen: the share marked among the dogs seen leans towards whichever group is easier to see.</source>
-        <translation type="unfinished"></translation>
+        <translation>La couverture est le rapport des chiens marqués aux chiens dont la marque est connue, chaque groupe étant rapporté à sa propre part vue&#x202f;: la part de chiens marqués parmi les chiens vus penche vers le groupe le plus facile à voir.</translation>
     </message>
     <message>
         <source>Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Îlot</translation>
     </message>
     <message>
         <source>Dogs identified on the first count</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiens identifiés au premier comptage</translation>
     </message>
     <message>
         <source>Dogs: its own estimate (%1 interval)</source>
         <extracomment>%1 is the interval&apos;s level, &quot;95%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chiens&#x202f;: estimation propre (intervalle à %1)</translation>
     </message>
     <message>
         <source>Dogs with its stratum&apos;s shared visibility (%1 interval)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiens avec la visibilité partagée de la strate (intervalle à %1)</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarques</translation>
     </message>
     <message>
         <source>Blocks</source>
-        <translation type="unfinished">Îlots</translation>
+        <translation>Îlots</translation>
     </message>
     <message>
         <source>Plan: blocks to count</source>
-        <translation type="unfinished"></translation>
+        <translation>Planification&#x202f;: îlots à compter</translation>
     </message>
     <message>
         <source>%1 blocks</source>
         <extracomment>The number of blocks the plan recommends counting, shown in bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 îlots</translation>
     </message>
     <message>
         <source>Count %1, so that the city&apos;s %2 interval is within %3 in %4 of surveys.</source>
         <extracomment>%1 is &quot;12 blocks&quot;; %2 the interval&apos;s level; %3 a precision, &quot;±20% of the total&quot;; %4 a share of surveys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Compter %1, afin que l&apos;intervalle à %2 du nombre de chiens de la ville reste dans les limites de %3 dans %4 des enquêtes.</translation>
     </message>
     <message>
         <source>Count %1: %2, so that the city&apos;s %3 interval is within %4 in %5 of surveys.</source>
         <extracomment>%2 is how the blocks are shared among the strata, as the plan says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Compter %1&#x202f;: %2, afin que l&apos;intervalle à %3 du nombre de chiens de la ville reste dans les limites de %4 dans %5 des enquêtes.</translation>
     </message>
     <message>
         <source>the folder cannot be written: %1</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le dossier n&apos;est pas accessible en écriture&#x202f;: %1</translation>
     </message>
     <message>
         <source>the report could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>le rapport n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>%1: is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#x202f;: c&apos;est un dossier.</translation>
     </message>
 </context>
 <context>
@@ -1566,38 +1566,38 @@
     <message>
         <source>%1% vaccinated (%2% to %3%)</source>
         <extracomment>A stratum&apos;s coverage in percent, %2 to %3 its interval.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#x202f;% vaccinés (%2&#x202f;% à %3&#x202f;%)</translation>
     </message>
     <message>
         <source>%1% vaccinated</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#x202f;% vaccinés</translation>
     </message>
     <message>
         <source>%1 doses still needed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doses encore nécessaires</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>What separates the phrases of a stratum&apos;s line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>What separates the strata&apos;s lines, when shown as one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&#x202f;; </translation>
     </message>
     <message>
         <source>City&apos;s dogs: %1</source>
         <extracomment>What a screen reader says of the answer: %1 is the answer&apos;s sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chiens de la ville&#x202f;: %1</translation>
     </message>
     <message>
         <source>Vaccine doses: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Doses de vaccin&#x202f;: %1</translation>
     </message>
     <message>
         <source>By stratum: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Par strate&#x202f;: %1</translation>
     </message>
 </context>
 </TS>
