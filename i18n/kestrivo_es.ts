@@ -235,224 +235,224 @@
     <name>kestrivo::window::LeftOutWords</name>
     <message>
         <source>the number of dogs seen on the first count only (c100)</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de perros vistos solo en el primer conteo (c100)</translation>
     </message>
     <message>
         <source>the number of dogs seen on all three counts (c111)</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de perros vistos en los tres conteos (c111)</translation>
     </message>
     <message>
         <source>the number of dogs seen on the first and third counts, not the second (c101)</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de perros vistos en el primer y el tercer conteo, no en el segundo (c101)</translation>
     </message>
     <message>
         <source>the number of dogs seen on the first and second counts, not the third (c110)</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de perros vistos en el primer y el segundo conteo, no en el tercero (c110)</translation>
     </message>
     <message>
         <source>the number of dogs first seen on the second count, and not seen again (c010)</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de perros vistos por primera vez en el segundo conteo y no vueltos a ver (c010)</translation>
     </message>
     <message>
         <source>the number of dogs first seen on the third count (c001)</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de perros vistos por primera vez en el tercer conteo (c001)</translation>
     </message>
     <message>
         <source>the number of dogs first seen on the second count, and seen again on the third (c011)</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de perros vistos por primera vez en el segundo conteo y vueltos a ver en el tercero (c011)</translation>
     </message>
     <message>
         <source>the number of marked dogs seen on the first count only (m100)</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de perros marcados vistos solo en el primer conteo (m100)</translation>
     </message>
     <message>
         <source>the number of marked dogs seen on all three counts (m111)</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de perros marcados vistos en los tres conteos (m111)</translation>
     </message>
     <message>
         <source>the number of marked dogs seen on the first and third counts, not the second (m101)</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de perros marcados vistos en el primer y el tercer conteo, no en el segundo (m101)</translation>
     </message>
     <message>
         <source>the number of marked dogs seen on the first and second counts, not the third (m110)</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de perros marcados vistos en el primer y el segundo conteo, no en el tercero (m110)</translation>
     </message>
     <message>
         <source>the number of marked dogs first seen on the second count, and not seen again (m010)</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de perros marcados vistos por primera vez en el segundo conteo y no vueltos a ver (m010)</translation>
     </message>
     <message>
         <source>the number of marked dogs first seen on the third count (m001)</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de perros marcados vistos por primera vez en el tercer conteo (m001)</translation>
     </message>
     <message>
         <source>the number of marked dogs first seen on the second count, and seen again on the third (m011)</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de perros marcados vistos por primera vez en el segundo conteo y vueltos a ver en el tercero (m011)</translation>
     </message>
     <message>
         <source>the number of dogs whose vaccination mark could not be told (mark_unknown)</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de perros cuya marca de vacunación no se pudo determinar (mark_unknown)</translation>
     </message>
     <message>
         <source>the share of the block&apos;s dogs seen on a count, held as given (s_held)</source>
-        <translation type="unfinished"></translation>
+        <translation>la proporción de los perros de la manzana vistos en un conteo, fijada de antemano (s_held)</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la columna %1</translation>
     </message>
     <message>
         <source>Left out: %1.</source>
         <extracomment>%1 is the report&apos;s own reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Excluida: %1.</translation>
     </message>
     <message>
         <source>Left out: line %1 of the file cannot be read (at column %2): %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluida: la línea %1 del archivo no se puede leer (en la columna %2): %3.</translation>
     </message>
     <message>
         <source>Left out: line %1 of the file has &quot;%2&quot; in column %3, past the last column the header names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluida: la línea %1 del archivo tiene &quot;%2&quot; en la columna %3, después de la última columna que nombra el encabezado.</translation>
     </message>
     <message>
         <source>Left out: %1 is missing (line %2 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluida: falta %1 (línea %2 del archivo).</translation>
     </message>
     <message>
         <source>Left out: %1 is &quot;%2&quot;, not a whole number of dogs (line %3 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluida: %1 es &quot;%2&quot;, que no es un número entero de perros (línea %3 del archivo).</translation>
     </message>
     <message>
         <source>Left out: %1 is %2, too large a number (line %3 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluida: %1 es %2, un número demasiado grande (línea %3 del archivo).</translation>
     </message>
     <message>
         <source>Left out: %1 is &quot;%2&quot;, not a share from 0 to 1 (line %3 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluida: %1 es &quot;%2&quot;, que no es una proporción entre 0 y 1 (línea %3 del archivo).</translation>
     </message>
     <message>
         <source>Left out: %1 is missing, while the other dogs first seen later are filled in; fill in all three or none (line %2 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluida: falta %1, mientras que los otros números de perros vistos por primera vez más tarde están completos; complete los tres o ninguno (línea %2 del archivo).</translation>
     </message>
     <message>
         <source>Left out: %1 is %2, more than the %3 dogs seen that way (line %4 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluida: %1 es %2, más que los %3 perros vistos de esa manera (línea %4 del archivo).</translation>
     </message>
     <message>
         <source>Left out: %1 is %2, more than the %3 dogs seen without the mark (line %4 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluida: %1 es %2, más que los %3 perros vistos sin la marca (línea %4 del archivo).</translation>
     </message>
     <message>
         <source>Left out: the block&apos;s weight (column %1) is missing (line %2 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluida: falta el peso de la manzana (columna %1) (línea %2 del archivo).</translation>
     </message>
     <message>
         <source>Left out: the block&apos;s weight (column %1) is &quot;%2&quot;, not a number of blocks (line %3 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluida: el peso de la manzana (columna %1) es &quot;%2&quot;, que no es un número de manzanas (línea %3 del archivo).</translation>
     </message>
     <message>
         <source>Left out: the block&apos;s weight (column %1) is %2, less than the 1 block it stands for at least (line %3 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluida: el peso de la manzana (columna %1) es %2, menor que 1, la manzana que como mínimo representa (línea %3 del archivo).</translation>
     </message>
     <message>
         <source>Left out: the block&apos;s weight (column %1) is %2, more blocks than a city has (line %3 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluida: el peso de la manzana (columna %1) es %2, más manzanas de las que tiene una ciudad (línea %3 del archivo).</translation>
     </message>
     <message>
         <source>No estimate of its own: the counts on line %1 of the file give none (%2); its dogs are counted in its stratum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin estimación propia: los conteos de la línea %1 del archivo no permiten obtenerla (%2); sus perros se cuentan en su estrato.</translation>
     </message>
     <message>
         <source>Counted, but the plot of the block on line %1 of the file could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contada, pero no se pudo guardar el gráfico de la manzana de la línea %1 del archivo: %2.</translation>
     </message>
     <message>
         <source>%1 on a line that cannot be read</source>
         <extracomment>This phrase and the next ones start with the number of blocks left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en una línea que no se puede leer</translation>
     </message>
     <message>
         <source>%1 with a value past the header&apos;s last column</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con un valor después de la última columna del encabezado</translation>
     </message>
     <message>
         <source>%1 with a count missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con un conteo faltante</translation>
     </message>
     <message>
         <source>%1 with a count that is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con un conteo que no es un número entero</translation>
     </message>
     <message>
         <source>%1 with a count too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con un conteo demasiado grande</translation>
     </message>
     <message>
         <source>%1 with a held share that is not from 0 to 1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con una proporción fijada que no está entre 0 y 1</translation>
     </message>
     <message>
         <source>%1 with the dogs first seen later only partly filled in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con los perros vistos por primera vez más tarde completados solo en parte</translation>
     </message>
     <message>
         <source>%1 with more marked dogs than dogs seen</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con más perros marcados que perros vistos</translation>
     </message>
     <message>
         <source>%1 with more dogs of unknown mark than dogs seen unmarked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con más perros de marca desconocida que perros vistos sin marca</translation>
     </message>
     <message>
         <source>%1 with no weight</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sin peso</translation>
     </message>
     <message>
         <source>%1 with a weight that is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con un peso que no es un número</translation>
     </message>
     <message>
         <source>%1 with a weight below 1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con un peso menor que 1</translation>
     </message>
     <message>
         <source>%1 with a weight of more blocks than a city has</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con un peso de más manzanas de las que tiene una ciudad</translation>
     </message>
     <message>
         <source>%1 whose counts give no estimate</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cuyos conteos no permiten una estimación</translation>
     </message>
     <message>
         <source>%1 whose plot could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cuyo gráfico no se pudo guardar</translation>
     </message>
     <message>
         <source>%1 for another reason</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por otro motivo</translation>
     </message>
     <message>
         <source>1 block used</source>
-        <translation type="unfinished"></translation>
+        <translation>1 manzana usada</translation>
     </message>
     <message>
         <source>%1 blocks used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 manzanas usadas</translation>
     </message>
     <message>
         <source>%1; none left out.</source>
         <extracomment>%1 is the number of blocks used, &quot;12 blocks used&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; ninguna excluida.</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>What separates the reasons blocks were left out for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1; %2 left out: %3.</source>
         <extracomment>%1 is &quot;12 blocks used&quot;; %2 the number of blocks left out; %3 the reasons, each with its number of blocks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; manzanas excluidas: %2 (%3).</translation>
     </message>
 </context>
 <context>
@@ -642,323 +642,323 @@
     <message>
         <source>These are the fewest blocks to count that bring the city&apos;s dogs within %1 in %2 of the simulated surveys.</source>
         <extracomment>%1 is a precision such as &quot;±20% of the total&quot;; %2 a share of the surveys, &quot;90%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Este es el menor número de manzanas por contar con el que los perros de la ciudad quedan dentro de %1 en el %2 de las encuestas simuladas.</translation>
     </message>
     <message>
         <source>Within %1 would need more than %2 blocks to count a survey, more than the plan simulates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quedar dentro de %1 requeriría contar más de %2 manzanas por encuesta, más de las que simula el plan.</translation>
     </message>
     <message>
         <source>No number of blocks to count up to %1 brings the city&apos;s dogs within %2 in %3 of the simulated surveys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún número de manzanas por contar, hasta %1, deja los perros de la ciudad dentro de %2 en el %3 de las encuestas simuladas.</translation>
     </message>
     <message>
         <source>%1, %2 and %3 on counts 1, 2 and 3</source>
         <extracomment>The chance of being seen on each of the three counts, as shares such as &quot;40%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 y %3 en los conteos 1, 2 y 3</translation>
     </message>
     <message>
         <source>%1 until first seen, %2 once seen</source>
         <extracomment>%1 is the chance of being seen before a dog is first seen (one or more shares); %2 the chance of being seen again once it has been.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hasta ser visto por primera vez, %2 una vez visto</translation>
     </message>
     <message>
         <source>share always seen %1</source>
         <extracomment>The share of a block&apos;s dogs that hold a territory and are seen on every count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>proporción siempre vista %1</translation>
     </message>
     <message>
         <source>for the other dogs, chance of being seen on a count %1</source>
-        <translation type="unfinished"></translation>
+        <translation>para los demás perros, probabilidad de ser visto en un conteo %1</translation>
     </message>
     <message>
         <source>%1 dogs a block, varying between blocks with dispersion %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 perros por manzana, que varían entre manzanas con una dispersión de %2</translation>
     </message>
     <message>
         <source>%1 dogs a block, varying between blocks by chance alone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 perros por manzana, que varían entre manzanas solo por azar</translation>
     </message>
     <message>
         <source>the dogs first seen on count 2 or 3 recorded too</source>
-        <translation type="unfinished"></translation>
+        <translation>también se registran los perros vistos por primera vez en el conteo 2 o 3</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>What separates the clauses of the plan&apos;s assumptions.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>Assumed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supuestos: %1.</translation>
     </message>
     <message>
         <source>Assumed in %1: %2.</source>
         <extracomment>%1 is the stratum&apos;s name as in the data; %2 the list of what is assumed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Supuestos en %1: %2.</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>No share: the pilot could not tell it.</extracomment>
-        <translation type="unfinished">sin valor</translation>
+        <translation>sin valor</translation>
     </message>
     <message>
         <source>under 1%</source>
-        <translation type="unfinished"></translation>
+        <translation>menos del 1 %</translation>
     </message>
     <message>
         <source>over 99%</source>
-        <translation type="unfinished"></translation>
+        <translation>más del 99 %</translation>
     </message>
     <message>
         <source>±%1% of the total</source>
         <extracomment>The precision wanted of the city&apos;s total, %1 in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>±%1 % del total</translation>
     </message>
     <message>
         <source>The blocks to count are shared among the strata in proportion to their blocks in the city (%1).</source>
         <extracomment>%1 lists each stratum&apos;s name with its number of blocks in the city.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Las manzanas por contar se reparten entre los estratos en proporción a su número de manzanas en la ciudad (%1).</translation>
     </message>
     <message>
         <source>The blocks of each stratum are taken to be drawn at random, as the intervals assume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se considera que las manzanas de cada estrato se sortean al azar, como suponen los intervalos.</translation>
     </message>
 </context>
 <context>
     <name>kestrivo::window::PlotExport</name>
     <message>
         <source>Kestrivo: profile log likelihood</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrivo: log-verosimilitud perfil</translation>
     </message>
 </context>
 <context>
     <name>kestrivo::window::ReportReading</name>
     <message>
         <source>How to read this report</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo leer este informe</translation>
     </message>
     <message>
         <source>Counting a block three times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tres conteos por manzana.</translation>
     </message>
     <message>
         <source>Each block was walked on three counts and each dog seen was given an identity, so the counts tell which dogs were seen again. Dogs missed on every count are not in the counts; how many there are follows from how often the dogs that were seen were seen again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada manzana se recorrió en tres conteos y a cada perro visto se le asignó una identificación, de modo que los conteos muestran qué perros se volvieron a ver. Los perros que no se vieron en ningún conteo no figuran en los conteos; cuántos son se deduce de la frecuencia con que se volvieron a ver los perros que sí se vieron.</translation>
     </message>
     <message>
         <source>The share always seen.</source>
         <extracomment>The share of a block&apos;s dogs that hold a territory and are seen on every count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La proporción siempre vista.</translation>
     </message>
     <message>
         <source>Some dogs hold a territory on the block and are seen on every count. Their share among all the block&apos;s dogs is the share always seen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos perros tienen un territorio en la manzana y se ven en todos los conteos. Su proporción entre todos los perros de la manzana es la proporción siempre vista.</translation>
     </message>
     <message>
         <source>The chance of being seen.</source>
-        <translation type="unfinished"></translation>
+        <translation>La probabilidad de ser visto.</translation>
     </message>
     <message>
         <source>Each of the other dogs is seen on a count by chance: the chance of being seen is how likely such a dog is to be seen on one count. The lower it is, the more dogs were missed and the more dogs the estimate adds to those seen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada uno de los demás perros se ve en un conteo por azar: la probabilidad de ser visto es la probabilidad de que un perro así se vea en un conteo. Cuanto más baja es, más perros pasaron inadvertidos y más perros suma la estimación a los vistos.</translation>
     </message>
     <message>
         <source>The %1 interval.</source>
         <extracomment>%1 is the interval&apos;s level, &quot;95%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El intervalo del %1.</translation>
     </message>
     <message>
         <source>Were the survey done again in the same way, with other blocks drawn and other chances of each dog being seen, about %1 of such intervals of the city&apos;s dogs would hold the true number, where the model holds. A block&apos;s own interval speaks of that block&apos;s counts alone. Neither takes in what the counts cannot show: dogs that no count can see, dogs that came or went between the counts, or one dog taken for two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si la encuesta se repitiera de la misma manera, con otras manzanas sorteadas y otras probabilidades de ver a cada perro, alrededor del %1 de esos intervalos de los perros de la ciudad contendría el número real, siempre que el modelo se cumpla. El intervalo propio de una manzana se refiere solo a los conteos de esa manzana. Ninguno de los dos abarca lo que los conteos no pueden mostrar: perros que ningún conteo puede ver, perros que llegaron o se fueron entre los conteos, o un mismo perro tomado por dos.</translation>
     </message>
     <message>
         <source>A block&apos;s own estimate and its estimate with its stratum&apos;s shared visibility.</source>
-        <translation type="unfinished"></translation>
+        <translation>La estimación propia de una manzana y su estimación con la visibilidad compartida del estrato.</translation>
     </message>
     <message>
         <source>A block&apos;s own estimate uses its three counts alone. With 20 to 60 dogs a block tells little about how visible its dogs are, and its own estimate is often far from sure. The estimate with the shared visibility takes the share always seen and the chance of being seen from all the blocks of its stratum together, and only the dogs from the block&apos;s own counts: it is steadier, and the city&apos;s total is built from it. Where a stratum&apos;s blocks do not agree on how visible their dogs are (the test&apos;s p below 0.05), the shared visibility is an average over blocks that differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>La estimación propia de una manzana usa solo sus tres conteos. Con 20 a 60 perros, una manzana dice poco sobre qué tan visibles son sus perros, y su estimación propia suele ser muy incierta. La estimación con la visibilidad compartida toma la proporción siempre vista y la probabilidad de ser visto de todas las manzanas de su estrato en conjunto, y solo los perros de los conteos de la propia manzana: es más estable, y a partir de ella se calcula el total de la ciudad. Cuando las manzanas de un estrato no coinciden en qué tan visibles son sus perros (p de la prueba menor que 0,05), la visibilidad compartida es un promedio de manzanas que difieren.</translation>
     </message>
     <message>
         <source>Vaccination coverage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cobertura de vacunación.</translation>
     </message>
     <message>
         <source>The share of the dogs that carry the campaign&apos;s mark. Marked and unmarked dogs are each counted over their own chance of being seen, so that a group easier to see does not weigh more; the share marked among the dogs seen is shown beside it for comparison.</source>
-        <translation type="unfinished"></translation>
+        <translation>La proporción de los perros que llevan la marca de la campaña. Los perros marcados y los no marcados se estiman cada uno según su propia probabilidad de ser visto, para que un grupo más fácil de ver no pese más; al lado se muestra, para comparar, la proporción de marcados entre los perros vistos.</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Método</translation>
     </message>
     <message>
         <source>The dogs of each block are estimated by closed-population capture–recapture (Otis et al. 1978) from the dogs identified on the first count and what became of them on the second and third. The model is a mixture of two classes of dogs (Pledger 2000) with one class seen on every count: a share always seen, and the rest seen on each count with one chance. It is fitted by maximum likelihood, and a block&apos;s interval is where the profile likelihood lies within 1.92 of its maximum (Venzon and Moolgavkar 1988).</source>
-        <translation type="unfinished"></translation>
+        <translation>Los perros de cada manzana se estiman por captura–recaptura en población cerrada (Otis et al. 1978) a partir de los perros identificados en el primer conteo y de lo que ocurrió con ellos en el segundo y el tercero. El modelo es una mezcla de dos clases de perros (Pledger 2000), una de ellas vista en todos los conteos: una proporción siempre vista, y el resto visto en cada conteo con una misma probabilidad. Se ajusta por máxima verosimilitud, y el intervalo de una manzana es la región donde la verosimilitud perfil está a menos de 1,92 de su máximo (Venzon and Moolgavkar 1988).</translation>
     </message>
     <message>
         <source>Within a stratum the blocks share one share always seen and one chance of being seen, fitted from all of them together. Whether they can share them is tested by comparing each block&apos;s own fit with the shared one; the test&apos;s p comes from a parametric bootstrap, stopped early once it is clear (Besag and Clifford 1991).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dentro de un estrato, las manzanas comparten una misma proporción siempre vista y una misma probabilidad de ser visto, ajustadas con todas ellas en conjunto. Si pueden compartirlas se pone a prueba comparando el ajuste propio de cada manzana con el compartido; la p de la prueba proviene de un bootstrap paramétrico que se detiene antes en cuanto el resultado es claro (Besag and Clifford 1991).</translation>
     </message>
     <message>
         <source>Where the dogs first seen on the later counts are given, the shared fit also lets the chance of being seen differ between the counts, or once a dog has been seen; these models are weighed against each other by their small-sample Akaike information criterion (Hurvich and Tsai 1989) and averaged by their weights (Burnham and Anderson 2002).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando se dan los perros vistos por primera vez en los conteos posteriores, el ajuste compartido también permite que la probabilidad de ser visto varíe entre conteos, o una vez que un perro ya fue visto; estos modelos se comparan entre sí mediante el criterio de información de Akaike corregido para muestras pequeñas (Hurvich and Tsai 1989) y se promedian según sus pesos (Burnham and Anderson 2002).</translation>
     </message>
     <message>
         <source>The city&apos;s dogs add up the strata: each stratum&apos;s blocks&apos; dogs under its shared visibility, each block weighted by its design weight (Cochran 1977).</source>
-        <translation type="unfinished"></translation>
+        <translation>Los perros de la ciudad son la suma de los estratos: los perros de las manzanas de cada estrato con su visibilidad compartida, cada manzana ponderada por su peso del diseño (Cochran 1977).</translation>
     </message>
     <message>
         <source>The city&apos;s dogs add up the strata: each stratum&apos;s blocks&apos; dogs under its shared visibility, scaled up to the stratum&apos;s blocks in the city (Cochran 1977).</source>
-        <translation type="unfinished"></translation>
+        <translation>Los perros de la ciudad son la suma de los estratos: los perros de las manzanas de cada estrato con su visibilidad compartida, expandidos al total de manzanas del estrato en la ciudad (Cochran 1977).</translation>
     </message>
     <message>
         <source>The interval&apos;s standard error comes from a rescaled bootstrap of the blocks within each stratum, the shared visibility fitted again in each replicate (Rao and Wu 1988; Efron and Tibshirani 1993); the interval is symmetric on the log scale, with Student&apos;s t on the degrees of freedom of Satterthwaite (1946), and never below the dogs identified.</source>
-        <translation type="unfinished"></translation>
+        <translation>El error estándar del intervalo proviene de un bootstrap reescalado de las manzanas dentro de cada estrato, en el que la visibilidad compartida se vuelve a ajustar en cada réplica (Rao and Wu 1988; Efron and Tibshirani 1993); el intervalo es simétrico en la escala logarítmica, usa la t de Student con los grados de libertad de Satterthwaite (1946) y nunca queda por debajo de los perros identificados.</translation>
     </message>
     <message>
         <source>What the numbers assume</source>
-        <translation type="unfinished"></translation>
+        <translation>Supuestos de las cifras</translation>
     </message>
     <message>
         <source>Each block&apos;s dogs are of two kinds: a share that hold a territory and are seen on every count, and the rest, each seen by chance on each count. The counts are close enough in time that no dog came or went.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los perros de cada manzana son de dos tipos: una proporción que tiene un territorio y se ve en todos los conteos, y el resto, cada uno visto por azar en cada conteo. Los conteos están lo bastante próximos en el tiempo como para que ningún perro haya llegado ni se haya ido.</translation>
     </message>
     <message>
         <source>The vaccine doses for a coverage are that share of the dogs, with the same interval; after a campaign the doses still needed have their own interval from the same bootstrap. Neither counts doses lost or wasted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las dosis de vacuna para una cobertura son esa proporción de los perros, con el mismo intervalo; después de una campaña, las dosis que aún faltan tienen su propio intervalo, obtenido del mismo bootstrap. Ninguna de las dos cifras incluye dosis perdidas o desperdiciadas.</translation>
     </message>
     <message>
         <source>one dog entered twice in one count</source>
-        <translation type="unfinished"></translation>
+        <translation>un perro anotado dos veces en un mismo conteo</translation>
     </message>
     <message>
         <source>one dog&apos;s identity in two blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>la identificación de un perro en dos manzanas</translation>
     </message>
     <message>
         <source>a count with no record that it was done</source>
-        <translation type="unfinished"></translation>
+        <translation>un conteo sin registro de que se haya realizado</translation>
     </message>
     <message>
         <source>a dog seen on no known count</source>
-        <translation type="unfinished"></translation>
+        <translation>un perro visto en un conteo desconocido</translation>
     </message>
     <message>
         <source>a dog seen without an identity</source>
-        <translation type="unfinished"></translation>
+        <translation>un perro visto sin identificación</translation>
     </message>
     <message>
         <source>a dog or count of an unknown block</source>
-        <translation type="unfinished"></translation>
+        <translation>un perro o conteo de una manzana desconocida</translation>
     </message>
     <message>
         <source>two wards or places given for one block</source>
-        <translation type="unfinished"></translation>
+        <translation>dos distritos o lugares indicados para una misma manzana</translation>
     </message>
     <message>
         <source>one count sent twice</source>
-        <translation type="unfinished"></translation>
+        <translation>un conteo enviado dos veces</translation>
     </message>
     <message>
         <source>identities that differ only in capitals or spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>identificaciones que solo difieren en mayúsculas o espacios</translation>
     </message>
     <message>
         <source>a form rejected in review, left out</source>
-        <translation type="unfinished"></translation>
+        <translation>un formulario rechazado en la revisión, excluido</translation>
     </message>
     <message>
         <source>a form marked in review as having issues</source>
-        <translation type="unfinished"></translation>
+        <translation>un formulario marcado en la revisión como con problemas</translation>
     </message>
     <message>
         <source>one form read twice, counted once</source>
-        <translation type="unfinished"></translation>
+        <translation>un formulario leído dos veces, contado una vez</translation>
     </message>
     <message>
         <source>a dog&apos;s vaccination mark seen on some counts only</source>
-        <translation type="unfinished"></translation>
+        <translation>la marca de vacunación de un perro vista solo en algunos conteos</translation>
     </message>
     <message>
         <source>One conflict was found while the field data were tabulated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se encontró un conflicto al tabular los datos de campo.</translation>
     </message>
     <message>
         <source>%1 conflicts were found while the field data were tabulated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se encontraron %1 conflictos al tabular los datos de campo.</translation>
     </message>
     <message>
         <source>Appendix: what the field data held</source>
-        <translation type="unfinished"></translation>
+        <translation>Anexo: contenido de los datos de campo</translation>
     </message>
     <message>
         <source>Warnings change no count; the others were settled as the last column says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las advertencias no cambian ningún conteo; los demás conflictos se resolvieron como indica la última columna.</translation>
     </message>
     <message>
         <source>What</source>
         <extracomment>The conflicts table&apos;s columns: what kind of conflict, and where.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Qué</translation>
     </message>
     <message>
         <source>Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Manzana</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Conteo</translation>
     </message>
     <message>
         <source>Dog</source>
-        <translation type="unfinished"></translation>
+        <translation>Perro</translation>
     </message>
     <message>
         <source>What was found</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué se encontró</translation>
     </message>
     <message>
         <source>%1 (%2, line %3)</source>
         <extracomment>A conflict&apos;s detail, in English as the tabulation says it, then the file and line where it was found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2, línea %3)</translation>
     </message>
     <message>
         <source> (a warning)</source>
-        <translation type="unfinished"></translation>
+        <translation> (advertencia)</translation>
     </message>
     <message>
         <source>share always seen may be none</source>
         <extracomment>Where a block&apos;s own interval reaches the edge of what was tried.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la proporción siempre vista puede ser nula</translation>
     </message>
     <message>
         <source>share always seen may be all</source>
-        <translation type="unfinished"></translation>
+        <translation>la proporción siempre vista puede ser total</translation>
     </message>
     <message>
         <source>chance of being seen may be the lowest tried</source>
-        <translation type="unfinished"></translation>
+        <translation>la probabilidad de ser visto puede ser la más baja probada</translation>
     </message>
     <message>
         <source>chance of being seen may be certain</source>
-        <translation type="unfinished"></translation>
+        <translation>la probabilidad de ser visto puede llegar a la certeza</translation>
     </message>
     <message>
         <source>share seen may be the lowest tried</source>
-        <translation type="unfinished"></translation>
+        <translation>la proporción vista puede ser la más baja probada</translation>
     </message>
     <message>
         <source>share seen may be all</source>
-        <translation type="unfinished"></translation>
+        <translation>la proporción vista puede ser total</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>What separates the ways a block&apos;s own interval is open.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>Own interval open: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo propio abierto: %1.</translation>
     </message>
 </context>
 <context>
@@ -966,77 +966,77 @@
     <message>
         <source>No total of the city&apos;s dogs: %1.</source>
         <extracomment>%1 is the report&apos;s own reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sin total de perros de la ciudad: %1.</translation>
     </message>
     <message>
         <source>About %1 dogs, %2% between %3 and %4.</source>
         <extracomment>%1 dogs in the city; %2 the interval&apos;s level in percent; %3 and %4 its limits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unos %1 perros (intervalo del %2 %: entre %3 y %4).</translation>
     </message>
     <message>
         <source>About %1 dogs (no interval: see the total row&apos;s note).</source>
-        <translation type="unfinished"></translation>
+        <translation>Unos %1 perros (sin intervalo: vea la nota de la fila del total).</translation>
     </message>
     <message>
         <source>%1 vaccine doses for %2% coverage (between %3 and %4).</source>
         <extracomment>%1 doses for a coverage of %2 percent of the dogs; %3 and %4 the doses&apos; interval.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 dosis de vacuna para una cobertura del %2 % (entre %3 y %4).</translation>
     </message>
     <message>
         <source>%1 vaccine doses for %2% coverage.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dosis de vacuna para una cobertura del %2 %.</translation>
     </message>
     <message>
         <source>%1 of the dogs are vaccinated, %2% between %3 and %4.</source>
         <extracomment>%1 is a percentage with its sign; %2 the interval&apos;s level in percent; %3 and %4 its limits, percentages with their sign.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El %1 de los perros está vacunado (intervalo del %2 %: entre %3 y %4).</translation>
     </message>
     <message>
         <source>%1 of the dogs are vaccinated.</source>
         <extracomment>%1 is a percentage with its sign.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El %1 de los perros está vacunado.</translation>
     </message>
     <message>
         <source>The target of %1 is reached.</source>
         <extracomment>%1 is the target coverage, a percentage with its sign.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se alcanza el objetivo del %1.</translation>
     </message>
     <message>
         <source>%1 doses still needed to reach %2 (between %3 and %4).</source>
         <extracomment>%2 is the target coverage, a percentage with its sign; %3 and %4 the doses&apos; interval.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Faltan %1 dosis para alcanzar el %2 (entre %3 y %4).</translation>
     </message>
     <message>
         <source>%1 doses still needed to reach %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltan %1 dosis para alcanzar el %2.</translation>
     </message>
     <message>
         <source>no interval</source>
         <extracomment>A stratum&apos;s vaccination coverage has no interval.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sin intervalo</translation>
     </message>
     <message>
         <source>below %1: send a team back</source>
         <extracomment>%1 is the target coverage; the whole interval lies below it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>por debajo del %1: envíe de nuevo un equipo</translation>
     </message>
     <message>
         <source>uncertain</source>
         <extracomment>The coverage&apos;s interval holds the target: it may or may not be met.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>incierto</translation>
     </message>
     <message>
         <source>The interval takes each block&apos;s design weight as given, the blocks as drawn with replacement within their stratum.</source>
-        <translation type="unfinished"></translation>
+        <translation>El intervalo toma como dado el peso del diseño de cada manzana y considera que las manzanas se sortearon con reemplazo dentro de su estrato.</translation>
     </message>
     <message>
         <source>The interval assumes the blocks of each stratum were drawn at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>El intervalo supone que las manzanas de cada estrato se sortearon al azar.</translation>
     </message>
     <message>
         <source>Where dogs without a territory differ in how shy they are, three counts cannot show it and the total is a lower bound: four or five counts, or marked dogs, measure it.</source>
         <extracomment>Dogs without a territory are seen on some counts only; &quot;shy&quot; means less often seen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Si los perros sin territorio difieren en qué tan esquivos son, tres conteos no pueden mostrarlo y el total es un límite inferior: cuatro o cinco conteos, o perros marcados, permiten medirlo.</translation>
     </message>
 </context>
 <context>
@@ -1044,51 +1044,51 @@
     <message>
         <source>%1 km</source>
         <extracomment>The map&apos;s scale bar, in kilometres.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 km</translation>
     </message>
     <message>
         <source>%1 m</source>
         <extracomment>The map&apos;s scale bar, in metres.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 m</translation>
     </message>
     <message>
         <source>N ↑</source>
         <extracomment>North on the map: the first letter of the word, and an arrow.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N ↑</translation>
     </message>
     <message>
         <source>a stratum&apos;s area (around its blocks)</source>
-        <translation type="unfinished"></translation>
+        <translation>el área de un estrato (alrededor de sus manzanas)</translation>
     </message>
     <message>
         <source>Dogs in the block, estimated with its stratum&apos;s shared visibility:</source>
-        <translation type="unfinished"></translation>
+        <translation>Perros en la manzana, estimados con la visibilidad compartida del estrato:</translation>
     </message>
     <message>
         <source>Dogs in the block, estimated from its own counts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Perros en la manzana, estimados a partir de sus propios conteos:</translation>
     </message>
     <message>
         <source>below %1: send a team back</source>
         <extracomment>%1 is the target coverage; the stratum&apos;s whole interval lies below it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>por debajo del %1: envíe de nuevo un equipo</translation>
     </message>
     <message>
         <source>uncertain: the interval holds %1</source>
-        <translation type="unfinished"></translation>
+        <translation>incierto: el intervalo incluye el %1</translation>
     </message>
     <message>
         <source>%1 reached</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 alcanzado</translation>
     </message>
     <message>
         <source>no interval</source>
         <extracomment>The stratum&apos;s coverage has no interval.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sin intervalo</translation>
     </message>
     <message>
         <source>The block&apos;s stratum, by its vaccination coverage:</source>
-        <translation type="unfinished"></translation>
+        <translation>El estrato de la manzana, según su cobertura de vacunación:</translation>
     </message>
 </context>
 <context>
@@ -1096,276 +1096,276 @@
     <message>
         <source>(from %1, no upper limit)</source>
         <extracomment>%1 is a number of dogs: the block&apos;s dogs are at least that, with no upper limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(desde %1, sin límite superior)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>Days of fieldwork, &quot;11 to 20 November 2026&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 al %2</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>What separates the items of a list but the last two: &quot;team 1, team 2 and team 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>%1 is all the list&apos;s items but the last, %2 its last: &quot;team 1, team 2 and team 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>Fieldwork from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo de campo del %1.</translation>
     </message>
     <message>
         <source>Fieldwork, by %1.</source>
         <extracomment>%1 is the name of the one team, as in the data.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo de campo realizado por %1.</translation>
     </message>
     <message>
         <source>Fieldwork, by %1 teams: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo de campo realizado por %1 equipos: %2.</translation>
     </message>
     <message>
         <source>Fieldwork from %1, by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo de campo del %1, realizado por %2.</translation>
     </message>
     <message>
         <source>Fieldwork from %1, by %2 teams: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo de campo del %1, realizado por %2 equipos: %3.</translation>
     </message>
     <message>
         <source>Free-roaming dogs counted in %1</source>
         <extracomment>%1 is the survey file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Perros de libre deambulación contados en %1</translation>
     </message>
     <message>
         <source>Free-roaming dogs of %1</source>
         <extracomment>%1 is the title the user gave the survey, a city&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Perros de libre deambulación de %1</translation>
     </message>
     <message>
         <source>Counts from %1; report written on %2 by Kestrivo %3.</source>
         <extracomment>%1 is the survey file&apos;s name, %2 today&apos;s date, %3 Kestrivo&apos;s version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Conteos de %1; informe generado el %2 por Kestrivo %3.</translation>
     </message>
     <message>
         <source>The city&apos;s dogs</source>
-        <translation type="unfinished"></translation>
+        <translation>Los perros de la ciudad</translation>
     </message>
     <message>
         <source>There is no city total: give each stratum&apos;s number of blocks in the city (or a weight column) in the survey window&apos;s design.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay total de la ciudad: indique el número de manzanas de la ciudad de cada estrato (o una columna de pesos) en el diseño de la ventana de la encuesta.</translation>
     </message>
     <message>
         <source>Design</source>
-        <translation type="unfinished">Diseño</translation>
+        <translation>Diseño</translation>
     </message>
     <message>
         <source>One stratum: the whole city.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un solo estrato: toda la ciudad.</translation>
     </message>
     <message>
         <source>The city is divided into strata by the column %1; the blocks counted in each were drawn from its blocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ciudad está dividida en estratos según la columna %1; las manzanas contadas en cada uno se sortearon entre sus manzanas.</translation>
     </message>
     <message>
         <source>Each block stands for as many blocks of the city as its design weight in the file says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada manzana representa tantas manzanas de la ciudad como indica su peso del diseño en el archivo.</translation>
     </message>
     <message>
         <source>The field data held 1 conflict, listed in the appendix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos de campo tenían 1 conflicto, que se detalla en el anexo.</translation>
     </message>
     <message>
         <source>The field data held %1 conflicts, listed in the appendix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos de campo tenían %1 conflictos, que se detallan en el anexo.</translation>
     </message>
     <message>
         <source>Stratum</source>
         <extracomment>%1 is the interval&apos;s level in percent.</extracomment>
-        <translation type="unfinished">Estrato</translation>
+        <translation>Estrato</translation>
     </message>
     <message>
         <source>Blocks counted</source>
-        <translation type="unfinished">Manzanas contadas</translation>
+        <translation>Manzanas contadas</translation>
     </message>
     <message>
         <source>Used</source>
-        <translation type="unfinished"></translation>
+        <translation>Usadas</translation>
     </message>
     <message>
         <source>Left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluidas</translation>
     </message>
     <message>
         <source>Blocks in the city</source>
-        <translation type="unfinished">Manzanas de la ciudad</translation>
+        <translation>Manzanas de la ciudad</translation>
     </message>
     <message>
         <source>not given</source>
         <extracomment>A stratum&apos;s number of blocks in the city was not given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no indicado</translation>
     </message>
     <message>
         <source>%1: they differ (%2)</source>
         <extracomment>Do a stratum&apos;s blocks agree on how visible their dogs are? %1 is a bold &quot;no&quot;, %2 the test&apos;s p.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: difieren (%2)</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished">no</translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>yes (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>sí (%1)</translation>
     </message>
     <message>
         <source>%1 at least once</source>
         <extracomment>The share of a stratum&apos;s dogs seen at least once over the three counts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 al menos una vez</translation>
     </message>
     <message>
         <source>%1 on a count</source>
         <extracomment>The share of a stratum&apos;s dogs seen on one count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en un conteo</translation>
     </message>
     <message>
         <source>Strata</source>
-        <translation type="unfinished"></translation>
+        <translation>Estratos</translation>
     </message>
     <message>
         <source>Each stratum&apos;s dogs, with the visibility its blocks share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los perros de cada estrato, con la visibilidad que comparten sus manzanas.</translation>
     </message>
     <message>
         <source>Share always seen</source>
         <extracomment>The share of a block&apos;s dogs that hold a territory and are seen on every count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Proporción siempre vista</translation>
     </message>
     <message>
         <source>Chance of being seen on a count</source>
-        <translation type="unfinished"></translation>
+        <translation>Probabilidad de ser visto en un conteo</translation>
     </message>
     <message>
         <source>Share of its dogs seen</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporción de sus perros vistos</translation>
     </message>
     <message>
         <source>Do its blocks agree?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Coinciden sus manzanas?</translation>
     </message>
     <message>
         <source>Dogs (%1 interval)</source>
         <extracomment>%1 is the interval&apos;s level, &quot;95%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Perros (intervalo del %1)</translation>
     </message>
     <message>
         <source>Doses for %1 coverage</source>
         <extracomment>%1 is the coverage aimed at, &quot;70%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dosis para una cobertura del %1</translation>
     </message>
     <message>
         <source>the city</source>
         <extracomment>In the stratum column, where the city is its one stratum.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ciudad</translation>
     </message>
     <message>
         <source>No shared visibility: %1</source>
         <extracomment>%1 is the report&apos;s own reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sin visibilidad compartida: %1</translation>
     </message>
     <message>
         <source>Vaccination coverage</source>
-        <translation type="unfinished"></translation>
+        <translation>Cobertura de vacunación</translation>
     </message>
     <message>
         <source>Coverage (%1% interval)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cobertura (intervalo del %1 %)</translation>
     </message>
     <message>
         <source>Share marked among the dogs seen</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporción de marcados entre los perros vistos</translation>
     </message>
     <message>
         <source>Against %1</source>
         <extracomment>%1 is the target coverage: whether each stratum reaches it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frente al %1</translation>
     </message>
     <message>
         <source>Doses still needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosis que aún faltan</translation>
     </message>
     <message>
         <source>%1 (%2 to %3)</source>
         <extracomment>A coverage with its interval: %1 (from %2 to %3).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 a %3)</translation>
     </message>
     <message>
         <source>met</source>
         <extracomment>The coverage&apos;s interval lies above the target.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>alcanzado</translation>
     </message>
     <message>
         <source>Coverage is the marked dogs over the dogs whose mark is known, each group counted over its own share seen: the share marked among the dogs seen leans towards whichever group is easier to see.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cobertura es el número de perros marcados sobre el de perros cuya marca se conoce, cada grupo estimado según su propia proporción vista: la proporción de marcados entre los perros vistos se inclina hacia el grupo que sea más fácil de ver.</translation>
     </message>
     <message>
         <source>Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Manzana</translation>
     </message>
     <message>
         <source>Dogs identified on the first count</source>
-        <translation type="unfinished"></translation>
+        <translation>Perros identificados en el primer conteo</translation>
     </message>
     <message>
         <source>Dogs: its own estimate (%1 interval)</source>
         <extracomment>%1 is the interval&apos;s level, &quot;95%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Perros: estimación propia (intervalo del %1)</translation>
     </message>
     <message>
         <source>Dogs with its stratum&apos;s shared visibility (%1 interval)</source>
-        <translation type="unfinished"></translation>
+        <translation>Perros con la visibilidad compartida del estrato (intervalo del %1)</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Blocks</source>
-        <translation type="unfinished">Manzanas</translation>
+        <translation>Manzanas</translation>
     </message>
     <message>
         <source>Plan: blocks to count</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan: manzanas por contar</translation>
     </message>
     <message>
         <source>%1 blocks</source>
         <extracomment>The number of blocks the plan recommends counting, shown in bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 manzanas</translation>
     </message>
     <message>
         <source>Count %1, so that the city&apos;s %2 interval is within %3 in %4 of surveys.</source>
         <extracomment>%1 is &quot;12 blocks&quot;; %2 the interval&apos;s level; %3 a precision, &quot;±20% of the total&quot;; %4 a share of surveys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cuente %1, para que el intervalo del %2 de la ciudad quede dentro de %3 en el %4 de las encuestas.</translation>
     </message>
     <message>
         <source>Count %1: %2, so that the city&apos;s %3 interval is within %4 in %5 of surveys.</source>
         <extracomment>%2 is how the blocks are shared among the strata, as the plan says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cuente %1: %2, para que el intervalo del %3 de la ciudad quede dentro de %4 en el %5 de las encuestas.</translation>
     </message>
     <message>
         <source>the folder cannot be written: %1</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir en la carpeta: %1</translation>
     </message>
     <message>
         <source>the report could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo guardar el informe.</translation>
     </message>
     <message>
         <source>%1: is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: es una carpeta.</translation>
     </message>
 </context>
 <context>
@@ -1566,38 +1566,38 @@
     <message>
         <source>%1% vaccinated (%2% to %3%)</source>
         <extracomment>A stratum&apos;s coverage in percent, %2 to %3 its interval.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 % vacunados (%2 % a %3 %)</translation>
     </message>
     <message>
         <source>%1% vaccinated</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % vacunados</translation>
     </message>
     <message>
         <source>%1 doses still needed</source>
-        <translation type="unfinished"></translation>
+        <translation>faltan %1 dosis</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>What separates the phrases of a stratum&apos;s line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>What separates the strata&apos;s lines, when shown as one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>City&apos;s dogs: %1</source>
         <extracomment>What a screen reader says of the answer: %1 is the answer&apos;s sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Perros de la ciudad: %1</translation>
     </message>
     <message>
         <source>Vaccine doses: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosis de vacuna: %1</translation>
     </message>
     <message>
         <source>By stratum: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Por estrato: %1</translation>
     </message>
 </context>
 </TS>
