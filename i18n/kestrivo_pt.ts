@@ -235,224 +235,224 @@
     <name>kestrivo::window::LeftOutWords</name>
     <message>
         <source>the number of dogs seen on the first count only (c100)</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de cães vistos apenas na primeira contagem (c100)</translation>
     </message>
     <message>
         <source>the number of dogs seen on all three counts (c111)</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de cães vistos nas três contagens (c111)</translation>
     </message>
     <message>
         <source>the number of dogs seen on the first and third counts, not the second (c101)</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de cães vistos na primeira e na terceira contagens, mas não na segunda (c101)</translation>
     </message>
     <message>
         <source>the number of dogs seen on the first and second counts, not the third (c110)</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de cães vistos na primeira e na segunda contagens, mas não na terceira (c110)</translation>
     </message>
     <message>
         <source>the number of dogs first seen on the second count, and not seen again (c010)</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de cães vistos pela primeira vez na segunda contagem e não vistos de novo (c010)</translation>
     </message>
     <message>
         <source>the number of dogs first seen on the third count (c001)</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de cães vistos pela primeira vez na terceira contagem (c001)</translation>
     </message>
     <message>
         <source>the number of dogs first seen on the second count, and seen again on the third (c011)</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de cães vistos pela primeira vez na segunda contagem e vistos de novo na terceira (c011)</translation>
     </message>
     <message>
         <source>the number of marked dogs seen on the first count only (m100)</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de cães marcados vistos apenas na primeira contagem (m100)</translation>
     </message>
     <message>
         <source>the number of marked dogs seen on all three counts (m111)</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de cães marcados vistos nas três contagens (m111)</translation>
     </message>
     <message>
         <source>the number of marked dogs seen on the first and third counts, not the second (m101)</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de cães marcados vistos na primeira e na terceira contagens, mas não na segunda (m101)</translation>
     </message>
     <message>
         <source>the number of marked dogs seen on the first and second counts, not the third (m110)</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de cães marcados vistos na primeira e na segunda contagens, mas não na terceira (m110)</translation>
     </message>
     <message>
         <source>the number of marked dogs first seen on the second count, and not seen again (m010)</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de cães marcados vistos pela primeira vez na segunda contagem e não vistos de novo (m010)</translation>
     </message>
     <message>
         <source>the number of marked dogs first seen on the third count (m001)</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de cães marcados vistos pela primeira vez na terceira contagem (m001)</translation>
     </message>
     <message>
         <source>the number of marked dogs first seen on the second count, and seen again on the third (m011)</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de cães marcados vistos pela primeira vez na segunda contagem e vistos de novo na terceira (m011)</translation>
     </message>
     <message>
         <source>the number of dogs whose vaccination mark could not be told (mark_unknown)</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de cães cuja marca de vacinação não foi possível determinar (mark_unknown)</translation>
     </message>
     <message>
         <source>the share of the block&apos;s dogs seen on a count, held as given (s_held)</source>
-        <translation type="unfinished"></translation>
+        <translation>a proporção dos cães do quarteirão vista numa contagem, fixada tal como indicada (s_held)</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>coluna %1</translation>
     </message>
     <message>
         <source>Left out: %1.</source>
         <extracomment>%1 is the report&apos;s own reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Excluído: %1.</translation>
     </message>
     <message>
         <source>Left out: line %1 of the file cannot be read (at column %2): %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluído: a linha %1 do ficheiro não pode ser lida (na coluna %2): %3.</translation>
     </message>
     <message>
         <source>Left out: line %1 of the file has &quot;%2&quot; in column %3, past the last column the header names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluído: a linha %1 do ficheiro tem «%2» na coluna %3, para além da última coluna indicada no cabeçalho.</translation>
     </message>
     <message>
         <source>Left out: %1 is missing (line %2 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluído: %1 está em falta (linha %2 do ficheiro).</translation>
     </message>
     <message>
         <source>Left out: %1 is &quot;%2&quot;, not a whole number of dogs (line %3 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluído: %1 é «%2», que não é um número inteiro de cães (linha %3 do ficheiro).</translation>
     </message>
     <message>
         <source>Left out: %1 is %2, too large a number (line %3 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluído: %1 é %2, um número demasiado grande (linha %3 do ficheiro).</translation>
     </message>
     <message>
         <source>Left out: %1 is &quot;%2&quot;, not a share from 0 to 1 (line %3 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluído: %1 é «%2», que não é uma proporção entre 0 e 1 (linha %3 do ficheiro).</translation>
     </message>
     <message>
         <source>Left out: %1 is missing, while the other dogs first seen later are filled in; fill in all three or none (line %2 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluído: %1 está em falta, embora os outros cães vistos pela primeira vez mais tarde estejam preenchidos; preencha os três ou nenhum (linha %2 do ficheiro).</translation>
     </message>
     <message>
         <source>Left out: %1 is %2, more than the %3 dogs seen that way (line %4 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluído: %1 é %2, mais do que os %3 cães vistos dessa forma (linha %4 do ficheiro).</translation>
     </message>
     <message>
         <source>Left out: %1 is %2, more than the %3 dogs seen without the mark (line %4 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluído: %1 é %2, mais do que os %3 cães vistos sem a marca (linha %4 do ficheiro).</translation>
     </message>
     <message>
         <source>Left out: the block&apos;s weight (column %1) is missing (line %2 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluído: o peso do quarteirão (coluna %1) está em falta (linha %2 do ficheiro).</translation>
     </message>
     <message>
         <source>Left out: the block&apos;s weight (column %1) is &quot;%2&quot;, not a number of blocks (line %3 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluído: o peso do quarteirão (coluna %1) é «%2», que não é um número de quarteirões (linha %3 do ficheiro).</translation>
     </message>
     <message>
         <source>Left out: the block&apos;s weight (column %1) is %2, less than the 1 block it stands for at least (line %3 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluído: o peso do quarteirão (coluna %1) é %2, menos do que o mínimo de 1 quarteirão que representa (linha %3 do ficheiro).</translation>
     </message>
     <message>
         <source>Left out: the block&apos;s weight (column %1) is %2, more blocks than a city has (line %3 of the file).</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluído: o peso do quarteirão (coluna %1) é %2, mais quarteirões do que uma cidade pode ter (linha %3 do ficheiro).</translation>
     </message>
     <message>
         <source>No estimate of its own: the counts on line %1 of the file give none (%2); its dogs are counted in its stratum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem estimativa própria: as contagens da linha %1 do ficheiro não permitem obtê-la (%2); os seus cães são contabilizados no seu estrato.</translation>
     </message>
     <message>
         <source>Counted, but the plot of the block on line %1 of the file could not be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contado, mas não foi possível escrever o gráfico do quarteirão da linha %1 do ficheiro: %2.</translation>
     </message>
     <message>
         <source>%1 on a line that cannot be read</source>
         <extracomment>This phrase and the next ones start with the number of blocks left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 numa linha ilegível</translation>
     </message>
     <message>
         <source>%1 with a value past the header&apos;s last column</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 com um valor para além da última coluna do cabeçalho</translation>
     </message>
     <message>
         <source>%1 with a count missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 com uma contagem em falta</translation>
     </message>
     <message>
         <source>%1 with a count that is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 com uma contagem que não é um número inteiro</translation>
     </message>
     <message>
         <source>%1 with a count too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 com uma contagem demasiado grande</translation>
     </message>
     <message>
         <source>%1 with a held share that is not from 0 to 1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 com uma proporção fixada fora do intervalo de 0 a 1</translation>
     </message>
     <message>
         <source>%1 with the dogs first seen later only partly filled in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 com os cães vistos pela primeira vez mais tarde só parcialmente preenchidos</translation>
     </message>
     <message>
         <source>%1 with more marked dogs than dogs seen</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 com mais cães marcados do que cães vistos</translation>
     </message>
     <message>
         <source>%1 with more dogs of unknown mark than dogs seen unmarked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 com mais cães de marca desconhecida do que cães vistos sem marca</translation>
     </message>
     <message>
         <source>%1 with no weight</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sem peso</translation>
     </message>
     <message>
         <source>%1 with a weight that is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 com um peso que não é um número</translation>
     </message>
     <message>
         <source>%1 with a weight below 1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 com um peso inferior a 1</translation>
     </message>
     <message>
         <source>%1 with a weight of more blocks than a city has</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 com um peso superior ao número de quarteirões que uma cidade pode ter</translation>
     </message>
     <message>
         <source>%1 whose counts give no estimate</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cujas contagens não dão estimativa</translation>
     </message>
     <message>
         <source>%1 whose plot could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cujo gráfico não pôde ser escrito</translation>
     </message>
     <message>
         <source>%1 for another reason</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por outro motivo</translation>
     </message>
     <message>
         <source>1 block used</source>
-        <translation type="unfinished"></translation>
+        <translation>1 quarteirão usado</translation>
     </message>
     <message>
         <source>%1 blocks used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 quarteirões usados</translation>
     </message>
     <message>
         <source>%1; none left out.</source>
         <extracomment>%1 is the number of blocks used, &quot;12 blocks used&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; nenhum excluído.</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>What separates the reasons blocks were left out for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1; %2 left out: %3.</source>
         <extracomment>%1 is &quot;12 blocks used&quot;; %2 the number of blocks left out; %3 the reasons, each with its number of blocks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2 excluídos: %3.</translation>
     </message>
 </context>
 <context>
@@ -642,323 +642,323 @@
     <message>
         <source>These are the fewest blocks to count that bring the city&apos;s dogs within %1 in %2 of the simulated surveys.</source>
         <extracomment>%1 is a precision such as &quot;±20% of the total&quot;; %2 a share of the surveys, &quot;90%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>É o menor número de quarteirões a contar que estima os cães da cidade com uma margem de %1 em %2 dos inquéritos simulados.</translation>
     </message>
     <message>
         <source>Within %1 would need more than %2 blocks to count a survey, more than the plan simulates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma margem de %1 exigiria contar mais de %2 quarteirões por inquérito, mais do que o plano simula.</translation>
     </message>
     <message>
         <source>No number of blocks to count up to %1 brings the city&apos;s dogs within %2 in %3 of the simulated surveys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum número de quarteirões a contar até %1 estima os cães da cidade com uma margem de %2 em %3 dos inquéritos simulados.</translation>
     </message>
     <message>
         <source>%1, %2 and %3 on counts 1, 2 and 3</source>
         <extracomment>The chance of being seen on each of the three counts, as shares such as &quot;40%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 e %3 nas contagens 1, 2 e 3</translation>
     </message>
     <message>
         <source>%1 until first seen, %2 once seen</source>
         <extracomment>%1 is the chance of being seen before a dog is first seen (one or more shares); %2 the chance of being seen again once it has been.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 até ser visto pela primeira vez, %2 depois de visto</translation>
     </message>
     <message>
         <source>share always seen %1</source>
         <extracomment>The share of a block&apos;s dogs that hold a territory and are seen on every count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>proporção sempre vista %1</translation>
     </message>
     <message>
         <source>for the other dogs, chance of being seen on a count %1</source>
-        <translation type="unfinished"></translation>
+        <translation>para os outros cães, probabilidade de ser visto numa contagem %1</translation>
     </message>
     <message>
         <source>%1 dogs a block, varying between blocks with dispersion %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cães por quarteirão, variando entre quarteirões com dispersão %2</translation>
     </message>
     <message>
         <source>%1 dogs a block, varying between blocks by chance alone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cães por quarteirão, variando entre quarteirões apenas por acaso</translation>
     </message>
     <message>
         <source>the dogs first seen on count 2 or 3 recorded too</source>
-        <translation type="unfinished"></translation>
+        <translation>registados também os cães vistos pela primeira vez na contagem 2 ou 3</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>What separates the clauses of the plan&apos;s assumptions.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>Assumed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressupostos: %1.</translation>
     </message>
     <message>
         <source>Assumed in %1: %2.</source>
         <extracomment>%1 is the stratum&apos;s name as in the data; %2 the list of what is assumed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pressupostos em %1: %2.</translation>
     </message>
     <message>
         <source>none</source>
         <extracomment>No share: the pilot could not tell it.</extracomment>
-        <translation type="unfinished">n.d.</translation>
+        <translation>n.d.</translation>
     </message>
     <message>
         <source>under 1%</source>
-        <translation type="unfinished"></translation>
+        <translation>menos de 1 %</translation>
     </message>
     <message>
         <source>over 99%</source>
-        <translation type="unfinished"></translation>
+        <translation>mais de 99 %</translation>
     </message>
     <message>
         <source>±%1% of the total</source>
         <extracomment>The precision wanted of the city&apos;s total, %1 in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>±%1 % do total</translation>
     </message>
     <message>
         <source>The blocks to count are shared among the strata in proportion to their blocks in the city (%1).</source>
         <extracomment>%1 lists each stratum&apos;s name with its number of blocks in the city.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Os quarteirões a contar são repartidos pelos estratos em proporção aos seus quarteirões na cidade (%1).</translation>
     </message>
     <message>
         <source>The blocks of each stratum are taken to be drawn at random, as the intervals assume.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os quarteirões de cada estrato são considerados escolhidos ao acaso, como os intervalos pressupõem.</translation>
     </message>
 </context>
 <context>
     <name>kestrivo::window::PlotExport</name>
     <message>
         <source>Kestrivo: profile log likelihood</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrivo: perfil da log-verosimilhança</translation>
     </message>
 </context>
 <context>
     <name>kestrivo::window::ReportReading</name>
     <message>
         <source>How to read this report</source>
-        <translation type="unfinished"></translation>
+        <translation>Como ler este relatório</translation>
     </message>
     <message>
         <source>Counting a block three times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar um quarteirão três vezes.</translation>
     </message>
     <message>
         <source>Each block was walked on three counts and each dog seen was given an identity, so the counts tell which dogs were seen again. Dogs missed on every count are not in the counts; how many there are follows from how often the dogs that were seen were seen again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada quarteirão foi percorrido em três contagens e a cada cão visto foi atribuída uma identidade, pelo que as contagens indicam que cães foram vistos de novo. Os cães que escaparam a todas as contagens não constam das contagens; quantos são deduz-se da frequência com que os cães vistos foram vistos de novo.</translation>
     </message>
     <message>
         <source>The share always seen.</source>
         <extracomment>The share of a block&apos;s dogs that hold a territory and are seen on every count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A proporção sempre vista.</translation>
     </message>
     <message>
         <source>Some dogs hold a territory on the block and are seen on every count. Their share among all the block&apos;s dogs is the share always seen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alguns cães têm território no quarteirão e são vistos em todas as contagens. A sua proporção entre todos os cães do quarteirão é a proporção sempre vista.</translation>
     </message>
     <message>
         <source>The chance of being seen.</source>
-        <translation type="unfinished"></translation>
+        <translation>A probabilidade de ser visto.</translation>
     </message>
     <message>
         <source>Each of the other dogs is seen on a count by chance: the chance of being seen is how likely such a dog is to be seen on one count. The lower it is, the more dogs were missed and the more dogs the estimate adds to those seen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada um dos outros cães é visto numa contagem por acaso: a probabilidade de ser visto indica quão provável é que um cão destes seja visto numa contagem. Quanto mais baixa for, mais cães escaparam às contagens e mais cães a estimativa acrescenta aos que foram vistos.</translation>
     </message>
     <message>
         <source>The %1 interval.</source>
         <extracomment>%1 is the interval&apos;s level, &quot;95%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O intervalo de %1.</translation>
     </message>
     <message>
         <source>Were the survey done again in the same way, with other blocks drawn and other chances of each dog being seen, about %1 of such intervals of the city&apos;s dogs would hold the true number, where the model holds. A block&apos;s own interval speaks of that block&apos;s counts alone. Neither takes in what the counts cannot show: dogs that no count can see, dogs that came or went between the counts, or one dog taken for two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se o inquérito fosse repetido da mesma forma, com outros quarteirões sorteados e outras probabilidades de cada cão ser visto, cerca de %1 desses intervalos dos cães da cidade conteriam o número real, desde que o modelo se verifique. O intervalo próprio de um quarteirão diz respeito apenas às contagens desse quarteirão. Nenhum deles tem em conta o que as contagens não podem mostrar: cães que nenhuma contagem consegue ver, cães que chegaram ou partiram entre as contagens, ou um mesmo cão tomado por dois.</translation>
     </message>
     <message>
         <source>A block&apos;s own estimate and its estimate with its stratum&apos;s shared visibility.</source>
-        <translation type="unfinished"></translation>
+        <translation>A estimativa própria de um quarteirão e a sua estimativa com a visibilidade partilhada do estrato.</translation>
     </message>
     <message>
         <source>A block&apos;s own estimate uses its three counts alone. With 20 to 60 dogs a block tells little about how visible its dogs are, and its own estimate is often far from sure. The estimate with the shared visibility takes the share always seen and the chance of being seen from all the blocks of its stratum together, and only the dogs from the block&apos;s own counts: it is steadier, and the city&apos;s total is built from it. Where a stratum&apos;s blocks do not agree on how visible their dogs are (the test&apos;s p below 0.05), the shared visibility is an average over blocks that differ.</source>
-        <translation type="unfinished"></translation>
+        <translation>A estimativa própria de um quarteirão usa apenas as suas três contagens. Com 20 a 60 cães, um quarteirão diz pouco sobre a visibilidade dos seus cães, e a sua estimativa própria é muitas vezes bastante incerta. A estimativa com a visibilidade partilhada obtém a proporção sempre vista e a probabilidade de ser visto de todos os quarteirões do estrato em conjunto, e apenas os cães das contagens do próprio quarteirão: é mais estável, e é a partir dela que se constrói o total da cidade. Quando os quarteirões de um estrato não concordam quanto à visibilidade dos seus cães (p do teste inferior a 0,05), a visibilidade partilhada é uma média de quarteirões que diferem entre si.</translation>
     </message>
     <message>
         <source>Vaccination coverage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cobertura vacinal.</translation>
     </message>
     <message>
         <source>The share of the dogs that carry the campaign&apos;s mark. Marked and unmarked dogs are each counted over their own chance of being seen, so that a group easier to see does not weigh more; the share marked among the dogs seen is shown beside it for comparison.</source>
-        <translation type="unfinished"></translation>
+        <translation>A proporção dos cães que têm a marca da campanha. Os cães marcados e os não marcados são contados, cada grupo, segundo a sua própria probabilidade de ser visto, para que um grupo mais fácil de ver não pese mais; a proporção de marcados entre os cães vistos é apresentada ao lado, para comparação.</translation>
     </message>
     <message>
         <source>Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Método</translation>
     </message>
     <message>
         <source>The dogs of each block are estimated by closed-population capture–recapture (Otis et al. 1978) from the dogs identified on the first count and what became of them on the second and third. The model is a mixture of two classes of dogs (Pledger 2000) with one class seen on every count: a share always seen, and the rest seen on each count with one chance. It is fitted by maximum likelihood, and a block&apos;s interval is where the profile likelihood lies within 1.92 of its maximum (Venzon and Moolgavkar 1988).</source>
-        <translation type="unfinished"></translation>
+        <translation>Os cães de cada quarteirão são estimados por captura–recaptura em população fechada (Otis et al. 1978) a partir dos cães identificados na primeira contagem e do que lhes aconteceu na segunda e na terceira. O modelo é uma mistura de duas classes de cães (Pledger 2000), sendo uma delas vista em todas as contagens: uma proporção sempre vista, e os restantes vistos em cada contagem com uma mesma probabilidade. O modelo é ajustado por máxima verosimilhança, e o intervalo de um quarteirão é a região onde a verosimilhança de perfil fica a menos de 1,92 do seu máximo (Venzon and Moolgavkar 1988).</translation>
     </message>
     <message>
         <source>Within a stratum the blocks share one share always seen and one chance of being seen, fitted from all of them together. Whether they can share them is tested by comparing each block&apos;s own fit with the shared one; the test&apos;s p comes from a parametric bootstrap, stopped early once it is clear (Besag and Clifford 1991).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dentro de um estrato, os quarteirões partilham uma mesma proporção sempre vista e uma mesma probabilidade de ser visto, ajustadas a partir de todos eles em conjunto. Se as podem partilhar é testado comparando o ajuste próprio de cada quarteirão com o ajuste partilhado; o p do teste provém de um bootstrap paramétrico, interrompido mais cedo logo que o resultado seja claro (Besag and Clifford 1991).</translation>
     </message>
     <message>
         <source>Where the dogs first seen on the later counts are given, the shared fit also lets the chance of being seen differ between the counts, or once a dog has been seen; these models are weighed against each other by their small-sample Akaike information criterion (Hurvich and Tsai 1989) and averaged by their weights (Burnham and Anderson 2002).</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando são indicados os cães vistos pela primeira vez nas contagens posteriores, o ajuste partilhado permite também que a probabilidade de ser visto varie entre as contagens, ou depois de o cão ter sido visto; estes modelos são comparados entre si pelo critério de informação de Akaike para pequenas amostras (Hurvich and Tsai 1989) e combinados pela média ponderada pelos seus pesos (Burnham and Anderson 2002).</translation>
     </message>
     <message>
         <source>The city&apos;s dogs add up the strata: each stratum&apos;s blocks&apos; dogs under its shared visibility, each block weighted by its design weight (Cochran 1977).</source>
-        <translation type="unfinished"></translation>
+        <translation>Os cães da cidade são a soma dos estratos: os cães dos quarteirões de cada estrato com a sua visibilidade partilhada, cada quarteirão ponderado pelo seu peso amostral (Cochran 1977).</translation>
     </message>
     <message>
         <source>The city&apos;s dogs add up the strata: each stratum&apos;s blocks&apos; dogs under its shared visibility, scaled up to the stratum&apos;s blocks in the city (Cochran 1977).</source>
-        <translation type="unfinished"></translation>
+        <translation>Os cães da cidade são a soma dos estratos: os cães dos quarteirões de cada estrato com a sua visibilidade partilhada, extrapolados para o número de quarteirões do estrato na cidade (Cochran 1977).</translation>
     </message>
     <message>
         <source>The interval&apos;s standard error comes from a rescaled bootstrap of the blocks within each stratum, the shared visibility fitted again in each replicate (Rao and Wu 1988; Efron and Tibshirani 1993); the interval is symmetric on the log scale, with Student&apos;s t on the degrees of freedom of Satterthwaite (1946), and never below the dogs identified.</source>
-        <translation type="unfinished"></translation>
+        <translation>O erro-padrão do intervalo provém de um bootstrap reescalado dos quarteirões dentro de cada estrato, voltando a ajustar a visibilidade partilhada em cada réplica (Rao and Wu 1988; Efron and Tibshirani 1993); o intervalo é simétrico na escala logarítmica, com o t de Student com os graus de liberdade de Satterthwaite (1946), e nunca fica abaixo dos cães identificados.</translation>
     </message>
     <message>
         <source>What the numbers assume</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressupostos dos números</translation>
     </message>
     <message>
         <source>Each block&apos;s dogs are of two kinds: a share that hold a territory and are seen on every count, and the rest, each seen by chance on each count. The counts are close enough in time that no dog came or went.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os cães de cada quarteirão são de dois tipos: uma proporção que tem território e é vista em todas as contagens, e os restantes, cada um visto por acaso em cada contagem. As contagens são suficientemente próximas no tempo para que nenhum cão tenha chegado ou partido.</translation>
     </message>
     <message>
         <source>The vaccine doses for a coverage are that share of the dogs, with the same interval; after a campaign the doses still needed have their own interval from the same bootstrap. Neither counts doses lost or wasted.</source>
-        <translation type="unfinished"></translation>
+        <translation>As doses de vacina para uma cobertura correspondem a essa proporção dos cães, com o mesmo intervalo; depois de uma campanha, as doses ainda necessárias têm o seu próprio intervalo, obtido do mesmo bootstrap. Nenhum destes valores conta doses perdidas ou desperdiçadas.</translation>
     </message>
     <message>
         <source>one dog entered twice in one count</source>
-        <translation type="unfinished"></translation>
+        <translation>um cão registado duas vezes numa contagem</translation>
     </message>
     <message>
         <source>one dog&apos;s identity in two blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>a identidade de um cão em dois quarteirões</translation>
     </message>
     <message>
         <source>a count with no record that it was done</source>
-        <translation type="unfinished"></translation>
+        <translation>uma contagem sem registo de ter sido feita</translation>
     </message>
     <message>
         <source>a dog seen on no known count</source>
-        <translation type="unfinished"></translation>
+        <translation>um cão visto numa contagem desconhecida</translation>
     </message>
     <message>
         <source>a dog seen without an identity</source>
-        <translation type="unfinished"></translation>
+        <translation>um cão visto sem identidade</translation>
     </message>
     <message>
         <source>a dog or count of an unknown block</source>
-        <translation type="unfinished"></translation>
+        <translation>um cão ou contagem de um quarteirão desconhecido</translation>
     </message>
     <message>
         <source>two wards or places given for one block</source>
-        <translation type="unfinished"></translation>
+        <translation>dois bairros ou locais indicados para um quarteirão</translation>
     </message>
     <message>
         <source>one count sent twice</source>
-        <translation type="unfinished"></translation>
+        <translation>uma contagem enviada duas vezes</translation>
     </message>
     <message>
         <source>identities that differ only in capitals or spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>identidades que diferem apenas em maiúsculas ou espaços</translation>
     </message>
     <message>
         <source>a form rejected in review, left out</source>
-        <translation type="unfinished"></translation>
+        <translation>um formulário rejeitado na revisão, excluído</translation>
     </message>
     <message>
         <source>a form marked in review as having issues</source>
-        <translation type="unfinished"></translation>
+        <translation>um formulário marcado na revisão como tendo problemas</translation>
     </message>
     <message>
         <source>one form read twice, counted once</source>
-        <translation type="unfinished"></translation>
+        <translation>um formulário lido duas vezes, contado uma vez</translation>
     </message>
     <message>
         <source>a dog&apos;s vaccination mark seen on some counts only</source>
-        <translation type="unfinished"></translation>
+        <translation>a marca de vacinação de um cão vista apenas em algumas contagens</translation>
     </message>
     <message>
         <source>One conflict was found while the field data were tabulated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Foi encontrado um conflito ao tabular os dados de campo.</translation>
     </message>
     <message>
         <source>%1 conflicts were found while the field data were tabulated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Foram encontrados %1 conflitos ao tabular os dados de campo.</translation>
     </message>
     <message>
         <source>Appendix: what the field data held</source>
-        <translation type="unfinished"></translation>
+        <translation>Anexo: o que continham os dados de campo</translation>
     </message>
     <message>
         <source>Warnings change no count; the others were settled as the last column says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os avisos não alteram nenhuma contagem; os restantes foram resolvidos como indica a última coluna.</translation>
     </message>
     <message>
         <source>What</source>
         <extracomment>The conflicts table&apos;s columns: what kind of conflict, and where.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarteirão</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Contagem</translation>
     </message>
     <message>
         <source>Dog</source>
-        <translation type="unfinished"></translation>
+        <translation>Cão</translation>
     </message>
     <message>
         <source>What was found</source>
-        <translation type="unfinished"></translation>
+        <translation>O que foi encontrado</translation>
     </message>
     <message>
         <source>%1 (%2, line %3)</source>
         <extracomment>A conflict&apos;s detail, in English as the tabulation says it, then the file and line where it was found.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2, linha %3)</translation>
     </message>
     <message>
         <source> (a warning)</source>
-        <translation type="unfinished"></translation>
+        <translation> (aviso)</translation>
     </message>
     <message>
         <source>share always seen may be none</source>
         <extracomment>Where a block&apos;s own interval reaches the edge of what was tried.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>proporção sempre vista pode ser nula</translation>
     </message>
     <message>
         <source>share always seen may be all</source>
-        <translation type="unfinished"></translation>
+        <translation>proporção sempre vista pode ser total</translation>
     </message>
     <message>
         <source>chance of being seen may be the lowest tried</source>
-        <translation type="unfinished"></translation>
+        <translation>probabilidade de ser visto pode ser a mais baixa testada</translation>
     </message>
     <message>
         <source>chance of being seen may be certain</source>
-        <translation type="unfinished"></translation>
+        <translation>probabilidade de ser visto pode ser de 100 %</translation>
     </message>
     <message>
         <source>share seen may be the lowest tried</source>
-        <translation type="unfinished"></translation>
+        <translation>proporção vista pode ser a mais baixa testada</translation>
     </message>
     <message>
         <source>share seen may be all</source>
-        <translation type="unfinished"></translation>
+        <translation>proporção vista pode ser total</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>What separates the ways a block&apos;s own interval is open.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>Own interval open: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo próprio aberto: %1.</translation>
     </message>
 </context>
 <context>
@@ -966,77 +966,77 @@
     <message>
         <source>No total of the city&apos;s dogs: %1.</source>
         <extracomment>%1 is the report&apos;s own reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sem total dos cães da cidade: %1.</translation>
     </message>
     <message>
         <source>About %1 dogs, %2% between %3 and %4.</source>
         <extracomment>%1 dogs in the city; %2 the interval&apos;s level in percent; %3 and %4 its limits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cerca de %1 cães, intervalo de %2 % entre %3 e %4.</translation>
     </message>
     <message>
         <source>About %1 dogs (no interval: see the total row&apos;s note).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca de %1 cães (sem intervalo: veja a nota da linha do total).</translation>
     </message>
     <message>
         <source>%1 vaccine doses for %2% coverage (between %3 and %4).</source>
         <extracomment>%1 doses for a coverage of %2 percent of the dogs; %3 and %4 the doses&apos; interval.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 doses de vacina para uma cobertura de %2 % (entre %3 e %4).</translation>
     </message>
     <message>
         <source>%1 vaccine doses for %2% coverage.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doses de vacina para uma cobertura de %2 %.</translation>
     </message>
     <message>
         <source>%1 of the dogs are vaccinated, %2% between %3 and %4.</source>
         <extracomment>%1 is a percentage with its sign; %2 the interval&apos;s level in percent; %3 and %4 its limits, percentages with their sign.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 dos cães estão vacinados, intervalo de %2 % entre %3 e %4.</translation>
     </message>
     <message>
         <source>%1 of the dogs are vaccinated.</source>
         <extracomment>%1 is a percentage with its sign.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 dos cães estão vacinados.</translation>
     </message>
     <message>
         <source>The target of %1 is reached.</source>
         <extracomment>%1 is the target coverage, a percentage with its sign.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A meta de %1 foi atingida.</translation>
     </message>
     <message>
         <source>%1 doses still needed to reach %2 (between %3 and %4).</source>
         <extracomment>%2 is the target coverage, a percentage with its sign; %3 and %4 the doses&apos; interval.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ainda são necessárias %1 doses para atingir %2 (entre %3 e %4).</translation>
     </message>
     <message>
         <source>%1 doses still needed to reach %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda são necessárias %1 doses para atingir %2.</translation>
     </message>
     <message>
         <source>no interval</source>
         <extracomment>A stratum&apos;s vaccination coverage has no interval.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sem intervalo</translation>
     </message>
     <message>
         <source>below %1: send a team back</source>
         <extracomment>%1 is the target coverage; the whole interval lies below it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>abaixo de %1: enviar de novo uma equipa</translation>
     </message>
     <message>
         <source>uncertain</source>
         <extracomment>The coverage&apos;s interval holds the target: it may or may not be met.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>incerto</translation>
     </message>
     <message>
         <source>The interval takes each block&apos;s design weight as given, the blocks as drawn with replacement within their stratum.</source>
-        <translation type="unfinished"></translation>
+        <translation>O intervalo toma o peso amostral de cada quarteirão tal como indicado, considerando os quarteirões escolhidos com reposição dentro do seu estrato.</translation>
     </message>
     <message>
         <source>The interval assumes the blocks of each stratum were drawn at random.</source>
-        <translation type="unfinished"></translation>
+        <translation>O intervalo pressupõe que os quarteirões de cada estrato foram escolhidos ao acaso.</translation>
     </message>
     <message>
         <source>Where dogs without a territory differ in how shy they are, three counts cannot show it and the total is a lower bound: four or five counts, or marked dogs, measure it.</source>
         <extracomment>Dogs without a territory are seen on some counts only; &quot;shy&quot; means less often seen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se os cães sem território diferirem em quão ariscos são, três contagens não o conseguem mostrar e o total é um limite inferior: quatro ou cinco contagens, ou cães marcados, permitem medi-lo.</translation>
     </message>
 </context>
 <context>
@@ -1044,51 +1044,51 @@
     <message>
         <source>%1 km</source>
         <extracomment>The map&apos;s scale bar, in kilometres.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 km</translation>
     </message>
     <message>
         <source>%1 m</source>
         <extracomment>The map&apos;s scale bar, in metres.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 m</translation>
     </message>
     <message>
         <source>N ↑</source>
         <extracomment>North on the map: the first letter of the word, and an arrow.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N ↑</translation>
     </message>
     <message>
         <source>a stratum&apos;s area (around its blocks)</source>
-        <translation type="unfinished"></translation>
+        <translation>área de um estrato (em torno dos seus quarteirões)</translation>
     </message>
     <message>
         <source>Dogs in the block, estimated with its stratum&apos;s shared visibility:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cães no quarteirão, estimados com a visibilidade partilhada do estrato:</translation>
     </message>
     <message>
         <source>Dogs in the block, estimated from its own counts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cães no quarteirão, estimados a partir das suas próprias contagens:</translation>
     </message>
     <message>
         <source>below %1: send a team back</source>
         <extracomment>%1 is the target coverage; the stratum&apos;s whole interval lies below it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>abaixo de %1: enviar de novo uma equipa</translation>
     </message>
     <message>
         <source>uncertain: the interval holds %1</source>
-        <translation type="unfinished"></translation>
+        <translation>incerto: o intervalo contém %1</translation>
     </message>
     <message>
         <source>%1 reached</source>
-        <translation type="unfinished"></translation>
+        <translation>meta de %1 atingida</translation>
     </message>
     <message>
         <source>no interval</source>
         <extracomment>The stratum&apos;s coverage has no interval.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sem intervalo</translation>
     </message>
     <message>
         <source>The block&apos;s stratum, by its vaccination coverage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrato do quarteirão, segundo a sua cobertura vacinal:</translation>
     </message>
 </context>
 <context>
@@ -1096,276 +1096,276 @@
     <message>
         <source>(from %1, no upper limit)</source>
         <extracomment>%1 is a number of dogs: the block&apos;s dogs are at least that, with no upper limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(a partir de %1, sem limite superior)</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>Days of fieldwork, &quot;11 to 20 November 2026&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>What separates the items of a list but the last two: &quot;team 1, team 2 and team 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>%1 is all the list&apos;s items but the last, %2 its last: &quot;team 1, team 2 and team 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>Fieldwork from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabalho de campo de %1.</translation>
     </message>
     <message>
         <source>Fieldwork, by %1.</source>
         <extracomment>%1 is the name of the one team, as in the data.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trabalho de campo realizado por %1.</translation>
     </message>
     <message>
         <source>Fieldwork, by %1 teams: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabalho de campo realizado por %1 equipas: %2.</translation>
     </message>
     <message>
         <source>Fieldwork from %1, by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabalho de campo de %1, realizado por %2.</translation>
     </message>
     <message>
         <source>Fieldwork from %1, by %2 teams: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabalho de campo de %1, realizado por %2 equipas: %3.</translation>
     </message>
     <message>
         <source>Free-roaming dogs counted in %1</source>
         <extracomment>%1 is the survey file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cães errantes contados em %1</translation>
     </message>
     <message>
         <source>Free-roaming dogs of %1</source>
         <extracomment>%1 is the title the user gave the survey, a city&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cães errantes de %1</translation>
     </message>
     <message>
         <source>Counts from %1; report written on %2 by Kestrivo %3.</source>
         <extracomment>%1 is the survey file&apos;s name, %2 today&apos;s date, %3 Kestrivo&apos;s version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contagens de %1; relatório elaborado em %2 pelo Kestrivo %3.</translation>
     </message>
     <message>
         <source>The city&apos;s dogs</source>
-        <translation type="unfinished"></translation>
+        <translation>Os cães da cidade</translation>
     </message>
     <message>
         <source>There is no city total: give each stratum&apos;s number of blocks in the city (or a weight column) in the survey window&apos;s design.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há total da cidade: indique o número de quarteirões na cidade de cada estrato (ou uma coluna de pesos) no desenho amostral da janela do inquérito.</translation>
     </message>
     <message>
         <source>Design</source>
-        <translation type="unfinished">Desenho amostral</translation>
+        <translation>Desenho amostral</translation>
     </message>
     <message>
         <source>One stratum: the whole city.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um só estrato: toda a cidade.</translation>
     </message>
     <message>
         <source>The city is divided into strata by the column %1; the blocks counted in each were drawn from its blocks.</source>
-        <translation type="unfinished"></translation>
+        <translation>A cidade está dividida em estratos pela coluna %1; os quarteirões contados em cada estrato foram escolhidos entre os seus quarteirões.</translation>
     </message>
     <message>
         <source>Each block stands for as many blocks of the city as its design weight in the file says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada quarteirão representa tantos quarteirões da cidade quantos indica o seu peso amostral no ficheiro.</translation>
     </message>
     <message>
         <source>The field data held 1 conflict, listed in the appendix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os dados de campo continham 1 conflito, listado no anexo.</translation>
     </message>
     <message>
         <source>The field data held %1 conflicts, listed in the appendix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os dados de campo continham %1 conflitos, listados no anexo.</translation>
     </message>
     <message>
         <source>Stratum</source>
         <extracomment>%1 is the interval&apos;s level in percent.</extracomment>
-        <translation type="unfinished">Estrato</translation>
+        <translation>Estrato</translation>
     </message>
     <message>
         <source>Blocks counted</source>
-        <translation type="unfinished">Quarteirões contados</translation>
+        <translation>Quarteirões contados</translation>
     </message>
     <message>
         <source>Used</source>
-        <translation type="unfinished"></translation>
+        <translation>Usados</translation>
     </message>
     <message>
         <source>Left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluídos</translation>
     </message>
     <message>
         <source>Blocks in the city</source>
-        <translation type="unfinished">Quarteirões na cidade</translation>
+        <translation>Quarteirões na cidade</translation>
     </message>
     <message>
         <source>not given</source>
         <extracomment>A stratum&apos;s number of blocks in the city was not given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>não indicado</translation>
     </message>
     <message>
         <source>%1: they differ (%2)</source>
         <extracomment>Do a stratum&apos;s blocks agree on how visible their dogs are? %1 is a bold &quot;no&quot;, %2 the test&apos;s p.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: diferem (%2)</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished">não</translation>
+        <translation>não</translation>
     </message>
     <message>
         <source>yes (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>sim (%1)</translation>
     </message>
     <message>
         <source>%1 at least once</source>
         <extracomment>The share of a stratum&apos;s dogs seen at least once over the three counts.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 pelo menos uma vez</translation>
     </message>
     <message>
         <source>%1 on a count</source>
         <extracomment>The share of a stratum&apos;s dogs seen on one count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 numa contagem</translation>
     </message>
     <message>
         <source>Strata</source>
-        <translation type="unfinished"></translation>
+        <translation>Estratos</translation>
     </message>
     <message>
         <source>Each stratum&apos;s dogs, with the visibility its blocks share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os cães de cada estrato, com a visibilidade partilhada pelos seus quarteirões.</translation>
     </message>
     <message>
         <source>Share always seen</source>
         <extracomment>The share of a block&apos;s dogs that hold a territory and are seen on every count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Proporção sempre vista</translation>
     </message>
     <message>
         <source>Chance of being seen on a count</source>
-        <translation type="unfinished"></translation>
+        <translation>Probabilidade de ser visto numa contagem</translation>
     </message>
     <message>
         <source>Share of its dogs seen</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporção dos seus cães vistos</translation>
     </message>
     <message>
         <source>Do its blocks agree?</source>
-        <translation type="unfinished"></translation>
+        <translation>Os seus quarteirões concordam?</translation>
     </message>
     <message>
         <source>Dogs (%1 interval)</source>
         <extracomment>%1 is the interval&apos;s level, &quot;95%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cães (intervalo de %1)</translation>
     </message>
     <message>
         <source>Doses for %1 coverage</source>
         <extracomment>%1 is the coverage aimed at, &quot;70%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Doses para uma cobertura de %1</translation>
     </message>
     <message>
         <source>the city</source>
         <extracomment>In the stratum column, where the city is its one stratum.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>a cidade</translation>
     </message>
     <message>
         <source>No shared visibility: %1</source>
         <extracomment>%1 is the report&apos;s own reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sem visibilidade partilhada: %1</translation>
     </message>
     <message>
         <source>Vaccination coverage</source>
-        <translation type="unfinished"></translation>
+        <translation>Cobertura vacinal</translation>
     </message>
     <message>
         <source>Coverage (%1% interval)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cobertura (intervalo de %1 %)</translation>
     </message>
     <message>
         <source>Share marked among the dogs seen</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporção de marcados entre os cães vistos</translation>
     </message>
     <message>
         <source>Against %1</source>
         <extracomment>%1 is the target coverage: whether each stratum reaches it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Face à meta de %1</translation>
     </message>
     <message>
         <source>Doses still needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Doses ainda necessárias</translation>
     </message>
     <message>
         <source>%1 (%2 to %3)</source>
         <extracomment>A coverage with its interval: %1 (from %2 to %3).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 a %3)</translation>
     </message>
     <message>
         <source>met</source>
         <extracomment>The coverage&apos;s interval lies above the target.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>atingida</translation>
     </message>
     <message>
         <source>Coverage is the marked dogs over the dogs whose mark is known, each group counted over its own share seen: the share marked among the dogs seen leans towards whichever group is easier to see.</source>
-        <translation type="unfinished"></translation>
+        <translation>A cobertura é a razão entre os cães marcados e os cães cuja marca é conhecida, sendo cada grupo contado segundo a sua própria proporção vista: a proporção de marcados entre os cães vistos tende para o grupo que for mais fácil de ver.</translation>
     </message>
     <message>
         <source>Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarteirão</translation>
     </message>
     <message>
         <source>Dogs identified on the first count</source>
-        <translation type="unfinished"></translation>
+        <translation>Cães identificados na primeira contagem</translation>
     </message>
     <message>
         <source>Dogs: its own estimate (%1 interval)</source>
         <extracomment>%1 is the interval&apos;s level, &quot;95%&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cães: estimativa própria (intervalo de %1)</translation>
     </message>
     <message>
         <source>Dogs with its stratum&apos;s shared visibility (%1 interval)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cães com a visibilidade partilhada do estrato (intervalo de %1)</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Blocks</source>
-        <translation type="unfinished">Quarteirões</translation>
+        <translation>Quarteirões</translation>
     </message>
     <message>
         <source>Plan: blocks to count</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano: quarteirões a contar</translation>
     </message>
     <message>
         <source>%1 blocks</source>
         <extracomment>The number of blocks the plan recommends counting, shown in bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 quarteirões</translation>
     </message>
     <message>
         <source>Count %1, so that the city&apos;s %2 interval is within %3 in %4 of surveys.</source>
         <extracomment>%1 is &quot;12 blocks&quot;; %2 the interval&apos;s level; %3 a precision, &quot;±20% of the total&quot;; %4 a share of surveys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contar %1, para que o intervalo de %2 da cidade fique dentro de %3 em %4 dos inquéritos.</translation>
     </message>
     <message>
         <source>Count %1: %2, so that the city&apos;s %3 interval is within %4 in %5 of surveys.</source>
         <extracomment>%2 is how the blocks are shared among the strata, as the plan says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contar %1: %2, para que o intervalo de %3 da cidade fique dentro de %4 em %5 dos inquéritos.</translation>
     </message>
     <message>
         <source>the folder cannot be written: %1</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>não é possível escrever na pasta: %1</translation>
     </message>
     <message>
         <source>the report could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível escrever o relatório.</translation>
     </message>
     <message>
         <source>%1: is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: é uma pasta.</translation>
     </message>
 </context>
 <context>
@@ -1566,38 +1566,38 @@
     <message>
         <source>%1% vaccinated (%2% to %3%)</source>
         <extracomment>A stratum&apos;s coverage in percent, %2 to %3 its interval.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 % vacinados (%2 % a %3 %)</translation>
     </message>
     <message>
         <source>%1% vaccinated</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % vacinados</translation>
     </message>
     <message>
         <source>%1 doses still needed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doses ainda necessárias</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>What separates the phrases of a stratum&apos;s line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>What separates the strata&apos;s lines, when shown as one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>City&apos;s dogs: %1</source>
         <extracomment>What a screen reader says of the answer: %1 is the answer&apos;s sentence.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cães da cidade: %1</translation>
     </message>
     <message>
         <source>Vaccine doses: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Doses de vacina: %1</translation>
     </message>
     <message>
         <source>By stratum: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Por estrato: %1</translation>
     </message>
 </context>
 </TS>
