@@ -1183,7 +1183,6 @@
     </message>
     <message>
         <source>Stratum</source>
-        <extracomment>%1 is the interval&apos;s level in percent.</extracomment>
         <translation>Estrato</translation>
     </message>
     <message>
@@ -1281,6 +1280,7 @@
     </message>
     <message>
         <source>Coverage (%1% interval)</source>
+        <extracomment>%1 is the interval&apos;s level in percent.</extracomment>
         <translation>Cobertura (intervalo de %1 %)</translation>
     </message>
     <message>

@@ -379,8 +379,8 @@ QString coverage_section(QTextDocument& document, const SurveyPdf& pdf, const So
                        .arg(coverage_sentence(city, pdf.level, locale).toHtmlEscaped(),
                             doses_needed_sentence(city, pdf.coverage, locale).toHtmlEscaped());
     body += kTable + QStringLiteral("<thead><tr>") +
-            //: %1 is the interval's level in percent.
             head_cells({SurveyReportPdf::tr("Stratum"),
+                        //: %1 is the interval's level in percent.
                         SurveyReportPdf::tr("Coverage (%1% interval)")
                             .arg(locale.toString(std::round(pdf.level * 100))),
                         SurveyReportPdf::tr("Share marked among the dogs seen"),
