@@ -1090,6 +1090,25 @@
         <source>The block&apos;s stratum, by its vaccination coverage:</source>
         <translation>Strate de l&apos;îlot, selon sa couverture vaccinale&#x202f;:</translation>
     </message>
+    <message>
+        <source>no estimate</source>
+        <translation>pas d&apos;estimation</translation>
+    </message>
+    <message>
+        <source>below %1</source>
+        <extracomment>A class of blocks on the map by their dogs: fewer than %1 dogs.</extracomment>
+        <translation>moins de %1</translation>
+    </message>
+    <message>
+        <source>%1 and more</source>
+        <extracomment>A class of blocks on the map by their dogs: %1 dogs or more.</extracomment>
+        <translation>%1 et plus</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>A class of blocks on the map by their dogs: from %1 to (not including) %2 dogs.</extracomment>
+        <translation>de %1 à %2</translation>
+    </message>
 </context>
 <context>
     <name>kestrivo::window::SurveyReportPdf</name>

@@ -1090,6 +1090,25 @@
         <source>The block&apos;s stratum, by its vaccination coverage:</source>
         <translation>Estrato do quarteirão, segundo a sua cobertura vacinal:</translation>
     </message>
+    <message>
+        <source>no estimate</source>
+        <translation>sem estimativa</translation>
+    </message>
+    <message>
+        <source>below %1</source>
+        <extracomment>A class of blocks on the map by their dogs: fewer than %1 dogs.</extracomment>
+        <translation>menos de %1</translation>
+    </message>
+    <message>
+        <source>%1 and more</source>
+        <extracomment>A class of blocks on the map by their dogs: %1 dogs or more.</extracomment>
+        <translation>%1 ou mais</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>A class of blocks on the map by their dogs: from %1 to (not including) %2 dogs.</extracomment>
+        <translation>de %1 a %2</translation>
+    </message>
 </context>
 <context>
     <name>kestrivo::window::SurveyReportPdf</name>

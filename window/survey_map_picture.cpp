@@ -365,6 +365,24 @@ QImage map_image(const MapContent& content, QSize size,
 
 }  // namespace
 
+namespace {
+
+// Class `c` as the map files' legend gives it ("below 48", "48 to 61", "107 and more"), in the
+// window's language, the breaks whole dogs as the classes keep them.
+QString class_range(const survey::DogClasses& classes, std::size_t c, const QLocale& locale) {
+    const auto number = [&](double v) { return locale.toString(qlonglong(std::llround(v))); };
+    if (c >= survey::DogClasses::kNone) return SurveyMapPicture::tr("no estimate");
+    //: A class of blocks on the map by their dogs: fewer than %1 dogs.
+    if (c == 0) return SurveyMapPicture::tr("below %1").arg(number(classes.breaks[0]));
+    //: A class of blocks on the map by their dogs: %1 dogs or more.
+    if (c == 4) return SurveyMapPicture::tr("%1 and more").arg(number(classes.breaks[3]));
+    //: A class of blocks on the map by their dogs: from %1 to (not including) %2 dogs.
+    return SurveyMapPicture::tr("%1 to %2")
+        .arg(number(classes.breaks[c - 1]), number(classes.breaks[c]));
+}
+
+}  // namespace
+
 QImage survey_map_image(const survey::ReportRows& report, QSize size) {
     const MapContent content = map_content(report);
     if (content.blocks.empty()) return {};
@@ -375,8 +393,8 @@ QImage survey_map_image(const survey::ReportRows& report, QSize size) {
     std::vector<LegendEntry> legend;
     for (std::size_t c = 0; c <= survey::DogClasses::kNone; ++c) {
         if (c < survey::DogClasses::kNone && !classes.any) continue;
-        legend.push_back({QColor::fromRgb(survey::DogClasses::kColours[c]),
-                          QString::fromStdString(classes.range(c))});
+        legend.push_back(
+            {QColor::fromRgb(survey::DogClasses::kColours[c]), class_range(classes, c, QLocale())});
     }
     const bool pooled = report.layout.with_pool;
     return map_image(

@@ -577,9 +577,15 @@ void write_survey_pdf(const QString& path, const SurveyPdf& given) {
     if (pdf.plan) body += plan_section(document, *pdf.plan, locale);
     body += assumptions_section(pdf.weighted, sorted.city);
     body += method_section(pdf.rows->layout, pdf.weighted);
+    QString details_body = blocks_section(pdf, sorted, locale) + conflicts_appendix(pdf.conflicts);
+    // Qt's layout breaks a line at any space but the no-break space U+00A0, the narrow one
+    // (U+202F, French and other languages' thousands separator and the space before ":") too:
+    // "8 720" would end a line at "8". The no-break space holds.
+    for (QString* text : {&body, &details_body})
+        text->replace(QChar(0x202f), QChar(0x00a0));
     document.setHtml(QStringLiteral("<html><body>") + body + QStringLiteral("</body></html>"));
-    details.setHtml(QStringLiteral("<html><body>") + blocks_section(pdf, sorted, locale) +
-                    conflicts_appendix(pdf.conflicts) + QStringLiteral("</body></html>"));
+    details.setHtml(QStringLiteral("<html><body>") + details_body +
+                    QStringLiteral("</body></html>"));
     const QString title =
         pdf.title.empty()
             ? QString::fromStdString(pdf.name)

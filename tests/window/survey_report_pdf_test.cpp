@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextDocument>
+#include <QTranslator>
 
 #include <filesystem>
 #include <fstream>
@@ -251,6 +252,34 @@ TEST(report_pages_test, headings_and_tables_keep_together) {
             EXPECT_NE(heading, -1);
             EXPECT_EQ(page_with(QStringLiteral("s%1r0").arg(section)), heading) << section;
             EXPECT_EQ(page_with(QStringLiteral("s%1r24").arg(section)), heading) << section;
+        }
+    }
+}
+
+// In French a number's groups are joined by a narrow no-break space, and the report in French
+// keeps every number whole: no line ends with a digit when the next starts with three.
+TEST_F(survey_report_pdf_test, a_french_report_keeps_its_numbers_whole) {
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(QStringLiteral(":/kestrivo/i18n/kestrivo_fr")));
+    QCoreApplication::installTranslator(&translator);
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    SurveyWindow* window =
+        open({QString::fromStdString(kDocs + "/field-example/kestrivo_three_counts.zip")}, 60, 40);
+    const std::string pdf = dir_.file("fr.pdf");
+    window->export_report_to(QString::fromStdString(pdf));
+    render_pages(pdf, "fr");
+    const std::vector<QString> pages = pages_of(pdf);
+    QCoreApplication::removeTranslator(&translator);
+    QLocale::setDefault(before);
+    ASSERT_GE(pages.size(), 2u);
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Chiens"))) << pages[0].toStdString();
+    for (const QString& page : pages) {
+        const QStringList lines = body_lines(page);
+        for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+            EXPECT_FALSE(lines[i].contains(QRegularExpression(QStringLiteral("\\d$"))) &&
+                         lines[i + 1].contains(QRegularExpression(QStringLiteral("^\\d{3}\\b"))))
+                << lines[i].toStdString() << " / " << lines[i + 1].toStdString();
         }
     }
 }
