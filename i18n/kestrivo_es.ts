@@ -794,15 +794,15 @@
     </message>
     <message>
         <source>The dogs of each block are estimated by closed-population capture–recapture (Otis et al. 1978) from the dogs identified on the first count and what became of them on the second and third. The model is a mixture of two classes of dogs (Pledger 2000) with one class seen on every count: a share always seen, and the rest seen on each count with one chance. It is fitted by maximum likelihood, and a block&apos;s interval is where the profile likelihood lies within 1.92 of its maximum (Venzon and Moolgavkar 1988).</source>
-        <translation>Los perros de cada manzana se estiman por captura–recaptura en población cerrada (Otis et al. 1978) a partir de los perros identificados en el primer conteo y de lo que ocurrió con ellos en el segundo y el tercero. El modelo es una mezcla de dos clases de perros (Pledger 2000), una de ellas vista en todos los conteos: una proporción siempre vista, y el resto visto en cada conteo con una misma probabilidad. Se ajusta por máxima verosimilitud, y el intervalo de una manzana es la región donde la verosimilitud perfil está a menos de 1,92 de su máximo (Venzon and Moolgavkar 1988).</translation>
+        <translation>Los perros de cada manzana se estiman por captura–recaptura en población cerrada (Otis et al. 1978) a partir de los perros identificados en el primer conteo y de lo que ocurrió con ellos en el segundo y el tercero. El modelo es una mezcla de dos clases de perros (Pledger 2000), una de ellas vista en todos los conteos: una proporción siempre vista, y el resto visto en cada conteo con una misma probabilidad. Se ajusta por máxima verosimilitud, y el intervalo de una manzana es la región donde la verosimilitud perfil está a menos de 1,92 de su máximo (Venzon y Moolgavkar 1988).</translation>
     </message>
     <message>
         <source>Within a stratum the blocks share one share always seen and one chance of being seen, fitted from all of them together. Whether they can share them is tested by comparing each block&apos;s own fit with the shared one; the test&apos;s p comes from a parametric bootstrap, stopped early once it is clear (Besag and Clifford 1991).</source>
-        <translation>Dentro de un estrato, las manzanas comparten una misma proporción siempre vista y una misma probabilidad de ser visto, ajustadas con todas ellas en conjunto. Si pueden compartirlas se pone a prueba comparando el ajuste propio de cada manzana con el compartido; la p de la prueba proviene de un bootstrap paramétrico que se detiene antes en cuanto el resultado es claro (Besag and Clifford 1991).</translation>
+        <translation>Dentro de un estrato, las manzanas comparten una misma proporción siempre vista y una misma probabilidad de ser visto, ajustadas con todas ellas en conjunto. Si pueden compartirlas se pone a prueba comparando el ajuste propio de cada manzana con el compartido; la p de la prueba proviene de un bootstrap paramétrico que se detiene antes en cuanto el resultado es claro (Besag y Clifford 1991).</translation>
     </message>
     <message>
         <source>Where the dogs first seen on the later counts are given, the shared fit also lets the chance of being seen differ between the counts, or once a dog has been seen; these models are weighed against each other by their small-sample Akaike information criterion (Hurvich and Tsai 1989) and averaged by their weights (Burnham and Anderson 2002).</source>
-        <translation>Cuando se dan los perros vistos por primera vez en los conteos posteriores, el ajuste compartido también permite que la probabilidad de ser visto varíe entre conteos, o una vez que un perro ya fue visto; estos modelos se comparan entre sí mediante el criterio de información de Akaike corregido para muestras pequeñas (Hurvich and Tsai 1989) y se promedian según sus pesos (Burnham and Anderson 2002).</translation>
+        <translation>Cuando se dan los perros vistos por primera vez en los conteos posteriores, el ajuste compartido también permite que la probabilidad de ser visto varíe entre conteos, o una vez que un perro ya fue visto; estos modelos se comparan entre sí mediante el criterio de información de Akaike corregido para muestras pequeñas (Hurvich y Tsai 1989) y se promedian según sus pesos (Burnham y Anderson 2002).</translation>
     </message>
     <message>
         <source>The city&apos;s dogs add up the strata: each stratum&apos;s blocks&apos; dogs under its shared visibility, each block weighted by its design weight (Cochran 1977).</source>
@@ -814,7 +814,7 @@
     </message>
     <message>
         <source>The interval&apos;s standard error comes from a rescaled bootstrap of the blocks within each stratum, the shared visibility fitted again in each replicate (Rao and Wu 1988; Efron and Tibshirani 1993); the interval is symmetric on the log scale, with Student&apos;s t on the degrees of freedom of Satterthwaite (1946), and never below the dogs identified.</source>
-        <translation>El error estándar del intervalo proviene de un bootstrap reescalado de las manzanas dentro de cada estrato, en el que la visibilidad compartida se vuelve a ajustar en cada réplica (Rao and Wu 1988; Efron and Tibshirani 1993); el intervalo es simétrico en la escala logarítmica, usa la t de Student con los grados de libertad de Satterthwaite (1946) y nunca queda por debajo de los perros identificados.</translation>
+        <translation>El error estándar del intervalo proviene de un bootstrap reescalado de las manzanas dentro de cada estrato, en el que la visibilidad compartida se vuelve a ajustar en cada réplica (Rao y Wu 1988; Efron y Tibshirani 1993); el intervalo es simétrico en la escala logarítmica, usa la t de Student con los grados de libertad de Satterthwaite (1946) y nunca queda por debajo de los perros identificados.</translation>
     </message>
     <message>
         <source>What the numbers assume</source>
@@ -1576,7 +1576,7 @@
     </message>
     <message>
         <source>Writing %1...</source>
-        <translation>Escribiendo %1...</translation>
+        <translation>Guardando %1...</translation>
     </message>
     <message>
         <source>Written: %1</source>

@@ -794,15 +794,15 @@
     </message>
     <message>
         <source>The dogs of each block are estimated by closed-population capture–recapture (Otis et al. 1978) from the dogs identified on the first count and what became of them on the second and third. The model is a mixture of two classes of dogs (Pledger 2000) with one class seen on every count: a share always seen, and the rest seen on each count with one chance. It is fitted by maximum likelihood, and a block&apos;s interval is where the profile likelihood lies within 1.92 of its maximum (Venzon and Moolgavkar 1988).</source>
-        <translation>Les chiens de chaque îlot sont estimés par capture–recapture en population fermée (Otis et al. 1978) à partir des chiens identifiés au premier comptage et de ce qu&apos;il en est advenu aux deuxième et troisième comptages. Le modèle est un mélange de deux classes de chiens (Pledger 2000), dont l&apos;une est vue à chaque comptage&#x202f;: une part toujours vue, et le reste, vu à chaque comptage avec une même probabilité. Il est ajusté par maximum de vraisemblance, et l&apos;intervalle d&apos;un îlot est la zone où la vraisemblance profilée reste à moins de 1,92 de son maximum (Venzon and Moolgavkar 1988).</translation>
+        <translation>Les chiens de chaque îlot sont estimés par capture–recapture en population fermée (Otis et al. 1978) à partir des chiens identifiés au premier comptage et de ce qu&apos;il en est advenu aux deuxième et troisième comptages. Le modèle est un mélange de deux classes de chiens (Pledger 2000), dont l&apos;une est vue à chaque comptage&#x202f;: une part toujours vue, et le reste, vu à chaque comptage avec une même probabilité. Il est ajusté par maximum de vraisemblance, et l&apos;intervalle d&apos;un îlot est la zone où la vraisemblance profilée reste à moins de 1,92 de son maximum (Venzon et Moolgavkar 1988).</translation>
     </message>
     <message>
         <source>Within a stratum the blocks share one share always seen and one chance of being seen, fitted from all of them together. Whether they can share them is tested by comparing each block&apos;s own fit with the shared one; the test&apos;s p comes from a parametric bootstrap, stopped early once it is clear (Besag and Clifford 1991).</source>
-        <translation>Au sein d&apos;une strate, les îlots partagent une même part toujours vue et une même probabilité d&apos;être vu, ajustées sur l&apos;ensemble de ces îlots. La possibilité de les partager est testée en comparant l&apos;ajustement propre de chaque îlot à l&apos;ajustement partagé&#x202f;; le p du test est obtenu par un bootstrap paramétrique, arrêté dès que le résultat est clair (Besag and Clifford 1991).</translation>
+        <translation>Au sein d&apos;une strate, les îlots partagent une même part toujours vue et une même probabilité d&apos;être vu, ajustées sur l&apos;ensemble de ces îlots. La possibilité de les partager est testée en comparant l&apos;ajustement propre de chaque îlot à l&apos;ajustement partagé&#x202f;; le p du test est obtenu par un bootstrap paramétrique, arrêté dès que le résultat est clair (Besag et Clifford 1991).</translation>
     </message>
     <message>
         <source>Where the dogs first seen on the later counts are given, the shared fit also lets the chance of being seen differ between the counts, or once a dog has been seen; these models are weighed against each other by their small-sample Akaike information criterion (Hurvich and Tsai 1989) and averaged by their weights (Burnham and Anderson 2002).</source>
-        <translation>Lorsque les chiens vus pour la première fois aux comptages suivants sont fournis, l&apos;ajustement partagé permet aussi à la probabilité d&apos;être vu de varier d&apos;un comptage à l&apos;autre, ou une fois le chien déjà vu&#x202f;; ces modèles sont comparés selon leur critère d&apos;information d&apos;Akaike corrigé pour les petits échantillons (Hurvich and Tsai 1989) et moyennés selon leurs poids (Burnham and Anderson 2002).</translation>
+        <translation>Lorsque les chiens vus pour la première fois aux comptages suivants sont fournis, l&apos;ajustement partagé permet aussi à la probabilité d&apos;être vu de varier d&apos;un comptage à l&apos;autre, ou une fois le chien déjà vu&#x202f;; ces modèles sont comparés selon leur critère d&apos;information d&apos;Akaike corrigé pour les petits échantillons (Hurvich et Tsai 1989) et moyennés selon leurs poids (Burnham et Anderson 2002).</translation>
     </message>
     <message>
         <source>The city&apos;s dogs add up the strata: each stratum&apos;s blocks&apos; dogs under its shared visibility, each block weighted by its design weight (Cochran 1977).</source>
@@ -814,7 +814,7 @@
     </message>
     <message>
         <source>The interval&apos;s standard error comes from a rescaled bootstrap of the blocks within each stratum, the shared visibility fitted again in each replicate (Rao and Wu 1988; Efron and Tibshirani 1993); the interval is symmetric on the log scale, with Student&apos;s t on the degrees of freedom of Satterthwaite (1946), and never below the dogs identified.</source>
-        <translation>L&apos;erreur type de l&apos;intervalle provient d&apos;un bootstrap avec remise à l&apos;échelle des îlots au sein de chaque strate, la visibilité partagée étant réajustée à chaque réplication (Rao and Wu 1988&#x202f;; Efron and Tibshirani 1993)&#x202f;; l&apos;intervalle est symétrique sur l&apos;échelle logarithmique, avec le t de Student aux degrés de liberté de Satterthwaite (1946), et n&apos;est jamais inférieur au nombre de chiens identifiés.</translation>
+        <translation>L&apos;erreur type de l&apos;intervalle provient d&apos;un bootstrap rééchelonné des îlots au sein de chaque strate, la visibilité partagée étant réajustée à chaque réplication (Rao et Wu 1988&#x202f;; Efron et Tibshirani 1993)&#x202f;; l&apos;intervalle est symétrique sur l&apos;échelle logarithmique, avec le t de Student aux degrés de liberté de Satterthwaite (1946), et n&apos;est jamais inférieur au nombre de chiens identifiés.</translation>
     </message>
     <message>
         <source>What the numbers assume</source>
@@ -1018,7 +1018,7 @@
     <message>
         <source>below %1: send a team back</source>
         <extracomment>%1 is the target coverage; the whole interval lies below it.</extracomment>
-        <translation>en dessous de %1&#x202f;: renvoyer une équipe</translation>
+        <translation>en dessous de %1&#x202f;: y renvoyer une équipe</translation>
     </message>
     <message>
         <source>uncertain</source>
@@ -1071,7 +1071,7 @@
     <message>
         <source>below %1: send a team back</source>
         <extracomment>%1 is the target coverage; the stratum&apos;s whole interval lies below it.</extracomment>
-        <translation>en dessous de %1&#x202f;: renvoyer une équipe</translation>
+        <translation>en dessous de %1&#x202f;: y renvoyer une équipe</translation>
     </message>
     <message>
         <source>uncertain: the interval holds %1</source>

@@ -794,15 +794,15 @@
     </message>
     <message>
         <source>The dogs of each block are estimated by closed-population capture–recapture (Otis et al. 1978) from the dogs identified on the first count and what became of them on the second and third. The model is a mixture of two classes of dogs (Pledger 2000) with one class seen on every count: a share always seen, and the rest seen on each count with one chance. It is fitted by maximum likelihood, and a block&apos;s interval is where the profile likelihood lies within 1.92 of its maximum (Venzon and Moolgavkar 1988).</source>
-        <translation>Os cães de cada quarteirão são estimados por captura–recaptura em população fechada (Otis et al. 1978) a partir dos cães identificados na primeira contagem e do que lhes aconteceu na segunda e na terceira. O modelo é uma mistura de duas classes de cães (Pledger 2000), sendo uma delas vista em todas as contagens: uma proporção sempre vista, e os restantes vistos em cada contagem com uma mesma probabilidade. O modelo é ajustado por máxima verosimilhança, e o intervalo de um quarteirão é a região onde a verosimilhança de perfil fica a menos de 1,92 do seu máximo (Venzon and Moolgavkar 1988).</translation>
+        <translation>Os cães de cada quarteirão são estimados por captura–recaptura em população fechada (Otis et al. 1978) a partir dos cães identificados na primeira contagem e do que lhes aconteceu na segunda e na terceira. O modelo é uma mistura de duas classes de cães (Pledger 2000), sendo uma delas vista em todas as contagens: uma proporção sempre vista, e os restantes vistos em cada contagem com uma mesma probabilidade. O modelo é ajustado por máxima verosimilhança, e o intervalo de um quarteirão é a região onde a verosimilhança de perfil fica a menos de 1,92 do seu máximo (Venzon e Moolgavkar 1988).</translation>
     </message>
     <message>
         <source>Within a stratum the blocks share one share always seen and one chance of being seen, fitted from all of them together. Whether they can share them is tested by comparing each block&apos;s own fit with the shared one; the test&apos;s p comes from a parametric bootstrap, stopped early once it is clear (Besag and Clifford 1991).</source>
-        <translation>Dentro de um estrato, os quarteirões partilham uma mesma proporção sempre vista e uma mesma probabilidade de ser visto, ajustadas a partir de todos eles em conjunto. Se as podem partilhar é testado comparando o ajuste próprio de cada quarteirão com o ajuste partilhado; o p do teste provém de um bootstrap paramétrico, interrompido mais cedo logo que o resultado seja claro (Besag and Clifford 1991).</translation>
+        <translation>Dentro de um estrato, os quarteirões partilham uma mesma proporção sempre vista e uma mesma probabilidade de ser visto, ajustadas a partir de todos eles em conjunto. Se as podem partilhar é testado comparando o ajuste próprio de cada quarteirão com o ajuste partilhado; o p do teste provém de um bootstrap paramétrico, interrompido mais cedo logo que o resultado seja claro (Besag e Clifford 1991).</translation>
     </message>
     <message>
         <source>Where the dogs first seen on the later counts are given, the shared fit also lets the chance of being seen differ between the counts, or once a dog has been seen; these models are weighed against each other by their small-sample Akaike information criterion (Hurvich and Tsai 1989) and averaged by their weights (Burnham and Anderson 2002).</source>
-        <translation>Quando são indicados os cães vistos pela primeira vez nas contagens posteriores, o ajuste partilhado permite também que a probabilidade de ser visto varie entre as contagens, ou depois de o cão ter sido visto; estes modelos são comparados entre si pelo critério de informação de Akaike para pequenas amostras (Hurvich and Tsai 1989) e combinados pela média ponderada pelos seus pesos (Burnham and Anderson 2002).</translation>
+        <translation>Quando são indicados os cães vistos pela primeira vez nas contagens posteriores, o ajuste partilhado permite também que a probabilidade de ser visto varie entre as contagens, ou depois de o cão ter sido visto; estes modelos são comparados entre si pelo critério de informação de Akaike para pequenas amostras (Hurvich e Tsai 1989) e combinados pela média ponderada pelos seus pesos (Burnham e Anderson 2002).</translation>
     </message>
     <message>
         <source>The city&apos;s dogs add up the strata: each stratum&apos;s blocks&apos; dogs under its shared visibility, each block weighted by its design weight (Cochran 1977).</source>
@@ -814,7 +814,7 @@
     </message>
     <message>
         <source>The interval&apos;s standard error comes from a rescaled bootstrap of the blocks within each stratum, the shared visibility fitted again in each replicate (Rao and Wu 1988; Efron and Tibshirani 1993); the interval is symmetric on the log scale, with Student&apos;s t on the degrees of freedom of Satterthwaite (1946), and never below the dogs identified.</source>
-        <translation>O erro-padrão do intervalo provém de um bootstrap reescalado dos quarteirões dentro de cada estrato, voltando a ajustar a visibilidade partilhada em cada réplica (Rao and Wu 1988; Efron and Tibshirani 1993); o intervalo é simétrico na escala logarítmica, com o t de Student com os graus de liberdade de Satterthwaite (1946), e nunca fica abaixo dos cães identificados.</translation>
+        <translation>O erro-padrão do intervalo provém de um bootstrap reescalado dos quarteirões dentro de cada estrato, voltando a ajustar a visibilidade partilhada em cada réplica (Rao e Wu 1988; Efron e Tibshirani 1993); o intervalo é simétrico na escala logarítmica, com o t de Student com os graus de liberdade de Satterthwaite (1946), e nunca fica abaixo dos cães identificados.</translation>
     </message>
     <message>
         <source>What the numbers assume</source>
@@ -1023,7 +1023,7 @@
     <message>
         <source>uncertain</source>
         <extracomment>The coverage&apos;s interval holds the target: it may or may not be met.</extracomment>
-        <translation>incerto</translation>
+        <translation>incerta</translation>
     </message>
     <message>
         <source>The interval takes each block&apos;s design weight as given, the blocks as drawn with replacement within their stratum.</source>
@@ -1075,7 +1075,7 @@
     </message>
     <message>
         <source>uncertain: the interval holds %1</source>
-        <translation>incerto: o intervalo contém %1</translation>
+        <translation>incerta: o intervalo contém %1</translation>
     </message>
     <message>
         <source>%1 reached</source>
