@@ -20,14 +20,6 @@ class ReportReading {
     Q_DECLARE_TR_FUNCTIONS(kestrivo::window::ReportReading)
 };
 
-QString heading(const QString& text) {
-    return QStringLiteral("<h2>%1</h2>").arg(text);
-}
-
-QString html(const std::string& text) {
-    return QString::fromStdString(text).toHtmlEscaped();
-}
-
 QString item(const QString& text) {
     return QStringLiteral("<li>%1</li>").arg(text);
 }
@@ -38,9 +30,17 @@ QString paragraph(const QString& bold, const QString& text) {
 
 }  // namespace
 
+QString report_heading(const QString& text) {
+    return QStringLiteral("<h2>%1</h2>").arg(text);
+}
+
+QString report_html(const std::string& text) {
+    return QString::fromStdString(text).toHtmlEscaped();
+}
+
 QString how_to_read_section(const survey::ReportLayout& layout, double level) {
     const QString percent = QLocale().toString(std::round(level * 100)) + QStringLiteral("%");
-    QString body = heading(ReportReading::tr("How to read this report"));
+    QString body = report_heading(ReportReading::tr("How to read this report"));
     body += paragraph(
         ReportReading::tr("Counting a block three times."),
         ReportReading::tr("Each block was walked on three counts and each dog seen was given an "
@@ -97,7 +97,7 @@ QString how_to_read_section(const survey::ReportLayout& layout, double level) {
 }
 
 QString method_section(const survey::ReportLayout& layout, bool weighted) {
-    QString body = heading(ReportReading::tr("Method"));
+    QString body = report_heading(ReportReading::tr("Method"));
     body += QStringLiteral("<p>%1</p>")
                 .arg(ReportReading::tr(
                     "The dogs of each block are estimated by closed-population capture–recapture "
@@ -170,7 +170,8 @@ QString method_section(const survey::ReportLayout& layout, bool weighted) {
 }
 
 QString assumptions_section(bool weighted, const survey::ReportRow* city) {
-    QString body = heading(ReportReading::tr("What the numbers assume")) + QStringLiteral("<ul>");
+    QString body =
+        report_heading(ReportReading::tr("What the numbers assume")) + QStringLiteral("<ul>");
     body += item(ReportReading::tr(
         "Each block's dogs are of two kinds: a share that hold a territory and are seen on "
         "every count, and the rest, each seen by chance on each count. The counts are close "
@@ -259,13 +260,14 @@ QString conflicts_appendix(const std::vector<field::Conflict>& conflicts) {
         const field::Conflict& c = conflicts[i];
         //: A conflict's detail, in English as the tabulation says it, then the file and line
         //: where it was found.
-        const QString where = ReportReading::tr("%1 (%2, line %3)")
-                                  .arg(html(field::conflict_detail(c)), html(c.where.file),
-                                       QLocale().toString(qulonglong(c.where.line)));
+        const QString where =
+            ReportReading::tr("%1 (%2, line %3)")
+                .arg(report_html(field::conflict_detail(c)), report_html(c.where.file),
+                     QLocale().toString(qulonglong(c.where.line)));
         body += QStringLiteral("<tr><td>%1%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td></tr>")
                     .arg(conflict_kind_words(c.kind).toHtmlEscaped(),
-                         c.warning ? ReportReading::tr(" (a warning)") : QString(), html(c.block),
-                         html(c.count), html(c.dog_id), where);
+                         c.warning ? ReportReading::tr(" (a warning)") : QString(),
+                         report_html(c.block), report_html(c.count), report_html(c.dog_id), where);
     }
     return body + QStringLiteral("</table>");
 }

@@ -12,6 +12,11 @@
 
 namespace kestrivo::window {
 
+/// The report's HTML pieces, shared by its sections: a section's heading, and text from the data
+/// escaped for HTML.
+QString report_heading(const QString& text);
+QString report_html(const std::string& text);
+
 /// "How to read this report": the share always seen, the chance of being seen, what the interval
 /// at `level` means and does not mean, and why a block's own estimate and its estimate with its
 /// stratum's shared visibility differ; coverage after vaccination where the report has it.

@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -23,8 +22,6 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <map>
-#include <set>
 
 #include "platform/runtime_error.h"
 #include "window/left_out_words.h"
@@ -49,10 +46,6 @@ class SurveyReportPdf {
     Q_DECLARE_TR_FUNCTIONS(kestrivo::window::SurveyReportPdf)
 };
 
-QString heading(const QString& text) {
-    return QStringLiteral("<h2>%1</h2>").arg(text);
-}
-
 // The cells of a table's heading row, one a column.
 QString head_cells(const QStringList& names) {
     QString cells;
@@ -64,10 +57,6 @@ QString head_cells(const QStringList& names) {
 const QString kTable = QStringLiteral(
     "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
     "style=\"border-collapse: collapse\">");
-
-QString html(const std::string& text) {
-    return QString::fromStdString(text).toHtmlEscaped();
-}
 
 // Text that a line must not break: spaces made no-break, and a word joiner after each dash.
 QString unbroken(QString text) {
@@ -190,9 +179,9 @@ QString title_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale&
     //: %1 is the survey file's name.
     const QString title =
         pdf.title.empty()
-            ? SurveyReportPdf::tr("Free-roaming dogs counted in %1").arg(html(pdf.name))
+            ? SurveyReportPdf::tr("Free-roaming dogs counted in %1").arg(report_html(pdf.name))
             //: %1 is the title the user gave the survey, a city's name.
-            : SurveyReportPdf::tr("Free-roaming dogs of %1").arg(html(pdf.title));
+            : SurveyReportPdf::tr("Free-roaming dogs of %1").arg(report_html(pdf.title));
     QString body = QStringLiteral("<h1>%1</h1>").arg(title);
     QStringList facts;
     const QString days = fieldwork_days(pdf, locale);
@@ -200,7 +189,7 @@ QString title_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale&
     if (!days.isEmpty() || !teams.isEmpty()) facts << fieldwork_words(days, teams).toHtmlEscaped();
     //: %1 is the survey file's name, %2 today's date, %3 Kestrivo's version.
     facts << SurveyReportPdf::tr("Counts from %1; report written on %2 by Kestrivo %3.")
-                 .arg(html(pdf.name),
+                 .arg(report_html(pdf.name),
                       locale.toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy")),
                       QStringLiteral(KESTRIVO_VERSION));
     facts << left_out_summary(*pdf.rows).toHtmlEscaped();
@@ -211,7 +200,7 @@ QString title_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale&
 // where.
 QString answer_section(QTextDocument& document, const SurveyPdf& pdf, const ReportRow* city,
                        const QLocale& locale) {
-    QString body = heading(SurveyReportPdf::tr("The city's dogs"));
+    QString body = report_heading(SurveyReportPdf::tr("The city's dogs"));
     if (city) {
         const TotalInWords total = total_in_words(*city);
         body += QStringLiteral("<p style=\"font-size:15pt\"><b>%1</b></p>")
@@ -242,14 +231,14 @@ QString answer_section(QTextDocument& document, const SurveyPdf& pdf, const Repo
 }
 
 QString design_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale& locale) {
-    QString body = heading(SurveyReportPdf::tr("Design")) + QStringLiteral("<p>");
+    QString body = report_heading(SurveyReportPdf::tr("Design")) + QStringLiteral("<p>");
     body += pdf.stratum_column.empty()
                 ? SurveyReportPdf::tr("One stratum: the whole city.")
                 //: %1 is the name of the file's strata column, in bold.
                 : SurveyReportPdf::tr(
                       "The city is divided into strata by the column %1; the blocks counted "
                       "in each were drawn from its blocks.")
-                      .arg(QStringLiteral("<b>%1</b>").arg(html(pdf.stratum_column)));
+                      .arg(QStringLiteral("<b>%1</b>").arg(report_html(pdf.stratum_column)));
     if (pdf.weighted) {
         body += QLatin1Char(' ') + SurveyReportPdf::tr(
                                        "Each block stands for as many blocks of the city as "
@@ -274,14 +263,14 @@ QString design_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale
             if (!pdf.stratum_column.empty() && block->stratum != row.stratum) continue;
             ++(left_out_of_strata(*block) ? left_out : used);
         }
-        body +=
-            QStringLiteral(
-                "<tr><td>%1</td><td align=\"right\">%2</td><td align=\"right\">%3</td>"
-                "<td align=\"right\">%4</td><td align=\"right\">%5</td></tr>")
-                .arg(html(row.stratum), html(row.counted), locale.toString(qulonglong(used)),
-                     locale.toString(qulonglong(left_out)),
-                     //: A stratum's number of blocks in the city was not given.
-                     row.in_city.empty() ? SurveyReportPdf::tr("not given") : html(row.in_city));
+        body += QStringLiteral(
+                    "<tr><td>%1</td><td align=\"right\">%2</td><td align=\"right\">%3</td>"
+                    "<td align=\"right\">%4</td><td align=\"right\">%5</td></tr>")
+                    .arg(report_html(row.stratum), report_html(row.counted),
+                         locale.toString(qulonglong(used)), locale.toString(qulonglong(left_out)),
+                         //: A stratum's number of blocks in the city was not given.
+                         row.in_city.empty() ? SurveyReportPdf::tr("not given")
+                                             : report_html(row.in_city));
     }
     return body + QStringLiteral("</table>");
 }
@@ -313,7 +302,7 @@ QString seen_words(const ReportRow& pooled, const QLocale& locale) {
 QString strata_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale& locale) {
     const QString level = locale.toString(std::round(pdf.level * 100)) + QStringLiteral("%");
     const QString coverage = locale.toString(std::round(pdf.coverage * 100)) + QStringLiteral("%");
-    QString body = heading(SurveyReportPdf::tr("Strata")) +
+    QString body = report_heading(SurveyReportPdf::tr("Strata")) +
                    QStringLiteral("<p>%1</p>")
                        .arg(SurveyReportPdf::tr(
                            "Each stratum's dogs, with the visibility its blocks share.")) +
@@ -342,16 +331,16 @@ QString strata_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale
             if (fit->estimates->p_identified) P = fit->estimates->P;
         }
         const survey::Estimate dogs_total = total ? survey::total_dogs(*total) : survey::Estimate{};
-        body +=
-            QStringLiteral(
-                "<tr><td>%1</td><td align=\"right\">%2</td><td align=\"right\">%3</td>"
-                "<td align=\"right\">%4</td><td>%5</td><td>%6</td><td>%7</td></tr>")
-                //: In the stratum column, where the city is its one stratum.
-                .arg(row->stratum.empty() ? SurveyReportPdf::tr("the city") : html(row->stratum),
-                     percent(S, locale), percent(P, locale), seen_words(*row, locale),
-                     agreement(*row, locale),
-                     total ? dogs(dogs_total, locale) : QStringLiteral("–"),
-                     total ? dogs(dogs_total, locale, pdf.coverage) : QStringLiteral("–"));
+        body += QStringLiteral(
+                    "<tr><td>%1</td><td align=\"right\">%2</td><td align=\"right\">%3</td>"
+                    "<td align=\"right\">%4</td><td>%5</td><td>%6</td><td>%7</td></tr>")
+                    //: In the stratum column, where the city is its one stratum.
+                    .arg(row->stratum.empty() ? SurveyReportPdf::tr("the city")
+                                              : report_html(row->stratum),
+                         percent(S, locale), percent(P, locale), seen_words(*row, locale),
+                         agreement(*row, locale),
+                         total ? dogs(dogs_total, locale) : QStringLiteral("–"),
+                         total ? dogs(dogs_total, locale, pdf.coverage) : QStringLiteral("–"));
         if (!row->error.empty()) {
             QString why = QString::fromStdString(row->error);
             why.remove(QRegularExpression(QStringLiteral("^pooled: ")));
@@ -374,7 +363,7 @@ QString coverage_section(QTextDocument& document, const SurveyPdf& pdf, const So
         return std::isfinite(x) ? locale.toString(std::round(x * 100)) + QStringLiteral("%")
                                 : QStringLiteral("–");
     };
-    QString body = heading(SurveyReportPdf::tr("Vaccination coverage")) +
+    QString body = report_heading(SurveyReportPdf::tr("Vaccination coverage")) +
                    QStringLiteral("<p style=\"font-size:13pt\"><b>%1</b> %2</p>")
                        .arg(coverage_sentence(city, pdf.level, locale).toHtmlEscaped(),
                             doses_needed_sentence(city, pdf.coverage, locale).toHtmlEscaped());
@@ -403,7 +392,8 @@ QString coverage_section(QTextDocument& document, const SurveyPdf& pdf, const So
         body +=
             QStringLiteral(
                 "<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td><td align=\"right\">%5</td></tr>")
-                .arg(row->stratum.empty() ? SurveyReportPdf::tr("the city") : html(row->stratum),
+                .arg(row->stratum.empty() ? SurveyReportPdf::tr("the city")
+                                          : report_html(row->stratum),
                      interval, percent(c.naive),
                      //: The coverage's interval lies above the target.
                      standing.isEmpty() ? SurveyReportPdf::tr("met") : standing.toHtmlEscaped(),
@@ -445,7 +435,7 @@ QString blocks_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale
     const QString level = locale.toString(std::round(pdf.level * 100)) + QStringLiteral("%");
     const bool pooled = pdf.rows->layout.with_pool, strata = !pdf.stratum_column.empty();
     QString head = QStringLiteral("<thead><tr>") + th("11%", SurveyReportPdf::tr("Block"));
-    if (strata) head += th("11%", html(pdf.stratum_column));
+    if (strata) head += th("11%", report_html(pdf.stratum_column));
     head += th("12%", SurveyReportPdf::tr("Dogs identified on the first count")) +
             //: %1 is the interval's level, "95%".
             th("19%", SurveyReportPdf::tr("Dogs: its own estimate (%1 interval)").arg(level));
@@ -455,15 +445,15 @@ QString blocks_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale
                           .arg(level));
     }
     head += QStringLiteral("<th>%1</th></tr></thead>").arg(SurveyReportPdf::tr("Notes"));
-    QString body = heading(SurveyReportPdf::tr("Blocks"));
+    QString body = report_heading(SurveyReportPdf::tr("Blocks"));
     for (std::size_t i = 0; i < sorted.blocks.size(); ++i) {
         if (i % kBlocksPerTable == 0) {
             if (i > 0) body += QStringLiteral("</table>");
             body += kTable + head;
         }
         const ReportRow* row = sorted.blocks[i];
-        body += QStringLiteral("<tr><td>%1</td>").arg(html(row->label));
-        if (strata) body += QStringLiteral("<td>%1</td>").arg(html(row->stratum));
+        body += QStringLiteral("<tr><td>%1</td>").arg(report_html(row->label));
+        if (strata) body += QStringLiteral("<td>%1</td>").arg(report_html(row->stratum));
         const analysis::Report* fit = row->report ? &*row->report : nullptr;
         const QString n = fit && fit->n ? locale.toString(qlonglong(*fit->n)) : QString();
         body += QStringLiteral("<td align=\"right\">%1</td><td>%2</td>")
@@ -476,7 +466,7 @@ QString blocks_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale
 }
 
 QString plan_section(QTextDocument& document, const MadePlan& made, const QLocale& locale) {
-    QString body = heading(SurveyReportPdf::tr("Plan: blocks to count"));
+    QString body = report_heading(SurveyReportPdf::tr("Plan: blocks to count"));
     if (made.plan.recommended) {
         //: The number of blocks the plan recommends counting, shown in bold.
         const QString blocks =
@@ -485,7 +475,7 @@ QString plan_section(QTextDocument& document, const MadePlan& made, const QLocal
         QString allocation;
         for (const auto& row : made.plan.rows) {
             if (row.k == *made.plan.recommended && made.request.strata.size() > 1)
-                allocation = html(allocation_words(made, row));
+                allocation = report_html(allocation_words(made, row));
         }
         const QString within = unbroken(target_words(made.request.target, locale)).toHtmlEscaped();
         const QString surveys =

@@ -284,4 +284,21 @@ TEST_F(survey_report_pdf_test, a_french_report_keeps_its_numbers_whole) {
     }
 }
 
+// The title typed for a survey comes back when the same files are opened again, in any order,
+// and not for other files; emptied, it is forgotten.
+TEST_F(survey_report_pdf_test, a_surveys_title_is_kept_for_its_files) {
+    const QStringList pair = resent_count();
+    const QStringList reversed{pair[1], pair[0]};
+    const QStringList other{QString::fromStdString(kDocs + "/example-survey.csv")};
+    SurveyWindow* first = open(pair, 60, 40);
+    first->report_title->clear();
+    QTest::keyClicks(first->report_title, QStringLiteral("Kampala"));
+    EXPECT_EQ(open(reversed, 60, 40)->report_title->text(), QStringLiteral("Kampala"));
+    EXPECT_EQ(open(other, 60, 40)->report_title->text(), QString());
+    SurveyWindow* again = open(pair, 60, 40);
+    QTest::keyClick(again->report_title, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(again->report_title, Qt::Key_Delete);
+    EXPECT_EQ(open(pair, 60, 40)->report_title->text(), QString());
+}
+
 }  // namespace
