@@ -20,10 +20,6 @@
         <translation>Donnez à chaque strate son propre nombre dans «&#x202f;Îlots de la ville&#x202f;».</translation>
     </message>
     <message>
-        <source>%1 has no column &quot;%2&quot; for the %3.</source>
-        <translation>%1 n&apos;a pas de colonne «&#x202f;%2&#x202f;» (%3).</translation>
-    </message>
-    <message>
         <source>Type the number of blocks in the city for &quot;%1&quot;.</source>
         <translation>Saisissez le nombre d&apos;îlots de la ville pour «&#x202f;%1&#x202f;».</translation>
     </message>
@@ -34,6 +30,34 @@
     <message>
         <source>The design cannot be used.</source>
         <translation>Le plan de sondage ne peut pas être utilisé.</translation>
+    </message>
+    <message>
+        <source>The weight column says what each block stands for: &quot;Blocks in the city&quot; is not needed with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no column &quot;%2&quot; for the weights.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no column &quot;%2&quot; for the strata.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;Blocks in the city&quot; names the stratum &quot;%1&quot;, which no block has.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blocks in the city for &quot;%1&quot;: %2 is fewer than the %3 blocks counted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the block &quot;%2&quot; appears twice in the stratum &quot;%3&quot;; a sample holds each block once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the block &quot;%2&quot; appears twice; a sample holds each block once.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -229,6 +253,189 @@
     <message>
         <source>System language</source>
         <translation>Langue du système</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Floating-point error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Library not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Library damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Library unusable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No estimate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is not enough memory for this; nothing changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in the %1 box, %2 is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in the %1 box, %2 is too large.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in the %1 box, %2 is ambiguous: it could be read as %3 or as %4; type %3 or %4, without &quot;.&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in the %1 box, %2 groups its digits with &quot;%3&quot;; type it without them: %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in the %1 box, %2 is not a share: it must lie from 0 to 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in the %1 box, &quot;%2&quot; is negative; a frequency is a number of dogs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all four frequencies are 0: there are no dogs to estimate from.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(%1% of all dogs seen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>maximum log likelihood = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counts 1,0,0: %1, 1,1,1: %2, 1,0,1: %3, 1,1,0: %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S = %1, P = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S held at %1, P = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in the %1 box, %2 is beyond what can be plotted; a range of 100 already covers 0.01 to 0.99.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>these counts are impossible when S is held at %1: every dog would then be seen on every count, yet some were missed on the second or third. Hold S below 1, or tick &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the fit found no maximum (error code %1); no estimate is shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>log likelihood</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% seen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% stay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plotting range holds no point of the profile: make the % plotting range larger (for example 30).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no plot to export yet: press &quot;%1&quot; first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no plot to print yet: press &quot;%1&quot; first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no plot to copy yet: press &quot;%1&quot; first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plot could not be printed: the printer is not ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there are no results to copy yet: press &quot;%1&quot; first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This program can be used to estimate the proportion of free-roaming dogs seen on a count of a city block.  A sample of individually distinct dogs are identified during the first count and the number seen during a second and third count recorded.  The frequency of the four possible resulting capture histories - not seen again, seen on both the second and third counts, seen on the third but not on the second, seen on the second but not on the third - are entered in the text boxes to the left.  Click the &apos;estimate&apos; command button to generate ML estimates of the proportion permanently visible because of defending territory, S, and the probability of seeing the others, P.  Read 95% confidence limits from intersection of dotted red line with ML curve.  Uncheck check box and set S to 0 to see effect of assuming all dogs equally visible on P estimate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)</source>
+        <extracomment>File types of an exported plot: keep each pattern in brackets as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Survey files (*.csv);;All files (*)</source>
+        <extracomment>File types: keep each pattern in brackets as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surveys and field exports (*.csv *.zip *.xlsx);;Survey files (*.csv);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened (%2).</source>
+        <extracomment>%1 names the files; %2 is the system&apos;s own reason, in English.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: is a folder; a survey is a CSV file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: is not an ordinary file; a survey is a CSV file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: at %2 MB the survey is too large to open in the window (at most %3 MB); kestrivo-report reads surveys of any size.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the survey holds no block.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -436,10 +643,6 @@
         <translation>1 îlot utilisé</translation>
     </message>
     <message>
-        <source>%1 blocks used</source>
-        <translation>%1 îlots utilisés</translation>
-    </message>
-    <message>
         <source>%1; none left out.</source>
         <extracomment>%1 is the number of blocks used, &quot;12 blocks used&quot;.</extracomment>
         <translation>%1&#x202f;; aucun îlot exclu.</translation>
@@ -449,10 +652,20 @@
         <extracomment>What separates the reasons blocks were left out for.</extracomment>
         <translation>, </translation>
     </message>
-    <message>
-        <source>%1; %2 left out: %3.</source>
-        <extracomment>%1 is &quot;12 blocks used&quot;; %2 the number of blocks left out; %3 the reasons, each with its number of blocks.</extracomment>
-        <translation>%1&#x202f;; îlots exclus&#x202f;: %2 (%3).</translation>
+    <message numerus="yes">
+        <source>%n blocks used</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n left out: %2.</source>
+        <extracomment>%1 is &quot;12 blocks used&quot;; %n the number of blocks left out; %2 the reasons, each with its number of blocks.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -631,6 +844,30 @@
     </message>
 </context>
 <context>
+    <name>kestrivo::window::PlanPicture</name>
+    <message>
+        <source>Blocks counted</source>
+        <translation type="unfinished">Îlots comptés</translation>
+    </message>
+    <message>
+        <source>Half-width of the city&apos;s interval, % of its total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>half-width met in %1% of surveys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>target ±%1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>a tick&apos;s percentage</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kestrivo::window::PlanPictureWidget</name>
     <message>
         <source>Half-width of the city&apos;s interval against blocks counted</source>
@@ -724,12 +961,32 @@
         <source>The blocks of each stratum are taken to be drawn at random, as the intervals assume.</source>
         <translation>Les îlots de chaque strate sont considérés comme tirés au hasard, hypothèse sur laquelle reposent les intervalles.</translation>
     </message>
+    <message>
+        <source>The survey&apos;s estimate is not trustworthy at these assumptions: its interval held the true total in %1 of the simulated surveys (a %2 interval should in about %2)</source>
+        <extracomment>%1 is how often the simulated surveys&apos; intervals held the truth; %2 the interval&apos;s level, both in percent.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, and its median estimate was %1 of the truth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; with about %1 dogs of the sample seen again on a second or third count, too few dogs are seen to estimate visibility</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kestrivo::window::PlotExport</name>
     <message>
         <source>Kestrivo: profile log likelihood</source>
         <translation>Kestrivo&#x202f;: log-vraisemblance profilée</translation>
+    </message>
+</context>
+<context>
+    <name>kestrivo::window::ReportPages</name>
+    <message>
+        <source>page %1 of %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -962,6 +1219,215 @@
     </message>
 </context>
 <context>
+    <name>kestrivo::window::ReportReasons</name>
+    <message>
+        <source>with S held at 1 every dog is seen on every count, so the counts say nothing of P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S is held, not estimated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no dogs were counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a count is negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S is held outside 0 to 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the level must lie between 0 and 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the likelihood library is not bound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the report could not be computed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the counts are impossible when S is held at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the report could not be computed: %1</source>
+        <extracomment>%1 is the system&apos;s own message, in English.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no block of this stratum could be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the blocks hold S at different values, so they share no one visibility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a summed count exceeds 2147483647 dogs, more than the library takes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kestrivo::window::ReportStrip</name>
+    <message>
+        <source> (edge)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1–%2%</source>
+        <comment>a range of percentages</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in %2 separate pieces %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> and </source>
+        <comment>between two pieces of the limits</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>95% limits: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, seen %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; dogs on the block %1 (%2–%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no upper limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lies on the lower edge of its range (%2): the estimate and its limit stop there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lies on the upper edge of its range (%2): the estimate and its limit stop there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit check: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit check: G² = %1 on %2 df, %3: the model fits these counts poorly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit check: G² = %1 on %2 df, %3: no sign of a poor fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S = %1, P = %2 (log likelihood %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fit stopped at %1, short of the maximum at %2: the report is of the maximum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fit found %1, above %2: the report is of the fit&apos;s point.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No report: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile log likelihood of %1: the plotting range holds no point.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile log likelihood of %1 from %2% to %3%: highest, %4, at %5%.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The 95% limits of %1 are %2% and %3%.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quantity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>estimate</source>
+        <translation type="unfinished">estimer</translation>
+    </message>
+    <message>
+        <source>95% lower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>95% upper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>frequency %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no estimate</source>
+        <translation type="unfinished">pas d&apos;estimation</translation>
+    </message>
+    <message>
+        <source>on the lower edge of its range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on the upper edge of its range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>share of all dogs seen on one count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>maximum log likelihood</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dogs identified on the first count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dogs on the block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fit check: G²</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>df %1, p = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>test of S = 0 (no always-visible dogs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>kestrivo::window::SurveyAnswer</name>
     <message>
         <source>No total of the city&apos;s dogs: %1.</source>
@@ -1037,6 +1503,12 @@
         <source>Where dogs without a territory differ in how shy they are, three counts cannot show it and the total is a lower bound: four or five counts, or marked dogs, measure it.</source>
         <extracomment>Dogs without a territory are seen on some counts only; &quot;shy&quot; means less often seen.</extracomment>
         <translation>Si les chiens sans territoire ne sont pas tous aussi farouches, trois comptages ne peuvent pas le montrer et le total est une borne inférieure&#x202f;: quatre ou cinq comptages, ou des chiens marqués, permettent de le mesurer.</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <comment>a number in percent</comment>
+        <extracomment>A number in percent; French writes a no-break space before the sign.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1617,6 +2089,28 @@
     <message>
         <source>By stratum: %1</source>
         <translation>Par strate&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>%1: block &quot;%2&quot;, %3, line %4: %5</source>
+        <extracomment>A conflict in the list: what it is, its block, where it was found, and its detail in English as the tabulation says it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GeoJSON for QGIS (*.geojson)</source>
+        <extracomment>File types: keep each pattern in brackets as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KML for Google Earth (*.kml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no block of the stratum could be read, so there is nothing to pool.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the report is not ready yet.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

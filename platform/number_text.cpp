@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <utility>
 
 #include "platform/quoted.h"
 #include "platform/runtime_error.h"
@@ -21,11 +22,41 @@ bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
 
+ErrorKind kind_of(NumberRefused::Why why) {
+    switch (why) {
+        case NumberRefused::Why::not_a_number:
+            return ErrorKind::TypeMismatch;
+        case NumberRefused::Why::too_large:
+            return ErrorKind::Overflow;
+        case NumberRefused::Why::ambiguous:
+        case NumberRefused::Why::grouped:
+            break;
+    }
+    return ErrorKind::InvalidInput;
+}
+
+std::string refusal_words(NumberRefused::Why why, std::string_view text, const std::string& plain,
+                          const std::string& decimal, const std::string& separator) {
+    switch (why) {
+        case NumberRefused::Why::not_a_number:
+            return quoted(text) + " is not a number";
+        case NumberRefused::Why::too_large:
+            return quoted(text) + " is too large";
+        case NumberRefused::Why::ambiguous:
+            return quoted(text) + " is ambiguous: it could be read as " + plain + " or as " +
+                   decimal + "; type " + plain + " or " + decimal + ", without \".\"";
+        case NumberRefused::Why::grouped:
+            break;
+    }
+    return quoted(text) + " groups its digits with \"" + separator +
+           "\"; type it without them: " + plain;
+}
+
 [[noreturn]] void not_a_number(std::string_view text) {
-    throw RuntimeError(ErrorKind::TypeMismatch, quoted(text) + " is not a number");
+    throw NumberRefused(NumberRefused::Why::not_a_number, text);
 }
 [[noreturn]] void too_large(std::string_view text) {
-    throw RuntimeError(ErrorKind::Overflow, quoted(text) + " is too large");
+    throw NumberRefused(NumberRefused::Why::too_large, text);
 }
 
 // A number text checked against the grammar and rewritten for std::from_chars: an optional '-',
@@ -148,14 +179,9 @@ void refuse_grouped_digits(std::string_view text, const NumberLocale& locale) {
         fraction.erase(fraction.find_last_not_of('0') + 1);
         std::string decimal = trimmed.substr(0, trimmed.find('.'));
         if (!fraction.empty()) decimal += locale.decimal_point + fraction;
-        throw RuntimeError(ErrorKind::InvalidInput,
-                           quoted(text) + " is ambiguous: it could be read as " + plain +
-                               " or as " + decimal + "; type " + plain + " or " + decimal +
-                               ", without \".\"");
+        throw NumberRefused(NumberRefused::Why::ambiguous, text, plain, decimal);
     }
-    throw RuntimeError(ErrorKind::InvalidInput, quoted(text) + " groups its digits with \"" +
-                                                    separator +
-                                                    "\"; type it without them: " + plain);
+    throw NumberRefused(NumberRefused::Why::grouped, text, plain, {}, separator);
 }
 
 template <class T>
@@ -216,6 +242,15 @@ void increment(std::string& digits) {
 }
 
 }  // namespace
+
+NumberRefused::NumberRefused(Why why_, std::string_view text_, std::string plain_,
+                             std::string decimal_, std::string separator_)
+    : RuntimeError(kind_of(why_), refusal_words(why_, text_, plain_, decimal_, separator_)),
+      why(why_),
+      text(text_),
+      plain(std::move(plain_)),
+      decimal(std::move(decimal_)),
+      separator(std::move(separator_)) {}
 
 double text_to_double(std::string_view text, const NumberLocale& locale) {
     return parse<double>(text, locale);

@@ -21,7 +21,27 @@
 #include <string>
 #include <string_view>
 
+#include "platform/runtime_error.h"
+
 namespace kestrivo::platform {
+
+/// A text refused as a number, with what it is and what to type instead. what() is the English
+/// the command-line programs write; the window words the same facts in its own language.
+class NumberRefused : public RuntimeError {
+public:
+    enum class Why {
+        not_a_number,  // TypeMismatch
+        too_large,     // Overflow
+        ambiguous,  // InvalidInput: grouped as thousands, or a decimal point (`plain`, `decimal`)
+        grouped,    // InvalidInput: digits grouped with `separator`; `plain` is what to type
+    };
+    NumberRefused(Why why, std::string_view text, std::string plain = {}, std::string decimal = {},
+                  std::string separator = {});
+
+    Why why;
+    std::string text;  // as typed
+    std::string plain, decimal, separator;
+};
 
 struct NumberLocale {
     std::string decimal_point = ".";

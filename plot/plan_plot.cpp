@@ -32,6 +32,13 @@ struct Frame {
     }
 };
 
+// `pattern` with its "%1" replaced by `number`.
+std::string filled(std::string_view pattern, std::string_view number) {
+    std::string text(pattern);
+    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, number);
+    return text;
+}
+
 void print_at(DrawingSurface& surface, float x, float y, std::string_view text) {
     surface.set_current_x(x);
     surface.set_current_y(y);
@@ -66,13 +73,13 @@ float draw_titles(DrawingSurface& surface, std::string_view y_title, std::string
 
 // The y axis with its round ticks, each labelled in percent at its left.
 void draw_y_axis(DrawingSurface& surface, const Frame& f, const AxisTicks& ticks,
-                 const platform::NumberLocale& locale) {
+                 const platform::NumberLocale& locale, const PlanPlotWords& words) {
     const float lh = surface.line_height();
     surface.line(f.axis_x, f.top - kPad, f.axis_x, f.axis_y);
     for (const double value : ticks.values) {
         const float y = f.y_of(value);
         surface.line(f.axis_x - kTick, y, f.axis_x, y);
-        const std::string label = tick_text(value, ticks.decimals, locale) + "%";
+        const std::string label = filled(words.percent, tick_text(value, ticks.decimals, locale));
         print_at(surface, f.axis_x - kTick - kPad - surface.text_width(label), y - lh / 2, label);
     }
 }
@@ -80,7 +87,7 @@ void draw_y_axis(DrawingSurface& surface, const Frame& f, const AxisTicks& ticks
 // The x axis, a tick under each point and its k where the previous label leaves room, the curve,
 // and the axis's title centred under it.
 void draw_x_axis_and_curve(DrawingSurface& surface, const Frame& f, std::span<const double> k,
-                           std::span<const double> percent) {
+                           std::span<const double> percent, const PlanPlotWords& words) {
     const float sw = surface.scale_width(), lh = surface.line_height();
     surface.line(f.axis_x, f.axis_y, f.right + kPad, f.axis_y);
     float last_label_end = -1e9f;
@@ -101,7 +108,7 @@ void draw_x_axis_and_curve(DrawingSurface& surface, const Frame& f, std::span<co
             last_label_end = left + w;
         }
     }
-    const std::string title = "Blocks counted";
+    const std::string& title = words.x_title;
     const float w = surface.text_width(title);
     const float centre = (f.left + f.right) / 2;
     print_at(surface, std::clamp(centre - w / 2, kPad, std::max(kPad, sw - kPad - w)),
@@ -111,14 +118,15 @@ void draw_x_axis_and_curve(DrawingSurface& surface, const Frame& f, std::span<co
 // The dashed target line with its value, and the recommended k's line with its k beside it, on
 // the side that keeps it inside the picture.
 void draw_answer(DrawingSurface& surface, const Frame& f, double target_percent,
-                 std::optional<std::int64_t> recommended, const platform::NumberLocale& locale) {
+                 std::optional<std::int64_t> recommended, const platform::NumberLocale& locale,
+                 const PlanPlotWords& words) {
     const float sw = surface.scale_width(), lh = surface.line_height();
     surface.set_draw_style(plot::DrawStyle::Dashed);
     const float yt = f.y_of(target_percent);
     surface.line(f.left, yt, f.right, yt, kRed);
     surface.set_fore_colour(kRed);
     print_at(surface, f.left + kPad, std::max(0.0f, yt - lh - 1),
-             "target ±" + platform::general_text(target_percent, locale, 3) + "%");
+             filled(words.target, platform::general_text(target_percent, locale, 3)));
     if (recommended) {
         const float xr = f.x_of(double(*recommended));
         surface.line(xr, f.top, xr, f.axis_y, kRed);
@@ -191,7 +199,8 @@ std::vector<std::string> wrapped_lines(std::string_view text, float width,
 
 void draw_plan_plot(plot::DrawingSurface& surface, std::span<const double> k,
                     std::span<const double> half_width, double target, double assurance,
-                    std::optional<std::int64_t> recommended, const platform::NumberLocale& locale) {
+                    std::optional<std::int64_t> recommended, const platform::NumberLocale& locale,
+                    const PlanPlotWords& words) {
     surface.set_fore_colour(kBlack);
     const std::size_t n = std::min(k.size(), half_width.size());
     std::vector<double> percent(n);
@@ -207,15 +216,14 @@ void draw_plan_plot(plot::DrawingSurface& surface, std::span<const double> k,
     const float sw = surface.scale_width(), sh = surface.scale_height();
     const float lh = surface.line_height();
     const float words_bottom =
-        draw_titles(surface, "Half-width of the city's interval, % of its total",
-                    "half-width met in " + platform::format_pattern(assurance * 100, "0", locale) +
-                        "% of surveys");
+        draw_titles(surface, words.y_title,
+                    filled(words.series, platform::format_pattern(assurance * 100, "0", locale)));
 
     const AxisTicks ticks = axis_ticks(y_min, y_max, kMostYTicks);
     float widest = 0;
     for (const double value : ticks.values)
-        widest =
-            std::max(widest, surface.text_width(tick_text(value, ticks.decimals, locale) + "%"));
+        widest = std::max(widest, surface.text_width(filled(
+                                      words.percent, tick_text(value, ticks.decimals, locale))));
     Frame f{};
     f.axis_x = std::max(sw * 0.1f, kPad + widest + kPad + kTick);
     f.axis_y = sh - kPad - 2 * lh - kTick - 1;
@@ -228,9 +236,9 @@ void draw_plan_plot(plot::DrawingSurface& surface, std::span<const double> k,
     f.y_low = y_min;
     f.y_high = y_max;
 
-    draw_y_axis(surface, f, ticks, locale);
-    draw_x_axis_and_curve(surface, f, k.first(n), percent);
-    draw_answer(surface, f, target * 100, recommended, locale);
+    draw_y_axis(surface, f, ticks, locale, words);
+    draw_x_axis_and_curve(surface, f, k.first(n), percent, words);
+    draw_answer(surface, f, target * 100, recommended, locale, words);
 }
 
 }  // namespace kestrivo::plot

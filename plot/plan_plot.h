@@ -32,11 +32,22 @@ std::string tick_text(double value, int decimals, const platform::NumberLocale& 
 std::vector<std::string> wrapped_lines(std::string_view text, float width,
                                        const DrawingSurface& surface);
 
+/// The plot's words, each "%1" standing for its number. The defaults are the English that
+/// kestrivo-plan draws; the window passes its own language's.
+struct PlanPlotWords {
+    std::string x_title = "Blocks counted";
+    std::string y_title = "Half-width of the city's interval, % of its total";
+    std::string series = "half-width met in %1% of surveys";
+    std::string target = "target ±%1%";
+    std::string percent = "%1%";  // a tick's label
+};
+
 /// Draws the points (k[i], half_width[i]), k ascending, half-widths as shares of the total, on a
 /// cleared `surface`; `assurance` names the series ("80% of surveys"). Points that are not finite
 /// (no interval) are left out.
 void draw_plan_plot(plot::DrawingSurface& surface, std::span<const double> k,
                     std::span<const double> half_width, double target, double assurance,
-                    std::optional<std::int64_t> recommended, const platform::NumberLocale& locale);
+                    std::optional<std::int64_t> recommended, const platform::NumberLocale& locale,
+                    const PlanPlotWords& words = {});
 
 }  // namespace kestrivo::plot

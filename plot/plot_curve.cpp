@@ -73,7 +73,7 @@ Mapping scales(float sw, float sh, int16_t nPts, float yMax, float yMin) {
 void PlotCurve(plot::DrawingSurface& picLL, std::span<const float> yValues,
                std::span<const float> xLabels, int16_t nPts, std::string_view seriesLabel,
                int16_t labelY, plot::Colour lineColour, int16_t autoScale, bool optP,
-               const platform::NumberLocale& locale) {
+               const platform::NumberLocale& locale, std::string_view x_title) {
     picLL.set_fore_colour(kBlack);
 
     // The y range over the finite values; equal values replace nothing.
@@ -112,7 +112,7 @@ void PlotCurve(plot::DrawingSurface& picLL, std::span<const float> yValues,
     }
 
     picLL.set_current_x(sw - 50);
-    picLL.print(optP ? "% seen" : "% stay");
+    picLL.print(!x_title.empty() ? x_title : optP ? "% seen" : "% stay");
 
     const auto y_label = [&](float at, float value) {
         picLL.set_current_x(0);

@@ -21,6 +21,6 @@ namespace kestrivo::plot {
 void PlotCurve(plot::DrawingSurface& picLL, std::span<const float> yValues,
                std::span<const float> xLabels, int16_t nPts, std::string_view seriesLabel,
                int16_t labelY, plot::Colour lineColour, int16_t autoScale, bool optP,
-               const platform::NumberLocale& locale);
+               const platform::NumberLocale& locale, std::string_view x_title = {});
 
 }  // namespace kestrivo::plot

@@ -17,13 +17,15 @@ constexpr const char* kNoProfilePoint =
 void draw_plot(plot::DrawingSurface& surface, const PlotPicture& picture,
                const platform::NumberLocale& locale) {
     if (!picture.shown) return;
+    const auto& words = picture.words;
     PlotCurve(surface, picture.y, picture.x, static_cast<int16_t>(picture.y.size()),
-              "log likelihood", 10, kCurveColour, -1, picture.profile_p, locale);
+              words.y_title.empty() ? "log likelihood" : words.y_title, 10, kCurveColour, -1,
+              picture.profile_p, locale, words.x_title);
     if (picture.y.empty()) {
         // An empty plot would say nothing; the reason goes where the curve would be.
         surface.set_current_x(surface.scale_width() / 10);
         surface.set_current_y(surface.scale_height() / 2);
-        surface.print(kNoProfilePoint);
+        surface.print(words.no_point.empty() ? kNoProfilePoint : words.no_point);
     }
 }
 

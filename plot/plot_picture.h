@@ -19,6 +19,12 @@ struct PlotPicture {
     bool profile_p = true;    // P profiled ("% seen"), else S ("% stay")
     std::string caption;      // one line under an exported picture: counts and estimates
     std::string description;  // the picture in words: its maximum and the limits
+    // The words drawn, in the window's language; an empty one is drawn in English.
+    struct Words {
+        std::string y_title;   // "log likelihood"
+        std::string x_title;   // "% seen" or "% stay"
+        std::string no_point;  // the plotting range holds no point
+    } words;
 };
 
 /// Draws `picture` on a cleared `surface`: the profile curve with its labels and the 1.92 line,

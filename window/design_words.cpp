@@ -37,15 +37,17 @@ QString window_words(const survey::DesignRefusal& r) {
         case Kind::one_number_for_strata:
             return DesignWords::tr("Give each stratum its own number in \"Blocks in the city\".");
         case Kind::weights_and_blocks:
-            return QStringLiteral(
+            return DesignWords::tr(
                 "The weight column says what each block stands for: \"Blocks in the city\" is not "
                 "needed with it.");
         case Kind::no_such_column:
-            return DesignWords::tr("%1 has no column \"%2\" for the %3.")
-                .arg(text(r.file), text(r.column),
-                     r.for_weights ? QStringLiteral("weights") : QStringLiteral("strata"));
+            // Whole sentences: "weights" and "strata" take different words around them in
+            // other languages.
+            return (r.for_weights ? DesignWords::tr("%1 has no column \"%2\" for the weights.")
+                                  : DesignWords::tr("%1 has no column \"%2\" for the strata."))
+                .arg(text(r.file), text(r.column));
         case Kind::unknown_stratum:
-            return QStringLiteral(
+            return DesignWords::tr(
                        "\"Blocks in the city\" names the stratum \"%1\", which no block "
                        "has.")
                 .arg(text(r.stratum));
@@ -54,7 +56,7 @@ QString window_words(const survey::DesignRefusal& r) {
                 .arg(text(r.stratum));
         case Kind::fewer_than_read:
             if (r.in_strata) {
-                return QStringLiteral(
+                return DesignWords::tr(
                            "Blocks in the city for \"%1\": %2 is fewer than the %3 blocks "
                            "counted.")
                     .arg(text(r.stratum), QString::number(r.number), QString::number(r.blocks));
@@ -62,12 +64,15 @@ QString window_words(const survey::DesignRefusal& r) {
             return DesignWords::tr("Blocks in the city: %1 is fewer than the %2 blocks counted.")
                 .arg(QString::number(r.number), QString::number(r.blocks));
         case Kind::block_twice:
-            return QStringLiteral(
-                       "%1: the block \"%2\" appears twice%3; a sample holds each block "
-                       "once.")
-                .arg(places(r), text(r.label),
-                     r.in_strata ? QStringLiteral(" in the stratum \"%1\"").arg(text(r.stratum))
-                                 : QString());
+            if (r.in_strata) {
+                return DesignWords::tr(
+                           "%1: the block \"%2\" appears twice in the stratum \"%3\"; a sample "
+                           "holds each block once.")
+                    .arg(places(r), text(r.label), text(r.stratum));
+            }
+            return DesignWords::tr(
+                       "%1: the block \"%2\" appears twice; a sample holds each block once.")
+                .arg(places(r), text(r.label));
     }
     return DesignWords::tr("The design cannot be used.");
 }

@@ -67,9 +67,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     // Shown in a message box, and written to standard error for a user who started the program
     // from a terminal and for scripts that drive it.
     report_ = [this](const platform::RuntimeError& error) {
-        std::fprintf(stderr, "Kestrivo: %s\n", error.report().c_str());
-        QMessageBox::critical(this, QStringLiteral("Kestrivo"),
-                              QString::fromStdString(error.report()));
+        const QString shown = error_words(error);
+        std::fprintf(stderr, "Kestrivo: %s\n", shown.toUtf8().constData());
+        QMessageBox::critical(this, QStringLiteral("Kestrivo"), shown);
     };
     library_ = std::make_unique<platform::LibraryBinding>(
         platform::kestrivo_library_paths(QCoreApplication::applicationDirPath().toStdString()),
@@ -198,7 +198,47 @@ void Form1::set_tab_order() {
 }
 
 void Form1::Form_Load() {
-    Label10->setText(QString::fromUtf8(kHelpText));
+    Label10->setText(tr(kHelpText));
+}
+
+// The kind's title in the window's language, then the detail, which the window's own refusals
+// already word in it.
+QString Form1::error_words(const platform::RuntimeError& error) {
+    using Kind = platform::ErrorKind;
+    QString title;
+    switch (error.kind()) {
+        case Kind::TypeMismatch:
+            title = tr("Type mismatch");
+            break;
+        case Kind::InvalidInput:
+            title = tr("Invalid input");
+            break;
+        case Kind::Overflow:
+            title = tr("Overflow");
+            break;
+        case Kind::FloatingPoint:
+            title = tr("Floating-point error");
+            break;
+        case Kind::SubscriptOutOfRange:
+            title = tr("Subscript out of range");
+            break;
+        case Kind::FileError:
+            title = tr("File error");
+            break;
+        case Kind::LibraryNotFound:
+            title = tr("Library not found");
+            break;
+        case Kind::LibraryDamaged:
+            title = tr("Library damaged");
+            break;
+        case Kind::LibraryUnusable:
+            title = tr("Library unusable");
+            break;
+        case Kind::NoEstimate:
+            title = tr("No estimate");
+            break;
+    }
+    return tr("%1: %2").arg(title, QString::fromStdString(error.what()));
 }
 
 void Form1::run_command(void (Form1::*command)()) {
@@ -209,25 +249,58 @@ void Form1::run_command(void (Form1::*command)()) {
     } catch (const std::bad_alloc&) {
         // An exception must not leave a Qt slot; a command that runs out of memory (a hostile
         // file opened from the menu, say) is said, and the window goes on.
-        report_(platform::RuntimeError(platform::ErrorKind::FileError,
-                                       "there is not enough memory for this; nothing changed."));
+        report_(platform::RuntimeError(
+            platform::ErrorKind::FileError,
+            tr("there is not enough memory for this; nothing changed.").toStdString()));
     }
 }
 
 namespace {
 
-// A box's text read by `convert`; a run-time error it raises says which box.
+// A box's text read by `convert`; a text it refuses is said with the box's name, in the window's
+// language.
 template <class Convert>
 auto read_box(const QLineEdit* box, const char* box_name, Convert convert) {
     try {
         return convert(box->text().toStdString());
-    } catch (const platform::RuntimeError& error) {
-        throw platform::RuntimeError(
-            error.kind(), std::string("in the ") + box_name + " box, " + error.what() + ".");
+    } catch (const platform::NumberRefused& refused) {
+        throw platform::RuntimeError(refused.kind(),
+                                     Form1::refusal_words(box_name, refused).toStdString());
     }
 }
 
+QString quoted_text(const QLineEdit* box) {
+    return QString::fromStdString(platform::quoted(box->text().toStdString()));
+}
+
 }  // namespace
+
+// "% plotting range" is the label beside its box; the other boxes are named by their symbols.
+QString Form1::box_words(const char* box_name) {
+    return std::string_view(box_name) == "% plotting range" ? tr("% plotting range")
+                                                            : QString::fromUtf8(box_name);
+}
+
+QString Form1::refusal_words(const char* box_name, const platform::NumberRefused& refused) {
+    using Why = platform::NumberRefused::Why;
+    const QString box = box_words(box_name);
+    const QString typed = QString::fromStdString(platform::quoted(refused.text));
+    const auto text = [](const std::string& s) { return QString::fromStdString(s); };
+    switch (refused.why) {
+        case Why::not_a_number:
+            return tr("in the %1 box, %2 is not a number.").arg(box, typed);
+        case Why::too_large:
+            return tr("in the %1 box, %2 is too large.").arg(box, typed);
+        case Why::ambiguous:
+            return tr("in the %1 box, %2 is ambiguous: it could be read as %3 or as %4; type %3 or "
+                      "%4, without \".\".")
+                .arg(box, typed, text(refused.plain), text(refused.decimal));
+        case Why::grouped:
+            break;
+    }
+    return tr("in the %1 box, %2 groups its digits with \"%3\"; type it without them: %4.")
+        .arg(box, typed, text(refused.separator), text(refused.plain));
+}
 
 double Form1::number_in(const QLineEdit* box, const char* box_name) const {
     return read_box(box, box_name, [this](const std::string& text) {
@@ -238,25 +311,28 @@ double Form1::number_in(const QLineEdit* box, const char* box_name) const {
 double Form1::share_in(const QLineEdit* box, const char* box_name) const {
     const double value = number_in(box, box_name);
     if (!(value >= 0 && value <= 1)) {
-        throw platform::RuntimeError(platform::ErrorKind::InvalidInput,
-                                     std::string("in the ") + box_name + " box, " +
-                                         platform::quoted(box->text().toStdString()) +
-                                         " is not a share: it must lie from 0 to 1.");
+        throw platform::RuntimeError(
+            platform::ErrorKind::InvalidInput,
+            tr("in the %1 box, %2 is not a share: it must lie from 0 to 1.")
+                .arg(box_words(box_name), quoted_text(box))
+                .toStdString());
     }
     return value;
 }
 
 // Counts are numbers of dogs: a fraction rounds (a half to even), a negative number is refused.
 int32_t Form1::count_in(const QLineEdit* box, const char* box_name) const {
-    return read_box(box, box_name, [this](const std::string& text) {
-        const int32_t count = platform::text_to_int32(text, locale_);
-        if (count < 0) {
-            throw platform::RuntimeError(
-                platform::ErrorKind::InvalidInput,
-                "\"" + text + "\" is negative; a frequency is a number of dogs");
-        }
-        return count;
+    const int32_t count = read_box(box, box_name, [this](const std::string& text) {
+        return platform::text_to_int32(text, locale_);
     });
+    if (count < 0) {
+        throw platform::RuntimeError(
+            platform::ErrorKind::InvalidInput,
+            tr("in the %1 box, \"%2\" is negative; a frequency is a number of dogs.")
+                .arg(box_words(box_name), box->text())
+                .toStdString());
+    }
+    return count;
 }
 
 kestrivo::analysis::Library Form1::report_library() {

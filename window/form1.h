@@ -92,6 +92,14 @@ public:
     void set_fit_entry(kestrivo_n_e04jyf_fn entry) { fit_entry_ = entry; }
     const platform::NumberLocale& number_locale() const { return locale_; }
 
+    /// What a message box says of `error`: its kind's title in the window's language, then its
+    /// detail.
+    static QString error_words(const platform::RuntimeError& error);
+    /// A box's name as the window's messages give it.
+    static QString box_words(const char* box_name);
+    /// A number refused in the box `box_name`, in the window's language.
+    static QString refusal_words(const char* box_name, const platform::NumberRefused& refused);
+
     /// The window's own area, under the menu bar: every control stands in it.
     QWidget* client = nullptr;
     QMenuBar* menuBar = nullptr;
@@ -214,6 +222,8 @@ private:
     void scan_profile(FitData& d, const plot::ProfileRange& range);
     plot::ProfileRange plotting_range(double theta);
     platform::RuntimeError no_estimate(int32_t ifail, double f) const;
+    /// The plot's words in the window's language.
+    static plot::PlotPicture::Words plot_words(bool profile_p);
     /// Takes back what a stopped estimate must not leave beside its data: the maximum log
     /// likelihood and the plot, and with `including_estimates` the percentage seen.
     void clear_results(bool including_estimates = true);

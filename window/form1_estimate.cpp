@@ -106,7 +106,7 @@ void Form1::read_counts() {
     if (IUSER(10) == 0 && IUSER(11) == 0 && IUSER(12) == 0 && IUSER(13) == 0) {
         throw platform::RuntimeError(
             platform::ErrorKind::InvalidInput,
-            "all four frequencies are 0: there are no dogs to estimate from.");
+            tr("all four frequencies are 0: there are no dogs to estimate from.").toStdString());
     }
 }
 
@@ -165,8 +165,8 @@ plot::ProfileRange Form1::show_share_seen_and_maximum(const FitData& d) {
         const double seen = checked(
             "the percentage of all dogs seen",
             +[](double s, double p) { return (s + p * (1 - s)) * 100; }, s, p);
-        Label11->setText("(" + qtext(platform::format_pattern(seen, "0.00", locale_)) +
-                         "% of all dogs seen)");
+        Label11->setText(tr("(%1% of all dogs seen)")
+                             .arg(qtext(platform::format_pattern(seen, "0.00", locale_))));
 
         const double theta = optP->isChecked() ? d.parValue(2) : d.parValue(1);
         range = plotting_range(theta);
@@ -177,8 +177,8 @@ plot::ProfileRange Form1::show_share_seen_and_maximum(const FitData& d) {
         clear_results(false);
         throw;
     }
-    Label9->setText("maximum log likelihood = " +
-                    qtext(platform::format_pattern(maximum, "0.000", locale_)));
+    Label9->setText(tr("maximum log likelihood = %1")
+                        .arg(qtext(platform::format_pattern(maximum, "0.000", locale_))));
     Label9->setVisible(true);
     return range;
 }
@@ -209,12 +209,16 @@ void Form1::scan_profile(FitData& d, const plot::ProfileRange& range) {
     picture_.y.assign(profY.data(), profY.data() + profCount);
     picture_.x.assign(profX.data(), profX.data() + profCount);
     picture_.profile_p = optP->isChecked();
-    picture_.caption =
-        "Counts 1,0,0: " + std::to_string(IUSER(10)) + ", 1,1,1: " + std::to_string(IUSER(11)) +
-        ", 1,0,1: " + std::to_string(IUSER(12)) + ", 1,1,0: " + std::to_string(IUSER(13)) + ".  " +
-        (chkS->isChecked() ? "S = " : "S held at ") + txtS->text().toStdString() +
-        ", P = " + txtP->text().toStdString() + " " + Label11->text().toStdString() + ", " +
-        Label9->text().toStdString() + ".";
+    picture_.words = plot_words(picture_.profile_p);
+    const auto count = [this](int i) { return QString::number(IUSER(i)); };
+    picture_.caption = (tr("Counts 1,0,0: %1, 1,1,1: %2, 1,0,1: %3, 1,1,0: %4.")
+                            .arg(count(10), count(11), count(12), count(13)) +
+                        QStringLiteral("  ") +
+                        (chkS->isChecked() ? tr("S = %1, P = %2") : tr("S held at %1, P = %2"))
+                            .arg(txtS->text(), txtP->text()) +
+                        QStringLiteral(" ") + Label11->text() + QStringLiteral(", ") +
+                        Label9->text() + QStringLiteral("."))
+                           .toStdString();
 }
 
 // The range of the profile from the "% plotting range" box. A range so wide that its ends leave
@@ -225,10 +229,12 @@ plot::ProfileRange Form1::plotting_range(double theta) {
         return plot::profile_range(theta, r, locale_);
     } catch (const platform::RuntimeError& error) {
         throw platform::RuntimeError(
-            error.kind(), "in the % plotting range box, " +
-                              platform::quoted(txtHist[0]->text().toStdString()) +
-                              " is beyond what can be plotted; a range of 100 already covers "
-                              "0.01 to 0.99.");
+            error.kind(),
+            tr("in the %1 box, %2 is beyond what can be plotted; a range of 100 already covers "
+               "0.01 to 0.99.")
+                .arg(box_words("% plotting range"),
+                     QString::fromStdString(platform::quoted(txtHist[0]->text().toStdString())))
+                .toStdString());
     }
 }
 
@@ -238,13 +244,25 @@ platform::RuntimeError Form1::no_estimate(int32_t ifail, double f) const {
     if (!chkS->isChecked() && !std::isfinite(f)) {
         return platform::RuntimeError(
             platform::ErrorKind::NoEstimate,
-            "these counts are impossible when S is held at " + txtS->text().toStdString() +
-                ": every dog would then be seen on every count, yet some were missed on the "
-                "second or third. Hold S below 1, or tick \"include as free parameter\".");
+            tr("these counts are impossible when S is held at %1: every dog would then be seen on "
+               "every count, yet some were missed on the second or third. Hold S below 1, or tick "
+               "\"%2\".")
+                .arg(txtS->text(), Label8->text())
+                .toStdString());
     }
-    return platform::RuntimeError(platform::ErrorKind::NoEstimate,
-                                  "the fit found no maximum (error code " + std::to_string(ifail) +
-                                      "); no estimate is shown.");
+    return platform::RuntimeError(
+        platform::ErrorKind::NoEstimate,
+        tr("the fit found no maximum (error code %1); no estimate is shown.")
+            .arg(ifail)
+            .toStdString());
+}
+
+plot::PlotPicture::Words Form1::plot_words(bool profile_p) {
+    return {tr("log likelihood").toStdString(),
+            (profile_p ? tr("% seen") : tr("% stay")).toStdString(),
+            tr("The plotting range holds no point of the profile: make the % plotting range "
+               "larger (for example 30).")
+                .toStdString()};
 }
 
 void Form1::clear_results(bool including_estimates) {
@@ -258,7 +276,7 @@ void Form1::show_plot() {
     picLL->clear();
     plot::draw_plot(*picLL, picture_, locale_);
     picLL->setAccessibleDescription(QString::fromStdString(
-        picture_.shown ? picture_.description : std::string("No plot yet.")));
+        picture_.shown ? picture_.description : tr("No plot yet.").toStdString()));
 }
 
 // "user.txt" in the current folder: the cursors and the blocks as the fit receives them, one

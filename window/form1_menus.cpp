@@ -43,7 +43,9 @@ QAction* add_action(QMenu* menu, const QString& text, const QKeySequence& keys,
     return action;
 }
 
-constexpr const char* kPlotFilters = "PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)";
+//: File types of an exported plot: keep each pattern in brackets as it is.
+constexpr const char* kPlotFilters = QT_TRANSLATE_NOOP(
+    "kestrivo::window::Form1", "PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)");
 
 }  // namespace
 
@@ -138,25 +140,31 @@ void Form1::install_default_dialogs() {
 
 namespace {
 
-[[noreturn]] void nothing_to(const char* what) {
-    throw platform::RuntimeError(
-        platform::ErrorKind::InvalidInput,
-        std::string("there is no plot to ") + what + " yet: press \"estimate\" first.");
+enum class PlotUse { export_it, print_it, copy_it };
+
+// Whole sentences: the verb takes different words around it in other languages.
+[[noreturn]] void nothing_to(PlotUse use) {
+    const QString words =
+        use == PlotUse::export_it ? Form1::tr("there is no plot to export yet: press \"%1\" first.")
+        : use == PlotUse::print_it ? Form1::tr("there is no plot to print yet: press \"%1\" first.")
+                                   : Form1::tr("there is no plot to copy yet: press \"%1\" first.");
+    throw platform::RuntimeError(platform::ErrorKind::InvalidInput,
+                                 words.arg(Form1::tr("estimate")).toStdString());
 }
 
 }  // namespace
 
 void Form1::export_plot() {
-    if (!picture_.shown) nothing_to("export");
-    QString filter = QStringLiteral("PNG image (*.png)");
-    const QString path =
-        dialogs_.save_file(tr("Export plot"), QString::fromUtf8(kPlotFilters), filter);
+    if (!picture_.shown) nothing_to(PlotUse::export_it);
+    const QString filters = tr(kPlotFilters);
+    QString filter = filters.section(QStringLiteral(";;"), 0, 0);
+    const QString path = dialogs_.save_file(tr("Export plot"), filters, filter);
     if (path.isEmpty()) return;
     export_plot_to(path, filter);
 }
 
 void Form1::export_plot_to(const QString& path, const QString& filter) {
-    if (!picture_.shown) nothing_to("export");
+    if (!picture_.shown) nothing_to(PlotUse::export_it);
     std::string name = path.toStdString();
     std::optional<PlotFormat> format = plot_format_of(name);
     if (!format) {
@@ -175,7 +183,7 @@ void Form1::export_plot_to(const QString& path, const QString& filter) {
 }
 
 void Form1::print_plot() {
-    if (!picture_.shown) nothing_to("print");
+    if (!picture_.shown) nothing_to(PlotUse::print_it);
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(tr("Kestrivo plot"));
     if (!dialogs_.print(printer)) return;
@@ -183,18 +191,21 @@ void Form1::print_plot() {
 }
 
 void Form1::print_plot_on(QPrinter& printer) {
-    if (!picture_.shown) nothing_to("print");
+    if (!picture_.shown) nothing_to(PlotUse::print_it);
     const QSizeF size(picLL->scale_width(), picLL->scale_height());
     if (!print_plot_page(printer, picture_, size, picLL->font(), locale_)) {
-        throw platform::RuntimeError(platform::ErrorKind::FileError,
-                                     "the plot could not be printed: the printer is not ready.");
+        throw platform::RuntimeError(
+            platform::ErrorKind::FileError,
+            tr("the plot could not be printed: the printer is not ready.").toStdString());
     }
 }
 
 void Form1::copy_results() {
     if (!last_report_) {
         throw platform::RuntimeError(platform::ErrorKind::InvalidInput,
-                                     "there are no results to copy yet: press \"estimate\" first.");
+                                     tr("there are no results to copy yet: press \"%1\" first.")
+                                         .arg(tr("estimate"))
+                                         .toStdString());
     }
     const auto table = results_table(*last_report_, locale_);
     auto* data = new QMimeData;
@@ -204,7 +215,7 @@ void Form1::copy_results() {
 }
 
 void Form1::copy_plot() {
-    if (!picture_.shown) nothing_to("copy");
+    if (!picture_.shown) nothing_to(PlotUse::copy_it);
     QApplication::clipboard()->setImage(picLL->image());
 }
 

@@ -26,11 +26,14 @@ namespace kestrivo::window {
 
 namespace {
 
-constexpr const char* kSurveyFilters = "Survey files (*.csv);;All files (*)";
+//: File types: keep each pattern in brackets as it is.
+constexpr const char* kSurveyFilters =
+    QT_TRANSLATE_NOOP("kestrivo::window::Form1", "Survey files (*.csv);;All files (*)");
 // What Open survey reads: survey files, and the exports a team downloads (ODK Central's zip or
 // its CSVs, KoboToolbox's XLSX), shown together so that an export is not hidden from the user.
-constexpr const char* kOpenFilters =
-    "Surveys and field exports (*.csv *.zip *.xlsx);;Survey files (*.csv);;All files (*)";
+constexpr const char* kOpenFilters = QT_TRANSLATE_NOOP(
+    "kestrivo::window::Form1",
+    "Surveys and field exports (*.csv *.zip *.xlsx);;Survey files (*.csv);;All files (*)");
 // The window keeps every block of a survey it opens in memory, for the chooser.
 constexpr off_t kLargestSurvey = off_t{64} << 20;
 
@@ -50,8 +53,7 @@ struct BusyPointer {
 }  // namespace
 
 void Form1::open_survey() {
-    const QStringList paths =
-        dialogs_.open_files(tr("Open survey"), QString::fromUtf8(kOpenFilters));
+    const QStringList paths = dialogs_.open_files(tr("Open survey"), tr(kOpenFilters));
     if (paths.isEmpty()) return;
     open_survey_files(paths);
 }
@@ -78,9 +80,12 @@ void Form1::open_command_line(const QStringList& paths,
     } catch (const std::exception& error) {
         // Anything else a file can bring about (memory it would take, say) is said in the
         // window too, which stays open.
-        report_error(platform::RuntimeError(platform::ErrorKind::FileError,
-                                            paths.join(QStringLiteral(", ")).toStdString() +
-                                                ": cannot be opened (" + error.what() + ")."));
+        //: %1 names the files; %2 is the system's own reason, in English.
+        report_error(platform::RuntimeError(
+            platform::ErrorKind::FileError,
+            tr("%1: cannot be opened (%2).")
+                .arg(paths.join(QStringLiteral(", ")), QString::fromLocal8Bit(error.what()))
+                .toStdString()));
     }
 }
 
@@ -91,15 +96,18 @@ void Form1::open_survey_file(const QString& path) {
     struct stat status {};
     if (::stat(name.c_str(), &status) != 0) survey_error(name + ": " + std::strerror(errno) + ".");
     if (!S_ISREG(status.st_mode)) {
-        survey_error(name + ": " +
-                     (S_ISDIR(status.st_mode) ? "is a folder" : "is not an ordinary file") +
-                     "; a survey is a CSV file.");
+        survey_error((S_ISDIR(status.st_mode) ? tr("%1: is a folder; a survey is a CSV file.")
+                                              : tr("%1: is not an ordinary file; a survey is a "
+                                                   "CSV file."))
+                         .arg(path)
+                         .toStdString());
     }
     if (status.st_size > kLargestSurvey) {
-        survey_error(name + ": at " + std::to_string(status.st_size >> 20) +
-                     " MB the survey is too large to open in the window (at most " +
-                     std::to_string(kLargestSurvey >> 20) +
-                     " MB); kestrivo-report reads surveys of any size.");
+        survey_error(tr("%1: at %2 MB the survey is too large to open in the window (at most %3 "
+                        "MB); kestrivo-report reads surveys of any size.")
+                         .arg(path, QString::number(status.st_size >> 20),
+                              QString::number(kLargestSurvey >> 20))
+                         .toStdString());
     }
     std::ifstream in(name, std::ios::binary);
     if (!in) survey_error(name + ": " + std::strerror(errno) + ".");
@@ -137,7 +145,7 @@ void Form1::open_survey_file(const QString& path) {
         return;
     }
     if (dialogs_.reading && rows.size() >= 2000) dialogs_.reading(1);
-    if (rows.empty()) survey_error(name + ": the survey holds no block.");
+    if (rows.empty()) survey_error(tr("%1: the survey holds no block.").arg(path).toStdString());
 
     // Several blocks: the survey's own window, with the rows read here.
     if (rows.size() > 1) {
@@ -209,9 +217,9 @@ SurveyWindow* Form1::show_survey_window(OpenedSurvey opened,
 }
 
 void Form1::save_counts() {
-    QString filter = QStringLiteral("Survey files (*.csv)");
-    const QString path =
-        dialogs_.save_file(tr("Save counts"), QString::fromUtf8(kSurveyFilters), filter);
+    const QString filters = tr(kSurveyFilters);
+    QString filter = filters.section(QStringLiteral(";;"), 0, 0);
+    const QString path = dialogs_.save_file(tr("Save counts"), filters, filter);
     if (path.isEmpty()) return;
     save_counts_to(path);
 }

@@ -7,6 +7,8 @@
 #include <map>
 #include <utility>
 
+#include "window/report_reasons.h"
+
 namespace kestrivo::window {
 namespace {
 
@@ -158,7 +160,7 @@ QString left_out_words(const survey::ReportRow& row) {
             return LeftOutWords::tr(
                        "No estimate of its own: the counts on line %1 of the file give none (%2); "
                        "its dogs are counted in its stratum.")
-                .arg(line, detail);
+                .arg(line, report_reason(out.detail));
         case Why::plot_not_written:
             return LeftOutWords::tr(
                        "Counted, but the plot of the block on line %1 of the file could not be "
@@ -232,8 +234,9 @@ QString left_out_summary(const survey::ReportRows& rows) {
         ++left_out;
         ++by_reason[row.left_out ? row.left_out->why : Why::other];
     }
-    const QString blocks =
-        used == 1 ? LeftOutWords::tr("1 block used") : LeftOutWords::tr("%1 blocks used").arg(used);
+    // The plural forms of the languages that have them: French says "0 îlot utilisé".
+    const QString blocks = used == 1 ? LeftOutWords::tr("1 block used")
+                                     : LeftOutWords::tr("%n blocks used", nullptr, used);
     //: %1 is the number of blocks used, "12 blocks used".
     if (left_out == 0) return LeftOutWords::tr("%1; none left out.").arg(blocks);
     QStringList reasons;
@@ -241,10 +244,10 @@ QString left_out_summary(const survey::ReportRows& rows) {
         reasons << summary_phrase(why).arg(count);
     //: What separates the reasons blocks were left out for.
     const QString separator = LeftOutWords::tr(", ");
-    //: %1 is "12 blocks used"; %2 the number of blocks left out; %3 the reasons, each with its
+    //: %1 is "12 blocks used"; %n the number of blocks left out; %2 the reasons, each with its
     //: number of blocks.
-    return LeftOutWords::tr("%1; %2 left out: %3.")
-        .arg(blocks, QString::number(left_out), reasons.join(separator));
+    return LeftOutWords::tr("%1; %n left out: %2.", nullptr, left_out)
+        .arg(blocks, reasons.join(separator));
 }
 
 }  // namespace kestrivo::window

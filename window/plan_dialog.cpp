@@ -26,6 +26,7 @@
 #include "survey/plan_note.h"
 #include "window/design_words.h"
 #include "window/plan_words.h"
+#include "window/survey_answer.h"
 
 namespace kestrivo::window {
 namespace {
@@ -60,7 +61,7 @@ private:
 // A share as a percentage with one decimal ("12.3%"): what 500 simulated surveys can tell.
 QString percent_of_total(double share, const QLocale& locale) {
     if (!std::isfinite(share)) return PlanDialog::tr("none");
-    return locale.toString(share * 100, 'f', 1) + QStringLiteral("%");
+    return percent_sign(locale.toString(share * 100, 'f', 1));
 }
 
 // The plan made on the worker: the pilot's assumptions for `design`, then the plan of `request`,

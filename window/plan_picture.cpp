@@ -2,6 +2,8 @@
 // any surface, so that a test can measure where the words land.
 #include "window/plan_picture.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QPainter>
 #include <vector>
 
@@ -11,11 +13,32 @@
 
 namespace kestrivo::window {
 
+namespace {
+
+// The translations (i18n/*.ts) hold the plot's words under this name.
+class PlanPicture {
+    Q_DECLARE_TR_FUNCTIONS(kestrivo::window::PlanPicture)
+};
+
+// Filled in place: lupdate loses the class's namespace after a return type qualified by another.
+void fill_plan_plot_words(plot::PlanPlotWords& words) {
+    words.x_title = PlanPicture::tr("Blocks counted").toStdString();
+    words.y_title =
+        PlanPicture::tr("Half-width of the city's interval, % of its total").toStdString();
+    words.series = PlanPicture::tr("half-width met in %1% of surveys").toStdString();
+    words.target = PlanPicture::tr("target ±%1%").toStdString();
+    words.percent = PlanPicture::tr("%1%", "a tick's percentage").toStdString();
+}
+
+}  // namespace
+
 QFont plan_picture_font() {
     return plot::window_font(8.25);
 }
 
 void draw_plan_picture(plot::DrawingSurface& surface, const MadePlan& made) {
+    plot::PlanPlotWords words;
+    fill_plan_plot_words(words);
     std::vector<double> k, width;
     for (const auto& row : made.plan.rows) {
         k.push_back(double(row.k));
@@ -23,7 +46,10 @@ void draw_plan_picture(plot::DrawingSurface& surface, const MadePlan& made) {
     }
     surface.clear();
     plot::draw_plan_plot(surface, k, width, made.request.target, made.request.assurance,
-                         made.plan.recommended, platform::NumberLocale{".", ""});
+                         made.plan.recommended,
+                         platform::NumberLocale{QLocale().decimalPoint().toStdString(),
+                                                QLocale().groupSeparator().toStdString()},
+                         words);
 }
 
 void paint_plan_picture(QPainter& painter, QSizeF size, const MadePlan& made) {

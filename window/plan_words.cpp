@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <cmath>
 
-#include "survey/plan_note.h"
+#include "analysis/survey_plan.h"
 #include "window/survey_answer.h"
 
 namespace kestrivo::window {
@@ -23,11 +23,6 @@ QString blocks(std::int64_t count, const QLocale& locale) {
 // A negative binomial's size: two digits are all a pilot of a few blocks can tell.
 QString dispersion_words(double size, const QLocale& locale) {
     return size >= 10 ? people_number(size, locale) : locale.toString(size, 'g', 2);
-}
-
-QString first_letter_up(QString text) {
-    if (!text.isEmpty()) text[0] = text[0].toUpper();
-    return text;
 }
 
 // What the plan decided by, or why it decided nothing.
@@ -72,6 +67,39 @@ QString chance_words(const analysis::BlockModel& m, const QLocale& locale) {
     return chance;
 }
 
+// Why the recommended number of blocks gives an estimate not to trust, or "": the plan's own test
+// (analysis::untrustworthy), worded from the recommended row's figures.
+QString untrustworthy_words(const MadePlan& made, const QLocale& locale) {
+    if (!made.plan.recommended) return {};
+    const double level = made.request.level;
+    for (const analysis::PlanRow& row : made.plan.rows) {
+        if (row.k != *made.plan.recommended || analysis::untrustworthy(row, level).empty())
+            continue;
+        const auto percent = [&](double share) {
+            return percent_sign(locale.toString(qlonglong(std::lround(share * 100))));
+        };
+        //: %1 is how often the simulated surveys' intervals held the truth; %2 the interval's
+        //: level, both in percent.
+        QString why = PlanWords::tr(
+                          "The survey's estimate is not trustworthy at these assumptions: its "
+                          "interval held the true total in %1 of the simulated surveys (a %2 "
+                          "interval should in about %2)")
+                          .arg(percent(row.coverage), percent(level));
+        if (!std::isnan(row.median_ratio)) {
+            why += PlanWords::tr(", and its median estimate was %1 of the truth")
+                       .arg(locale.toString(row.median_ratio, 'f', 2));
+        }
+        if (row.median_seen_again < 50) {
+            why += PlanWords::tr(
+                       "; with about %1 dogs of the sample seen again on a second or third "
+                       "count, too few dogs are seen to estimate visibility")
+                       .arg(locale.toString(qlonglong(std::llround(row.median_seen_again))));
+        }
+        return why + QStringLiteral(".");
+    }
+    return {};
+}
+
 // What the plan assumes of a stratum: a list of clauses, each whole.
 QString stratum_words(const analysis::PlanStratum& stratum, const QLocale& locale) {
     const analysis::BlockModel& m = stratum.model;
@@ -104,7 +132,7 @@ QString share_words(double share, const QLocale& locale) {
     const double percent = std::round(share * 100);
     if (percent <= 0 && share > 0) return PlanWords::tr("under 1%");
     if (percent >= 100 && share < 1) return PlanWords::tr("over 99%");
-    return locale.toString(percent, 'f', 0) + QStringLiteral("%");
+    return percent_sign(locale.toString(percent, 'f', 0));
 }
 
 QString target_words(double target, const QLocale& locale) {
@@ -115,10 +143,8 @@ QString target_words(double target, const QLocale& locale) {
 QString plan_note_words(const MadePlan& made, const QLocale& locale) {
     const analysis::PlanRequest& r = made.request;
     QStringList sentences{rule_words(made, locale)};
-    const std::string warning = survey::plan_note(made.plan, r).warning;
-    if (!warning.empty()) {
-        sentences << first_letter_up(QString::fromStdString(warning)) + QStringLiteral(".");
-    }
+    if (const QString warning = untrustworthy_words(made, locale); !warning.isEmpty())
+        sentences << warning;
     if (r.strata.size() > 1) {
         QStringList shares;
         for (const analysis::PlanStratum& stratum : r.strata) {

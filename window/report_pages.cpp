@@ -4,6 +4,7 @@
 #include "window/report_pages.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -20,6 +21,11 @@
 
 namespace kestrivo::window {
 namespace {
+
+// The translations (i18n/*.ts) hold the footer's words under this name.
+class ReportPages {
+    Q_DECLARE_TR_FUNCTIONS(kestrivo::window::ReportPages)
+};
 
 // The top and bottom of a block's lines, in the document's coordinates. A block's layout is
 // placed within its table cell, and the cell within its table: the block's bounding box, which
@@ -192,7 +198,7 @@ bool print_pdf(const std::vector<QTextDocument*>& parts, const QString& path, co
                               footer_height * 0.6);
             painter.drawText(foot, Qt::AlignLeft | Qt::AlignBottom, shown_footer);
             painter.drawText(foot, Qt::AlignRight | Qt::AlignBottom,
-                             QStringLiteral("page %1 of %2").arg(number + 1).arg(pages));
+                             ReportPages::tr("page %1 of %2").arg(number + 1).arg(pages));
         }
     }
     return painter.end();

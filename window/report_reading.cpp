@@ -39,7 +39,7 @@ QString report_html(const std::string& text) {
 }
 
 QString how_to_read_section(const survey::ReportLayout& layout, double level) {
-    const QString percent = QLocale().toString(std::round(level * 100)) + QStringLiteral("%");
+    const QString percent = percent_sign(QLocale().toString(std::round(level * 100)));
     QString body = report_heading(ReportReading::tr("How to read this report"));
     body += paragraph(
         ReportReading::tr("Counting a block three times."),

@@ -30,6 +30,11 @@ QString people_number(double value, const QLocale& locale) {
     return locale.toString(static_cast<qlonglong>(rounded));
 }
 
+QString percent_sign(const QString& number) {
+    //: A number in percent; French writes a no-break space before the sign.
+    return SurveyAnswer::tr("%1%", "a number in percent").arg(number);
+}
+
 QString dogs_sentence(const TotalInWords& total, double level, const QLocale& locale) {
     if (!total.dogs) {
         //: %1 is the report's own reason, in English.
@@ -62,7 +67,7 @@ QString doses_sentence(const TotalInWords& total, double coverage, const QLocale
 namespace {
 
 QString percent(double share, const QLocale& locale) {
-    return locale.toString(std::round(share * 100)) + QStringLiteral("%");
+    return percent_sign(locale.toString(std::round(share * 100)));
 }
 
 }  // namespace

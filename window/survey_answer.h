@@ -26,6 +26,10 @@ TotalInWords total_in_words(const survey::ReportRow& total_row);
 /// "6,880", 42.4 is "42", 0 is "0".
 QString people_number(double value, const QLocale& locale);
 
+/// `number` followed by the percent sign as the window's language writes it: "70%" in English,
+/// "70 %" (with a no-break space) in French.
+QString percent_sign(const QString& number);
+
 /// "about 6,880 dogs, 95% between 5,430 and 8,720", or why there is no such sentence.
 QString dogs_sentence(const TotalInWords& total, double level, const QLocale& locale);
 

@@ -426,7 +426,7 @@ QImage coverage_map_image(const survey::ReportRows& report, double target, QSize
     }
     if (colour.empty()) return {};
     const QLocale locale;
-    const QString percent = locale.toString(std::round(target * 100)) + QStringLiteral("%");
+    const QString percent = percent_sign(locale.toString(std::round(target * 100)));
     const std::vector<LegendEntry> legend = {
         //: %1 is the target coverage; the stratum's whole interval lies below it.
         {below, SurveyMapPicture::tr("below %1: send a team back").arg(percent)},

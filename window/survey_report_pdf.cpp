@@ -300,8 +300,8 @@ QString seen_words(const ReportRow& pooled, const QLocale& locale) {
 
 // Each stratum: its shared visibility in words, whether its blocks agree, and its dogs.
 QString strata_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale& locale) {
-    const QString level = locale.toString(std::round(pdf.level * 100)) + QStringLiteral("%");
-    const QString coverage = locale.toString(std::round(pdf.coverage * 100)) + QStringLiteral("%");
+    const QString level = percent_sign(locale.toString(std::round(pdf.level * 100)));
+    const QString coverage = percent_sign(locale.toString(std::round(pdf.coverage * 100)));
     QString body = report_heading(SurveyReportPdf::tr("Strata")) +
                    QStringLiteral("<p>%1</p>")
                        .arg(SurveyReportPdf::tr(
@@ -360,7 +360,7 @@ QString coverage_section(QTextDocument& document, const SurveyPdf& pdf, const So
     if (!sorted.city || !sorted.city->cells.coverage) return {};
     const survey::CoverageCells& city = *sorted.city->cells.coverage;
     const auto percent = [&](double x) {
-        return std::isfinite(x) ? locale.toString(std::round(x * 100)) + QStringLiteral("%")
+        return std::isfinite(x) ? percent_sign(locale.toString(std::round(x * 100)))
                                 : QStringLiteral("–");
     };
     QString body = report_heading(SurveyReportPdf::tr("Vaccination coverage")) +
@@ -432,7 +432,7 @@ QString th(const char* width, const QString& text) {
 }
 
 QString blocks_section(const SurveyPdf& pdf, const Sorted& sorted, const QLocale& locale) {
-    const QString level = locale.toString(std::round(pdf.level * 100)) + QStringLiteral("%");
+    const QString level = percent_sign(locale.toString(std::round(pdf.level * 100)));
     const bool pooled = pdf.rows->layout.with_pool, strata = !pdf.stratum_column.empty();
     QString head = QStringLiteral("<thead><tr>") + th("11%", SurveyReportPdf::tr("Block"));
     if (strata) head += th("11%", report_html(pdf.stratum_column));
@@ -479,7 +479,7 @@ QString plan_section(QTextDocument& document, const MadePlan& made, const QLocal
         }
         const QString within = unbroken(target_words(made.request.target, locale)).toHtmlEscaped();
         const QString surveys =
-            locale.toString(std::round(made.request.assurance * 100)) + QStringLiteral("%");
+            percent_sign(locale.toString(std::round(made.request.assurance * 100)));
         const QString level = QStringLiteral("95%");
         //: %1 is "12 blocks"; %2 the interval's level; %3 a precision, "±20% of the total"; %4
         //: a share of surveys.

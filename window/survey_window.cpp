@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
@@ -41,6 +42,8 @@
 #include "survey/report_table.h"
 #include "window/design_words.h"
 #include "window/plan_dialog.h"
+#include "window/report_reading.h"
+#include "window/report_reasons.h"
 #include "window/survey_answer.h"
 #include "window/survey_report_pdf.h"
 #include "window/survey_titles.h"
@@ -278,9 +281,14 @@ void SurveyWindow::build_table(QVBoxLayout* layout) {
     conflict_list = new QListWidget(this);
     conflict_list->setAccessibleName(tr("Conflicts in the field data"));
     for (const field::Conflict& c : conflicts_) {
-        conflict_list->addItem(QString::fromStdString(
-            std::string(field::kind_name(c.kind)) + ": block \"" + c.block + "\", " + c.where.file +
-            ", line " + std::to_string(c.where.line) + ": " + field::conflict_detail(c)));
+        //: A conflict in the list: what it is, its block, where it was found, and its detail in
+        //: English as the tabulation says it.
+        conflict_list->addItem(tr("%1: block \"%2\", %3, line %4: %5")
+                                   .arg(conflict_kind_words(c.kind),
+                                        QString::fromStdString(c.block),
+                                        QString::fromStdString(c.where.file),
+                                        QLocale().toString(qulonglong(c.where.line)),
+                                        QString::fromStdString(field::conflict_detail(c))));
     }
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(table);
@@ -335,10 +343,10 @@ void SurveyWindow::build_menus() {
         if (!path.isEmpty()) export_table_to(path);
     });
     act(file, tr("Export &map..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M), [this, ask] {
-        const QString path = ask(tr("Export map"),
-                                 QStringLiteral("GeoJSON for QGIS (*.geojson);;KML for Google "
-                                                "Earth (*.kml)"),
-                                 QStringLiteral("GeoJSON for QGIS (*.geojson)"));
+        //: File types: keep each pattern in brackets as it is.
+        const QString geojson = tr("GeoJSON for QGIS (*.geojson)");
+        const QString path =
+            ask(tr("Export map"), geojson + ";;" + tr("KML for Google Earth (*.kml)"), geojson);
         if (!path.isEmpty()) export_map_to(path);
     });
     act(file, tr("Export &report (PDF)..."), QKeySequence(Qt::CTRL | Qt::Key_P), [this, ask] {
@@ -631,14 +639,15 @@ std::pair<analysis::Counts, std::optional<double>> SurveyWindow::pooled_counts(
         for (const analysis::Stratum& s : built.design->strata) {
             if (options.stratum_column && s.name != stratum) continue;
             if (const std::string why = analysis::why_not_pooled(s); !why.empty()) {
-                throw platform::RuntimeError(platform::ErrorKind::InvalidInput, why + ".");
+                throw platform::RuntimeError(platform::ErrorKind::InvalidInput,
+                                             (report_reason(why) + ".").toStdString());
             }
             return {*analysis::summed_counts(s.blocks), s.s_held};
         }
     }
-    throw platform::RuntimeError(platform::ErrorKind::InvalidInput,
-                                 "no block of the stratum could be read, so there is nothing to "
-                                 "pool.");
+    throw platform::RuntimeError(
+        platform::ErrorKind::InvalidInput,
+        tr("no block of the stratum could be read, so there is nothing to pool.").toStdString());
 }
 
 void SurveyWindow::copy_selection() {
@@ -721,7 +730,7 @@ void SurveyWindow::export_map_to(const QString& path) {
 void SurveyWindow::export_report_to(const QString& path) {
     if (!last_rows_) {
         throw platform::RuntimeError(platform::ErrorKind::InvalidInput,
-                                     "the report is not ready yet.");
+                                     tr("the report is not ready yet.").toStdString());
     }
     SurveyPdf pdf = reported_design_;
     pdf.name = source_.name;

@@ -10,12 +10,15 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -72,7 +75,8 @@ TsFile texts_in_the_sources() {
                           QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
                           QStringLiteral("none")};
     const QDir window(QStringLiteral(KESTRIVO_SOURCE_DIR "/window"));
-    for (const QString& name : window.entryList({QStringLiteral("*.cpp")}, QDir::Files))
+    for (const QString& name :
+         window.entryList({QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files))
         arguments << window.filePath(name);
     arguments << QStringLiteral("-ts") << ts;
     QProcess lupdate;
@@ -209,6 +213,111 @@ TEST(language_window_test, the_survey_window_answers_in_each_language) {
                 EXPECT_NE(box->title(), QStringLiteral("Design"));
             }
             window->close();
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
+    QLocale::setDefault(before);
+}
+
+// The main window's refusals and results in each language: English exactly as it always was, and
+// in the other languages other words around the text the user typed.
+TEST(language_window_test, the_main_window_refuses_and_answers_in_each_language) {
+    struct Refusal {
+        const char* name;
+        std::function<void(Form1&)> act;
+        const char* english;
+        const char* typed;  // what the message must still quote
+    };
+    const auto click = [](QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); };
+    const std::vector<Refusal> refusals = {
+        {"not a number",
+         [&](Form1& f) {
+             f.txtHist[1]->setText(QStringLiteral("abc"));
+             click(f.Command1);
+         },
+         "Type mismatch: in the 1,0,0 box, \"abc\" is not a number.", "abc"},
+        {"negative",
+         [&](Form1& f) {
+             f.txtHist[2]->setText(QStringLiteral("-3"));
+             click(f.Command1);
+         },
+         "Invalid input: in the 1,1,1 box, \"-3\" is negative; a frequency is a number of dogs.",
+         "-3"},
+        {"too large",
+         [&](Form1& f) {
+             f.txtHist[0]->setText(QStringLiteral("1e999"));
+             click(f.Command1);
+         },
+         "Overflow: in the % plotting range box, \"1e999\" is too large.", "1e999"},
+        {"no dogs",
+         [&](Form1& f) {
+             for (int h = 1; h <= 4; ++h)
+                 f.txtHist[h]->setText(QStringLiteral("0"));
+             click(f.Command1);
+         },
+         "Invalid input: all four frequencies are 0: there are no dogs to estimate from.", ""},
+        {"not a share",
+         [&](Form1& f) {
+             f.txtP->setText(QStringLiteral("1.5"));
+             click(f.Command2);
+         },
+         "Invalid input: in the P box, \"1.5\" is not a share: it must lie from 0 to 1.", "1.5"},
+        {"no plot",
+         [](Form1& f) {
+             try {
+                 f.export_plot_to(QStringLiteral("plot.png"));
+             } catch (const kestrivo::platform::RuntimeError& e) {
+                 f.report_error(e);
+             }
+         },
+         "Invalid input: there is no plot to export yet: press \"estimate\" first.", ""},
+    };
+    const QLocale before;
+    QString english_results;
+    for (const char* code : {"en", "fr", "es", "pt"}) {
+        SCOPED_TRACE(code);
+        QTranslator translator;
+        if (std::string(code) != "en") {
+            ASSERT_TRUE(translator.load(
+                QStringLiteral(":/kestrivo/i18n/kestrivo_%1").arg(QString::fromLatin1(code))));
+            QCoreApplication::installTranslator(&translator);
+        }
+        // The C locale's numbers, so that "1.5" and "1e999" read alike in every language.
+        QLocale::setDefault(QLocale::c());
+        for (const Refusal& refusal : refusals) {
+            SCOPED_TRACE(refusal.name);
+            Form1 form;
+            QStringList shown;
+            form.set_error_reporter(
+                [&](const kestrivo::platform::RuntimeError& e) { shown << Form1::error_words(e); });
+            refusal.act(form);
+            ASSERT_EQ(shown.size(), 1);
+            if (std::string(code) == "en") {
+                EXPECT_EQ(shown[0].toStdString(), refusal.english);
+            } else {
+                EXPECT_NE(shown[0].toStdString(), refusal.english);
+                EXPECT_TRUE(shown[0].contains(QString::fromLatin1(refusal.typed)))
+                    << shown[0].toStdString();
+            }
+        }
+        // An estimate: the maximum, the share seen, the report strip and the plot's words.
+        Form1 form;
+        form.set_error_reporter(
+            [](const kestrivo::platform::RuntimeError& e) { ADD_FAILURE() << e.report(); });
+        click(form.Command1);
+        const auto words = [](QString text) {
+            return text.remove(QRegularExpression(QStringLiteral("[\\d\\s.,=()%–-]")));
+        };
+        const QString results = words(form.Label9->text() + form.Label11->text() +
+                                      form.lblReport->text() + form.Label10->text());
+        if (english_results.isEmpty()) {
+            english_results = results;
+            EXPECT_TRUE(
+                form.Label9->text().startsWith(QStringLiteral("maximum log likelihood = ")));
+        } else {
+            EXPECT_NE(results.toStdString(), english_results.toStdString());
+            EXPECT_FALSE(form.Label9->text().contains(QStringLiteral("maximum log likelihood")));
+            EXPECT_FALSE(form.Label10->text().contains(QStringLiteral("free-roaming dogs")));
         }
         QCoreApplication::removeTranslator(&translator);
     }
