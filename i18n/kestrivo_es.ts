@@ -699,10 +699,6 @@
         <translation>&amp;Objetivo:</translation>
     </message>
     <message>
-        <source> % of surveys</source>
-        <translation> % de las encuestas</translation>
-    </message>
-    <message>
         <source>Assurance in percent of surveys</source>
         <translation>Garantía en porcentaje de las encuestas</translation>
     </message>
@@ -841,6 +837,10 @@
     <message>
         <source> Not trustworthy: </source>
         <translation> No es confiable: </translation>
+    </message>
+    <message>
+        <source>% of surveys</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -699,10 +699,6 @@
         <translation>&amp;Objectif&#x202f;:</translation>
     </message>
     <message>
-        <source> % of surveys</source>
-        <translation>&#x202f;% des enquêtes</translation>
-    </message>
-    <message>
         <source>Assurance in percent of surveys</source>
         <translation>Garantie, en pourcentage des enquêtes</translation>
     </message>
@@ -841,6 +837,10 @@
     <message>
         <source> Not trustworthy: </source>
         <translation> Résultat peu fiable&#x202f;: </translation>
+    </message>
+    <message>
+        <source>% of surveys</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

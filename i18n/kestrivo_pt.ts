@@ -699,10 +699,6 @@
         <translation>&amp;Meta:</translation>
     </message>
     <message>
-        <source> % of surveys</source>
-        <translation> % dos inquéritos</translation>
-    </message>
-    <message>
         <source>Assurance in percent of surveys</source>
         <translation>Garantia em percentagem dos inquéritos</translation>
     </message>
@@ -841,6 +837,10 @@
     <message>
         <source> Not trustworthy: </source>
         <translation> Não fiável: </translation>
+    </message>
+    <message>
+        <source>% of surveys</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -145,7 +145,7 @@ void PlanDialog::build_controls() {
     assurance_->setObjectName(QStringLiteral("assurance"));
     assurance_->setRange(1, 99);
     assurance_->setValue(80);
-    assurance_->setSuffix(tr(" % of surveys"));
+    assurance_->setSuffix(tr("% of surveys"));
     assurance_->setAccessibleName(tr("Assurance in percent of surveys"));
     form->addRow(tr("&Assurance:"), assurance_);
     replicates_ = new QSpinBox(this);
