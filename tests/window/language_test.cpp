@@ -22,8 +22,12 @@
 #include <string>
 #include <vector>
 
+#include "analysis/inference_report.h"
+#include "analysis/pooled_visibility.h"
+#include "library/kestrivo.h"
 #include "window/form1.h"
 #include "window/language.h"
+#include "window/report_reasons.h"
 #include "window/survey_answer.h"
 #include "window/survey_window.h"
 
@@ -322,6 +326,52 @@ TEST(language_window_test, the_main_window_refuses_and_answers_in_each_language)
         QCoreApplication::removeTranslator(&translator);
     }
     QLocale::setDefault(before);
+}
+
+// The reasons the inference report and the pooled fit give, made by them here, each in the
+// window's language: a reason they learn to give without its words here would show in English.
+TEST(language_window_test, the_reports_reasons_are_in_each_language) {
+    using namespace kestrivo::analysis;
+    const Library library{RLOGLIK};
+    std::vector<std::string> reasons;
+    const auto collect = [&](const Request& request) {
+        const Report r = make_report(library, request);
+        for (const std::string* why :
+             {&r.estimates.why_not, &r.s_limits.why_not, &r.p_limits.why_not})
+            if (!why->empty()) reasons.push_back(*why);
+    };
+    Request request;
+    request.counts = {30, 29, 36, 54};
+    request.s_held = 1.0;  // some dogs were missed: impossible
+    collect(request);
+    request.counts = {0, 29, 0, 0};  // every dog seen every time: nothing of P
+    collect(request);
+    request.s_held = 1.5;
+    collect(request);
+    request.s_held.reset();
+    request.counts = {0, 0, 0, 0};
+    collect(request);
+    request.counts = {-1, 2, 3, 4};
+    collect(request);
+    Stratum stratum;
+    reasons.push_back(why_not_pooled(stratum));
+    stratum.blocks = {{1, 2, 3, 4}, {1, 2, 3, 4}};
+    stratum.s_held_differs = true;
+    reasons.push_back(why_not_pooled(stratum));
+    ASSERT_GE(reasons.size(), 8u);
+
+    for (const char* code : kLanguages) {
+        SCOPED_TRACE(code);
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(
+            QStringLiteral(":/kestrivo/i18n/kestrivo_%1").arg(QString::fromLatin1(code))));
+        QCoreApplication::installTranslator(&translator);
+        for (const std::string& reason : reasons) {
+            EXPECT_FALSE(reason.empty());
+            EXPECT_NE(report_reason(reason).toStdString(), reason);
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
 }
 
 }  // namespace
