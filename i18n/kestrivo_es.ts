@@ -33,31 +33,31 @@
     </message>
     <message>
         <source>The weight column says what each block stands for: &quot;Blocks in the city&quot; is not needed with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La columna de pesos indica cuántas manzanas representa cada una: con ella no se necesita &quot;Manzanas de la ciudad&quot;.</translation>
     </message>
     <message>
         <source>%1 has no column &quot;%2&quot; for the weights.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene la columna &quot;%2&quot; para los pesos.</translation>
     </message>
     <message>
         <source>%1 has no column &quot;%2&quot; for the strata.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene la columna &quot;%2&quot; para los estratos.</translation>
     </message>
     <message>
         <source>&quot;Blocks in the city&quot; names the stratum &quot;%1&quot;, which no block has.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Manzanas de la ciudad&quot; nombra el estrato &quot;%1&quot;, al que no pertenece ninguna manzana.</translation>
     </message>
     <message>
         <source>Blocks in the city for &quot;%1&quot;: %2 is fewer than the %3 blocks counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manzanas de la ciudad para &quot;%1&quot;: %2 es menor que las %3 manzanas contadas.</translation>
     </message>
     <message>
         <source>%1: the block &quot;%2&quot; appears twice in the stratum &quot;%3&quot;; a sample holds each block once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la manzana &quot;%2&quot; aparece dos veces en el estrato &quot;%3&quot;; una muestra incluye cada manzana una sola vez.</translation>
     </message>
     <message>
         <source>%1: the block &quot;%2&quot; appears twice; a sample holds each block once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la manzana &quot;%2&quot; aparece dos veces; una muestra incluye cada manzana una sola vez.</translation>
     </message>
 </context>
 <context>
@@ -256,186 +256,186 @@
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>No coinciden los tipos</translation>
     </message>
     <message>
         <source>Invalid input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada no válida</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbordamiento</translation>
     </message>
     <message>
         <source>Floating-point error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de punto flotante</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Subíndice fuera del intervalo</translation>
     </message>
     <message>
         <source>File error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de archivo</translation>
     </message>
     <message>
         <source>Library not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró la biblioteca</translation>
     </message>
     <message>
         <source>Library damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca dañada</translation>
     </message>
     <message>
         <source>Library unusable</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca no utilizable</translation>
     </message>
     <message>
         <source>No estimate</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin estimación</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>there is not enough memory for this; nothing changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay memoria suficiente para esto; no se cambió nada.</translation>
     </message>
     <message>
         <source>in the %1 box, %2 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>en el cuadro %1, %2 no es un número.</translation>
     </message>
     <message>
         <source>in the %1 box, %2 is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>en el cuadro %1, %2 es demasiado grande.</translation>
     </message>
     <message>
         <source>in the %1 box, %2 is ambiguous: it could be read as %3 or as %4; type %3 or %4, without &quot;.&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>en el cuadro %1, %2 es ambiguo: puede leerse como %3 o como %4; escriba %3 o %4, sin &quot;.&quot;.</translation>
     </message>
     <message>
         <source>in the %1 box, %2 groups its digits with &quot;%3&quot;; type it without them: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>en el cuadro %1, %2 agrupa sus dígitos con &quot;%3&quot;; escríbalo sin ese separador: %4.</translation>
     </message>
     <message>
         <source>in the %1 box, %2 is not a share: it must lie from 0 to 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>en el cuadro %1, %2 no es una proporción: debe estar entre 0 y 1.</translation>
     </message>
     <message>
         <source>in the %1 box, &quot;%2&quot; is negative; a frequency is a number of dogs.</source>
-        <translation type="unfinished"></translation>
+        <translation>en el cuadro %1, &quot;%2&quot; es negativo; una frecuencia es un número de perros.</translation>
     </message>
     <message>
         <source>all four frequencies are 0: there are no dogs to estimate from.</source>
-        <translation type="unfinished"></translation>
+        <translation>las cuatro frecuencias son 0: no hay perros a partir de los cuales estimar.</translation>
     </message>
     <message>
         <source>(%1% of all dogs seen)</source>
-        <translation type="unfinished"></translation>
+        <translation>(se ve el %1% de todos los perros)</translation>
     </message>
     <message>
         <source>maximum log likelihood = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>log-verosimilitud máxima = %1</translation>
     </message>
     <message>
         <source>Counts 1,0,0: %1, 1,1,1: %2, 1,0,1: %3, 1,1,0: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencias 1,0,0: %1, 1,1,1: %2, 1,0,1: %3, 1,1,0: %4.</translation>
     </message>
     <message>
         <source>S = %1, P = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>S = %1, P = %2</translation>
     </message>
     <message>
         <source>S held at %1, P = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>S fijada en %1, P = %2</translation>
     </message>
     <message>
         <source>in the %1 box, %2 is beyond what can be plotted; a range of 100 already covers 0.01 to 0.99.</source>
-        <translation type="unfinished"></translation>
+        <translation>en el cuadro %1, %2 excede lo que se puede graficar; un rango de 100 ya abarca de 0,01 a 0,99.</translation>
     </message>
     <message>
         <source>these counts are impossible when S is held at %1: every dog would then be seen on every count, yet some were missed on the second or third. Hold S below 1, or tick &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>estos conteos son imposibles con S fijada en %1: todos los perros se verían entonces en todos los conteos, pero algunos no se vieron en el segundo o el tercero. Fije S por debajo de 1 o marque &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>the fit found no maximum (error code %1); no estimate is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>el ajuste no encontró un máximo (código de error %1); no se muestra ninguna estimación.</translation>
     </message>
     <message>
         <source>log likelihood</source>
-        <translation type="unfinished"></translation>
+        <translation>log-verosimilitud</translation>
     </message>
     <message>
         <source>% seen</source>
-        <translation type="unfinished"></translation>
+        <translation>% vistos</translation>
     </message>
     <message>
         <source>% stay</source>
-        <translation type="unfinished"></translation>
+        <translation>% permanecen</translation>
     </message>
     <message>
         <source>The plotting range holds no point of the profile: make the % plotting range larger (for example 30).</source>
-        <translation type="unfinished"></translation>
+        <translation>El rango del gráfico no contiene ningún punto del perfil: amplíe el % rango del gráfico (por ejemplo, a 30).</translation>
     </message>
     <message>
         <source>there is no plot to export yet: press &quot;%1&quot; first.</source>
-        <translation type="unfinished"></translation>
+        <translation>aún no hay gráfico para exportar: primero presione &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>there is no plot to print yet: press &quot;%1&quot; first.</source>
-        <translation type="unfinished"></translation>
+        <translation>aún no hay gráfico para imprimir: primero presione &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>there is no plot to copy yet: press &quot;%1&quot; first.</source>
-        <translation type="unfinished"></translation>
+        <translation>aún no hay gráfico para copiar: primero presione &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>the plot could not be printed: the printer is not ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo imprimir el gráfico: la impresora no está lista.</translation>
     </message>
     <message>
         <source>there are no results to copy yet: press &quot;%1&quot; first.</source>
-        <translation type="unfinished"></translation>
+        <translation>aún no hay resultados para copiar: primero presione &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>This program can be used to estimate the proportion of free-roaming dogs seen on a count of a city block.  A sample of individually distinct dogs are identified during the first count and the number seen during a second and third count recorded.  The frequency of the four possible resulting capture histories - not seen again, seen on both the second and third counts, seen on the third but not on the second, seen on the second but not on the third - are entered in the text boxes to the left.  Click the &apos;estimate&apos; command button to generate ML estimates of the proportion permanently visible because of defending territory, S, and the probability of seeing the others, P.  Read 95% confidence limits from intersection of dotted red line with ML curve.  Uncheck check box and set S to 0 to see effect of assuming all dogs equally visible on P estimate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este programa permite estimar la proporción de perros de libre deambulación que se ven en un conteo de una manzana de la ciudad. En el primer conteo se identifica una muestra de perros que se pueden distinguir uno de otro, y se registra cuántos de ellos se ven en un segundo y un tercer conteo. Las frecuencias de las cuatro historias de captura posibles —no visto de nuevo, visto en el segundo y en el tercer conteo, visto en el tercero pero no en el segundo, visto en el segundo pero no en el tercero— se ingresan en los cuadros de texto de la izquierda. Haga clic en el botón &quot;estimar&quot; para obtener las estimaciones de máxima verosimilitud (MV) de la proporción permanentemente visible por defender un territorio, S, y de la probabilidad de ver a los demás perros, P. Lea los límites de confianza del 95% en la intersección de la línea roja punteada con la curva de MV. Desmarque la casilla &quot;incluir como parámetro libre&quot; y fije S en 0 para ver cómo cambia la estimación de P si se supone que todos los perros son igualmente visibles.</translation>
     </message>
     <message>
         <source>PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)</source>
         <extracomment>File types of an exported plot: keep each pattern in brackets as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG (*.png);;Dibujo SVG (*.svg);;Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Survey files (*.csv);;All files (*)</source>
         <extracomment>File types: keep each pattern in brackets as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de encuesta (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Surveys and field exports (*.csv *.zip *.xlsx);;Survey files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Encuestas y exportaciones de campo (*.csv *.zip *.xlsx);;Archivos de encuesta (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>%1: cannot be opened (%2).</source>
         <extracomment>%1 names the files; %2 is the system&apos;s own reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede abrir (%2).</translation>
     </message>
     <message>
         <source>%1: is a folder; a survey is a CSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: es una carpeta; una encuesta es un archivo CSV.</translation>
     </message>
     <message>
         <source>%1: is not an ordinary file; a survey is a CSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no es un archivo normal; una encuesta es un archivo CSV.</translation>
     </message>
     <message>
         <source>%1: at %2 MB the survey is too large to open in the window (at most %3 MB); kestrivo-report reads surveys of any size.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: con %2 MB, la encuesta es demasiado grande para abrirla en la ventana (máximo %3 MB); kestrivo-report lee encuestas de cualquier tamaño.</translation>
     </message>
     <message>
         <source>%1: the survey holds no block.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la encuesta no contiene ninguna manzana.</translation>
     </message>
 </context>
 <context>
@@ -654,17 +654,17 @@
     </message>
     <message numerus="yes">
         <source>%n blocks used</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n manzana usada</numerusform>
+            <numerusform>%n manzanas usadas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1; %n left out: %2.</source>
         <extracomment>%1 is &quot;12 blocks used&quot;; %n the number of blocks left out; %2 the reasons, each with its number of blocks.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1; %n excluida: %2.</numerusform>
+            <numerusform>%1; %n excluidas: %2.</numerusform>
         </translation>
     </message>
 </context>
@@ -680,7 +680,7 @@
     </message>
     <message>
         <source>% of the total</source>
-        <translation> % del total</translation>
+        <translation>% del total</translation>
     </message>
     <message>
         <source>Target: the city&apos;s dogs within this percent of the total</source>
@@ -840,31 +840,31 @@
     </message>
     <message>
         <source>% of surveys</source>
-        <translation type="unfinished"></translation>
+        <translation>% de las encuestas</translation>
     </message>
 </context>
 <context>
     <name>kestrivo::window::PlanPicture</name>
     <message>
         <source>Blocks counted</source>
-        <translation type="unfinished">Manzanas contadas</translation>
+        <translation>Manzanas contadas</translation>
     </message>
     <message>
         <source>Half-width of the city&apos;s interval, % of its total</source>
-        <translation type="unfinished"></translation>
+        <translation>Semiamplitud del intervalo de la ciudad, % de su total</translation>
     </message>
     <message>
         <source>half-width met in %1% of surveys</source>
-        <translation type="unfinished"></translation>
+        <translation>semiamplitud cumplida en el %1% de las encuestas</translation>
     </message>
     <message>
         <source>target ±%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>objetivo ±%1%</translation>
     </message>
     <message>
         <source>%1%</source>
         <comment>a tick&apos;s percentage</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -941,16 +941,16 @@
     </message>
     <message>
         <source>under 1%</source>
-        <translation>menos del 1 %</translation>
+        <translation>menos del 1%</translation>
     </message>
     <message>
         <source>over 99%</source>
-        <translation>más del 99 %</translation>
+        <translation>más del 99%</translation>
     </message>
     <message>
         <source>±%1% of the total</source>
         <extracomment>The precision wanted of the city&apos;s total, %1 in percent.</extracomment>
-        <translation>±%1 % del total</translation>
+        <translation>±%1% del total</translation>
     </message>
     <message>
         <source>The blocks to count are shared among the strata in proportion to their blocks in the city (%1).</source>
@@ -964,15 +964,15 @@
     <message>
         <source>The survey&apos;s estimate is not trustworthy at these assumptions: its interval held the true total in %1 of the simulated surveys (a %2 interval should in about %2)</source>
         <extracomment>%1 is how often the simulated surveys&apos; intervals held the truth; %2 the interval&apos;s level, both in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La estimación de la encuesta no es confiable con estos supuestos: su intervalo contuvo el total real en el %1 de las encuestas simuladas (un intervalo del %2 debería contenerlo en alrededor del %2)</translation>
     </message>
     <message>
         <source>, and its median estimate was %1 of the truth</source>
-        <translation type="unfinished"></translation>
+        <translation>, y su estimación mediana fue el %1 del valor real</translation>
     </message>
     <message>
         <source>; with about %1 dogs of the sample seen again on a second or third count, too few dogs are seen to estimate visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>; con unos %1 perros de la muestra vueltos a ver en un segundo o tercer conteo, se ven demasiado pocos perros para estimar la visibilidad</translation>
     </message>
 </context>
 <context>
@@ -986,7 +986,7 @@
     <name>kestrivo::window::ReportPages</name>
     <message>
         <source>page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>página %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -1222,209 +1222,209 @@
     <name>kestrivo::window::ReportReasons</name>
     <message>
         <source>with S held at 1 every dog is seen on every count, so the counts say nothing of P</source>
-        <translation type="unfinished"></translation>
+        <translation>con S fijada en 1, todos los perros se ven en todos los conteos, así que los conteos no dicen nada sobre P</translation>
     </message>
     <message>
         <source>S is held, not estimated</source>
-        <translation type="unfinished"></translation>
+        <translation>S está fijada, no estimada</translation>
     </message>
     <message>
         <source>no dogs were counted</source>
-        <translation type="unfinished"></translation>
+        <translation>no se contó ningún perro</translation>
     </message>
     <message>
         <source>a count is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>hay un conteo negativo</translation>
     </message>
     <message>
         <source>S is held outside 0 to 1</source>
-        <translation type="unfinished"></translation>
+        <translation>S está fijada en un valor que no está entre 0 y 1</translation>
     </message>
     <message>
         <source>the level must lie between 0 and 1</source>
-        <translation type="unfinished"></translation>
+        <translation>el nivel debe estar entre 0 y 1</translation>
     </message>
     <message>
         <source>the likelihood library is not bound</source>
-        <translation type="unfinished"></translation>
+        <translation>la biblioteca de verosimilitud no está enlazada</translation>
     </message>
     <message>
         <source>the report could not be computed</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo calcular el informe</translation>
     </message>
     <message>
         <source>the counts are impossible when S is held at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>los conteos son imposibles con S fijada en %1</translation>
     </message>
     <message>
         <source>the report could not be computed: %1</source>
         <extracomment>%1 is the system&apos;s own message, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo calcular el informe: %1</translation>
     </message>
     <message>
         <source>no block of this stratum could be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer ninguna manzana de este estrato</translation>
     </message>
     <message>
         <source>the blocks hold S at different values, so they share no one visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>las manzanas fijan S en valores distintos, así que no comparten una misma visibilidad</translation>
     </message>
     <message>
         <source>a summed count exceeds 2147483647 dogs, more than the library takes</source>
-        <translation type="unfinished"></translation>
+        <translation>un conteo sumado supera los 2147483647 perros, más de lo que admite la biblioteca</translation>
     </message>
 </context>
 <context>
     <name>kestrivo::window::ReportStrip</name>
     <message>
         <source> (edge)</source>
-        <translation type="unfinished"></translation>
+        <translation> (extremo)</translation>
     </message>
     <message>
         <source>%1–%2%</source>
         <comment>a range of percentages</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1–%2%</translation>
     </message>
     <message>
         <source>%1 in %2 separate pieces %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2 tramos separados %3</translation>
     </message>
     <message>
         <source> and </source>
         <comment>between two pieces of the limits</comment>
-        <translation type="unfinished"></translation>
+        <translation> y </translation>
     </message>
     <message>
         <source>95% limits: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Límites del 95%: %1</translation>
     </message>
     <message>
         <source>, seen %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, vistos %1</translation>
     </message>
     <message>
         <source>; dogs on the block %1 (%2–%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>; perros en la manzana %1 (%2–%3)</translation>
     </message>
     <message>
         <source>no upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>sin límite superior</translation>
     </message>
     <message>
         <source>%1 lies on the lower edge of its range (%2): the estimate and its limit stop there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está en el extremo inferior de su rango (%2): la estimación y su límite se detienen ahí.</translation>
     </message>
     <message>
         <source>%1 lies on the upper edge of its range (%2): the estimate and its limit stop there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está en el extremo superior de su rango (%2): la estimación y su límite se detienen ahí.</translation>
     </message>
     <message>
         <source>Fit check: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificación del ajuste: %1.</translation>
     </message>
     <message>
         <source>Fit check: G² = %1 on %2 df, %3: the model fits these counts poorly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificación del ajuste: G² = %1 con %2 gl, %3: el modelo se ajusta mal a estos conteos.</translation>
     </message>
     <message>
         <source>Fit check: G² = %1 on %2 df, %3: no sign of a poor fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificación del ajuste: G² = %1 con %2 gl, %3: no hay indicios de un mal ajuste.</translation>
     </message>
     <message>
         <source>S = %1, P = %2 (log likelihood %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>S = %1, P = %2 (log-verosimilitud %3)</translation>
     </message>
     <message>
         <source>The fit stopped at %1, short of the maximum at %2: the report is of the maximum.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ajuste se detuvo en %1, antes del máximo en %2: el informe corresponde al máximo.</translation>
     </message>
     <message>
         <source>The fit found %1, above %2: the report is of the fit&apos;s point.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ajuste encontró %1, por encima de %2: el informe corresponde al punto del ajuste.</translation>
     </message>
     <message>
         <source>No report: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin informe: %1.</translation>
     </message>
     <message>
         <source>Profile log likelihood of %1: the plotting range holds no point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Log-verosimilitud perfil de %1: el rango del gráfico no contiene ningún punto.</translation>
     </message>
     <message>
         <source>Profile log likelihood of %1 from %2% to %3%: highest, %4, at %5%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Log-verosimilitud perfil de %1 del %2% al %3%: máximo, %4, en el %5%.</translation>
     </message>
     <message>
         <source>The 95% limits of %1 are %2% and %3%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los límites del 95% de %1 son %2% y %3%.</translation>
     </message>
     <message>
         <source>no limit</source>
-        <translation type="unfinished"></translation>
+        <translation>sin límite</translation>
     </message>
     <message>
         <source>quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>magnitud</translation>
     </message>
     <message>
         <source>estimate</source>
-        <translation type="unfinished">estimar</translation>
+        <translation>estimación</translation>
     </message>
     <message>
         <source>95% lower</source>
-        <translation type="unfinished"></translation>
+        <translation>inferior 95%</translation>
     </message>
     <message>
         <source>95% upper</source>
-        <translation type="unfinished"></translation>
+        <translation>superior 95%</translation>
     </message>
     <message>
         <source>note</source>
-        <translation type="unfinished"></translation>
+        <translation>nota</translation>
     </message>
     <message>
         <source>frequency %1</source>
-        <translation type="unfinished"></translation>
+        <translation>frecuencia %1</translation>
     </message>
     <message>
         <source>no estimate</source>
-        <translation type="unfinished">sin estimación</translation>
+        <translation>sin estimación</translation>
     </message>
     <message>
         <source>on the lower edge of its range</source>
-        <translation type="unfinished"></translation>
+        <translation>en el extremo inferior de su rango</translation>
     </message>
     <message>
         <source>on the upper edge of its range</source>
-        <translation type="unfinished"></translation>
+        <translation>en el extremo superior de su rango</translation>
     </message>
     <message>
         <source>share of all dogs seen on one count</source>
-        <translation type="unfinished"></translation>
+        <translation>proporción de todos los perros vistos en un conteo</translation>
     </message>
     <message>
         <source>maximum log likelihood</source>
-        <translation type="unfinished"></translation>
+        <translation>log-verosimilitud máxima</translation>
     </message>
     <message>
         <source>dogs identified on the first count</source>
-        <translation type="unfinished"></translation>
+        <translation>perros identificados en el primer conteo</translation>
     </message>
     <message>
         <source>dogs on the block</source>
-        <translation type="unfinished"></translation>
+        <translation>perros en la manzana</translation>
     </message>
     <message>
         <source>fit check: G²</source>
-        <translation type="unfinished"></translation>
+        <translation>verificación del ajuste: G²</translation>
     </message>
     <message>
         <source>df %1, p = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>gl %1, p = %2</translation>
     </message>
     <message>
         <source>test of S = 0 (no always-visible dogs)</source>
-        <translation type="unfinished"></translation>
+        <translation>prueba de S = 0 (ningún perro siempre visible)</translation>
     </message>
 </context>
 <context>
@@ -1437,7 +1437,7 @@
     <message>
         <source>About %1 dogs, %2% between %3 and %4.</source>
         <extracomment>%1 dogs in the city; %2 the interval&apos;s level in percent; %3 and %4 its limits.</extracomment>
-        <translation>Unos %1 perros (intervalo del %2 %: entre %3 y %4).</translation>
+        <translation>Unos %1 perros (intervalo del %2%: entre %3 y %4).</translation>
     </message>
     <message>
         <source>About %1 dogs (no interval: see the total row&apos;s note).</source>
@@ -1446,16 +1446,16 @@
     <message>
         <source>%1 vaccine doses for %2% coverage (between %3 and %4).</source>
         <extracomment>%1 doses for a coverage of %2 percent of the dogs; %3 and %4 the doses&apos; interval.</extracomment>
-        <translation>%1 dosis de vacuna para una cobertura del %2 % (entre %3 y %4).</translation>
+        <translation>%1 dosis de vacuna para una cobertura del %2% (entre %3 y %4).</translation>
     </message>
     <message>
         <source>%1 vaccine doses for %2% coverage.</source>
-        <translation>%1 dosis de vacuna para una cobertura del %2 %.</translation>
+        <translation>%1 dosis de vacuna para una cobertura del %2%.</translation>
     </message>
     <message>
         <source>%1 of the dogs are vaccinated, %2% between %3 and %4.</source>
         <extracomment>%1 is a percentage with its sign; %2 the interval&apos;s level in percent; %3 and %4 its limits, percentages with their sign.</extracomment>
-        <translation>El %1 de los perros está vacunado (intervalo del %2 %: entre %3 y %4).</translation>
+        <translation>El %1 de los perros está vacunado (intervalo del %2%: entre %3 y %4).</translation>
     </message>
     <message>
         <source>%1 of the dogs are vaccinated.</source>
@@ -1508,7 +1508,7 @@
         <source>%1%</source>
         <comment>a number in percent</comment>
         <extracomment>A number in percent; French writes a no-break space before the sign.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -1772,7 +1772,7 @@
     <message>
         <source>Coverage (%1% interval)</source>
         <extracomment>%1 is the interval&apos;s level in percent.</extracomment>
-        <translation>Cobertura (intervalo del %1 %)</translation>
+        <translation>Cobertura (intervalo del %1%)</translation>
     </message>
     <message>
         <source>Share marked among the dogs seen</source>
@@ -2057,11 +2057,11 @@
     <message>
         <source>%1% vaccinated (%2% to %3%)</source>
         <extracomment>A stratum&apos;s coverage in percent, %2 to %3 its interval.</extracomment>
-        <translation>%1 % vacunados (%2 % a %3 %)</translation>
+        <translation>%1% vacunados (%2% a %3%)</translation>
     </message>
     <message>
         <source>%1% vaccinated</source>
-        <translation>%1 % vacunados</translation>
+        <translation>%1% vacunados</translation>
     </message>
     <message>
         <source>%1 doses still needed</source>
@@ -2093,24 +2093,24 @@
     <message>
         <source>%1: block &quot;%2&quot;, %3, line %4: %5</source>
         <extracomment>A conflict in the list: what it is, its block, where it was found, and its detail in English as the tabulation says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: manzana &quot;%2&quot;, %3, línea %4: %5</translation>
     </message>
     <message>
         <source>GeoJSON for QGIS (*.geojson)</source>
         <extracomment>File types: keep each pattern in brackets as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GeoJSON para QGIS (*.geojson)</translation>
     </message>
     <message>
         <source>KML for Google Earth (*.kml)</source>
-        <translation type="unfinished"></translation>
+        <translation>KML para Google Earth (*.kml)</translation>
     </message>
     <message>
         <source>no block of the stratum could be read, so there is nothing to pool.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer ninguna manzana del estrato, así que no hay nada que agrupar.</translation>
     </message>
     <message>
         <source>the report is not ready yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>el informe aún no está listo.</translation>
     </message>
 </context>
 </TS>

@@ -17,15 +17,15 @@
     </message>
     <message>
         <source>Give each stratum its own number in &quot;Blocks in the city&quot;.</source>
-        <translation>Donnez à chaque strate son propre nombre dans «&#x202f;Îlots de la ville&#x202f;».</translation>
+        <translation>Donnez à chaque strate son propre nombre dans «&#xa0;Îlots de la ville&#xa0;».</translation>
     </message>
     <message>
         <source>Type the number of blocks in the city for &quot;%1&quot;.</source>
-        <translation>Saisissez le nombre d&apos;îlots de la ville pour «&#x202f;%1&#x202f;».</translation>
+        <translation>Saisissez le nombre d&apos;îlots de la ville pour «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Blocks in the city: %1 is fewer than the %2 blocks counted.</source>
-        <translation>Îlots de la ville&#x202f;: %1 est inférieur aux %2 îlots comptés.</translation>
+        <translation>Îlots de la ville&#xa0;: %1 est inférieur aux %2 îlots comptés.</translation>
     </message>
     <message>
         <source>The design cannot be used.</source>
@@ -33,31 +33,31 @@
     </message>
     <message>
         <source>The weight column says what each block stands for: &quot;Blocks in the city&quot; is not needed with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La colonne des poids indique combien d&apos;îlots de la ville chaque îlot représente&#xa0;: «&#xa0;Îlots de la ville&#xa0;» est alors inutile.</translation>
     </message>
     <message>
         <source>%1 has no column &quot;%2&quot; for the weights.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient pas de colonne «&#xa0;%2&#xa0;» pour les poids.</translation>
     </message>
     <message>
         <source>%1 has no column &quot;%2&quot; for the strata.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient pas de colonne «&#xa0;%2&#xa0;» pour les strates.</translation>
     </message>
     <message>
         <source>&quot;Blocks in the city&quot; names the stratum &quot;%1&quot;, which no block has.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;Îlots de la ville&#xa0;» mentionne la strate «&#xa0;%1&#xa0;», à laquelle n&apos;appartient aucun îlot.</translation>
     </message>
     <message>
         <source>Blocks in the city for &quot;%1&quot;: %2 is fewer than the %3 blocks counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Îlots de la ville pour «&#xa0;%1&#xa0;»&#xa0;: %2 est inférieur aux %3 îlots comptés.</translation>
     </message>
     <message>
         <source>%1: the block &quot;%2&quot; appears twice in the stratum &quot;%3&quot;; a sample holds each block once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: l&apos;îlot «&#xa0;%2&#xa0;» figure deux fois dans la strate «&#xa0;%3&#xa0;»&#xa0;; un échantillon ne contient chaque îlot qu&apos;une seule fois.</translation>
     </message>
     <message>
         <source>%1: the block &quot;%2&quot; appears twice; a sample holds each block once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: l&apos;îlot «&#xa0;%2&#xa0;» figure deux fois&#xa0;; un échantillon ne contient chaque îlot qu&apos;une seule fois.</translation>
     </message>
 </context>
 <context>
@@ -136,11 +136,11 @@
     </message>
     <message>
         <source>Report: </source>
-        <translation>Rapport&#x202f;: </translation>
+        <translation>Rapport&#xa0;: </translation>
     </message>
     <message>
         <source>Report: none yet</source>
-        <translation>Rapport&#x202f;: aucun pour l&apos;instant</translation>
+        <translation>Rapport&#xa0;: aucun pour l&apos;instant</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -196,7 +196,7 @@
     </message>
     <message>
         <source>The language is saved; restart Kestrivo to use it.</source>
-        <translation>La langue est enregistrée&#x202f;; redémarrez Kestrivo pour l&apos;appliquer.</translation>
+        <translation>La langue est enregistrée&#xa0;; redémarrez Kestrivo pour l&apos;appliquer.</translation>
     </message>
     <message>
         <source>Reading the survey...</source>
@@ -232,7 +232,7 @@
     </message>
     <message>
         <source>&lt;h3&gt;Kestrivo %1&lt;/h3&gt;&lt;p&gt;Estimates how visible the free-roaming dogs of a city block are to a street count, from three counts of the block.&lt;/p&gt;&lt;p&gt;Licence: MIT.&lt;/p&gt;&lt;p&gt;Built with Qt %2, NLopt (BOBYQA), Boost.Math %3 and libcsv %4.%5.%6.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Kestrivo %1&lt;/h3&gt;&lt;p&gt;Estime dans quelle mesure les chiens en divagation d&apos;un îlot sont visibles lors d&apos;un comptage de rue, à partir de trois comptages de l&apos;îlot.&lt;/p&gt;&lt;p&gt;Licence&#x202f;: MIT.&lt;/p&gt;&lt;p&gt;Réalisé avec Qt %2, NLopt (BOBYQA), Boost.Math %3 et libcsv %4.%5.%6.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Kestrivo %1&lt;/h3&gt;&lt;p&gt;Estime dans quelle mesure les chiens en divagation d&apos;un îlot sont visibles lors d&apos;un comptage de rue, à partir de trois comptages de l&apos;îlot.&lt;/p&gt;&lt;p&gt;Licence&#xa0;: MIT.&lt;/p&gt;&lt;p&gt;Réalisé avec Qt %2, NLopt (BOBYQA), Boost.Math %3 et libcsv %4.%5.%6.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Open survey</source>
@@ -244,11 +244,11 @@
     </message>
     <message>
         <source>%1 is read-only. Replace it all the same? It stays read-only.</source>
-        <translation>%1 est en lecture seule. Le remplacer quand même&#x202f;? Il restera en lecture seule.</translation>
+        <translation>%1 est en lecture seule. Le remplacer quand même&#xa0;? Il restera en lecture seule.</translation>
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
-        <translation>%1 existe déjà. Le remplacer&#x202f;?</translation>
+        <translation>%1 existe déjà. Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>System language</source>
@@ -256,186 +256,186 @@
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Incompatibilité de type</translation>
     </message>
     <message>
         <source>Invalid input</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie non valide</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement de capacité</translation>
     </message>
     <message>
         <source>Floating-point error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de calcul en virgule flottante</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice hors limites</translation>
     </message>
     <message>
         <source>File error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de fichier</translation>
     </message>
     <message>
         <source>Library not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèque introuvable</translation>
     </message>
     <message>
         <source>Library damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèque endommagée</translation>
     </message>
     <message>
         <source>Library unusable</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèque inutilisable</translation>
     </message>
     <message>
         <source>No estimate</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;estimation</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>there is not enough memory for this; nothing changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>la mémoire est insuffisante pour cette opération&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>in the %1 box, %2 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>dans le champ %1, %2 n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>in the %1 box, %2 is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>dans le champ %1, %2 est trop grand.</translation>
     </message>
     <message>
         <source>in the %1 box, %2 is ambiguous: it could be read as %3 or as %4; type %3 or %4, without &quot;.&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>dans le champ %1, %2 est ambigu&#xa0;: il peut se lire %3 ou %4&#xa0;; saisissez %3 ou %4, sans «&#xa0;.&#xa0;».</translation>
     </message>
     <message>
         <source>in the %1 box, %2 groups its digits with &quot;%3&quot;; type it without them: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>dans le champ %1, les chiffres de %2 sont groupés par des «&#xa0;%3&#xa0;»&#xa0;; saisissez le nombre sans ces séparateurs&#xa0;: %4.</translation>
     </message>
     <message>
         <source>in the %1 box, %2 is not a share: it must lie from 0 to 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>dans le champ %1, %2 n&apos;est pas une part&#xa0;: la valeur doit être comprise entre 0 et 1.</translation>
     </message>
     <message>
         <source>in the %1 box, &quot;%2&quot; is negative; a frequency is a number of dogs.</source>
-        <translation type="unfinished"></translation>
+        <translation>dans le champ %1, «&#xa0;%2&#xa0;» est négatif&#xa0;; un effectif est un nombre de chiens.</translation>
     </message>
     <message>
         <source>all four frequencies are 0: there are no dogs to estimate from.</source>
-        <translation type="unfinished"></translation>
+        <translation>les quatre effectifs valent 0&#xa0;: il n&apos;y a aucun chien sur lequel fonder une estimation.</translation>
     </message>
     <message>
         <source>(%1% of all dogs seen)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1&#xa0;% de tous les chiens vus)</translation>
     </message>
     <message>
         <source>maximum log likelihood = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>log-vraisemblance maximale = %1</translation>
     </message>
     <message>
         <source>Counts 1,0,0: %1, 1,1,1: %2, 1,0,1: %3, 1,1,0: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effectifs 1,0,0&#xa0;: %1, 1,1,1&#xa0;: %2, 1,0,1&#xa0;: %3, 1,1,0&#xa0;: %4.</translation>
     </message>
     <message>
         <source>S = %1, P = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>S = %1, P = %2</translation>
     </message>
     <message>
         <source>S held at %1, P = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>S fixé à %1, P = %2</translation>
     </message>
     <message>
         <source>in the %1 box, %2 is beyond what can be plotted; a range of 100 already covers 0.01 to 0.99.</source>
-        <translation type="unfinished"></translation>
+        <translation>dans le champ %1, %2 dépasse ce qui peut être tracé&#xa0;; une plage de 100 couvre déjà de 0,01 à 0,99.</translation>
     </message>
     <message>
         <source>these counts are impossible when S is held at %1: every dog would then be seen on every count, yet some were missed on the second or third. Hold S below 1, or tick &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>ces comptages sont impossibles lorsque S est fixé à %1&#xa0;: chaque chien serait alors vu à chaque comptage, or certains ont été manqués au deuxième ou au troisième. Fixez S en dessous de 1, ou cochez «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>the fit found no maximum (error code %1); no estimate is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ajustement n&apos;a trouvé aucun maximum (code d&apos;erreur %1)&#xa0;; aucune estimation n&apos;est affichée.</translation>
     </message>
     <message>
         <source>log likelihood</source>
-        <translation type="unfinished"></translation>
+        <translation>log-vraisemblance</translation>
     </message>
     <message>
         <source>% seen</source>
-        <translation type="unfinished"></translation>
+        <translation>% vus</translation>
     </message>
     <message>
         <source>% stay</source>
-        <translation type="unfinished"></translation>
+        <translation>% sédentaires</translation>
     </message>
     <message>
         <source>The plotting range holds no point of the profile: make the % plotting range larger (for example 30).</source>
-        <translation type="unfinished"></translation>
+        <translation>La plage du tracé ne contient aucun point du profil&#xa0;: augmentez la valeur du champ «&#xa0;% plage du tracé&#xa0;» (par exemple à 30).</translation>
     </message>
     <message>
         <source>there is no plot to export yet: press &quot;%1&quot; first.</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a pas encore de graphique à exporter&#xa0;: cliquez d&apos;abord sur «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>there is no plot to print yet: press &quot;%1&quot; first.</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a pas encore de graphique à imprimer&#xa0;: cliquez d&apos;abord sur «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>there is no plot to copy yet: press &quot;%1&quot; first.</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a pas encore de graphique à copier&#xa0;: cliquez d&apos;abord sur «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>the plot could not be printed: the printer is not ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>le graphique n&apos;a pas pu être imprimé&#xa0;: l&apos;imprimante n&apos;est pas prête.</translation>
     </message>
     <message>
         <source>there are no results to copy yet: press &quot;%1&quot; first.</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a pas encore de résultats à copier&#xa0;: cliquez d&apos;abord sur «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>This program can be used to estimate the proportion of free-roaming dogs seen on a count of a city block.  A sample of individually distinct dogs are identified during the first count and the number seen during a second and third count recorded.  The frequency of the four possible resulting capture histories - not seen again, seen on both the second and third counts, seen on the third but not on the second, seen on the second but not on the third - are entered in the text boxes to the left.  Click the &apos;estimate&apos; command button to generate ML estimates of the proportion permanently visible because of defending territory, S, and the probability of seeing the others, P.  Read 95% confidence limits from intersection of dotted red line with ML curve.  Uncheck check box and set S to 0 to see effect of assuming all dogs equally visible on P estimate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce programme permet d&apos;estimer la proportion des chiens en divagation d&apos;un îlot urbain qui sont vus lors d&apos;un comptage. Un échantillon de chiens distincts, reconnaissables individuellement, est identifié lors du premier comptage, et l&apos;on note combien d&apos;entre eux sont revus lors d&apos;un deuxième et d&apos;un troisième comptage. Les effectifs des quatre historiques de capture possibles – non revu, revu aux deuxième et troisième comptages, revu au troisième mais pas au deuxième, revu au deuxième mais pas au troisième – sont saisis dans les champs à gauche. Cliquez sur le bouton «&#xa0;estimer&#xa0;» pour obtenir les estimations du maximum de vraisemblance de la proportion de chiens visibles en permanence parce qu&apos;ils défendent un territoire, S, et de la probabilité de voir les autres chiens, P. Lisez les limites de confiance à 95&#xa0;% à l&apos;intersection de la ligne rouge en pointillés et de la courbe de vraisemblance. Décochez la case «&#xa0;inclure comme paramètre libre&#xa0;» et fixez S à 0 pour voir l&apos;effet sur l&apos;estimation de P de l&apos;hypothèse selon laquelle tous les chiens sont également visibles.</translation>
     </message>
     <message>
         <source>PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)</source>
         <extracomment>File types of an exported plot: keep each pattern in brackets as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG (*.png);;Dessin SVG (*.svg);;Document PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Survey files (*.csv);;All files (*)</source>
         <extracomment>File types: keep each pattern in brackets as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers d&apos;enquête (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Surveys and field exports (*.csv *.zip *.xlsx);;Survey files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enquêtes et exports de terrain (*.csv *.zip *.xlsx);;Fichiers d&apos;enquête (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>%1: cannot be opened (%2).</source>
         <extracomment>%1 names the files; %2 is the system&apos;s own reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: ouverture impossible (%2).</translation>
     </message>
     <message>
         <source>%1: is a folder; a survey is a CSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: c&apos;est un dossier&#xa0;; une enquête est un fichier CSV.</translation>
     </message>
     <message>
         <source>%1: is not an ordinary file; a survey is a CSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: ce n&apos;est pas un fichier ordinaire&#xa0;; une enquête est un fichier CSV.</translation>
     </message>
     <message>
         <source>%1: at %2 MB the survey is too large to open in the window (at most %3 MB); kestrivo-report reads surveys of any size.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: avec %2 Mo, l&apos;enquête est trop volumineuse pour être ouverte dans la fenêtre (%3 Mo au maximum)&#xa0;; kestrivo-report lit les enquêtes de toute taille.</translation>
     </message>
     <message>
         <source>%1: the survey holds no block.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: l&apos;enquête ne contient aucun îlot.</translation>
     </message>
 </context>
 <context>
@@ -511,67 +511,67 @@
     <message>
         <source>Left out: %1.</source>
         <extracomment>%1 is the report&apos;s own reason, in English.</extracomment>
-        <translation>Exclu&#x202f;: %1.</translation>
+        <translation>Exclu&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Left out: line %1 of the file cannot be read (at column %2): %3.</source>
-        <translation>Exclu&#x202f;: la ligne %1 du fichier est illisible (à la colonne %2)&#x202f;: %3.</translation>
+        <translation>Exclu&#xa0;: la ligne %1 du fichier est illisible (à la colonne %2)&#xa0;: %3.</translation>
     </message>
     <message>
         <source>Left out: line %1 of the file has &quot;%2&quot; in column %3, past the last column the header names.</source>
-        <translation>Exclu&#x202f;: la ligne %1 du fichier contient «&#x202f;%2&#x202f;» dans la colonne %3, au-delà de la dernière colonne nommée dans l&apos;en-tête.</translation>
+        <translation>Exclu&#xa0;: la ligne %1 du fichier contient «&#xa0;%2&#xa0;» dans la colonne %3, au-delà de la dernière colonne nommée dans l&apos;en-tête.</translation>
     </message>
     <message>
         <source>Left out: %1 is missing (line %2 of the file).</source>
-        <translation>Exclu&#x202f;: %1 manque (ligne %2 du fichier).</translation>
+        <translation>Exclu&#xa0;: %1 manque (ligne %2 du fichier).</translation>
     </message>
     <message>
         <source>Left out: %1 is &quot;%2&quot;, not a whole number of dogs (line %3 of the file).</source>
-        <translation>Exclu&#x202f;: %1 vaut «&#x202f;%2&#x202f;», ce qui n&apos;est pas un nombre entier de chiens (ligne %3 du fichier).</translation>
+        <translation>Exclu&#xa0;: %1 vaut «&#xa0;%2&#xa0;», ce qui n&apos;est pas un nombre entier de chiens (ligne %3 du fichier).</translation>
     </message>
     <message>
         <source>Left out: %1 is %2, too large a number (line %3 of the file).</source>
-        <translation>Exclu&#x202f;: %1 vaut %2, un nombre trop grand (ligne %3 du fichier).</translation>
+        <translation>Exclu&#xa0;: %1 vaut %2, un nombre trop grand (ligne %3 du fichier).</translation>
     </message>
     <message>
         <source>Left out: %1 is &quot;%2&quot;, not a share from 0 to 1 (line %3 of the file).</source>
-        <translation>Exclu&#x202f;: %1 vaut «&#x202f;%2&#x202f;», ce qui n&apos;est pas une part comprise entre 0 et 1 (ligne %3 du fichier).</translation>
+        <translation>Exclu&#xa0;: %1 vaut «&#xa0;%2&#xa0;», ce qui n&apos;est pas une part comprise entre 0 et 1 (ligne %3 du fichier).</translation>
     </message>
     <message>
         <source>Left out: %1 is missing, while the other dogs first seen later are filled in; fill in all three or none (line %2 of the file).</source>
-        <translation>Exclu&#x202f;: %1 manque, alors que les autres chiens vus pour la première fois plus tard sont renseignés&#x202f;; renseignez les trois ou aucun (ligne %2 du fichier).</translation>
+        <translation>Exclu&#xa0;: %1 manque, alors que les autres chiens vus pour la première fois plus tard sont renseignés&#xa0;; renseignez les trois ou aucun (ligne %2 du fichier).</translation>
     </message>
     <message>
         <source>Left out: %1 is %2, more than the %3 dogs seen that way (line %4 of the file).</source>
-        <translation>Exclu&#x202f;: %1 vaut %2, plus que les %3 chiens vus de cette façon (ligne %4 du fichier).</translation>
+        <translation>Exclu&#xa0;: %1 vaut %2, plus que les %3 chiens vus de cette façon (ligne %4 du fichier).</translation>
     </message>
     <message>
         <source>Left out: %1 is %2, more than the %3 dogs seen without the mark (line %4 of the file).</source>
-        <translation>Exclu&#x202f;: %1 vaut %2, plus que les %3 chiens vus sans la marque (ligne %4 du fichier).</translation>
+        <translation>Exclu&#xa0;: %1 vaut %2, plus que les %3 chiens vus sans la marque (ligne %4 du fichier).</translation>
     </message>
     <message>
         <source>Left out: the block&apos;s weight (column %1) is missing (line %2 of the file).</source>
-        <translation>Exclu&#x202f;: le poids de l&apos;îlot (colonne %1) manque (ligne %2 du fichier).</translation>
+        <translation>Exclu&#xa0;: le poids de l&apos;îlot (colonne %1) manque (ligne %2 du fichier).</translation>
     </message>
     <message>
         <source>Left out: the block&apos;s weight (column %1) is &quot;%2&quot;, not a number of blocks (line %3 of the file).</source>
-        <translation>Exclu&#x202f;: le poids de l&apos;îlot (colonne %1) vaut «&#x202f;%2&#x202f;», ce qui n&apos;est pas un nombre d&apos;îlots (ligne %3 du fichier).</translation>
+        <translation>Exclu&#xa0;: le poids de l&apos;îlot (colonne %1) vaut «&#xa0;%2&#xa0;», ce qui n&apos;est pas un nombre d&apos;îlots (ligne %3 du fichier).</translation>
     </message>
     <message>
         <source>Left out: the block&apos;s weight (column %1) is %2, less than the 1 block it stands for at least (line %3 of the file).</source>
-        <translation>Exclu&#x202f;: le poids de l&apos;îlot (colonne %1) vaut %2, alors qu&apos;un îlot représente au moins lui-même (ligne %3 du fichier).</translation>
+        <translation>Exclu&#xa0;: le poids de l&apos;îlot (colonne %1) vaut %2, alors qu&apos;un îlot représente au moins lui-même (ligne %3 du fichier).</translation>
     </message>
     <message>
         <source>Left out: the block&apos;s weight (column %1) is %2, more blocks than a city has (line %3 of the file).</source>
-        <translation>Exclu&#x202f;: le poids de l&apos;îlot (colonne %1) vaut %2, plus d&apos;îlots qu&apos;une ville n&apos;en compte (ligne %3 du fichier).</translation>
+        <translation>Exclu&#xa0;: le poids de l&apos;îlot (colonne %1) vaut %2, plus d&apos;îlots qu&apos;une ville n&apos;en compte (ligne %3 du fichier).</translation>
     </message>
     <message>
         <source>No estimate of its own: the counts on line %1 of the file give none (%2); its dogs are counted in its stratum.</source>
-        <translation>Pas d&apos;estimation propre&#x202f;: les comptages de la ligne %1 du fichier n&apos;en donnent aucune (%2)&#x202f;; ses chiens sont comptés dans sa strate.</translation>
+        <translation>Pas d&apos;estimation propre&#xa0;: les comptages de la ligne %1 du fichier n&apos;en donnent aucune (%2)&#xa0;; ses chiens sont comptés dans sa strate.</translation>
     </message>
     <message>
         <source>Counted, but the plot of the block on line %1 of the file could not be written: %2.</source>
-        <translation>Compté, mais le graphique de l&apos;îlot de la ligne %1 du fichier n&apos;a pas pu être écrit&#x202f;: %2.</translation>
+        <translation>Compté, mais le graphique de l&apos;îlot de la ligne %1 du fichier n&apos;a pas pu être écrit&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 on a line that cannot be read</source>
@@ -645,7 +645,7 @@
     <message>
         <source>%1; none left out.</source>
         <extracomment>%1 is the number of blocks used, &quot;12 blocks used&quot;.</extracomment>
-        <translation>%1&#x202f;; aucun îlot exclu.</translation>
+        <translation>%1&#xa0;; aucun îlot exclu.</translation>
     </message>
     <message>
         <source>, </source>
@@ -654,17 +654,17 @@
     </message>
     <message numerus="yes">
         <source>%n blocks used</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n îlot utilisé</numerusform>
+            <numerusform>%n îlots utilisés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1; %n left out: %2.</source>
         <extracomment>%1 is &quot;12 blocks used&quot;; %n the number of blocks left out; %2 the reasons, each with its number of blocks.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;; %n îlot exclu&#xa0;: %2.</numerusform>
+            <numerusform>%1&#xa0;; %n îlots exclus&#xa0;: %2.</numerusform>
         </translation>
     </message>
 </context>
@@ -676,15 +676,15 @@
     </message>
     <message>
         <source>%1 rows decided, %2 surveys simulated; now k = %3</source>
-        <translation>%1 lignes établies, %2 enquêtes simulées&#x202f;; en cours&#x202f;: k = %3</translation>
+        <translation>%1 lignes établies, %2 enquêtes simulées&#xa0;; en cours&#xa0;: k = %3</translation>
     </message>
     <message>
         <source>% of the total</source>
-        <translation>&#x202f;% du total</translation>
+        <translation>&#xa0;% du total</translation>
     </message>
     <message>
         <source>Target: the city&apos;s dogs within this percent of the total</source>
-        <translation>Objectif&#x202f;: nombre de chiens de la ville estimé à ce pourcentage près du total</translation>
+        <translation>Objectif&#xa0;: nombre de chiens de la ville estimé à ce pourcentage près du total</translation>
     </message>
     <message>
         <source>The widest acceptable interval of the city&apos;s dogs, as a percentage of the total on either side</source>
@@ -692,11 +692,11 @@
     </message>
     <message>
         <source>Plan: blocks to count — %1</source>
-        <translation>Planification&#x202f;: îlots à compter — %1</translation>
+        <translation>Planification&#xa0;: îlots à compter — %1</translation>
     </message>
     <message>
         <source>&amp;Target:</source>
-        <translation>&amp;Objectif&#x202f;:</translation>
+        <translation>&amp;Objectif&#xa0;:</translation>
     </message>
     <message>
         <source>Assurance in percent of surveys</source>
@@ -704,7 +704,7 @@
     </message>
     <message>
         <source>&amp;Assurance:</source>
-        <translation>&amp;Garantie&#x202f;:</translation>
+        <translation>&amp;Garantie&#xa0;:</translation>
     </message>
     <message>
         <source>Surveys simulated for each k</source>
@@ -712,7 +712,7 @@
     </message>
     <message>
         <source>Surveys &amp;simulated per k:</source>
-        <translation>Enquêtes &amp;simulées par k&#x202f;:</translation>
+        <translation>Enquêtes &amp;simulées par k&#xa0;:</translation>
     </message>
     <message>
         <source>Stratum</source>
@@ -792,7 +792,7 @@
     </message>
     <message>
         <source>The number of the city&apos;s blocks of %1 %2.</source>
-        <translation>Nombre d&apos;îlots de la ville pour %1&#x202f;: %2.</translation>
+        <translation>Nombre d&apos;îlots de la ville pour %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
@@ -816,7 +816,7 @@
     </message>
     <message>
         <source>Stopped: %1 sample sizes were simulated before it.</source>
-        <translation>Arrêté&#x202f;: %1 tailles d&apos;échantillon avaient déjà été simulées.</translation>
+        <translation>Arrêté&#xa0;: %1 tailles d&apos;échantillon avaient déjà été simulées.</translation>
     </message>
     <message>
         <source>Count %1 blocks</source>
@@ -824,7 +824,7 @@
     </message>
     <message>
         <source>: </source>
-        <translation>&#x202f;: </translation>
+        <translation>&#xa0;: </translation>
     </message>
     <message>
         <source>.</source>
@@ -836,35 +836,35 @@
     </message>
     <message>
         <source> Not trustworthy: </source>
-        <translation> Résultat peu fiable&#x202f;: </translation>
+        <translation> Résultat peu fiable&#xa0;: </translation>
     </message>
     <message>
         <source>% of surveys</source>
-        <translation type="unfinished"></translation>
+        <translation>&#xa0;% des enquêtes</translation>
     </message>
 </context>
 <context>
     <name>kestrivo::window::PlanPicture</name>
     <message>
         <source>Blocks counted</source>
-        <translation type="unfinished">Îlots comptés</translation>
+        <translation>Îlots comptés</translation>
     </message>
     <message>
         <source>Half-width of the city&apos;s interval, % of its total</source>
-        <translation type="unfinished"></translation>
+        <translation>Demi-largeur de l&apos;intervalle de la ville,&#xa0;% du total</translation>
     </message>
     <message>
         <source>half-width met in %1% of surveys</source>
-        <translation type="unfinished"></translation>
+        <translation>demi-largeur atteinte dans %1&#xa0;% des enquêtes</translation>
     </message>
     <message>
         <source>target ±%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>objectif ±%1&#xa0;%</translation>
     </message>
     <message>
         <source>%1%</source>
         <comment>a tick&apos;s percentage</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -923,16 +923,16 @@
     <message>
         <source>; </source>
         <extracomment>What separates the clauses of the plan&apos;s assumptions.</extracomment>
-        <translation>&#x202f;; </translation>
+        <translation>&#xa0;; </translation>
     </message>
     <message>
         <source>Assumed: %1.</source>
-        <translation>Hypothèses&#x202f;: %1.</translation>
+        <translation>Hypothèses&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Assumed in %1: %2.</source>
         <extracomment>%1 is the stratum&apos;s name as in the data; %2 the list of what is assumed.</extracomment>
-        <translation>Hypothèses pour %1&#x202f;: %2.</translation>
+        <translation>Hypothèses pour %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>none</source>
@@ -941,16 +941,16 @@
     </message>
     <message>
         <source>under 1%</source>
-        <translation>moins de 1&#x202f;%</translation>
+        <translation>moins de 1&#xa0;%</translation>
     </message>
     <message>
         <source>over 99%</source>
-        <translation>plus de 99&#x202f;%</translation>
+        <translation>plus de 99&#xa0;%</translation>
     </message>
     <message>
         <source>±%1% of the total</source>
         <extracomment>The precision wanted of the city&apos;s total, %1 in percent.</extracomment>
-        <translation>±%1&#x202f;% du total</translation>
+        <translation>±%1&#xa0;% du total</translation>
     </message>
     <message>
         <source>The blocks to count are shared among the strata in proportion to their blocks in the city (%1).</source>
@@ -964,29 +964,29 @@
     <message>
         <source>The survey&apos;s estimate is not trustworthy at these assumptions: its interval held the true total in %1 of the simulated surveys (a %2 interval should in about %2)</source>
         <extracomment>%1 is how often the simulated surveys&apos; intervals held the truth; %2 the interval&apos;s level, both in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;estimation de l&apos;enquête n&apos;est pas fiable sous ces hypothèses&#xa0;: son intervalle contenait le vrai total dans %1 des enquêtes simulées (un intervalle à %2 devrait le contenir dans environ %2 des enquêtes)</translation>
     </message>
     <message>
         <source>, and its median estimate was %1 of the truth</source>
-        <translation type="unfinished"></translation>
+        <translation>, et son estimation médiane représentait %1 de la vraie valeur</translation>
     </message>
     <message>
         <source>; with about %1 dogs of the sample seen again on a second or third count, too few dogs are seen to estimate visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>&#xa0;; avec environ %1 chiens de l&apos;échantillon revus à un deuxième ou un troisième comptage, trop peu de chiens sont vus pour estimer la visibilité</translation>
     </message>
 </context>
 <context>
     <name>kestrivo::window::PlotExport</name>
     <message>
         <source>Kestrivo: profile log likelihood</source>
-        <translation>Kestrivo&#x202f;: log-vraisemblance profilée</translation>
+        <translation>Kestrivo&#xa0;: log-vraisemblance profilée</translation>
     </message>
 </context>
 <context>
     <name>kestrivo::window::ReportPages</name>
     <message>
         <source>page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>page %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -1001,7 +1001,7 @@
     </message>
     <message>
         <source>Each block was walked on three counts and each dog seen was given an identity, so the counts tell which dogs were seen again. Dogs missed on every count are not in the counts; how many there are follows from how often the dogs that were seen were seen again.</source>
-        <translation>Chaque îlot a été parcouru lors de trois comptages et chaque chien vu a reçu un identifiant, de sorte que les comptages indiquent quels chiens ont été revus. Les chiens manqués à tous les comptages n&apos;y figurent pas&#x202f;; leur nombre se déduit de la fréquence à laquelle les chiens vus ont été revus.</translation>
+        <translation>Chaque îlot a été parcouru lors de trois comptages et chaque chien vu a reçu un identifiant, de sorte que les comptages indiquent quels chiens ont été revus. Les chiens manqués à tous les comptages n&apos;y figurent pas&#xa0;; leur nombre se déduit de la fréquence à laquelle les chiens vus ont été revus.</translation>
     </message>
     <message>
         <source>The share always seen.</source>
@@ -1018,7 +1018,7 @@
     </message>
     <message>
         <source>Each of the other dogs is seen on a count by chance: the chance of being seen is how likely such a dog is to be seen on one count. The lower it is, the more dogs were missed and the more dogs the estimate adds to those seen.</source>
-        <translation>Chacun des autres chiens est vu ou non à un comptage selon le hasard&#x202f;: la probabilité d&apos;être vu est la probabilité qu&apos;un tel chien soit vu lors d&apos;un comptage. Plus elle est faible, plus il y a de chiens manqués et plus l&apos;estimation ajoute de chiens à ceux qui ont été vus.</translation>
+        <translation>Chacun des autres chiens est vu ou non à un comptage selon le hasard&#xa0;: la probabilité d&apos;être vu est la probabilité qu&apos;un tel chien soit vu lors d&apos;un comptage. Plus elle est faible, plus il y a de chiens manqués et plus l&apos;estimation ajoute de chiens à ceux qui ont été vus.</translation>
     </message>
     <message>
         <source>The %1 interval.</source>
@@ -1027,7 +1027,7 @@
     </message>
     <message>
         <source>Were the survey done again in the same way, with other blocks drawn and other chances of each dog being seen, about %1 of such intervals of the city&apos;s dogs would hold the true number, where the model holds. A block&apos;s own interval speaks of that block&apos;s counts alone. Neither takes in what the counts cannot show: dogs that no count can see, dogs that came or went between the counts, or one dog taken for two.</source>
-        <translation>Si l&apos;enquête était refaite de la même manière, avec d&apos;autres îlots tirés et d&apos;autres chances pour chaque chien d&apos;être vu, environ %1 de ces intervalles du nombre de chiens de la ville contiendraient le vrai nombre, dans la mesure où le modèle est valable. L&apos;intervalle propre d&apos;un îlot ne porte que sur les comptages de cet îlot. Ni l&apos;un ni l&apos;autre ne tient compte de ce que les comptages ne peuvent pas montrer&#x202f;: les chiens qu&apos;aucun comptage ne peut voir, les chiens arrivés ou partis entre les comptages, ou un même chien pris pour deux.</translation>
+        <translation>Si l&apos;enquête était refaite de la même manière, avec d&apos;autres îlots tirés et d&apos;autres chances pour chaque chien d&apos;être vu, environ %1 de ces intervalles du nombre de chiens de la ville contiendraient le vrai nombre, dans la mesure où le modèle est valable. L&apos;intervalle propre d&apos;un îlot ne porte que sur les comptages de cet îlot. Ni l&apos;un ni l&apos;autre ne tient compte de ce que les comptages ne peuvent pas montrer&#xa0;: les chiens qu&apos;aucun comptage ne peut voir, les chiens arrivés ou partis entre les comptages, ou un même chien pris pour deux.</translation>
     </message>
     <message>
         <source>A block&apos;s own estimate and its estimate with its stratum&apos;s shared visibility.</source>
@@ -1035,7 +1035,7 @@
     </message>
     <message>
         <source>A block&apos;s own estimate uses its three counts alone. With 20 to 60 dogs a block tells little about how visible its dogs are, and its own estimate is often far from sure. The estimate with the shared visibility takes the share always seen and the chance of being seen from all the blocks of its stratum together, and only the dogs from the block&apos;s own counts: it is steadier, and the city&apos;s total is built from it. Where a stratum&apos;s blocks do not agree on how visible their dogs are (the test&apos;s p below 0.05), the shared visibility is an average over blocks that differ.</source>
-        <translation>L&apos;estimation propre d&apos;un îlot n&apos;utilise que ses trois comptages. Avec 20 à 60 chiens, un îlot renseigne peu sur la visibilité de ses chiens, et son estimation propre est souvent très incertaine. L&apos;estimation avec la visibilité partagée tire la part toujours vue et la probabilité d&apos;être vu de l&apos;ensemble des îlots de sa strate, et seulement les chiens des comptages de l&apos;îlot lui-même&#x202f;: elle est plus stable, et c&apos;est à partir d&apos;elle qu&apos;est construit le total de la ville. Lorsque les îlots d&apos;une strate ne concordent pas sur la visibilité de leurs chiens (p du test inférieur à 0,05), la visibilité partagée est une moyenne sur des îlots qui diffèrent.</translation>
+        <translation>L&apos;estimation propre d&apos;un îlot n&apos;utilise que ses trois comptages. Avec 20 à 60 chiens, un îlot renseigne peu sur la visibilité de ses chiens, et son estimation propre est souvent très incertaine. L&apos;estimation avec la visibilité partagée tire la part toujours vue et la probabilité d&apos;être vu de l&apos;ensemble des îlots de sa strate, et seulement les chiens des comptages de l&apos;îlot lui-même&#xa0;: elle est plus stable, et c&apos;est à partir d&apos;elle qu&apos;est construit le total de la ville. Lorsque les îlots d&apos;une strate ne concordent pas sur la visibilité de leurs chiens (p du test inférieur à 0,05), la visibilité partagée est une moyenne sur des îlots qui diffèrent.</translation>
     </message>
     <message>
         <source>Vaccination coverage.</source>
@@ -1043,7 +1043,7 @@
     </message>
     <message>
         <source>The share of the dogs that carry the campaign&apos;s mark. Marked and unmarked dogs are each counted over their own chance of being seen, so that a group easier to see does not weigh more; the share marked among the dogs seen is shown beside it for comparison.</source>
-        <translation>La part des chiens qui portent la marque de la campagne. Les chiens marqués et les chiens non marqués sont chacun rapportés à leur propre probabilité d&apos;être vus, afin qu&apos;un groupe plus facile à voir ne pèse pas davantage&#x202f;; la part de chiens marqués parmi les chiens vus est indiquée à côté, pour comparaison.</translation>
+        <translation>La part des chiens qui portent la marque de la campagne. Les chiens marqués et les chiens non marqués sont chacun rapportés à leur propre probabilité d&apos;être vus, afin qu&apos;un groupe plus facile à voir ne pèse pas davantage&#xa0;; la part de chiens marqués parmi les chiens vus est indiquée à côté, pour comparaison.</translation>
     </message>
     <message>
         <source>Method</source>
@@ -1051,27 +1051,27 @@
     </message>
     <message>
         <source>The dogs of each block are estimated by closed-population capture–recapture (Otis et al. 1978) from the dogs identified on the first count and what became of them on the second and third. The model is a mixture of two classes of dogs (Pledger 2000) with one class seen on every count: a share always seen, and the rest seen on each count with one chance. It is fitted by maximum likelihood, and a block&apos;s interval is where the profile likelihood lies within 1.92 of its maximum (Venzon and Moolgavkar 1988).</source>
-        <translation>Les chiens de chaque îlot sont estimés par capture–recapture en population fermée (Otis et al. 1978) à partir des chiens identifiés au premier comptage et de ce qu&apos;il en est advenu aux deuxième et troisième comptages. Le modèle est un mélange de deux classes de chiens (Pledger 2000), dont l&apos;une est vue à chaque comptage&#x202f;: une part toujours vue, et le reste, vu à chaque comptage avec une même probabilité. Il est ajusté par maximum de vraisemblance, et l&apos;intervalle d&apos;un îlot est la zone où la vraisemblance profilée reste à moins de 1,92 de son maximum (Venzon et Moolgavkar 1988).</translation>
+        <translation>Les chiens de chaque îlot sont estimés par capture–recapture en population fermée (Otis et al. 1978) à partir des chiens identifiés au premier comptage et de ce qu&apos;il en est advenu aux deuxième et troisième comptages. Le modèle est un mélange de deux classes de chiens (Pledger 2000), dont l&apos;une est vue à chaque comptage&#xa0;: une part toujours vue, et le reste, vu à chaque comptage avec une même probabilité. Il est ajusté par maximum de vraisemblance, et l&apos;intervalle d&apos;un îlot est la zone où la vraisemblance profilée reste à moins de 1,92 de son maximum (Venzon et Moolgavkar 1988).</translation>
     </message>
     <message>
         <source>Within a stratum the blocks share one share always seen and one chance of being seen, fitted from all of them together. Whether they can share them is tested by comparing each block&apos;s own fit with the shared one; the test&apos;s p comes from a parametric bootstrap, stopped early once it is clear (Besag and Clifford 1991).</source>
-        <translation>Au sein d&apos;une strate, les îlots partagent une même part toujours vue et une même probabilité d&apos;être vu, ajustées sur l&apos;ensemble de ces îlots. La possibilité de les partager est testée en comparant l&apos;ajustement propre de chaque îlot à l&apos;ajustement partagé&#x202f;; le p du test est obtenu par un bootstrap paramétrique, arrêté dès que le résultat est clair (Besag et Clifford 1991).</translation>
+        <translation>Au sein d&apos;une strate, les îlots partagent une même part toujours vue et une même probabilité d&apos;être vu, ajustées sur l&apos;ensemble de ces îlots. La possibilité de les partager est testée en comparant l&apos;ajustement propre de chaque îlot à l&apos;ajustement partagé&#xa0;; le p du test est obtenu par un bootstrap paramétrique, arrêté dès que le résultat est clair (Besag et Clifford 1991).</translation>
     </message>
     <message>
         <source>Where the dogs first seen on the later counts are given, the shared fit also lets the chance of being seen differ between the counts, or once a dog has been seen; these models are weighed against each other by their small-sample Akaike information criterion (Hurvich and Tsai 1989) and averaged by their weights (Burnham and Anderson 2002).</source>
-        <translation>Lorsque les chiens vus pour la première fois aux comptages suivants sont fournis, l&apos;ajustement partagé permet aussi à la probabilité d&apos;être vu de varier d&apos;un comptage à l&apos;autre, ou une fois le chien déjà vu&#x202f;; ces modèles sont comparés selon leur critère d&apos;information d&apos;Akaike corrigé pour les petits échantillons (Hurvich et Tsai 1989) et moyennés selon leurs poids (Burnham et Anderson 2002).</translation>
+        <translation>Lorsque les chiens vus pour la première fois aux comptages suivants sont fournis, l&apos;ajustement partagé permet aussi à la probabilité d&apos;être vu de varier d&apos;un comptage à l&apos;autre, ou une fois le chien déjà vu&#xa0;; ces modèles sont comparés selon leur critère d&apos;information d&apos;Akaike corrigé pour les petits échantillons (Hurvich et Tsai 1989) et moyennés selon leurs poids (Burnham et Anderson 2002).</translation>
     </message>
     <message>
         <source>The city&apos;s dogs add up the strata: each stratum&apos;s blocks&apos; dogs under its shared visibility, each block weighted by its design weight (Cochran 1977).</source>
-        <translation>Le nombre de chiens de la ville est la somme des strates&#x202f;: les chiens des îlots de chaque strate, estimés avec sa visibilité partagée, chaque îlot étant pondéré par son poids de sondage (Cochran 1977).</translation>
+        <translation>Le nombre de chiens de la ville est la somme des strates&#xa0;: les chiens des îlots de chaque strate, estimés avec sa visibilité partagée, chaque îlot étant pondéré par son poids de sondage (Cochran 1977).</translation>
     </message>
     <message>
         <source>The city&apos;s dogs add up the strata: each stratum&apos;s blocks&apos; dogs under its shared visibility, scaled up to the stratum&apos;s blocks in the city (Cochran 1977).</source>
-        <translation>Le nombre de chiens de la ville est la somme des strates&#x202f;: les chiens des îlots de chaque strate, estimés avec sa visibilité partagée, extrapolés au nombre d&apos;îlots de la strate dans la ville (Cochran 1977).</translation>
+        <translation>Le nombre de chiens de la ville est la somme des strates&#xa0;: les chiens des îlots de chaque strate, estimés avec sa visibilité partagée, extrapolés au nombre d&apos;îlots de la strate dans la ville (Cochran 1977).</translation>
     </message>
     <message>
         <source>The interval&apos;s standard error comes from a rescaled bootstrap of the blocks within each stratum, the shared visibility fitted again in each replicate (Rao and Wu 1988; Efron and Tibshirani 1993); the interval is symmetric on the log scale, with Student&apos;s t on the degrees of freedom of Satterthwaite (1946), and never below the dogs identified.</source>
-        <translation>L&apos;erreur type de l&apos;intervalle provient d&apos;un bootstrap rééchelonné des îlots au sein de chaque strate, la visibilité partagée étant réajustée à chaque réplication (Rao et Wu 1988&#x202f;; Efron et Tibshirani 1993)&#x202f;; l&apos;intervalle est symétrique sur l&apos;échelle logarithmique, avec le t de Student aux degrés de liberté de Satterthwaite (1946), et n&apos;est jamais inférieur au nombre de chiens identifiés.</translation>
+        <translation>L&apos;erreur type de l&apos;intervalle provient d&apos;un bootstrap rééchelonné des îlots au sein de chaque strate, la visibilité partagée étant réajustée à chaque réplication (Rao et Wu 1988&#xa0;; Efron et Tibshirani 1993)&#xa0;; l&apos;intervalle est symétrique sur l&apos;échelle logarithmique, avec le t de Student aux degrés de liberté de Satterthwaite (1946), et n&apos;est jamais inférieur au nombre de chiens identifiés.</translation>
     </message>
     <message>
         <source>What the numbers assume</source>
@@ -1079,11 +1079,11 @@
     </message>
     <message>
         <source>Each block&apos;s dogs are of two kinds: a share that hold a territory and are seen on every count, and the rest, each seen by chance on each count. The counts are close enough in time that no dog came or went.</source>
-        <translation>Les chiens de chaque îlot sont de deux sortes&#x202f;: une part qui occupe un territoire et est vue à chaque comptage, et le reste, chaque chien étant vu ou non à chaque comptage selon le hasard. Les comptages sont assez rapprochés dans le temps pour qu&apos;aucun chien ne soit arrivé ni parti.</translation>
+        <translation>Les chiens de chaque îlot sont de deux sortes&#xa0;: une part qui occupe un territoire et est vue à chaque comptage, et le reste, chaque chien étant vu ou non à chaque comptage selon le hasard. Les comptages sont assez rapprochés dans le temps pour qu&apos;aucun chien ne soit arrivé ni parti.</translation>
     </message>
     <message>
         <source>The vaccine doses for a coverage are that share of the dogs, with the same interval; after a campaign the doses still needed have their own interval from the same bootstrap. Neither counts doses lost or wasted.</source>
-        <translation>Les doses de vaccin pour une couverture correspondent à cette part des chiens, avec le même intervalle&#x202f;; après une campagne, les doses encore nécessaires ont leur propre intervalle, issu du même bootstrap. Aucun des deux ne tient compte des doses perdues ou gaspillées.</translation>
+        <translation>Les doses de vaccin pour une couverture correspondent à cette part des chiens, avec le même intervalle&#xa0;; après une campagne, les doses encore nécessaires ont leur propre intervalle, issu du même bootstrap. Aucun des deux ne tient compte des doses perdues ou gaspillées.</translation>
     </message>
     <message>
         <source>one dog entered twice in one count</source>
@@ -1091,7 +1091,7 @@
     </message>
     <message>
         <source>one dog&apos;s identity in two blocks</source>
-        <translation>l&apos;identifiant d&apos;un chien présent dans deux îlots</translation>
+        <translation>un même identifiant de chien relevé dans deux îlots</translation>
     </message>
     <message>
         <source>a count with no record that it was done</source>
@@ -1147,11 +1147,11 @@
     </message>
     <message>
         <source>Appendix: what the field data held</source>
-        <translation>Annexe&#x202f;: contenu des données de terrain</translation>
+        <translation>Annexe&#xa0;: contenu des données de terrain</translation>
     </message>
     <message>
         <source>Warnings change no count; the others were settled as the last column says.</source>
-        <translation>Les avertissements ne modifient aucun comptage&#x202f;; les autres conflits ont été réglés comme l&apos;indique la dernière colonne.</translation>
+        <translation>Les avertissements ne modifient aucun comptage&#xa0;; les autres conflits ont été réglés comme l&apos;indique la dernière colonne.</translation>
     </message>
     <message>
         <source>What</source>
@@ -1211,220 +1211,220 @@
     <message>
         <source>; </source>
         <extracomment>What separates the ways a block&apos;s own interval is open.</extracomment>
-        <translation>&#x202f;; </translation>
+        <translation>&#xa0;; </translation>
     </message>
     <message>
         <source>Own interval open: %1.</source>
-        <translation>Intervalle propre ouvert&#x202f;: %1.</translation>
+        <translation>Intervalle propre ouvert&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
     <name>kestrivo::window::ReportReasons</name>
     <message>
         <source>with S held at 1 every dog is seen on every count, so the counts say nothing of P</source>
-        <translation type="unfinished"></translation>
+        <translation>avec S fixé à 1, chaque chien est vu à chaque comptage&#xa0;: les comptages ne renseignent donc pas sur P</translation>
     </message>
     <message>
         <source>S is held, not estimated</source>
-        <translation type="unfinished"></translation>
+        <translation>S est fixé, et non estimé</translation>
     </message>
     <message>
         <source>no dogs were counted</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun chien n&apos;a été compté</translation>
     </message>
     <message>
         <source>a count is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>un comptage est négatif</translation>
     </message>
     <message>
         <source>S is held outside 0 to 1</source>
-        <translation type="unfinished"></translation>
+        <translation>S est fixé à une valeur non comprise entre 0 et 1</translation>
     </message>
     <message>
         <source>the level must lie between 0 and 1</source>
-        <translation type="unfinished"></translation>
+        <translation>le niveau doit être compris entre 0 et 1</translation>
     </message>
     <message>
         <source>the likelihood library is not bound</source>
-        <translation type="unfinished"></translation>
+        <translation>la bibliothèque de calcul de la vraisemblance n&apos;est pas chargée</translation>
     </message>
     <message>
         <source>the report could not be computed</source>
-        <translation type="unfinished"></translation>
+        <translation>le rapport n&apos;a pas pu être calculé</translation>
     </message>
     <message>
         <source>the counts are impossible when S is held at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>les comptages sont impossibles lorsque S est fixé à %1</translation>
     </message>
     <message>
         <source>the report could not be computed: %1</source>
         <extracomment>%1 is the system&apos;s own message, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le rapport n&apos;a pas pu être calculé&#xa0;: %1</translation>
     </message>
     <message>
         <source>no block of this stratum could be read</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun îlot de cette strate n&apos;a pu être lu</translation>
     </message>
     <message>
         <source>the blocks hold S at different values, so they share no one visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>les îlots fixent S à des valeurs différentes&#xa0;: ils ne peuvent donc pas partager une même visibilité</translation>
     </message>
     <message>
         <source>a summed count exceeds 2147483647 dogs, more than the library takes</source>
-        <translation type="unfinished"></translation>
+        <translation>un comptage cumulé dépasse 2&#xa0;147&#xa0;483&#xa0;647 chiens, plus que la bibliothèque ne peut en traiter</translation>
     </message>
 </context>
 <context>
     <name>kestrivo::window::ReportStrip</name>
     <message>
         <source> (edge)</source>
-        <translation type="unfinished"></translation>
+        <translation> (en limite)</translation>
     </message>
     <message>
         <source>%1–%2%</source>
         <comment>a range of percentages</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1–%2&#xa0;%</translation>
     </message>
     <message>
         <source>%1 in %2 separate pieces %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2 parties séparées %3</translation>
     </message>
     <message>
         <source> and </source>
         <comment>between two pieces of the limits</comment>
-        <translation type="unfinished"></translation>
+        <translation> et </translation>
     </message>
     <message>
         <source>95% limits: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Limites à 95&#xa0;%&#xa0;: %1</translation>
     </message>
     <message>
         <source>, seen %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, part vue %1</translation>
     </message>
     <message>
         <source>; dogs on the block %1 (%2–%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>&#xa0;; chiens de l&apos;îlot %1 (%2–%3)</translation>
     </message>
     <message>
         <source>no upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de limite supérieure</translation>
     </message>
     <message>
         <source>%1 lies on the lower edge of its range (%2): the estimate and its limit stop there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se trouve à la borne inférieure de sa plage (%2)&#xa0;: l&apos;estimation et sa limite s&apos;arrêtent là.</translation>
     </message>
     <message>
         <source>%1 lies on the upper edge of its range (%2): the estimate and its limit stop there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se trouve à la borne supérieure de sa plage (%2)&#xa0;: l&apos;estimation et sa limite s&apos;arrêtent là.</translation>
     </message>
     <message>
         <source>Fit check: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle de l&apos;ajustement&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Fit check: G² = %1 on %2 df, %3: the model fits these counts poorly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle de l&apos;ajustement&#xa0;: G² = %1 pour %2 ddl, %3&#xa0;: le modèle s&apos;ajuste mal à ces comptages.</translation>
     </message>
     <message>
         <source>Fit check: G² = %1 on %2 df, %3: no sign of a poor fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle de l&apos;ajustement&#xa0;: G² = %1 pour %2 ddl, %3&#xa0;: aucun signe de mauvais ajustement.</translation>
     </message>
     <message>
         <source>S = %1, P = %2 (log likelihood %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>S = %1, P = %2 (log-vraisemblance %3)</translation>
     </message>
     <message>
         <source>The fit stopped at %1, short of the maximum at %2: the report is of the maximum.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ajustement s&apos;est arrêté à %1, avant le maximum situé à %2&#xa0;: le rapport porte sur le maximum.</translation>
     </message>
     <message>
         <source>The fit found %1, above %2: the report is of the fit&apos;s point.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ajustement a trouvé %1, au-dessus de %2&#xa0;: le rapport porte sur le point trouvé par l&apos;ajustement.</translation>
     </message>
     <message>
         <source>No report: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de rapport&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Profile log likelihood of %1: the plotting range holds no point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Log-vraisemblance profilée de %1&#xa0;: la plage du tracé ne contient aucun point.</translation>
     </message>
     <message>
         <source>Profile log likelihood of %1 from %2% to %3%: highest, %4, at %5%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Log-vraisemblance profilée de %1 de %2&#xa0;% à %3&#xa0;%&#xa0;: maximum, %4, à %5&#xa0;%.</translation>
     </message>
     <message>
         <source>The 95% limits of %1 are %2% and %3%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les limites à 95&#xa0;% de %1 sont %2&#xa0;% et %3&#xa0;%.</translation>
     </message>
     <message>
         <source>no limit</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de limite</translation>
     </message>
     <message>
         <source>quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>grandeur</translation>
     </message>
     <message>
         <source>estimate</source>
-        <translation type="unfinished">estimer</translation>
+        <translation>estimation</translation>
     </message>
     <message>
         <source>95% lower</source>
-        <translation type="unfinished"></translation>
+        <translation>limite inférieure à 95&#xa0;%</translation>
     </message>
     <message>
         <source>95% upper</source>
-        <translation type="unfinished"></translation>
+        <translation>limite supérieure à 95&#xa0;%</translation>
     </message>
     <message>
         <source>note</source>
-        <translation type="unfinished"></translation>
+        <translation>remarque</translation>
     </message>
     <message>
         <source>frequency %1</source>
-        <translation type="unfinished"></translation>
+        <translation>effectif %1</translation>
     </message>
     <message>
         <source>no estimate</source>
-        <translation type="unfinished">pas d&apos;estimation</translation>
+        <translation>pas d&apos;estimation</translation>
     </message>
     <message>
         <source>on the lower edge of its range</source>
-        <translation type="unfinished"></translation>
+        <translation>à la borne inférieure de sa plage</translation>
     </message>
     <message>
         <source>on the upper edge of its range</source>
-        <translation type="unfinished"></translation>
+        <translation>à la borne supérieure de sa plage</translation>
     </message>
     <message>
         <source>share of all dogs seen on one count</source>
-        <translation type="unfinished"></translation>
+        <translation>part de tous les chiens vus à un comptage</translation>
     </message>
     <message>
         <source>maximum log likelihood</source>
-        <translation type="unfinished"></translation>
+        <translation>log-vraisemblance maximale</translation>
     </message>
     <message>
         <source>dogs identified on the first count</source>
-        <translation type="unfinished"></translation>
+        <translation>chiens identifiés au premier comptage</translation>
     </message>
     <message>
         <source>dogs on the block</source>
-        <translation type="unfinished"></translation>
+        <translation>chiens de l&apos;îlot</translation>
     </message>
     <message>
         <source>fit check: G²</source>
-        <translation type="unfinished"></translation>
+        <translation>contrôle de l&apos;ajustement&#xa0;: G²</translation>
     </message>
     <message>
         <source>df %1, p = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ddl %1, p = %2</translation>
     </message>
     <message>
         <source>test of S = 0 (no always-visible dogs)</source>
-        <translation type="unfinished"></translation>
+        <translation>test de S = 0 (aucun chien toujours visible)</translation>
     </message>
 </context>
 <context>
@@ -1432,30 +1432,30 @@
     <message>
         <source>No total of the city&apos;s dogs: %1.</source>
         <extracomment>%1 is the report&apos;s own reason, in English.</extracomment>
-        <translation>Pas de total des chiens de la ville&#x202f;: %1.</translation>
+        <translation>Pas de total des chiens de la ville&#xa0;: %1.</translation>
     </message>
     <message>
         <source>About %1 dogs, %2% between %3 and %4.</source>
         <extracomment>%1 dogs in the city; %2 the interval&apos;s level in percent; %3 and %4 its limits.</extracomment>
-        <translation>Environ %1 chiens (intervalle à %2&#x202f;%&#x202f;: de %3 à %4).</translation>
+        <translation>Environ %1 chiens (intervalle à %2&#xa0;%&#xa0;: de %3 à %4).</translation>
     </message>
     <message>
         <source>About %1 dogs (no interval: see the total row&apos;s note).</source>
-        <translation>Environ %1 chiens (pas d&apos;intervalle&#x202f;: voir la note de la ligne du total).</translation>
+        <translation>Environ %1 chiens (pas d&apos;intervalle&#xa0;: voir la colonne «&#xa0;Remarques&#xa0;» de la ligne du total).</translation>
     </message>
     <message>
         <source>%1 vaccine doses for %2% coverage (between %3 and %4).</source>
         <extracomment>%1 doses for a coverage of %2 percent of the dogs; %3 and %4 the doses&apos; interval.</extracomment>
-        <translation>%1 doses de vaccin pour une couverture de %2&#x202f;% (entre %3 et %4).</translation>
+        <translation>%1 doses de vaccin pour une couverture de %2&#xa0;% (entre %3 et %4).</translation>
     </message>
     <message>
         <source>%1 vaccine doses for %2% coverage.</source>
-        <translation>%1 doses de vaccin pour une couverture de %2&#x202f;%.</translation>
+        <translation>%1 doses de vaccin pour une couverture de %2&#xa0;%.</translation>
     </message>
     <message>
         <source>%1 of the dogs are vaccinated, %2% between %3 and %4.</source>
         <extracomment>%1 is a percentage with its sign; %2 the interval&apos;s level in percent; %3 and %4 its limits, percentages with their sign.</extracomment>
-        <translation>%1 des chiens sont vaccinés (intervalle à %2&#x202f;%&#x202f;: de %3 à %4).</translation>
+        <translation>%1 des chiens sont vaccinés (intervalle à %2&#xa0;%&#xa0;: de %3 à %4).</translation>
     </message>
     <message>
         <source>%1 of the dogs are vaccinated.</source>
@@ -1484,7 +1484,7 @@
     <message>
         <source>below %1: send a team back</source>
         <extracomment>%1 is the target coverage; the whole interval lies below it.</extracomment>
-        <translation>en dessous de %1&#x202f;: y renvoyer une équipe</translation>
+        <translation>en dessous de %1&#xa0;: y renvoyer une équipe</translation>
     </message>
     <message>
         <source>uncertain</source>
@@ -1502,13 +1502,13 @@
     <message>
         <source>Where dogs without a territory differ in how shy they are, three counts cannot show it and the total is a lower bound: four or five counts, or marked dogs, measure it.</source>
         <extracomment>Dogs without a territory are seen on some counts only; &quot;shy&quot; means less often seen.</extracomment>
-        <translation>Si les chiens sans territoire ne sont pas tous aussi farouches, trois comptages ne peuvent pas le montrer et le total est une borne inférieure&#x202f;: quatre ou cinq comptages, ou des chiens marqués, permettent de le mesurer.</translation>
+        <translation>Si les chiens sans territoire ne sont pas tous aussi farouches, trois comptages ne peuvent pas le montrer et le total est une borne inférieure&#xa0;: quatre ou cinq comptages, ou des chiens marqués, permettent de le mesurer.</translation>
     </message>
     <message>
         <source>%1%</source>
         <comment>a number in percent</comment>
         <extracomment>A number in percent; French writes a no-break space before the sign.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -1534,20 +1534,20 @@
     </message>
     <message>
         <source>Dogs in the block, estimated with its stratum&apos;s shared visibility:</source>
-        <translation>Chiens de l&apos;îlot, estimés avec la visibilité partagée de sa strate&#x202f;:</translation>
+        <translation>Chiens de l&apos;îlot, estimés avec la visibilité partagée de sa strate&#xa0;:</translation>
     </message>
     <message>
         <source>Dogs in the block, estimated from its own counts:</source>
-        <translation>Chiens de l&apos;îlot, estimés à partir de ses propres comptages&#x202f;:</translation>
+        <translation>Chiens de l&apos;îlot, estimés à partir de ses propres comptages&#xa0;:</translation>
     </message>
     <message>
         <source>below %1: send a team back</source>
         <extracomment>%1 is the target coverage; the stratum&apos;s whole interval lies below it.</extracomment>
-        <translation>en dessous de %1&#x202f;: y renvoyer une équipe</translation>
+        <translation>en dessous de %1&#xa0;: y renvoyer une équipe</translation>
     </message>
     <message>
         <source>uncertain: the interval holds %1</source>
-        <translation>incertain&#x202f;: l&apos;intervalle contient %1</translation>
+        <translation>incertain&#xa0;: l&apos;intervalle contient %1</translation>
     </message>
     <message>
         <source>%1 reached</source>
@@ -1560,7 +1560,7 @@
     </message>
     <message>
         <source>The block&apos;s stratum, by its vaccination coverage:</source>
-        <translation>Strate de l&apos;îlot, selon sa couverture vaccinale&#x202f;:</translation>
+        <translation>Strate de l&apos;îlot, selon sa couverture vaccinale&#xa0;:</translation>
     </message>
     <message>
         <source>no estimate</source>
@@ -1615,7 +1615,7 @@
     </message>
     <message>
         <source>Fieldwork, by %1 teams: %2.</source>
-        <translation>Travaux de terrain réalisés par %1 équipes&#x202f;: %2.</translation>
+        <translation>Travaux de terrain réalisés par %1 équipes&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Fieldwork from %1, by %2.</source>
@@ -1623,7 +1623,7 @@
     </message>
     <message>
         <source>Fieldwork from %1, by %2 teams: %3.</source>
-        <translation>Travaux de terrain du %1, réalisés par %2 équipes&#x202f;: %3.</translation>
+        <translation>Travaux de terrain du %1, réalisés par %2 équipes&#xa0;: %3.</translation>
     </message>
     <message>
         <source>Free-roaming dogs counted in %1</source>
@@ -1633,12 +1633,12 @@
     <message>
         <source>Free-roaming dogs of %1</source>
         <extracomment>%1 is the title the user gave the survey, a city&apos;s name.</extracomment>
-        <translation>Chiens en divagation&#x202f;: %1</translation>
+        <translation>Chiens en divagation&#xa0;: %1</translation>
     </message>
     <message>
         <source>Counts from %1; report written on %2 by Kestrivo %3.</source>
         <extracomment>%1 is the survey file&apos;s name, %2 today&apos;s date, %3 Kestrivo&apos;s version.</extracomment>
-        <translation>Comptages tirés de %1&#x202f;; rapport établi le %2 avec Kestrivo %3.</translation>
+        <translation>Comptages tirés de %1&#xa0;; rapport établi le %2 avec Kestrivo %3.</translation>
     </message>
     <message>
         <source>The city&apos;s dogs</source>
@@ -1646,7 +1646,7 @@
     </message>
     <message>
         <source>There is no city total: give each stratum&apos;s number of blocks in the city (or a weight column) in the survey window&apos;s design.</source>
-        <translation>Pas de total pour la ville&#x202f;: indiquez le nombre d&apos;îlots de la ville de chaque strate (ou une colonne des poids) dans le plan de sondage de la fenêtre de l&apos;enquête.</translation>
+        <translation>Pas de total pour la ville&#xa0;: indiquez le nombre d&apos;îlots de la ville de chaque strate (ou une colonne des poids) dans le plan de sondage de la fenêtre de l&apos;enquête.</translation>
     </message>
     <message>
         <source>Design</source>
@@ -1654,11 +1654,11 @@
     </message>
     <message>
         <source>One stratum: the whole city.</source>
-        <translation>Une seule strate&#x202f;: toute la ville.</translation>
+        <translation>Une seule strate&#xa0;: toute la ville.</translation>
     </message>
     <message>
         <source>The city is divided into strata by the column %1; the blocks counted in each were drawn from its blocks.</source>
-        <translation>La ville est divisée en strates selon la colonne %1&#x202f;; les îlots comptés dans chaque strate ont été tirés parmi ses îlots.</translation>
+        <translation>La ville est divisée en strates selon la colonne %1&#xa0;; les îlots comptés dans chaque strate ont été tirés parmi ses îlots.</translation>
     </message>
     <message>
         <source>Each block stands for as many blocks of the city as its design weight in the file says.</source>
@@ -1700,7 +1700,7 @@
     <message>
         <source>%1: they differ (%2)</source>
         <extracomment>Do a stratum&apos;s blocks agree on how visible their dogs are? %1 is a bold &quot;no&quot;, %2 the test&apos;s p.</extracomment>
-        <translation>%1&#x202f;: ils diffèrent (%2)</translation>
+        <translation>%1&#xa0;: ils diffèrent (%2)</translation>
     </message>
     <message>
         <source>no</source>
@@ -1743,7 +1743,7 @@
     </message>
     <message>
         <source>Do its blocks agree?</source>
-        <translation>Ses îlots concordent-ils&#x202f;?</translation>
+        <translation>Ses îlots concordent-ils&#xa0;?</translation>
     </message>
     <message>
         <source>Dogs (%1 interval)</source>
@@ -1763,7 +1763,7 @@
     <message>
         <source>No shared visibility: %1</source>
         <extracomment>%1 is the report&apos;s own reason, in English.</extracomment>
-        <translation>Pas de visibilité partagée&#x202f;: %1</translation>
+        <translation>Pas de visibilité partagée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Vaccination coverage</source>
@@ -1772,7 +1772,7 @@
     <message>
         <source>Coverage (%1% interval)</source>
         <extracomment>%1 is the interval&apos;s level in percent.</extracomment>
-        <translation>Couverture (intervalle à %1&#x202f;%)</translation>
+        <translation>Couverture (intervalle à %1&#xa0;%)</translation>
     </message>
     <message>
         <source>Share marked among the dogs seen</source>
@@ -1799,7 +1799,7 @@
     </message>
     <message>
         <source>Coverage is the marked dogs over the dogs whose mark is known, each group counted over its own share seen: the share marked among the dogs seen leans towards whichever group is easier to see.</source>
-        <translation>La couverture est le rapport des chiens marqués aux chiens dont la marque est connue, chaque groupe étant rapporté à sa propre part vue&#x202f;: la part de chiens marqués parmi les chiens vus penche vers le groupe le plus facile à voir.</translation>
+        <translation>La couverture est le rapport des chiens marqués aux chiens dont la marque est connue, chaque groupe étant rapporté à sa propre part vue&#xa0;: la part de chiens marqués parmi les chiens vus penche vers le groupe le plus facile à voir.</translation>
     </message>
     <message>
         <source>Block</source>
@@ -1812,7 +1812,7 @@
     <message>
         <source>Dogs: its own estimate (%1 interval)</source>
         <extracomment>%1 is the interval&apos;s level, &quot;95%&quot;.</extracomment>
-        <translation>Chiens&#x202f;: estimation propre (intervalle à %1)</translation>
+        <translation>Chiens&#xa0;: estimation propre (intervalle à %1)</translation>
     </message>
     <message>
         <source>Dogs with its stratum&apos;s shared visibility (%1 interval)</source>
@@ -1828,7 +1828,7 @@
     </message>
     <message>
         <source>Plan: blocks to count</source>
-        <translation>Planification&#x202f;: îlots à compter</translation>
+        <translation>Planification&#xa0;: îlots à compter</translation>
     </message>
     <message>
         <source>%1 blocks</source>
@@ -1843,12 +1843,12 @@
     <message>
         <source>Count %1: %2, so that the city&apos;s %3 interval is within %4 in %5 of surveys.</source>
         <extracomment>%2 is how the blocks are shared among the strata, as the plan says it.</extracomment>
-        <translation>Compter %1&#x202f;: %2, afin que l&apos;intervalle à %3 du nombre de chiens de la ville reste dans les limites de %4 dans %5 des enquêtes.</translation>
+        <translation>Compter %1&#xa0;: %2, afin que l&apos;intervalle à %3 du nombre de chiens de la ville reste dans les limites de %4 dans %5 des enquêtes.</translation>
     </message>
     <message>
         <source>the folder cannot be written: %1</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation>le dossier n&apos;est pas accessible en écriture&#x202f;: %1</translation>
+        <translation>le dossier n&apos;est pas accessible en écriture&#xa0;: %1</translation>
     </message>
     <message>
         <source>the report could not be written.</source>
@@ -1856,7 +1856,7 @@
     </message>
     <message>
         <source>%1: is a folder.</source>
-        <translation>%1&#x202f;: c&apos;est un dossier.</translation>
+        <translation>%1&#xa0;: c&apos;est un dossier.</translation>
     </message>
 </context>
 <context>
@@ -1879,15 +1879,15 @@
     </message>
     <message>
         <source>&amp;Title:</source>
-        <translation>&amp;Titre&#x202f;:</translation>
+        <translation>&amp;Titre&#xa0;:</translation>
     </message>
     <message>
         <source>(none: one stratum)</source>
-        <translation>(aucune&#x202f;: une seule strate)</translation>
+        <translation>(aucune&#xa0;: une seule strate)</translation>
     </message>
     <message>
         <source>(none: blocks drawn at random)</source>
-        <translation>(aucune&#x202f;: îlots tirés au hasard)</translation>
+        <translation>(aucune&#xa0;: îlots tirés au hasard)</translation>
     </message>
     <message>
         <source>Strata column</source>
@@ -1899,11 +1899,11 @@
     </message>
     <message>
         <source>&amp;Strata column:</source>
-        <translation>Colonne des &amp;strates&#x202f;:</translation>
+        <translation>Colonne des &amp;strates&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Weight column:</source>
-        <translation>Colonne des &amp;poids&#x202f;:</translation>
+        <translation>Colonne des &amp;poids&#xa0;:</translation>
     </message>
     <message>
         <source>Vaccination coverage in percent</source>
@@ -1911,7 +1911,7 @@
     </message>
     <message>
         <source>Vaccination &amp;coverage:</source>
-        <translation>&amp;Couverture vaccinale&#x202f;:</translation>
+        <translation>&amp;Couverture vaccinale&#xa0;:</translation>
     </message>
     <message>
         <source>Stratum</source>
@@ -2031,12 +2031,12 @@
     </message>
     <message>
         <source>Some blocks could not be fitted: see their rows.</source>
-        <translation>Certains îlots n&apos;ont pas pu être ajustés&#x202f;: voir leurs lignes.</translation>
+        <translation>Certains îlots n&apos;ont pas pu être ajustés&#xa0;: voir leurs lignes.</translation>
     </message>
     <message>
         <source>%1: about %2 dogs, %3 doses</source>
         <extracomment>%1 is the stratum&apos;s name as in the data.</extracomment>
-        <translation>%1&#x202f;: environ %2 chiens, %3 doses</translation>
+        <translation>%1&#xa0;: environ %2 chiens, %3 doses</translation>
     </message>
     <message>
         <source>Working out the city&apos;s dogs...</source>
@@ -2052,16 +2052,16 @@
     </message>
     <message>
         <source>Written: %1</source>
-        <translation>Enregistré&#x202f;: %1</translation>
+        <translation>Enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1% vaccinated (%2% to %3%)</source>
         <extracomment>A stratum&apos;s coverage in percent, %2 to %3 its interval.</extracomment>
-        <translation>%1&#x202f;% vaccinés (%2&#x202f;% à %3&#x202f;%)</translation>
+        <translation>%1&#xa0;% vaccinés (%2&#xa0;% à %3&#xa0;%)</translation>
     </message>
     <message>
         <source>%1% vaccinated</source>
-        <translation>%1&#x202f;% vaccinés</translation>
+        <translation>%1&#xa0;% vaccinés</translation>
     </message>
     <message>
         <source>%1 doses still needed</source>
@@ -2075,42 +2075,42 @@
     <message>
         <source>; </source>
         <extracomment>What separates the strata&apos;s lines, when shown as one.</extracomment>
-        <translation>&#x202f;; </translation>
+        <translation>&#xa0;; </translation>
     </message>
     <message>
         <source>City&apos;s dogs: %1</source>
         <extracomment>What a screen reader says of the answer: %1 is the answer&apos;s sentence.</extracomment>
-        <translation>Chiens de la ville&#x202f;: %1</translation>
+        <translation>Chiens de la ville&#xa0;: %1</translation>
     </message>
     <message>
         <source>Vaccine doses: %1</source>
-        <translation>Doses de vaccin&#x202f;: %1</translation>
+        <translation>Doses de vaccin&#xa0;: %1</translation>
     </message>
     <message>
         <source>By stratum: %1</source>
-        <translation>Par strate&#x202f;: %1</translation>
+        <translation>Par strate&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: block &quot;%2&quot;, %3, line %4: %5</source>
         <extracomment>A conflict in the list: what it is, its block, where it was found, and its detail in English as the tabulation says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: îlot «&#xa0;%2&#xa0;», %3, ligne %4&#xa0;: %5</translation>
     </message>
     <message>
         <source>GeoJSON for QGIS (*.geojson)</source>
         <extracomment>File types: keep each pattern in brackets as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GeoJSON pour QGIS (*.geojson)</translation>
     </message>
     <message>
         <source>KML for Google Earth (*.kml)</source>
-        <translation type="unfinished"></translation>
+        <translation>KML pour Google Earth (*.kml)</translation>
     </message>
     <message>
         <source>no block of the stratum could be read, so there is nothing to pool.</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun îlot de la strate n&apos;a pu être lu&#xa0;: il n&apos;y a donc rien à mettre en commun.</translation>
     </message>
     <message>
         <source>the report is not ready yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>le rapport n&apos;est pas encore prêt.</translation>
     </message>
 </context>
 </TS>

@@ -33,31 +33,31 @@
     </message>
     <message>
         <source>The weight column says what each block stands for: &quot;Blocks in the city&quot; is not needed with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A coluna de pesos já indica quantos quarteirões cada quarteirão representa: com ela, não é preciso indicar «Quarteirões na cidade».</translation>
     </message>
     <message>
         <source>%1 has no column &quot;%2&quot; for the weights.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não tem a coluna «%2» para os pesos.</translation>
     </message>
     <message>
         <source>%1 has no column &quot;%2&quot; for the strata.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não tem a coluna «%2» para os estratos.</translation>
     </message>
     <message>
         <source>&quot;Blocks in the city&quot; names the stratum &quot;%1&quot;, which no block has.</source>
-        <translation type="unfinished"></translation>
+        <translation>«Quarteirões na cidade» indica o estrato «%1», ao qual não pertence nenhum quarteirão.</translation>
     </message>
     <message>
         <source>Blocks in the city for &quot;%1&quot;: %2 is fewer than the %3 blocks counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarteirões na cidade do estrato «%1»: %2 é menos do que os %3 quarteirões contados.</translation>
     </message>
     <message>
         <source>%1: the block &quot;%2&quot; appears twice in the stratum &quot;%3&quot;; a sample holds each block once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: o quarteirão «%2» aparece duas vezes no estrato «%3»; numa amostra, cada quarteirão figura uma só vez.</translation>
     </message>
     <message>
         <source>%1: the block &quot;%2&quot; appears twice; a sample holds each block once.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: o quarteirão «%2» aparece duas vezes; numa amostra, cada quarteirão figura uma só vez.</translation>
     </message>
 </context>
 <context>
@@ -256,186 +256,186 @@
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de dados incompatível</translation>
     </message>
     <message>
         <source>Invalid input</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor inválido</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacidade excedida</translation>
     </message>
     <message>
         <source>Floating-point error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de vírgula flutuante</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice fora do intervalo</translation>
     </message>
     <message>
         <source>File error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de ficheiro</translation>
     </message>
     <message>
         <source>Library not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca não encontrada</translation>
     </message>
     <message>
         <source>Library damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca danificada</translation>
     </message>
     <message>
         <source>Library unusable</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca inutilizável</translation>
     </message>
     <message>
         <source>No estimate</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem estimativa</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>there is not enough memory for this; nothing changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>não há memória suficiente para esta operação; nada foi alterado.</translation>
     </message>
     <message>
         <source>in the %1 box, %2 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>na caixa %1, %2 não é um número.</translation>
     </message>
     <message>
         <source>in the %1 box, %2 is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>na caixa %1, %2 é demasiado grande.</translation>
     </message>
     <message>
         <source>in the %1 box, %2 is ambiguous: it could be read as %3 or as %4; type %3 or %4, without &quot;.&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>na caixa %1, %2 é ambíguo: pode ser lido como %3 ou como %4; escreva %3 ou %4, sem «.».</translation>
     </message>
     <message>
         <source>in the %1 box, %2 groups its digits with &quot;%3&quot;; type it without them: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>na caixa %1, %2 agrupa os algarismos com «%3»; escreva-o sem esses separadores: %4.</translation>
     </message>
     <message>
         <source>in the %1 box, %2 is not a share: it must lie from 0 to 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>na caixa %1, %2 não é uma proporção: tem de estar entre 0 e 1.</translation>
     </message>
     <message>
         <source>in the %1 box, &quot;%2&quot; is negative; a frequency is a number of dogs.</source>
-        <translation type="unfinished"></translation>
+        <translation>na caixa %1, «%2» é negativo; uma frequência é um número de cães.</translation>
     </message>
     <message>
         <source>all four frequencies are 0: there are no dogs to estimate from.</source>
-        <translation type="unfinished"></translation>
+        <translation>as quatro frequências são 0: não há cães em que basear a estimativa.</translation>
     </message>
     <message>
         <source>(%1% of all dogs seen)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1% de todos os cães vistos)</translation>
     </message>
     <message>
         <source>maximum log likelihood = %1</source>
-        <translation type="unfinished"></translation>
+        <translation>log-verosimilhança máxima = %1</translation>
     </message>
     <message>
         <source>Counts 1,0,0: %1, 1,1,1: %2, 1,0,1: %3, 1,1,0: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contagens 1,0,0: %1, 1,1,1: %2, 1,0,1: %3, 1,1,0: %4.</translation>
     </message>
     <message>
         <source>S = %1, P = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>S = %1, P = %2</translation>
     </message>
     <message>
         <source>S held at %1, P = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>S fixado em %1, P = %2</translation>
     </message>
     <message>
         <source>in the %1 box, %2 is beyond what can be plotted; a range of 100 already covers 0.01 to 0.99.</source>
-        <translation type="unfinished"></translation>
+        <translation>na caixa %1, %2 excede o que é possível representar no gráfico; uma amplitude de 100 já abrange de 0,01 a 0,99.</translation>
     </message>
     <message>
         <source>these counts are impossible when S is held at %1: every dog would then be seen on every count, yet some were missed on the second or third. Hold S below 1, or tick &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>estas contagens são impossíveis com S fixado em %1: todos os cães seriam então vistos em todas as contagens, mas alguns escaparam à segunda ou à terceira. Fixe S abaixo de 1 ou assinale «%2».</translation>
     </message>
     <message>
         <source>the fit found no maximum (error code %1); no estimate is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>o ajuste não encontrou nenhum máximo (código de erro %1); não é apresentada nenhuma estimativa.</translation>
     </message>
     <message>
         <source>log likelihood</source>
-        <translation type="unfinished"></translation>
+        <translation>log-verosimilhança</translation>
     </message>
     <message>
         <source>% seen</source>
-        <translation type="unfinished"></translation>
+        <translation>% vistos</translation>
     </message>
     <message>
         <source>% stay</source>
-        <translation type="unfinished"></translation>
+        <translation>% permanecem</translation>
     </message>
     <message>
         <source>The plotting range holds no point of the profile: make the % plotting range larger (for example 30).</source>
-        <translation type="unfinished"></translation>
+        <translation>A amplitude do gráfico não contém nenhum ponto do perfil: aumente a «% de amplitude» (por exemplo, para 30).</translation>
     </message>
     <message>
         <source>there is no plot to export yet: press &quot;%1&quot; first.</source>
-        <translation type="unfinished"></translation>
+        <translation>ainda não há gráfico para exportar: clique primeiro em «%1».</translation>
     </message>
     <message>
         <source>there is no plot to print yet: press &quot;%1&quot; first.</source>
-        <translation type="unfinished"></translation>
+        <translation>ainda não há gráfico para imprimir: clique primeiro em «%1».</translation>
     </message>
     <message>
         <source>there is no plot to copy yet: press &quot;%1&quot; first.</source>
-        <translation type="unfinished"></translation>
+        <translation>ainda não há gráfico para copiar: clique primeiro em «%1».</translation>
     </message>
     <message>
         <source>the plot could not be printed: the printer is not ready.</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível imprimir o gráfico: a impressora não está pronta.</translation>
     </message>
     <message>
         <source>there are no results to copy yet: press &quot;%1&quot; first.</source>
-        <translation type="unfinished"></translation>
+        <translation>ainda não há resultados para copiar: clique primeiro em «%1».</translation>
     </message>
     <message>
         <source>This program can be used to estimate the proportion of free-roaming dogs seen on a count of a city block.  A sample of individually distinct dogs are identified during the first count and the number seen during a second and third count recorded.  The frequency of the four possible resulting capture histories - not seen again, seen on both the second and third counts, seen on the third but not on the second, seen on the second but not on the third - are entered in the text boxes to the left.  Click the &apos;estimate&apos; command button to generate ML estimates of the proportion permanently visible because of defending territory, S, and the probability of seeing the others, P.  Read 95% confidence limits from intersection of dotted red line with ML curve.  Uncheck check box and set S to 0 to see effect of assuming all dogs equally visible on P estimate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este programa pode ser usado para estimar a proporção de cães errantes vistos numa contagem de um quarteirão urbano. Na primeira contagem é identificada uma amostra de cães individualmente distintos, e regista-se o número desses cães vistos numa segunda e numa terceira contagem. As frequências dos quatro históricos de captura possíveis – não visto de novo, visto na segunda e na terceira contagens, visto na terceira mas não na segunda, visto na segunda mas não na terceira – são introduzidas nas caixas de texto à esquerda. Clique no botão «estimar» para obter as estimativas de máxima verosimilhança (MV) da proporção permanentemente visível por defender um território, S, e da probabilidade de ver os restantes, P. Leia os limites de confiança de 95% na interseção da linha vermelha pontilhada com a curva de MV. Desmarque a caixa «parâmetro livre» e defina S como 0 para ver o efeito que tem na estimativa de P supor que todos os cães são igualmente visíveis.</translation>
     </message>
     <message>
         <source>PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)</source>
         <extracomment>File types of an exported plot: keep each pattern in brackets as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imagem PNG (*.png);;Desenho SVG (*.svg);;Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Survey files (*.csv);;All files (*)</source>
         <extracomment>File types: keep each pattern in brackets as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ficheiros de inquérito (*.csv);;Todos os ficheiros (*)</translation>
     </message>
     <message>
         <source>Surveys and field exports (*.csv *.zip *.xlsx);;Survey files (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inquéritos e exportações de campo (*.csv *.zip *.xlsx);;Ficheiros de inquérito (*.csv);;Todos os ficheiros (*)</translation>
     </message>
     <message>
         <source>%1: cannot be opened (%2).</source>
         <extracomment>%1 names the files; %2 is the system&apos;s own reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: não foi possível abrir (%2).</translation>
     </message>
     <message>
         <source>%1: is a folder; a survey is a CSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: é uma pasta; um inquérito é um ficheiro CSV.</translation>
     </message>
     <message>
         <source>%1: is not an ordinary file; a survey is a CSV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não é um ficheiro normal; um inquérito é um ficheiro CSV.</translation>
     </message>
     <message>
         <source>%1: at %2 MB the survey is too large to open in the window (at most %3 MB); kestrivo-report reads surveys of any size.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: com %2 MB, o inquérito é demasiado grande para abrir na janela (máximo de %3 MB); o kestrivo-report lê inquéritos de qualquer tamanho.</translation>
     </message>
     <message>
         <source>%1: the survey holds no block.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: o inquérito não contém nenhum quarteirão.</translation>
     </message>
 </context>
 <context>
@@ -654,17 +654,17 @@
     </message>
     <message numerus="yes">
         <source>%n blocks used</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n quarteirão usado</numerusform>
+            <numerusform>%n quarteirões usados</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1; %n left out: %2.</source>
         <extracomment>%1 is &quot;12 blocks used&quot;; %n the number of blocks left out; %2 the reasons, each with its number of blocks.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1; %n excluído: %2.</numerusform>
+            <numerusform>%1; %n excluídos: %2.</numerusform>
         </translation>
     </message>
 </context>
@@ -680,7 +680,7 @@
     </message>
     <message>
         <source>% of the total</source>
-        <translation> % do total</translation>
+        <translation>% do total</translation>
     </message>
     <message>
         <source>Target: the city&apos;s dogs within this percent of the total</source>
@@ -840,31 +840,31 @@
     </message>
     <message>
         <source>% of surveys</source>
-        <translation type="unfinished"></translation>
+        <translation>% dos inquéritos</translation>
     </message>
 </context>
 <context>
     <name>kestrivo::window::PlanPicture</name>
     <message>
         <source>Blocks counted</source>
-        <translation type="unfinished">Quarteirões contados</translation>
+        <translation>Quarteirões contados</translation>
     </message>
     <message>
         <source>Half-width of the city&apos;s interval, % of its total</source>
-        <translation type="unfinished"></translation>
+        <translation>Semiamplitude do intervalo da cidade, % do total</translation>
     </message>
     <message>
         <source>half-width met in %1% of surveys</source>
-        <translation type="unfinished"></translation>
+        <translation>semiamplitude atingida em %1% dos inquéritos</translation>
     </message>
     <message>
         <source>target ±%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>meta ±%1%</translation>
     </message>
     <message>
         <source>%1%</source>
         <comment>a tick&apos;s percentage</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -941,16 +941,16 @@
     </message>
     <message>
         <source>under 1%</source>
-        <translation>menos de 1 %</translation>
+        <translation>menos de 1%</translation>
     </message>
     <message>
         <source>over 99%</source>
-        <translation>mais de 99 %</translation>
+        <translation>mais de 99%</translation>
     </message>
     <message>
         <source>±%1% of the total</source>
         <extracomment>The precision wanted of the city&apos;s total, %1 in percent.</extracomment>
-        <translation>±%1 % do total</translation>
+        <translation>±%1% do total</translation>
     </message>
     <message>
         <source>The blocks to count are shared among the strata in proportion to their blocks in the city (%1).</source>
@@ -964,15 +964,15 @@
     <message>
         <source>The survey&apos;s estimate is not trustworthy at these assumptions: its interval held the true total in %1 of the simulated surveys (a %2 interval should in about %2)</source>
         <extracomment>%1 is how often the simulated surveys&apos; intervals held the truth; %2 the interval&apos;s level, both in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A estimativa do inquérito não é fiável com estes pressupostos: o seu intervalo conteve o total real em %1 dos inquéritos simulados (um intervalo de %2 deveria contê-lo em cerca de %2)</translation>
     </message>
     <message>
         <source>, and its median estimate was %1 of the truth</source>
-        <translation type="unfinished"></translation>
+        <translation>, e a sua estimativa mediana foi %1 do valor real</translation>
     </message>
     <message>
         <source>; with about %1 dogs of the sample seen again on a second or third count, too few dogs are seen to estimate visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>; com cerca de %1 cães da amostra vistos de novo numa segunda ou terceira contagem, os cães vistos são demasiado poucos para estimar a visibilidade</translation>
     </message>
 </context>
 <context>
@@ -986,7 +986,7 @@
     <name>kestrivo::window::ReportPages</name>
     <message>
         <source>page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>página %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -1027,7 +1027,7 @@
     </message>
     <message>
         <source>Were the survey done again in the same way, with other blocks drawn and other chances of each dog being seen, about %1 of such intervals of the city&apos;s dogs would hold the true number, where the model holds. A block&apos;s own interval speaks of that block&apos;s counts alone. Neither takes in what the counts cannot show: dogs that no count can see, dogs that came or went between the counts, or one dog taken for two.</source>
-        <translation>Se o inquérito fosse repetido da mesma forma, com outros quarteirões sorteados e outras probabilidades de cada cão ser visto, cerca de %1 desses intervalos dos cães da cidade conteriam o número real, desde que o modelo se verifique. O intervalo próprio de um quarteirão diz respeito apenas às contagens desse quarteirão. Nenhum deles tem em conta o que as contagens não podem mostrar: cães que nenhuma contagem consegue ver, cães que chegaram ou partiram entre as contagens, ou um mesmo cão tomado por dois.</translation>
+        <translation>Se o inquérito fosse repetido da mesma forma, com outros quarteirões escolhidos ao acaso e outras probabilidades de cada cão ser visto, cerca de %1 desses intervalos dos cães da cidade conteriam o número real, desde que o modelo se verifique. O intervalo próprio de um quarteirão diz respeito apenas às contagens desse quarteirão. Nenhum deles tem em conta o que as contagens não podem mostrar: cães que nenhuma contagem consegue ver, cães que chegaram ou partiram entre as contagens, ou um mesmo cão tomado por dois.</translation>
     </message>
     <message>
         <source>A block&apos;s own estimate and its estimate with its stratum&apos;s shared visibility.</source>
@@ -1198,7 +1198,7 @@
     </message>
     <message>
         <source>chance of being seen may be certain</source>
-        <translation>probabilidade de ser visto pode ser de 100 %</translation>
+        <translation>probabilidade de ser visto pode ser de 100%</translation>
     </message>
     <message>
         <source>share seen may be the lowest tried</source>
@@ -1222,209 +1222,209 @@
     <name>kestrivo::window::ReportReasons</name>
     <message>
         <source>with S held at 1 every dog is seen on every count, so the counts say nothing of P</source>
-        <translation type="unfinished"></translation>
+        <translation>com S fixado em 1, todos os cães são vistos em todas as contagens, pelo que as contagens nada dizem sobre P</translation>
     </message>
     <message>
         <source>S is held, not estimated</source>
-        <translation type="unfinished"></translation>
+        <translation>S está fixado, não é estimado</translation>
     </message>
     <message>
         <source>no dogs were counted</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi contado nenhum cão</translation>
     </message>
     <message>
         <source>a count is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>uma contagem é negativa</translation>
     </message>
     <message>
         <source>S is held outside 0 to 1</source>
-        <translation type="unfinished"></translation>
+        <translation>S está fixado fora do intervalo de 0 a 1</translation>
     </message>
     <message>
         <source>the level must lie between 0 and 1</source>
-        <translation type="unfinished"></translation>
+        <translation>o nível tem de estar entre 0 e 1</translation>
     </message>
     <message>
         <source>the likelihood library is not bound</source>
-        <translation type="unfinished"></translation>
+        <translation>a biblioteca de verosimilhança não está carregada</translation>
     </message>
     <message>
         <source>the report could not be computed</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível calcular o relatório</translation>
     </message>
     <message>
         <source>the counts are impossible when S is held at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>as contagens são impossíveis com S fixado em %1</translation>
     </message>
     <message>
         <source>the report could not be computed: %1</source>
         <extracomment>%1 is the system&apos;s own message, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível calcular o relatório: %1</translation>
     </message>
     <message>
         <source>no block of this stratum could be read</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler nenhum quarteirão deste estrato</translation>
     </message>
     <message>
         <source>the blocks hold S at different values, so they share no one visibility</source>
-        <translation type="unfinished"></translation>
+        <translation>os quarteirões fixam S em valores diferentes, pelo que não partilham uma mesma visibilidade</translation>
     </message>
     <message>
         <source>a summed count exceeds 2147483647 dogs, more than the library takes</source>
-        <translation type="unfinished"></translation>
+        <translation>uma contagem somada excede 2147483647 cães, mais do que a biblioteca aceita</translation>
     </message>
 </context>
 <context>
     <name>kestrivo::window::ReportStrip</name>
     <message>
         <source> (edge)</source>
-        <translation type="unfinished"></translation>
+        <translation> (extremo)</translation>
     </message>
     <message>
         <source>%1–%2%</source>
         <comment>a range of percentages</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1–%2%</translation>
     </message>
     <message>
         <source>%1 in %2 separate pieces %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 em %2 partes separadas %3</translation>
     </message>
     <message>
         <source> and </source>
         <comment>between two pieces of the limits</comment>
-        <translation type="unfinished"></translation>
+        <translation> e </translation>
     </message>
     <message>
         <source>95% limits: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Limites de 95%: %1</translation>
     </message>
     <message>
         <source>, seen %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, vistos %1</translation>
     </message>
     <message>
         <source>; dogs on the block %1 (%2–%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>; cães no quarteirão %1 (%2–%3)</translation>
     </message>
     <message>
         <source>no upper limit</source>
-        <translation type="unfinished"></translation>
+        <translation>sem limite superior</translation>
     </message>
     <message>
         <source>%1 lies on the lower edge of its range (%2): the estimate and its limit stop there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está no extremo inferior dos seus valores possíveis (%2): a estimativa e o respetivo limite ficam aí.</translation>
     </message>
     <message>
         <source>%1 lies on the upper edge of its range (%2): the estimate and its limit stop there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está no extremo superior dos seus valores possíveis (%2): a estimativa e o respetivo limite ficam aí.</translation>
     </message>
     <message>
         <source>Fit check: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificação do ajuste: %1.</translation>
     </message>
     <message>
         <source>Fit check: G² = %1 on %2 df, %3: the model fits these counts poorly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificação do ajuste: G² = %1 com %2 gl, %3: o modelo ajusta-se mal a estas contagens.</translation>
     </message>
     <message>
         <source>Fit check: G² = %1 on %2 df, %3: no sign of a poor fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificação do ajuste: G² = %1 com %2 gl, %3: nenhum sinal de mau ajuste.</translation>
     </message>
     <message>
         <source>S = %1, P = %2 (log likelihood %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>S = %1, P = %2 (log-verosimilhança %3)</translation>
     </message>
     <message>
         <source>The fit stopped at %1, short of the maximum at %2: the report is of the maximum.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ajuste parou em %1, antes do máximo em %2: o relatório refere-se ao máximo.</translation>
     </message>
     <message>
         <source>The fit found %1, above %2: the report is of the fit&apos;s point.</source>
-        <translation type="unfinished"></translation>
+        <translation>O ajuste encontrou %1, acima de %2: o relatório refere-se ao ponto encontrado pelo ajuste.</translation>
     </message>
     <message>
         <source>No report: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem relatório: %1.</translation>
     </message>
     <message>
         <source>Profile log likelihood of %1: the plotting range holds no point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil da log-verosimilhança de %1: a amplitude do gráfico não contém nenhum ponto.</translation>
     </message>
     <message>
         <source>Profile log likelihood of %1 from %2% to %3%: highest, %4, at %5%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil da log-verosimilhança de %1 de %2% a %3%: máximo, %4, em %5%.</translation>
     </message>
     <message>
         <source>The 95% limits of %1 are %2% and %3%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os limites de 95% de %1 são %2% e %3%.</translation>
     </message>
     <message>
         <source>no limit</source>
-        <translation type="unfinished"></translation>
+        <translation>sem limite</translation>
     </message>
     <message>
         <source>quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>grandeza</translation>
     </message>
     <message>
         <source>estimate</source>
-        <translation type="unfinished">estimar</translation>
+        <translation>estimativa</translation>
     </message>
     <message>
         <source>95% lower</source>
-        <translation type="unfinished"></translation>
+        <translation>inferior 95%</translation>
     </message>
     <message>
         <source>95% upper</source>
-        <translation type="unfinished"></translation>
+        <translation>superior 95%</translation>
     </message>
     <message>
         <source>note</source>
-        <translation type="unfinished"></translation>
+        <translation>nota</translation>
     </message>
     <message>
         <source>frequency %1</source>
-        <translation type="unfinished"></translation>
+        <translation>frequência %1</translation>
     </message>
     <message>
         <source>no estimate</source>
-        <translation type="unfinished">sem estimativa</translation>
+        <translation>sem estimativa</translation>
     </message>
     <message>
         <source>on the lower edge of its range</source>
-        <translation type="unfinished"></translation>
+        <translation>no extremo inferior dos seus valores possíveis</translation>
     </message>
     <message>
         <source>on the upper edge of its range</source>
-        <translation type="unfinished"></translation>
+        <translation>no extremo superior dos seus valores possíveis</translation>
     </message>
     <message>
         <source>share of all dogs seen on one count</source>
-        <translation type="unfinished"></translation>
+        <translation>proporção de todos os cães vista numa contagem</translation>
     </message>
     <message>
         <source>maximum log likelihood</source>
-        <translation type="unfinished"></translation>
+        <translation>log-verosimilhança máxima</translation>
     </message>
     <message>
         <source>dogs identified on the first count</source>
-        <translation type="unfinished"></translation>
+        <translation>cães identificados na primeira contagem</translation>
     </message>
     <message>
         <source>dogs on the block</source>
-        <translation type="unfinished"></translation>
+        <translation>cães no quarteirão</translation>
     </message>
     <message>
         <source>fit check: G²</source>
-        <translation type="unfinished"></translation>
+        <translation>verificação do ajuste: G²</translation>
     </message>
     <message>
         <source>df %1, p = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>gl %1, p = %2</translation>
     </message>
     <message>
         <source>test of S = 0 (no always-visible dogs)</source>
-        <translation type="unfinished"></translation>
+        <translation>teste de S = 0 (nenhum cão sempre visto)</translation>
     </message>
 </context>
 <context>
@@ -1437,7 +1437,7 @@
     <message>
         <source>About %1 dogs, %2% between %3 and %4.</source>
         <extracomment>%1 dogs in the city; %2 the interval&apos;s level in percent; %3 and %4 its limits.</extracomment>
-        <translation>Cerca de %1 cães, intervalo de %2 % entre %3 e %4.</translation>
+        <translation>Cerca de %1 cães, intervalo de %2% entre %3 e %4.</translation>
     </message>
     <message>
         <source>About %1 dogs (no interval: see the total row&apos;s note).</source>
@@ -1446,16 +1446,16 @@
     <message>
         <source>%1 vaccine doses for %2% coverage (between %3 and %4).</source>
         <extracomment>%1 doses for a coverage of %2 percent of the dogs; %3 and %4 the doses&apos; interval.</extracomment>
-        <translation>%1 doses de vacina para uma cobertura de %2 % (entre %3 e %4).</translation>
+        <translation>%1 doses de vacina para uma cobertura de %2% (entre %3 e %4).</translation>
     </message>
     <message>
         <source>%1 vaccine doses for %2% coverage.</source>
-        <translation>%1 doses de vacina para uma cobertura de %2 %.</translation>
+        <translation>%1 doses de vacina para uma cobertura de %2%.</translation>
     </message>
     <message>
         <source>%1 of the dogs are vaccinated, %2% between %3 and %4.</source>
         <extracomment>%1 is a percentage with its sign; %2 the interval&apos;s level in percent; %3 and %4 its limits, percentages with their sign.</extracomment>
-        <translation>%1 dos cães estão vacinados, intervalo de %2 % entre %3 e %4.</translation>
+        <translation>%1 dos cães estão vacinados, intervalo de %2% entre %3 e %4.</translation>
     </message>
     <message>
         <source>%1 of the dogs are vaccinated.</source>
@@ -1508,7 +1508,7 @@
         <source>%1%</source>
         <comment>a number in percent</comment>
         <extracomment>A number in percent; French writes a no-break space before the sign.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -1772,7 +1772,7 @@
     <message>
         <source>Coverage (%1% interval)</source>
         <extracomment>%1 is the interval&apos;s level in percent.</extracomment>
-        <translation>Cobertura (intervalo de %1 %)</translation>
+        <translation>Cobertura (intervalo de %1%)</translation>
     </message>
     <message>
         <source>Share marked among the dogs seen</source>
@@ -2057,11 +2057,11 @@
     <message>
         <source>%1% vaccinated (%2% to %3%)</source>
         <extracomment>A stratum&apos;s coverage in percent, %2 to %3 its interval.</extracomment>
-        <translation>%1 % vacinados (%2 % a %3 %)</translation>
+        <translation>%1% vacinados (%2% a %3%)</translation>
     </message>
     <message>
         <source>%1% vaccinated</source>
-        <translation>%1 % vacinados</translation>
+        <translation>%1% vacinados</translation>
     </message>
     <message>
         <source>%1 doses still needed</source>
@@ -2093,24 +2093,24 @@
     <message>
         <source>%1: block &quot;%2&quot;, %3, line %4: %5</source>
         <extracomment>A conflict in the list: what it is, its block, where it was found, and its detail in English as the tabulation says it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: quarteirão «%2», %3, linha %4: %5</translation>
     </message>
     <message>
         <source>GeoJSON for QGIS (*.geojson)</source>
         <extracomment>File types: keep each pattern in brackets as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GeoJSON para QGIS (*.geojson)</translation>
     </message>
     <message>
         <source>KML for Google Earth (*.kml)</source>
-        <translation type="unfinished"></translation>
+        <translation>KML para Google Earth (*.kml)</translation>
     </message>
     <message>
         <source>no block of the stratum could be read, so there is nothing to pool.</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler nenhum quarteirão do estrato, pelo que não há nada a combinar.</translation>
     </message>
     <message>
         <source>the report is not ready yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>o relatório ainda não está pronto.</translation>
     </message>
 </context>
 </TS>
