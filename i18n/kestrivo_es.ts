@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>&quot;Blocks in the city&quot; names the stratum &quot;%1&quot;, which no block has.</source>
-        <translation>&quot;Manzanas de la ciudad&quot; nombra el estrato &quot;%1&quot;, al que no pertenece ninguna manzana.</translation>
+        <translation>En &quot;Manzanas de la ciudad&quot; figura el estrato &quot;%1&quot;, al que no pertenece ninguna manzana de la encuesta.</translation>
     </message>
     <message>
         <source>Blocks in the city for &quot;%1&quot;: %2 is fewer than the %3 blocks counted.</source>
@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>Counts 1,0,0: %1, 1,1,1: %2, 1,0,1: %3, 1,1,0: %4.</source>
-        <translation>Frecuencias 1,0,0: %1, 1,1,1: %2, 1,0,1: %3, 1,1,0: %4.</translation>
+        <translation>Frecuencias 1,0,0: %1; 1,1,1: %2; 1,0,1: %3; 1,1,0: %4.</translation>
     </message>
     <message>
         <source>S = %1, P = %2</source>
@@ -372,11 +372,11 @@
     </message>
     <message>
         <source>% stay</source>
-        <translation>% permanecen</translation>
+        <translation>% siempre vistos</translation>
     </message>
     <message>
         <source>The plotting range holds no point of the profile: make the % plotting range larger (for example 30).</source>
-        <translation>El rango del gráfico no contiene ningún punto del perfil: amplíe el % rango del gráfico (por ejemplo, a 30).</translation>
+        <translation>El rango del gráfico no contiene ningún punto del perfil: aumente el valor de &quot;% rango del gráfico&quot; (por ejemplo, a 30).</translation>
     </message>
     <message>
         <source>there is no plot to export yet: press &quot;%1&quot; first.</source>
@@ -1300,7 +1300,7 @@
     </message>
     <message>
         <source>, seen %1</source>
-        <translation>, vistos %1</translation>
+        <translation>, proporción vista %1</translation>
     </message>
     <message>
         <source>; dogs on the block %1 (%2–%3)</source>
@@ -1400,7 +1400,7 @@
     </message>
     <message>
         <source>share of all dogs seen on one count</source>
-        <translation>proporción de todos los perros vistos en un conteo</translation>
+        <translation>proporción del total de perros que se ve en un conteo</translation>
     </message>
     <message>
         <source>maximum log likelihood</source>

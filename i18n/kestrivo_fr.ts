@@ -64,7 +64,7 @@
     <name>kestrivo::window::Form1</name>
     <message>
         <source>capture history</source>
-        <translation>historique de capture</translation>
+        <translation>hist. de capture</translation>
     </message>
     <message>
         <source>frequency</source>
@@ -332,7 +332,7 @@
     </message>
     <message>
         <source>(%1% of all dogs seen)</source>
-        <translation>(%1&#xa0;% de tous les chiens vus)</translation>
+        <translation>(%1&#xa0;% de tous les chiens sont vus)</translation>
     </message>
     <message>
         <source>maximum log likelihood = %1</source>
@@ -372,7 +372,7 @@
     </message>
     <message>
         <source>% stay</source>
-        <translation>% sédentaires</translation>
+        <translation>% toujours vus</translation>
     </message>
     <message>
         <source>The plotting range holds no point of the profile: make the % plotting range larger (for example 30).</source>
@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>This program can be used to estimate the proportion of free-roaming dogs seen on a count of a city block.  A sample of individually distinct dogs are identified during the first count and the number seen during a second and third count recorded.  The frequency of the four possible resulting capture histories - not seen again, seen on both the second and third counts, seen on the third but not on the second, seen on the second but not on the third - are entered in the text boxes to the left.  Click the &apos;estimate&apos; command button to generate ML estimates of the proportion permanently visible because of defending territory, S, and the probability of seeing the others, P.  Read 95% confidence limits from intersection of dotted red line with ML curve.  Uncheck check box and set S to 0 to see effect of assuming all dogs equally visible on P estimate.</source>
-        <translation>Ce programme permet d&apos;estimer la proportion des chiens en divagation d&apos;un îlot urbain qui sont vus lors d&apos;un comptage. Un échantillon de chiens distincts, reconnaissables individuellement, est identifié lors du premier comptage, et l&apos;on note combien d&apos;entre eux sont revus lors d&apos;un deuxième et d&apos;un troisième comptage. Les effectifs des quatre historiques de capture possibles – non revu, revu aux deuxième et troisième comptages, revu au troisième mais pas au deuxième, revu au deuxième mais pas au troisième – sont saisis dans les champs à gauche. Cliquez sur le bouton «&#xa0;estimer&#xa0;» pour obtenir les estimations du maximum de vraisemblance de la proportion de chiens visibles en permanence parce qu&apos;ils défendent un territoire, S, et de la probabilité de voir les autres chiens, P. Lisez les limites de confiance à 95&#xa0;% à l&apos;intersection de la ligne rouge en pointillés et de la courbe de vraisemblance. Décochez la case «&#xa0;inclure comme paramètre libre&#xa0;» et fixez S à 0 pour voir l&apos;effet sur l&apos;estimation de P de l&apos;hypothèse selon laquelle tous les chiens sont également visibles.</translation>
+        <translation>Ce programme permet d&apos;estimer la proportion des chiens en divagation d&apos;un îlot urbain qui sont vus lors d&apos;un comptage. Un échantillon de chiens distincts, reconnaissables individuellement, est identifié lors du premier comptage, et l&apos;on note combien d&apos;entre eux sont revus lors d&apos;un deuxième et d&apos;un troisième comptage. Les effectifs des quatre historiques de capture possibles – non revu, revu aux deuxième et troisième comptages, revu au troisième mais pas au deuxième, revu au deuxième mais pas au troisième – sont saisis dans les champs à gauche. Cliquez sur le bouton «&#xa0;estimer&#xa0;» pour obtenir les estimations du maximum de vraisemblance de la proportion de chiens visibles en permanence parce qu&apos;ils défendent un territoire, S, et de la probabilité de voir les autres chiens, P. Lisez les limites de confiance à 95&#xa0;% à l&apos;intersection de la ligne rouge en pointillés et de la courbe de vraisemblance. Décochez la case «&#xa0;inclure comme paramètre libre&#xa0;» et fixez S à 0 pour voir comment l&apos;estimation de P change si l&apos;on suppose que tous les chiens ont la même visibilité.</translation>
     </message>
     <message>
         <source>PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)</source>
@@ -851,7 +851,7 @@
     </message>
     <message>
         <source>Half-width of the city&apos;s interval, % of its total</source>
-        <translation>Demi-largeur de l&apos;intervalle de la ville,&#xa0;% du total</translation>
+        <translation>Demi-largeur de l&apos;intervalle de la ville, en % du total</translation>
     </message>
     <message>
         <source>half-width met in %1% of surveys</source>
@@ -1242,7 +1242,7 @@
     </message>
     <message>
         <source>the level must lie between 0 and 1</source>
-        <translation>le niveau doit être compris entre 0 et 1</translation>
+        <translation>le niveau de confiance doit être compris entre 0 et 1</translation>
     </message>
     <message>
         <source>the likelihood library is not bound</source>
@@ -1278,7 +1278,7 @@
     <name>kestrivo::window::ReportStrip</name>
     <message>
         <source> (edge)</source>
-        <translation> (en limite)</translation>
+        <translation> (à la borne)</translation>
     </message>
     <message>
         <source>%1–%2%</source>
@@ -1352,7 +1352,7 @@
     </message>
     <message>
         <source>Profile log likelihood of %1 from %2% to %3%: highest, %4, at %5%.</source>
-        <translation>Log-vraisemblance profilée de %1 de %2&#xa0;% à %3&#xa0;%&#xa0;: maximum, %4, à %5&#xa0;%.</translation>
+        <translation>Log-vraisemblance profilée de %1, de %2&#xa0;% à %3&#xa0;%&#xa0;: maximum, %4, à %5&#xa0;%.</translation>
     </message>
     <message>
         <source>The 95% limits of %1 are %2% and %3%.</source>
@@ -1441,7 +1441,7 @@
     </message>
     <message>
         <source>About %1 dogs (no interval: see the total row&apos;s note).</source>
-        <translation>Environ %1 chiens (pas d&apos;intervalle&#xa0;: voir la colonne «&#xa0;Remarques&#xa0;» de la ligne du total).</translation>
+        <translation>Environ %1 chiens (pas d&apos;intervalle&#xa0;: voir la remarque de la ligne du total).</translation>
     </message>
     <message>
         <source>%1 vaccine doses for %2% coverage (between %3 and %4).</source>

@@ -332,7 +332,7 @@
     </message>
     <message>
         <source>(%1% of all dogs seen)</source>
-        <translation>(%1% de todos os cães vistos)</translation>
+        <translation>(são vistos %1% de todos os cães)</translation>
     </message>
     <message>
         <source>maximum log likelihood = %1</source>
@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>Counts 1,0,0: %1, 1,1,1: %2, 1,0,1: %3, 1,1,0: %4.</source>
-        <translation>Contagens 1,0,0: %1, 1,1,1: %2, 1,0,1: %3, 1,1,0: %4.</translation>
+        <translation>Frequências 1,0,0: %1, 1,1,1: %2, 1,0,1: %3, 1,1,0: %4.</translation>
     </message>
     <message>
         <source>S = %1, P = %2</source>
@@ -356,7 +356,7 @@
     </message>
     <message>
         <source>these counts are impossible when S is held at %1: every dog would then be seen on every count, yet some were missed on the second or third. Hold S below 1, or tick &quot;%2&quot;.</source>
-        <translation>estas contagens são impossíveis com S fixado em %1: todos os cães seriam então vistos em todas as contagens, mas alguns escaparam à segunda ou à terceira. Fixe S abaixo de 1 ou assinale «%2».</translation>
+        <translation>estas contagens são impossíveis com S fixado em %1: todos os cães seriam então vistos em todas as contagens, mas alguns escaparam à segunda ou à terceira. Fixe S abaixo de 1 ou marque «%2».</translation>
     </message>
     <message>
         <source>the fit found no maximum (error code %1); no estimate is shown.</source>
@@ -372,7 +372,7 @@
     </message>
     <message>
         <source>% stay</source>
-        <translation>% permanecem</translation>
+        <translation>% sempre vistos</translation>
     </message>
     <message>
         <source>The plotting range holds no point of the profile: make the % plotting range larger (for example 30).</source>
@@ -1352,7 +1352,7 @@
     </message>
     <message>
         <source>Profile log likelihood of %1 from %2% to %3%: highest, %4, at %5%.</source>
-        <translation>Perfil da log-verosimilhança de %1 de %2% a %3%: máximo, %4, em %5%.</translation>
+        <translation>Perfil da log-verosimilhança de %1, entre %2% e %3%: máximo, %4, em %5%.</translation>
     </message>
     <message>
         <source>The 95% limits of %1 are %2% and %3%.</source>
@@ -1372,11 +1372,11 @@
     </message>
     <message>
         <source>95% lower</source>
-        <translation>inferior 95%</translation>
+        <translation>limite inferior 95%</translation>
     </message>
     <message>
         <source>95% upper</source>
-        <translation>superior 95%</translation>
+        <translation>limite superior 95%</translation>
     </message>
     <message>
         <source>note</source>

@@ -21,6 +21,7 @@
 #include "platform/quoted.h"
 #include "platform/runtime_error.h"
 #include "plot/window_font.h"
+#include "window/caption_fit.h"
 #include "window/help_text.h"
 #include "window/picture_box.h"
 #include "window/report_strip.h"
@@ -166,6 +167,9 @@ void Form1::create_controls() {
     blue.setColor(QPalette::WindowText, plot::to_qcolor(0xC00000));
     Label10->setPalette(blue);
 
+    for (QLabel* caption : {Label2, Label6, Label7, Label8, Label3})
+        fit_line(*caption, caption->font());
+
     connect(Command1, &QPushButton::clicked, this, [this] { run_command(&Form1::Command1_Click); });
     connect(Command2, &QPushButton::clicked, this, [this] { run_command(&Form1::Command2_Click); });
 }
@@ -199,6 +203,8 @@ void Form1::set_tab_order() {
 
 void Form1::Form_Load() {
     Label10->setText(tr(kHelpText));
+    // The help's place reaches down beside the report strip; its text stays above the strip.
+    fit_lines(*Label10, plot::window_font(9.75, true), lblReport->y() - Label10->y());
 }
 
 // The kind's title in the window's language, then the detail, which the window's own refusals
@@ -344,6 +350,7 @@ void Form1::show_report(const kestrivo::analysis::Request& request) {
     const QString text =
         QString::fromStdString(report_strip_text(*last_report_, optP->isChecked(), locale_));
     lblReport->setText(text);
+    fit_lines(*lblReport, plot::window_font(8.25, false), lblReport->height());
     lblReport->setAccessibleName(tr("Report: ") + text);
     picture_.description = plot_description(*last_report_, picture_, locale_);
     picLL->setAccessibleDescription(QString::fromStdString(picture_.description));

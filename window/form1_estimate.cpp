@@ -11,6 +11,8 @@
 #include "platform/quoted.h"
 #include "platform/text_file.h"
 #include "plot/profile_scan.h"
+#include "plot/window_font.h"
+#include "window/caption_fit.h"
 #include "window/form1.h"
 #include "window/picture_box.h"
 
@@ -167,6 +169,7 @@ plot::ProfileRange Form1::show_share_seen_and_maximum(const FitData& d) {
             +[](double s, double p) { return (s + p * (1 - s)) * 100; }, s, p);
         Label11->setText(tr("(%1% of all dogs seen)")
                              .arg(qtext(platform::format_pattern(seen, "0.00", locale_))));
+        fit_line(*Label11, plot::window_font(8.25, false));
 
         const double theta = optP->isChecked() ? d.parValue(2) : d.parValue(1);
         range = plotting_range(theta);
@@ -179,6 +182,7 @@ plot::ProfileRange Form1::show_share_seen_and_maximum(const FitData& d) {
     }
     Label9->setText(tr("maximum log likelihood = %1")
                         .arg(qtext(platform::format_pattern(maximum, "0.000", locale_))));
+    fit_line(*Label9, plot::window_font(8.25, false));
     Label9->setVisible(true);
     return range;
 }

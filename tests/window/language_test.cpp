@@ -13,8 +13,10 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -25,6 +27,7 @@
 #include "analysis/inference_report.h"
 #include "analysis/pooled_visibility.h"
 #include "library/kestrivo.h"
+#include "window/caption_fit.h"
 #include "window/form1.h"
 #include "window/language.h"
 #include "window/report_reasons.h"
@@ -314,6 +317,25 @@ TEST(language_window_test, the_main_window_refuses_and_answers_in_each_language)
         };
         const QString results = words(form.Label9->text() + form.Label11->text() +
                                       form.lblReport->text() + form.Label10->text());
+        // Every caption whole at its fixed place, shrunk at most to kSmallestShare of its size.
+        for (QLabel* caption : {form.Label2, form.Label6, form.Label7, form.Label8, form.Label3,
+                                form.Label9, form.Label11})
+            EXPECT_TRUE(fits_line(*caption)) << caption->text().toStdString();
+        EXPECT_TRUE(fits_lines(*form.Label10, form.lblReport->y() - form.Label10->y()));
+        EXPECT_TRUE(fits_lines(*form.lblReport, form.lblReport->height()))
+            << form.lblReport->text().toStdString();
+        for (QRadioButton* button : {form.optP, form.optS}) {
+            const QStyle* style = button->style();
+            const int beside = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                               style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+            EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()),
+                      button->width() - beside)
+                << button->text().toStdString();
+        }
+        for (QPushButton* button : {form.Command1, form.Command2}) {
+            EXPECT_LT(button->fontMetrics().horizontalAdvance(button->text()), button->width() - 8)
+                << button->text().toStdString();
+        }
         if (english_results.isEmpty()) {
             english_results = results;
             EXPECT_TRUE(
