@@ -12,6 +12,7 @@
 #include <functional>
 #include <new>
 #include <sstream>
+#include <utility>
 
 #include "field/field_export.h"
 #include "field/field_writers.h"
@@ -60,27 +61,40 @@ std::string file_name(const std::string& path) {
     return std::filesystem::path(path).filename().string();
 }
 
-SurveyOpening refused(std::string reason) {
+SurveyOpening refused(std::string reason, SurveyOpening::Refusal refusal, std::string path) {
     SurveyOpening opening;
     opening.way = SurveyOpening::Way::refused;
     opening.reason = std::move(reason);
+    opening.refusal = refusal;
+    opening.path = std::move(path);
     return opening;
 }
 
 // Field data tabulated in memory into the survey file's text, with its conflicts; `files` (the
-// paths, with the verb that fits them) say what took all the memory, `message` makes the
-// tabulator's complaint the user's message.
-SurveyOpening tabulated(const FieldInputs& inputs, std::string name, const std::string& files,
-                        const std::function<std::string(std::string)>& message) {
+// paths, ", " between them) say what took all the memory, `message` makes the tabulator's
+// complaint the user's message and says what kind of refusal it is.
+SurveyOpening tabulated(
+    const FieldInputs& inputs, std::string name, const std::string& files, bool several,
+    const std::function<std::pair<std::string, SurveyOpening::Refusal>(std::string)>& message) {
     Tabulation tabulation;
     try {
         read_field_data(inputs, tabulation);
     } catch (const std::bad_alloc&) {
         // Field data take memory in step with their dogs: data that take more than the machine
         // has are said, and whatever asked stays as it was.
-        return refused(files + " more than this computer's memory can tabulate.");
+        SurveyOpening opening = refused(files + (several ? ": hold" : ": holds") +
+                                            " more than this computer's memory can tabulate.",
+                                        SurveyOpening::Refusal::out_of_memory, files);
+        opening.several = several;
+        return opening;
     } catch (const survey::FileError& e) {
-        return refused(message(e.what()));
+        auto [reason, refusal] = message(e.what());
+        SurveyOpening opening = refused(std::move(reason), refusal, files);
+        opening.several = several;
+        // The tabulator's reason alone, without the file's name it may start with.
+        opening.detail = e.what();
+        if (opening.detail.rfind(files + ": ", 0) == 0) opening.detail.erase(0, files.size() + 2);
+        return opening;
     }
     const TabulatedSurvey survey = tabulation.finish();
     std::ostringstream text;
@@ -103,12 +117,13 @@ SurveyOpening one_file(const std::string& path) {
     }
     // Field data, tabulated as kestrivo-tabulate would. Said once, as both readers see it: the
     // tabulator's reason follows the file's name.
-    return tabulated({{path}, {}}, file_name(path), path + ": holds", [&](std::string why) {
+    return tabulated({{path}, {}}, file_name(path), path, false, [&](std::string why) {
         if (why.rfind(path + ": ", 0) == 0) why.erase(0, path.size() + 2);
-        return path +
-               ": is neither a survey (whose header names c100, c111, c101 and c110) nor field "
-               "data: " +
-               why;
+        return std::pair{path +
+                             ": is neither a survey (whose header names c100, c111, c101 and "
+                             "c110) nor field data: " +
+                             why,
+                         SurveyOpening::Refusal::neither};
     });
 }
 
@@ -121,12 +136,16 @@ SurveyOpening several_files(const std::vector<std::string>& paths) {
         switch (kind_of_table(path)) {
             case TableKind::survey:
                 return refused(path +
-                               ": is a survey (its header names c100, c111, c101 and c110), which "
-                               "opens alone; only field data come in several files.");
+                                   ": is a survey (its header names c100, c111, c101 and c110), "
+                                   "which opens alone; only field data come in several files.",
+                               SurveyOpening::Refusal::survey_among_field, path);
             case TableKind::blocks:
                 if (inputs.blocks) {
-                    return refused(path + ": is a second table of blocks, after " + *inputs.blocks +
-                                   "; give one.");
+                    SurveyOpening opening = refused(path + ": is a second table of blocks, after " +
+                                                        *inputs.blocks + "; give one.",
+                                                    SurveyOpening::Refusal::second_blocks, path);
+                    opening.first_blocks = *inputs.blocks;
+                    return opening;
                 }
                 inputs.blocks = path;
                 break;
@@ -137,11 +156,11 @@ SurveyOpening several_files(const std::vector<std::string>& paths) {
     }
     // What the tabulator says of the files together (the submissions without their sightings,
     // say) names no file of its own: it is said of them all.
-    return tabulated(inputs, names, files + ": hold", [&](const std::string& why) {
+    return tabulated(inputs, names, files, true, [&](const std::string& why) {
         const bool named = std::any_of(paths.begin(), paths.end(), [&](const std::string& path) {
             return why.rfind(path + ":", 0) == 0 || why.rfind(path + ",", 0) == 0;
         });
-        return named ? why : files + ": " + why;
+        return std::pair{named ? why : files + ": " + why, SurveyOpening::Refusal::unreadable};
     });
 }
 

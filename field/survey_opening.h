@@ -22,6 +22,20 @@ struct SurveyOpening {
     std::string text;                 // field_data: the survey file kestrivo-tabulate would write
     std::vector<Conflict> conflicts;  // field_data
     std::string reason;               // refused
+    /// refused: the same as data, for a window that says it in its own language. `path` is the
+    /// file refused, or the files ", " between them; `first_blocks` the table of blocks before a
+    /// second; `detail` the tabulator's own reason, in its words.
+    enum class Refusal {
+        none,
+        neither,             // one file, neither a survey nor field data the tabulator reads
+        survey_among_field,  // a survey file given with other files
+        second_blocks,       // a second table of blocks
+        out_of_memory,       // field data larger than the memory can tabulate
+        unreadable,          // several files whose field data the tabulator refuses
+    };
+    Refusal refusal = Refusal::none;
+    std::string path, first_blocks, detail;
+    bool several = false;  // `path` names several files
     /// field_data: the fieldwork's first and last day, "YYYY-MM-DD" ("" when no time was read).
     std::string first_day, last_day;
 };

@@ -2112,5 +2112,26 @@
         <source>the report is not ready yet.</source>
         <translation>el informe aún no está listo.</translation>
     </message>
+    <message>
+        <source>%1: is neither a survey (whose header names c100, c111, c101 and c110) nor field data: %2</source>
+        <extracomment>%2 is the reason the field data could not be read, in English.</extracomment>
+        <translation>%1: no es ni una encuesta (cuyo encabezado nombra c100, c111, c101 y c110) ni datos de campo: %2</translation>
+    </message>
+    <message>
+        <source>%1: is a survey (its header names c100, c111, c101 and c110), which opens alone; only field data come in several files.</source>
+        <translation>%1: es una encuesta (su encabezado nombra c100, c111, c101 y c110), que se abre sola; solo los datos de campo vienen en varios archivos.</translation>
+    </message>
+    <message>
+        <source>%1: is a second table of blocks, after %2; give one.</source>
+        <translation>%1: es una segunda tabla de manzanas, después de %2; indique solo una.</translation>
+    </message>
+    <message>
+        <source>%1: hold more than this computer&apos;s memory can tabulate.</source>
+        <translation>%1: contienen más de lo que la memoria de esta computadora puede tabular.</translation>
+    </message>
+    <message>
+        <source>%1: holds more than this computer&apos;s memory can tabulate.</source>
+        <translation>%1: contiene más de lo que la memoria de esta computadora puede tabular.</translation>
+    </message>
 </context>
 </TS>

@@ -2112,5 +2112,26 @@
         <source>the report is not ready yet.</source>
         <translation>le rapport n&apos;est pas encore prêt.</translation>
     </message>
+    <message>
+        <source>%1: is neither a survey (whose header names c100, c111, c101 and c110) nor field data: %2</source>
+        <extracomment>%2 is the reason the field data could not be read, in English.</extracomment>
+        <translation>%1 : n&apos;est ni une enquête (dont l&apos;en-tête nomme c100, c111, c101 et c110) ni des données de terrain : %2</translation>
+    </message>
+    <message>
+        <source>%1: is a survey (its header names c100, c111, c101 and c110), which opens alone; only field data come in several files.</source>
+        <translation>%1 : est une enquête (son en-tête nomme c100, c111, c101 et c110), qui s&apos;ouvre seule ; seules les données de terrain viennent en plusieurs fichiers.</translation>
+    </message>
+    <message>
+        <source>%1: is a second table of blocks, after %2; give one.</source>
+        <translation>%1 : est une deuxième table des îlots, après %2 ; n&apos;en donnez qu&apos;une.</translation>
+    </message>
+    <message>
+        <source>%1: hold more than this computer&apos;s memory can tabulate.</source>
+        <translation>%1 : contiennent plus que la mémoire de cet ordinateur ne peut en tabuler.</translation>
+    </message>
+    <message>
+        <source>%1: holds more than this computer&apos;s memory can tabulate.</source>
+        <translation>%1 : contient plus que la mémoire de cet ordinateur ne peut en tabuler.</translation>
+    </message>
 </context>
 </TS>

@@ -2112,5 +2112,26 @@
         <source>the report is not ready yet.</source>
         <translation>o relatório ainda não está pronto.</translation>
     </message>
+    <message>
+        <source>%1: is neither a survey (whose header names c100, c111, c101 and c110) nor field data: %2</source>
+        <extracomment>%2 is the reason the field data could not be read, in English.</extracomment>
+        <translation>%1: não é um inquérito (cujo cabeçalho indica c100, c111, c101 e c110) nem dados de campo: %2</translation>
+    </message>
+    <message>
+        <source>%1: is a survey (its header names c100, c111, c101 and c110), which opens alone; only field data come in several files.</source>
+        <translation>%1: é um inquérito (o seu cabeçalho indica c100, c111, c101 e c110), que se abre sozinho; só os dados de campo vêm em vários ficheiros.</translation>
+    </message>
+    <message>
+        <source>%1: is a second table of blocks, after %2; give one.</source>
+        <translation>%1: é uma segunda tabela de quarteirões, depois de %2; indique apenas uma.</translation>
+    </message>
+    <message>
+        <source>%1: hold more than this computer&apos;s memory can tabulate.</source>
+        <translation>%1: contêm mais do que a memória deste computador consegue tabular.</translation>
+    </message>
+    <message>
+        <source>%1: holds more than this computer&apos;s memory can tabulate.</source>
+        <translation>%1: contém mais do que a memória deste computador consegue tabular.</translation>
+    </message>
 </context>
 </TS>

@@ -94,9 +94,48 @@ OpenedSurvey open_survey_source(const std::string& path) {
     return open_survey_source(std::vector<std::string>{path});
 }
 
+namespace {
+
+// Why the files cannot open as a survey, in the window's words; the tabulator's own reason, where
+// it is the whole of it or follows, stays in its words.
+QString opening_words(const field::SurveyOpening& how) {
+    using Refusal = field::SurveyOpening::Refusal;
+    const QString path = QString::fromStdString(how.path);
+    switch (how.refusal) {
+        case Refusal::neither:
+            //: %2 is the reason the field data could not be read, in English.
+            return SurveyWindow::tr(
+                       "%1: is neither a survey (whose header names c100, c111, c101 and c110) "
+                       "nor field data: %2")
+                .arg(path, QString::fromStdString(how.detail));
+        case Refusal::survey_among_field:
+            return SurveyWindow::tr(
+                       "%1: is a survey (its header names c100, c111, c101 and c110), which opens "
+                       "alone; only field data come in several files.")
+                .arg(path);
+        case Refusal::second_blocks:
+            return SurveyWindow::tr("%1: is a second table of blocks, after %2; give one.")
+                .arg(path, QString::fromStdString(how.first_blocks));
+        case Refusal::out_of_memory:
+            return (how.several ? SurveyWindow::tr(
+                                      "%1: hold more than this computer's memory can tabulate.")
+                                : SurveyWindow::tr(
+                                      "%1: holds more than this computer's memory can tabulate."))
+                .arg(path);
+        case Refusal::unreadable:
+        case Refusal::none:
+            break;
+    }
+    return QString::fromStdString(how.reason);
+}
+
+}  // namespace
+
 OpenedSurvey open_survey_source(const std::vector<std::string>& paths) {
     field::SurveyOpening how = field::how_to_open(paths);
-    if (how.way == field::SurveyOpening::Way::refused) file_error(how.reason);
+    if (how.way == field::SurveyOpening::Way::refused) {
+        file_error(opening_words(how).toStdString());
+    }
     if (how.way == field::SurveyOpening::Way::survey_file) {
         return opened_survey_file(paths.front(), std::nullopt);
     }

@@ -14,6 +14,7 @@
 namespace {
 
 using kestrivo::field::how_to_open;
+using Refusal = kestrivo::field::SurveyOpening::Refusal;
 using Way = kestrivo::field::SurveyOpening::Way;
 
 const std::string kExample = KESTRIVO_DOCS "/example-survey.csv";
@@ -112,17 +113,39 @@ TEST(survey_opening_test, what_cannot_be_opened_is_refused_by_name) {
         std::vector<std::string> files;
         std::string first;  // what the reason begins with
         const char* why;
+        Refusal refusal;
+        std::string named;  // the refusal's path
     } cases[] = {
-        {{"neither.csv"}, path("neither.csv") + ": is neither a survey", "none of the layouts"},
-        {{"missing.csv"}, path("missing.csv") + ": is neither a survey", "cannot be read"},
-        {{"counts.csv", "missing.csv"}, path("missing.csv") + ":", "cannot be read"},
-        {{kExample, "counts.csv"}, kExample + ": is a survey", "opens alone"},
+        {{"neither.csv"},
+         path("neither.csv") + ": is neither a survey",
+         "none of the layouts",
+         Refusal::neither,
+         path("neither.csv")},
+        {{"missing.csv"},
+         path("missing.csv") + ": is neither a survey",
+         "cannot be read",
+         Refusal::neither,
+         path("missing.csv")},
+        {{"counts.csv", "missing.csv"},
+         path("missing.csv") + ":",
+         "cannot be read",
+         Refusal::unreadable,
+         path("counts.csv") + ", " + path("missing.csv")},
+        {{kExample, "counts.csv"},
+         kExample + ": is a survey",
+         "opens alone",
+         Refusal::survey_among_field,
+         kExample},
         {{"blocks.csv", "counts.csv", "more-blocks.csv"},
          path("more-blocks.csv") + ": is a second table of blocks, after " + path("blocks.csv"),
-         "give one"},
+         "give one",
+         Refusal::second_blocks,
+         path("more-blocks.csv")},
         {{kSightings, "counts.csv"},
          kSightings + ", " + path("counts.csv") + ": ",
-         "without their submissions"},
+         "without their submissions",
+         Refusal::unreadable,
+         kSightings + ", " + path("counts.csv")},
     };
     for (const auto& c : cases) {
         std::vector<std::string> paths;
@@ -138,6 +161,18 @@ TEST(survey_opening_test, what_cannot_be_opened_is_refused_by_name) {
                 << file << " is named twice: " << said;
         }
         EXPECT_NE(said.find(c.why), std::string::npos) << said;
+        // The same as data, for the window's words: the tabulator's reason without a file's name
+        // before it.
+        EXPECT_EQ(opening.refusal, c.refusal) << said;
+        EXPECT_EQ(opening.path, c.named) << said;
+        if (c.refusal == Refusal::neither) {
+            EXPECT_NE(opening.detail.find(c.why), std::string::npos) << opening.detail;
+            EXPECT_EQ(said.find(opening.detail), said.size() - opening.detail.size()) << said;
+            EXPECT_EQ(opening.detail.find(c.files.front()), std::string::npos) << opening.detail;
+        }
+        if (c.refusal == Refusal::second_blocks) {
+            EXPECT_EQ(opening.first_blocks, path("blocks.csv"));
+        }
         EXPECT_TRUE(opening.text.empty()) << said;
         EXPECT_TRUE(opening.conflicts.empty()) << said;
     }
