@@ -437,6 +437,46 @@
         <source>%1: the survey holds no block.</source>
         <translation>%1: la encuesta no contiene ninguna manzana.</translation>
     </message>
+    <message>
+        <source>Run-time error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kestrivo::window::HeaderWords</name>
+    <message>
+        <source>%1: the file is empty; a survey needs a header row with c100, c111, c101 and c110.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the header (line %2, column %3) cannot be read: %4.</source>
+        <extracomment>%4 is the reason the record cannot be read, in English.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the column &quot;%2&quot; appears twice in the header.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the header lacks the columns %2; a survey needs c100, c111, c101 and c110.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the header lacks the column %2; a survey needs c100, c111, c101 and c110.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the header has some of m010, m001 and m011 but not all three; the marked dogs first seen later go together.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the header has c010, c001 and c011 and the marked dogs&apos; m100 to m110 but not m010, m001 and m011; give the marked dogs first seen later too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the header has m010, m001 and m011 without c010, c001 and c011; the marked dogs first seen later are some of the dogs first seen later.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kestrivo::window::LeftOutWords</name>
@@ -835,12 +875,12 @@
         <translation>Ningún tamaño de muestra cumple el objetivo.</translation>
     </message>
     <message>
-        <source> Not trustworthy: </source>
-        <translation> No es confiable: </translation>
-    </message>
-    <message>
         <source>% of surveys</source>
         <translation>% de las encuestas</translation>
+    </message>
+    <message>
+        <source> Not trustworthy at these assumptions: see why below.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -860,11 +900,6 @@
     <message>
         <source>target ±%1%</source>
         <translation>objetivo ±%1%</translation>
-    </message>
-    <message>
-        <source>%1%</source>
-        <comment>a tick&apos;s percentage</comment>
-        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1308,63 @@
         <source>a summed count exceeds 2147483647 dogs, more than the library takes</source>
         <translation>un conteo sumado supera los 2147483647 perros, más de lo que admite la biblioteca</translation>
     </message>
+    <message>
+        <source>no dog was seen on these blocks, so there is no visibility to estimate; their dogs are 0 as far as the counts tell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no number of blocks was given for this stratum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the visibility of this stratum&apos;s blocks cannot be fitted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the total is too large to be a number of dogs: look at the weights and numbers of blocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no dog was seen on more than one count, so nothing tells how many dogs every count missed: the visibility cannot be estimated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no dog was seen on count 1, only on counts 2 and 3, so the visibility of count 1 cannot be estimated (was count 1 made and recorded?)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no dog&apos;s mark was seen clearly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no dog was seen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the visibility of the dogs seen could not be fitted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not every block of this stratum records the dogs&apos; vaccination marks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the marked dogs of a history are more than its dogs, or fewer than none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a four-history stratum has dogs first seen on count 2 or 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more dogs of unknown mark than dogs seen without a mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stratum &quot;%1&quot;: %2</source>
+        <extracomment>%1 is the stratum&apos;s name as in the data; %2 why it has no total.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kestrivo::window::ReportStrip</name>
@@ -1431,7 +1523,7 @@
     <name>kestrivo::window::SurveyAnswer</name>
     <message>
         <source>No total of the city&apos;s dogs: %1.</source>
-        <extracomment>%1 is the report&apos;s own reason, in English.</extracomment>
+        <extracomment>%1 is the report&apos;s reason.</extracomment>
         <translation>Sin total de perros de la ciudad: %1.</translation>
     </message>
     <message>
@@ -2132,6 +2224,10 @@
     <message>
         <source>%1: holds more than this computer&apos;s memory can tabulate.</source>
         <translation>%1: contiene más de lo que la memoria de esta computadora puede tabular.</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <unordered_set>
+#include <utility>
 
 #include "platform/quoted.h"
 
@@ -41,21 +42,26 @@ void marks_header_checked(const Layout& layout, const std::string& file_name) {
     const bool all_later = std::all_of(layout.mark_at.begin() + 4, layout.mark_at.end(),
                                        [](const auto& at) { return at.has_value(); });
     if (some_later && !all_later) {
-        throw FileError(file_name +
-                        ": the header has some of m010, m001 and m011 but not all three; the "
-                        "marked dogs first seen later go together.");
+        throw HeaderRefused(HeaderRefused::Why::marks_partial, file_name,
+                            file_name +
+                                ": the header has some of m010, m001 and m011 but not all three; "
+                                "the marked dogs first seen later go together.");
     }
     const bool later = std::all_of(layout.later_at.begin(), layout.later_at.end(),
                                    [](const auto& at) { return at.has_value(); });
     if (later && !all_later) {
-        throw FileError(file_name +
-                        ": the header has c010, c001 and c011 and the marked dogs' m100 to m110 "
-                        "but not m010, m001 and m011; give the marked dogs first seen later too.");
+        throw HeaderRefused(HeaderRefused::Why::marks_without_later, file_name,
+                            file_name +
+                                ": the header has c010, c001 and c011 and the marked dogs' m100 "
+                                "to m110 but not m010, m001 and m011; give the marked dogs first "
+                                "seen later too.");
     }
     if (all_later && !later) {
-        throw FileError(file_name +
-                        ": the header has m010, m001 and m011 without c010, c001 and c011; the "
-                        "marked dogs first seen later are some of the dogs first seen later.");
+        throw HeaderRefused(HeaderRefused::Why::later_without_marks, file_name,
+                            file_name +
+                                ": the header has m010, m001 and m011 without c010, c001 and "
+                                "c011; the marked dogs first seen later are some of the dogs "
+                                "first seen later.");
     }
 }
 
@@ -69,8 +75,10 @@ Layout layout_of(std::vector<std::string> names, const std::string& file_name) {
         if (trimmed(names[i]).empty()) names[i] = "column " + std::to_string(i + 1);
         const std::string name = lower(trimmed(names[i]));
         if (!seen.insert(name).second) {
-            throw FileError(file_name + ": the column \"" + trimmed(names[i]) +
-                            "\" appears twice in the header.");
+            throw HeaderRefused(HeaderRefused::Why::column_twice, file_name,
+                                file_name + ": the column \"" + trimmed(names[i]) +
+                                    "\" appears twice in the header.",
+                                trimmed(names[i]));
         }
         const auto count = std::find(kCountColumns.begin(), kCountColumns.end(), name);
         if (count != kCountColumns.end()) {
@@ -102,9 +110,11 @@ Layout layout_of(std::vector<std::string> names, const std::string& file_name) {
         }
     }
     if (!missing.empty()) {
-        throw FileError(file_name + ": the header lacks the column" +
-                        (missing.find(',') == std::string::npos ? " " : "s ") + missing +
-                        "; a survey needs c100, c111, c101 and c110.");
+        throw HeaderRefused(HeaderRefused::Why::counts_missing, file_name,
+                            file_name + ": the header lacks the column" +
+                                (missing.find(',') == std::string::npos ? " " : "s ") + missing +
+                                "; a survey needs c100, c111, c101 and c110.",
+                            missing);
     }
     layout.header.has_block = layout.block_at.has_value();
     layout.header.has_s_held = layout.s_held_at.has_value();
@@ -297,18 +307,29 @@ struct SurveyReader::State {
     const std::string& file_name() const { return records.file_name(); }
 };
 
+HeaderRefused::HeaderRefused(Why why_, std::string file_, const std::string& message,
+                             std::string detail_)
+    : FileError(message), why(why_), file(std::move(file_)), detail(std::move(detail_)) {}
+
 SurveyReader::SurveyReader(std::istream& in, std::string file_name)
     : state_(std::make_unique<State>(in, std::move(file_name))) {
     const auto header = state_->records.next();
     if (!header) {
-        throw FileError(state_->file_name() +
-                        ": the file is empty; a survey needs a header row with c100, c111, c101 "
-                        "and c110.");
+        throw HeaderRefused(HeaderRefused::Why::empty, state_->file_name(),
+                            state_->file_name() +
+                                ": the file is empty; a survey needs a header row with c100, "
+                                "c111, c101 and c110.");
     }
     if (!header->why.empty()) {
-        throw FileError(state_->file_name() + ": the header (line " + std::to_string(header->line) +
-                        ", column " + std::to_string(header->column) +
-                        ") cannot be read: " + header->why + ".");
+        HeaderRefused refused(HeaderRefused::Why::unreadable, state_->file_name(),
+                              state_->file_name() + ": the header (line " +
+                                  std::to_string(header->line) + ", column " +
+                                  std::to_string(header->column) +
+                                  ") cannot be read: " + header->why + ".",
+                              header->why);
+        refused.line = header->line;
+        refused.column = header->column;
+        throw refused;
     }
     state_->layout = layout_of(header->fields, state_->file_name());
 }

@@ -69,6 +69,26 @@ struct Row {
     bool fields_read = true;
 };
 
+/// A header that cannot serve as a survey's: the message names the file, and the same is kept as
+/// data for a window that says it in its own language.
+class HeaderRefused : public FileError {
+public:
+    enum class Why {
+        empty,                // no header row at all
+        unreadable,           // the header record cannot be read: `line`, `column`, `detail`
+        column_twice,         // `detail` names the column
+        counts_missing,       // `detail` lists the missing count columns, ", " between them
+        marks_partial,        // some of m010, m001 and m011
+        marks_without_later,  // c010, c001, c011 and m100 to m110 without m010, m001, m011
+        later_without_marks,  // m010, m001, m011 without c010, c001, c011
+    };
+    HeaderRefused(Why why, std::string file, const std::string& message, std::string detail = {});
+
+    Why why;
+    std::string file, detail;
+    std::size_t line = 0, column = 0;
+};
+
 /// Reads a survey from a stream, a row at a time, so that memory stays flat however long the
 /// survey is. A row that cannot be read still comes with its line, label and carried values, and
 /// with `error` saying why. The file cannot serve as a survey at all (a FileError, naming the

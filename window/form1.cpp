@@ -66,7 +66,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     locale_.decimal_point = QLocale().decimalPoint().toStdString();
     locale_.group_separator = QLocale().groupSeparator().toStdString();
     // Shown in a message box, and written to standard error for a user who started the program
-    // from a terminal and for scripts that drive it.
+    // from a terminal and for scripts that drive it, in the window's language (a script sets
+    // LANG=C, or Help > Language English, for English).
     report_ = [this](const platform::RuntimeError& error) {
         const QString shown = error_words(error);
         std::fprintf(stderr, "Kestrivo: %s\n", shown.toUtf8().constData());
@@ -207,44 +208,27 @@ void Form1::Form_Load() {
     fit_lines(*Label10, plot::window_font(9.75, true), lblReport->y() - Label10->y());
 }
 
+// The kinds' titles as the platform names them, for lupdate: the window looks each up by its
+// English.
+[[maybe_unused]] constexpr const char* kKindTitles[] = {
+    QT_TRANSLATE_NOOP("kestrivo::window::Form1", "Type mismatch"),
+    QT_TRANSLATE_NOOP("kestrivo::window::Form1", "Invalid input"),
+    QT_TRANSLATE_NOOP("kestrivo::window::Form1", "Overflow"),
+    QT_TRANSLATE_NOOP("kestrivo::window::Form1", "Floating-point error"),
+    QT_TRANSLATE_NOOP("kestrivo::window::Form1", "Subscript out of range"),
+    QT_TRANSLATE_NOOP("kestrivo::window::Form1", "File error"),
+    QT_TRANSLATE_NOOP("kestrivo::window::Form1", "Library not found"),
+    QT_TRANSLATE_NOOP("kestrivo::window::Form1", "Library damaged"),
+    QT_TRANSLATE_NOOP("kestrivo::window::Form1", "Library unusable"),
+    QT_TRANSLATE_NOOP("kestrivo::window::Form1", "No estimate"),
+    QT_TRANSLATE_NOOP("kestrivo::window::Form1", "Run-time error"),
+};
+
 // The kind's title in the window's language, then the detail, which the window's own refusals
 // already word in it.
 QString Form1::error_words(const platform::RuntimeError& error) {
-    using Kind = platform::ErrorKind;
-    QString title;
-    switch (error.kind()) {
-        case Kind::TypeMismatch:
-            title = tr("Type mismatch");
-            break;
-        case Kind::InvalidInput:
-            title = tr("Invalid input");
-            break;
-        case Kind::Overflow:
-            title = tr("Overflow");
-            break;
-        case Kind::FloatingPoint:
-            title = tr("Floating-point error");
-            break;
-        case Kind::SubscriptOutOfRange:
-            title = tr("Subscript out of range");
-            break;
-        case Kind::FileError:
-            title = tr("File error");
-            break;
-        case Kind::LibraryNotFound:
-            title = tr("Library not found");
-            break;
-        case Kind::LibraryDamaged:
-            title = tr("Library damaged");
-            break;
-        case Kind::LibraryUnusable:
-            title = tr("Library unusable");
-            break;
-        case Kind::NoEstimate:
-            title = tr("No estimate");
-            break;
-    }
-    return tr("%1: %2").arg(title, QString::fromStdString(error.what()));
+    return tr("%1: %2").arg(tr(platform::kind_title(error.kind())),
+                            QString::fromStdString(error.what()));
 }
 
 void Form1::run_command(void (Form1::*command)()) {

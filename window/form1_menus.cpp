@@ -173,6 +173,11 @@ void Form1::export_plot_to(const QString& path, const QString& filter) {
         const std::size_t star = chosen.find("*.");
         name += star == std::string::npos ? ".png" : chosen.substr(star + 1, 4);
         format = plot_format_of(name);
+        // A filter whose pattern names no format (a translation that changed it) gives PNG.
+        if (!format) {
+            name = path.toStdString() + ".png";
+            format = plot_format_of(name);
+        }
         // The dialog asked about the name as typed, not about this one.
         if (!may_replace(name, true)) return;
     } else if (!may_replace(name, false)) {

@@ -20,6 +20,7 @@
 #include "survey/counts_file.h"
 #include "survey/design_builder.h"
 #include "window/form1.h"
+#include "window/header_words.h"
 #include "window/survey_window.h"
 
 namespace kestrivo::window {
@@ -138,6 +139,9 @@ void Form1::open_survey_file(const QString& path) {
                     throw Cancelled{};
                 }
             });
+    } catch (const kestrivo::survey::HeaderRefused& e) {
+        if (dialogs_.reading) dialogs_.reading(1);
+        survey_error(header_words(e).toStdString());
     } catch (const kestrivo::survey::FileError& e) {
         if (dialogs_.reading) dialogs_.reading(1);
         survey_error(e.what());

@@ -363,7 +363,7 @@ void PlanDialog::show_plan(MadePlan made) {
         }
     }
     table_->resizeColumnsToContents();
-    const std::string warning = survey::plan_note(made.plan, made.request).warning;
+    const bool untrustworthy = !untrustworthy_words(made, locale()).isEmpty();
     const QString note = plan_note_words(made, locale());
     if (made.plan.stopped) {
         recommendation_->clear();
@@ -383,9 +383,10 @@ void PlanDialog::show_plan(MadePlan made) {
         recommendation_->setText(tr("No sample size meets the target."));
         status_->setText(note);
     }
-    if (!warning.empty()) {
-        recommendation_->setText(recommendation_->text() + tr(" Not trustworthy: ") +
-                                 QString::fromStdString(warning) + tr("."));
+    // The note under it says why, in full.
+    if (untrustworthy) {
+        recommendation_->setText(recommendation_->text() +
+                                 tr(" Not trustworthy at these assumptions: see why below."));
     }
     recommendation_->setAccessibleDescription(recommendation_->text());
     made_ = std::move(made);

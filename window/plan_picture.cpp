@@ -10,6 +10,7 @@
 #include "plot/painter_surface.h"
 #include "plot/plan_plot.h"
 #include "plot/window_font.h"
+#include "window/survey_answer.h"
 
 namespace kestrivo::window {
 
@@ -27,7 +28,7 @@ void fill_plan_plot_words(plot::PlanPlotWords& words) {
         PlanPicture::tr("Half-width of the city's interval, % of its total").toStdString();
     words.series = PlanPicture::tr("half-width met in %1% of surveys").toStdString();
     words.target = PlanPicture::tr("target ±%1%").toStdString();
-    words.percent = PlanPicture::tr("%1%", "a tick's percentage").toStdString();
+    words.percent = percent_sign(QStringLiteral("%1")).toStdString();
 }
 
 }  // namespace

@@ -67,8 +67,33 @@ QString chance_words(const analysis::BlockModel& m, const QLocale& locale) {
     return chance;
 }
 
-// Why the recommended number of blocks gives an estimate not to trust, or "": the plan's own test
-// (analysis::untrustworthy), worded from the recommended row's figures.
+// What the plan assumes of a stratum: a list of clauses, each whole.
+QString stratum_words(const analysis::PlanStratum& stratum, const QLocale& locale) {
+    const analysis::BlockModel& m = stratum.model;
+    //: The share of a block's dogs that hold a territory and are seen on every count.
+    QStringList clauses{PlanWords::tr("share always seen %1").arg(share_words(m.S, locale)),
+                        PlanWords::tr("for the other dogs, chance of being seen on a count %1")
+                            .arg(chance_words(m, locale))};
+    const QString dogs = people_number(m.mean_dogs, locale);
+    clauses << (m.dispersion
+                    //: %2 is the negative binomial's size: the smaller, the more blocks vary.
+                    ? PlanWords::tr("%1 dogs a block, varying between blocks with dispersion %2")
+                          .arg(dogs, dispersion_words(*m.dispersion, locale))
+                    : PlanWords::tr("%1 dogs a block, varying between blocks by chance alone")
+                          .arg(dogs));
+    if (stratum.seven_histories) {
+        clauses << PlanWords::tr("the dogs first seen on count 2 or 3 recorded too");
+    }
+    //: What separates the clauses of the plan's assumptions.
+    const QString list = clauses.join(PlanWords::tr("; "));
+    if (stratum.name.empty()) return PlanWords::tr("Assumed: %1.").arg(list);
+    //: %1 is the stratum's name as in the data; %2 the list of what is assumed.
+    return PlanWords::tr("Assumed in %1: %2.").arg(QString::fromStdString(stratum.name), list);
+}
+
+}  // namespace
+
+// The plan's own test (analysis::untrustworthy), worded from the recommended row's figures.
 QString untrustworthy_words(const MadePlan& made, const QLocale& locale) {
     if (!made.plan.recommended) return {};
     const double level = made.request.level;
@@ -99,32 +124,6 @@ QString untrustworthy_words(const MadePlan& made, const QLocale& locale) {
     }
     return {};
 }
-
-// What the plan assumes of a stratum: a list of clauses, each whole.
-QString stratum_words(const analysis::PlanStratum& stratum, const QLocale& locale) {
-    const analysis::BlockModel& m = stratum.model;
-    //: The share of a block's dogs that hold a territory and are seen on every count.
-    QStringList clauses{PlanWords::tr("share always seen %1").arg(share_words(m.S, locale)),
-                        PlanWords::tr("for the other dogs, chance of being seen on a count %1")
-                            .arg(chance_words(m, locale))};
-    const QString dogs = people_number(m.mean_dogs, locale);
-    clauses << (m.dispersion
-                    //: %2 is the negative binomial's size: the smaller, the more blocks vary.
-                    ? PlanWords::tr("%1 dogs a block, varying between blocks with dispersion %2")
-                          .arg(dogs, dispersion_words(*m.dispersion, locale))
-                    : PlanWords::tr("%1 dogs a block, varying between blocks by chance alone")
-                          .arg(dogs));
-    if (stratum.seven_histories) {
-        clauses << PlanWords::tr("the dogs first seen on count 2 or 3 recorded too");
-    }
-    //: What separates the clauses of the plan's assumptions.
-    const QString list = clauses.join(PlanWords::tr("; "));
-    if (stratum.name.empty()) return PlanWords::tr("Assumed: %1.").arg(list);
-    //: %1 is the stratum's name as in the data; %2 the list of what is assumed.
-    return PlanWords::tr("Assumed in %1: %2.").arg(QString::fromStdString(stratum.name), list);
-}
-
-}  // namespace
 
 QString share_words(double share, const QLocale& locale) {
     //: No share: the pilot could not tell it.

@@ -24,4 +24,8 @@ QString target_words(double target, const QLocale& locale);
 /// what each stratum was assumed to be.
 QString plan_note_words(const MadePlan& made, const QLocale& locale);
 
+/// Why the recommended number of blocks gives an estimate not to trust, as a sentence, or "" when
+/// it can be trusted (or none is recommended): kestrivo-plan's warning, worded in the window.
+QString untrustworthy_words(const MadePlan& made, const QLocale& locale);
+
 }  // namespace kestrivo::window

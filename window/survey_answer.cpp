@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <cmath>
 
+#include "window/report_reasons.h"
+
 namespace kestrivo::window {
 namespace {
 
@@ -37,9 +39,9 @@ QString percent_sign(const QString& number) {
 
 QString dogs_sentence(const TotalInWords& total, double level, const QLocale& locale) {
     if (!total.dogs) {
-        //: %1 is the report's own reason, in English.
+        //: %1 is the report's reason.
         return SurveyAnswer::tr("No total of the city's dogs: %1.")
-            .arg(QString::fromStdString(total.why_not));
+            .arg(report_reason(total.why_not));
     }
     const QString dogs = people_number(*total.dogs, locale);
     if (total.lower && total.upper) {

@@ -480,7 +480,7 @@ QString plan_section(QTextDocument& document, const MadePlan& made, const QLocal
         const QString within = unbroken(target_words(made.request.target, locale)).toHtmlEscaped();
         const QString surveys =
             percent_sign(locale.toString(std::round(made.request.assurance * 100)));
-        const QString level = QStringLiteral("95%");
+        const QString level = percent_sign(locale.toString(95));
         //: %1 is "12 blocks"; %2 the interval's level; %3 a precision, "±20% of the total"; %4
         //: a share of surveys.
         const QString words =

@@ -41,6 +41,8 @@
 #include "survey/csv_records.h"
 #include "survey/report_table.h"
 #include "window/design_words.h"
+#include "window/form1.h"
+#include "window/header_words.h"
 #include "window/plan_dialog.h"
 #include "window/report_reading.h"
 #include "window/report_reasons.h"
@@ -61,7 +63,12 @@ std::vector<survey::Row> read_rows(const SurveySource& source, survey::Header& h
     std::istream* in = &text;
     if (!source.text) {
         file.open(source.path, std::ios::binary);
-        if (!file) file_error(source.path + ": cannot be read.");
+        if (!file) {
+            file_error(
+                QCoreApplication::translate("kestrivo::window::SurveyWindow", "%1: cannot be read.")
+                    .arg(QString::fromStdString(source.path))
+                    .toStdString());
+        }
         in = &file;
     }
     std::vector<survey::Row> rows;
@@ -71,10 +78,17 @@ std::vector<survey::Row> read_rows(const SurveySource& source, survey::Header& h
         header = reader.header();
         while (auto row = reader.next())
             rows.push_back(std::move(*row));
+    } catch (const survey::HeaderRefused& e) {
+        file_error(header_words(e).toStdString());
     } catch (const survey::FileError& e) {
         file_error(e.what());
     }
-    if (rows.empty()) file_error(source.name + ": the survey holds no block.");
+    if (rows.empty()) {
+        file_error(
+            QCoreApplication::translate("kestrivo::window::Form1", "%1: the survey holds no block.")
+                .arg(QString::fromStdString(source.name))
+                .toStdString());
+    }
     return rows;
 }
 
@@ -322,12 +336,11 @@ void SurveyWindow::build_table(QVBoxLayout* layout) {
     for (const field::Conflict& c : conflicts_) {
         //: A conflict in the list: what it is, its block, where it was found, and its detail in
         //: English as the tabulation says it.
-        conflict_list->addItem(tr("%1: block \"%2\", %3, line %4: %5")
-                                   .arg(conflict_kind_words(c.kind),
-                                        QString::fromStdString(c.block),
-                                        QString::fromStdString(c.where.file),
-                                        QLocale().toString(qulonglong(c.where.line)),
-                                        QString::fromStdString(field::conflict_detail(c))));
+        conflict_list->addItem(
+            tr("%1: block \"%2\", %3, line %4: %5")
+                .arg(conflict_kind_words(c.kind), QString::fromStdString(c.block),
+                     QString::fromStdString(c.where.file), QString::number(c.where.line),
+                     QString::fromStdString(field::conflict_detail(c))));
     }
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(table);
@@ -746,7 +759,7 @@ void SurveyWindow::run_export(const QString& path, survey::Format format, bool m
                 if (!map) platform::write_whole_file(path.toStdString(), result.output);
                 status->setText(tr("Written: %1").arg(path));
             } catch (const platform::RuntimeError& e) {
-                status->setText(QString::fromStdString(e.report()));
+                status->setText(Form1::error_words(e));
                 if (hooks_.tell) hooks_.tell(e);
             }
         });
