@@ -439,43 +439,43 @@
     </message>
     <message>
         <source>Run-time error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en tiempo de ejecución</translation>
     </message>
 </context>
 <context>
     <name>kestrivo::window::HeaderWords</name>
     <message>
         <source>%1: the file is empty; a survey needs a header row with c100, c111, c101 and c110.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el archivo está vacío; una encuesta necesita una fila de encabezado con c100, c111, c101 y c110.</translation>
     </message>
     <message>
         <source>%1: the header (line %2, column %3) cannot be read: %4.</source>
         <extracomment>%4 is the reason the record cannot be read, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede leer el encabezado (línea %2, columna %3): %4.</translation>
     </message>
     <message>
         <source>%1: the column &quot;%2&quot; appears twice in the header.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la columna &quot;%2&quot; aparece dos veces en el encabezado.</translation>
     </message>
     <message>
         <source>%1: the header lacks the columns %2; a survey needs c100, c111, c101 and c110.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: en el encabezado faltan las columnas %2; una encuesta necesita c100, c111, c101 y c110.</translation>
     </message>
     <message>
         <source>%1: the header lacks the column %2; a survey needs c100, c111, c101 and c110.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: en el encabezado falta la columna %2; una encuesta necesita c100, c111, c101 y c110.</translation>
     </message>
     <message>
         <source>%1: the header has some of m010, m001 and m011 but not all three; the marked dogs first seen later go together.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el encabezado tiene algunas de las columnas m010, m001 y m011, pero no las tres; las columnas de perros marcados vistos por primera vez más tarde deben ir juntas.</translation>
     </message>
     <message>
         <source>%1: the header has c010, c001 and c011 and the marked dogs&apos; m100 to m110 but not m010, m001 and m011; give the marked dogs first seen later too.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el encabezado tiene c010, c001 y c011 y las columnas de perros marcados m100 a m110, pero no m010, m001 y m011; indique también los perros marcados vistos por primera vez más tarde.</translation>
     </message>
     <message>
         <source>%1: the header has m010, m001 and m011 without c010, c001 and c011; the marked dogs first seen later are some of the dogs first seen later.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el encabezado tiene m010, m001 y m011 sin c010, c001 y c011; los perros marcados vistos por primera vez más tarde forman parte de los perros vistos por primera vez más tarde.</translation>
     </message>
 </context>
 <context>
@@ -880,7 +880,7 @@
     </message>
     <message>
         <source> Not trustworthy at these assumptions: see why below.</source>
-        <translation type="unfinished"></translation>
+        <translation> La estimación no es confiable con estos supuestos: vea el motivo más abajo.</translation>
     </message>
 </context>
 <context>
@@ -1310,60 +1310,60 @@
     </message>
     <message>
         <source>no dog was seen on these blocks, so there is no visibility to estimate; their dogs are 0 as far as the counts tell</source>
-        <translation type="unfinished"></translation>
+        <translation>no se vio ningún perro en estas manzanas, así que no hay visibilidad que estimar; según los conteos, tienen 0 perros</translation>
     </message>
     <message>
         <source>no number of blocks was given for this stratum</source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó el número de manzanas de la ciudad para este estrato</translation>
     </message>
     <message>
         <source>the visibility of this stratum&apos;s blocks cannot be fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede ajustar la visibilidad de las manzanas de este estrato</translation>
     </message>
     <message>
         <source>the total is too large to be a number of dogs: look at the weights and numbers of blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>el total es demasiado grande para ser un número de perros: revise los pesos y los números de manzanas</translation>
     </message>
     <message>
         <source>no dog was seen on more than one count, so nothing tells how many dogs every count missed: the visibility cannot be estimated</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún perro se vio en más de un conteo, así que nada indica cuántos perros no se vieron en ningún conteo: no se puede estimar la visibilidad</translation>
     </message>
     <message>
         <source>no dog was seen on count 1, only on counts 2 and 3, so the visibility of count 1 cannot be estimated (was count 1 made and recorded?)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se vio ningún perro en el conteo 1, solo en los conteos 2 y 3, así que no se puede estimar la visibilidad del conteo 1 (¿se realizó y registró el conteo 1?)</translation>
     </message>
     <message>
         <source>no dog&apos;s mark was seen clearly</source>
-        <translation type="unfinished"></translation>
+        <translation>no se vio con claridad la marca de ningún perro</translation>
     </message>
     <message>
         <source>no dog was seen</source>
-        <translation type="unfinished"></translation>
+        <translation>no se vio ningún perro</translation>
     </message>
     <message>
         <source>the visibility of the dogs seen could not be fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo ajustar la visibilidad de los perros vistos</translation>
     </message>
     <message>
         <source>not every block of this stratum records the dogs&apos; vaccination marks</source>
-        <translation type="unfinished"></translation>
+        <translation>no todas las manzanas de este estrato registran las marcas de vacunación de los perros</translation>
     </message>
     <message>
         <source>the marked dogs of a history are more than its dogs, or fewer than none</source>
-        <translation type="unfinished"></translation>
+        <translation>en una historia de captura, los perros marcados superan el total de perros de esa historia o son un número negativo</translation>
     </message>
     <message>
         <source>a four-history stratum has dogs first seen on count 2 or 3</source>
-        <translation type="unfinished"></translation>
+        <translation>un estrato de cuatro historias de captura tiene perros vistos por primera vez en el conteo 2 o 3</translation>
     </message>
     <message>
         <source>more dogs of unknown mark than dogs seen without a mark</source>
-        <translation type="unfinished"></translation>
+        <translation>hay más perros de marca desconocida que perros vistos sin marca</translation>
     </message>
     <message>
         <source>stratum &quot;%1&quot;: %2</source>
         <extracomment>%1 is the stratum&apos;s name as in the data; %2 why it has no total.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>estrato &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
@@ -2227,7 +2227,7 @@
     </message>
     <message>
         <source>%1: cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede leer.</translation>
     </message>
 </context>
 </TS>

@@ -439,43 +439,43 @@
     </message>
     <message>
         <source>Run-time error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;exécution</translation>
     </message>
 </context>
 <context>
     <name>kestrivo::window::HeaderWords</name>
     <message>
         <source>%1: the file is empty; a survey needs a header row with c100, c111, c101 and c110.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: le fichier est vide&#xa0;; une enquête nécessite une ligne d&apos;en-tête contenant c100, c111, c101 et c110.</translation>
     </message>
     <message>
         <source>%1: the header (line %2, column %3) cannot be read: %4.</source>
         <extracomment>%4 is the reason the record cannot be read, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: l&apos;en-tête (ligne %2, colonne %3) est illisible&#xa0;: %4.</translation>
     </message>
     <message>
         <source>%1: the column &quot;%2&quot; appears twice in the header.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: la colonne «&#xa0;%2&#xa0;» figure deux fois dans l&apos;en-tête.</translation>
     </message>
     <message>
         <source>%1: the header lacks the columns %2; a survey needs c100, c111, c101 and c110.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: l&apos;en-tête ne contient pas les colonnes %2&#xa0;; une enquête nécessite c100, c111, c101 et c110.</translation>
     </message>
     <message>
         <source>%1: the header lacks the column %2; a survey needs c100, c111, c101 and c110.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: l&apos;en-tête ne contient pas la colonne %2&#xa0;; une enquête nécessite c100, c111, c101 et c110.</translation>
     </message>
     <message>
         <source>%1: the header has some of m010, m001 and m011 but not all three; the marked dogs first seen later go together.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: l&apos;en-tête contient certaines des colonnes m010, m001 et m011, mais pas les trois&#xa0;; les colonnes des chiens marqués vus pour la première fois plus tard doivent figurer ensemble.</translation>
     </message>
     <message>
         <source>%1: the header has c010, c001 and c011 and the marked dogs&apos; m100 to m110 but not m010, m001 and m011; give the marked dogs first seen later too.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: l&apos;en-tête contient c010, c001 et c011 ainsi que les colonnes m100 à m110 des chiens marqués, mais pas m010, m001 et m011&#xa0;; indiquez aussi les chiens marqués vus pour la première fois plus tard.</translation>
     </message>
     <message>
         <source>%1: the header has m010, m001 and m011 without c010, c001 and c011; the marked dogs first seen later are some of the dogs first seen later.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: l&apos;en-tête contient m010, m001 et m011 sans c010, c001 et c011&#xa0;; les chiens marqués vus pour la première fois plus tard font partie des chiens vus pour la première fois plus tard.</translation>
     </message>
 </context>
 <context>
@@ -880,7 +880,7 @@
     </message>
     <message>
         <source> Not trustworthy at these assumptions: see why below.</source>
-        <translation type="unfinished"></translation>
+        <translation> Estimation non fiable sous ces hypothèses&#xa0;: voir les raisons ci-dessous.</translation>
     </message>
 </context>
 <context>
@@ -1310,60 +1310,60 @@
     </message>
     <message>
         <source>no dog was seen on these blocks, so there is no visibility to estimate; their dogs are 0 as far as the counts tell</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun chien n&apos;a été vu dans ces îlots&#xa0;: il n&apos;y a donc aucune visibilité à estimer&#xa0;; d&apos;après les comptages, leur nombre de chiens est de 0</translation>
     </message>
     <message>
         <source>no number of blocks was given for this stratum</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun nombre d&apos;îlots n&apos;a été indiqué pour cette strate</translation>
     </message>
     <message>
         <source>the visibility of this stratum&apos;s blocks cannot be fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>la visibilité des îlots de cette strate ne peut pas être ajustée</translation>
     </message>
     <message>
         <source>the total is too large to be a number of dogs: look at the weights and numbers of blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>le total est trop grand pour être un nombre de chiens&#xa0;: vérifiez les poids et les nombres d&apos;îlots</translation>
     </message>
     <message>
         <source>no dog was seen on more than one count, so nothing tells how many dogs every count missed: the visibility cannot be estimated</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun chien n&apos;a été vu à plus d&apos;un comptage&#xa0;: rien n&apos;indique donc combien de chiens ont été manqués à tous les comptages, et la visibilité ne peut pas être estimée</translation>
     </message>
     <message>
         <source>no dog was seen on count 1, only on counts 2 and 3, so the visibility of count 1 cannot be estimated (was count 1 made and recorded?)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun chien n&apos;a été vu au comptage 1, seulement aux comptages 2 et 3&#xa0;: la visibilité au comptage 1 ne peut donc pas être estimée (le comptage 1 a-t-il été réalisé et enregistré&#xa0;?)</translation>
     </message>
     <message>
         <source>no dog&apos;s mark was seen clearly</source>
-        <translation type="unfinished"></translation>
+        <translation>la marque d&apos;aucun chien n&apos;a pu être vue clairement</translation>
     </message>
     <message>
         <source>no dog was seen</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun chien n&apos;a été vu</translation>
     </message>
     <message>
         <source>the visibility of the dogs seen could not be fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>la visibilité des chiens vus n&apos;a pas pu être ajustée</translation>
     </message>
     <message>
         <source>not every block of this stratum records the dogs&apos; vaccination marks</source>
-        <translation type="unfinished"></translation>
+        <translation>les îlots de cette strate n&apos;enregistrent pas tous la marque de vaccination des chiens</translation>
     </message>
     <message>
         <source>the marked dogs of a history are more than its dogs, or fewer than none</source>
-        <translation type="unfinished"></translation>
+        <translation>les chiens marqués d&apos;un historique de capture sont plus nombreux que ses chiens, ou en nombre négatif</translation>
     </message>
     <message>
         <source>a four-history stratum has dogs first seen on count 2 or 3</source>
-        <translation type="unfinished"></translation>
+        <translation>une strate à quatre historiques de capture contient des chiens vus pour la première fois au comptage 2 ou 3</translation>
     </message>
     <message>
         <source>more dogs of unknown mark than dogs seen without a mark</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de chiens à marque inconnue que de chiens vus sans marque</translation>
     </message>
     <message>
         <source>stratum &quot;%1&quot;: %2</source>
         <extracomment>%1 is the stratum&apos;s name as in the data; %2 why it has no total.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>strate «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -2227,7 +2227,7 @@
     </message>
     <message>
         <source>%1: cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: lecture impossible.</translation>
     </message>
 </context>
 </TS>

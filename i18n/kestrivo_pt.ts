@@ -439,43 +439,43 @@
     </message>
     <message>
         <source>Run-time error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de execução</translation>
     </message>
 </context>
 <context>
     <name>kestrivo::window::HeaderWords</name>
     <message>
         <source>%1: the file is empty; a survey needs a header row with c100, c111, c101 and c110.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: o ficheiro está vazio; um inquérito precisa de uma linha de cabeçalho com c100, c111, c101 e c110.</translation>
     </message>
     <message>
         <source>%1: the header (line %2, column %3) cannot be read: %4.</source>
         <extracomment>%4 is the reason the record cannot be read, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: não é possível ler o cabeçalho (linha %2, coluna %3): %4.</translation>
     </message>
     <message>
         <source>%1: the column &quot;%2&quot; appears twice in the header.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: a coluna «%2» aparece duas vezes no cabeçalho.</translation>
     </message>
     <message>
         <source>%1: the header lacks the columns %2; a survey needs c100, c111, c101 and c110.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: faltam no cabeçalho as colunas %2; um inquérito precisa de c100, c111, c101 e c110.</translation>
     </message>
     <message>
         <source>%1: the header lacks the column %2; a survey needs c100, c111, c101 and c110.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: falta no cabeçalho a coluna %2; um inquérito precisa de c100, c111, c101 e c110.</translation>
     </message>
     <message>
         <source>%1: the header has some of m010, m001 and m011 but not all three; the marked dogs first seen later go together.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: o cabeçalho tem algumas das colunas m010, m001 e m011, mas não as três; as três colunas dos cães marcados vistos pela primeira vez mais tarde vão sempre juntas.</translation>
     </message>
     <message>
         <source>%1: the header has c010, c001 and c011 and the marked dogs&apos; m100 to m110 but not m010, m001 and m011; give the marked dogs first seen later too.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: o cabeçalho tem c010, c001 e c011 e as colunas m100 a m110 dos cães marcados, mas não m010, m001 e m011; indique também os cães marcados vistos pela primeira vez mais tarde.</translation>
     </message>
     <message>
         <source>%1: the header has m010, m001 and m011 without c010, c001 and c011; the marked dogs first seen later are some of the dogs first seen later.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: o cabeçalho tem m010, m001 e m011 sem c010, c001 e c011; os cães marcados vistos pela primeira vez mais tarde fazem parte dos cães vistos pela primeira vez mais tarde.</translation>
     </message>
 </context>
 <context>
@@ -880,7 +880,7 @@
     </message>
     <message>
         <source> Not trustworthy at these assumptions: see why below.</source>
-        <translation type="unfinished"></translation>
+        <translation> Não é fiável com estes pressupostos: veja o motivo abaixo.</translation>
     </message>
 </context>
 <context>
@@ -1310,60 +1310,60 @@
     </message>
     <message>
         <source>no dog was seen on these blocks, so there is no visibility to estimate; their dogs are 0 as far as the counts tell</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi visto nenhum cão nestes quarteirões, pelo que não há visibilidade a estimar; tanto quanto as contagens mostram, os seus cães são 0</translation>
     </message>
     <message>
         <source>no number of blocks was given for this stratum</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi indicado o número de quarteirões na cidade deste estrato</translation>
     </message>
     <message>
         <source>the visibility of this stratum&apos;s blocks cannot be fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível ajustar a visibilidade dos quarteirões deste estrato</translation>
     </message>
     <message>
         <source>the total is too large to be a number of dogs: look at the weights and numbers of blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>o total é demasiado grande para ser um número de cães: verifique os pesos e os números de quarteirões</translation>
     </message>
     <message>
         <source>no dog was seen on more than one count, so nothing tells how many dogs every count missed: the visibility cannot be estimated</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum cão foi visto em mais de uma contagem, pelo que nada indica quantos cães escaparam a todas as contagens: não é possível estimar a visibilidade</translation>
     </message>
     <message>
         <source>no dog was seen on count 1, only on counts 2 and 3, so the visibility of count 1 cannot be estimated (was count 1 made and recorded?)</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum cão foi visto na contagem 1, apenas nas contagens 2 e 3, pelo que não é possível estimar a visibilidade da contagem 1 (a contagem 1 foi feita e registada?)</translation>
     </message>
     <message>
         <source>no dog&apos;s mark was seen clearly</source>
-        <translation type="unfinished"></translation>
+        <translation>não se viu claramente a marca de nenhum cão</translation>
     </message>
     <message>
         <source>no dog was seen</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi visto nenhum cão</translation>
     </message>
     <message>
         <source>the visibility of the dogs seen could not be fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ajustar a visibilidade dos cães vistos</translation>
     </message>
     <message>
         <source>not every block of this stratum records the dogs&apos; vaccination marks</source>
-        <translation type="unfinished"></translation>
+        <translation>nem todos os quarteirões deste estrato registam as marcas de vacinação dos cães</translation>
     </message>
     <message>
         <source>the marked dogs of a history are more than its dogs, or fewer than none</source>
-        <translation type="unfinished"></translation>
+        <translation>num histórico de captura, os cães marcados são mais do que os cães desse histórico, ou menos de zero</translation>
     </message>
     <message>
         <source>a four-history stratum has dogs first seen on count 2 or 3</source>
-        <translation type="unfinished"></translation>
+        <translation>um estrato com apenas quatro históricos de captura tem cães vistos pela primeira vez na contagem 2 ou 3</translation>
     </message>
     <message>
         <source>more dogs of unknown mark than dogs seen without a mark</source>
-        <translation type="unfinished"></translation>
+        <translation>há mais cães de marca desconhecida do que cães vistos sem marca</translation>
     </message>
     <message>
         <source>stratum &quot;%1&quot;: %2</source>
         <extracomment>%1 is the stratum&apos;s name as in the data; %2 why it has no total.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>estrato «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -2227,7 +2227,7 @@
     </message>
     <message>
         <source>%1: cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não foi possível ler.</translation>
     </message>
 </context>
 </TS>
