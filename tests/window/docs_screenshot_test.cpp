@@ -8,8 +8,8 @@
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QTest>
-#include <QTranslator>
 
+#include "tests/window/in_language.h"
 #include "window/form1.h"
 #include "window/plan_dialog.h"
 #include "window/survey_window.h"
@@ -56,18 +56,14 @@ TEST(docs_screenshot, survey_window_in_a_language) {
     const QString file = qEnvironmentVariable("KESTRIVO_SCREENSHOT");
     if (file.isEmpty()) GTEST_SKIP() << "KESTRIVO_SCREENSHOT names no file to write";
     const QString code = qEnvironmentVariable("KESTRIVO_LANGUAGE", QStringLiteral("fr"));
-    QTranslator translator;
-    ASSERT_TRUE(translator.load(QStringLiteral(":/kestrivo/i18n/kestrivo_") + code));
-    QCoreApplication::installTranslator(&translator);
-    QLocale::setDefault(QLocale(code));
+    const InLanguage language(code);
+    ASSERT_TRUE(language.loaded());
     Form1 form;
     SurveyWindow* window = example_survey(form);
     ASSERT_NE(window, nullptr);
     window->resize(1100, 720);
     QCoreApplication::processEvents();
     EXPECT_TRUE(window->grab().save(file, "PNG")) << file.toStdString();
-    QCoreApplication::removeTranslator(&translator);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
 // The block window in another language after "estimate" on its own counts, for a look at its
@@ -76,17 +72,13 @@ TEST(docs_screenshot, block_window_in_a_language) {
     const QString file = qEnvironmentVariable("KESTRIVO_SCREENSHOT");
     if (file.isEmpty()) GTEST_SKIP() << "KESTRIVO_SCREENSHOT names no file to write";
     const QString code = qEnvironmentVariable("KESTRIVO_LANGUAGE", QStringLiteral("fr"));
-    QTranslator translator;
-    ASSERT_TRUE(translator.load(QStringLiteral(":/kestrivo/i18n/kestrivo_") + code));
-    QCoreApplication::installTranslator(&translator);
-    QLocale::setDefault(QLocale(code));
+    const InLanguage language(code);
+    ASSERT_TRUE(language.loaded());
     Form1 form;
     form.show();
     QTest::mouseClick(form.Command1, Qt::LeftButton);
     QCoreApplication::processEvents();
     EXPECT_TRUE(form.grab().save(file, "PNG")) << file.toStdString();
-    QCoreApplication::removeTranslator(&translator);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
 }  // namespace

@@ -19,7 +19,6 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 #include <functional>
 #include <string>
 #include <vector>
@@ -27,6 +26,7 @@
 #include "analysis/inference_report.h"
 #include "analysis/pooled_visibility.h"
 #include "library/kestrivo.h"
+#include "tests/window/in_language.h"
 #include "window/caption_fit.h"
 #include "window/form1.h"
 #include "window/language.h"
@@ -178,18 +178,12 @@ TEST(language_window_test, the_survey_window_answers_in_each_language) {
     design.stratum_column = "ward";
     design.blocks_by_stratum = {{"North", 60}, {"South", 40}};
     const QString survey = QStringLiteral(KESTRIVO_SOURCE_DIR "/docs/example-survey.csv");
-    const QLocale before;
     QString english;
     for (const char* code : {"en", "fr", "es", "pt"}) {
         SCOPED_TRACE(code);
         const QLocale locale{QString::fromLatin1(code)};
-        QTranslator translator;
-        if (std::string(code) != "en") {
-            ASSERT_TRUE(translator.load(
-                QStringLiteral(":/kestrivo/i18n/kestrivo_%1").arg(QString::fromLatin1(code))));
-            QCoreApplication::installTranslator(&translator);
-        }
-        QLocale::setDefault(locale);
+        const InLanguage language(code);
+        ASSERT_TRUE(language.loaded());
         {
             Form1 form;
             SurveyWindow* window = form.open_survey_window(survey, design);
@@ -221,9 +215,7 @@ TEST(language_window_test, the_survey_window_answers_in_each_language) {
             }
             window->close();
         }
-        QCoreApplication::removeTranslator(&translator);
     }
-    QLocale::setDefault(before);
 }
 
 // The main window's refusals and results in each language: English exactly as it always was, and
@@ -293,18 +285,12 @@ TEST(language_window_test, the_main_window_refuses_and_answers_in_each_language)
          [&](Form1& f) { f.open_command_line({neither}, std::nullopt); }, neither_english.c_str(),
          "neither.csv", false},
     };
-    const QLocale before;
     QStringList english_results;
     for (const char* code : {"en", "fr", "es", "pt"}) {
         SCOPED_TRACE(code);
-        QTranslator translator;
-        if (std::string(code) != "en") {
-            ASSERT_TRUE(translator.load(
-                QStringLiteral(":/kestrivo/i18n/kestrivo_%1").arg(QString::fromLatin1(code))));
-            QCoreApplication::installTranslator(&translator);
-        }
         // The C locale's numbers, so that "1.5" and "1e999" read alike in every language.
-        QLocale::setDefault(QLocale::c());
+        const InLanguage language(code, QLocale::c());
+        ASSERT_TRUE(language.loaded());
         for (const Refusal& refusal : refusals) {
             SCOPED_TRACE(refusal.name);
             Form1 form;
@@ -367,9 +353,7 @@ TEST(language_window_test, the_main_window_refuses_and_answers_in_each_language)
             EXPECT_FALSE(form.Label9->text().contains(QStringLiteral("maximum log likelihood")));
             EXPECT_FALSE(form.Label10->text().contains(QStringLiteral("free-roaming dogs")));
         }
-        QCoreApplication::removeTranslator(&translator);
     }
-    QLocale::setDefault(before);
 }
 
 // The reasons the inference report and the pooled fit give, made by them here, each in the
@@ -406,15 +390,12 @@ TEST(language_window_test, the_reports_reasons_are_in_each_language) {
 
     for (const char* code : kLanguages) {
         SCOPED_TRACE(code);
-        QTranslator translator;
-        ASSERT_TRUE(translator.load(
-            QStringLiteral(":/kestrivo/i18n/kestrivo_%1").arg(QString::fromLatin1(code))));
-        QCoreApplication::installTranslator(&translator);
+        const InLanguage language(code);
+        ASSERT_TRUE(language.loaded());
         for (const std::string& reason : reasons) {
             EXPECT_FALSE(reason.empty());
             EXPECT_NE(report_reason(reason).toStdString(), reason);
         }
-        QCoreApplication::removeTranslator(&translator);
     }
 }
 

@@ -12,12 +12,12 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextDocument>
-#include <QTranslator>
 
 #include <filesystem>
 #include <fstream>
 
 #include "tests/support/temporary_folder.h"
+#include "tests/window/in_language.h"
 #include "tests/window/test_helpers.h"
 #include "window/form1.h"
 #include "window/report_pages.h"
@@ -259,19 +259,17 @@ TEST(report_pages_test, headings_and_tables_keep_together) {
 // In French a number's groups are joined by a narrow no-break space, and the report in French
 // keeps every number whole: no line ends with a digit when the next starts with three.
 TEST_F(survey_report_pdf_test, a_french_report_keeps_its_numbers_whole) {
-    QTranslator translator;
-    ASSERT_TRUE(translator.load(QStringLiteral(":/kestrivo/i18n/kestrivo_fr")));
-    QCoreApplication::installTranslator(&translator);
-    const QLocale before;
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-    SurveyWindow* window =
-        open({QString::fromStdString(kDocs + "/field-example/kestrivo_three_counts.zip")}, 60, 40);
-    const std::string pdf = dir_.file("fr.pdf");
-    window->export_report_to(QString::fromStdString(pdf));
-    render_pages(pdf, "fr");
-    const std::vector<QString> pages = pages_of(pdf);
-    QCoreApplication::removeTranslator(&translator);
-    QLocale::setDefault(before);
+    std::vector<QString> pages;
+    {
+        const InLanguage language("fr", QLocale(QLocale::French, QLocale::France));
+        ASSERT_TRUE(language.loaded());
+        SurveyWindow* window = open(
+            {QString::fromStdString(kDocs + "/field-example/kestrivo_three_counts.zip")}, 60, 40);
+        const std::string pdf = dir_.file("fr.pdf");
+        window->export_report_to(QString::fromStdString(pdf));
+        render_pages(pdf, "fr");
+        pages = pages_of(pdf);
+    }
     ASSERT_GE(pages.size(), 2u);
     EXPECT_TRUE(pages[0].contains(QStringLiteral("Chiens"))) << pages[0].toStdString();
     for (const QString& page : pages) {
