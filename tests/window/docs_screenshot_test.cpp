@@ -67,7 +67,7 @@ TEST(docs_screenshot, survey_window_in_a_language) {
 }
 
 // The block window in another language after "estimate" on its own counts, for a look at its
-// fixed-width captions.
+// fixed-width captions (scripts/block-window-screenshot).
 TEST(docs_screenshot, block_window_in_a_language) {
     const QString file = qEnvironmentVariable("KESTRIVO_SCREENSHOT");
     if (file.isEmpty()) GTEST_SKIP() << "KESTRIVO_SCREENSHOT names no file to write";
