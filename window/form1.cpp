@@ -265,10 +265,10 @@ QString quoted_text(const QLineEdit* box) {
 
 }  // namespace
 
-// "% plotting range" is the label beside its box; the other boxes are named by their symbols.
+// A box named by the label beside it ("% plotting range") takes the label's translation; one named
+// by its symbol (S, P, 1,0,0) has none and stays as it is.
 QString Form1::box_words(const char* box_name) {
-    return std::string_view(box_name) == "% plotting range" ? tr("% plotting range")
-                                                            : QString::fromUtf8(box_name);
+    return tr(box_name);
 }
 
 QString Form1::refusal_words(const char* box_name, const platform::NumberRefused& refused) {
